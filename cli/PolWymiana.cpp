@@ -1,0 +1,55 @@
+// Commands that move records in and out as JSON: import, export.
+
+#include "Cli.h"
+
+#include "store/Konwersje.h"
+#include "store/Wymiana.h"
+
+#include <QFile>
+
+namespace tremida::cli {
+
+int polecenieImport(Kontekst &k, const QStringList &argumenty)
+{
+    if (argumenty.size() != 1 || argumenty[0].startsWith(QStringLiteral("--")))
+        return bladUzycia(k, QStringLiteral("import"), QStringLiteral("Podaj jeden plik JSON."));
+    QFile f(argumenty[0]);
+    if (!f.open(QIODevice::ReadOnly)) {
+        k.komunikat(QStringLiteral("Nie można odczytać pliku %1: %2").arg(argumenty[0], f.errorString()));
+        return Porazka;
+    }
+    const QByteArray json = f.readAll();
+    QString blad;
+    int liczba = 0;
+    if (!importujJson(k.baza, json, &blad, &liczba)) {
+        k.komunikat(blad + QStringLiteral("\nNie zapisano żadnego rekordu."));
+        return Porazka;
+    }
+    k.komunikat(QStringLiteral("Zapisano rekordów: %1.").arg(liczba));
+    return Sukces;
+}
+
+int polecenieExport(Kontekst &k, const QStringList &argumenty)
+{
+    std::optional<int> kodSyst;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        if (argumenty[i] == QStringLiteral("--system") && i + 1 < argumenty.size()) {
+            kodSyst = tekstNaInt(argumenty[++i]);
+            if (!kodSyst)
+                return bladUzycia(k, QStringLiteral("export"), QStringLiteral("Kod systemu musi być liczbą całkowitą."));
+        } else {
+            return bladUzycia(k, QStringLiteral("export"), QStringLiteral("Nieznany argument: %1").arg(argumenty[i]));
+        }
+    }
+    QByteArray json;
+    QString blad;
+    if (!eksportujJson(k.baza, kodSyst, &json, &blad)) {
+        k.komunikat(blad);
+        return Porazka;
+    }
+    k.out.flush();
+    k.out << QString::fromUtf8(json);
+    return Sukces;
+}
+
+} // namespace tremida::cli

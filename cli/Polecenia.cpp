@@ -1,0 +1,28 @@
+// The list of tremida-cli commands.
+
+#include "Cli.h"
+
+namespace tremida::cli {
+
+int polecenieCreateTables(Kontekst &, const QStringList &);
+int polecenieFreeKey(Kontekst &, const QStringList &);
+int polecenieImport(Kontekst &, const QStringList &);
+int polecenieExport(Kontekst &, const QStringList &);
+
+const std::vector<Polecenie> &polecenia()
+{
+    static const std::vector<Polecenie> lista = {
+        {QStringLiteral("create-tables"), QStringLiteral("create-tables [TABELA...] [--overwrite]"),
+         QStringLiteral("zakłada tabele (domyślnie wszystkie siedem); istniejącego pliku nie zmienia bez --overwrite"),
+         polecenieCreateTables},
+        {QStringLiteral("import"), QStringLiteral("import PLIK.json"),
+         QStringLiteral("dopisuje rekordy z pliku JSON do tabel, wszystkie albo żaden"), polecenieImport},
+        {QStringLiteral("export"), QStringLiteral("export [--system N]"),
+         QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
+        {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
+         QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
+    };
+    return lista;
+}
+
+} // namespace tremida::cli

@@ -1,0 +1,308 @@
+#include "Baza.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUuid>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace tremida {
+
+Baza::Baza()
+    : m_nazwaPolaczenia(QStringLiteral("tremida-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+Baza::~Baza() { zamknij(); }
+
+bool Baza::otworz(const QString &folder, QString *blad)
+{
+    zamknij();
+    QFileInfo fi(folder);
+    if (!fi.exists() || !fi.isDir()) {
+        if (blad)
+            *blad = QStringLiteral("Folder \"%1\" nie istnieje.").arg(folder);
+        return false;
+    }
+    m_folder = fi.absoluteFilePath();
+    // The main database is a small real file of the program's own, so that a transaction
+    // over several table files commits atomically (SQLite's super-journal needs it).
+    m_katalogGlowny = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tremida-XXXXXX"));
+    if (!m_katalogGlowny->isValid()) {
+        if (blad)
+            *blad = QStringLiteral("Nie można utworzyć pliku roboczego bazy danych: %1")
+                        .arg(m_katalogGlowny->errorString());
+        m_katalogGlowny.reset();
+        return false;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwaPolaczenia);
+        db.setDatabaseName(m_katalogGlowny->filePath(QStringLiteral("tremida.db")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            if (blad)
+                *blad = QStringLiteral("Nie można otworzyć bazy danych: %1").arg(db.lastError().text());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_nazwaPolaczenia);
+            m_katalogGlowny.reset();
+            return false;
+        }
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tremida_glowna (x INTEGER)"));
+    }
+    synchronizuj();
+    return true;
+}
+
+void Baza::zamknij()
+{
+    if (!m_katalogGlowny)
+        return;
+    if (m_wTransakcji)
+        wycofajTransakcje();
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_nazwaPolaczenia, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_nazwaPolaczenia);
+    m_katalogGlowny.reset();
+    m_dolaczone.clear();
+}
+
+bool Baza::czyOtwarta() const { return m_katalogGlowny != nullptr; }
+
+QSqlDatabase Baza::polaczenie() const { return QSqlDatabase::database(m_nazwaPolaczenia, false); }
+
+QString Baza::sciezka(Tabela t) const { return QDir(m_folder).filePath(opisTabeli(t).plik()); }
+
+bool Baza::plikIstnieje(Tabela t) const
+{
+    const QFileInfo fi(sciezka(t));
+    return fi.exists() && fi.isFile();
+}
+
+bool Baza::czyDolaczona(Tabela t) const
+{
+    const auto it = m_dolaczone.find(t);
+    return it != m_dolaczone.end() && it->second;
+}
+
+bool Baza::dolacz(Tabela t, QString *blad)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    QSqlQuery q(polaczenie());
+    q.prepare(QStringLiteral("ATTACH DATABASE :ParPlik AS ") + o.nazwa);
+    q.bindValue(QStringLiteral(":ParPlik"), sciezka(t));
+    if (!q.exec()) {
+        if (blad)
+            *blad = QStringLiteral("Nie można otworzyć pliku %1: %2").arg(o.plik(), q.lastError().databaseText());
+        return false;
+    }
+    m_dolaczone[t] = true;
+    QSqlQuery spr(polaczenie());
+    spr.prepare(QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type='table' AND name=:ParNazwa")
+                    .arg(o.nazwa));
+    spr.bindValue(QStringLiteral(":ParNazwa"), o.nazwa);
+    if (!spr.exec() || !spr.next() || spr.value(0).toInt() != 1) {
+        const QString powod = spr.lastError().isValid() ? spr.lastError().databaseText()
+                                                        : QStringLiteral("plik nie zawiera tabeli %1").arg(o.nazwa);
+        spr.finish();
+        odlacz(t, nullptr);
+        if (blad)
+            *blad = QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).").arg(o.plik(), o.nazwa, powod);
+        return false;
+    }
+    spr.finish();
+    // A rollback journal (not a write-ahead log) keeps transactions over several files atomic.
+    QSqlQuery tryb(polaczenie());
+    tryb.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(o.nazwa));
+    return true;
+}
+
+bool Baza::odlacz(Tabela t, QString *blad)
+{
+    if (!czyDolaczona(t))
+        return true;
+    QSqlQuery q(polaczenie());
+    if (!q.exec(QStringLiteral("DETACH DATABASE ") + opisTabeli(t).nazwa)) {
+        if (blad)
+            *blad = QStringLiteral("Nie można zamknąć pliku %1: %2")
+                        .arg(opisTabeli(t).plik(), q.lastError().databaseText());
+        return false;
+    }
+    m_dolaczone[t] = false;
+    return true;
+}
+
+QStringList Baza::synchronizuj()
+{
+    QStringList problemy;
+    if (!czyOtwarta())
+        return problemy;
+    for (Tabela t : WszystkieTabele) {
+        const bool jest = plikIstnieje(t);
+        QString blad;
+        if (jest && !czyDolaczona(t)) {
+            if (!dolacz(t, &blad))
+                problemy << blad;
+        } else if (!jest && czyDolaczona(t)) {
+            if (!odlacz(t, &blad))
+                problemy << blad;
+        }
+    }
+    return problemy;
+}
+
+int Baza::liczbaRekordow(Tabela t) const
+{
+    if (!czyDolaczona(t))
+        return -1;
+    QSqlQuery q(polaczenie());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM ") + opisTabeli(t).nazwa) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+void Baza::zajmij(Tabela t) { ++m_zajete[t]; }
+
+void Baza::zwolnij(Tabela t)
+{
+    auto it = m_zajete.find(t);
+    if (it != m_zajete.end() && it->second > 0)
+        --it->second;
+}
+
+bool Baza::czyZajeta(Tabela t) const
+{
+    const auto it = m_zajete.find(t);
+    return it != m_zajete.end() && it->second > 0;
+}
+
+bool Baza::zalozTabele(Tabela t, bool nadpisanie, QString *blad)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    auto porazka = [&](const QString &tekst) {
+        if (blad)
+            *blad = tekst;
+        return false;
+    };
+    if (!czyOtwarta())
+        return porazka(QStringLiteral("Baza danych nie jest otwarta."));
+    const bool istnieje = plikIstnieje(t);
+    if (istnieje && !nadpisanie)
+        return porazka(o.ostrzezenie.join(u' '));
+    if (czyZajeta(t))
+        return porazka(QStringLiteral("Tabela %1 jest otwarta w oknie programu. Zamknij okno tabeli i powtórz "
+                                      "opcję.\n\rOpcja nie zostanie zrealizowana.")
+                           .arg(o.plik()));
+    if (m_wTransakcji)
+        return porazka(QStringLiteral("Trwa zapis do bazy danych. Opcja nie zostanie zrealizowana."));
+
+    const QString docelowy = sciezka(t);
+    const QString roboczy = QDir(m_folder).filePath(QStringLiteral(".") + o.plik() + QStringLiteral(".nowy"));
+    QFile::remove(roboczy);
+    QFile::remove(roboczy + QStringLiteral("-journal"));
+    const QString schematRoboczy = QStringLiteral("tremida_nowa");
+    {
+        QSqlQuery q(polaczenie());
+        q.prepare(QStringLiteral("ATTACH DATABASE :ParPlik AS ") + schematRoboczy);
+        q.bindValue(QStringLiteral(":ParPlik"), roboczy);
+        if (!q.exec())
+            return porazka(QStringLiteral("Nie można utworzyć pliku %1 w folderze %2: %3.\n\rOpcja nie zostanie "
+                                          "zrealizowana.")
+                               .arg(o.plik(), QDir::toNativeSeparators(m_folder), q.lastError().databaseText()));
+        QString bladTworzenia;
+        q.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schematRoboczy));
+        for (const QString &sql : sqlTworzeniaTabeli(schematTabeli(t, istnieje), schematRoboczy)) {
+            if (!q.exec(sql)) {
+                bladTworzenia = q.lastError().databaseText();
+                break;
+            }
+        }
+        q.finish();
+        q.exec(QStringLiteral("DETACH DATABASE ") + schematRoboczy);
+        if (!bladTworzenia.isEmpty()) {
+            QFile::remove(roboczy);
+            return porazka(QStringLiteral("Nie można utworzyć pliku %1 w folderze %2: %3.\n\rOpcja nie zostanie "
+                                          "zrealizowana.")
+                               .arg(o.plik(), QDir::toNativeSeparators(m_folder), bladTworzenia));
+        }
+    }
+    QString bladOdlaczenia;
+    if (!odlacz(t, &bladOdlaczenia)) {
+        QFile::remove(roboczy);
+        return porazka(bladOdlaczenia + QStringLiteral("\n\rOpcja nie zostanie zrealizowana."));
+    }
+    // The old file's journal belongs to the old file only; it must not be replayed into the new one.
+    QFile::remove(docelowy + QStringLiteral("-journal"));
+    if (std::rename(QFile::encodeName(roboczy).constData(), QFile::encodeName(docelowy).constData()) != 0) {
+        const QString powod = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(roboczy);
+        QString nic;
+        if (plikIstnieje(t))
+            dolacz(t, &nic);
+        return porazka(QStringLiteral("Nie można zapisać pliku %1 w folderze %2: %3.\n\rOpcja nie zostanie "
+                                      "zrealizowana.")
+                           .arg(o.plik(), QDir::toNativeSeparators(m_folder), powod));
+    }
+    QString bladDolaczenia;
+    if (!dolacz(t, &bladDolaczenia))
+        return porazka(bladDolaczenia);
+    return true;
+}
+
+bool Baza::rozpocznijTransakcje()
+{
+    if (m_wTransakcji)
+        return false;
+    m_wTransakcji = polaczenie().transaction();
+    return m_wTransakcji;
+}
+
+bool Baza::zatwierdzTransakcje()
+{
+    if (!m_wTransakcji)
+        return false;
+    const bool ok = polaczenie().commit();
+    if (ok)
+        m_wTransakcji = false;
+    return ok;
+}
+
+bool Baza::wycofajTransakcje()
+{
+    if (!m_wTransakcji)
+        return false;
+    const bool ok = polaczenie().rollback();
+    m_wTransakcji = false;
+    return ok;
+}
+
+Transakcja::Transakcja(Baza &baza) : m_baza(baza) { m_ok = m_baza.rozpocznijTransakcje(); }
+
+Transakcja::~Transakcja()
+{
+    if (m_ok && !m_zakonczona)
+        m_baza.wycofajTransakcje();
+}
+
+bool Transakcja::zatwierdz()
+{
+    if (!m_ok || m_zakonczona)
+        return false;
+    m_zakonczona = m_baza.zatwierdzTransakcje();
+    return m_zakonczona;
+}
+
+QString bladZapytania(const QSqlQuery &q)
+{
+    const QSqlError e = q.lastError();
+    return e.databaseText().isEmpty() ? e.text() : e.databaseText();
+}
+
+} // namespace tremida

@@ -1,0 +1,150 @@
+#include "Konwersje.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace tremida {
+
+namespace {
+
+bool cyfra(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Reads "[blanks][sign](digits[.digits]|.digits)[(e|E)[sign]digits]" and nothing more.
+std::optional<double> czytajLiczbeZKropka(const QString &t)
+{
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    while (i < n && t[i] == u' ')
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype cyfryCalk = 0;
+    while (i < n && cyfra(t[i])) {
+        ++i;
+        ++cyfryCalk;
+    }
+    qsizetype cyfryUlam = 0;
+    if (i < n && t[i] == u'.') {
+        ++i;
+        while (i < n && cyfra(t[i])) {
+            ++i;
+            ++cyfryUlam;
+        }
+    }
+    if (cyfryCalk + cyfryUlam == 0)
+        return std::nullopt;
+    if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            ++i;
+        qsizetype cyfryWykl = 0;
+        while (i < n && cyfra(t[i])) {
+            ++i;
+            ++cyfryWykl;
+        }
+        if (cyfryWykl == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    const QByteArray ascii = t.mid(start).toLatin1();
+    char *koniec = nullptr;
+    const double w = std::strtod(ascii.constData(), &koniec);
+    if (koniec != ascii.constData() + ascii.size() || !std::isfinite(w))
+        return std::nullopt;
+    return w;
+}
+
+} // namespace
+
+std::optional<double> tekstNaReal(const QString &tekst)
+{
+    const qsizetype przecinek = tekst.indexOf(u',');
+    QString t;
+    if (przecinek < 0)
+        t = u' ' + tekst;
+    else
+        t = u' ' + tekst.left(przecinek) + u'.' + tekst.mid(przecinek + 1);
+    return czytajLiczbeZKropka(t);
+}
+
+std::optional<int> tekstNaInt(const QString &tekst)
+{
+    qsizetype i = 0;
+    const qsizetype n = tekst.size();
+    while (i < n && tekst[i] == u' ')
+        ++i;
+    bool ujemna = false;
+    if (i < n && (tekst[i] == u'+' || tekst[i] == u'-')) {
+        ujemna = tekst[i] == u'-';
+        ++i;
+    }
+    if (i == n)
+        return std::nullopt;
+    long long w = 0;
+    for (; i < n; ++i) {
+        if (!cyfra(tekst[i]))
+            return std::nullopt;
+        w = w * 10 + (tekst[i].unicode() - u'0');
+        if (w > 2147483648LL)
+            return std::nullopt;
+    }
+    if (ujemna)
+        w = -w;
+    if (w < std::numeric_limits<int>::min() || w > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(w);
+}
+
+QString realNaTekst(double wartosc)
+{
+    if (!std::isfinite(wartosc))
+        return std::isnan(wartosc) ? QStringLiteral("NAN")
+                                   : (wartosc > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+    if (wartosc == 0.0)
+        return QStringLiteral("0");
+    // 15 significant digits in scientific form give the digits and the decimal exponent.
+    char bufor[64];
+    std::snprintf(bufor, sizeof bufor, "%.14e", wartosc);
+    QString s = QString::fromLatin1(bufor);
+    const qsizetype e = s.indexOf(u'e');
+    int wykladnik = s.mid(e + 1).toInt();
+    QString mantysa = s.left(e);
+    const bool ujemna = mantysa.startsWith(u'-');
+    if (ujemna)
+        mantysa.remove(0, 1);
+    QString cyfry = mantysa.left(1) + mantysa.mid(2); // without the point
+    while (cyfry.size() > 1 && cyfry.endsWith(u'0'))
+        cyfry.chop(1);
+    QString wynik;
+    const double modul = std::fabs(wartosc);
+    if (modul >= 0.00001 && wykladnik < 15) {
+        if (wykladnik < 0) {
+            wynik = QStringLiteral("0,") + QString(-wykladnik - 1, u'0') + cyfry;
+        } else if (cyfry.size() <= wykladnik + 1) {
+            wynik = cyfry + QString(wykladnik + 1 - cyfry.size(), u'0');
+        } else {
+            wynik = cyfry.left(wykladnik + 1) + u',' + cyfry.mid(wykladnik + 1);
+        }
+    } else {
+        wynik = cyfry.left(1);
+        if (cyfry.size() > 1)
+            wynik += u',' + cyfry.mid(1);
+        wynik += u'E' + QString::number(wykladnik);
+    }
+    return ujemna ? u'-' + wynik : wynik;
+}
+
+QString intNaTekst(int wartosc) { return QString::number(wartosc); }
+
+QString tekstDoWyswietlenia(const QString &komunikat)
+{
+    QString t = komunikat;
+    t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return t;
+}
+
+} // namespace tremida

@@ -1,0 +1,101 @@
+#pragma once
+// Typed records of the seven tables. A text column holding NULL reads as a null QString and
+// a null QString is written as NULL; numeric columns that may be empty are optional.
+
+#include "Schemat.h"
+
+#include <QSqlRecord>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+struct TRekSyst {
+    int IdSyst = 0;
+    QString NazSyst, OpisSyst, DataRek;
+    static TRekSyst z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekFakt {
+    int IdFakt = 0;
+    int KodSyst = 0;
+    QString NazFakt, RodzFakt, TypFakt, JedWartFakt, CzyWielWart;
+    std::optional<int> LiczWart;
+    QString OpisFakt, PytFakt, WartFakt, WartPoprzFakt;
+    std::optional<double> CFWartFakt, CFWartPoprzFakt;
+    QString DataRek;
+    static TRekFakt z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekWartFaktWylicz {
+    int IdWartFaktWylicz = 0;
+    int KodFakt = 0;
+    QString WartFaktWylicz, CzyFaktMaWartAkt;
+    std::optional<double> CFWartFaktWyliczAkt;
+    QString CzyFaktMaWartPoprz;
+    std::optional<double> CFWartFaktWyliczPoprz;
+    QString DataRek;
+    static TRekWartFaktWylicz z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekReg {
+    int IdReg = 0;
+    int KodSyst = 0;
+    QString NazReg;
+    int PozReg = 0;
+    QString KierWniReg;
+    double CFReg = 0.0;
+    QString PrzesReg, KonklReg, OpisKonklReg, InstrReg, OpisReg, CzyOdpal;
+    std::optional<double> CFKonklReg;
+    QString CzyBieUdzWeWnios, DataRek;
+    static TRekReg z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekStala {
+    int IdStala = 0;
+    int KodSyst = 0;
+    QString NazStala, RodzStala, TypStala, JedWartStala, WartStalaProsta;
+    int KodArgStala = 0;
+    QString WartParAStala, WartParBStala, OpisStala, PytStala, DataRek;
+    static TRekStala z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekTraj {
+    int IdKrokTraj = 0;
+    int KodSyst = 0;
+    int KodRegTraj = 0;
+    std::optional<int> PozRegTraj, IterRegTraj;
+    QString KierWniTraj, CzyOdpalTraj;
+    std::optional<double> CFKonklRegTraj;
+    QString PrzyczNieOdpalTraj, DataRek;
+    static TRekTraj z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+struct TRekPlikMult {
+    int IdPlikMult = 0;
+    QString NazwaPliku, RodzajPliku;
+    double StosWysDoSzer = 0.0;
+    QString CoPlikIlustr;
+    int KodElemIlustr = 0;
+    QString Podpis, DataRek;
+    static TRekPlikMult z(const QSqlRecord &r);
+    QVariantList wartosci() const;
+};
+
+// Appends one record given its values in column order (NULL for a null QVariant or a null
+// QString), with a parameterised INSERT. Returns false with the engine's message in *blad.
+bool wstawRekord(Baza &baza, Tabela t, const QVariantList &wartosci, QString *blad = nullptr);
+
+// The INSERT statement of a table with one named parameter per column (":ParIdFakt", ...).
+QString sqlWstawienia(Tabela t);
+
+} // namespace tremida

@@ -1,0 +1,27 @@
+#pragma once
+// Exchange of records as JSON: one object whose keys are table names and whose values are
+// arrays of records keyed by column name (Integer and Float as numbers, texts as strings,
+// null or absent for NULL).
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+// Appends every record of the JSON document to the tables, all or nothing: an unknown
+// table or column, a wrong type, a missing required column, a text longer than its column,
+// a missing table file or a key violation writes nothing. Returns false with a message
+// naming the table, the record's key and the reason in *blad.
+bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczbaRekordow = nullptr);
+
+// Every record of every existing table (or, with `kodSyst`, the records of that system:
+// its system row, facts and their enumerated values, constants, rules, trajectory rows, and
+// the multimedia rows of its facts and rules), columns in table order, records in key
+// order. Importing the result into empty tables reproduces them exactly. Returns false
+// with a message in *blad when a table cannot be read.
+bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QString *blad);
+
+} // namespace tremida

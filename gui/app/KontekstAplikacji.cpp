@@ -1,0 +1,7 @@
+#include "KontekstAplikacji.h"
+
+namespace tremida::gui {
+
+KontekstAplikacji::KontekstAplikacji(const QString &f, QObject *rodzic) : QObject(rodzic), folder(f) {}
+
+} // namespace tremida::gui

@@ -1,0 +1,31 @@
+#pragma once
+// The objects shared by every window for the whole run: the database of the working
+// folder, the configuration record and the free key finder. The main window creates them.
+
+#include "app/ParKonfig.h"
+#include "store/Baza.h"
+#include "store/WolnyKod.h"
+
+#include <QObject>
+#include <QString>
+
+namespace tremida::gui {
+
+class KontekstAplikacji : public QObject {
+    Q_OBJECT
+public:
+    explicit KontekstAplikacji(const QString &folder, QObject *rodzic = nullptr);
+
+    QString folder;
+    Baza baza;
+    TParKonfig konfig;
+    TWolnyKod wolnyKod;
+
+    // Tells every window to apply the colours of `konfig` again.
+    void zastosujKoloryWszedzie() { emit koloryZmienione(); }
+
+signals:
+    void koloryZmienione();
+};
+
+} // namespace tremida::gui

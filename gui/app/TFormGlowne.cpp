@@ -1,0 +1,257 @@
+#include "TFormGlowne.h"
+
+#include "Komunikat.h"
+#include "TFormOProgramie.h"
+#include "TFormOstrzTab.h"
+#include "TloTytulowe.h"
+#include "app/PlikKonfig.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace tremida::gui {
+
+TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
+    : QMainWindow(rodzic), m_kontekst(std::make_unique<KontekstAplikacji>(folder))
+{
+    setObjectName(QStringLiteral("TFormGlowne"));
+    setWindowTitle(QStringLiteral("SZKIELETOWY SYSTEM EKSPERCKI \"TREMIDA\""));
+
+    QString blad;
+    if (!m_kontekst->baza.otworz(folder, &blad))
+        pokazKomunikat(blad);
+    for (const QString &problem : m_kontekst->baza.synchronizuj())
+        pokazKomunikat(problem);
+    // The configuration comes first, so that every window finds its colours when created.
+    wczytajKonfiguracjePrzyStarcie(m_kontekst->konfig, m_kontekst->baza.folder().isEmpty() ? folder
+                                                                                           : m_kontekst->baza.folder(),
+                                   [](const QString &t) { pokazKomunikat(t); });
+
+    auto *tlo = new TloTytulowe(this);
+    setCentralWidget(tlo);
+    m_napis = new QLabel(QStringLiteral("TREMIDA"), tlo);
+    m_napis->setObjectName(QStringLiteral("napisTytulowy"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(187);
+    f.setBold(true);
+    m_napis->setFont(f);
+    m_napis->setAttribute(Qt::WA_TranslucentBackground);
+    m_napis->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
+    m_napis->setAlignment(Qt::AlignCenter);
+
+    budujMenu();
+    m_oProgramie = new TFormOProgramie(m_kontekst->konfig, this);
+    connect(m_kontekst.get(), &KontekstAplikacji::koloryZmienione, this,
+            [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
+
+    resize(1000, 640);
+    if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
+        const QRect r = ekran->availableGeometry();
+        move(r.center() - rect().center());
+    }
+}
+
+TFormGlowne::~TFormGlowne() = default;
+
+void TFormGlowne::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    if (m_napis && centralWidget())
+        m_napis->setGeometry(centralWidget()->rect());
+}
+
+QAction *TFormGlowne::dodaj(QMenu *menu, Akcja a, const QString &tytul)
+{
+    QAction *act = menu->addAction(tytul);
+    m_akcje[a] = act;
+    return act;
+}
+
+void TFormGlowne::budujMenu()
+{
+    QMenuBar *pasek = menuBar();
+    m_menuBazaDanych = pasek->addMenu(QStringLiteral("Baza danych"));
+    // Any visit to the database menu requires a new choice of knowledge base before inference.
+    connect(m_menuBazaDanych, &QMenu::aboutToShow, this, [this] { ustawPozycjeWnioskowania(false); });
+
+    struct PodmenuTabeli {
+        const char *tytul;
+        Tabela tabela;
+        Akcja zal, otw, druk;
+    };
+    const PodmenuTabeli tabele[] = {
+        {"Tabela systemów eksperckich (baz wiedzy)", Tabela::Systemy, Akcja::ZalTabSyst, Akcja::OtwTabSyst,
+         Akcja::DrukTabSyst},
+        {"Tabela faktów", Tabela::Fakty, Akcja::ZalTabFakt, Akcja::OtwTabFakt, Akcja::DrukTabFakt},
+        {"Tabela wartości faktów wyliczeniowych", Tabela::WartFaktWylicz, Akcja::ZalTabWartFaktWylicz,
+         Akcja::OtwTabWartFaktWylicz, Akcja::DrukTabWartFaktWylicz},
+        {"Tabela stałych", Tabela::Stale, Akcja::ZalTabStale, Akcja::OtwTabStale, Akcja::DrukTabStale},
+        {"Tabela reguł", Tabela::Reguly, Akcja::ZalTabReg, Akcja::OtwTabReg, Akcja::DrukTabReg},
+        {"Tabela trajektorii wnioskowania", Tabela::Trajektoria, Akcja::ZalTabTraj, Akcja::OtwTabTraj,
+         Akcja::DrukTabTraj},
+        {"Tabela plików multimedialnych", Tabela::PlikiMult, Akcja::ZalTabPlikMult, Akcja::OtwTabPlikMult,
+         Akcja::DrukTabPlikMult},
+    };
+    for (const auto &t : tabele) {
+        if (t.tabela == Tabela::PlikiMult)
+            m_menuBazaDanych->addSeparator();
+        QMenu *pod = m_menuBazaDanych->addMenu(QString::fromUtf8(t.tytul));
+        const Tabela tabela = t.tabela;
+        connect(dodaj(pod, t.zal, QStringLiteral("Założenie tabeli")), &QAction::triggered, this,
+                [this, tabela] { zalozTabele(tabela); });
+        const Akcja otw = t.otw, druk = t.druk;
+        connect(dodaj(pod, otw, QStringLiteral("Otwarcie tabeli")), &QAction::triggered, this,
+                [this, otw] { otworzTabele(otw); });
+        connect(dodaj(pod, druk, QStringLiteral("Druk tabeli")), &QAction::triggered, this,
+                [this, druk] { otworzTabele(druk); });
+    }
+    m_menuBazaDanych->addSeparator();
+    connect(dodaj(m_menuBazaDanych, Akcja::KontrSpojnBazy, QStringLiteral("Kontrola spójności bazy")),
+            &QAction::triggered, this, [this] {
+                if (warunkiSpelnione(Polecenie::KontrSpojnBazy))
+                    oknoNiedostepne();
+            });
+    m_menuBazaDanych->addSeparator();
+    connect(dodaj(m_menuBazaDanych, Akcja::KoniecPrzebiegu, QStringLiteral("Koniec przebiegu")), &QAction::triggered,
+            this, &QWidget::close);
+
+    QMenu *wnioskowanie = pasek->addMenu(QStringLiteral("Wnioskowanie"));
+    connect(dodaj(wnioskowanie, Akcja::WyborSyst, QStringLiteral("Wybór systemu eksperckiego (bazy wiedzy)")),
+            &QAction::triggered, this, [this] {
+                if (warunkiSpelnione(Polecenie::WyborSyst))
+                    oknoNiedostepne();
+            });
+    wnioskowanie->addSeparator();
+    connect(dodaj(wnioskowanie, Akcja::CzytFaktPlik, QStringLiteral("Wczytanie z pliku wartości faktów wprowadzanych")),
+            &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+    connect(dodaj(wnioskowanie, Akcja::WeryfBazy, QStringLiteral("Weryfikacja bazy wiedzy")), &QAction::triggered,
+            this, &TFormGlowne::oknoNiedostepne);
+    wnioskowanie->addSeparator();
+    connect(dodaj(wnioskowanie, Akcja::RealizWnios, QStringLiteral("Realizacja procesu wnioskowania")),
+            &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+    QAction *zapis = dodaj(wnioskowanie, Akcja::ZapisFaktPlik, QStringLiteral("Zapis do pliku wartości faktów wprowadzanych"));
+    zapis->setVisible(false);
+    connect(zapis, &QAction::triggered, this, &TFormGlowne::nieOprogramowana);
+    ustawPozycjeWnioskowania(false);
+
+    // "Konfiguracja" is a command of the menu bar itself.
+    QAction *konfiguracja = pasek->addAction(QStringLiteral("Konfiguracja"));
+    m_akcje[Akcja::Konfiguracja] = konfiguracja;
+    connect(konfiguracja, &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+
+    QMenu *pomoc = pasek->addMenu(QStringLiteral("Pomoc"));
+    m_menuInstrukcja = pomoc->addMenu(QStringLiteral("Instrukcja programu"));
+    pomoc->addSeparator();
+    connect(dodaj(pomoc, Akcja::OProgramie, QStringLiteral("O programie")), &QAction::triggered, this,
+            [this] { m_oProgramie->exec(); });
+}
+
+void TFormGlowne::ustawPozycjeWnioskowania(bool dostepne)
+{
+    for (Akcja a : {Akcja::CzytFaktPlik, Akcja::WeryfBazy, Akcja::RealizWnios})
+        m_akcje.at(a)->setEnabled(dostepne);
+}
+
+bool TFormGlowne::warunkiSpelnione(Polecenie p)
+{
+    if (const auto komunikat = sprawdzWarunki(p, m_kontekst->baza)) {
+        pokazKomunikat(*komunikat, this);
+        return false;
+    }
+    return true;
+}
+
+void TFormGlowne::otworzTabele(Akcja a)
+{
+    switch (a) {
+    case Akcja::OtwTabSyst:
+        if (warunkiSpelnione(Polecenie::OtwTabSyst))
+            oknoNiedostepne();
+        break;
+    case Akcja::DrukTabSyst:
+        if (warunkiSpelnione(Polecenie::DrukTabSyst))
+            oknoNiedostepne();
+        break;
+    case Akcja::OtwTabFakt:
+        if (warunkiSpelnione(Polecenie::OtwTabFakt))
+            oknoNiedostepne();
+        break;
+    case Akcja::DrukTabFakt:
+        if (warunkiSpelnione(Polecenie::DrukTabFakt))
+            oknoNiedostepne();
+        break;
+    case Akcja::OtwTabWartFaktWylicz:
+        if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
+            oknoNiedostepne();
+        break;
+    case Akcja::DrukTabWartFaktWylicz:
+        pokazKomunikat(QStringLiteral("Wydruku tabeli wartości faktów wyliczeniowych dokonuje się wraz z wydrukiem\n\r"
+                                      "tabeli faktów. Wejdź w opcję: Baza danych - Tabela faktów - Druk tabeli."),
+                       this);
+        break;
+    case Akcja::OtwTabStale:
+        if (warunkiSpelnione(Polecenie::OtwTabStale))
+            oknoNiedostepne();
+        break;
+    case Akcja::OtwTabReg:
+        if (warunkiSpelnione(Polecenie::OtwTabReg))
+            oknoNiedostepne();
+        break;
+    case Akcja::DrukTabReg:
+        if (warunkiSpelnione(Polecenie::DrukTabReg))
+            oknoNiedostepne();
+        break;
+    case Akcja::OtwTabTraj:
+        if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
+            // Once the trajectory has been opened its file is not created again in this run.
+            m_akcje.at(Akcja::ZalTabTraj)->setEnabled(false);
+            oknoNiedostepne();
+        }
+        break;
+    case Akcja::OtwTabPlikMult:
+        if (warunkiSpelnione(Polecenie::OtwTabPlikMult)) {
+            m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
+            oknoNiedostepne();
+        }
+        break;
+    case Akcja::DrukTabStale:
+    case Akcja::DrukTabTraj:
+    case Akcja::DrukTabPlikMult: nieOprogramowana(); break;
+    default: break;
+    }
+}
+
+void TFormGlowne::nieOprogramowana()
+{
+    pokazKomunikat(QStringLiteral("W wersji 4.0 programu opcja jeszcze nie oprogramowana."), this);
+}
+
+void TFormGlowne::oknoNiedostepne()
+{
+    statusBar()->showMessage(QStringLiteral("Okno tej opcji nie jest dostępne w tym wydaniu programu."), 5000);
+}
+
+void TFormGlowne::zalozTabele(Tabela t)
+{
+    Baza &baza = m_kontekst->baza;
+    baza.synchronizuj();
+    const bool istnieje = baza.plikIstnieje(t);
+    if (istnieje) {
+        TFormOstrzTab ostrzezenie(t, m_kontekst->konfig, this);
+        if (!ostrzezenie.zapytaj())
+            return;
+    }
+    QString blad;
+    if (!baza.zalozTabele(t, istnieje, &blad)) {
+        pokazKomunikat(blad, this);
+        return;
+    }
+    const OpisTabeli &o = opisTabeli(t);
+    pokazKomunikat(istnieje ? o.potwierdzenieNadpisanej : o.potwierdzenieNowej, this);
+}
+
+} // namespace tremida::gui

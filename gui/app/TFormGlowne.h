@@ -1,0 +1,74 @@
+#pragma once
+// The main window: the title picture and the main menu, the only way into every function.
+
+#include "KontekstAplikacji.h"
+#include "store/Warunki.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace tremida::gui {
+
+class TFormOProgramie;
+
+// The menu commands, for enabling them and for tests.
+enum class Akcja {
+    ZalTabSyst, OtwTabSyst, DrukTabSyst,
+    ZalTabFakt, OtwTabFakt, DrukTabFakt,
+    ZalTabWartFaktWylicz, OtwTabWartFaktWylicz, DrukTabWartFaktWylicz,
+    ZalTabStale, OtwTabStale, DrukTabStale,
+    ZalTabReg, OtwTabReg, DrukTabReg,
+    ZalTabTraj, OtwTabTraj, DrukTabTraj,
+    ZalTabPlikMult, OtwTabPlikMult, DrukTabPlikMult,
+    KontrSpojnBazy, KoniecPrzebiegu,
+    WyborSyst, CzytFaktPlik, WeryfBazy, RealizWnios, ZapisFaktPlik,
+    Konfiguracja, OProgramie,
+};
+
+class TFormGlowne : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the shared objects, loads the configuration of `folder` (its messages shown)
+    // and builds the menu.
+    explicit TFormGlowne(const QString &folder, QWidget *rodzic = nullptr);
+    ~TFormGlowne() override;
+
+    KontekstAplikacji &kontekst() { return *m_kontekst; }
+    QAction *akcja(Akcja a) const { return m_akcje.at(a); }
+    QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
+    QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
+
+    // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
+    // wiedzy" and "Realizacja procesu wnioskowania" together.
+    void ustawPozycjeWnioskowania(bool dostepne);
+
+    // "Założenie tabeli" of a table: the overwrite warning when the file exists, then the
+    // creation and its confirmation.
+    void zalozTabele(Tabela t);
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    void budujMenu();
+    QAction *dodaj(QMenu *menu, Akcja a, const QString &tytul);
+    // Runs a command's file-existence preconditions; false (message shown) when one fails.
+    bool warunkiSpelnione(Polecenie p);
+    void otworzTabele(Akcja a);
+    void nieOprogramowana();
+    void oknoNiedostepne();
+
+    std::unique_ptr<KontekstAplikacji> m_kontekst;
+    std::map<Akcja, QAction *> m_akcje;
+    QMenu *m_menuBazaDanych = nullptr;
+    QMenu *m_menuInstrukcja = nullptr;
+    QLabel *m_napis = nullptr;
+    TFormOProgramie *m_oProgramie = nullptr;
+};
+
+} // namespace tremida::gui

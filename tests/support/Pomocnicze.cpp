@@ -1,0 +1,64 @@
+#include "Pomocnicze.h"
+
+#include "store/Wymiana.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace tremida::test {
+
+FolderRoboczy::FolderRoboczy() { QVERIFY(m_dir.isValid()); }
+
+void FolderRoboczy::zapisz(const QString &nazwa, const QByteArray &tresc) const
+{
+    QFile f(plik(nazwa));
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(f.errorString()));
+    f.write(tresc);
+}
+
+void zalozWszystkieTabele(Baza &baza)
+{
+    for (Tabela t : WszystkieTabele) {
+        QString blad;
+        QVERIFY2(baza.zalozTabele(t, baza.plikIstnieje(t), &blad), qPrintable(blad));
+    }
+}
+
+QString plikDanych(const QString &nazwa) { return QDir(QStringLiteral(TREMIDA_TEST_DATA)).filePath(nazwa); }
+
+void importuj(Baza &baza, const QString &json)
+{
+    QByteArray tresc;
+    if (json.trimmed().startsWith(u'{')) {
+        tresc = json.toUtf8();
+    } else {
+        QFile f(plikDanych(json));
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        tresc = f.readAll();
+    }
+    QString blad;
+    QVERIFY2(importujJson(baza, tresc, &blad), qPrintable(blad));
+}
+
+WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie)
+{
+    QProcess p;
+    p.setProgram(QStringLiteral(TREMIDA_CLI_PATH));
+    p.setArguments(QStringList{QStringLiteral("--dir"), folder} + argumenty);
+    p.start();
+    WynikCli w;
+    if (!p.waitForStarted(10000))
+        return w;
+    if (!wejscie.isEmpty())
+        p.write(wejscie);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    w.kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    w.out = QString::fromUtf8(p.readAllStandardOutput());
+    w.err = QString::fromUtf8(p.readAllStandardError());
+    return w;
+}
+
+} // namespace tremida::test

@@ -1,0 +1,46 @@
+#pragma once
+// Helpers shared by the tests: a temporary working folder with table files, a knowledge
+// base loaded from a JSON fixture, and runs of tremida-cli.
+
+#include "store/Baza.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace tremida::test {
+
+// A temporary working folder, removed at the end of the test.
+class FolderRoboczy {
+public:
+    FolderRoboczy();
+    QString sciezka() const { return m_dir.path(); }
+    QString plik(const QString &nazwa) const { return m_dir.filePath(nazwa); }
+    // Writes a file of the folder.
+    void zapisz(const QString &nazwa, const QByteArray &tresc) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Creates every table file in the database's folder; fails the test on error.
+void zalozWszystkieTabele(Baza &baza);
+
+// Imports a JSON fixture of tests/data (or a JSON text when `json` starts with "{").
+void importuj(Baza &baza, const QString &json);
+
+// Path of a file under tests/data.
+QString plikDanych(const QString &nazwa);
+
+struct WynikCli {
+    int kod = -1;
+    QString out;
+    QString err;
+};
+
+// Runs tremida-cli with `--dir folder` and the arguments, feeding `wejscie` to its standard input.
+WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie = {});
+
+} // namespace tremida::test

@@ -1,0 +1,112 @@
+// Conversions between text and numbers used by every reader of values.
+
+#include "store/Konwersje.h"
+
+#include <QTest>
+
+using namespace tremida;
+
+class TstKonwersje : public QObject {
+    Q_OBJECT
+private slots:
+    void real_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("poprawny");
+        QTest::addColumn<double>("wartosc");
+        QTest::newRow("decimal comma") << "12,5" << true << 12.5;
+        QTest::newRow("decimal point") << "12.5" << true << 12.5;
+        QTest::newRow("two commas") << "12,5,3" << false << 0.0;
+        QTest::newRow("point then comma") << "12.5,3" << false << 0.0;
+        QTest::newRow("signed with comma") << "+99,999" << true << 99.999;
+        QTest::newRow("exponent with comma") << "+0,99999E2" << true << 99.999;
+        QTest::newRow("lower-case exponent") << "1e3" << true << 1000.0;
+        QTest::newRow("negative exponent") << "-2,5E-2" << true << -0.025;
+        QTest::newRow("leading blanks") << "   0,1" << true << 0.1;
+        QTest::newRow("trailing blank") << "0,1 " << false << 0.0;
+        QTest::newRow("only a comma part") << ",5" << true << 0.5;
+        QTest::newRow("integer") << "7" << true << 7.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("blank") << " " << false << 0.0;
+        QTest::newRow("letters") << "abc" << false << 0.0;
+        QTest::newRow("exponent without digits") << "1E" << false << 0.0;
+        QTest::newRow("sign alone") << "-" << false << 0.0;
+        QTest::newRow("two points") << "1.2.3" << false << 0.0;
+        QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
+        QTest::newRow("infinity word") << "inf" << false << 0.0;
+        QTest::newRow("overflow") << "1E999" << false << 0.0;
+    }
+    void real()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(bool, poprawny);
+        QFETCH(double, wartosc);
+        const auto w = tekstNaReal(tekst);
+        QCOMPARE(w.has_value(), poprawny);
+        if (poprawny)
+            QCOMPARE(*w, wartosc);
+    }
+
+    void calkowita_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("poprawny");
+        QTest::addColumn<int>("wartosc");
+        QTest::newRow("plain") << "10" << true << 10;
+        QTest::newRow("negative") << "-2147483648" << true << -2147483647 - 1;
+        QTest::newRow("maximum") << "2147483647" << true << 2147483647;
+        QTest::newRow("above 32 bits") << "2147483648" << false << 0;
+        QTest::newRow("plus sign") << "+5" << true << 5;
+        QTest::newRow("leading blanks") << "  5" << true << 5;
+        QTest::newRow("trailing blank") << "5 " << false << 0;
+        QTest::newRow("comma is invalid") << "1,0" << false << 0;
+        QTest::newRow("point is invalid") << "1.0" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("sign alone") << "-" << false << 0;
+        QTest::newRow("many digits") << "000000000000000000012" << true << 12;
+        QTest::newRow("huge") << "99999999999999999999999" << false << 0;
+    }
+    void calkowita()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(bool, poprawny);
+        QFETCH(int, wartosc);
+        const auto w = tekstNaInt(tekst);
+        QCOMPARE(w.has_value(), poprawny);
+        if (poprawny)
+            QCOMPARE(*w, wartosc);
+    }
+
+    void postacOgolna_data()
+    {
+        QTest::addColumn<double>("wartosc");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("threshold") << 0.05 << "0,05";
+        QTest::newRow("increase") << 0.02 << "0,02";
+        QTest::newRow("integer value") << 2.0 << "2";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative") << -12.5 << "-12,5";
+        QTest::newRow("fifteen digits") << 0.1 + 0.2 << "0,3";
+        QTest::newRow("smallest fixed") << 0.00001 << "0,00001";
+        QTest::newRow("below fixed") << 0.000001 << "1E-6";
+        QTest::newRow("large fixed") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("too large for fixed") << 1.5e20 << "1,5E20";
+        QTest::newRow("cf product") << 0.72 << "0,72";
+    }
+    void postacOgolna()
+    {
+        QFETCH(double, wartosc);
+        QFETCH(QString, tekst);
+        QCOMPARE(realNaTekst(wartosc), tekst);
+        // What the system writes it reads back.
+        QCOMPARE(*tekstNaReal(tekst), wartosc == 0.1 + 0.2 ? 0.3 : wartosc);
+    }
+
+    void lamanieLinii()
+    {
+        QCOMPARE(tekstDoWyswietlenia(QStringLiteral("a\n\rb\n\rc")), QStringLiteral("a\nb\nc"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstKonwersje)
+#include "tst_konwersje.moc"
