@@ -3,6 +3,7 @@
 #include "Baza.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace tremida {
@@ -197,6 +198,25 @@ QString sqlWstawienia(Tabela t)
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
         .arg(o.nazwa, kolumny.join(QStringLiteral(", ")), parametry.join(QStringLiteral(", ")));
+}
+
+QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coIlustr, const QString &rodzajPliku)
+{
+    QList<TRekPlikMult> wynik;
+    if (!baza.czyDolaczona(Tabela::PlikiMult))
+        return wynik;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM plikimultimedialne WHERE KodElemIlustr=:ParKodElemIlustr"
+                             " AND CoPlikIlustr=:ParCoPlikIlustr AND RodzajPliku=:ParRodzajPliku ORDER BY IdPlikMult"));
+    q.bindValue(QStringLiteral(":ParKodElemIlustr"), kodElem);
+    q.bindValue(QStringLiteral(":ParCoPlikIlustr"), coIlustr);
+    q.bindValue(QStringLiteral(":ParRodzajPliku"), rodzajPliku);
+    if (!q.exec())
+        return wynik;
+    while (q.next())
+        wynik << TRekPlikMult::z(q.record());
+    return wynik;
 }
 
 bool wstawRekord(Baza &baza, Tabela t, const QVariantList &wartosci, QString *blad)

@@ -91,6 +91,11 @@ struct TRekPlikMult {
     QVariantList wartosci() const;
 };
 
+// The multimedia records illustrating one element (`coIlustr` "fakt" or "regula", the
+// element's code) of one kind ("obraz graficzny/zdjecie fotograficzne" or "film"), in key
+// order. Empty when the table cannot be read.
+QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coIlustr, const QString &rodzajPliku);
+
 // Appends one record given its values in column order (NULL for a null QVariant or a null
 // QString), with a parameterised INSERT. Returns false with the engine's message in *blad.
 bool wstawRekord(Baza &baza, Tabela t, const QVariantList &wartosci, QString *blad = nullptr);

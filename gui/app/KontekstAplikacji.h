@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace tremida::gui {
 
@@ -20,6 +21,10 @@ public:
     Baza baza;
     TParKonfig konfig;
     TWolnyKod wolnyKod;
+
+    // Opens a page of the built-in manual by its number ("5.1", "0"); every "Pomoc" button
+    // calls it. Set by the main window once the manual exists; empty means no manual.
+    std::function<void(const QString &)> pokazStroneInstrukcji;
 
     // Tells every window to apply the colours of `konfig` again.
     void zastosujKoloryWszedzie() { emit koloryZmienione(); }

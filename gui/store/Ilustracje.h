@@ -1,0 +1,33 @@
+#pragma once
+// Showing the pictures and films that illustrate facts and rules: the checks of a chosen
+// multimedia record and the two viewers. The facts window, the rules window, the
+// multimedia window and the conclusions display all show their files through these.
+
+#include "store/Rekordy.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace tremida::gui {
+
+class KontekstAplikacji;
+
+// PokazObraz: shows one picture (bitmap or JPEG by its extension) fitted by its
+// height-to-width ratio in the picture viewer, with the caption. A missing file shows
+// "Stwierdzono brak na dysku pliku <name> do wizualizacji.\n\rOpcja nie zostanie
+// zrealizowana." and nothing else. Returns true when the viewer was shown.
+bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis);
+
+// PokazFilm: the same for a film in the film viewer.
+bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis);
+
+// Runs the checks of one record of plikimultimedialne of the given kind ("obraz
+// graficzny/zdjecie fotograficzne" or "film") in their order (empty name, empty ratio,
+// missing file; the first failing one shows its message) and then shows the file.
+// Returns true when the file was shown.
+bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::optional<double> stosunek,
+                         const QString &podpis, const QString &rodzajPliku);
+
+} // namespace tremida::gui
