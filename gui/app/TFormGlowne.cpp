@@ -5,6 +5,8 @@
 #include "TFormOstrzTab.h"
 #include "TloTytulowe.h"
 #include "app/PlikKonfig.h"
+#include "report/DrukTabel.h"
+#include "report/TFormWybSystDruk.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -174,7 +176,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabSyst:
         if (warunkiSpelnione(Polecenie::DrukTabSyst))
-            oknoNiedostepne();
+            drukujTabele(*m_kontekst, RodzajWydruku::Systemy, 0, this);
         break;
     case Akcja::OtwTabFakt:
         if (warunkiSpelnione(Polecenie::OtwTabFakt))
@@ -182,7 +184,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabFakt:
         if (warunkiSpelnione(Polecenie::DrukTabFakt))
-            oknoNiedostepne();
+            oknoWyboruDoDruku(RodzajWydruku::Fakty)->otworz();
         break;
     case Akcja::OtwTabWartFaktWylicz:
         if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
@@ -203,7 +205,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabReg:
         if (warunkiSpelnione(Polecenie::DrukTabReg))
-            oknoNiedostepne();
+            oknoWyboruDoDruku(RodzajWydruku::Reguly)->otworz();
         break;
     case Akcja::OtwTabTraj:
         if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
@@ -223,6 +225,14 @@ void TFormGlowne::otworzTabele(Akcja a)
     case Akcja::DrukTabPlikMult: nieOprogramowana(); break;
     default: break;
     }
+}
+
+TFormWybSystDruk *TFormGlowne::oknoWyboruDoDruku(RodzajWydruku r)
+{
+    auto &okno = r == RodzajWydruku::Fakty ? m_wybSystDrukFakt : m_wybSystDrukReg;
+    if (!okno)
+        okno = new TFormWybSystDruk(*m_kontekst, r, this);
+    return okno;
 }
 
 void TFormGlowne::nieOprogramowana()

@@ -2,6 +2,7 @@
 // The main window: the title picture and the main menu, the only way into every function.
 
 #include "KontekstAplikacji.h"
+#include "report/Wydruki.h"
 #include "store/Warunki.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QMenu;
 namespace tremida::gui {
 
 class TFormOProgramie;
+class TFormWybSystDruk;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -51,6 +53,9 @@ public:
     // creation and its confirmation.
     void zalozTabele(Tabela t);
 
+    // The window choosing the system whose facts or rules are printed (created on first use).
+    TFormWybSystDruk *oknoWyboruDoDruku(RodzajWydruku r);
+
 protected:
     void resizeEvent(QResizeEvent *e) override;
 
@@ -69,6 +74,8 @@ private:
     QMenu *m_menuInstrukcja = nullptr;
     QLabel *m_napis = nullptr;
     TFormOProgramie *m_oProgramie = nullptr;
+    TFormWybSystDruk *m_wybSystDrukFakt = nullptr;
+    TFormWybSystDruk *m_wybSystDrukReg = nullptr;
 };
 
 } // namespace tremida::gui
