@@ -8,6 +8,7 @@ int polecenieCreateTables(Kontekst &, const QStringList &);
 int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
+int polecenieCheckRule(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -21,6 +22,8 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
         {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
          QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
+        {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
+         QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
     };
     return lista;
 }
