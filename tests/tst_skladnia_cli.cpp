@@ -76,7 +76,6 @@ private slots:
         QVERIFY(d.wczytaj(baza, 1));
         QVERIFY(d.faktONazwie(1, "kolor plomienia"));
         QVERIFY(!d.faktONazwie(1, "cisnienie"));
-        QVERIFY(d.faktONazwie(2, "cisnienie"));
         QCOMPARE(d.faktOKodzie(5)->NazFakt, QStringLiteral("cisnienie"));
         QCOMPARE(d.wartosciFaktu(3).size(), 2);
         QCOMPARE(d.stalaONazwie(1, "palniki zapasowe")->IdStala, 2);
