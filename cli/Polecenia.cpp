@@ -9,6 +9,7 @@ int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
 int polecenieDruk(Kontekst &, const QStringList &);
+int polecenieCheckRule(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -25,6 +26,8 @@ const std::vector<Polecenie> &polecenia()
         {QStringLiteral("print"), QStringLiteral("print systems|facts SYSTEM|rules SYSTEM --pdf PLIK [--landscape]"),
          QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
          polecenieDruk},
+        {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
+         QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
     };
     return lista;
 }

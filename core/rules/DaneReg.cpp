@@ -1,0 +1,105 @@
+#include "DaneReg.h"
+
+#include "store/Baza.h"
+
+#include <QSet>
+#include <QSqlRecord>
+
+namespace tremida {
+
+namespace {
+
+// Runs a query with one integer parameter and hands every record to `wez`. A table whose
+// file is not attached reads as empty.
+template <typename F>
+bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wartosc, F wez, QString *blad)
+{
+    if (!baza.czyDolaczona(t))
+        return true;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        if (blad)
+            *blad = bladZapytania(q);
+        return false;
+    }
+    q.bindValue(par, wartosc);
+    if (!q.exec()) {
+        if (blad)
+            *blad = bladZapytania(q);
+        return false;
+    }
+    while (q.next())
+        wez(q.record());
+    return true;
+}
+
+} // namespace
+
+bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
+{
+    fakty.clear();
+    wartosci.clear();
+    stale.clear();
+    const QString par = QStringLiteral(":ParIdSyst");
+    if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), par,
+                kodSyst, [&](const QSqlRecord &r) { fakty.append(TRekFakt::z(r)); }, blad))
+        return false;
+    if (!czytaj(baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), par,
+                kodSyst, [&](const QSqlRecord &r) { stale.append(TRekStala::z(r)); }, blad))
+        return false;
+    QSet<int> znane;
+    for (const TRekFakt &f : std::as_const(fakty))
+        znane.insert(f.IdFakt);
+    // Arguments of computed constants may belong to another system.
+    for (const TRekStala &s : std::as_const(stale)) {
+        if (znane.contains(s.KodArgStala))
+            continue;
+        znane.insert(s.KodArgStala);
+        if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"),
+                    QStringLiteral(":ParIdFakt"), s.KodArgStala,
+                    [&](const QSqlRecord &r) { fakty.append(TRekFakt::z(r)); }, blad))
+            return false;
+    }
+    if (baza.czyDolaczona(Tabela::Fakty))
+        return czytaj(baza, Tabela::WartFaktWylicz,
+                      QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt IN "
+                                     "(SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst) ORDER BY IdWartFaktWylicz"),
+                      par, kodSyst, [&](const QSqlRecord &r) { wartosci.append(TRekWartFaktWylicz::z(r)); }, blad);
+    return true;
+}
+
+std::optional<TRekFakt> TDaneReg::faktONazwie(int kodSyst, const QString &nazwa) const
+{
+    for (const TRekFakt &f : fakty)
+        if (f.KodSyst == kodSyst && f.NazFakt == nazwa)
+            return f;
+    return std::nullopt;
+}
+
+std::optional<TRekFakt> TDaneReg::faktOKodzie(int idFakt) const
+{
+    for (const TRekFakt &f : fakty)
+        if (f.IdFakt == idFakt)
+            return f;
+    return std::nullopt;
+}
+
+std::optional<TRekStala> TDaneReg::stalaONazwie(int kodSyst, const QString &nazwa) const
+{
+    for (const TRekStala &s : stale)
+        if (s.KodSyst == kodSyst && s.NazStala == nazwa)
+            return s;
+    return std::nullopt;
+}
+
+QList<TRekWartFaktWylicz> TDaneReg::wartosciFaktu(int idFakt) const
+{
+    QList<TRekWartFaktWylicz> w;
+    for (const TRekWartFaktWylicz &r : wartosci)
+        if (r.KodFakt == idFakt)
+            w.append(r);
+    return w;
+}
+
+} // namespace tremida

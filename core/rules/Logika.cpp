@@ -1,0 +1,106 @@
+#include "Logika.h"
+
+#include "app/ParKonfig.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace tremida {
+
+QString tekstWartLog(TWartLog w)
+{
+    switch (w) {
+    case TWartLog::True:
+        return QStringLiteral("TRUE");
+    case TWartLog::False:
+        return QStringLiteral("FALSE");
+    case TWartLog::Unknown:
+        break;
+    }
+    return QStringLiteral("UNKNOWN");
+}
+
+std::optional<TWartLog> wartLogZTekstu(const QString &tekst)
+{
+    if (tekst == QLatin1String("TRUE"))
+        return TWartLog::True;
+    if (tekst == QLatin1String("FALSE"))
+        return TWartLog::False;
+    if (tekst == QLatin1String("UNKNOWN"))
+        return TWartLog::Unknown;
+    return std::nullopt;
+}
+
+double zaokraglijCF(double cf)
+{
+    if (!std::isfinite(cf))
+        return cf;
+    // The product with 100 of a decimal half such as 0.145 may land a hair below the half;
+    // the small allowance rounds it up as the decimal number would be.
+    const double setne = std::floor(std::fabs(cf) * 100.0 + 0.5 + 1e-7);
+    const double w = setne / 100.0;
+    return cf < 0 ? -w : w;
+}
+
+QString tekstCF(double cf)
+{
+    const double w = zaokraglijCF(cf);
+    if (!std::isfinite(w))
+        return std::isnan(w) ? QStringLiteral("  NAN") : (w > 0 ? QStringLiteral("  INF") : QStringLiteral(" -INF"));
+    char bufor[400];
+    std::snprintf(bufor, sizeof bufor, "%5.2f", w == 0.0 ? 0.0 : w);
+    return QString::fromLatin1(bufor);
+}
+
+QString tokenLog(TWartLog w, double cf)
+{
+    return u'[' + tekstWartLog(w) + QStringLiteral("][") + tekstCF(cf) + u']';
+}
+
+QString tokenKontrolny() { return tokenLog(TWartLog::True, 1.0); }
+
+TWartLog NieLog(TWartLog a)
+{
+    if (a == TWartLog::True)
+        return TWartLog::False;
+    if (a == TWartLog::False)
+        return TWartLog::True;
+    return TWartLog::Unknown;
+}
+
+TWartLog IloczynLog(TWartLog a, TWartLog b)
+{
+    if (a == TWartLog::Unknown || b == TWartLog::Unknown)
+        return TWartLog::Unknown;
+    return (a == TWartLog::True && b == TWartLog::True) ? TWartLog::True : TWartLog::False;
+}
+
+TWartLog SumaLog(TWartLog a, TWartLog b)
+{
+    if (a == TWartLog::True || b == TWartLog::True)
+        return TWartLog::True;
+    if (a == TWartLog::False || b == TWartLog::False)
+        return TWartLog::False;
+    return TWartLog::Unknown;
+}
+
+double TNormaCF(const QString &rodzina, double a, double b)
+{
+    if (rodzina == konfig::Algebraiczna)
+        return a * b;
+    if (rodzina == konfig::Lukasiewicza)
+        return std::max(0.0, a + b - 1.0);
+    return std::min(a, b);
+}
+
+double SNormaCF(const QString &rodzina, double a, double b)
+{
+    if (rodzina == konfig::Algebraiczna)
+        return a + b - a * b;
+    if (rodzina == konfig::Lukasiewicza)
+        return std::min(1.0, a + b);
+    return std::max(a, b);
+}
+
+} // namespace tremida
