@@ -8,6 +8,7 @@ int polecenieCreateTables(Kontekst &, const QStringList &);
 int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
+int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -21,6 +22,9 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
         {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
          QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
+        {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
+         QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
+         polecenieManual},
     };
     return lista;
 }

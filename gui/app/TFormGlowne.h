@@ -15,6 +15,7 @@ class QMenu;
 namespace tremida::gui {
 
 class TFormOProgramie;
+class TInstrukcja;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -42,6 +43,7 @@ public:
     QAction *akcja(Akcja a) const { return m_akcje.at(a); }
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
+    TInstrukcja &instrukcja() const { return *m_instrukcja; }
 
     // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
     // wiedzy" and "Realizacja procesu wnioskowania" together.
@@ -69,6 +71,7 @@ private:
     QMenu *m_menuInstrukcja = nullptr;
     QLabel *m_napis = nullptr;
     TFormOProgramie *m_oProgramie = nullptr;
+    TInstrukcja *m_instrukcja = nullptr;
 };
 
 } // namespace tremida::gui
