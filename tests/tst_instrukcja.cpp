@@ -2,10 +2,16 @@
 // page, the page texts, and `tremida-cli manual`.
 
 #include "Pomocnicze.h"
+#include "app/PlikKonfig.h"
 #include "manual/Instrukcja.h"
+#include "store/Schemat.h"
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QFile>
 #include <QTest>
 #include <deque>
 
@@ -249,6 +255,107 @@ private slots:
         const QString zero = tekstStrony("0");
         QVERIFY(zero.contains("\n13. Konfiguracja programu.\n13.1. Parametry konfiguracyjne bazy wiedzy"));
         QVERIFY(zero.endsWith("13.5. Czytanie wartości parametrów konfiguracyjnych z pliku."));
+    }
+
+    // Every page reads as prose of several paragraphs.
+    void akapity()
+    {
+        for (const StronaInstrukcji &s : stronyInstrukcji()) {
+            const QStringList akapity = tekstStrony(s.numer).split("\n\n", Qt::SkipEmptyParts);
+            QVERIFY2(akapity.size() >= 3, qPrintable(s.numer));
+        }
+    }
+
+    // The configuration pages show the file exactly as the program writes it.
+    void plikKonfiguracyjnyZgodnyZProgramem()
+    {
+        const QStringList linie = linieWlasnych(wlasneStandardowe());
+        QCOMPARE(linie.size(), 16);
+        QVERIFY(tekstStrony("13.3").contains(linie.join('\n')));
+    }
+
+    // The chapters on the tables describe the columns, the creation messages and the file
+    // of the table that the program really creates.
+    void rozdzialyTabel_data()
+    {
+        QTest::addColumn<int>("tabela");
+        QTest::addColumn<QString>("struktura");
+        QTest::addColumn<QString>("generowanie");
+        QTest::addColumn<QString>("obcyProgram");
+        QTest::newRow("systems") << int(Tabela::Systemy) << "4.1" << "4.2" << "4.7";
+        QTest::newRow("facts") << int(Tabela::Fakty) << "5.1" << "5.2" << "5.7";
+        QTest::newRow("enumerated values") << int(Tabela::WartFaktWylicz) << "6.1" << "6.2" << "6.7";
+        QTest::newRow("rules") << int(Tabela::Reguly) << "7.1" << "7.2" << "7.9";
+        QTest::newRow("constants") << int(Tabela::Stale) << "8.1" << "8.2" << "8.7";
+        QTest::newRow("trajectory") << int(Tabela::Trajektoria) << "9.1" << "9.2" << "9.7";
+        QTest::newRow("multimedia") << int(Tabela::PlikiMult) << "10.1" << "10.2" << "10.7";
+    }
+    void rozdzialyTabel()
+    {
+        QFETCH(int, tabela);
+        QFETCH(QString, struktura);
+        QFETCH(QString, generowanie);
+        QFETCH(QString, obcyProgram);
+        const OpisTabeli &o = opisTabeli(Tabela(tabela));
+        QStringList kolumny;
+        for (const OpisKolumny &k : o.kolumny)
+            kolumny << k.nazwa;
+
+        // The structure page lists every column, numbered, in the table's order.
+        const QString tekst = tekstStrony(struktura);
+        for (int i = 0; i < kolumny.size(); ++i)
+            QVERIFY2(tekst.contains(QStringLiteral("%1. %2 – ").arg(i + 1, 2).arg(kolumny[i])),
+                     qPrintable(kolumny[i]));
+        const QRegularExpression wierszKolumny(QStringLiteral("^ ?\\d+\\. \\S+ – "), QRegularExpression::MultilineOption);
+        int wiersze = 0;
+        for (auto it = wierszKolumny.globalMatch(tekst); it.hasNext(); it.next())
+            ++wiersze;
+        QCOMPARE(wiersze, kolumny.size());
+
+        // The creation page quotes the warning and the confirmation (line breaks as blanks).
+        const QString gen = tekstStrony(generowanie).simplified();
+        QVERIFY(gen.contains(o.ostrzezenie.join(' ').simplified()));
+        QVERIFY(gen.contains(QString(o.potwierdzenieNowej).replace("\n\r", " ").simplified()));
+        QVERIFY(gen.contains(o.plik()));
+
+        // The page on other programs names the file and the columns in order.
+        const QString obcy = tekstStrony(obcyProgram);
+        QVERIFY(obcy.contains(QStringLiteral("Kolumny tabeli, w kolejności: ") + kolumny.join(", ") + '.'));
+        QVERIFY(obcy.contains(QStringLiteral("sqlite3 ") + o.plik() + " .schema"));
+    }
+
+    // Every sqlite3 example of the manual runs on table files created by the program.
+    void przykladySqlite3()
+    {
+        FolderRoboczy f;
+        {
+            Baza baza;
+            QString blad;
+            QVERIFY2(baza.otworz(f.sciezka(), &blad), qPrintable(blad));
+            zalozWszystkieTabele(baza);
+        }
+        const QRegularExpression wzor(QStringLiteral("^sqlite3 (?:-\\S+ )*(\\S+\\.db) \"(.*)\""),
+                                      QRegularExpression::MultilineOption);
+        int liczba = 0;
+        for (const StronaInstrukcji &s : stronyInstrukcji()) {
+            auto it = wzor.globalMatch(tekstStrony(s.numer));
+            while (it.hasNext()) {
+                const auto m = it.next();
+                const QString plik = f.plik(m.captured(1));
+                QVERIFY2(QFile::exists(plik), qPrintable(s.numer + ": " + m.captured(1)));
+                {
+                    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "przyklad");
+                    db.setDatabaseName(plik);
+                    QVERIFY(db.open());
+                    QSqlQuery q(db);
+                    QVERIFY2(q.exec(m.captured(2)),
+                             qPrintable(s.numer + ": " + m.captured(2) + " -> " + q.lastError().text()));
+                }
+                QSqlDatabase::removeDatabase("przyklad");
+                ++liczba;
+            }
+        }
+        QVERIFY(liczba >= 14);
     }
 
     void cliSpisTresci()
