@@ -204,6 +204,22 @@ private slots:
         QCOMPARE(s->findChild<QLabel *>(QStringLiteral("wynikSzukania"))->text(), QStringLiteral("Nie znaleziono."));
     }
 
+    // Pages already made take the colours applied later in the configuration dialog.
+    void koloryStron()
+    {
+        FolderRoboczy f;
+        TFormGlowne glowne(f.sciezka());
+        TFormInstrukcja *s = glowne.instrukcja().pokaz("12.1");
+        glowne.kontekst().konfig.KolCzcBier = 32768; // "zielony"
+        glowne.kontekst().konfig.KolCzcPomoc = 0;    // "czarny"
+        glowne.kontekst().zastosujKoloryWszedzie();
+        QCOMPARE(s->poleTekstu()->palette().color(QPalette::Text), QColor(0, 128, 0));
+        QCOMPARE(s->przyciskOK()->palette().color(QPalette::ButtonText), QColor(0, 0, 0));
+        // A page made afterwards starts with the same colours.
+        TFormInstrukcja *nowa = glowne.instrukcja().okno("13.2");
+        QCOMPARE(nowa->poleTekstu()->palette().color(QPalette::Text), QColor(0, 128, 0));
+    }
+
     // The page every window's "Pomoc" button opens through the shared hook.
     void pomocOkien_data()
     {
