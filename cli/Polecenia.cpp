@@ -10,6 +10,7 @@ int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
 int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
+int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -28,6 +29,9 @@ const std::vector<Polecenie> &polecenia()
          polecenieDruk},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
          QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
+        {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
+         QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
+         polecenieManual},
     };
     return lista;
 }

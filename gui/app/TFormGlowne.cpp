@@ -7,6 +7,7 @@
 #include "app/PlikKonfig.h"
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
+#include "manual/TInstrukcja.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -147,6 +148,10 @@ void TFormGlowne::budujMenu()
 
     QMenu *pomoc = pasek->addMenu(QStringLiteral("Pomoc"));
     m_menuInstrukcja = pomoc->addMenu(QStringLiteral("Instrukcja programu"));
+    // The manual: its menu of chapters and sections, and the page every "Pomoc" button opens.
+    m_instrukcja = new TInstrukcja(*m_kontekst, this);
+    m_instrukcja->wypelnijMenu(m_menuInstrukcja);
+    m_kontekst->pokazStroneInstrukcji = [this](const QString &numer) { m_instrukcja->pokaz(numer); };
     pomoc->addSeparator();
     connect(dodaj(pomoc, Akcja::OProgramie, QStringLiteral("O programie")), &QAction::triggered, this,
             [this] { m_oProgramie->exec(); });

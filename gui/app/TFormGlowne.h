@@ -17,6 +17,7 @@ namespace tremida::gui {
 
 class TFormOProgramie;
 class TFormWybSystDruk;
+class TInstrukcja;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -44,6 +45,7 @@ public:
     QAction *akcja(Akcja a) const { return m_akcje.at(a); }
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
+    TInstrukcja &instrukcja() const { return *m_instrukcja; }
 
     // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
     // wiedzy" and "Realizacja procesu wnioskowania" together.
@@ -76,6 +78,7 @@ private:
     TFormOProgramie *m_oProgramie = nullptr;
     TFormWybSystDruk *m_wybSystDrukFakt = nullptr;
     TFormWybSystDruk *m_wybSystDrukReg = nullptr;
+    TInstrukcja *m_instrukcja = nullptr;
 };
 
 } // namespace tremida::gui
