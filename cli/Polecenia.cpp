@@ -8,6 +8,8 @@ int polecenieCreateTables(Kontekst &, const QStringList &);
 int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
+int polecenieInfer(Kontekst &, const QStringList &);
+int polecenieTrajectory(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
