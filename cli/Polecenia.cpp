@@ -23,6 +23,14 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
         {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
          QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
+        {QStringLiteral("infer"),
+         QStringLiteral("infer SYSTEM --method forward [--hypothesis TEKST] [--facts PLIK] [--no-verify] [--answers PLIK] "
+                        "[--close-after N] [--set PARAMETR=WARTOŚĆ]... [--json]"),
+         QStringLiteral("wnioskowanie w przód w systemie SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi "
+                        "(IdFakt<TAB>wartość<TAB>CF) albo z terminala"),
+         polecenieInfer},
+        {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
+         QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
     };
     return lista;
 }
