@@ -396,6 +396,84 @@ private slots:
         QCOMPARE(s.sql(QStringLiteral("SELECT WartFakt FROM fakty WHERE IdFakt=4")), QStringList({QStringLiteral("TRUE")}));
     }
 
+    void ocena_data()
+    {
+        QTest::addColumn<QString>("przesReg");
+        QTest::addColumn<QString>("stanX"); // CzyFaktMaWartAkt of row x of fact a (CF 0.8, or 0.6 for "nie")
+        QTest::addColumn<QString>("norma");
+        QTest::addColumn<double>("cfReg");
+        QTest::addColumn<QString>("wynik"); // value|premise CF|conclusion CF
+        QTest::addColumn<QString>("przyczyna");
+        QTest::addColumn<QList<int>>("bezWartosci");
+        const QString nie = QStringLiteral("Reguła nieprzyjęta na stos do \"odpalenia\". ");
+        QTest::newRow("AND with unknown real") << "[a]=[x] AND [b]>[5]" << "tak" << konfig::Rozmyta << 1.0
+                                               << "UNKNOWN|0|0" << UNKNOWN << QList<int>{2};
+        QTest::newRow("OR with unknown real") << "[a]=[x] OR [b]>[5]" << "nie" << konfig::Rozmyta << 1.0
+                                              << "FALSE|0.6|0.6"
+                                              << nie + "Pole przesłankowe reguły zwraca wartość logiczną FALSE"
+                                              << QList<int>{2};
+        QTest::newRow("algebraic AND rounds to 0.30") << "[p]>=[1] AND [q]>=[1]" << "tak" << konfig::Algebraiczna
+                                                      << 0.9 << "TRUE|0.3|0.27" << PRZYJETA << QList<int>{};
+        QTest::newRow("NOT of a true premise") << "NOT [t]>[541]" << "tak" << konfig::Rozmyta << 1.0
+                                               << "FALSE|0.9|0.9"
+                                               << nie + "Pole przesłankowe reguły zwraca wartość logiczną FALSE"
+                                               << QList<int>{};
+        QTest::newRow("conclusion CF equal to threshold") << "[z]>=[1]" << "tak" << konfig::Rozmyta << 1.0
+                                                          << "TRUE|0.05|0.05" << PRZYJETA << QList<int>{};
+        QTest::newRow("conclusion CF below threshold") << "[z]>=[1]" << "tak" << konfig::Rozmyta << 0.998
+                                                       << "TRUE|0.05|0.0499"
+                                                       << nie + "Pole przesłankowe zwraca wprawdzie TRUE, jednak "
+                                                                "wartość CF pola przesłankowego poniżej progu"
+                                                       << QList<int>{};
+        QTest::newRow("enumerated row ??? of an intermediate fact")
+            << "[a]=[y]" << "tak" << konfig::Rozmyta << 1.0 << "UNKNOWN|0|0" << UNKNOWN << QList<int>{1};
+    }
+
+    // One evaluation in backward mode: value, CFs, reason, CFKonklReg and facts without value.
+    void ocena()
+    {
+        QFETCH(QString, przesReg);
+        QFETCH(QString, stanX);
+        QFETCH(QString, norma);
+        QFETCH(double, cfReg);
+        QFETCH(QString, wynik);
+        QFETCH(QString, przyczyna);
+        QFETCH(QList<int>, bezWartosci);
+        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "O"}],
+          "fakty": [
+            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "a", "RodzFakt": "posredni", "TypFakt": "wyliczeniowy", "CzyWielWart": "nie"},
+            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "b", "RodzFakt": "posredni", "TypFakt": "rzeczywisty", "WartFakt": "???"},
+            {"IdFakt": 3, "KodSyst": 1, "NazFakt": "t", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty", "WartFakt": "600", "CFWartFakt": 0.9},
+            {"IdFakt": 4, "KodSyst": 1, "NazFakt": "p", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
+            {"IdFakt": 5, "KodSyst": 1, "NazFakt": "q", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
+            {"IdFakt": 6, "KodSyst": 1, "NazFakt": "z", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.05},
+            {"IdFakt": 7, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???"}],
+          "wartoscifaktowwyliczeniowych": [
+            {"IdWartFaktWylicz": 1, "KodFakt": 1, "WartFaktWylicz": "x", "CzyFaktMaWartAkt": "tak", "CFWartFaktWyliczAkt": 0.8},
+            {"IdWartFaktWylicz": 2, "KodFakt": 1, "WartFaktWylicz": "y", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}],
+          "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "wstecz", "CFReg": 1, "PrzesReg": "x", "KonklReg": "[w]=[TRUE]"}]})"));
+        QSqlQuery q = s.baza.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET CzyFaktMaWartAkt='%1', "
+                                      "CFWartFaktWyliczAkt=%2 WHERE IdWartFaktWylicz=1")
+                           .arg(stanX, stanX == u"nie" ? QStringLiteral("0.6") : QStringLiteral("0.8"))));
+        s.konfig.TNormaIloczyn = norma;
+        TRekReg reg = *dostep::regula(s.baza, 1);
+        reg.PrzesReg = przesReg;
+        reg.CFReg = cfReg;
+        TOcenaReg ocena(s.baza, s.konfig, s.sesja, s.uzytkownik);
+        QList<int> lista;
+        const TWynikReg w = ocena.OblWartLogPolaPrzesReg(reg, 1, 4, TrybOceny::Wstecz, &lista);
+        QVERIFY(!w.przerwanie);
+        QCOMPARE(QStringLiteral("%1|%2|%3").arg(tekstWartLog(w.wartosc)).arg(w.cfPrzes).arg(w.cfKonkl), wynik);
+        QCOMPARE(w.przyjeta, przyczyna == PRZYJETA);
+        QCOMPARE(lista, bezWartosci);
+        QCOMPARE(s.sql(QStringLiteral("SELECT IdKrokTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, "
+                                      "PrzyczNieOdpalTraj FROM trajektoria")),
+                 QStringList({QStringLiteral("1|1|4|wstecz|nie|") + przyczyna}));
+        QCOMPARE(s.sql(QStringLiteral("SELECT ROUND(CFKonklReg, 9) FROM reguly")),
+                 QStringList({QString::number(w.cfKonkl)}));
+    }
+
     void poziomZaWysoki()
     {
         Stanowisko s(QStringLiteral("wnios_kociol.json"));
