@@ -10,6 +10,7 @@ int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
+int polecenieCheckRule(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -31,6 +32,8 @@ const std::vector<Polecenie> &polecenia()
          polecenieInfer},
         {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
+        {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
+         QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
     };
     return lista;
 }

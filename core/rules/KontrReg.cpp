@@ -77,23 +77,43 @@ QString kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
     return QString();
 }
 
-// Value checks of a scalar fact type. Returns the id of the failing check: `idTyp` for a
-// constant of another type, `idPostac` for a constant value of the wrong form, `idLiteral`
-// for a literal of the wrong form.
-QString kontrWartosc(const QString &typFakt, const QString &wart, const TWynikKontr &w, const TRekStala &s,
-                     const QString &idTyp, const QString &idPostac, const QString &idLiteral)
+// Ids of the value findings of a premise (V) or of the conclusion (K): a constant of another
+// type than the real, integer or logical fact, a constant value of the wrong form, a literal
+// of the wrong form.
+struct IdyWartosci {
+    const char *typRzecz, *typCalk, *typLog, *postac, *literal;
+};
+const IdyWartosci IdyPrzes = {"V1", "V4", "V5", "V2", "V3"};
+const IdyWartosci IdyKonkl = {"K5", "K8", "K9", "K6", "K7"};
+
+// The constant checks and then the value checks by the fact's type; returns the id of the
+// first failing check and the constant's IdStala in *idStala for a constant finding.
+QString kontrWartoscSkalarna(const QString &typ, const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
+                             const IdyWartosci &idy, int *idStala)
 {
+    TRekStala s;
+    const QString id = kontrStala(wart, k, w, &s);
+    if (!id.isEmpty()) {
+        *idStala = s.IdStala;
+        return id;
+    }
+    const char *idTyp = typ == slowa::Rzeczywisty ? idy.typRzecz
+                        : typ == slowa::Calkowity ? idy.typCalk
+                        : typ == slowa::Logiczny  ? idy.typLog
+                                                  : nullptr;
+    if (!idTyp)
+        return QString();
     if (w.stala) {
         if (!w.stalaMaWartosc)
             return QString();
-        if (s.TypStala != typStalejDlaFaktu(typFakt))
-            return idTyp;
-        if (!czyWartoscStalejTypu(typFakt, w.wartStalej))
-            return idPostac;
+        if (s.TypStala != typStalejDlaFaktu(typ))
+            return QString::fromLatin1(idTyp);
+        if (!czyWartoscStalejTypu(typ, w.wartStalej))
+            return QString::fromLatin1(idy.postac);
         return QString();
     }
-    if (!czyLiteralTypu(typFakt, wart))
-        return idLiteral;
+    if (!czyLiteralTypu(typ, wart))
+        return QString::fromLatin1(idy.literal);
     return QString();
 }
 
@@ -145,20 +165,10 @@ TWynikKontr KontrPrzesElem(const TPrzesElem &p, const TKontekstKontr &k)
             dodaj(w, k, QStringLiteral("V6"), nr);
         return w;
     }
-    TRekStala s;
-    QString id = kontrStala(p.wart, k, w, &s);
-    if (!id.isEmpty()) {
-        dodaj(w, k, id, nr, s.IdStala);
-        return w;
-    }
-    if (typ == slowa::Rzeczywisty)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("V1"), QStringLiteral("V2"), QStringLiteral("V3"));
-    else if (typ == slowa::Calkowity)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("V4"), QStringLiteral("V2"), QStringLiteral("V3"));
-    else if (typ == slowa::Logiczny)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("V5"), QStringLiteral("V2"), QStringLiteral("V3"));
+    int idStala = 0;
+    const QString id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyPrzes, &idStala);
     if (!id.isEmpty())
-        dodaj(w, k, id, nr);
+        dodaj(w, k, id, nr, idStala);
     return w;
 }
 
@@ -184,20 +194,10 @@ TWynikKontr KontrKonklReg(const TPrzesElem &p, const TKontekstKontr &k)
             dodaj(w, k, QStringLiteral("K4"), 0);
         return w;
     }
-    TRekStala s;
-    QString id = kontrStala(p.wart, k, w, &s);
-    if (!id.isEmpty()) {
-        dodaj(w, k, id, 0, s.IdStala);
-        return w;
-    }
-    if (typ == slowa::Rzeczywisty)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("K5"), QStringLiteral("K6"), QStringLiteral("K7"));
-    else if (typ == slowa::Calkowity)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("K8"), QStringLiteral("K6"), QStringLiteral("K7"));
-    else if (typ == slowa::Logiczny)
-        id = kontrWartosc(typ, p.wart, w, s, QStringLiteral("K9"), QStringLiteral("K6"), QStringLiteral("K7"));
+    int idStala = 0;
+    const QString id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyKonkl, &idStala);
     if (!id.isEmpty())
-        dodaj(w, k, id, 0);
+        dodaj(w, k, id, 0, idStala);
     return w;
 }
 
