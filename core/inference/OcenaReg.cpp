@@ -254,9 +254,9 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     };
     const QString bladPrawej = stala.jest ? QStringLiteral("V2") : QStringLiteral("V3");
 
-    bool prawda = false;
-    if (typ == slowa::Rzeczywisty) {
-        const auto x = tekstNaReal(fakt.WartFakt);
+    // x from the fact's value, y from the right side, both read by the fact's type.
+    auto porownanie = [&](auto konwersja) -> std::optional<TTokenPrzes> {
+        const auto x = konwersja(fakt.WartFakt);
         if (!x)
             return bladN4();
         if (stala.jest && !stala.maWart)
@@ -264,38 +264,16 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         const auto prawa = prawaStrona();
         if (!prawa)
             return std::nullopt;
-        const auto y = tekstNaReal(*prawa);
+        const auto y = konwersja(*prawa);
         if (!y)
             return bladP(bladPrawej);
-        prawda = porownaj(p.oper, *x, *y);
-    } else if (typ == slowa::Calkowity) {
-        const auto x = tekstNaInt(fakt.WartFakt);
-        if (!x)
-            return bladN4();
-        if (stala.jest && !stala.maWart)
-            return nieznany();
-        const auto prawa = prawaStrona();
-        if (!prawa)
-            return std::nullopt;
-        const auto y = tekstNaInt(*prawa);
-        if (!y)
-            return bladP(bladPrawej);
-        prawda = porownaj(p.oper, *x, *y);
-    } else {
-        const auto x = tekstNaLog(fakt.WartFakt);
-        if (!x)
-            return bladN4();
-        if (stala.jest && !stala.maWart)
-            return nieznany();
-        const auto prawa = prawaStrona();
-        if (!prawa)
-            return std::nullopt;
-        const auto y = tekstNaLog(*prawa);
-        if (!y)
-            return bladP(bladPrawej);
-        prawda = *x == *y;
-    }
-    return TTokenPrzes{prawda ? Wart::True : Wart::False, cf};
+        return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
+    };
+    if (typ == slowa::Rzeczywisty)
+        return porownanie(tekstNaReal);
+    if (typ == slowa::Calkowity)
+        return porownanie(tekstNaInt);
+    return porownanie(tekstNaLog);
 }
 
 TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
