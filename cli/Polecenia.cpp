@@ -9,6 +9,8 @@ int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
 int polecenieDruk(Kontekst &, const QStringList &);
+int polecenieInfer(Kontekst &, const QStringList &);
+int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
 
@@ -27,6 +29,14 @@ const std::vector<Polecenie> &polecenia()
         {QStringLiteral("print"), QStringLiteral("print systems|facts SYSTEM|rules SYSTEM --pdf PLIK [--landscape]"),
          QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
          polecenieDruk},
+        {QStringLiteral("infer"),
+         QStringLiteral("infer SYSTEM --method forward [--hypothesis TEKST] [--facts PLIK] [--no-verify] [--answers PLIK] "
+                        "[--close-after N] [--set PARAMETR=WARTOŚĆ]... [--json]"),
+         QStringLiteral("wnioskowanie w przód w systemie SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi "
+                        "(IdFakt<TAB>wartość<TAB>CF) albo z terminala"),
+         polecenieInfer},
+        {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
+         QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
          QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),

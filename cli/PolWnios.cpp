@@ -1,0 +1,408 @@
+// Inference from the terminal: infer (forward chaining with scripted or typed input-fact
+// values) and trajectory (the steps of a system's last run).
+
+#include "Cli.h"
+
+#include "inference/DostepWnios.h"
+#include "inference/PrzypiszWartFakt.h"
+#include "inference/WniosWPrzod.h"
+#include "store/Konwersje.h"
+#include "store/Rekordy.h"
+#include "store/Slowa.h"
+#include "store/Warunki.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cstdio>
+#include <unistd.h>
+
+namespace tremida::cli {
+
+namespace {
+
+QByteArray liczbaJson(double d)
+{
+    const QByteArray a = QJsonDocument(QJsonArray{d}).toJson(QJsonDocument::Compact);
+    return a.mid(1, a.size() - 2);
+}
+
+// One answer line of an answers file: a value and its CF.
+struct TOdpowiedz {
+    QString wartosc;
+    QString cf;
+};
+
+// The user of a run in the terminal: messages and conclusions are printed, input facts are
+// answered from an answers file, typed at prompts, or left without value.
+class TUzytkownikCli : public TUzytkownikWnios {
+public:
+    TUzytkownikCli(Kontekst &k, bool json) : m_k(k), m_json(json) {}
+
+    QMap<int, QList<TOdpowiedz>> odpowiedzi;
+    bool zOdpowiedzi = false;
+    bool interaktywnie = false;
+
+    void komunikat(const QString &tekst) override
+    {
+        if (m_json)
+            m_k.komunikatJson(tekst);
+        else
+            m_k.komunikat(tekst);
+    }
+
+    void czytajFakt(TKontekstCzytFakt &kontekst) override
+    {
+        const TRekFakt &f = kontekst.fakt;
+        if (m_json)
+            m_k.zdarzenieJson("{\"event\":\"ask\",\"fact\":" + QByteArray::number(f.IdFakt) + "}");
+        const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
+        const bool wylicz = f.TypFakt == slowa::Wyliczeniowy;
+        QList<TWierszWylicz> wiersze;
+        for (const TRekWartFaktWylicz &w : kontekst.wartosci)
+            wiersze.append({w.IdWartFaktWylicz, w.CzyFaktMaWartAkt,
+                            w.CFWartFaktWyliczAkt ? realNaTekst(*w.CFWartFaktWyliczAkt) : QString()});
+        auto bezWartosci = [&]() {
+            if (wylicz)
+                PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wiersze, pokaz);
+            else
+                PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, slowa::BrakWartosci,
+                                       f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString(), pokaz);
+        };
+        kontekst.zamknietyOk = true;
+
+        QList<TOdpowiedz> lista;
+        if (zOdpowiedzi)
+            lista = odpowiedzi.value(f.IdFakt);
+        else if (interaktywnie)
+            lista = zapytajTerminal(kontekst);
+        if (lista.isEmpty() || (lista.size() == 1 && lista.first().wartosc == slowa::BrakWartosci)) {
+            bezWartosci();
+            return;
+        }
+        WynikPrzypisania wynik;
+        if (wylicz) {
+            QList<TWierszWylicz> wypelnione = wiersze;
+            for (const TOdpowiedz &o : lista)
+                for (qsizetype i = 0; i < kontekst.wartosci.size(); ++i)
+                    if (kontekst.wartosci[i].WartFaktWylicz == o.wartosc)
+                        wypelnione[i] = {kontekst.wartosci[i].IdWartFaktWylicz, slowa::Tak, o.cf};
+            wynik = PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wypelnione, pokaz);
+        } else {
+            wynik = PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, lista.first().wartosc, lista.first().cf, pokaz);
+        }
+        if (wynik == WynikPrzypisania::Odrzucone)
+            bezWartosci();
+    }
+
+    void pokazKonkluzje(const TWizKonkl &w) override
+    {
+        if (m_json) {
+            m_k.zdarzenieJson("{\"event\":\"conclusion\",\"rule\":" + QByteArray::number(w.idReg) +
+                              ",\"conclusion\":" + tekstJson(w.konklReg) + ",\"cf\":" + liczbaJson(w.cfKonkl) +
+                              ",\"aggregatedCf\":" + liczbaJson(w.cfZagreg) + ",\"factKind\":" +
+                              tekstJson(w.rodzFakt) + "}");
+            return;
+        }
+        QTextStream &o = m_k.out;
+        o << "----\n";
+        o << "Kod systemu: " << w.kodSyst << '\n';
+        o << "Nazwa systemu: " << w.nazSyst << '\n';
+        o << "Kod reguly: " << w.idReg << '\n';
+        o << "Nazwa reguły: " << w.nazReg << '\n';
+        o << "Konkluzja reguły: " << w.konklReg << '\n';
+        o << "Opis konkluzji: " << w.opisKonklReg << '\n';
+        o << "Stopień pewności konkluzji: " << realNaTekst(w.cfKonkl) << '\n';
+        o << "Zaagregowany stopień pewności konkluzji (obliczony z uaktywnionych reguł o tej samej konkluzji): "
+          << realNaTekst(w.cfZagreg) << '\n';
+        o << "Konkluzja dotyczy faktu: "
+          << (w.rodzFakt == slowa::Koncowy ? QStringLiteral("końcowego") : QStringLiteral("pośredniego")) << '\n';
+        o << "Instrukcje/ zalecenia dla użytkownika wynikające z konkluzji reguły: " << w.instrReg << '\n';
+        o << "Opisowa charakterystyka reguły. Autorzy: " << w.opisReg << '\n';
+        o << "Liczba obrazów/zdjęć: " << w.liczbaObrazow << '\n';
+        o << "Liczba filmów: " << w.liczbaFilmow << '\n';
+        o << "----\n";
+        o.flush();
+    }
+
+private:
+    // Prompts for the value of an input fact; an empty answer leaves it without value.
+    QList<TOdpowiedz> zapytajTerminal(const TKontekstCzytFakt &kontekst)
+    {
+        const TRekFakt &f = kontekst.fakt;
+        QTextStream &o = m_k.out;
+        QTextStream we(stdin);
+        o << QStringLiteral("Fakt %1 (%2): %3\n").arg(f.IdFakt).arg(f.NazFakt, f.PytFakt);
+        if (!f.JedWartFakt.isEmpty())
+            o << QStringLiteral("Jednostka: %1\n").arg(f.JedWartFakt);
+        QList<TOdpowiedz> lista;
+        if (f.TypFakt == slowa::Wyliczeniowy) {
+            for (const TRekWartFaktWylicz &w : kontekst.wartosci)
+                o << QStringLiteral("  %1  %2  [%3]\n").arg(w.IdWartFaktWylicz).arg(w.WartFaktWylicz, w.CzyFaktMaWartAkt);
+            o << QStringLiteral("Podaj wartości oznaczane \"tak\" (każda w osobnym wierszu: wartość, tabulator, CF; "
+                                "pusty wiersz kończy): ");
+            o.flush();
+            for (;;) {
+                const QString linia = we.readLine();
+                if (linia.isEmpty())
+                    break;
+                const QStringList cz = linia.split(u'\t');
+                lista.append({cz.value(0), cz.value(1)});
+            }
+            return lista;
+        }
+        o << QStringLiteral("Wartość faktu (pusta lub ??? - wartość nieznana): ");
+        o.flush();
+        const QString wartosc = we.readLine();
+        if (wartosc.isEmpty() || wartosc == slowa::BrakWartosci)
+            return lista;
+        o << QStringLiteral("CF: ");
+        o.flush();
+        lista.append({wartosc, we.readLine()});
+        return lista;
+    }
+
+    Kontekst &m_k;
+    bool m_json;
+};
+
+bool wczytajOdpowiedzi(const QString &plik, QMap<int, QList<TOdpowiedz>> &odpowiedzi, QString *blad)
+{
+    QFile f(plik);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        *blad = QStringLiteral("Nie można odczytać pliku %1: %2").arg(plik, f.errorString());
+        return false;
+    }
+    int nr = 0;
+    for (const QByteArray &surowa : f.readAll().split('\n')) {
+        ++nr;
+        QString linia = QString::fromUtf8(surowa);
+        if (linia.endsWith(u'\r'))
+            linia.chop(1);
+        if (linia.isEmpty() || linia.startsWith(u'#'))
+            continue;
+        const QStringList cz = linia.split(u'\t');
+        const auto id = tekstNaInt(cz.value(0).trimmed());
+        if (!id || cz.size() < 2) {
+            *blad = QStringLiteral("Plik %1, wiersz %2: oczekiwano IdFakt<TAB>wartość<TAB>CF.").arg(plik).arg(nr);
+            return false;
+        }
+        odpowiedzi[*id].append({cz.value(1), cz.value(2)});
+    }
+    return true;
+}
+
+// Applies PARAM=VALUE to the configuration with the configuration dialog's checks.
+std::optional<QString> ustawParametr(TParKonfig &konfig, const QString &przypisanie)
+{
+    const qsizetype rown = przypisanie.indexOf(u'=');
+    if (rown <= 0)
+        return QStringLiteral("Oczekiwano PARAMETR=WARTOŚĆ: %1").arg(przypisanie);
+    const QString nazwa = przypisanie.left(rown);
+    const QString wartosc = przypisanie.mid(rown + 1);
+    TWartWlasneKonfig w = wlasneZParametrow(konfig);
+    auto indeks = [&](const QStringList &lista) { return int(lista.indexOf(wartosc)); };
+    auto indeksLog = [&]() {
+        for (qsizetype i = 0; i < konfig::PozycjeLogiczne.size(); ++i)
+            if (konfig::PozycjeLogiczne[i].compare(wartosc, Qt::CaseInsensitive) == 0)
+                return int(i);
+        return -1;
+    };
+    if (nazwa == u"MaxPozReg")
+        w.MaxPozReg = wartosc;
+    else if (nazwa == u"ProgCF")
+        w.ProgCF = wartosc;
+    else if (nazwa == u"PrzyrostCF")
+        w.PrzyrostCF = wartosc;
+    else if (nazwa == u"CzyOdpalUwzgl")
+        w.CzyOdpalUwzgl = indeksLog();
+    else if (nazwa == u"CzyTylkoOdpal")
+        w.CzyTylkoOdpal = indeksLog();
+    else if (nazwa == u"CzyPelnaWeryf")
+        w.CzyPelnaWeryf = indeksLog();
+    else if (nazwa == u"TNormaIloczyn")
+        w.TNormaIloczyn = indeks(konfig::Normy);
+    else if (nazwa == u"SNormaSuma")
+        w.SNormaSuma = indeks(konfig::Normy);
+    else if (nazwa == u"SNormaKonkl")
+        w.SNormaKonkl = indeks(konfig::Normy);
+    else if (nazwa == u"MetaReg")
+        w.MetaReg = indeks(konfig::MetaReguly);
+    else
+        return QStringLiteral("Nieznany parametr: %1").arg(nazwa);
+    if (const auto blad = sprawdzWlasne(w, false))
+        return *blad;
+    konfig = parametryZWlasnych(w);
+    return std::nullopt;
+}
+
+} // namespace
+
+int polecenieInfer(Kontekst &k, const QStringList &argumenty)
+{
+    const QString pol = QStringLiteral("infer");
+    std::optional<int> kodSyst;
+    QString metoda, hipoteza, plikOdpowiedzi;
+    bool json = false;
+    bool zFaktami = false;
+    int zamknijPo = 0;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString &a = argumenty[i];
+        const bool jestNastepny = i + 1 < argumenty.size();
+        if (a == u"--method" && jestNastepny) {
+            metoda = argumenty[++i];
+        } else if (a == u"--hypothesis" && jestNastepny) {
+            hipoteza = argumenty[++i];
+        } else if (a == u"--facts" && jestNastepny) {
+            ++i;
+            zFaktami = true;
+        } else if (a == u"--no-verify") {
+        } else if (a == u"--answers" && jestNastepny) {
+            plikOdpowiedzi = argumenty[++i];
+        } else if (a == u"--close-after" && jestNastepny) {
+            const auto n = tekstNaInt(argumenty[++i]);
+            if (!n || *n < 1)
+                return bladUzycia(k, pol, QStringLiteral("--close-after wymaga liczby całkowitej dodatniej."));
+            zamknijPo = *n;
+        } else if (a == u"--set" && jestNastepny) {
+            if (const auto blad = ustawParametr(k.konfig, argumenty[++i]))
+                return bladUzycia(k, pol, tekstDoWyswietlenia(*blad));
+        } else if (a == u"--json") {
+            json = true;
+        } else if (!a.startsWith(u'-') && !kodSyst) {
+            kodSyst = tekstNaInt(a);
+            if (!kodSyst)
+                return bladUzycia(k, pol, QStringLiteral("Kod systemu musi być liczbą całkowitą."));
+        } else {
+            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
+        }
+    }
+    if (!kodSyst)
+        return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
+    if (metoda != u"forward") {
+        if (metoda == u"backward" || metoda == u"mixed") {
+            k.err << QStringLiteral("Metoda %1 nie jest jeszcze dostępna.\n").arg(metoda);
+            return Porazka;
+        }
+        return bladUzycia(k, pol, QStringLiteral("Podaj --method forward."));
+    }
+    if (zFaktami) {
+        k.err << QStringLiteral("Opcja --facts nie jest jeszcze dostępna.\n");
+        return Porazka;
+    }
+
+    TUzytkownikCli uzytkownik(k, json);
+    if (!plikOdpowiedzi.isEmpty()) {
+        QString blad;
+        if (!wczytajOdpowiedzi(plikOdpowiedzi, uzytkownik.odpowiedzi, &blad)) {
+            k.err << blad << '\n';
+            return Porazka;
+        }
+        uzytkownik.zOdpowiedzi = true;
+    } else {
+        uzytkownik.interaktywnie = isatty(fileno(stdin)) != 0;
+    }
+
+    auto koniec = [&](int kod) {
+        if (json)
+            k.zdarzenieJson("{\"event\":\"end\"}");
+        return kod;
+    };
+    if (const auto brak = sprawdzWarunki(tremida::Polecenie::WyborSyst, k.baza)) {
+        uzytkownik.komunikat(*brak);
+        return koniec(Porazka);
+    }
+    TSesjaWnios sesja;
+    const auto wybor = WybierzSystem(k.baza, *kodSyst, sesja);
+    if (!wybor) {
+        k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(*kodSyst);
+        return Porazka;
+    }
+    uzytkownik.komunikat(*wybor);
+
+    TWniosWPrzod wnios(k.baza, k.konfig, sesja, uzytkownik);
+    QStringList konkluzje;
+    if (!wnios.Przygotuj(konkluzje))
+        return koniec(Porazka);
+    WynikPrzebiegu wynik = wnios.Start(hipoteza);
+    int wyswietlenia = 0;
+    while (wynik == WynikPrzebiegu::Wstrzymany) {
+        if (++wyswietlenia == zamknijPo) {
+            wnios.Zamknij();
+            break;
+        }
+        sesja.KontynuacjaZadana = true;
+        wynik = wnios.Start();
+    }
+    return koniec(wynik == WynikPrzebiegu::Przerwany ? Porazka : Sukces);
+}
+
+int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
+{
+    const QString pol = QStringLiteral("trajectory");
+    std::optional<int> kodSyst;
+    bool json = false;
+    for (const QString &a : argumenty) {
+        if (a == u"--json")
+            json = true;
+        else if (!a.startsWith(u'-') && !kodSyst && tekstNaInt(a))
+            kodSyst = tekstNaInt(a);
+        else
+            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
+    }
+    if (!kodSyst)
+        return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
+    if (const auto brak = sprawdzWarunki(tremida::Polecenie::OtwTabTraj, k.baza)) {
+        k.komunikat(*brak);
+        return Porazka;
+    }
+    QSqlQuery q = k.baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), *kodSyst);
+    if (!q.exec()) {
+        k.komunikat(QStringLiteral("Nie można odczytać tabeli trajektoria.db."));
+        return Porazka;
+    }
+    auto opt = [](const std::optional<int> &v) { return v ? QString::number(*v) : QString(); };
+    if (!json)
+        k.out << QStringList{QStringLiteral("Kod kroku trajektorii wnioskowania"), QStringLiteral("Kod systemu"),
+                             QStringLiteral("Kod reguły analizowanej w danym kroku"),
+                             QStringLiteral("Poziom analizowanych reguł w danym kroku"),
+                             QStringLiteral("Numer iteracji na danym poziomie reguł w danym kroku"),
+                             QStringLiteral("Kierunek wnioskowania w danym kroku"),
+                             QStringLiteral("Czy analizowana reguła została \"odpalona\"?"),
+                             QStringLiteral("CF konkluzji analizowanej i \"odpalonej\" reguły"),
+                             QStringLiteral("Przyczyna \"nieodpalenia\" analizowanej reguły"),
+                             QStringLiteral("Data wygenerowania rekordu kroku trajektorii")}
+                     .join(u'\t')
+              << '\n';
+    while (q.next()) {
+        const TRekTraj t = TRekTraj::z(q.record());
+        if (json) {
+            auto n = [](const std::optional<int> &v) { return v ? QByteArray::number(*v) : QByteArray("null"); };
+            k.out << QString::fromUtf8(
+                "{\"IdKrokTraj\":" + QByteArray::number(t.IdKrokTraj) + ",\"KodSyst\":" +
+                QByteArray::number(t.KodSyst) + ",\"KodRegTraj\":" + QByteArray::number(t.KodRegTraj) +
+                ",\"PozRegTraj\":" + n(t.PozRegTraj) + ",\"IterRegTraj\":" + n(t.IterRegTraj) +
+                ",\"KierWniTraj\":" + tekstJson(t.KierWniTraj) + ",\"CzyOdpalTraj\":" + tekstJson(t.CzyOdpalTraj) +
+                ",\"CFKonklRegTraj\":" + (t.CFKonklRegTraj ? liczbaJson(*t.CFKonklRegTraj) : QByteArray("null")) +
+                ",\"PrzyczNieOdpalTraj\":" + tekstJson(t.PrzyczNieOdpalTraj) + ",\"DataRek\":" +
+                tekstJson(t.DataRek) + "}")
+                  << '\n';
+        } else {
+            k.out << QStringList{QString::number(t.IdKrokTraj), QString::number(t.KodSyst),
+                                 QString::number(t.KodRegTraj), opt(t.PozRegTraj), opt(t.IterRegTraj),
+                                 t.KierWniTraj, t.CzyOdpalTraj,
+                                 t.CFKonklRegTraj ? realNaTekst(*t.CFKonklRegTraj) : QString(),
+                                 t.PrzyczNieOdpalTraj, t.DataRek}
+                         .join(u'\t')
+                  << '\n';
+        }
+    }
+    return Sukces;
+}
+
+} // namespace tremida::cli

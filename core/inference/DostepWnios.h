@@ -1,0 +1,45 @@
+#pragma once
+// Reads and writes of the knowledge-base tables used by the inference engines. Every read
+// goes to the tables, so each step sees exactly what the steps before it wrote. Records are
+// returned in table order (ascending primary key). A read that fails behaves as a read that
+// found nothing.
+
+#include "store/Rekordy.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+namespace dostep {
+
+// The first fact of the system, in table order, whose NazFakt equals `nazwa` exactly.
+std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazwa);
+std::optional<TRekFakt> fakt(Baza &baza, int idFakt);
+// Facts of the system whose RodzFakt is one of `rodzaje`.
+QList<TRekFakt> faktySystemu(Baza &baza, int kodSyst, const QStringList &rodzaje);
+
+QList<TRekWartFaktWylicz> wartosciFaktu(Baza &baza, int idFakt);
+std::optional<TRekWartFaktWylicz> wartoscWylicz(Baza &baza, int idWartFaktWylicz);
+
+// The first constant of the system whose NazStala equals `nazwa` exactly.
+std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &nazwa);
+
+std::optional<TRekSyst> system(Baza &baza, int idSyst);
+std::optional<TRekReg> regula(Baza &baza, int idReg);
+
+// Writes the value columns of a fact (WartFakt, WartPoprzFakt, CFWartFakt, CFWartPoprzFakt).
+bool zapiszWartFaktu(Baza &baza, const TRekFakt &f);
+// Writes the state columns of a value row (both marks and both CFs).
+bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w);
+// Writes the run columns of a rule (CzyOdpal, CzyBieUdzWeWnios, CFKonklReg).
+bool zapiszStanReguly(Baza &baza, const TRekReg &r);
+
+// The greatest IdKrokTraj of the whole trajectory table, 0 when it is empty.
+int maksKrokTraj(Baza &baza);
+
+} // namespace dostep
+} // namespace tremida

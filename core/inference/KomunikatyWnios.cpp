@@ -1,0 +1,227 @@
+#include "KomunikatyWnios.h"
+
+#include "store/Konwersje.h"
+#include "store/Slowa.h"
+
+
+namespace tremida::kom {
+
+namespace {
+const QString NL = QStringLiteral("\n\r");
+
+QString kodReg(const QString &kod) { return QStringLiteral("Kod reguły: ") + kod; }
+} // namespace
+
+QString przerwanie() { return NL + QStringLiteral("Nastąpi przerwanie procesu wnioskowania."); }
+
+QString ramkaB(const QString &kod, int przeslanka, const QString &szczegol)
+{
+    return kodReg(kod) + QStringLiteral(", przesłanka ") + QString::number(przeslanka).rightJustified(3, u' ') +
+           QStringLiteral(" licząc od początku pola przesłankowego.") + NL + szczegol + przerwanie();
+}
+
+QString N1()
+{
+    return QStringLiteral("Brak rekordów z wartościami faktu wyliczeniowego w tabeli wartości faktów wyliczeniowych.");
+}
+QString N4() { return QStringLiteral("Błąd w tabeli faktów. Wartość aktualna faktu złej postaci."); }
+
+QString szczegolStalej(const QString &id)
+{
+    const QString pocz = QStringLiteral("Błąd składni reguły. ");
+    if (id == u"C7")
+        return pocz + QStringLiteral("Jako argument stałej obliczanej stwierdzono fakt typu wyliczeniowego.");
+    if (id == u"C8")
+        return pocz + QStringLiteral(
+                          "Jako argument stałej obliczanej typu logicznego stwierdzono fakt innego typu niż logiczny.");
+    if (id == u"C9")
+        return pocz + QStringLiteral(
+                          "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do liczby rzeczywistej.");
+    if (id == u"C12")
+        return pocz + QStringLiteral(
+                          "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do liczby całkowitej.");
+    if (id == u"C13")
+        return pocz + QStringLiteral(
+                          "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do wartości logicznej.");
+    if (id == u"C10")
+        return pocz + QStringLiteral("Wartość parametru A stałej obliczanej nie konwertuje się do liczby.");
+    return pocz + QStringLiteral("Wartość parametru B stałej obliczanej nie konwertuje się do liczby.");
+}
+
+QString N2(int idFakt)
+{
+    return QStringLiteral("Fakt wyliczeniowy jednowartościowy wprowadzany o kodzie ") + intNaTekst(idFakt) +
+           QStringLiteral(" ma przypisaną więcej niż jedną wartość.") + przerwanie();
+}
+
+QString N3(int idFakt)
+{
+    return QStringLiteral("Fakt wyliczeniowy jednowartościowy pośredni lub końcowy o kodzie ") + intNaTekst(idFakt) +
+           QStringLiteral(" ma przypisaną więcej niż jedną wartość.") + NL +
+           QStringLiteral("Świadczy to o sprzeczności w bazie reguł.") + NL +
+           QStringLiteral("Proces wnioskowania mimo wszystko będzie kontynuowany.");
+}
+
+QString Q1(int idFakt)
+{
+    return QStringLiteral("Stwierdzono, że fakt wprowadzany wyliczeniowy o kodzie ") + intNaTekst(idFakt) +
+           QStringLiteral(" nie ma przypisanej żadnej wartości.") + NL +
+           QStringLiteral("Zostanie zwizualizowany formularz, na którym powinieneś przypisać faktowi wartość, lub, "
+                          "jeśli trzeba,") +
+           NL +
+           QStringLiteral("kilka wartości jeśli fakt jest wielowartościowy, jak również CF tej (tych) wartości.") +
+           NL +
+           QStringLiteral("Jeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie "
+                          "wprawdzie ") +
+           NL +
+           QStringLiteral("kontynuowany, jednak reguły mające ten fakt w polu przesłankowym mogą nie zostać "
+                          "\"odpalone\".");
+}
+
+namespace {
+QString slowoTypu(const QString &typ)
+{
+    if (typ == slowa::Calkowity)
+        return QStringLiteral("całkowity");
+    if (typ == slowa::Logiczny)
+        return QStringLiteral("logiczny");
+    return QStringLiteral("rzeczywisty");
+}
+} // namespace
+
+QString Q2(const QString &typFakt, int idFakt)
+{
+    const QString pocz = QStringLiteral("Stwierdzono, że fakt wprowadzany ") + slowoTypu(typFakt) +
+                         QStringLiteral(" o kodzie ") + intNaTekst(idFakt) +
+                         QStringLiteral(" nie ma przypisanej wartości.") + NL +
+                         QStringLiteral("Zostanie zwizualizowany formularz, na którym powinieneś przypisać faktowi "
+                                        "wartość oraz CF.") +
+                         NL;
+    if (typFakt == slowa::Rzeczywisty || (typFakt != slowa::Calkowity && typFakt != slowa::Logiczny))
+        return pocz +
+               QStringLiteral("Jeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie") +
+               NL +
+               QStringLiteral("wprawdzie kontynuowany, jednak reguły mające ten fakt w polu przesłankowym mogą nie") +
+               NL + QStringLiteral("zostać \"odpalone\".");
+    return pocz +
+           QStringLiteral("Jeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie "
+                          "wprawdzie") +
+           NL +
+           QStringLiteral("kontynuowany, jednak reguły mające ten fakt w polu przesłankowym mogą nie zostać "
+                          "\"odpalone\".");
+}
+
+QString Q3(const QString &typArg, int idFakt, int idStala)
+{
+    return QStringLiteral("Stwierdzono, że fakt wprowadzany ") + slowoTypu(typArg) + QStringLiteral(" o kodzie ") +
+           intNaTekst(idFakt) + QStringLiteral(", będący argumentem stałej") + NL + QStringLiteral("obliczanej o kodzie ") +
+           intNaTekst(idStala) + QStringLiteral(", nie ma przypisanej wartości.") + NL +
+           QStringLiteral("Zostanie zwizualizowany formularz, na którym powinieneś przypisać faktowi wartość oraz CF.") +
+           NL +
+           QStringLiteral("Jeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie") + NL +
+           QStringLiteral("wprawdzie kontynuowany, jednak reguły mające tę stałą w polu przesłankowym mogą nie") + NL +
+           QStringLiteral("zostać \"odpalone\".");
+}
+
+QString przyczyna(const QString &wartosc, bool ponizejProgu, bool stalaBezWart)
+{
+    const QString nie = QStringLiteral("Reguła nieprzyjęta na stos do \"odpalenia\". ");
+    if (wartosc == slowa::True) {
+        if (!ponizejProgu && !stalaBezWart)
+            return QStringLiteral("Reguła została przyjęta na stos do \"odpalenia\", jednak \"nieodpalona\", gdyż trwa "
+                                  "jeszcze faza generowania stosu");
+        if (!ponizejProgu)
+            return nie + QStringLiteral("Pole przesłankowe zwraca wprawdzie TRUE, a wartość CF pola powyżej progu, "
+                                        "jednak konkluzja zawiera stałą obliczaną o nieokreślonej wartości");
+        const QString t = nie + QStringLiteral("Pole przesłankowe zwraca wprawdzie TRUE, jednak wartość CF pola "
+                                               "przesłankowego poniżej progu");
+        return stalaBezWart ? t + QStringLiteral(". Konkluzja zawiera ponadto stałą obliczaną o nieokreślonej wartości")
+                            : t;
+    }
+    if (wartosc == slowa::False) {
+        const QString t = nie + QStringLiteral("Pole przesłankowe reguły zwraca wartość logiczną FALSE");
+        return stalaBezWart
+                   ? t + QStringLiteral(". Konkluzja reguły zawiera ponadto stałą obliczaną o nieokreślonej wartości")
+                   : t;
+    }
+    if (!stalaBezWart)
+        return nie + QStringLiteral("Pole przesłankowe reguły zwraca wartość logiczną UNKNOWN, na skutek "
+                                    "nieokreślonych wartości faktów w polu przesłankowym");
+    return nie + QStringLiteral("Pole przesłankowe reguły zwraca wartość logiczną UNKNOWN jw. Konkluzja reguły "
+                                "zawiera ponadto stałą obliczaną o nieokreślonej wartości");
+}
+
+QString przyczynaOdpalona()
+{
+    return QStringLiteral("Reguła została \"odpalona\" w danym kroku trajektorii wnioskowania");
+}
+
+QString H1()
+{
+    return QStringLiteral("Hipoteza główna została zdefiniowana, tj. wybrana z listy konkluzji. W procesie "
+                          "wnioskowania zostaną zwizualizowane wyłącznie konkluzje zgodne z hipotezą główną.");
+}
+
+QString H2()
+{
+    return QStringLiteral("Hipoteza główna nie została zdefiniowana, tj. wybrana z listy konkluzji. Przy "
+                          "wnioskowaniu w przód nie jest to wymagane. W procesie wnioskowania zostaną "
+                          "zwizualizowane wszystkie możliwe konkluzje.");
+}
+
+QString H5()
+{
+    return QStringLiteral(
+        "Liczba reguł zadekretowanych do wnioskowania w przód równa 0. Nastąpi koniec procesu wnioskowania.");
+}
+
+QString H6(const QString &kod)
+{
+    return QStringLiteral("Hipoteza główna została udowodniona na podstawie reguły o kodzie ") + kod +
+           QStringLiteral(".") + NL + QStringLiteral("Zostanie zwizualizowany formularz konkluzji reguły.") + NL +
+           QStringLiteral("Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym formularzu sukcesywnie.");
+}
+
+QString H7()
+{
+    return QStringLiteral("Hipoteza główna została wykazana. Zakończenie procesu wnioskowania w przód na skutek "
+                          "wyczerpania możliwości procesu.");
+}
+
+QString H8()
+{
+    return QStringLiteral("Hipoteza główna nie została wykazana. Zakończenie procesu wnioskowania w przód na skutek "
+                          "wyczerpania możliwości procesu.");
+}
+
+QString H9()
+{
+    return QStringLiteral("Zakończenie procesu wnioskowania w przód na skutek wyczerpania możliwości procesu.");
+}
+
+QString H10()
+{
+    return QStringLiteral("W fazie wnioskowania w przód procesu wnioskowania mieszanego nastąpiło wykazanie hipotezy "
+                          "głównej. Proces wnioskowania mieszanego zostanie zakończony.");
+}
+
+QString przerwanieWPrzodPrzezUzytkownika()
+{
+    return QStringLiteral("Przerwanie procesu wnioskowania w przód przez użytkownika.");
+}
+
+QString E6(const QString &kod)
+{
+    return kodReg(kod) + QStringLiteral(". Błąd w tabeli stałych.") + NL +
+           QStringLiteral("Wartość stałej złej postaci.") + przerwanie();
+}
+QString W(const QString &kod)
+{
+    return kodReg(kod) + QStringLiteral(". Stwierdzono, że w poprzedniej iteracji") + NL +
+           QStringLiteral("procesu wnioskowania fakt z konkluzji reguły miał inną wartość.") + NL +
+           QStringLiteral("Świadczy to o istnieniu sprzeczności w bazie wiedzy.") + NL +
+           QStringLiteral("Proces wnioskowania będzie kontynuowany, jednakże wizualizowane konkluzje") + NL +
+           QStringLiteral("mogą okazać się fałszywe. Przed następnym przebiegiem procesu usuń sprzeczność.");
+}
+
+} // namespace tremida::kom

@@ -1,0 +1,475 @@
+#include "OcenaReg.h"
+
+#include "DostepWnios.h"
+#include "KomunikatyWnios.h"
+#include "store/Baza.h"
+#include "store/Konwersje.h"
+#include "store/Slowa.h"
+#include "rules/Stale.h"
+
+#include <QSqlQuery>
+
+namespace tremida {
+
+using jezyk::Wart;
+
+namespace {
+
+const QStringList Operatory = {QStringLiteral("="), QStringLiteral(">"), QStringLiteral(">="), QStringLiteral("<"),
+                               QStringLiteral("<=")};
+
+bool czyPochodny(const TRekFakt &f) { return f.RodzFakt == slowa::Posredni || f.RodzFakt == slowa::Koncowy; }
+
+bool czyPytac(const TRekFakt &f) { return f.RodzFakt == slowa::Wprowadzany && f.WartPoprzFakt != slowa::Nzn; }
+
+std::optional<bool> tekstNaLog(const QString &t)
+{
+    const QString g = t.toUpper();
+    if (g == slowa::True)
+        return true;
+    if (g == slowa::False)
+        return false;
+    return std::nullopt;
+}
+
+QString bezOdstepow(QString t) { return t.remove(u' '); }
+
+template <typename T>
+bool porownaj(const QString &op, T x, T y)
+{
+    if (op == u"=")
+        return x == y;
+    if (op == u">")
+        return x > y;
+    if (op == u">=")
+        return x >= y;
+    if (op == u"<")
+        return x < y;
+    return x <= y;
+}
+
+TTokenPrzes nieznany() { return {Wart::Unknown, 0.0}; }
+
+} // namespace
+
+TOcenaReg::TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik)
+{
+}
+
+void TOcenaReg::blad(const QString &tekst) { m_uzytkownik.komunikat(tekst); }
+
+void TOcenaReg::dodajBezWart(int idFakt)
+{
+    if (m_bezWartosci && !m_bezWartosci->contains(idFakt))
+        m_bezWartosci->append(idFakt);
+}
+
+bool TOcenaReg::zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo)
+{
+    TKontekstCzytFakt k;
+    k.tryb = trybPytania;
+    k.zrodlo = zrodlo;
+    k.kodSyst = m_sesja.KodSyst;
+    k.nazSyst = m_sesja.NazSyst;
+    k.fakt = fakt;
+    if (fakt.TypFakt == slowa::Wyliczeniowy)
+        k.wartosci = dostep::wartosciFaktu(m_baza, fakt.IdFakt);
+    m_uzytkownik.czytajFakt(k);
+    return k.zamknietyOk;
+}
+
+std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc)
+{
+    TStala wynik;
+    const auto stala = dostep::stalaONazwie(m_baza, m_sesja.KodSyst, wartosc);
+    if (!stala)
+        return wynik;
+    wynik.jest = true;
+    wynik.typ = stala->TypStala;
+    if (stala->RodzStala == slowa::Prosta) {
+        wynik.maWart = true;
+        wynik.wartosc = stala->WartStalaProsta;
+        return wynik;
+    }
+    auto arg = dostep::fakt(m_baza, stala->KodArgStala);
+    if (!arg)
+        return wynik; // an argument that does not exist gives the constant no value
+    auto bladStalej = [&](const QString &id) -> std::optional<TStala> {
+        blad(kom::ramkaB(kod, przeslanka, kom::szczegolStalej(id)));
+        return std::nullopt;
+    };
+    if (arg->TypFakt == slowa::Wyliczeniowy)
+        return bladStalej(QStringLiteral("C7"));
+    if (stala->TypStala == slowa::Logiczna && arg->TypFakt != slowa::Logiczny)
+        return bladStalej(QStringLiteral("C8"));
+    if (arg->WartFakt == slowa::BrakWartosci && czyPytac(*arg)) {
+        m_uzytkownik.komunikat(kom::Q3(arg->TypFakt, arg->IdFakt, stala->IdStala));
+        zapytaj(*arg, ZrodloPytania::ArgumentStalej);
+        if (auto poDialogu = dostep::fakt(m_baza, arg->IdFakt))
+            arg = poDialogu;
+    }
+    if (arg->WartFakt == slowa::BrakWartosci)
+        return wynik;
+    const TWynikStalaObl w = WartStalaObl(arg->TypFakt, arg->WartFakt, stala->WartParAStala, stala->WartParBStala);
+    if (w.stan == TWynikStalaObl::Stan::Blad)
+        return bladStalej(w.idUsterki);
+    if (w.stan == TWynikStalaObl::Stan::BrakWartosci)
+        return wynik;
+    wynik.maWart = true;
+    wynik.wartosc = w.wartosc;
+    return wynik;
+}
+
+std::optional<TTokenPrzes> TOcenaReg::OblPrzesElem(const QString &kod, const TPrzesElem &p)
+{
+    m_ostatniaPrzeslanka = p.nr;
+    auto bladP = [&](const char *id) -> std::optional<TTokenPrzes> {
+        blad(jezyk::komunikat(QLatin1String(id), kod, p.nr));
+        return std::nullopt;
+    };
+    const auto fakt = dostep::faktONazwie(m_baza, m_sesja.KodSyst, p.nazFakt);
+    if (!fakt)
+        return bladP("P1");
+    if (!Operatory.contains(p.oper))
+        return bladP("P2");
+    if (p.oper == u"=" && fakt->TypFakt == slowa::Rzeczywisty)
+        m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("P3"), kod, p.nr));
+    if (fakt->TypFakt == slowa::Wyliczeniowy) {
+        if (p.oper != u"=")
+            return bladP("P4");
+        return ocenWylicz(kod, p, *fakt);
+    }
+    if (fakt->TypFakt == slowa::Logiczny && p.oper != u"=")
+        return bladP("P5");
+    if (fakt->TypFakt != slowa::Rzeczywisty && fakt->TypFakt != slowa::Calkowity &&
+        fakt->TypFakt != slowa::Logiczny) {
+        blad(kom::ramkaB(kod, p.nr, kom::N4())); // a type word the rule language does not know
+        return std::nullopt;
+    }
+    const auto stala = rozwiazStala(kod, p.nr, p.wart);
+    if (!stala)
+        return std::nullopt;
+    return ocenSkalar(kod, p, *fakt, *stala);
+}
+
+std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt)
+{
+    bool moznaPytac = true;
+    for (;;) {
+        const auto wiersze = dostep::wartosciFaktu(m_baza, fakt.IdFakt);
+        if (wiersze.isEmpty()) {
+            blad(kom::ramkaB(kod, p.nr, kom::N1()));
+            return std::nullopt;
+        }
+        int n = 0;
+        bool pasuje = false;
+        std::optional<TTokenPrzes> tok;
+        for (const TRekWartFaktWylicz &w : wiersze) {
+            if (w.CzyFaktMaWartAkt == slowa::Tak)
+                ++n;
+            if (w.WartFaktWylicz != p.wart)
+                continue;
+            pasuje = true;
+            const double cf = zaokraglijCF(w.CFWartFaktWyliczAkt.value_or(0.0));
+            if (w.CzyFaktMaWartAkt == slowa::Tak) {
+                tok = TTokenPrzes{Wart::True, cf};
+            } else if (w.CzyFaktMaWartAkt == slowa::Nie) {
+                tok = TTokenPrzes{Wart::False, cf};
+            } else if (w.CzyFaktMaWartAkt == slowa::BrakWartosci) {
+                tok = TTokenPrzes{Wart::Unknown, cf};
+                if (czyPochodny(fakt))
+                    dodajBezWart(fakt.IdFakt);
+            }
+        }
+        if (!tok) {
+            tok = nieznany();
+            dodajBezWart(fakt.IdFakt);
+        }
+        if (fakt.RodzFakt == slowa::Wprowadzany && n == 0 && czyPytac(fakt) && moznaPytac) {
+            m_uzytkownik.komunikat(kom::Q1(fakt.IdFakt));
+            // A dialog left without its OK button records nothing; asking again would never end.
+            moznaPytac = zapytaj(fakt, ZrodloPytania::Przeslanka);
+            if (auto poDialogu = dostep::fakt(m_baza, fakt.IdFakt))
+                fakt = *poDialogu;
+            continue;
+        }
+        if (fakt.CzyWielWart == slowa::Nie && n > 1) {
+            if (fakt.RodzFakt == slowa::Wprowadzany) {
+                blad(kom::N2(fakt.IdFakt));
+                return std::nullopt;
+            }
+            m_uzytkownik.komunikat(kom::N3(fakt.IdFakt));
+        }
+        if (!pasuje) {
+            blad(jezyk::komunikat(QStringLiteral("V6"), kod, p.nr));
+            return std::nullopt;
+        }
+        return tok;
+    }
+}
+
+std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrzesElem &p, TRekFakt fakt,
+                                                 const TStala &stala)
+{
+    auto bladP = [&](const QString &id) -> std::optional<TTokenPrzes> {
+        blad(jezyk::komunikat(id, kod, p.nr));
+        return std::nullopt;
+    };
+    auto bladN4 = [&]() -> std::optional<TTokenPrzes> {
+        blad(kom::ramkaB(kod, p.nr, kom::N4()));
+        return std::nullopt;
+    };
+    if (fakt.WartFakt == slowa::BrakWartosci) {
+        if (czyPochodny(fakt))
+            dodajBezWart(fakt.IdFakt);
+        if (!czyPytac(fakt))
+            return nieznany();
+        m_uzytkownik.komunikat(kom::Q2(fakt.TypFakt, fakt.IdFakt));
+        zapytaj(fakt, ZrodloPytania::Przeslanka);
+        const auto poDialogu = dostep::fakt(m_baza, fakt.IdFakt);
+        if (!poDialogu || poDialogu->WartFakt == slowa::BrakWartosci)
+            return nieznany();
+        fakt = *poDialogu;
+    }
+    const double cf = zaokraglijCF(fakt.CFWartFakt.value_or(0.0));
+    const QString &typ = fakt.TypFakt;
+    const QString typStalej = typ == slowa::Rzeczywisty ? slowa::Rzeczywista
+                              : typ == slowa::Calkowity ? slowa::Calkowita
+                                                        : slowa::Logiczna;
+    const QString bladTypu = typ == slowa::Rzeczywisty   ? QStringLiteral("V1")
+                             : typ == slowa::Calkowity ? QStringLiteral("V4")
+                                                       : QStringLiteral("V5");
+
+    // Right side text: the constant's value or the literal without blanks.
+    auto prawaStrona = [&]() -> std::optional<QString> {
+        if (stala.jest) {
+            if (stala.typ != typStalej) {
+                bladP(bladTypu);
+                return std::nullopt;
+            }
+            return stala.wartosc;
+        }
+        return bezOdstepow(p.wart);
+    };
+    const QString bladPrawej = stala.jest ? QStringLiteral("V2") : QStringLiteral("V3");
+
+    // x from the fact's value, y from the right side, both read by the fact's type.
+    auto porownanie = [&](auto konwersja) -> std::optional<TTokenPrzes> {
+        const auto x = konwersja(fakt.WartFakt);
+        if (!x)
+            return bladN4();
+        if (stala.jest && !stala.maWart)
+            return nieznany();
+        const auto prawa = prawaStrona();
+        if (!prawa)
+            return std::nullopt;
+        const auto y = konwersja(*prawa);
+        if (!y)
+            return bladP(bladPrawej);
+        return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
+    };
+    if (typ == slowa::Rzeczywisty)
+        return porownanie(tekstNaReal);
+    if (typ == slowa::Calkowity)
+        return porownanie(tekstNaInt);
+    return porownanie(tekstNaLog);
+}
+
+TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
+                                           QList<int> *bezWartosci)
+{
+    TWynikReg wynik;
+    const QString kod = QString::number(reg.IdReg);
+    m_sesja.OstatniKodReg = kod;
+    m_bezWartosci = bezWartosci;
+    auto przerwij = [&](const QString &tekst) {
+        blad(tekst);
+        wynik.przerwanie = true;
+        m_bezWartosci = nullptr;
+        return wynik;
+    };
+
+    if (const auto tekst = jezyk::kontrolaNawiasow(kod, reg.PrzesReg, reg.KonklReg))
+        return przerwij(*tekst);
+
+    const TSkanPola pole = SkanujPolePrzes(reg.PrzesReg);
+    QStringList tokeny;
+    for (const TPrzesElem &p : pole.przes) {
+        const auto tok = OblPrzesElem(kod, p);
+        if (!tok) {
+            wynik.przerwanie = true;
+            m_bezWartosci = nullptr;
+            return wynik;
+        }
+        tokeny << tokenLog(tok->wartosc, tok->cf);
+    }
+
+    const jezyk::TRedukcja red = jezyk::redukuj(pole.tekstTokenow(tokeny), kod, m_konfig);
+    if (red.komunikat)
+        return przerwij(*red.komunikat);
+    // Parentheses in the wrong order reduce to no token: the field is taken as UNKNOWN.
+    wynik.wartosc = red.wartosc.value_or(Wart::Unknown);
+    wynik.cfPrzes = red.wartosc ? red.cf : 0.0;
+
+    const auto konkl = SkanujKonkl(reg.KonklReg);
+    const auto faktKonkl = konkl ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, konkl->nazFakt) : std::nullopt;
+    if (!faktKonkl)
+        return przerwij(jezyk::komunikat(QStringLiteral("K1"), kod));
+    if (faktKonkl->RodzFakt == slowa::Wprowadzany)
+        return przerwij(jezyk::komunikat(QStringLiteral("K2"), kod));
+    if (konkl->oper != u"=")
+        return przerwij(jezyk::komunikat(QStringLiteral("K3"), kod));
+    wynik.konklFakt = konkl->nazFakt;
+    wynik.konklOp = konkl->oper;
+    wynik.konklWart = konkl->wart;
+    wynik.rodzFaktKonkl = faktKonkl->RodzFakt;
+    if (faktKonkl->TypFakt != slowa::Wyliczeniowy) {
+        const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart);
+        if (!stala) {
+            wynik.przerwanie = true;
+            m_bezWartosci = nullptr;
+            return wynik;
+        }
+        wynik.stalaWKonkl = stala->jest;
+        wynik.stalaMaWart = stala->maWart;
+        wynik.wartStalej = stala->wartosc;
+        wynik.typStalej = stala->typ;
+    }
+    m_bezWartosci = nullptr;
+
+    wynik.cfKonkl = reg.CFReg * wynik.cfPrzes;
+    if (tryb != TrybOceny::WPrzod) {
+        if (auto r = dostep::regula(m_baza, reg.IdReg)) {
+            r->CFKonklReg = wynik.cfKonkl;
+            dostep::zapiszStanReguly(m_baza, *r);
+        }
+    }
+    const bool stalaBezWart = wynik.stalaWKonkl && !wynik.stalaMaWart;
+    const bool ponizejProgu = wynik.cfKonkl < m_konfig.ProgCF;
+    const QString kier = tryb == TrybOceny::WPrzod  ? slowa::WPrzod
+                         : tryb == TrybOceny::Wstecz ? slowa::Wstecz
+                                                     : slowa::Falsyf;
+    DopiszKrokTraj(m_baza, m_sesja, reg.IdReg, poziom, iteracja, kier, slowa::Nie, wynik.cfKonkl,
+                   kom::przyczyna(tekstWartLog(wynik.wartosc), ponizejProgu, stalaBezWart));
+    wynik.przyjeta = wynik.wartosc == Wart::True && !ponizejProgu && !stalaBezWart;
+    return wynik;
+}
+
+bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt)
+{
+    auto bladK = [&](const char *id) {
+        blad(jezyk::komunikat(QLatin1String(id), kod));
+        return false;
+    };
+    const auto k = SkanujKonkl(konkl);
+    auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
+    if (!fakt)
+        return bladK("K1");
+    if (fakt->RodzFakt == slowa::Wprowadzany)
+        return bladK("K2");
+    if (rodzFakt)
+        *rodzFakt = fakt->RodzFakt;
+    if (k->oper != u"=")
+        return bladK("K3");
+    const QString &typ = fakt->TypFakt;
+    if (typ == slowa::Wyliczeniowy) {
+        const bool jednowartosciowy = fakt->CzyWielWart == slowa::Nie;
+        bool jest = false;
+        bool innyTak = false;
+        for (TRekWartFaktWylicz w : dostep::wartosciFaktu(m_baza, fakt->IdFakt)) {
+            if (w.WartFaktWylicz != k->wart) {
+                innyTak = innyTak || w.CzyFaktMaWartAkt == slowa::Tak;
+                continue;
+            }
+            jest = true;
+            w.CzyFaktMaWartPoprz = w.CzyFaktMaWartAkt;
+            w.CFWartFaktWyliczPoprz = w.CFWartFaktWyliczAkt;
+            w.CzyFaktMaWartAkt = slowa::Tak;
+            w.CFWartFaktWyliczAkt = cf;
+            dostep::zapiszWartWylicz(m_baza, w);
+        }
+        if (!jest)
+            return bladK("K4");
+        if (jednowartosciowy && innyTak)
+            m_uzytkownik.komunikat(kom::W(kod));
+        return true;
+    }
+
+    const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, k->wart);
+    if (!stala)
+        return false;
+    QString nowa;
+    if (stala->jest) {
+        const bool typZgodny = (typ == slowa::Rzeczywisty && stala->typ == slowa::Rzeczywista) ||
+                               (typ == slowa::Calkowity && stala->typ == slowa::Calkowita) ||
+                               (typ == slowa::Logiczny && stala->typ == slowa::Logiczna);
+        if (!typZgodny)
+            return bladK(typ == slowa::Rzeczywisty ? "K5" : typ == slowa::Calkowity ? "K8" : "K9");
+        nowa = stala->wartosc;
+    } else {
+        nowa = bezOdstepow(k->wart);
+    }
+    const bool poprawna = stala->jest && !stala->maWart ? false
+                          : typ == slowa::Rzeczywisty  ? tekstNaReal(nowa).has_value()
+                          : typ == slowa::Calkowity    ? tekstNaInt(nowa).has_value()
+                          : typ == slowa::Logiczny     ? tekstNaLog(nowa).has_value()
+                                                       : false;
+    if (!poprawna) {
+        if (!stala->jest)
+            return bladK("K7");
+        blad(kom::E6(kod));
+        return false;
+    }
+    if (typ == slowa::Logiczny)
+        nowa = nowa.toUpper();
+    if (fakt->WartFakt != slowa::BrakWartosci && fakt->WartFakt != nowa)
+        m_uzytkownik.komunikat(kom::W(kod));
+    fakt->WartPoprzFakt = fakt->WartFakt;
+    fakt->WartFakt = nowa;
+    fakt->CFWartPoprzFakt = fakt->CFWartFakt;
+    fakt->CFWartFakt = cf;
+    dostep::zapiszWartFaktu(m_baza, *fakt);
+    return true;
+}
+
+double TOcenaReg::AgregCF(double a, double b) const { return SNormaCF(m_konfig.SNormaKonkl, a, b); }
+
+double TOcenaReg::zagregowanyCF(const QString &konkl) const
+{
+    QSqlQuery q = m_baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT KonklReg, CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' "
+                             "ORDER BY IdReg"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), m_sesja.KodSyst);
+    std::optional<double> agreg;
+    if (q.exec()) {
+        while (q.next()) {
+            if (q.value(0).toString() != konkl)
+                continue;
+            const double cf = q.value(1).toDouble();
+            agreg = agreg ? AgregCF(*agreg, cf) : cf;
+        }
+    }
+    return agreg.value_or(0.0);
+}
+
+TWizKonkl TOcenaReg::WizKonklReg(const TRekReg &reg, double cfZagreg, const QString &rodzFakt) const
+{
+    TWizKonkl w;
+    w.kodSyst = reg.KodSyst;
+    w.nazSyst = m_sesja.NazSyst;
+    w.idReg = reg.IdReg;
+    w.nazReg = reg.NazReg;
+    w.konklReg = reg.KonklReg;
+    w.opisKonklReg = reg.OpisKonklReg;
+    w.instrReg = reg.InstrReg;
+    w.opisReg = reg.OpisReg;
+    w.cfKonkl = reg.CFKonklReg.value_or(0.0);
+    w.cfZagreg = cfZagreg;
+    w.rodzFakt = rodzFakt;
+    w.liczbaObrazow = int(plikiIlustrujace(m_baza, reg.IdReg, slowa::Regula, slowa::ObrazGraficzny).size());
+    w.liczbaFilmow = int(plikiIlustrujace(m_baza, reg.IdReg, slowa::Regula, slowa::Film).size());
+    return w;
+}
+
+} // namespace tremida

@@ -1,0 +1,98 @@
+#pragma once
+// Evaluation of rules during inference and the writing of conclusions: the logical value
+// and CF of a premise field from the current facts, the conclusion and its constant, the
+// trajectory row of each examination, and ZapiszKonkl. Shared by every inference method.
+
+#include "JezykReg.h"
+#include "SesjaWnios.h"
+#include "UzytkownikWnios.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+// Which engine evaluates: decides the direction word of the trajectory row, whether
+// CFKonklReg is written by the evaluation and whether facts without value are collected.
+enum class TrybOceny { WPrzod, Wstecz, Falsyf };
+
+struct TWynikReg {
+    jezyk::Wart wartosc = jezyk::Wart::Unknown;
+    double cfPrzes = 0.0;
+    double cfKonkl = 0.0;
+    QString konklFakt, konklOp, konklWart;
+    QString rodzFaktKonkl;
+    bool stalaWKonkl = false;
+    bool stalaMaWart = false;
+    QString wartStalej, typStalej;
+    bool przyjeta = false;
+    bool przerwanie = false;
+};
+
+// A logical token of one elementary premise.
+struct TTokenPrzes {
+    jezyk::Wart wartosc = jezyk::Wart::Unknown;
+    double cf = 0.0;
+};
+
+class TOcenaReg {
+public:
+    TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
+
+    // OblWartLogPolaPrzesReg: evaluates `reg` at `poziom` in `iteracja`. Shows the messages,
+    // asks for input facts, writes CFKonklReg (not in forward mode) and appends the
+    // trajectory row. On an error message `przerwanie` is set and nothing is written for
+    // the rule. `bezWartosci` (backward modes) collects facts without value, each once.
+    TWynikReg OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
+                                     QList<int> *bezWartosci = nullptr);
+
+    // OblPrzesElem: the token of one elementary premise of rule `kod`; no value after an
+    // error message.
+    std::optional<TTokenPrzes> OblPrzesElem(const QString &kod, const TPrzesElem &p);
+
+    // ZapiszKonkl: writes conclusion `konkl` with `cf` into the facts tables for rule `kod`.
+    // Returns false after an error message (E1..E9, C7i..C13i). `rodzFakt` receives the
+    // conclusion fact's kind.
+    bool ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt = nullptr);
+
+    // AgregCF: aggregation of two CFs of one conclusion with the family SNormaKonkl.
+    double AgregCF(double a, double b) const;
+
+    // The aggregated CF of conclusion `konkl` over the fired rules of the system.
+    double zagregowanyCF(const QString &konkl) const;
+
+    // The conclusions display of a fired rule.
+    TWizKonkl WizKonklReg(const TRekReg &reg, double cfZagreg, const QString &rodzFakt) const;
+
+    TrybWnios trybPytania = TrybWnios::WPrzod;
+
+private:
+    struct TStala {
+        bool jest = false;
+        bool maWart = false;
+        QString wartosc;
+        QString typ;
+    };
+    // Looks the value up among the constants and resolves the constant found (asking for an
+    // input argument). No value after an error message in frame B.
+    std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc);
+    // Opens the input dialog for an input fact and returns whether it was closed by OK.
+    bool zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo);
+    std::optional<TTokenPrzes> ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt);
+    std::optional<TTokenPrzes> ocenSkalar(const QString &kod, const TPrzesElem &p, TRekFakt fakt,
+                                          const TStala &stala);
+    void dodajBezWart(int idFakt);
+    void blad(const QString &tekst);
+
+    Baza &m_baza;
+    const TParKonfig &m_konfig;
+    TSesjaWnios &m_sesja;
+    TUzytkownikWnios &m_uzytkownik;
+    QList<int> *m_bezWartosci = nullptr;
+    int m_ostatniaPrzeslanka = 0;
+};
+
+} // namespace tremida

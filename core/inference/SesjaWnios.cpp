@@ -1,0 +1,178 @@
+#include "SesjaWnios.h"
+
+#include "DostepWnios.h"
+#include "store/Baza.h"
+#include "store/DataRek.h"
+#include "store/Rekordy.h"
+#include "store/Slowa.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace tremida {
+
+void TSesjaWnios::wyczyscTryby()
+{
+    WPrzodSam = WsteczSam = Falsyfikacja = Mieszane = false;
+    FazaWstecz1 = FazaWPrzod = FazaWstecz2 = false;
+}
+
+QString komunikatWybranoSystem()
+{
+    return QStringLiteral(
+        "System ekspercki (baza wiedzy) do procesu wnioskowania został wybrany. Celem kontynuacji procesu "
+        "wnioskowania, jeśli masz zorganizowany i zapisany na dysk plik tekstowy wartości faktów wprowadzanych, to "
+        "wybierz teraz opcję menu głównego Wnioskowanie-Wczytanie z pliku wartości faktów wprowadzanych. Jeśli "
+        "natomiast taki plik nie istnieje, to wybierz od razu opcję menu głównego Wnioskowanie-Weryfikacja bazy "
+        "wiedzy.");
+}
+
+std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja)
+{
+    const auto syst = dostep::system(baza, idSyst);
+    if (!syst)
+        return std::nullopt;
+    sesja.KodSyst = syst->IdSyst;
+    sesja.NazSyst = syst->NazSyst;
+    sesja.LicznikKrokow = dostep::maksKrokTraj(baza);
+    sesja.LinieOpisu.fill(QString());
+    sesja.KontynuacjaZadana = false;
+    return komunikatWybranoSystem();
+}
+
+namespace kom {
+QString H3()
+{
+    return QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Nastąpi wyjście z opcji.");
+}
+
+QString H4()
+{
+    return QStringLiteral("Odczytany, maksymalny poziom reguły w bazie reguł przekracza wartość maksymalną\n\r"
+                          "zdefiniowaną w pliku konfiguracyjnym. Nastąpi przerwanie procesu wnioskowania.");
+}
+} // namespace kom
+
+namespace {
+
+QString filtr(Kierunek k)
+{
+    switch (k) {
+    case Kierunek::WPrzod:
+        return QStringLiteral(" AND (KierWniReg='w przod' OR KierWniReg='oba')");
+    case Kierunek::Wstecz:
+        return QStringLiteral(" AND (KierWniReg='wstecz' OR KierWniReg='oba')");
+    case Kierunek::Wszystkie:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+void zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("UPDATE reguly SET CzyBieUdzWeWnios='tak', CzyOdpal='nie', CFKonklReg=0 "
+                             "WHERE KodSyst=:ParIdSyst") +
+              filtr(kierunek));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    q.exec();
+}
+
+int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT MAX(PozReg) FROM reguly WHERE KodSyst=:ParIdSyst") + filtr(kierunek));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!q.exec() || !q.next() || q.value(0).isNull())
+        return 1;
+    return std::max(1, q.value(0).toInt());
+}
+
+WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int kodSyst, Kierunek kierunek,
+                                     TListaReg &lista, QStringList *konkluzje, const PokazKomunikat &pokaz)
+{
+    QSqlQuery ile = baza.zapytanie();
+    ile.prepare(QStringLiteral("SELECT COUNT(*) FROM reguly WHERE KodSyst=:ParIdSyst") + filtr(kierunek));
+    ile.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!ile.exec() || !ile.next() || ile.value(0).toInt() == 0)
+        return WynikPrzygotowania::Puste;
+    zresetujReguly(baza, kodSyst, kierunek);
+    const int maksPoziom = maksPoziomReg(baza, kodSyst, kierunek);
+    if (maksPoziom > konfig.MaxPozReg) {
+        pokaz(kom::H4());
+        return WynikPrzygotowania::PoziomZaWysoki;
+    }
+    lista.clear();
+    if (konkluzje)
+        konkluzje->clear();
+    // Levels 1 to the highest; rules below level 1 take no part.
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT IdReg, KonklReg FROM reguly WHERE KodSyst=:ParIdSyst") + filtr(kierunek) +
+              QStringLiteral(" AND PozReg>=1 AND PozReg<=:ParPozReg ORDER BY PozReg, IdReg"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    q.bindValue(QStringLiteral(":ParPozReg"), maksPoziom);
+    if (q.exec()) {
+        while (q.next()) {
+            const TPozListyReg poz{q.value(0).toInt(), q.value(1).toString()};
+            if (konkluzje && !konkluzje->contains(poz.KonklReg))
+                konkluzje->append(poz.KonklReg);
+            lista.append(poz);
+        }
+    }
+    return WynikPrzygotowania::Gotowe;
+}
+
+bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TListaReg &lista,
+                                 QStringList &konkluzje, const PokazKomunikat &pokaz)
+{
+    sesja.wyczyscTryby();
+    sesja.WPrzodSam = true;
+    sesja.HipZdefiniowana = false;
+    konkluzje.clear();
+    switch (PrzygotujListeReg(baza, konfig, sesja.KodSyst, Kierunek::WPrzod, lista, &konkluzje, pokaz)) {
+    case WynikPrzygotowania::Puste:
+        pokaz(kom::H3());
+        return false;
+    case WynikPrzygotowania::PoziomZaWysoki:
+        return false;
+    case WynikPrzygotowania::Gotowe:
+        break;
+    }
+    sesja.KontynuacjaZadana = false;
+    return true;
+}
+
+bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
+                    const QString &czyOdpal, double cfKonkl, const QString &przyczyna)
+{
+    ++sesja.LicznikKrokow;
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral(
+        "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
+        "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
+        ":ParKodRegTraj, :ParPozRegTraj, :ParIterRegTraj, :ParKierWniTraj, :ParCzyOdpalTraj, :ParCFKonklRegTraj, "
+        ":ParPrzyczNieOdpalTraj, :ParDataRek)"));
+    q.bindValue(QStringLiteral(":ParIdKrokTraj"), sesja.LicznikKrokow);
+    q.bindValue(QStringLiteral(":ParKodSyst"), sesja.KodSyst);
+    q.bindValue(QStringLiteral(":ParKodRegTraj"), idReg);
+    q.bindValue(QStringLiteral(":ParPozRegTraj"), poziom);
+    q.bindValue(QStringLiteral(":ParIterRegTraj"), iteracja);
+    q.bindValue(QStringLiteral(":ParKierWniTraj"), kierunek);
+    q.bindValue(QStringLiteral(":ParCzyOdpalTraj"), czyOdpal);
+    q.bindValue(QStringLiteral(":ParCFKonklRegTraj"), cfKonkl);
+    q.bindValue(QStringLiteral(":ParPrzyczNieOdpalTraj"), przyczyna);
+    q.bindValue(QStringLiteral(":ParDataRek"), DataRekTraj());
+    return q.exec();
+}
+
+bool UsunTrajSystemu(Baza &baza, int kodSyst)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("DELETE FROM trajektoria WHERE KodSyst=:ParIdSyst"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    return q.exec();
+}
+
+} // namespace tremida

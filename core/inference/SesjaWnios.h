@@ -1,0 +1,96 @@
+#pragma once
+// The inference context: the chosen knowledge base, the trajectory step counter, the mode
+// of the current run, and the preparation of the rule lists of each direction.
+
+#include "app/ParKonfig.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+// One rule of a rule list: its code and conclusion text.
+struct TPozListyReg {
+    int IdReg = 0;
+    QString KonklReg;
+    bool operator==(const TPozListyReg &) const = default;
+};
+using TListaReg = QList<TPozListyReg>;
+
+struct TSesjaWnios {
+    int KodSyst = 0;
+    QString NazSyst;
+    int LicznikKrokow = 0; // the last IdKrokTraj used
+    std::array<QString, 10> LinieOpisu;
+
+    // Mode of the current run, set by the launcher and by the phases of mixed inference.
+    bool WPrzodSam = false;
+    bool WsteczSam = false;
+    bool Falsyfikacja = false;
+    bool Mieszane = false;
+    bool FazaWstecz1 = false;
+    bool FazaWPrzod = false;
+    bool FazaWstecz2 = false;
+
+    bool HipZdefiniowana = false;
+    QString HipGlowna;
+    bool Udowodniona = false;
+    bool KontynuacjaZadana = false;
+
+    // The code of the rule the engine used last, shown by messages raised before a run has
+    // read any rule.
+    QString OstatniKodReg;
+
+    bool czyWybrany() const { return KodSyst > 0; }
+    void wyczyscTryby();
+};
+
+// Message shown after a system has been chosen for inference.
+QString komunikatWybranoSystem();
+
+// The choice form's OK for system `idSyst`: code and name, step counter (greatest step of
+// the whole trajectory table), description lines emptied, continuation cleared. Returns the
+// message to show, or no value when the system does not exist (nothing changes then).
+std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja);
+
+enum class Kierunek { WPrzod, Wstecz, Wszystkie };
+
+enum class WynikPrzygotowania { Gotowe, Puste, PoziomZaWysoki };
+
+// PrzygotujListeReg: marks every rule of the system with the direction as taking part
+// (CzyBieUdzWeWnios "tak", CzyOdpal "nie", CFKonklReg 0), checks the highest level against
+// MaxPozReg, and builds the list level by level (ascending IdReg within a level). With
+// `konkluzje` it also collects each distinct conclusion text once, in list order.
+// PoziomZaWysoki: the message H4 has been shown and the list is left as it was.
+WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int kodSyst, Kierunek kierunek,
+                                     TListaReg &lista, QStringList *konkluzje, const PokazKomunikat &pokaz);
+
+// The highest PozReg of the system's rules of a direction, at least 1.
+int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek);
+
+// Marks the rules of the direction as taking part in a run (see PrzygotujListeReg).
+void zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek);
+
+// The forward preparation of the launcher: mode flags, the forward list and its list box
+// entries. Returns false after H3 (no forward rule) or H4 (level too high).
+bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TListaReg &lista,
+                                 QStringList &konkluzje, const PokazKomunikat &pokaz);
+
+// Appends one trajectory row with the next step number (the counter is increased first).
+bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
+                    const QString &czyOdpal, double cfKonkl, const QString &przyczyna);
+
+// Deletes the trajectory rows of a system.
+bool UsunTrajSystemu(Baza &baza, int kodSyst);
+
+namespace kom {
+QString H3();
+QString H4();
+} // namespace kom
+
+} // namespace tremida

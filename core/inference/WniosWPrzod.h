@@ -1,0 +1,116 @@
+#pragma once
+// Forward chaining: a resumable run that examines the forward rules level by level, gathers
+// the rules that may fire into the conflict set, fires one per iteration by the configured
+// meta-rule, writes its conclusion and pauses at every conclusion shown to the user.
+
+#include "OcenaReg.h"
+#include "SesjaWnios.h"
+#include "UzytkownikWnios.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace tremida {
+
+class Baza;
+
+struct TRegOdpal {
+    int IdReg = 0;
+    double cfKonkl = 0.0;
+};
+
+// The conflict set of one iteration.
+struct TStosRegOdpal {
+    int liczba = 0;
+    std::optional<TRegOdpal> pierwsza;
+    std::optional<TRegOdpal> najCFReg;
+    double wartNajCFReg = -1.0;
+    std::optional<TRegOdpal> najCFKonkl;
+    double wartNajCFKonkl = -1.0;
+
+    void zeruj() { *this = TStosRegOdpal(); }
+    // Offers an accepted rule; a register changes hands only for a strictly greater value.
+    void dodaj(int idReg, double cfReg, double cfKonkl);
+    // The rule to fire by meta-rule `metaReg`.
+    std::optional<TRegOdpal> wybierz(const QString &metaReg) const;
+};
+
+enum class TrybWPrzod { Samodzielny, FazaMieszana };
+
+struct TStanWniosWPrzod {
+    TrybWPrzod tryb = TrybWPrzod::Samodzielny;
+    bool hipZdefiniowana = false;
+    QString hipGlowna;
+    int hipFakt = 0;
+    TListaReg listaReg;
+    QList<int> regulyHip;
+    int pozycja = 0;
+    int iteracja = 0;
+    TStosRegOdpal stos;
+    TRegOdpal wybrana;
+    bool odpalonaWczesniej = false;
+    bool udowodniona = false;
+    bool wstrzymany = false; // a conclusion is shown and the run waits for continue or close
+};
+
+// How a call of the run returned.
+enum class WynikPrzebiegu {
+    Wstrzymany, // a conclusion is shown; continue with Dalej or close with Zamknij
+    Zakonczony, // ended by exhaustion (or nothing to run)
+    Przerwany,  // stopped by an error message
+};
+
+class TWniosWPrzod {
+public:
+    TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
+
+    TStanWniosWPrzod stan;
+
+    // The launcher's forward preparation: mode, rule list and the distinct conclusions for
+    // the hypothesis list. False after H3 or H4.
+    bool Przygotuj(QStringList &konkluzje);
+
+    // StartWniosWPrzod: with continuation requested it continues the paused run; otherwise it
+    // starts a new run, standalone with the hypothesis text of the form (empty: none), or as
+    // the forward phase of mixed inference with the inference context's hypothesis.
+    WynikPrzebiegu Start(const QString &hipoteza = QString());
+
+    // DalejWniosWPrzod: continues the paused run (the display's continue button).
+    WynikPrzebiegu Dalej();
+
+    // The display's close button: ends a standalone run with its message.
+    void Zamknij();
+
+    // The display of the last conclusion shown.
+    const TWizKonkl &ostatniaKonkluzja() const { return m_wiz; }
+
+private:
+    enum class Krok { NowaIteracja, Badanie, Odpalenie };
+    WynikPrzebiegu przebieg(Krok krok);
+    WynikPrzebiegu koniecWyczerpania();
+    bool zresetujBaze();
+
+    Baza &m_baza;
+    const TParKonfig &m_konfig;
+    TSesjaWnios &m_sesja;
+    TUzytkownikWnios &m_uzytkownik;
+    TOcenaReg m_ocena;
+    TWizKonkl m_wiz;
+};
+
+// Wraps one step of a run into a transaction committed when the step returns (pause, end or
+// error stop); a step already inside a transaction joins it.
+class TKrokTransakcji {
+public:
+    explicit TKrokTransakcji(Baza &baza);
+    ~TKrokTransakcji();
+    TKrokTransakcji(const TKrokTransakcji &) = delete;
+    TKrokTransakcji &operator=(const TKrokTransakcji &) = delete;
+
+private:
+    Baza &m_baza;
+    bool m_wlasna = false;
+};
+
+} // namespace tremida

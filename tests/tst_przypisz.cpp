@@ -1,0 +1,214 @@
+// Entry of input-fact values during inference: checks, messages and what is stored.
+
+#include "Pomocnicze.h"
+#include "inference/DostepWnios.h"
+#include "inference/PrzypiszWartFakt.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::test;
+
+Q_DECLARE_METATYPE(WynikPrzypisania)
+
+namespace {
+
+const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
+const QString A2 =
+    QStringLiteral("Została przypisana wartość (wartości) do faktu. Proces wnioskowania będzie kontynuowany.");
+const QString N = QStringLiteral("Nadal nie przypisałeś żadnej wartości do faktu. Proces wnioskowania będzie "
+                                 "kontynuowany,\n\rjednak reguły mające ten fakt w polu przesłankowym mogą nie "
+                                 "zostać \"odpalone\".");
+
+const char *Baza = R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "P"}],
+  "fakty": [
+    {"IdFakt": 1, "KodSyst": 1, "NazFakt": "r", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty", "WartFakt": "???", "CFWartFakt": 0.5},
+    {"IdFakt": 2, "KodSyst": 1, "NazFakt": "c", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "???", "CFWartFakt": 0.5},
+    {"IdFakt": 3, "KodSyst": 1, "NazFakt": "l", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "???", "CFWartFakt": 0.5},
+    {"IdFakt": 4, "KodSyst": 1, "NazFakt": "j", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy", "CzyWielWart": "nie"},
+    {"IdFakt": 5, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy", "CzyWielWart": "tak"}],
+  "wartoscifaktowwyliczeniowych": [
+    {"IdWartFaktWylicz": 11, "KodFakt": 4, "WartFaktWylicz": "a", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+    {"IdWartFaktWylicz": 12, "KodFakt": 4, "WartFaktWylicz": "b", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+    {"IdWartFaktWylicz": 21, "KodFakt": 5, "WartFaktWylicz": "a", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+    {"IdWartFaktWylicz": 22, "KodFakt": 5, "WartFaktWylicz": "b", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+    {"IdWartFaktWylicz": 23, "KodFakt": 5, "WartFaktWylicz": "c", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}]})";
+
+struct Stanowisko {
+    FolderRoboczy folder;
+    tremida::Baza baza;
+    TParKonfig konfig;
+    QStringList komunikaty;
+    PokazKomunikat pokaz = [this](const QString &t) { komunikaty << t; };
+    Stanowisko()
+    {
+        baza.otworz(folder.sciezka());
+        zalozWszystkieTabele(baza);
+        importuj(baza, QString::fromUtf8(Baza));
+    }
+    QString pole(const QString &sql)
+    {
+        QSqlQuery q = baza.zapytanie();
+        q.exec(sql);
+        QStringList w;
+        while (q.next()) {
+            QStringList p;
+            for (int i = 0; i < q.record().count(); ++i)
+                p << q.value(i).toString();
+            w << p.join(u'|');
+        }
+        return w.join(u';');
+    }
+};
+
+} // namespace
+
+class TstPrzypisz : public QObject {
+    Q_OBJECT
+private slots:
+    void skalar_data()
+    {
+        QTest::addColumn<int>("fakt");
+        QTest::addColumn<QString>("wartosc");
+        QTest::addColumn<QString>("cf");
+        QTest::addColumn<WynikPrzypisania>("wynik");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QString>("zapis"); // WartFakt|WartPoprzFakt|CFWartFakt
+
+        const auto P = WynikPrzypisania::Przypisane;
+        const auto O = WynikPrzypisania::Odrzucone;
+        const auto B = WynikPrzypisania::BezWartosci;
+        QTest::newRow("real with comma") << 1 << "12,5" << "1" << P << QStringList{A1} << "12,5||1";
+        QTest::newRow("real with point") << 1 << "12.5" << "0,9" << P << QStringList{A1} << "12.5||0.9";
+        QTest::newRow("real letters R5")
+            << 1 << "abc" << "1" << O
+            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości rzeczywistej."
+                                          "\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce przecinka. Sprawdź i "
+                                          "popraw.")}
+            << "???||0.5";
+        QTest::newRow("integer with comma R6")
+            << 2 << "5,0" << "1" << O
+            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości całkowitej. "
+                                          "Popraw.")}
+            << "???||0.5";
+        QTest::newRow("logical stored as typed") << 3 << "true" << "1" << P << QStringList{A1} << "true||1";
+        QTest::newRow("logical UNKNOWN R7")
+            << 3 << "UNKNOWN" << "1" << O
+            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości logicznej. "
+                                          "Popraw.")}
+            << "???||0.5";
+        QTest::newRow("CF with letters R8")
+            << 1 << "1" << "x" << O
+            << QStringList{QStringLiteral("Forma CF wartości faktu wadliwa. Nie konwertuje się do wartości "
+                                          "rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce "
+                                          "przecinka. Sprawdź i popraw.")}
+            << "???||0.5";
+        QTest::newRow("CF above 1 R9")
+            << 1 << "1" << "1,2" << O
+            << QStringList{QStringLiteral("CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw.")}
+            << "???||0.5";
+        QTest::newRow("CF below threshold R10 stored")
+            << 1 << "1" << "0,01" << P
+            << QStringList{QStringLiteral("CF wartości faktu poniżej progu określonego w pliku konfiguracyjnym.\n\r"
+                                          "Proces wnioskowania będzie kontynuowany, jednak reguły mające ten fakt w "
+                                          "polu przesłankowym mogą nie zostać \"odpalone\"."),
+                           A1}
+            << "1||0.01";
+        QTest::newRow("no value ???") << 1 << "???" << "" << B << QStringList{N} << "???|nzn|0.5";
+        // An emptied edit is stored as "???", which every reader takes for no value.
+        QTest::newRow("no value empty") << 2 << "" << "" << B << QStringList{N} << "???|nzn|0.5";
+    }
+
+    void skalar()
+    {
+        QFETCH(int, fakt);
+        QFETCH(QString, wartosc);
+        QFETCH(QString, cf);
+        QFETCH(WynikPrzypisania, wynik);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QString, zapis);
+        Stanowisko s;
+        const auto f = dostep::fakt(s.baza, fakt);
+        QVERIFY(f);
+        QString wynikWart;
+        QCOMPARE(PrzypiszWartFaktSkalar(s.baza, s.konfig, *f, wartosc, cf, s.pokaz, &wynikWart), wynik);
+        QCOMPARE(s.komunikaty, komunikaty);
+        QCOMPARE(s.pole(QStringLiteral("SELECT WartFakt, WartPoprzFakt, CFWartFakt FROM fakty WHERE IdFakt=%1").arg(fakt)),
+                 zapis);
+        if (wynik == WynikPrzypisania::Przypisane)
+            QCOMPARE(wynikWart, wartosc);
+    }
+
+    void wyliczeniowy_data()
+    {
+        QTest::addColumn<int>("fakt");
+        QTest::addColumn<QStringList>("wybory");
+        QTest::addColumn<QStringList>("cfy");
+        QTest::addColumn<WynikPrzypisania>("wynik");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QString>("wiersze"); // CzyFaktMaWartAkt|CFWartFaktWyliczAkt per row
+        QTest::addColumn<QString>("poprz");   // WartPoprzFakt of the fact
+
+        const auto P = WynikPrzypisania::Przypisane;
+        const auto O = WynikPrzypisania::Odrzucone;
+        const auto B = WynikPrzypisania::BezWartosci;
+        QTest::newRow("single value") << 4 << QStringList{"tak", "nie"} << QStringList{"0,8", "0"} << P
+                                      << QStringList{A2} << "tak|0.8;nie|0" << "";
+        QTest::newRow("point accepted too") << 4 << QStringList{"???", "tak"} << QStringList{"0", "0.8"} << P
+                                            << QStringList{A2} << "???|0;tak|0.8" << "";
+        QTest::newRow("two values of a single-valued fact R1")
+            << 4 << QStringList{"tak", "tak"} << QStringList{"1", "1"} << O
+            << QStringList{QStringLiteral("Przypisałeś więcej niż jedną wartość do faktu, będącego faktem "
+                                          "jednowartościowym.\n\rPopraw.")}
+            << "tak|1;???|0" << "";
+        QTest::newRow("CF out of range R3 keeps earlier rows")
+            << 5 << QStringList{"tak", "tak", "nie"} << QStringList{"0,5", "1,2", "0"} << O
+            << QStringList{QStringLiteral("CF wartości faktu o kodzie 22 zpoza przedziału dopuszczalnego [0,1].\n\r"
+                                          "Popraw.")}
+            << "tak|0.5;???|0;???|0" << "";
+        QTest::newRow("CF form R2")
+            << 5 << QStringList{"tak", "nie", "nie"} << QStringList{"0.5.", "0", "0"} << O
+            << QStringList{QStringLiteral("Forma CF wartości faktu o kodzie 21 wadliwa. Nie konwertuje się do "
+                                          "wartości rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w "
+                                          "miejsce przecinka. Sprawdź i popraw.")}
+            << "???|0;???|0;???|0" << "";
+        QTest::newRow("multi-valued, three values, one below threshold R4")
+            << 5 << QStringList{"tak", "tak", "tak"} << QStringList{"0,9", "0,01", "1"} << P
+            << QStringList{QStringLiteral("CF wartości faktu o kodzie 22 poniżej progu określonego w pliku "
+                                          "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, jednak reguły "
+                                          "mające ten fakt w polu przesłankowym mogą nie zostać \"odpalone\"."),
+                           A2}
+            << "tak|0.9;tak|0.01;tak|1" << "";
+        QTest::newRow("all rows ??? - nzn") << 5 << QStringList{"???", "???", "???"} << QStringList{"0", "0,2", "0"}
+                                            << B << QStringList{N} << "???|0;???|0.2;???|0" << "nzn";
+    }
+
+    void wyliczeniowy()
+    {
+        QFETCH(int, fakt);
+        QFETCH(QStringList, wybory);
+        QFETCH(QStringList, cfy);
+        QFETCH(WynikPrzypisania, wynik);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QString, wiersze);
+        QFETCH(QString, poprz);
+        Stanowisko s;
+        const auto f = dostep::fakt(s.baza, fakt);
+        QVERIFY(f);
+        QList<TWierszWylicz> w;
+        const auto rekordy = dostep::wartosciFaktu(s.baza, fakt);
+        for (qsizetype i = 0; i < rekordy.size(); ++i)
+            w.append({rekordy[i].IdWartFaktWylicz, wybory[i], cfy[i]});
+        QCOMPARE(PrzypiszWartFaktWylicz(s.baza, s.konfig, *f, w, s.pokaz), wynik);
+        QCOMPARE(s.komunikaty, komunikaty);
+        QCOMPARE(s.pole(QStringLiteral("SELECT CzyFaktMaWartAkt, CFWartFaktWyliczAkt FROM wartoscifaktowwyliczeniowych "
+                                       "WHERE KodFakt=%1 ORDER BY IdWartFaktWylicz")
+                            .arg(fakt)),
+                 wiersze);
+        QCOMPARE(s.pole(QStringLiteral("SELECT WartPoprzFakt FROM fakty WHERE IdFakt=%1").arg(fakt)), poprz);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPrzypisz)
+#include "tst_przypisz.moc"
