@@ -1,11 +1,15 @@
 #include "Ilustracje.h"
 
+#include "TFormWizFilm.h"
+#include "TFormWizGraf.h"
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "store/Slowa.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QPointer>
 
 namespace tremida::gui {
 
@@ -16,26 +20,76 @@ QString sciezkaPliku(const KontekstAplikacji &k, const QString &nazwa)
     return QFileInfo(nazwa).isAbsolute() ? nazwa : QDir(k.baza.folder()).filePath(nazwa);
 }
 
+struct Przegladarki {
+    QPointer<TFormWizGraf> graf;
+    QPointer<TFormWizFilm> film;
+};
+
+// Viewers are top-level windows, so they cannot be children of the context; they are kept
+// here and deleted with it.
+QHash<KontekstAplikacji *, Przegladarki> &przegladarki()
+{
+    static QHash<KontekstAplikacji *, Przegladarki> h;
+    return h;
+}
+
+Przegladarki &przegladarkiKontekstu(KontekstAplikacji &k)
+{
+    auto &h = przegladarki();
+    if (!h.contains(&k)) {
+        QObject::connect(&k, &QObject::destroyed, [kp = &k] {
+            const Przegladarki p = przegladarki().take(kp);
+            delete p.graf.data();
+            delete p.film.data();
+        });
+    }
+    return h[&k];
+}
+
 } // namespace
 
-bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double, const QString &)
+TFormWizGraf &formWizGraf(KontekstAplikacji &k)
 {
-    if (!QFileInfo::exists(sciezkaPliku(k, nazwaPliku))) {
+    Przegladarki &p = przegladarkiKontekstu(k);
+    if (!p.graf) {
+        p.graf = new TFormWizGraf(k);
+        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, p.graf,
+                         [&k, f = p.graf.data()] { f->ZmiaKolFormWizGraf(k.konfig); });
+    }
+    return *p.graf;
+}
+
+TFormWizFilm &formWizFilm(KontekstAplikacji &k)
+{
+    Przegladarki &p = przegladarkiKontekstu(k);
+    if (!p.film) {
+        p.film = new TFormWizFilm(k);
+        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, p.film,
+                         [&k, f = p.film.data()] { f->ZmiaKolFormWizFilm(k.konfig); });
+    }
+    return *p.film;
+}
+
+bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
+{
+    const QString sciezka = sciezkaPliku(k, nazwaPliku);
+    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
         pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku ") + nazwaPliku
                        + QStringLiteral(" do wizualizacji.\n\rOpcja nie zostanie zrealizowana."));
         return false;
     }
-    return false; // the picture viewer comes with its window
+    return formWizGraf(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
 }
 
-bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double, const QString &)
+bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
 {
-    if (!QFileInfo::exists(sciezkaPliku(k, nazwaPliku))) {
+    const QString sciezka = sciezkaPliku(k, nazwaPliku);
+    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
         pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku filmu ") + nazwaPliku
                        + QStringLiteral(" do odtworzenia.\n\rOpcja nie zostanie zrealizowana."));
         return false;
     }
-    return false; // the film viewer comes with its window
+    return formWizFilm(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
 }
 
 bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::optional<double> stosunek,
@@ -56,6 +110,16 @@ bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::o
         return false;
     }
     return film ? PokazFilm(k, nazwaPliku, *stosunek, podpis) : PokazObraz(k, nazwaPliku, *stosunek, podpis);
+}
+
+bool pokazPlikElementu(KontekstAplikacji &k, int kodElem, const QString &coIlustr, const QString &rodzajPliku,
+                       int pozycja)
+{
+    const QList<TRekPlikMult> pliki = plikiIlustrujace(k.baza, kodElem, coIlustr, rodzajPliku);
+    if (pozycja < 1 || pozycja > pliki.size())
+        return false;
+    const TRekPlikMult &p = pliki.at(pozycja - 1);
+    return pokazPlikIlustracji(k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, rodzajPliku);
 }
 
 } // namespace tremida::gui

@@ -13,6 +13,13 @@ class QWidget;
 namespace tremida::gui {
 
 class KontekstAplikacji;
+class TFormWizFilm;
+class TFormWizGraf;
+
+// The picture and film viewers of a context, created on first use, hidden, and kept (with
+// their last fitted size) until the context ends. They follow the context's colours.
+TFormWizGraf &formWizGraf(KontekstAplikacji &k);
+TFormWizFilm &formWizFilm(KontekstAplikacji &k);
 
 // PokazObraz: shows one picture (bitmap or JPEG by its extension) fitted by its
 // height-to-width ratio in the picture viewer, with the caption. A missing file shows
@@ -20,7 +27,9 @@ class KontekstAplikacji;
 // zrealizowana." and nothing else. Returns true when the viewer was shown.
 bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis);
 
-// PokazFilm: the same for a film in the film viewer.
+// PokazFilm: the same for a film in the film viewer (missing file: "Stwierdzono brak na
+// dysku pliku filmu <name> do odtworzenia.\n\rOpcja nie zostanie zrealizowana."). A file
+// that exists but cannot be decoded or played is reported and nothing is shown.
 bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis);
 
 // Runs the checks of one record of plikimultimedialne of the given kind ("obraz
@@ -29,5 +38,12 @@ bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek,
 // Returns true when the file was shown.
 bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::optional<double> stosunek,
                          const QString &podpis, const QString &rodzajPliku);
+
+// Stepping: shows the file at 1-based position `pozycja` among the files of one kind that
+// illustrate an element (`coIlustr` "fakt" or "regula" and its code), in table order,
+// through the checks above. Returns false (nothing shown, no message) when there is no
+// file at that position.
+bool pokazPlikElementu(KontekstAplikacji &k, int kodElem, const QString &coIlustr, const QString &rodzajPliku,
+                       int pozycja);
 
 } // namespace tremida::gui
