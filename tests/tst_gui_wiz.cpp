@@ -17,8 +17,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QVideoSink>
 #include <QVideoWidget>
 
 using namespace tremida;
@@ -307,8 +309,10 @@ private slots:
         QVERIFY(w.zegarPostepu()->isActive());
         QCOMPARE(w.zegarPostepu()->interval(), 1000);
 
+        QSignalSpy klatki(w.ekran()->videoSink(), &QVideoSink::videoFrameChanged);
         w.przyciskOdtworz()->click();
         QTRY_VERIFY_WITH_TIMEOUT(w.pasekPostepu()->value() > 0, 5000);
+        QVERIFY(!klatki.isEmpty());
         w.przyciskOK()->click();
         QVERIFY(!w.isVisible());
         QVERIFY(!w.zegarPostepu()->isActive());

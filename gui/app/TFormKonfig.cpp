@@ -139,6 +139,9 @@ TFormKonfig::TFormKonfig(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodzic
         const int wiersz = siatka->rowCount();
         auto *etykieta = new QLabel(QString::fromUtf8(Podpisy[p]), g);
         etykieta->setWordWrap(true);
+        // A wrapped caption gets the height of all its lines, so that no line is cut off.
+        etykieta->setMinimumWidth(330);
+        etykieta->setMinimumHeight(etykieta->heightForWidth(330));
         auto *std = new QLineEdit(g);
         std->setReadOnly(true);
         std->setFocusPolicy(Qt::NoFocus);

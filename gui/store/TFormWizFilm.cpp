@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -45,6 +46,15 @@ TFormWizFilm::TFormWizFilm(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodz
     setObjectName(QStringLiteral("TFormWizFilm"));
     setWindowTitle(QStringLiteral("WIZUALIZACJA FILMU"));
     setFixedSize(977, 656);
+
+    // The screen's frame stays dark around a film narrower or lower than the frame.
+    auto *tloEkranu = new QFrame(this);
+    tloEkranu->setGeometry(24, 24, 929, 497);
+    tloEkranu->setFrameShape(QFrame::StyledPanel);
+    tloEkranu->setAutoFillBackground(true);
+    QPalette czarne = tloEkranu->palette();
+    czarne.setColor(QPalette::Window, Qt::black);
+    tloEkranu->setPalette(czarne);
 
     m_ekran = new QVideoWidget(this);
     m_ekran->setObjectName(QStringLiteral("ekran"));
