@@ -5,12 +5,12 @@
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "store/Ilustracje.h"
-#include "store/KrokIlustracji.h"
 #include "store/TFormWizFilm.h"
 #include "store/TFormWizGraf.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMediaPlayer>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -195,18 +195,19 @@ private slots:
     {
         QTest::addColumn<int>("kodFaktu");
         QTest::addColumn<QString>("ruchy");
+        QTest::addColumn<QString>("liczbaPlikow");
         QTest::addColumn<QString>("poczatek");
         QTest::addColumn<QStringList>("stany");
         QTest::newRow("two pictures with a film between")
-            << 10 << "++-" << "Pokaż pierwszy obraz/zdjęcie"
+            << 10 << "++-" << "2" << "Pokaż pierwszy obraz/zdjęcie"
             << QStringList{"Pierwszy|Pokaż następny obraz/zdjęcie|nie", "Drugi||tak",
                            "Pierwszy|Pokaż następny obraz/zdjęcie|nie"};
         QTest::newRow("one picture shown again and again")
-            << 20 << "+++" << "Pokaż obraz/zdjęcie"
+            << 20 << "+++" << "1" << "Pokaż obraz/zdjęcie"
             << QStringList{"Jedyny|Pokaż obraz/zdjęcie|nie", "Jedyny|Pokaż obraz/zdjęcie|nie",
                            "Jedyny|Pokaż obraz/zdjęcie|nie"};
         QTest::newRow("three pictures to the end and back")
-            << 30 << "+++--" << "Pokaż pierwszy obraz/zdjęcie"
+            << 30 << "+++--" << "3" << "Pokaż pierwszy obraz/zdjęcie"
             << QStringList{"1|Pokaż następny obraz/zdjęcie|nie", "2|Pokaż następny obraz/zdjęcie|tak", "3||tak",
                            "2|Pokaż następny obraz/zdjęcie|tak", "1|Pokaż następny obraz/zdjęcie|nie"};
     }
@@ -214,6 +215,7 @@ private slots:
     {
         QFETCH(int, kodFaktu);
         QFETCH(QString, ruchy);
+        QFETCH(QString, liczbaPlikow);
         QFETCH(QString, poczatek);
         QFETCH(QStringList, stany);
         Srodowisko s;
@@ -226,19 +228,24 @@ private slots:
   "StosWysDoSzer": 1, "CoPlikIlustr": "fakt", "KodElemIlustr": 30, "Podpis": "2"},
  {"IdPlikMult": 8, "NazwaPliku": "a.bmp", "RodzajPliku": "obraz graficzny/zdjecie fotograficzne",
   "StosWysDoSzer": 1, "CoPlikIlustr": "fakt", "KodElemIlustr": 30, "Podpis": "3"}]})"));
-        TKrokIlustracji krok;
-        krok.ustawLiczbe(static_cast<int>(plikiIlustrujace(s.k.baza, kodFaktu, QStringLiteral("fakt"), Obraz).size()));
-        QCOMPARE(krok.podpisNastepnego(), poczatek);
-        QVERIFY(krok.nastepnyWidoczny());
-        QVERIFY(!krok.poprzedniWidoczny());
+        QPushButton nastepny, poprzedni;
+        QLineEdit liczba;
+        TPrzyciskiIlustracji przyciski(s.k, Obraz, &nastepny, &poprzedni, &liczba);
+        przyciski.ustawElement(kodFaktu, QStringLiteral("fakt"));
+        QCOMPARE(nastepny.text(), poczatek);
+        QVERIFY(!nastepny.isHidden());
+        QVERIFY(poprzedni.isHidden());
+        QCOMPARE(liczba.text(), liczbaPlikow);
         QStringList wynik;
         for (QChar r : ruchy) {
-            const int pozycja = r == u'+' ? krok.naprzod() : krok.wstecz();
-            QVERIFY(pokazPlikElementu(s.k, kodFaktu, QStringLiteral("fakt"), Obraz, pozycja));
-            krok.poPokazaniu();
+            QPushButton &b = r == u'+' ? nastepny : poprzedni;
+            QVERIFY2(!b.isHidden(), qPrintable(QString(r)));
+            b.click();
             wynik << formWizGraf(s.k).polePodpisu()->toPlainText() + u'|'
-                         + (krok.nastepnyWidoczny() ? krok.podpisNastepnego() : QString()) + u'|'
-                         + (krok.poprzedniWidoczny() ? QStringLiteral("tak") : QStringLiteral("nie"));
+                         + (nastepny.isHidden() ? QString() : nastepny.text()) + u'|'
+                         + (poprzedni.isHidden() ? QStringLiteral("nie") : QStringLiteral("tak"));
+            if (!poprzedni.isHidden())
+                QCOMPARE(poprzedni.text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
         }
         QCOMPARE(wynik, stany);
         QCOMPARE(m_komunikaty, QStringList());
@@ -248,14 +255,22 @@ private slots:
     void krokZBledem()
     {
         Srodowisko s;
-        TKrokIlustracji krok(true);
-        krok.ustawLiczbe(1);
-        QCOMPARE(krok.podpisNastepnego(), QStringLiteral("Pokaż film"));
-        QVERIFY(!pokazPlikElementu(s.k, 10, QStringLiteral("fakt"), Film, krok.naprzod()));
+        QPushButton nastepny, poprzedni;
+        QLineEdit liczba;
+        TPrzyciskiIlustracji przyciski(s.k, Film, &nastepny, &poprzedni, &liczba);
+        przyciski.ustawElement(10, QStringLiteral("fakt"));
+        QCOMPARE(liczba.text(), QStringLiteral("1"));
+        QCOMPARE(nastepny.text(), QStringLiteral("Pokaż film"));
+        nastepny.click();
         QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku filmu r.avi do odtworzenia.\n\rOpcja nie "
                                            "zostanie zrealizowana."});
-        QCOMPARE(krok.pozycja(), 1);
-        QCOMPARE(krok.podpisNastepnego(), QStringLiteral("Pokaż film"));
+        QCOMPARE(przyciski.krok().pozycja(), 1);
+        QCOMPARE(nastepny.text(), QStringLiteral("Pokaż film"));
+        QVERIFY(!nastepny.isHidden());
+        QVERIFY(poprzedni.isHidden());
+        przyciski.wyczysc();
+        QCOMPARE(liczba.text(), QStringLiteral("0"));
+        QVERIFY(nastepny.isHidden());
         // No film at position 2: nothing shown, nothing said.
         m_komunikaty.clear();
         QVERIFY(!pokazPlikElementu(s.k, 10, QStringLiteral("fakt"), Film, 2));

@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 
 namespace tremida::gui {
 
@@ -120,6 +122,52 @@ bool pokazPlikElementu(KontekstAplikacji &k, int kodElem, const QString &coIlust
         return false;
     const TRekPlikMult &p = pliki.at(pozycja - 1);
     return pokazPlikIlustracji(k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, rodzajPliku);
+}
+
+TPrzyciskiIlustracji::TPrzyciskiIlustracji(KontekstAplikacji &k, const QString &rodzajPliku, QPushButton *nastepny,
+                                           QPushButton *poprzedni, QLineEdit *liczba, QObject *rodzic)
+    : QObject(rodzic), m_kontekst(k), m_rodzaj(rodzajPliku), m_nastepny(nastepny), m_poprzedni(poprzedni),
+      m_liczba(liczba), m_krok(rodzajPliku == slowa::Film)
+{
+    connect(m_nastepny, &QPushButton::clicked, this, [this] { pokaz(m_krok.naprzod()); });
+    connect(m_poprzedni, &QPushButton::clicked, this, [this] { pokaz(m_krok.wstecz()); });
+    wyczysc();
+}
+
+void TPrzyciskiIlustracji::ustawElement(int kodElem, const QString &coIlustr)
+{
+    m_kodElem = kodElem;
+    m_coIlustr = coIlustr;
+    m_krok.ustawLiczbe(static_cast<int>(plikiIlustrujace(m_kontekst.baza, kodElem, coIlustr, m_rodzaj).size()));
+    odswiez();
+}
+
+void TPrzyciskiIlustracji::wyczysc()
+{
+    m_kodElem = 0;
+    m_coIlustr.clear();
+    m_krok.ustawLiczbe(0);
+    odswiez();
+}
+
+void TPrzyciskiIlustracji::pokaz(int pozycja)
+{
+    // The position keeps its new value even when a check fails; the buttons change only
+    // after the file was shown.
+    if (pokazPlikElementu(m_kontekst, m_kodElem, m_coIlustr, m_rodzaj, pozycja)) {
+        m_krok.poPokazaniu();
+        odswiez();
+    }
+}
+
+void TPrzyciskiIlustracji::odswiez()
+{
+    m_nastepny->setText(m_krok.podpisNastepnego());
+    m_nastepny->setVisible(m_krok.nastepnyWidoczny());
+    m_poprzedni->setText(m_krok.podpisPoprzedniego());
+    m_poprzedni->setVisible(m_krok.poprzedniWidoczny());
+    if (m_liczba)
+        m_liczba->setText(QString::number(m_krok.liczba()));
 }
 
 } // namespace tremida::gui

@@ -5,9 +5,14 @@
 
 #include "store/Rekordy.h"
 
+#include "store/KrokIlustracji.h"
+
+#include <QObject>
 #include <QString>
 #include <optional>
 
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace tremida::gui {
@@ -45,5 +50,37 @@ bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::o
 // file at that position.
 bool pokazPlikElementu(KontekstAplikacji &k, int kodElem, const QString &coIlustr, const QString &rodzajPliku,
                        int pozycja);
+
+// The "next" and "previous" buttons of one kind of file (pictures or films) in a window that
+// steps through the files illustrating its current fact or rule, with the read-only count
+// field. The buttons' captions and visibility follow TKrokIlustracji; a click shows the file
+// through pokazPlikElementu.
+class TPrzyciskiIlustracji : public QObject {
+    Q_OBJECT
+public:
+    // `liczba` may be null when the window shows no count.
+    TPrzyciskiIlustracji(KontekstAplikacji &k, const QString &rodzajPliku, QPushButton *nastepny,
+                         QPushButton *poprzedni, QLineEdit *liczba, QObject *rodzic = nullptr);
+
+    // A new current element: counts its files, resets the position and the buttons.
+    void ustawElement(int kodElem, const QString &coIlustr);
+    // No element (e.g. a record being inserted): count 0, both buttons hidden.
+    void wyczysc();
+
+    const TKrokIlustracji &krok() const { return m_krok; }
+
+private:
+    void pokaz(int pozycja);
+    void odswiez();
+
+    KontekstAplikacji &m_kontekst;
+    QString m_rodzaj;
+    QPushButton *m_nastepny;
+    QPushButton *m_poprzedni;
+    QLineEdit *m_liczba;
+    TKrokIlustracji m_krok;
+    int m_kodElem = 0;
+    QString m_coIlustr;
+};
 
 } // namespace tremida::gui
