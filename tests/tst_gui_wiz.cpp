@@ -149,6 +149,11 @@ private slots:
         QVERIFY2(m_komunikaty[0].startsWith(poczatek), qPrintable(m_komunikaty[0]));
         QVERIFY(m_komunikaty[0].endsWith(QStringLiteral("\n\rOpcja nie zostanie zrealizowana.")));
         QVERIFY(!formWizGraf(s.k).isVisible());
+        // Over a picture already shown: the viewer keeps that picture with its caption.
+        QVERIFY(PokazObraz(s.k, QStringLiteral("a.bmp"), 0.5, QStringLiteral("Poprzedni")));
+        QVERIFY(!PokazObraz(s.k, nazwa, 1.0, QStringLiteral("Nowy")));
+        QCOMPARE(formWizGraf(s.k).polePodpisu()->toPlainText(), QStringLiteral("Poprzedni"));
+        QCOMPARE(formWizGraf(s.k).obraz()->geometry(), prostokat(24, 52, 929, 464));
     }
 
     void kontrolePliku_data()

@@ -211,6 +211,7 @@ bool TFormWizFilm::pokaz(const QString &sciezka, const QString &nazwa, double st
     QString blad;
     if (!czekajNaOtwarcie(&blad)) {
         m_odtwarzacz->setSource(QUrl());
+        hide(); // an earlier film is not left on the screen under the new caption
         pokazKomunikat(QStringLiteral("Pliku filmu ") + nazwa + QStringLiteral(" nie można odtworzyć (") + blad
                            + QStringLiteral(").\n\rOpcja nie zostanie zrealizowana."),
                        this);

@@ -30,7 +30,7 @@ public:
     // `sciezka` and waits until the player knows whether it can play it. On success the
     // progress bar starts at 0 with the film's length as maximum, the progress timer runs and
     // the viewer is shown (the film waits for the Play button). A film that cannot be
-    // opened shows a message naming `nazwa`, leaves the viewer hidden and returns false.
+    // opened shows a message naming `nazwa`, hides the viewer and returns false.
     bool pokaz(const QString &sciezka, const QString &nazwa, double stosunek, const QString &podpis);
 
     void ZmiaKolFormWizFilm(const TParKonfig &konfig);

@@ -72,8 +72,8 @@ TFormWizGraf::TFormWizGraf(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodz
 
 bool TFormWizGraf::pokaz(const QString &sciezka, const QString &nazwa, double stosunek, const QString &podpis)
 {
-    m_podpis->setPlainText(podpis);
-    m_obraz->setGeometry(naQRect(dopasujDoRamki(m_ramka, stosunek)));
+    // The file is decoded first, so that a picture that cannot be shown leaves the viewer's
+    // caption and picture as they were.
     QString blad;
     const QImage obraz = wczytajObraz(sciezka, &blad);
     if (obraz.isNull()) {
@@ -83,6 +83,8 @@ bool TFormWizGraf::pokaz(const QString &sciezka, const QString &nazwa, double st
                        this);
         return false;
     }
+    m_podpis->setPlainText(podpis);
+    m_obraz->setGeometry(naQRect(dopasujDoRamki(m_ramka, stosunek)));
     m_obraz->setPixmap(QPixmap::fromImage(obraz));
     m_obraz->setVisible(true);
     show();

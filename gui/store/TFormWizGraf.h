@@ -22,9 +22,9 @@ class TFormWizGraf : public QDialog {
 public:
     explicit TFormWizGraf(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
-    // Puts the caption under the frame, fits the image control by `stosunek`, decodes the
-    // file at `sciezka` (JPEG through libjpeg, other pictures such as bitmaps through Qt,
-    // chosen by the extension) and shows the viewer. A file that cannot be decoded shows a
+    // Decodes the file at `sciezka` (JPEG through libjpeg, other pictures such as bitmaps
+    // through Qt, chosen by the extension), puts the caption under the frame, fits the image
+    // control by `stosunek` and shows the viewer. A file that cannot be decoded shows a
     // message naming `nazwa` and leaves the viewer as it was; returns false then.
     bool pokaz(const QString &sciezka, const QString &nazwa, double stosunek, const QString &podpis);
 
