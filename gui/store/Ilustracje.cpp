@@ -48,28 +48,30 @@ Przegladarki &przegladarkiKontekstu(KontekstAplikacji &k)
     return h[&k];
 }
 
+// The viewer kept in `pole`, created on first use and re-coloured with the context.
+template <typename Okno>
+Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> Przegladarki::*pole,
+                   void (Okno::*zmiaKol)(const TParKonfig &))
+{
+    QPointer<Okno> &okno = przegladarkiKontekstu(k).*pole;
+    if (!okno) {
+        okno = new Okno(k);
+        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, okno,
+                         [&k, f = okno.data(), zmiaKol] { (f->*zmiaKol)(k.konfig); });
+    }
+    return *okno;
+}
+
 } // namespace
 
 TFormWizGraf &formWizGraf(KontekstAplikacji &k)
 {
-    Przegladarki &p = przegladarkiKontekstu(k);
-    if (!p.graf) {
-        p.graf = new TFormWizGraf(k);
-        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, p.graf,
-                         [&k, f = p.graf.data()] { f->ZmiaKolFormWizGraf(k.konfig); });
-    }
-    return *p.graf;
+    return przegladarka(k, &Przegladarki::graf, &TFormWizGraf::ZmiaKolFormWizGraf);
 }
 
 TFormWizFilm &formWizFilm(KontekstAplikacji &k)
 {
-    Przegladarki &p = przegladarkiKontekstu(k);
-    if (!p.film) {
-        p.film = new TFormWizFilm(k);
-        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, p.film,
-                         [&k, f = p.film.data()] { f->ZmiaKolFormWizFilm(k.konfig); });
-    }
-    return *p.film;
+    return przegladarka(k, &Przegladarki::film, &TFormWizFilm::ZmiaKolFormWizFilm);
 }
 
 bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
