@@ -1,6 +1,7 @@
 #include "TFormGlowne.h"
 
 #include "Komunikat.h"
+#include "TFormKonfig.h"
 #include "TFormOProgramie.h"
 #include "TFormOstrzTab.h"
 #include "TloTytulowe.h"
@@ -50,6 +51,8 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     m_oProgramie = new TFormOProgramie(m_kontekst->konfig, this);
     connect(m_kontekst.get(), &KontekstAplikacji::koloryZmienione, this,
             [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
+    // Created once, after the configuration is loaded; its own values persist between uses.
+    new TFormKonfig(*m_kontekst, this);
 
     resize(1000, 640);
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -144,7 +147,7 @@ void TFormGlowne::budujMenu()
     // "Konfiguracja" is a command of the menu bar itself.
     QAction *konfiguracja = pasek->addAction(QStringLiteral("Konfiguracja"));
     m_akcje[Akcja::Konfiguracja] = konfiguracja;
-    connect(konfiguracja, &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+    connect(konfiguracja, &QAction::triggered, this, [this] { findChild<TFormKonfig *>()->exec(); });
 
     QMenu *pomoc = pasek->addMenu(QStringLiteral("Pomoc"));
     m_menuInstrukcja = pomoc->addMenu(QStringLiteral("Instrukcja programu"));
