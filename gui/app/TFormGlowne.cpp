@@ -5,6 +5,8 @@
 #include "TFormOstrzTab.h"
 #include "TloTytulowe.h"
 #include "app/PlikKonfig.h"
+#include "store/TFormTabFakt.h"
+#include "store/TFormTabSyst.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -47,6 +49,7 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     m_oProgramie = new TFormOProgramie(m_kontekst->konfig, this);
     connect(m_kontekst.get(), &KontekstAplikacji::koloryZmienione, this,
             [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
+    utworzOknaTabel();
 
     resize(1000, 640);
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -170,7 +173,7 @@ void TFormGlowne::otworzTabele(Akcja a)
     switch (a) {
     case Akcja::OtwTabSyst:
         if (warunkiSpelnione(Polecenie::OtwTabSyst))
-            oknoNiedostepne();
+            m_tabSyst->otworz();
         break;
     case Akcja::DrukTabSyst:
         if (warunkiSpelnione(Polecenie::DrukTabSyst))
@@ -178,7 +181,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabFakt:
         if (warunkiSpelnione(Polecenie::OtwTabFakt))
-            oknoNiedostepne();
+            m_tabFakt->otworz();
         break;
     case Akcja::DrukTabFakt:
         if (warunkiSpelnione(Polecenie::DrukTabFakt))
@@ -223,6 +226,12 @@ void TFormGlowne::otworzTabele(Akcja a)
     case Akcja::DrukTabPlikMult: nieOprogramowana(); break;
     default: break;
     }
+}
+
+void TFormGlowne::utworzOknaTabel()
+{
+    m_tabSyst = new TFormTabSyst(*m_kontekst, this);
+    m_tabFakt = new TFormTabFakt(*m_kontekst, this);
 }
 
 void TFormGlowne::nieOprogramowana()
