@@ -7,6 +7,7 @@
 #include "app/PlikKonfig.h"
 #include "store/TFormTabFakt.h"
 #include "store/TFormTabSyst.h"
+#include "store/TFormTabWartFaktWylicz.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -189,7 +190,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabWartFaktWylicz:
         if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
-            oknoNiedostepne();
+            m_tabWartFaktWylicz->otworz();
         break;
     case Akcja::DrukTabWartFaktWylicz:
         pokazKomunikat(QStringLiteral("Wydruku tabeli wartości faktów wyliczeniowych dokonuje się wraz z wydrukiem\n\r"
@@ -232,6 +233,7 @@ void TFormGlowne::utworzOknaTabel()
 {
     m_tabSyst = new TFormTabSyst(*m_kontekst, this);
     m_tabFakt = new TFormTabFakt(*m_kontekst, this);
+    m_tabWartFaktWylicz = new TFormTabWartFaktWylicz(*m_kontekst, this);
 }
 
 void TFormGlowne::nieOprogramowana()

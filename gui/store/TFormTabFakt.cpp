@@ -96,10 +96,6 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_siatkaFakt->setMinimumHeight(120);
     m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
     connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
-    connect(m_nawFakt, &Nawigator::przedAkcja, this, [this](PrzyciskNaw p, bool *) {
-        if (p == PrzyciskNaw::Zatwierdz)
-            setProperty("kluczZatwierdzanego", m_fakt->wartosc(QStringLiteral("IdFakt")));
-    });
     connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
         if (m_fakt->stan() == StanZbioru::Wstawianie)
             return;
@@ -112,6 +108,9 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             ustawWidocznosc();
     });
     connect(m_fakt, &ZbiorDanych::stanZmieniony, this, [this] {
+        // The chosen system cannot change under a fact being typed.
+        m_wyborSyst->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
+        m_widok->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
         if (!m_fakt->czyEdycjaLubWstawianie()) {
             m_kopiuj->hide();
             m_lKopiowany->hide();
@@ -464,7 +463,7 @@ void TFormTabFakt::poAkcjiNawigatora(PrzyciskNaw p)
         m_kopiuj->show();
         break;
     case PrzyciskNaw::Zatwierdz:
-        kontrolaPoZatwierdzeniu(property("kluczZatwierdzanego"));
+        kontrolaPoZatwierdzeniu(m_fakt->kluczZapisanego());
         break;
     default: break;
     }

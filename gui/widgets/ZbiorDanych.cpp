@@ -321,11 +321,14 @@ bool ZbiorDanych::zatwierdz()
     if (!ok || !zapiszBufor())
         return false;
     const QVariant klucz = m_bufor.value(indeks(opis().kluczGlowny));
+    m_kluczZapisanego = klucz;
     const int wiersz = m_biezacy;
     m_wiersze[wiersz] = m_bufor;
     m_stan = StanZbioru::Przegladanie;
     // Read the records again: the saved one keeps its place when it still belongs to the query.
-    return wczytaj(klucz, wiersz);
+    wczytaj(klucz, wiersz);
+    emit stanZmieniony();
+    return true;
 }
 
 void ZbiorDanych::anuluj()
@@ -364,9 +367,13 @@ bool ZbiorDanych::usun()
         pokazKomunikat(tekstBleduBazy(q.lastError().databaseText()));
         return false;
     }
+    const bool bylaEdycja = m_stan == StanZbioru::Edycja;
     m_stan = StanZbioru::Przegladanie;
     m_bufor.clear();
-    return wczytaj(QVariant(), m_biezacy);
+    const bool ok = wczytaj(QVariant(), m_biezacy);
+    if (bylaEdycja)
+        emit stanZmieniony();
+    return ok;
 }
 
 void ZbiorDanych::ustawNaglowki(const QStringList &naglowki)

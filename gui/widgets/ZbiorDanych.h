@@ -94,6 +94,8 @@ public:
     bool wstaw();
     // Writes the edited or inserted record. Bound controls hand over what was typed first.
     bool zatwierdz();
+    // Key of the record last posted by zatwierdz().
+    QVariant kluczZapisanego() const { return m_kluczZapisanego; }
     void anuluj();
     // Deletes the current record (no confirmation here).
     bool usun();
@@ -132,6 +134,7 @@ private:
     QVector<QVariantList> m_wiersze;
     QVariantList m_bufor;
     QVariant m_kluczEdytowanego;
+    QVariant m_kluczZapisanego;
     int m_biezacy = -1;
     StanZbioru m_stan = StanZbioru::Zamkniety;
     QStringList m_naglowki;
