@@ -5,7 +5,9 @@
 #include "TFormOstrzTab.h"
 #include "TloTytulowe.h"
 #include "app/PlikKonfig.h"
+#include "rules/TFormTabStale.h"
 #include "store/TFormTabFakt.h"
+#include "store/TFormTabPlikMult.h"
 #include "store/TFormTabSyst.h"
 #include "store/TFormTabWartFaktWylicz.h"
 
@@ -199,7 +201,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabStale:
         if (warunkiSpelnione(Polecenie::OtwTabStale))
-            oknoNiedostepne();
+            m_tabStale->otworz();
         break;
     case Akcja::OtwTabReg:
         if (warunkiSpelnione(Polecenie::OtwTabReg))
@@ -219,7 +221,7 @@ void TFormGlowne::otworzTabele(Akcja a)
     case Akcja::OtwTabPlikMult:
         if (warunkiSpelnione(Polecenie::OtwTabPlikMult)) {
             m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
-            oknoNiedostepne();
+            m_tabPlikMult->otworz();
         }
         break;
     case Akcja::DrukTabStale:
@@ -234,6 +236,8 @@ void TFormGlowne::utworzOknaTabel()
     m_tabSyst = new TFormTabSyst(*m_kontekst, this);
     m_tabFakt = new TFormTabFakt(*m_kontekst, this);
     m_tabWartFaktWylicz = new TFormTabWartFaktWylicz(*m_kontekst, this);
+    m_tabStale = new TFormTabStale(*m_kontekst, this);
+    m_tabPlikMult = new TFormTabPlikMult(*m_kontekst, this);
 }
 
 void TFormGlowne::nieOprogramowana()
