@@ -26,16 +26,6 @@ namespace {
 const QString WidokWszystkich = QStringLiteral("wszystkich stałych");
 const QString WidokSystemu = QStringLiteral("tylko stałych wybranego systemu eksperckiego ");
 
-QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false)
-{
-    auto *p = new QLineEdit(rodzic);
-    p->setObjectName(nazwa);
-    if (szerokosc > 0)
-        p->setMaximumWidth(szerokosc);
-    p->setReadOnly(tylkoDoOdczytu);
-    return p;
-}
-
 } // namespace
 
 TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)

@@ -27,16 +27,6 @@ namespace {
 const QString WidokWszystkich = QStringLiteral("wszystkich faktów");
 const QString WidokSystemu = QStringLiteral("tylko faktów wybranego systemu eksperckiego ");
 
-QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false)
-{
-    auto *p = new QLineEdit(rodzic);
-    p->setObjectName(nazwa);
-    if (szerokosc > 0)
-        p->setMaximumWidth(szerokosc);
-    p->setReadOnly(tylkoDoOdczytu);
-    return p;
-}
-
 } // namespace
 
 TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)

@@ -26,16 +26,6 @@ const QString WidokWszystkich = QStringLiteral("wizualizacja wszystkich rekordó
 const QString WidokFaktu = QStringLiteral("wizualizacja rekordów plików ilustrujących wybrany fakt");
 const QString WidokReguly = QStringLiteral("wizualizacja rekordów plików ilustrujących wybraną regułę");
 
-QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false)
-{
-    auto *p = new QLineEdit(rodzic);
-    p->setObjectName(nazwa);
-    if (szerokosc > 0)
-        p->setMaximumWidth(szerokosc);
-    p->setReadOnly(tylkoDoOdczytu);
-    return p;
-}
-
 } // namespace
 
 TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)

@@ -22,16 +22,6 @@ namespace {
 const QString WidokWszystkich = QStringLiteral("wszystkich wartości wszystkich faktów wyliczeniowych");
 const QString WidokFaktu = QStringLiteral("tylko wartości faktów wyliczeniowych wybranego syst. eksperckiego ");
 
-QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false)
-{
-    auto *p = new QLineEdit(rodzic);
-    p->setObjectName(nazwa);
-    if (szerokosc > 0)
-        p->setMaximumWidth(szerokosc);
-    p->setReadOnly(tylkoDoOdczytu);
-    return p;
-}
-
 } // namespace
 
 TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *rodzic)

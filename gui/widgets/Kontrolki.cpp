@@ -248,6 +248,15 @@ Siatka::Siatka(ZbiorDanych *zbior, QWidget *rodzic) : QTableView(rodzic), m_zbio
         emit klikniecie();
     });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this] { emit klikniecie(); });
+    connect(zbior, &QAbstractItemModel::modelReset, this, &Siatka::dopasujKolumny);
+    connect(zbior, &QAbstractItemModel::headerDataChanged, this, &Siatka::dopasujKolumny);
+}
+
+void Siatka::dopasujKolumny()
+{
+    // Every column title is shown whole; long texts are cut to a sensible width.
+    for (int i = 0; i < m_zbior->columnCount(); ++i)
+        setColumnWidth(i, std::max(horizontalHeader()->sectionSizeHint(i), std::min(sizeHintForColumn(i), 300)));
 }
 
 void Siatka::pokazBiezacy()

@@ -71,6 +71,7 @@ signals:
 
 private:
     void pokazBiezacy();
+    void dopasujKolumny();
     ZbiorDanych *m_zbior;
 };
 

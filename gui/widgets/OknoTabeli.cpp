@@ -97,4 +97,16 @@ QLabel *OknoTabeli::etykieta(const QString &tekst, QWidget *rodzic)
     return l;
 }
 
+QLineEdit *OknoTabeli::pole(QWidget *rodzic, const QString &nazwa, int szerokosc, bool tylkoDoOdczytu)
+{
+    auto *p = new QLineEdit(rodzic);
+    p->setObjectName(nazwa);
+    if (szerokosc > 0) {
+        p->setMaximumWidth(szerokosc);
+        p->setMinimumWidth(std::min(szerokosc, 80));
+    }
+    p->setReadOnly(tylkoDoOdczytu);
+    return p;
+}
+
 } // namespace tremida::gui

@@ -50,6 +50,8 @@ protected:
     void pomoc();
 
     static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
+    // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
+    static QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false);
 
     KontekstAplikacji &m_k;
 
