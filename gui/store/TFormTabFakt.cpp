@@ -338,6 +338,19 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
 }
 
+QStringList TFormTabFakt::naglowkiKolumn()
+{
+    return {QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
+                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
+                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
+                           QStringLiteral("Liczba wartości faktu"), QStringLiteral("Opis faktu"),
+                           QStringLiteral("Pytanie o wartość faktu"), QStringLiteral("Wartość faktu na koniec danej iteracji"),
+                           QStringLiteral("Wartość faktu na koniec poprzedniej iteracji"),
+                           QStringLiteral("CF wartości faktu na koniec danej iteracji"),
+                           QStringLiteral("CF wartości faktu na koniec poprzedniej iteracji"),
+                           QStringLiteral("Data wygenerowania rekordu")};
+}
+
 bool TFormTabFakt::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
 
 void TFormTabFakt::otworz()
@@ -350,15 +363,7 @@ void TFormTabFakt::otworz()
     const QStringList naglowkiSyst = {QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
                                       QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")};
     m_syst->ustawNaglowki(naglowkiSyst);
-    m_fakt->ustawNaglowki({QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
-                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
-                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
-                           QStringLiteral("Liczba wartości faktu"), QStringLiteral("Opis faktu"),
-                           QStringLiteral("Pytanie o wartość faktu"), QStringLiteral("Wartość faktu na koniec danej iteracji"),
-                           QStringLiteral("Wartość faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec danej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("Data wygenerowania rekordu")});
+    m_fakt->ustawNaglowki(naglowkiKolumn());
     if (!m_fakt->czyOtwarty()) {
         m_k.baza.zajmij(Tabela::Systemy);
         m_k.baza.zajmij(Tabela::Fakty);

@@ -31,6 +31,9 @@ public:
 
     void ZmiaKolFormTabFakt(const TParKonfig &konfig);
 
+    // Captions of the columns of the facts table in every grid that shows it.
+    static QStringList naglowkiKolumn();
+
     // View choice: all facts (true) or the facts of the chosen system.
     void ustawWidokWszystkich(bool wszystkie);
     bool widokWszystkich() const;

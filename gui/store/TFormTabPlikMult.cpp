@@ -1,6 +1,7 @@
 #include "TFormTabPlikMult.h"
 
 #include "Ilustracje.h"
+#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
@@ -239,8 +240,7 @@ void TFormTabPlikMult::otworz()
                             QStringLiteral("Data wygenerowania rekordu")});
     m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
                            QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
-    m_fakty->ustawNaglowki({QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
-                            QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu")});
+    m_fakty->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
     m_reguly->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
                              QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
                              QStringLiteral("CF reguły"), QStringLiteral("Przesłanki reguły"),

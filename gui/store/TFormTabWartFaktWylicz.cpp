@@ -1,5 +1,6 @@
 #include "TFormTabWartFaktWylicz.h"
 
+#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
@@ -229,10 +230,7 @@ void TFormTabWartFaktWylicz::otworz()
     }
     m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu"), QStringLiteral("Opis systemu"),
                            QStringLiteral("Data wygenerowania rekordu")});
-    m_fakt->ustawNaglowki({QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
-                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
-                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
-                           QStringLiteral("Liczba wartości faktu")});
+    m_fakt->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
     m_wart->ustawNaglowki({QStringLiteral("Kod wartości faktu wyliczeniowego"), QStringLiteral("Kod faktu"),
                            QStringLiteral("Wartość faktu wyliczeniowego"), QStringLiteral("Czy fakt ma tę wartość ?"),
                            QStringLiteral("CF wartości faktu wyliczeniowego"),
