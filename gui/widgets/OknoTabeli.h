@@ -1,7 +1,7 @@
 #pragma once
 // The frame shared by the table windows: a top-level window created once and afterwards
 // only shown and hidden, an OK button that warns before unposted changes are lost, a "Pomoc"
-// button opening the window's manual page, and the small helpers every table window uses
+// button opening the window's manual page, and the small functions every table window uses
 // (the record date field, the free key, the search by code).
 
 #include "ZbiorDanych.h"
