@@ -10,6 +10,13 @@
 #include "store/Ilustracje.h"
 #include "store/TFormWizFilm.h"
 #include "store/TFormWizGraf.h"
+#include "rules/TFormTabStale.h"
+#include "store/TFormTabFakt.h"
+#include "store/TFormTabPlikMult.h"
+#include "store/TFormTabSyst.h"
+#include "store/TFormTabWartFaktWylicz.h"
+#include "store/TFormWizWartFaktWylicz.h"
+#include "store/Wymiana.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,6 +59,58 @@ int main(int argc, char *argv[])
         glowne.kontekst().baza.zalozTabele(t, false);
     glowne.resize(1000, 640);
     zapisz(&glowne, folder, QStringLiteral("okno-glowne"));
+
+    // The table windows over a small knowledge base.
+    QString bladImportu;
+    importujJson(glowne.kontekst().baza, QByteArrayLiteral(R"({
+      "systemyeksperckie": [{"IdSyst": 1, "NazSyst": "Kotły parowe", "OpisSyst": "Diagnoza usterek kotła"}],
+      "fakty": [
+        {"IdFakt": 1, "KodSyst": 1, "NazFakt": "kolor płomienia", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy",
+         "CzyWielWart": "nie", "LiczWart": 2, "PytFakt": "Jaki jest kolor płomienia?"},
+        {"IdFakt": 2, "KodSyst": 1, "NazFakt": "temperatura pary", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
+         "WartFakt": "312,5", "CFWartFakt": 0.9}],
+      "wartoscifaktowwyliczeniowych": [
+        {"IdWartFaktWylicz": 1, "KodFakt": 1, "WartFaktWylicz": "niebieski", "CzyFaktMaWartAkt": "tak", "CFWartFaktWyliczAkt": 0.8},
+        {"IdWartFaktWylicz": 2, "KodFakt": 1, "WartFaktWylicz": "żółty", "CzyFaktMaWartAkt": "nie", "CFWartFaktWyliczAkt": 0}],
+      "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "próg", "RodzStala": "obliczana", "TypStala": "rzeczywista",
+         "WartStalaProsta": "0", "KodArgStala": 2, "WartParAStala": "1,5", "WartParBStala": "-2", "DataRek": "1"}],
+      "plikimultimedialne": [{"IdPlikMult": 1, "NazwaPliku": "kociol.jpg", "RodzajPliku": "obraz graficzny/zdjecie fotograficzne",
+         "StosWysDoSzer": 0.75, "CoPlikIlustr": "fakt", "KodElemIlustr": 2, "Podpis": "Kocioł"}]
+    })"), &bladImportu);
+    glowne.formTabSyst()->otworz();
+    zapisz(glowne.formTabSyst(), folder, QStringLiteral("tabela-systemow"));
+    glowne.formTabSyst()->hide();
+    glowne.formTabFakt()->otworz();
+    zapisz(glowne.formTabFakt(), folder, QStringLiteral("tabela-faktow"));
+    glowne.formTabFakt()->hide();
+    glowne.formTabWartFaktWylicz()->otworz();
+    zapisz(glowne.formTabWartFaktWylicz(), folder, QStringLiteral("tabela-wartosci"));
+    glowne.formTabWartFaktWylicz()->hide();
+    glowne.formTabStale()->otworz();
+    zapisz(glowne.formTabStale(), folder, QStringLiteral("tabela-stalych"));
+    glowne.formTabStale()->hide();
+    glowne.formTabPlikMult()->otworz();
+    zapisz(glowne.formTabPlikMult(), folder, QStringLiteral("tabela-plikow"));
+    glowne.formTabPlikMult()->hide();
+    {
+        TRekSyst s;
+        s.IdSyst = 1;
+        s.NazSyst = QStringLiteral("Kotły parowe");
+        TRekFakt f;
+        f.IdFakt = 1;
+        f.NazFakt = QStringLiteral("kolor płomienia");
+        TRekWartFaktWylicz a, b;
+        a.IdWartFaktWylicz = 1;
+        a.WartFaktWylicz = QStringLiteral("niebieski");
+        a.CzyFaktMaWartAkt = QStringLiteral("tak");
+        a.CFWartFaktWyliczAkt = 0.8;
+        b.IdWartFaktWylicz = 2;
+        b.WartFaktWylicz = QStringLiteral("żółty");
+        b.CzyFaktMaWartAkt = QStringLiteral("nie");
+        TFormWizWartFaktWyliczPosrLubKonc widok(glowne.kontekst());
+        widok.pokazWartosci(s, f, {a, b});
+        zapisz(&widok, folder, QStringLiteral("wartosci-faktu"));
+    }
 
     TFormOstrzTab ostrzezenie(Tabela::Fakty, glowne.kontekst().konfig);
     zapisz(&ostrzezenie, folder, QStringLiteral("ostrzezenie"));

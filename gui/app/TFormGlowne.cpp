@@ -9,6 +9,11 @@
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
 #include "manual/TInstrukcja.h"
+#include "rules/TFormTabStale.h"
+#include "store/TFormTabFakt.h"
+#include "store/TFormTabPlikMult.h"
+#include "store/TFormTabSyst.h"
+#include "store/TFormTabWartFaktWylicz.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -53,6 +58,7 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
             [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
     // Created once, after the configuration is loaded; its own values persist between uses.
     new TFormKonfig(*m_kontekst, this);
+    utworzOknaTabel();
 
     resize(1000, 640);
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -180,7 +186,7 @@ void TFormGlowne::otworzTabele(Akcja a)
     switch (a) {
     case Akcja::OtwTabSyst:
         if (warunkiSpelnione(Polecenie::OtwTabSyst))
-            oknoNiedostepne();
+            m_tabSyst->otworz();
         break;
     case Akcja::DrukTabSyst:
         if (warunkiSpelnione(Polecenie::DrukTabSyst))
@@ -188,7 +194,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabFakt:
         if (warunkiSpelnione(Polecenie::OtwTabFakt))
-            oknoNiedostepne();
+            m_tabFakt->otworz();
         break;
     case Akcja::DrukTabFakt:
         if (warunkiSpelnione(Polecenie::DrukTabFakt))
@@ -196,7 +202,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabWartFaktWylicz:
         if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
-            oknoNiedostepne();
+            m_tabWartFaktWylicz->otworz();
         break;
     case Akcja::DrukTabWartFaktWylicz:
         pokazKomunikat(QStringLiteral("Wydruku tabeli wartości faktów wyliczeniowych dokonuje się wraz z wydrukiem\n\r"
@@ -205,7 +211,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabStale:
         if (warunkiSpelnione(Polecenie::OtwTabStale))
-            oknoNiedostepne();
+            m_tabStale->otworz();
         break;
     case Akcja::OtwTabReg:
         if (warunkiSpelnione(Polecenie::OtwTabReg))
@@ -225,7 +231,7 @@ void TFormGlowne::otworzTabele(Akcja a)
     case Akcja::OtwTabPlikMult:
         if (warunkiSpelnione(Polecenie::OtwTabPlikMult)) {
             m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
-            oknoNiedostepne();
+            m_tabPlikMult->otworz();
         }
         break;
     case Akcja::DrukTabStale:
@@ -241,6 +247,15 @@ TFormWybSystDruk *TFormGlowne::oknoWyboruDoDruku(RodzajWydruku r)
     if (!okno)
         okno = new TFormWybSystDruk(*m_kontekst, r, this);
     return okno;
+}
+
+void TFormGlowne::utworzOknaTabel()
+{
+    m_tabSyst = new TFormTabSyst(*m_kontekst, this);
+    m_tabFakt = new TFormTabFakt(*m_kontekst, this);
+    m_tabWartFaktWylicz = new TFormTabWartFaktWylicz(*m_kontekst, this);
+    m_tabStale = new TFormTabStale(*m_kontekst, this);
+    m_tabPlikMult = new TFormTabPlikMult(*m_kontekst, this);
 }
 
 void TFormGlowne::nieOprogramowana()

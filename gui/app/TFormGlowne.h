@@ -18,6 +18,11 @@ namespace tremida::gui {
 class TFormOProgramie;
 class TFormWybSystDruk;
 class TInstrukcja;
+class TFormTabSyst;
+class TFormTabFakt;
+class TFormTabWartFaktWylicz;
+class TFormTabStale;
+class TFormTabPlikMult;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -79,6 +84,22 @@ private:
     TFormWybSystDruk *m_wybSystDrukFakt = nullptr;
     TFormWybSystDruk *m_wybSystDrukReg = nullptr;
     TInstrukcja *m_instrukcja = nullptr;
+
+public:
+    // The table windows, created once at start and hidden.
+    TFormTabSyst *formTabSyst() const { return m_tabSyst; }
+    TFormTabFakt *formTabFakt() const { return m_tabFakt; }
+    TFormTabWartFaktWylicz *formTabWartFaktWylicz() const { return m_tabWartFaktWylicz; }
+    TFormTabStale *formTabStale() const { return m_tabStale; }
+    TFormTabPlikMult *formTabPlikMult() const { return m_tabPlikMult; }
+
+private:
+    void utworzOknaTabel();
+    TFormTabSyst *m_tabSyst = nullptr;
+    TFormTabFakt *m_tabFakt = nullptr;
+    TFormTabWartFaktWylicz *m_tabWartFaktWylicz = nullptr;
+    TFormTabStale *m_tabStale = nullptr;
+    TFormTabPlikMult *m_tabPlikMult = nullptr;
 };
 
 } // namespace tremida::gui

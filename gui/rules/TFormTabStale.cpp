@@ -1,0 +1,417 @@
+#include "TFormTabStale.h"
+
+#include "app/Kolory.h"
+#include "app/Komunikat.h"
+#include "store/DataRek.h"
+#include "store/KontrFakt.h"
+#include "store/Konwersje.h"
+#include "store/Slowa.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVBoxLayout>
+
+namespace tremida::gui {
+
+namespace {
+
+const QString WidokWszystkich = QStringLiteral("wszystkich stałych");
+const QString WidokSystemu = QStringLiteral("tylko stałych wybranego systemu eksperckiego ");
+
+} // namespace
+
+TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
+    : OknoTabeli(k, QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"), rodzic)
+{
+    setObjectName(QStringLiteral("TFormTabStale"));
+    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
+    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_stale = new ZbiorDanych(k.baza, Tabela::Stale, this);
+    ustawZbioryStrzezone({m_stale});
+
+    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli stałych:"), {WidokWszystkich, WidokSystemu},
+                               2, this);
+    m_widok->setObjectName(QStringLiteral("widok"));
+    m_widok->ustawWybor(WidokSystemu);
+    connect(m_widok, &GrupaRadiowa::wybrano, this,
+            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
+
+    m_wyborSyst = new QWidget(this);
+    m_lKodSyst = etykieta(QStringLiteral("Kod systemu:"), m_wyborSyst);
+    m_lNazSyst = etykieta(QStringLiteral("Nazwa systemu:"), m_wyborSyst);
+    m_kodSyst = pole(m_wyborSyst, QStringLiteral("wybranyKodSyst"), 80, true);
+    m_nazSyst = pole(m_wyborSyst, QStringLiteral("wybranaNazSyst"), 0, true);
+    powiaz(m_kodSyst, m_syst, QStringLiteral("IdSyst"), true);
+    powiaz(m_nazSyst, m_syst, QStringLiteral("NazSyst"), true);
+    m_siatkaSyst = new Siatka(m_syst, m_wyborSyst);
+    m_siatkaSyst->setMaximumHeight(110);
+    m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wyborSyst);
+    {
+        auto *u = new QGridLayout(m_wyborSyst);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lKodSyst, 0, 0);
+        u->addWidget(m_kodSyst, 0, 1);
+        u->addWidget(m_lNazSyst, 0, 2);
+        u->addWidget(m_nazSyst, 0, 3);
+        u->addWidget(m_nawSyst, 0, 4);
+        u->addWidget(m_siatkaSyst, 1, 0, 1, 5);
+        u->setColumnStretch(3, 1);
+    }
+    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
+        if (!widokWszystkich() && m_syst->czyOtwarty())
+            uruchomZapytanieStalych();
+    });
+
+    m_siatkaStale = new Siatka(m_stale, this);
+    m_siatkaStale->setMinimumHeight(120);
+    m_nawStale = new Nawigator(m_stale, Nawigator::wszystkie(), this);
+    connect(m_nawStale, &Nawigator::poAkcji, this, &TFormTabStale::poAkcjiNawigatora);
+    connect(m_stale, &ZbiorDanych::przewiniety, this, [this] {
+        if (m_stale->stan() == StanZbioru::Wstawianie)
+            return;
+        pokazDate(m_data, m_stale);
+        if (m_stale->wartosc(QStringLiteral("RodzStala")).toString() == slowa::Obliczana)
+            wczytajArgumenty(m_stale->wartosc(QStringLiteral("KodSyst")));
+        pokazArgument();
+        ustawWidocznosc();
+    });
+    connect(m_stale, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
+        if (kol == QLatin1String("RodzStala") || kol == QLatin1String("TypStala")) {
+            if (kol == QLatin1String("RodzStala") && m_argumenty.isEmpty())
+                wczytajArgumenty(m_stale->wartosc(QStringLiteral("KodSyst")));
+            pokazArgument();
+            ustawWidocznosc();
+        }
+    });
+    connect(m_stale, &ZbiorDanych::stanZmieniony, this, [this] {
+        m_wyborSyst->setEnabled(!m_stale->czyEdycjaLubWstawianie());
+        m_widok->setEnabled(!m_stale->czyEdycjaLubWstawianie());
+    });
+
+    auto *szczegoly = new QGroupBox(this);
+    m_lKod = etykieta(QStringLiteral("Kod stałej:"), szczegoly);
+    m_kod = pole(szczegoly, QStringLiteral("IdStala"), 100);
+    m_lKodSystStala = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
+    m_kodSystStala = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_lNazwa = etykieta(QStringLiteral("Nazwa stałej:"), szczegoly);
+    m_nazwa = pole(szczegoly, QStringLiteral("NazStala"));
+    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly);
+    m_rodzaj->setObjectName(QStringLiteral("RodzStala"));
+    m_typ = new GrupaRadiowa(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
+                             szczegoly);
+    m_typ->setObjectName(QStringLiteral("TypStala"));
+    m_lJedn = etykieta(QStringLiteral("Jednostka stałej:"), szczegoly);
+    m_jedn = pole(szczegoly, QStringLiteral("JedWartStala"), 200);
+    m_lWartosc = etykieta(QStringLiteral("Wartość stałej prostej:"), szczegoly);
+    m_wartosc = pole(szczegoly, QStringLiteral("WartStalaProsta"));
+    m_lA = etykieta(QStringLiteral("Wartość parametru A:"), szczegoly);
+    m_a = pole(szczegoly, QStringLiteral("WartParAStala"), 200);
+    m_lB = etykieta(QStringLiteral("Wartość parametru B:"), szczegoly);
+    m_b = pole(szczegoly, QStringLiteral("WartParBStala"), 200);
+    m_lArgKod = etykieta(QStringLiteral("Kod faktu - argumentu stałej obliczanej:"), szczegoly);
+    m_argKod = new QComboBox(szczegoly);
+    m_argKod->setObjectName(QStringLiteral("argumentKod"));
+    m_lArgNazwa = etykieta(QStringLiteral("Nazwa faktu - argumentu stałej obliczanej:"), szczegoly);
+    m_argNazwa = new QComboBox(szczegoly);
+    m_argNazwa->setObjectName(QStringLiteral("argumentNazwa"));
+    m_argNazwa->setMinimumContentsLength(30);
+    m_typArg = new GrupaRadiowa(QStringLiteral("Typ faktu jako argumentu:"),
+                                {slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 3, szczegoly);
+    m_typArg->setObjectName(QStringLiteral("typArgumentu"));
+    m_typArg->ustawTylkoDoOdczytu(true);
+    m_lOpis = etykieta(QStringLiteral("Opis stałej:"), szczegoly);
+    m_opis = new QPlainTextEdit(szczegoly);
+    m_opis->setObjectName(QStringLiteral("OpisStala"));
+    m_lPyt = etykieta(QStringLiteral("Instrukcja wprowadzania wartości stałej:"), szczegoly);
+    m_pyt = new QPlainTextEdit(szczegoly);
+    m_pyt->setObjectName(QStringLiteral("PytStala"));
+    for (QPlainTextEdit *m : {m_opis, m_pyt})
+        m->setMaximumHeight(60);
+    m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
+    m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
+
+    powiaz(m_kod, m_stale, QStringLiteral("IdStala"));
+    powiaz(m_kodSystStala, m_stale, QStringLiteral("KodSyst"));
+    powiaz(m_nazwa, m_stale, QStringLiteral("NazStala"));
+    powiaz(m_rodzaj, m_stale, QStringLiteral("RodzStala"));
+    powiaz(m_typ, m_stale, QStringLiteral("TypStala"));
+    powiaz(m_jedn, m_stale, QStringLiteral("JedWartStala"));
+    powiaz(m_wartosc, m_stale, QStringLiteral("WartStalaProsta"));
+    powiaz(m_a, m_stale, QStringLiteral("WartParAStala"));
+    powiaz(m_b, m_stale, QStringLiteral("WartParBStala"));
+    powiaz(m_opis, m_stale, QStringLiteral("OpisStala"));
+    powiaz(m_pyt, m_stale, QStringLiteral("PytStala"));
+    connect(m_argKod, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
+    connect(m_argNazwa, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
+    {
+        auto *u = new QGridLayout(szczegoly);
+        u->addWidget(m_lKod, 0, 0);
+        u->addWidget(m_kod, 0, 1);
+        u->addWidget(m_lKodSystStala, 0, 2, Qt::AlignRight);
+        u->addWidget(m_kodSystStala, 0, 3);
+        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
+        u->addWidget(m_data, 0, 5);
+        u->addWidget(m_lNazwa, 1, 0);
+        u->addWidget(m_nazwa, 1, 1, 1, 5);
+        auto *grupy = new QHBoxLayout;
+        grupy->addWidget(m_rodzaj);
+        grupy->addWidget(m_typ);
+        grupy->addWidget(m_typArg);
+        grupy->addStretch();
+        u->addLayout(grupy, 2, 0, 1, 6);
+        u->addWidget(m_lWartosc, 3, 0);
+        u->addWidget(m_wartosc, 3, 1, 1, 5);
+        u->addWidget(m_lArgKod, 4, 0);
+        u->addWidget(m_argKod, 4, 1);
+        u->addWidget(m_lArgNazwa, 4, 2, 1, 2, Qt::AlignRight);
+        u->addWidget(m_argNazwa, 4, 4, 1, 2);
+        u->addWidget(m_lA, 5, 0);
+        u->addWidget(m_a, 5, 1, 1, 2);
+        u->addWidget(m_lB, 5, 3, Qt::AlignRight);
+        u->addWidget(m_b, 5, 4, 1, 2);
+        u->addWidget(m_lJedn, 6, 0);
+        u->addWidget(m_jedn, 6, 1, 1, 2);
+        u->addWidget(m_lOpis, 7, 0, Qt::AlignTop);
+        u->addWidget(m_opis, 7, 1, 1, 5);
+        u->addWidget(m_lPyt, 8, 0, Qt::AlignTop);
+        u->addWidget(m_pyt, 8, 1, 1, 5);
+        u->setColumnStretch(5, 1);
+    }
+
+    m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod"), this);
+    m_lWolnyKod = etykieta(QStringLiteral("Wolny kod stałej:"), this);
+    m_wolnyKod = pole(this, QStringLiteral("wolnyKod"), 100, true);
+    m_lSzukany = etykieta(QStringLiteral("Podaj kod stałej do wyszukania rekordu:"), this);
+    m_szukany = pole(this, QStringLiteral("szukanyKod"), 100);
+    m_szukajRekordu = new QPushButton(QStringLiteral("Wyszukaj rekord"), this);
+    m_szukajRekordu->setObjectName(QStringLiteral("wyszukajRekord"));
+    connect(m_szukajWolnego, &QPushButton::clicked, this, [this] { szukajWolnegoKodu(Tabela::Stale, m_wolnyKod); });
+    connect(m_szukajRekordu, &QPushButton::clicked, this, [this] {
+        szukajKodu(m_stale, QStringLiteral("IdStala"), m_szukany->text(),
+                   QStringLiteral("Nie podałeś kodu stałej do wyszukania."), QStringLiteral("Zła postać kodu stałej. Popraw."),
+                   QStringLiteral("Rekordu o wskazanym kodzie stałej w tabeli nie znaleziono."));
+    });
+    auto *pomocnicze = new QGridLayout;
+    pomocnicze->addWidget(m_szukajWolnego, 0, 0);
+    pomocnicze->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+    pomocnicze->addWidget(m_wolnyKod, 0, 2);
+    pomocnicze->addWidget(m_lSzukany, 1, 0, 1, 2);
+    pomocnicze->addWidget(m_szukany, 1, 2);
+    pomocnicze->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    pomocnicze->setRowStretch(3, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    pomocnicze->addLayout(przyciski, 4, 0, 1, 3);
+    auto *dol = new QHBoxLayout;
+    dol->addWidget(szczegoly, 1);
+    dol->addLayout(pomocnicze);
+
+    auto *uklad = new QVBoxLayout(this);
+    uklad->addWidget(m_widok);
+    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_siatkaStale, 1);
+    uklad->addWidget(m_nawStale);
+    uklad->addLayout(dol);
+    resize(1150, 860);
+
+    ustawWidocznosc();
+    ZmiaKolFormTabStale(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabStale(m_k.konfig); });
+}
+
+bool TFormTabStale::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+
+void TFormTabStale::otworz()
+{
+    if (m_stale->czyEdycjaLubWstawianie()) {
+        show();
+        raise();
+        return;
+    }
+    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
+                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_stale->ustawNaglowki({QStringLiteral("Kod stałej"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa stałej"),
+                            QStringLiteral("Rodzaj stałej"), QStringLiteral("Typ stałej"),
+                            QStringLiteral("Jednostka wartości stałej"), QStringLiteral("Wartość stałej prostej"),
+                            QStringLiteral("Kod argumentu stałej obliczanej"), QStringLiteral("Parametr A"),
+                            QStringLiteral("Parametr B"), QStringLiteral("Opis stałej"),
+                            QStringLiteral("Instrukcja wprowadzania wartości"),
+                            QStringLiteral("Data wygenerowania rekordu")});
+    if (!m_stale->czyOtwarty()) {
+        m_k.baza.zajmij(Tabela::Systemy);
+        m_k.baza.zajmij(Tabela::Stale);
+    }
+    m_widok->ustawWybor(WidokSystemu);
+    m_wyborSyst->show();
+    m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
+    m_syst->otworz();
+    if (!m_stale->czyOtwarty())
+        uruchomZapytanieStalych();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormTabStale::zamknijZbiory()
+{
+    if (m_stale->czyOtwarty() || m_syst->czyOtwarty()) {
+        m_k.baza.zwolnij(Tabela::Systemy);
+        m_k.baza.zwolnij(Tabela::Stale);
+    }
+    m_stale->zamknij();
+    m_syst->zamknij();
+}
+
+void TFormTabStale::ustawWidokWszystkich(bool wszystkie)
+{
+    if (m_stale->czyEdycjaLubWstawianie() && !m_stale->zatwierdz()) {
+        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+        return;
+    }
+    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
+    m_wyborSyst->setVisible(!wszystkie);
+    if (wszystkie) {
+        std::vector<PrzyciskNaw> bezWstawiania = Nawigator::wszystkie();
+        std::erase(bezWstawiania, PrzyciskNaw::Wstaw);
+        m_nawStale->ustawPrzyciski(bezWstawiania);
+    } else {
+        m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
+    }
+    uruchomZapytanieStalych();
+}
+
+void TFormTabStale::uruchomZapytanieStalych()
+{
+    if (widokWszystkich())
+        m_stale->ustawZapytanie(QStringLiteral("SELECT * FROM stale ORDER BY IdStala"));
+    else
+        m_stale->ustawZapytanie(QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"),
+                                {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
+    m_stale->otworz();
+}
+
+void TFormTabStale::wczytajArgumenty(const QVariant &kodSyst)
+{
+    m_argumenty.clear();
+    m_k.baza.synchronizuj();
+    if (m_k.baza.czyDolaczona(Tabela::Fakty)) {
+        QSqlQuery q = m_k.baza.zapytanie();
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT IdFakt, NazFakt, TypFakt FROM fakty WHERE KodSyst=:ParIdSyst AND "
+                                 "TypFakt<>'wyliczeniowy' ORDER BY IdFakt"));
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+        if (q.exec())
+            while (q.next())
+                m_argumenty << Argument{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
+    }
+    m_wypelniamArgumenty = true;
+    m_argKod->clear();
+    m_argNazwa->clear();
+    for (const Argument &a : m_argumenty) {
+        m_argKod->addItem(intNaTekst(a.kod));
+        m_argNazwa->addItem(a.nazwa);
+    }
+    m_wypelniamArgumenty = false;
+}
+
+void TFormTabStale::pokazArgument()
+{
+    const QVariant kod = m_stale->wartosc(QStringLiteral("KodArgStala"));
+    int pozycja = -1;
+    for (int i = 0; i < m_argumenty.size(); ++i)
+        if (!kod.isNull() && m_argumenty[i].kod == kod.toInt())
+            pozycja = i;
+    m_wypelniamArgumenty = true;
+    m_argKod->setCurrentIndex(pozycja);
+    m_argNazwa->setCurrentIndex(pozycja);
+    m_wypelniamArgumenty = false;
+    m_typArg->ustawWybor(pozycja >= 0 ? m_argumenty[pozycja].typ : QString());
+}
+
+void TFormTabStale::wybierzArgument(int pozycja)
+{
+    if (m_wypelniamArgumenty || pozycja < 0 || pozycja >= m_argumenty.size())
+        return;
+    if (!m_stale->ustawWartosc(QStringLiteral("KodArgStala"), m_argumenty[pozycja].kod))
+        return;
+    pokazArgument();
+}
+
+void TFormTabStale::ustawWidocznosc()
+{
+    const bool obliczana = m_stale->wartosc(QStringLiteral("RodzStala")).toString() == slowa::Obliczana;
+    const bool logiczna = m_stale->wartosc(QStringLiteral("TypStala")).toString() == slowa::Logiczna;
+    m_lWartosc->setVisible(!obliczana);
+    m_wartosc->setVisible(!obliczana);
+    for (QWidget *w : {static_cast<QWidget *>(m_lArgKod), static_cast<QWidget *>(m_argKod),
+                       static_cast<QWidget *>(m_lArgNazwa), static_cast<QWidget *>(m_argNazwa),
+                       static_cast<QWidget *>(m_typArg)})
+        w->setVisible(obliczana);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_lA, m_a, m_lB, m_b})
+        w->setVisible(obliczana && !logiczna);
+    m_lJedn->setVisible(!logiczna);
+    m_jedn->setVisible(!logiczna);
+}
+
+void TFormTabStale::poAkcjiNawigatora(PrzyciskNaw p)
+{
+    if (p == PrzyciskNaw::Wstaw) {
+        m_data->clear();
+        auto ustaw = [this](const char *kol, const QVariant &v) { m_stale->ustawWartosc(QLatin1String(kol), v); };
+        ustaw("DataRek", GenDataRek());
+        ustaw("RodzStala", slowa::Prosta);
+        ustaw("TypStala", slowa::Calkowita);
+        ustaw("WartStalaProsta", QStringLiteral("0"));
+        ustaw("WartParAStala", QStringLiteral("1"));
+        ustaw("WartParBStala", QStringLiteral("0"));
+        ustaw("KodSyst", m_syst->wartosc(QStringLiteral("IdSyst")));
+        wczytajArgumenty(m_syst->wartosc(QStringLiteral("IdSyst")));
+        if (m_argumenty.isEmpty()) {
+            ustaw("KodArgStala", 1);
+            pokazKomunikat(QStringLiteral("Możliwe jest wygenerowanie tylko stałej prostej. Tabela faktów aktywnej bazy "
+                                          "wiedzy nie zawiera faktów kwalifikujących się jako argument stałych "
+                                          "obliczanych."),
+                           this);
+        } else {
+            ustaw("KodArgStala", m_argumenty.first().kod);
+        }
+        pokazArgument();
+        ustawWidocznosc();
+        return;
+    }
+    if (p == PrzyciskNaw::Zatwierdz && !widokWszystkich()) {
+        QSqlQuery q = m_k.baza.zapytanie();
+        q.prepare(QStringLiteral("SELECT * FROM stale WHERE IdStala=:ParIdStala"));
+        q.bindValue(QStringLiteral(":ParIdStala"), m_stale->kluczZapisanego());
+        if (q.exec() && q.next()) {
+            const TRekStala stala = TRekStala::z(q.record());
+            if (const auto k = kontrolaStalej(stala, faktOKodzie(m_k.baza, stala.KodArgStala)))
+                pokazKomunikat(*k, this);
+        }
+    }
+    pokazDate(m_data, m_stale);
+}
+
+void TFormTabStale::ZmiaKolFormTabStale(const TParKonfig &k)
+{
+    zastosujKolory(k, Rola::Czynne,
+                   {m_widok, m_lKod, m_kod, m_lKodSystStala, m_kodSystStala, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_lJedn,
+                    m_jedn, m_lWartosc, m_wartosc, m_lA, m_a, m_lB, m_b, m_lArgKod, m_argKod, m_lArgNazwa, m_argNazwa,
+                    m_lOpis, m_opis, m_lPyt, m_pyt});
+    zastosujKolory(k, Rola::Bierne,
+                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaStale, m_typArg, m_lData, m_data});
+    zastosujKolory(k, Rola::Pomocnicze,
+                   {m_nawSyst, m_nawStale, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                    m_szukajRekordu, przyciskOk(), przyciskPomoc()});
+}
+
+} // namespace tremida::gui

@@ -1,0 +1,653 @@
+#include "TFormTabFakt.h"
+
+#include "Ilustracje.h"
+#include "TFormOstrzBrakWartFakt.h"
+#include "TFormWizWartFaktWylicz.h"
+#include "app/Kolory.h"
+#include "app/Komunikat.h"
+#include "store/DataRek.h"
+#include "store/KontrFakt.h"
+#include "store/Konwersje.h"
+#include "store/Slowa.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+
+namespace tremida::gui {
+
+namespace {
+
+const QString WidokWszystkich = QStringLiteral("wszystkich faktów");
+const QString WidokSystemu = QStringLiteral("tylko faktów wybranego systemu eksperckiego ");
+
+} // namespace
+
+TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
+    : OknoTabeli(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), rodzic)
+{
+    setObjectName(QStringLiteral("TFormTabFakt"));
+    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
+    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
+    ustawZbioryStrzezone({m_fakt});
+    m_ostrzBrak = new TFormOstrzBrakWartFakt(k.konfig, this);
+    m_wizWpr = new TFormWizWartFaktWyliczWpr(k, this);
+    m_wizPosr = new TFormWizWartFaktWyliczPosrLubKonc(k, this);
+    for (TFormWizWartFaktWylicz *w : {static_cast<TFormWizWartFaktWylicz *>(m_wizWpr),
+                                      static_cast<TFormWizWartFaktWylicz *>(m_wizPosr)})
+        connect(w, &TFormWizWartFaktWylicz::zamknieto, this, [this] {
+            show();
+            raise();
+        });
+
+    // --- view choice and system selection
+    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli faktów:"), {WidokWszystkich, WidokSystemu},
+                               2, this);
+    m_widok->setObjectName(QStringLiteral("widok"));
+    m_widok->ustawWybor(WidokSystemu);
+    connect(m_widok, &GrupaRadiowa::wybrano, this,
+            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
+
+    m_wyborSyst = new QWidget(this);
+    m_lKodSyst = etykieta(QStringLiteral("Kod systemu:"), m_wyborSyst);
+    m_lNazSyst = etykieta(QStringLiteral("Nazwa systemu:"), m_wyborSyst);
+    m_kodSyst = pole(m_wyborSyst, QStringLiteral("wybranyKodSyst"), 80, true);
+    m_nazSyst = pole(m_wyborSyst, QStringLiteral("wybranaNazSyst"), 0, true);
+    powiaz(m_kodSyst, m_syst, QStringLiteral("IdSyst"), true);
+    powiaz(m_nazSyst, m_syst, QStringLiteral("NazSyst"), true);
+    m_siatkaSyst = new Siatka(m_syst, m_wyborSyst);
+    m_siatkaSyst->setMaximumHeight(110);
+    m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wyborSyst);
+    {
+        auto *u = new QGridLayout(m_wyborSyst);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lKodSyst, 0, 0);
+        u->addWidget(m_kodSyst, 0, 1);
+        u->addWidget(m_lNazSyst, 0, 2);
+        u->addWidget(m_nazSyst, 0, 3);
+        u->addWidget(m_nawSyst, 0, 4);
+        u->addWidget(m_siatkaSyst, 1, 0, 1, 5);
+        u->setColumnStretch(3, 1);
+    }
+    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
+        if (!widokWszystkich() && m_syst->czyOtwarty())
+            uruchomZapytanieFaktow();
+    });
+
+    // --- facts grid and navigator
+    m_siatkaFakt = new Siatka(m_fakt, this);
+    m_siatkaFakt->setMinimumHeight(120);
+    m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
+    connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
+    connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
+        if (m_fakt->stan() == StanZbioru::Wstawianie)
+            return;
+        pokazDate(m_data, m_fakt);
+        ustawWidocznosc();
+        policzMultimedia();
+    });
+    connect(m_fakt, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
+        if (kol == QLatin1String("RodzFakt") || kol == QLatin1String("TypFakt") || kol == QLatin1String("CzyWielWart"))
+            ustawWidocznosc();
+    });
+    connect(m_fakt, &ZbiorDanych::stanZmieniony, this, [this] {
+        // The chosen system cannot change under a fact being typed.
+        m_wyborSyst->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
+        m_widok->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
+        if (!m_fakt->czyEdycjaLubWstawianie()) {
+            m_kopiuj->hide();
+            m_lKopiowany->hide();
+            m_kopiowany->hide();
+        }
+    });
+
+    // --- detail fields
+    auto *szczegoly = new QGroupBox(this);
+    m_lKod = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
+    m_kod = pole(szczegoly, QStringLiteral("IdFakt"), 100);
+    m_lKodSystFakt = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
+    m_kodSystFakt = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_lNazwa = etykieta(QStringLiteral("Nazwa faktu:"), szczegoly);
+    m_nazwa = pole(szczegoly, QStringLiteral("NazFakt"));
+    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy},
+                                1, szczegoly);
+    m_rodzaj->setObjectName(QStringLiteral("RodzFakt"));
+    m_typ = new GrupaRadiowa(QStringLiteral("Typ faktu:"),
+                             {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly);
+    m_typ->setObjectName(QStringLiteral("TypFakt"));
+    m_wielWart = new GrupaRadiowa(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
+                                  szczegoly);
+    m_wielWart->setObjectName(QStringLiteral("CzyWielWart"));
+    m_lLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), szczegoly);
+    m_liczWart = pole(szczegoly, QStringLiteral("LiczWart"), 60);
+    m_lJedn = etykieta(QStringLiteral("Jednostka:"), szczegoly);
+    m_jedn = pole(szczegoly, QStringLiteral("JedWartFakt"));
+    m_lOpis = etykieta(QStringLiteral("Opis faktu:"), szczegoly);
+    m_opis = new QPlainTextEdit(szczegoly);
+    m_opis->setObjectName(QStringLiteral("OpisFakt"));
+    m_lPyt = etykieta(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), szczegoly);
+    m_pyt = new QPlainTextEdit(szczegoly);
+    m_pyt->setObjectName(QStringLiteral("PytFakt"));
+    for (QPlainTextEdit *m : {m_opis, m_pyt}) {
+        m->setMinimumHeight(44);
+        m->setMaximumHeight(70);
+    }
+    m_lData = etykieta(QStringLiteral("Data wygenero-\nwania rekordu"), szczegoly);
+    m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
+
+    powiaz(m_kod, m_fakt, QStringLiteral("IdFakt"));
+    powiaz(m_kodSystFakt, m_fakt, QStringLiteral("KodSyst"));
+    powiaz(m_nazwa, m_fakt, QStringLiteral("NazFakt"));
+    powiaz(m_rodzaj, m_fakt, QStringLiteral("RodzFakt"));
+    powiaz(m_typ, m_fakt, QStringLiteral("TypFakt"));
+    powiaz(m_wielWart, m_fakt, QStringLiteral("CzyWielWart"));
+    powiaz(m_liczWart, m_fakt, QStringLiteral("LiczWart"));
+    powiaz(m_jedn, m_fakt, QStringLiteral("JedWartFakt"));
+    powiaz(m_opis, m_fakt, QStringLiteral("OpisFakt"));
+    powiaz(m_pyt, m_fakt, QStringLiteral("PytFakt"));
+
+    // input value pair
+    m_wartWpr = new QWidget(szczegoly);
+    m_lWartWpr = etykieta(QStringLiteral("Wartość faktu wprowadzanego - całkowito-\nliczbowego, rzeczywistego lub "
+                                         "logicznego:"),
+                          m_wartWpr);
+    m_lWartWprWart = etykieta(QStringLiteral("Wartość:"), m_wartWpr);
+    m_wartWprWart = pole(m_wartWpr, QStringLiteral("WartFakt"));
+    m_wartWprWart->setToolTip(QStringLiteral("Jeśli fakt rzeczywisty to z przecinkiem dziesiętnym nie z kropką. Jeśli "
+                                             "logiczny to True lub False, małymi lub dużymi literami"));
+    m_lWartWprCF = etykieta(QStringLiteral("CF:"), m_wartWpr);
+    m_wartWprCF = pole(m_wartWpr, QStringLiteral("CFWartFakt"), 100);
+    m_wartWprCF->setToolTip(QStringLiteral("Nie zapomnij wpisać CF wartości faktu. CF to liczba rzeczywista z "
+                                           "przedziału [0,1] z przecinkiem dziesiętnym."));
+    powiaz(m_wartWprWart, m_fakt, QStringLiteral("WartFakt"));
+    powiaz(m_wartWprCF, m_fakt, QStringLiteral("CFWartFakt"));
+    {
+        auto *u = new QGridLayout(m_wartWpr);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lWartWpr, 0, 0, 1, 4);
+        u->addWidget(m_lWartWprWart, 1, 0);
+        u->addWidget(m_wartWprWart, 1, 1);
+        u->addWidget(m_lWartWprCF, 1, 2);
+        u->addWidget(m_wartWprCF, 1, 3);
+        u->setColumnStretch(1, 1);
+    }
+
+    // current / previous values of intermediate and final facts
+    m_naglowekPosr = etykieta(QStringLiteral("WARTOŚĆ (WARTOŚCI) FAKTU POŚREDNIEGO/KOŃCOWEGO W PROCESIE WNIOSKOWANIA"),
+                              szczegoly);
+    m_wartPosr = new QWidget(szczegoly);
+    m_lWartAkt = etykieta(QStringLiteral("Wartość faktu na koniec danej iteracji:"), m_wartPosr);
+    m_lCFAkt = etykieta(QStringLiteral("CF:"), m_wartPosr);
+    m_lWartPoprz = etykieta(QStringLiteral("Wartość faktu na koniec poprzedniej iteracji:"), m_wartPosr);
+    m_lCFPoprz = etykieta(QStringLiteral("CF:"), m_wartPosr);
+    m_wartAkt = pole(m_wartPosr, QStringLiteral("wartAkt"), 0, true);
+    m_cfAkt = pole(m_wartPosr, QStringLiteral("cfAkt"), 100, true);
+    m_wartPoprz = pole(m_wartPosr, QStringLiteral("wartPoprz"), 0, true);
+    m_cfPoprz = pole(m_wartPosr, QStringLiteral("cfPoprz"), 100, true);
+    powiaz(m_wartAkt, m_fakt, QStringLiteral("WartFakt"), true);
+    powiaz(m_cfAkt, m_fakt, QStringLiteral("CFWartFakt"), true);
+    powiaz(m_wartPoprz, m_fakt, QStringLiteral("WartPoprzFakt"), true);
+    powiaz(m_cfPoprz, m_fakt, QStringLiteral("CFWartPoprzFakt"), true);
+    {
+        auto *u = new QGridLayout(m_wartPosr);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lWartAkt, 0, 0);
+        u->addWidget(m_wartAkt, 0, 1);
+        u->addWidget(m_lCFAkt, 0, 2);
+        u->addWidget(m_cfAkt, 0, 3);
+        u->addWidget(m_lWartPoprz, 1, 0);
+        u->addWidget(m_wartPoprz, 1, 1);
+        u->addWidget(m_lCFPoprz, 1, 2);
+        u->addWidget(m_cfPoprz, 1, 3);
+        u->setColumnStretch(1, 1);
+    }
+    m_przyciskWartWpr =
+        new QPushButton(QStringLiteral("Wartość (wartości) oraz CF wartości faktu wprowadzanego wyliczeniowego"), szczegoly);
+    m_przyciskWartWpr->setObjectName(QStringLiteral("przyciskWartWpr"));
+    m_przyciskWartPosr = new QPushButton(QStringLiteral("Faktu wyliczeniowego w bieżącej i poprzedniej iteracji"), szczegoly);
+    m_przyciskWartPosr->setObjectName(QStringLiteral("przyciskWartPosr"));
+    connect(m_przyciskWartWpr, &QPushButton::clicked, this, [this] { pokazWartosci(false); });
+    connect(m_przyciskWartPosr, &QPushButton::clicked, this, [this] { pokazWartosci(true); });
+
+    {
+        auto *u = new QGridLayout(szczegoly);
+        u->addWidget(m_lKod, 0, 0);
+        u->addWidget(m_kod, 0, 1);
+        u->addWidget(m_lKodSystFakt, 0, 2);
+        u->addWidget(m_kodSystFakt, 0, 3);
+        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
+        u->addWidget(m_data, 0, 5);
+        u->addWidget(m_lNazwa, 1, 0);
+        u->addWidget(m_nazwa, 1, 1, 1, 5);
+        auto *grupy = new QHBoxLayout;
+        grupy->addWidget(m_rodzaj);
+        grupy->addWidget(m_typ);
+        auto *wiel = new QVBoxLayout;
+        wiel->addWidget(m_wielWart);
+        auto *liczba = new QHBoxLayout;
+        liczba->addWidget(m_lLiczWart);
+        liczba->addWidget(m_liczWart);
+        liczba->addStretch();
+        wiel->addLayout(liczba);
+        grupy->addLayout(wiel);
+        grupy->addStretch();
+        u->addLayout(grupy, 2, 0, 1, 6);
+        u->addWidget(m_lJedn, 3, 0);
+        u->addWidget(m_jedn, 3, 1, 1, 5);
+        u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
+        u->addWidget(m_opis, 4, 1, 1, 5);
+        u->addWidget(m_lPyt, 5, 0, 1, 6);
+        u->addWidget(m_pyt, 6, 0, 1, 6);
+        u->addWidget(m_wartWpr, 7, 0, 1, 6);
+        u->addWidget(m_naglowekPosr, 8, 0, 1, 6);
+        u->addWidget(m_wartPosr, 9, 0, 1, 6);
+        u->addWidget(m_przyciskWartWpr, 10, 0, 1, 6);
+        u->addWidget(m_przyciskWartPosr, 11, 0, 1, 6);
+        u->setColumnStretch(5, 1);
+        u->setRowStretch(12, 1);
+    }
+
+    // --- auxiliary controls
+    auto *pomocnicze = new QWidget(this);
+    m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod"), pomocnicze);
+    m_lWolnyKod = etykieta(QStringLiteral("Wolny kod:"), pomocnicze);
+    m_wolnyKod = pole(pomocnicze, QStringLiteral("wolnyKod"), 100, true);
+    m_lSzukany = etykieta(QStringLiteral("Podaj kod faktu do wyszukania rekordu:"), pomocnicze);
+    m_szukany = pole(pomocnicze, QStringLiteral("szukanyKod"), 100);
+    m_szukajRekordu = new QPushButton(QStringLiteral("Wyszukaj rekord"), pomocnicze);
+    m_lKopiowany = etykieta(QStringLiteral("Kod faktu do skopiowania:"), pomocnicze);
+    m_kopiowany = pole(pomocnicze, QStringLiteral("kopiowanyKod"), 100);
+    m_kopiuj = new QPushButton(QStringLiteral("Kopiuj"), pomocnicze);
+    m_kopiuj->setObjectName(QStringLiteral("kopiuj"));
+    m_lKopiowany->hide();
+    m_kopiowany->hide();
+    m_kopiuj->hide();
+    connect(m_szukajWolnego, &QPushButton::clicked, this, [this] { szukajWolnegoKodu(Tabela::Fakty, m_wolnyKod); });
+    connect(m_szukajRekordu, &QPushButton::clicked, this, [this] {
+        szukajKodu(m_fakt, QStringLiteral("IdFakt"), m_szukany->text(),
+                   QStringLiteral("Nie podałeś kodu faktu do wyszukania."), QStringLiteral("Zła postać kodu faktu. Popraw."),
+                   QStringLiteral("Rekordu o wskazanym kodzie faktu w tabeli nie znaleziono."));
+    });
+    connect(m_kopiuj, &QPushButton::clicked, this, &TFormTabFakt::kopiuj);
+
+    m_lLiczbaObrazow = etykieta(QStringLiteral("Liczba obrazów/zdjęć"), pomocnicze);
+    m_lLiczbaFilmow = etykieta(QStringLiteral("Liczba filmów"), pomocnicze);
+    m_liczbaObrazowPole = pole(pomocnicze, QStringLiteral("liczbaObrazow"), 50, true);
+    m_liczbaFilmowPole = pole(pomocnicze, QStringLiteral("liczbaFilmow"), 50, true);
+    m_obrazNast = new QPushButton(QStringLiteral("Pokaż obraz/zdjęcie"), pomocnicze);
+    m_obrazNast->setObjectName(QStringLiteral("obrazNastepny"));
+    m_obrazPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni obraz/zdjęcie"), pomocnicze);
+    m_obrazPoprz->setObjectName(QStringLiteral("obrazPoprzedni"));
+    m_filmNast = new QPushButton(QStringLiteral("Pokaż film"), pomocnicze);
+    m_filmNast->setObjectName(QStringLiteral("filmNastepny"));
+    m_filmPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni film"), pomocnicze);
+    m_filmPoprz->setObjectName(QStringLiteral("filmPoprzedni"));
+    connect(m_obrazNast, &QPushButton::clicked, this, [this] { pokazPlik(false, +1); });
+    connect(m_obrazPoprz, &QPushButton::clicked, this, [this] { pokazPlik(false, -1); });
+    connect(m_filmNast, &QPushButton::clicked, this, [this] { pokazPlik(true, +1); });
+    connect(m_filmPoprz, &QPushButton::clicked, this, [this] { pokazPlik(true, -1); });
+    {
+        auto *u = new QGridLayout(pomocnicze);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_szukajWolnego, 0, 0);
+        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+        u->addWidget(m_wolnyKod, 0, 2);
+        u->addWidget(m_lSzukany, 1, 0, 1, 2);
+        u->addWidget(m_szukany, 1, 2);
+        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+        u->addWidget(m_lKopiowany, 3, 0, 1, 2);
+        u->addWidget(m_kopiowany, 3, 2);
+        u->addWidget(m_kopiuj, 4, 0, 1, 3);
+        u->addWidget(m_lLiczbaObrazow, 5, 0, 1, 2);
+        u->addWidget(m_liczbaObrazowPole, 5, 2);
+        u->addWidget(m_obrazNast, 6, 0, 1, 3);
+        u->addWidget(m_obrazPoprz, 7, 0, 1, 3);
+        u->addWidget(m_lLiczbaFilmow, 8, 0, 1, 2);
+        u->addWidget(m_liczbaFilmowPole, 8, 2);
+        u->addWidget(m_filmNast, 9, 0, 1, 3);
+        u->addWidget(m_filmPoprz, 10, 0, 1, 3);
+        u->setRowStretch(11, 1);
+        auto *przyciski = new QHBoxLayout;
+        przyciski->addWidget(przyciskPomoc());
+        przyciski->addWidget(przyciskOk());
+        u->addLayout(przyciski, 12, 0, 1, 3);
+    }
+
+    auto *dol = new QHBoxLayout;
+    dol->addWidget(szczegoly, 1);
+    dol->addWidget(pomocnicze);
+    auto *uklad = new QVBoxLayout(this);
+    uklad->addWidget(m_widok);
+    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_siatkaFakt, 1);
+    uklad->addWidget(m_nawFakt);
+    uklad->addLayout(dol);
+    resize(1150, 900);
+
+    ustawWidocznosc();
+    odswiezPrzyciskiPlikow(false);
+    odswiezPrzyciskiPlikow(true);
+    ZmiaKolFormTabFakt(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
+}
+
+QStringList TFormTabFakt::naglowkiKolumn()
+{
+    return {QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
+                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
+                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
+                           QStringLiteral("Liczba wartości faktu"), QStringLiteral("Opis faktu"),
+                           QStringLiteral("Pytanie o wartość faktu"), QStringLiteral("Wartość faktu na koniec danej iteracji"),
+                           QStringLiteral("Wartość faktu na koniec poprzedniej iteracji"),
+                           QStringLiteral("CF wartości faktu na koniec danej iteracji"),
+                           QStringLiteral("CF wartości faktu na koniec poprzedniej iteracji"),
+                           QStringLiteral("Data wygenerowania rekordu")};
+}
+
+bool TFormTabFakt::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+
+void TFormTabFakt::otworz()
+{
+    if (m_fakt->czyEdycjaLubWstawianie()) {
+        show();
+        raise();
+        return;
+    }
+    const QStringList naglowkiSyst = {QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
+                                      QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")};
+    m_syst->ustawNaglowki(naglowkiSyst);
+    m_fakt->ustawNaglowki(naglowkiKolumn());
+    if (!m_fakt->czyOtwarty()) {
+        m_k.baza.zajmij(Tabela::Systemy);
+        m_k.baza.zajmij(Tabela::Fakty);
+    }
+    m_brakTabeliPlikowZgloszony = false;
+    m_widok->ustawWybor(WidokSystemu);
+    m_wyborSyst->show();
+    m_syst->otworz(); // runs the facts query of the first system
+    if (!m_fakt->czyOtwarty())
+        uruchomZapytanieFaktow();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormTabFakt::zamknijZbiory()
+{
+    if (m_fakt->czyOtwarty() || m_syst->czyOtwarty()) {
+        m_k.baza.zwolnij(Tabela::Systemy);
+        m_k.baza.zwolnij(Tabela::Fakty);
+    }
+    m_fakt->zamknij();
+    m_syst->zamknij();
+}
+
+void TFormTabFakt::ustawWidokWszystkich(bool wszystkie)
+{
+    if (m_fakt->czyEdycjaLubWstawianie() && !m_fakt->zatwierdz()) {
+        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+        return;
+    }
+    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
+    m_wyborSyst->setVisible(!wszystkie);
+    uruchomZapytanieFaktow();
+}
+
+void TFormTabFakt::uruchomZapytanieFaktow()
+{
+    if (m_fakt->czyEdycjaLubWstawianie() && !m_fakt->zatwierdz())
+        return;
+    if (widokWszystkich())
+        m_fakt->ustawZapytanie(QStringLiteral("SELECT * FROM fakty ORDER BY IdFakt"));
+    else
+        m_fakt->ustawZapytanie(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"),
+                               {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
+    m_fakt->otworz();
+}
+
+void TFormTabFakt::ustawWidocznosc()
+{
+    const QString rodzaj = m_fakt->wartosc(QStringLiteral("RodzFakt")).toString();
+    const QString typ = m_fakt->wartosc(QStringLiteral("TypFakt")).toString();
+    // A fact of no kind yet is shown as a new one: input, enumerated.
+    const bool wprowadzany = rodzaj == slowa::Wprowadzany || rodzaj.isEmpty();
+    const bool wyliczeniowy = typ == slowa::Wyliczeniowy || typ.isEmpty();
+    for (QWidget *w : {static_cast<QWidget *>(m_lLiczWart), static_cast<QWidget *>(m_liczWart),
+                       static_cast<QWidget *>(m_wielWart)})
+        w->setVisible(wyliczeniowy);
+    m_lPyt->setVisible(wprowadzany);
+    m_pyt->setVisible(wprowadzany);
+    m_wartWpr->setVisible(wprowadzany && !wyliczeniowy);
+    m_naglowekPosr->setVisible(!wprowadzany);
+    m_wartPosr->setVisible(!wprowadzany && !wyliczeniowy);
+    m_przyciskWartWpr->setVisible(wprowadzany && wyliczeniowy);
+    m_przyciskWartPosr->setVisible(!wprowadzany && wyliczeniowy);
+}
+
+void TFormTabFakt::poAkcjiNawigatora(PrzyciskNaw p)
+{
+    switch (p) {
+    case PrzyciskNaw::Wstaw:
+        m_data->clear();
+        m_fakt->ustawWartosc(QStringLiteral("DataRek"), GenDataRek());
+        m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
+        m_liczbaObrazowPole->setText(QStringLiteral("0"));
+        m_liczbaFilmowPole->setText(QStringLiteral("0"));
+        odswiezPrzyciskiPlikow(false);
+        odswiezPrzyciskiPlikow(true);
+        m_fakt->ustawWartosc(QStringLiteral("RodzFakt"), slowa::Wprowadzany);
+        m_fakt->ustawWartosc(QStringLiteral("TypFakt"), slowa::Wyliczeniowy);
+        m_fakt->ustawWartosc(QStringLiteral("CzyWielWart"), slowa::Nie);
+        if (!widokWszystkich())
+            m_fakt->ustawWartosc(QStringLiteral("KodSyst"), m_syst->wartosc(QStringLiteral("IdSyst")));
+        ustawWidocznosc();
+        m_lKopiowany->show();
+        m_kopiowany->show();
+        m_kopiuj->show();
+        return;
+    case PrzyciskNaw::Edytuj:
+        m_lKopiowany->show();
+        m_kopiowany->show();
+        m_kopiuj->show();
+        break;
+    case PrzyciskNaw::Zatwierdz:
+        kontrolaPoZatwierdzeniu(m_fakt->kluczZapisanego());
+        break;
+    default: break;
+    }
+    pokazDate(m_data, m_fakt);
+    policzMultimedia();
+}
+
+void TFormTabFakt::kontrolaPoZatwierdzeniu(const QVariant &klucz)
+{
+    const auto fakt = faktOKodzie(m_k.baza, klucz.toInt());
+    if (!fakt)
+        return;
+    const WynikKontrFakt w = kontrolaPoZatwierdzeniuFaktu(*fakt);
+    for (const QString &k : w.komunikaty)
+        pokazKomunikat(k, this);
+    const bool biezacy = m_fakt->wartosc(QStringLiteral("IdFakt")) == klucz;
+    if (w.zerujCF && biezacy) {
+        m_fakt->ustawWartosc(QStringLiteral("CFWartFakt"), 0.0);
+        m_fakt->zatwierdz();
+    }
+    if (w.brakWartosci && m_ostrzBrak->zapytaj() && biezacy) {
+        m_fakt->ustawWartosc(QStringLiteral("WartFakt"), slowa::BrakWartosci);
+        m_fakt->ustawWartosc(QStringLiteral("CFWartFakt"), 0.0);
+        m_fakt->zatwierdz();
+    }
+}
+
+void TFormTabFakt::kopiuj()
+{
+    if (!m_fakt->czyEdycjaLubWstawianie())
+        return;
+    const auto zrodloKod = tekstNaInt(m_kopiowany->text());
+    if (!zrodloKod) {
+        pokazKomunikat(QStringLiteral("Kod faktu do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
+                                      "zrealizowana."),
+                       this);
+        return;
+    }
+    const auto nowyKod = tekstNaInt(m_kod->text());
+    if (!nowyKod) {
+        pokazKomunikat(QStringLiteral("Kod faktu generowanego/edytowanego nieokreślony lub błędnej postaci.\n\rOpcja nie "
+                                      "zostanie zrealizowana."),
+                       this);
+        return;
+    }
+    const auto zrodlo = faktOKodzie(m_k.baza, *zrodloKod);
+    if (!zrodlo) {
+        pokazKomunikat(QStringLiteral("Rekordu faktu do skopiowania nie znaleziono w tabeli faktów.\n\rOpcja nie "
+                                      "zostanie zrealizowana."),
+                       this);
+        return;
+    }
+    auto ustaw = [this](const char *kol, const QVariant &v) { m_fakt->ustawWartosc(QLatin1String(kol), v); };
+    auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
+    ustaw("NazFakt", zrodlo->NazFakt + QStringLiteral(" Kopia"));
+    ustaw("RodzFakt", tekst(zrodlo->RodzFakt));
+    ustaw("TypFakt", tekst(zrodlo->TypFakt));
+    ustaw("JedWartFakt", tekst(zrodlo->JedWartFakt));
+    ustaw("CzyWielWart", tekst(zrodlo->CzyWielWart));
+    ustaw("LiczWart", zrodlo->LiczWart ? QVariant(*zrodlo->LiczWart) : QVariant());
+    ustaw("OpisFakt", tekst(zrodlo->OpisFakt));
+    ustaw("PytFakt", tekst(zrodlo->PytFakt));
+    ustaw("WartFakt", tekst(zrodlo->WartFakt));
+    ustaw("WartPoprzFakt", tekst(zrodlo->WartPoprzFakt));
+    ustaw("CFWartFakt", zrodlo->CFWartFakt ? QVariant(*zrodlo->CFWartFakt) : QVariant());
+    ustaw("CFWartPoprzFakt", zrodlo->CFWartPoprzFakt ? QVariant(*zrodlo->CFWartPoprzFakt) : QVariant());
+    ustaw("DataRek", tekst(zrodlo->DataRek));
+    ustawWidocznosc();
+    if (zrodlo->TypFakt == slowa::Wyliczeniowy) {
+        QString blad;
+        if (!kopiujWartosciFaktu(m_k.baza, m_k.wolnyKod, *zrodloKod, *nowyKod, &blad)) {
+            pokazKomunikat(blad, this);
+            return;
+        }
+    }
+    pokazKomunikat(QStringLiteral(
+                       "Wszystkie dane faktu, oprócz kodu faktu i kodu systemu skopiowano.\n\rAby zapisać te dane do "
+                       "rekordu nowego/edytowanego faktu musisz dane uzupełnić,\n\ra następnie rekord zatwierdzić.\n\r"
+                       "Uwaga: na nazwie faktu założony jest klucz o unikalnych wartościach.\n\rAby spełnić wymóg "
+                       "unikalności, do nazwy nowego faktu dopisano na końcu słowo \"Kopia\".\n\rNa drodze edycji "
+                       "skoryguj odpowiednio nazwę nowego/edytowanego faktu."),
+                   this);
+}
+
+void TFormTabFakt::pokazWartosci(bool posredni)
+{
+    if (m_fakt->biezacy() < 0)
+        return;
+    TRekFakt fakt;
+    fakt.IdFakt = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
+    fakt.KodSyst = m_fakt->wartosc(QStringLiteral("KodSyst")).toInt();
+    fakt.NazFakt = m_fakt->wartosc(QStringLiteral("NazFakt")).toString();
+    m_k.baza.synchronizuj();
+    const QList<TRekWartFaktWylicz> wartosci = wartosciFaktu(m_k.baza, fakt.IdFakt);
+    const int liczWart = m_fakt->wartosc(QStringLiteral("LiczWart")).toInt();
+    if (const auto k = kontrolaPrzedWizualizacjaWartosci(static_cast<int>(wartosci.size()), liczWart, posredni)) {
+        pokazKomunikat(*k, this);
+        return;
+    }
+    TRekSyst syst;
+    syst.IdSyst = fakt.KodSyst;
+    QSqlQuery q = m_k.baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT NazSyst FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), fakt.KodSyst);
+    if (q.exec() && q.next())
+        syst.NazSyst = q.value(0).toString();
+    TFormWizWartFaktWylicz *widok = posredni ? static_cast<TFormWizWartFaktWylicz *>(m_wizPosr)
+                                             : static_cast<TFormWizWartFaktWylicz *>(m_wizWpr);
+    widok->pokazWartosci(syst, fakt, wartosci.mid(0, TFormWizWartFaktWylicz::MaksWierszy));
+    hide();
+    widok->show();
+    widok->raise();
+}
+
+void TFormTabFakt::policzMultimedia()
+{
+    m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
+    if (m_fakt->biezacy() >= 0 && m_fakt->stan() != StanZbioru::Wstawianie) {
+        if (!m_k.baza.czyDolaczona(Tabela::PlikiMult)) {
+            if (!m_brakTabeliPlikowZgloszony) {
+                m_brakTabeliPlikowZgloszony = true;
+                pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku plikimultimedialne.db tabeli plików "
+                                              "multimedialnych.\n\rObrazy i filmy ilustrujące fakty nie będą "
+                                              "dostępne."),
+                               this);
+            }
+        } else {
+            const int kod = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
+            m_liczbaObrazow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::ObrazGraficzny).size());
+            m_liczbaFilmow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::Film).size());
+        }
+    }
+    m_liczbaObrazowPole->setText(intNaTekst(m_liczbaObrazow));
+    m_liczbaFilmowPole->setText(intNaTekst(m_liczbaFilmow));
+    odswiezPrzyciskiPlikow(false);
+    odswiezPrzyciskiPlikow(true);
+}
+
+void TFormTabFakt::odswiezPrzyciskiPlikow(bool film)
+{
+    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
+    const int nr = film ? m_nrFilmu : m_nrObrazu;
+    QPushButton *nast = film ? m_filmNast : m_obrazNast;
+    QPushButton *poprz = film ? m_filmPoprz : m_obrazPoprz;
+    const QString jeden = film ? QStringLiteral("Pokaż film") : QStringLiteral("Pokaż obraz/zdjęcie");
+    const QString pierwszy = film ? QStringLiteral("Pokaż pierwszy film") : QStringLiteral("Pokaż pierwszy obraz/zdjęcie");
+    const QString nastepny = film ? QStringLiteral("Pokaż następny film") : QStringLiteral("Pokaż następny obraz/zdjęcie");
+    if (nr == 0) {
+        nast->setText(liczba == 1 ? jeden : pierwszy);
+        nast->setVisible(liczba >= 1);
+        poprz->setVisible(false);
+        return;
+    }
+    nast->setText(nastepny);
+    nast->setVisible(nr < liczba);
+    poprz->setVisible(nr >= 2);
+}
+
+void TFormTabFakt::pokazPlik(bool film, int krok)
+{
+    int &nr = film ? m_nrFilmu : m_nrObrazu;
+    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
+    const int cel = nr + krok;
+    const QList<TRekPlikMult> pliki = plikiIlustrujace(m_k.baza, m_fakt->wartosc(QStringLiteral("IdFakt")).toInt(),
+                                                       slowa::Fakt, film ? slowa::Film : slowa::ObrazGraficzny);
+    if (cel < 1 || cel > pliki.size())
+        return;
+    const TRekPlikMult &p = pliki[cel - 1];
+    if (!pokazPlikIlustracji(m_k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, film ? slowa::Film : slowa::ObrazGraficzny))
+        return;
+    // With one file only the button keeps showing that file.
+    nr = liczba == 1 ? 0 : cel;
+    odswiezPrzyciskiPlikow(film);
+}
+
+void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)
+{
+    zastosujKolory(k, Rola::Czynne,
+                   {m_widok, m_lKod, m_kod, m_lKodSystFakt, m_kodSystFakt, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_wielWart,
+                    m_lLiczWart, m_liczWart, m_lJedn, m_jedn, m_lOpis, m_opis, m_lPyt, m_pyt, m_lWartWpr, m_lWartWprWart,
+                    m_wartWprWart, m_lWartWprCF, m_wartWprCF});
+    zastosujKolory(k, Rola::Bierne,
+                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaFakt, m_lData, m_data,
+                    m_naglowekPosr, m_lWartAkt, m_wartAkt, m_lCFAkt, m_cfAkt, m_lWartPoprz, m_wartPoprz, m_lCFPoprz,
+                    m_cfPoprz, m_lLiczbaObrazow, m_liczbaObrazowPole, m_lLiczbaFilmow, m_liczbaFilmowPole});
+    zastosujKolory(k, Rola::Pomocnicze,
+                   {m_nawSyst, m_nawFakt, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                    m_szukajRekordu, m_lKopiowany, m_kopiowany, m_kopiuj, m_przyciskWartWpr, m_przyciskWartPosr,
+                    m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
+}
+
+} // namespace tremida::gui

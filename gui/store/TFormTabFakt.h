@@ -1,0 +1,103 @@
+#pragma once
+// "TABELA FAKTÓW ": the facts of one chosen knowledge base (or of all), with the checks made
+// after a fact is posted, the copy of a fact with its enumerated values, the display of an
+// enumerated fact's values and the pictures and films that illustrate the current fact.
+
+#include "widgets/Kontrolki.h"
+#include "widgets/Nawigator.h"
+#include "widgets/OknoTabeli.h"
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tremida::gui {
+
+class TFormOstrzBrakWartFakt;
+class TFormWizWartFaktWyliczWpr;
+class TFormWizWartFaktWyliczPosrLubKonc;
+
+class TFormTabFakt : public OknoTabeli {
+    Q_OBJECT
+public:
+    explicit TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic = nullptr);
+
+    // Opens the systems table, selects the view of one system's facts, runs the facts query
+    // for the first system, counts the first fact's multimedia and shows the window.
+    void otworz();
+
+    void ZmiaKolFormTabFakt(const TParKonfig &konfig);
+
+    // Captions of the columns of the facts table in every grid that shows it.
+    static QStringList naglowkiKolumn();
+
+    // View choice: all facts (true) or the facts of the chosen system.
+    void ustawWidokWszystkich(bool wszystkie);
+    bool widokWszystkich() const;
+
+    ZbiorDanych *zbiorSyst() const { return m_syst; }
+    ZbiorDanych *zbiorFakt() const { return m_fakt; }
+    Nawigator *nawigatorSyst() const { return m_nawSyst; }
+    Nawigator *nawigator() const { return m_nawFakt; }
+    TFormOstrzBrakWartFakt *ostrzezenieBrakWartosci() const { return m_ostrzBrak; }
+    TFormWizWartFaktWyliczWpr *widokWartosciWpr() const { return m_wizWpr; }
+    TFormWizWartFaktWyliczPosrLubKonc *widokWartosciPosr() const { return m_wizPosr; }
+    int liczbaObrazow() const { return m_liczbaObrazow; }
+    int liczbaFilmow() const { return m_liczbaFilmow; }
+
+protected:
+    void zamknijZbiory() override;
+
+private:
+    void uruchomZapytanieFaktow();
+    void ustawWidocznosc();
+    void policzMultimedia();
+    void poAkcjiNawigatora(PrzyciskNaw p);
+    void kontrolaPoZatwierdzeniu(const QVariant &klucz);
+    void kopiuj();
+    void pokazWartosci(bool posredni);
+    void pokazPlik(bool film, int krok);
+    void odswiezPrzyciskiPlikow(bool film);
+
+    ZbiorDanych *m_syst;
+    ZbiorDanych *m_fakt;
+    GrupaRadiowa *m_widok;
+    QWidget *m_wyborSyst;
+    Siatka *m_siatkaSyst, *m_siatkaFakt;
+    Nawigator *m_nawSyst, *m_nawFakt;
+    QLabel *m_lKodSyst, *m_lNazSyst;
+    QLineEdit *m_kodSyst, *m_nazSyst;
+
+    QLabel *m_lKod, *m_lKodSystFakt, *m_lNazwa, *m_lLiczWart, *m_lJedn, *m_lOpis, *m_lPyt, *m_lData;
+    QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn, *m_data;
+    GrupaRadiowa *m_rodzaj, *m_typ, *m_wielWart;
+    QPlainTextEdit *m_opis, *m_pyt;
+    QWidget *m_wartWpr;
+    QLabel *m_lWartWpr, *m_lWartWprWart, *m_lWartWprCF;
+    QLineEdit *m_wartWprWart, *m_wartWprCF;
+    QLabel *m_naglowekPosr;
+    QWidget *m_wartPosr;
+    QLabel *m_lWartAkt, *m_lCFAkt, *m_lWartPoprz, *m_lCFPoprz;
+    QLineEdit *m_wartAkt, *m_cfAkt, *m_wartPoprz, *m_cfPoprz;
+    QPushButton *m_przyciskWartWpr, *m_przyciskWartPosr;
+
+    QPushButton *m_szukajWolnego, *m_szukajRekordu, *m_kopiuj;
+    QLabel *m_lWolnyKod, *m_lSzukany, *m_lKopiowany;
+    QLineEdit *m_wolnyKod, *m_szukany, *m_kopiowany;
+
+    QLabel *m_lLiczbaObrazow, *m_lLiczbaFilmow;
+    QLineEdit *m_liczbaObrazowPole, *m_liczbaFilmowPole;
+    QPushButton *m_obrazNast, *m_obrazPoprz, *m_filmNast, *m_filmPoprz;
+    int m_liczbaObrazow = 0, m_liczbaFilmow = 0;
+    int m_nrObrazu = 0, m_nrFilmu = 0;
+    bool m_brakTabeliPlikowZgloszony = false;
+
+    TFormOstrzBrakWartFakt *m_ostrzBrak;
+    TFormWizWartFaktWyliczWpr *m_wizWpr;
+    TFormWizWartFaktWyliczPosrLubKonc *m_wizPosr;
+};
+
+} // namespace tremida::gui

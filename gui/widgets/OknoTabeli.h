@@ -1,0 +1,66 @@
+#pragma once
+// The frame shared by the table windows: a top-level window created once and afterwards
+// only shown and hidden, an OK button that warns before unposted changes are lost, a "Pomoc"
+// button opening the window's manual page, and the small functions every table window uses
+// (the record date field, the free key, the search by code).
+
+#include "ZbiorDanych.h"
+#include "app/KontekstAplikacji.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tremida::gui {
+
+class TFormOstrzWyj;
+
+class OknoTabeli : public QWidget {
+    Q_OBJECT
+public:
+    OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, QWidget *rodzic = nullptr);
+
+    QPushButton *przyciskOk() const { return m_ok; }
+    QPushButton *przyciskPomoc() const { return m_pomoc; }
+    TFormOstrzWyj *ostrzezenieWyjscia() const { return m_ostrzWyj; }
+
+    // OK: while a guarded dataset holds an unposted record the warning is shown first;
+    // leaving closes the datasets (discarding the change) and hides the window. True when
+    // the window was left.
+    bool wyjdz();
+
+protected:
+    // Datasets whose unposted record the OK button guards.
+    void ustawZbioryStrzezone(const QList<ZbiorDanych *> &zbiory) { m_strzezone = zbiory; }
+    // Closes the window's datasets.
+    virtual void zamknijZbiory() = 0;
+    void closeEvent(QCloseEvent *e) override;
+
+    // Writes the decoded stamp of the dataset's current record into the date field.
+    static void pokazDate(QLineEdit *pole, const ZbiorDanych *zbior);
+    // The smallest free key of a table into the field; a message when the table cannot be read.
+    void szukajWolnegoKodu(Tabela t, QLineEdit *pole);
+    // Makes current the first record of the dataset whose key column equals the code typed.
+    // Empty text: `brak`; not an integer: `zlaPostac`; no such record: `nieZnaleziono`.
+    static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
+                           const QString &zlaPostac, const QString &nieZnaleziono);
+    void pomoc();
+
+    static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
+    // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
+    static QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false);
+
+    KontekstAplikacji &m_k;
+
+private:
+    QString m_strona;
+    QPushButton *m_ok;
+    QPushButton *m_pomoc;
+    TFormOstrzWyj *m_ostrzWyj;
+    QList<ZbiorDanych *> m_strzezone;
+};
+
+} // namespace tremida::gui

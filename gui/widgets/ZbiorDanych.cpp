@@ -1,0 +1,440 @@
+#include "ZbiorDanych.h"
+
+#include "app/Komunikat.h"
+#include "store/Konwersje.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace tremida::gui {
+
+ZbiorDanych::ZbiorDanych(Baza &baza, Tabela tabela, QObject *rodzic)
+    : QAbstractTableModel(rodzic), m_baza(baza), m_tabela(tabela)
+{
+}
+
+const OpisTabeli &ZbiorDanych::opis() const { return opisTabeli(m_tabela); }
+
+int ZbiorDanych::indeks(const QString &kolumna) const { return opis().indeksKolumny(kolumna); }
+
+void ZbiorDanych::ustawZapytanie(const QString &sql, const QVariantMap &parametry)
+{
+    m_sql = sql;
+    m_parametry = parametry;
+}
+
+bool ZbiorDanych::wczytaj(const QVariant &kluczDoZachowania, int wierszZapasowy)
+{
+    const OpisTabeli &o = opis();
+    m_baza.synchronizuj();
+    QSqlQuery q = m_baza.zapytanie();
+    q.setForwardOnly(true);
+    bool ok = q.prepare(m_sql);
+    if (ok) {
+        for (auto it = m_parametry.cbegin(); it != m_parametry.cend(); ++it)
+            q.bindValue(it.key().startsWith(u':') ? it.key() : u':' + it.key(), it.value());
+        ok = q.exec();
+    }
+    if (!ok) {
+        const QString blad = q.lastError().databaseText().isEmpty() ? q.lastError().text()
+                                                                     : q.lastError().databaseText();
+        beginResetModel();
+        m_wiersze.clear();
+        m_biezacy = -1;
+        endResetModel();
+        ustawStan(StanZbioru::Zamkniety);
+        emit przewiniety();
+        pokazKomunikat(tekstBleduBazy(blad));
+        return false;
+    }
+    QVector<QVariantList> wiersze;
+    std::vector<int> pozycje;
+    while (q.next()) {
+        const QSqlRecord r = q.record();
+        if (pozycje.empty())
+            for (const auto &k : o.kolumny)
+                pozycje.push_back(r.indexOf(k.nazwa));
+        QVariantList w;
+        w.reserve(static_cast<qsizetype>(o.kolumny.size()));
+        for (int p : pozycje)
+            w << (p >= 0 ? q.value(p) : QVariant());
+        wiersze << w;
+    }
+    beginResetModel();
+    m_wiersze = std::move(wiersze);
+    m_bufor.clear();
+    m_kluczEdytowanego = QVariant();
+    int nowy = -1;
+    if (!m_wiersze.isEmpty()) {
+        nowy = std::clamp(wierszZapasowy, 0, liczbaRekordow() - 1);
+        if (kluczDoZachowania.isValid()) {
+            const int ik = indeks(o.kluczGlowny);
+            for (int i = 0; i < liczbaRekordow(); ++i)
+                if (m_wiersze[i][ik] == kluczDoZachowania) {
+                    nowy = i;
+                    break;
+                }
+        }
+    }
+    m_biezacy = nowy;
+    endResetModel();
+    ustawStan(StanZbioru::Przegladanie);
+    emit przewiniety();
+    return true;
+}
+
+bool ZbiorDanych::otworz() { return wczytaj(QVariant(), 0); }
+
+void ZbiorDanych::zamknij()
+{
+    beginResetModel();
+    m_wiersze.clear();
+    m_bufor.clear();
+    m_biezacy = -1;
+    endResetModel();
+    ustawStan(StanZbioru::Zamkniety);
+    emit przewiniety();
+}
+
+bool ZbiorDanych::odswiez()
+{
+    if (czyEdycjaLubWstawianie() && !zatwierdz())
+        return false;
+    const QVariant klucz = m_biezacy >= 0 ? wartoscWiersza(m_biezacy, opis().kluczGlowny) : QVariant();
+    return wczytaj(klucz, m_biezacy);
+}
+
+QVariant ZbiorDanych::wartoscWiersza(int wiersz, const QString &kolumna) const
+{
+    const int k = indeks(kolumna);
+    if (wiersz < 0 || wiersz >= liczbaRekordow() || k < 0)
+        return {};
+    if (wiersz == m_biezacy && czyEdycjaLubWstawianie())
+        return m_bufor.value(k);
+    return m_wiersze[wiersz].value(k);
+}
+
+QVariant ZbiorDanych::wartosc(const QString &kolumna) const { return wartoscWiersza(m_biezacy, kolumna); }
+
+QString ZbiorDanych::tekstWartosci(int kolumna, const QVariant &v) const
+{
+    if (v.isNull() || kolumna < 0)
+        return {};
+    switch (opis().kolumny[static_cast<size_t>(kolumna)].typ) {
+    case TypKol::Integer: return intNaTekst(v.toInt());
+    case TypKol::Float: return realNaTekst(v.toDouble());
+    default: return v.toString();
+    }
+}
+
+QString ZbiorDanych::tekst(const QString &kolumna) const { return tekstWartosci(indeks(kolumna), wartosc(kolumna)); }
+
+bool ZbiorDanych::ustawWartosc(const QString &kolumna, const QVariant &wartosc)
+{
+    const int k = indeks(kolumna);
+    if (k < 0 || m_biezacy < 0)
+        return false;
+    if (!czyEdycjaLubWstawianie() && !edytuj())
+        return false;
+    QVariant v = wartosc;
+    if (v.typeId() == QMetaType::QString && v.toString().isNull())
+        v = QVariant();
+    if (m_bufor[k] == v && m_bufor[k].isNull() == v.isNull())
+        return true;
+    m_bufor[k] = v;
+    emit dataChanged(index(m_biezacy, k), index(m_biezacy, k));
+    emit wartoscZmieniona(kolumna);
+    return true;
+}
+
+bool ZbiorDanych::ustawTekst(const QString &kolumna, const QString &tekst)
+{
+    const int k = indeks(kolumna);
+    if (k < 0)
+        return false;
+    const OpisKolumny &o = opis().kolumny[static_cast<size_t>(k)];
+    if (tekst.isEmpty())
+        return ustawWartosc(kolumna, QVariant());
+    switch (o.typ) {
+    case TypKol::Integer: {
+        const auto v = tekstNaInt(tekst.trimmed());
+        if (!v) {
+            pokazKomunikat(QStringLiteral("'%1' nie jest poprawną liczbą całkowitą.").arg(tekst));
+            return false;
+        }
+        return ustawWartosc(kolumna, *v);
+    }
+    case TypKol::Float: {
+        const auto v = tekstNaReal(tekst.trimmed());
+        if (!v) {
+            pokazKomunikat(QStringLiteral("'%1' nie jest poprawną liczbą rzeczywistą.").arg(tekst));
+            return false;
+        }
+        return ustawWartosc(kolumna, *v);
+    }
+    default: return ustawWartosc(kolumna, tekst);
+    }
+}
+
+void ZbiorDanych::ustawBiezacy(int wiersz)
+{
+    if (wiersz == m_biezacy)
+        return;
+    m_biezacy = wiersz;
+    emit przewiniety();
+}
+
+void ZbiorDanych::ustawStan(StanZbioru s)
+{
+    if (s == m_stan)
+        return;
+    m_stan = s;
+    emit stanZmieniony();
+}
+
+bool ZbiorDanych::przejdzDo(int wiersz)
+{
+    if (!czyOtwarty() || m_wiersze.isEmpty())
+        return false;
+    wiersz = std::clamp(wiersz, 0, liczbaRekordow() - 1);
+    if (czyEdycjaLubWstawianie()) {
+        if (wiersz == m_biezacy)
+            return true;
+        // The record being inserted disappears from the list once posted; find the target by key.
+        const QVariant cel = wartoscWiersza(wiersz, opis().kluczGlowny);
+        const bool wstawiany = m_stan == StanZbioru::Wstawianie;
+        if (!zatwierdz())
+            return false;
+        if (wstawiany && !znajdz(opis().kluczGlowny, cel))
+            return false;
+        if (!wstawiany)
+            ustawBiezacy(wiersz);
+        return true;
+    }
+    ustawBiezacy(wiersz);
+    return true;
+}
+
+bool ZbiorDanych::pierwszy() { return przejdzDo(0); }
+bool ZbiorDanych::poprzedni() { return przejdzDo(m_biezacy - 1); }
+bool ZbiorDanych::nastepny() { return przejdzDo(m_biezacy + 1); }
+bool ZbiorDanych::ostatni() { return przejdzDo(liczbaRekordow() - 1); }
+
+int ZbiorDanych::wierszZ(const QString &kolumna, const QVariant &wartosc) const
+{
+    for (int i = 0; i < liczbaRekordow(); ++i) {
+        const QVariant v = wartoscWiersza(i, kolumna);
+        if (!v.isNull() && v == wartosc)
+            return i;
+    }
+    return -1;
+}
+
+bool ZbiorDanych::znajdz(const QString &kolumna, const QVariant &wartosc)
+{
+    const int i = wierszZ(kolumna, wartosc);
+    return i >= 0 && przejdzDo(i);
+}
+
+bool ZbiorDanych::edytuj()
+{
+    if (m_stan != StanZbioru::Przegladanie || m_biezacy < 0)
+        return czyEdycjaLubWstawianie();
+    m_bufor = m_wiersze[m_biezacy];
+    m_kluczEdytowanego = m_bufor.value(indeks(opis().kluczGlowny));
+    ustawStan(StanZbioru::Edycja);
+    return true;
+}
+
+bool ZbiorDanych::wstaw()
+{
+    if (!czyOtwarty())
+        return false;
+    if (czyEdycjaLubWstawianie() && !zatwierdz())
+        return false;
+    const int wiersz = std::max(m_biezacy, 0);
+    QVariantList pusty;
+    for (size_t i = 0; i < opis().kolumny.size(); ++i)
+        pusty << QVariant();
+    beginInsertRows({}, wiersz, wiersz);
+    m_wiersze.insert(wiersz, pusty);
+    endInsertRows();
+    m_bufor = pusty;
+    m_kluczEdytowanego = QVariant();
+    m_biezacy = wiersz;
+    ustawStan(StanZbioru::Wstawianie);
+    emit przewiniety();
+    return true;
+}
+
+bool ZbiorDanych::zapiszBufor()
+{
+    const OpisTabeli &o = opis();
+    QSqlQuery q = m_baza.zapytanie();
+    if (m_stan == StanZbioru::Wstawianie) {
+        q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(o.nazwa, [&] {
+                          QStringList k;
+                          for (const auto &c : o.kolumny)
+                              k << c.nazwa;
+                          return k.join(QStringLiteral(", "));
+                      }(),
+                           [&] {
+                               QStringList p;
+                               for (const auto &c : o.kolumny)
+                                   p << QStringLiteral(":Par") + c.nazwa;
+                               return p.join(QStringLiteral(", "));
+                           }()));
+    } else {
+        QStringList przypisania;
+        for (const auto &c : o.kolumny)
+            przypisania << c.nazwa + QStringLiteral("=:Par") + c.nazwa;
+        q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3=:ParKluczEdytowanego")
+                      .arg(o.nazwa, przypisania.join(QStringLiteral(", ")), o.kluczGlowny));
+        q.bindValue(QStringLiteral(":ParKluczEdytowanego"), m_kluczEdytowanego);
+    }
+    for (size_t i = 0; i < o.kolumny.size(); ++i)
+        q.bindValue(QStringLiteral(":Par") + o.kolumny[i].nazwa, m_bufor.value(static_cast<qsizetype>(i)));
+    if (!q.exec()) {
+        const QString blad = q.lastError().databaseText().isEmpty() ? q.lastError().text()
+                                                                     : q.lastError().databaseText();
+        pokazKomunikat(tekstBleduBazy(blad));
+        return false;
+    }
+    if (m_stan == StanZbioru::Edycja && q.numRowsAffected() == 0) {
+        pokazKomunikat(QStringLiteral("Rekord został w międzyczasie usunięty z tabeli %1. Zmiany nie zostały "
+                                      "zapisane.")
+                           .arg(o.plik()));
+        return false;
+    }
+    return true;
+}
+
+bool ZbiorDanych::zatwierdz()
+{
+    if (!czyEdycjaLubWstawianie())
+        return m_stan == StanZbioru::Przegladanie;
+    bool ok = true;
+    emit przedZatwierdzeniem(&ok);
+    if (!ok || !zapiszBufor())
+        return false;
+    const QVariant klucz = m_bufor.value(indeks(opis().kluczGlowny));
+    m_kluczZapisanego = klucz;
+    const int wiersz = m_biezacy;
+    m_wiersze[wiersz] = m_bufor;
+    m_stan = StanZbioru::Przegladanie;
+    // Read the records again: the saved one keeps its place when it still belongs to the query.
+    wczytaj(klucz, wiersz);
+    emit stanZmieniony();
+    return true;
+}
+
+void ZbiorDanych::anuluj()
+{
+    if (m_stan == StanZbioru::Wstawianie) {
+        const int wiersz = m_biezacy;
+        beginRemoveRows({}, wiersz, wiersz);
+        m_wiersze.removeAt(wiersz);
+        endRemoveRows();
+        m_bufor.clear();
+        m_biezacy = m_wiersze.isEmpty() ? -1 : std::min(wiersz, liczbaRekordow() - 1);
+        ustawStan(StanZbioru::Przegladanie);
+        emit przewiniety();
+    } else if (m_stan == StanZbioru::Edycja) {
+        m_bufor.clear();
+        ustawStan(StanZbioru::Przegladanie);
+        emit dataChanged(index(m_biezacy, 0), index(m_biezacy, columnCount() - 1));
+        emit przewiniety();
+    }
+}
+
+bool ZbiorDanych::usun()
+{
+    if (m_stan == StanZbioru::Wstawianie) {
+        anuluj();
+        return true;
+    }
+    if (m_biezacy < 0 || !czyOtwarty())
+        return false;
+    const OpisTabeli &o = opis();
+    const QVariant klucz = m_wiersze[m_biezacy].value(indeks(o.kluczGlowny));
+    QSqlQuery q = m_baza.zapytanie();
+    q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=:ParKlucz").arg(o.nazwa, o.kluczGlowny));
+    q.bindValue(QStringLiteral(":ParKlucz"), klucz);
+    if (!q.exec()) {
+        pokazKomunikat(tekstBleduBazy(q.lastError().databaseText()));
+        return false;
+    }
+    const bool bylaEdycja = m_stan == StanZbioru::Edycja;
+    m_stan = StanZbioru::Przegladanie;
+    m_bufor.clear();
+    const bool ok = wczytaj(QVariant(), m_biezacy);
+    if (bylaEdycja)
+        emit stanZmieniony();
+    return ok;
+}
+
+void ZbiorDanych::ustawNaglowki(const QStringList &naglowki)
+{
+    m_naglowki = naglowki;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+int ZbiorDanych::rowCount(const QModelIndex &rodzic) const { return rodzic.isValid() ? 0 : liczbaRekordow(); }
+
+int ZbiorDanych::columnCount(const QModelIndex &rodzic) const
+{
+    return rodzic.isValid() ? 0 : static_cast<int>(opis().kolumny.size());
+}
+
+QVariant ZbiorDanych::data(const QModelIndex &i, int rola) const
+{
+    if (!i.isValid() || (rola != Qt::DisplayRole && rola != Qt::ToolTipRole))
+        return {};
+    const QString nazwa = opis().kolumny[static_cast<size_t>(i.column())].nazwa;
+    QString t = tekstWartosci(i.column(), wartoscWiersza(i.row(), nazwa));
+    if (rola == Qt::DisplayRole) {
+        // Memo texts show their first line in the grid.
+        const qsizetype nl = t.indexOf(u'\n');
+        if (nl >= 0)
+            t = t.left(nl) + QStringLiteral(" …");
+    }
+    return t;
+}
+
+QVariant ZbiorDanych::headerData(int sekcja, Qt::Orientation orientacja, int rola) const
+{
+    if (rola != Qt::DisplayRole)
+        return {};
+    if (orientacja == Qt::Vertical)
+        return (sekcja == m_biezacy && czyEdycjaLubWstawianie()) ? QStringLiteral("*") : QString();
+    if (sekcja >= 0 && sekcja < m_naglowki.size())
+        return m_naglowki[sekcja];
+    if (sekcja >= 0 && sekcja < columnCount())
+        return opis().kolumny[static_cast<size_t>(sekcja)].nazwa;
+    return {};
+}
+
+QString tekstBleduBazy(const QString &tekstSilnika)
+{
+    static const QRegularExpression unikalny(QStringLiteral("UNIQUE constraint failed: (?:\\w+\\.)?(\\w+)"));
+    static const QRegularExpression pusty(QStringLiteral("NOT NULL constraint failed: (?:\\w+\\.)?(\\w+)"));
+    static const QRegularExpression wymagane(QStringLiteral("(\\w+): pole wymagane jest puste"));
+    static const QRegularExpression typ(QStringLiteral("cannot store (\\w+) value in (\\w+) column (?:\\w+\\.)?(\\w+)"));
+    if (const auto m = unikalny.match(tekstSilnika); m.hasMatch())
+        return QStringLiteral("Naruszenie klucza: w tabeli istnieje już rekord o tej samej wartości pola %1.\n\r"
+                              "Popraw rekord i zatwierdź go ponownie.")
+            .arg(m.captured(1));
+    if (const auto m = pusty.match(tekstSilnika); m.hasMatch())
+        return QStringLiteral("Pole %1 musi mieć wartość.\n\rUzupełnij rekord i zatwierdź go ponownie.").arg(m.captured(1));
+    if (const auto m = wymagane.match(tekstSilnika); m.hasMatch())
+        return QStringLiteral("Pole %1 musi mieć wartość.\n\rUzupełnij rekord i zatwierdź go ponownie.").arg(m.captured(1));
+    if (const auto m = typ.match(tekstSilnika); m.hasMatch())
+        return QStringLiteral("Pole %1 ma wartość niewłaściwego typu.\n\rPopraw rekord i zatwierdź go ponownie.")
+            .arg(m.captured(3));
+    return QStringLiteral("Błąd bazy danych: ") + tekstSilnika;
+}
+
+} // namespace tremida::gui

@@ -1,0 +1,372 @@
+// The facts table window: which details are shown for each kind and type, the checks after
+// a post with their messages, the missing-value warning, the copy of an enumerated fact with
+// its values, the search, the display of an enumerated fact's values and the picture
+// buttons.
+
+#include "Pisanie.h"
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "store/TFormOstrzBrakWartFakt.h"
+#include "store/TFormTabFakt.h"
+#include "store/TFormWizWartFaktWylicz.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+class TstGuiFakt : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+    std::unique_ptr<FolderRoboczy> m_folder;
+    std::unique_ptr<TFormGlowne> m_glowne;
+
+    TFormTabFakt *okno() { return m_glowne->formTabFakt(); }
+    template <typename T = QLineEdit> T *w(const char *nazwa)
+    {
+        T *x = okno()->findChild<T *>(QLatin1String(nazwa));
+        if (!x)
+            qFatal("brak kontrolki %s", nazwa);
+        return x;
+    }
+    bool widoczny(const char *nazwa) { return okno()->findChild<QWidget *>(QLatin1String(nazwa))->isVisibleTo(okno()); }
+    void idzDoFaktu(int kod)
+    {
+        QVERIFY(okno()->zbiorFakt()->znajdz("IdFakt", kod));
+    }
+    QVariant wartoscWBazie(int idFakt, const QString &kolumna)
+    {
+        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        q.prepare("SELECT " + kolumna + " FROM fakty WHERE IdFakt=:k");
+        q.bindValue(":k", idFakt);
+        if (!q.exec() || !q.next())
+            return {};
+        return q.value(0);
+    }
+
+private slots:
+    void init()
+    {
+        m_komunikaty.clear();
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+        ustawPrzechwytPotwierdzen([](const QString &) { return true; });
+        m_folder = std::make_unique<FolderRoboczy>();
+        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
+        zalozWszystkieTabele(m_glowne->kontekst().baza);
+        importuj(m_glowne->kontekst().baza, "tabele_fakty.json");
+        m_komunikaty.clear();
+        m_glowne->akcja(Akcja::OtwTabFakt)->trigger();
+        QVERIFY(okno()->isVisible());
+    }
+    void cleanup()
+    {
+        m_glowne.reset();
+        m_folder.reset();
+        ustawPrzechwytKomunikatow({});
+        ustawPrzechwytPotwierdzen({});
+    }
+
+    void otwarcieIWidok()
+    {
+        QCOMPARE(okno()->windowTitle(), QStringLiteral("TABELA FAKTÓW "));
+        QCOMPARE(okno()->zbiorFakt()->liczbaRekordow(), 5); // the facts of the first system
+        QCOMPARE(okno()->zbiorFakt()->headerData(6, Qt::Horizontal).toString(),
+                 QStringLiteral("Czy fakt wielowartościowy?"));
+        okno()->ustawWidokWszystkich(true);
+        QCOMPARE(okno()->zbiorFakt()->liczbaRekordow(), 6);
+        okno()->ustawWidokWszystkich(false);
+        okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
+        QCOMPARE(okno()->zbiorFakt()->liczbaRekordow(), 1);
+        QCOMPARE(w("NazFakt")->text(), QStringLiteral("budżet"));
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+
+    void widocznoscSzczegolow_data()
+    {
+        QTest::addColumn<int>("fakt");
+        QTest::addColumn<QStringList>("widoczne");
+        QTest::addColumn<QStringList>("ukryte");
+        QTest::newRow("input enumerated") << 10 << QStringList{"LiczWart", "CzyWielWart", "PytFakt", "przyciskWartWpr"}
+                                          << QStringList{"WartFakt", "wartAkt", "przyciskWartPosr"};
+        QTest::newRow("input real") << 11 << QStringList{"PytFakt", "WartFakt", "CFWartFakt"}
+                                    << QStringList{"LiczWart", "CzyWielWart", "przyciskWartWpr", "przyciskWartPosr",
+                                                   "wartAkt"};
+        QTest::newRow("intermediate enumerated")
+            << 12 << QStringList{"LiczWart", "CzyWielWart", "przyciskWartPosr"}
+            << QStringList{"PytFakt", "WartFakt", "przyciskWartWpr", "wartAkt", "wartPoprz"};
+        QTest::newRow("final logical") << 13 << QStringList{"wartAkt", "cfAkt", "wartPoprz", "cfPoprz"}
+                                       << QStringList{"LiczWart", "CzyWielWart", "PytFakt", "WartFakt",
+                                                      "przyciskWartWpr", "przyciskWartPosr"};
+    }
+    void widocznoscSzczegolow()
+    {
+        QFETCH(int, fakt);
+        QFETCH(QStringList, widoczne);
+        QFETCH(QStringList, ukryte);
+        idzDoFaktu(fakt);
+        for (const QString &n : widoczne)
+            QVERIFY2(widoczny(qPrintable(n)), qPrintable(n));
+        for (const QString &n : ukryte)
+            QVERIFY2(!widoczny(qPrintable(n)), qPrintable(n));
+    }
+
+    void kontrolePoZatwierdzeniu_data()
+    {
+        QTest::addColumn<QString>("typ");
+        QTest::addColumn<QString>("liczWart");
+        QTest::addColumn<QString>("wartosc");
+        QTest::addColumn<QString>("cf");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QString>("zapisanyCF");
+        const QString bladPostaci = "Błędna postać wartości faktu. Wejdź w tryb edycji rekordu i popraw wartość.";
+        const QString zakresCF = "CF wartości faktu zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw "
+                                 "wartość.";
+        const QString zakresLiczby = "Liczba wartości faktu zpoza dopuszczalnego przedziału [1,20].\n\rDokonaj korekty "
+                                     "rekordu.";
+        QTest::newRow("logical true") << "logiczny" << "" << "true" << "1" << QStringList{} << "1";
+        QTest::newRow("logical tak") << "logiczny" << "" << "tak" << "1" << QStringList{bladPostaci} << "1";
+        QTest::newRow("real with comma") << "rzeczywisty" << "" << "3,14" << "1" << QStringList{} << "1";
+        QTest::newRow("real CF above 1") << "rzeczywisty" << "" << "3,14" << "1,5" << QStringList{zakresCF} << "1.5";
+        QTest::newRow("real 12,5,3") << "rzeczywisty" << "" << "12,5,3" << "1" << QStringList{bladPostaci} << "1";
+        QTest::newRow("integer with point") << "calkowity" << "" << "12.0" << "1" << QStringList{bladPostaci} << "1";
+        QTest::newRow("unknown value") << "calkowity" << "" << "???" << "0,7" << QStringList{} << "0";
+        QTest::newRow("enumerated 21 values") << "wyliczeniowy" << "21" << "" << "" << QStringList{zakresLiczby} << "";
+        QTest::newRow("enumerated 0 values") << "wyliczeniowy" << "0" << "" << "" << QStringList{zakresLiczby} << "";
+        QTest::newRow("enumerated 3 values")
+            << "wyliczeniowy" << "3" << "" << ""
+            << QStringList{"Wprowadziłeś/edytowałeś wyliczeniowy typ faktu. Powinieneś wejść w następnej "
+                           "kolejności\n\rdo tabeli wartości faktów wyliczeniowych celem "
+                           "zdefiniowania/zweryfikowania/skorygowania\n\rwartości wprowadzonego/edytowanego faktu. W "
+                           "przeciwnym razie baza wiedzy może okazać\n\rsię niespójna."}
+            << "";
+        QTest::newRow("enumerated without count")
+            << "wyliczeniowy" << "" << "" << ""
+            << QStringList{"Jeśli wybrałeś wyliczeniowy typ faktu, to musisz wprowadzić liczbę jego wartości.\n\rDokonaj "
+                           "korekty rekordu."}
+            << "";
+    }
+    void kontrolePoZatwierdzeniu()
+    {
+        QFETCH(QString, typ);
+        QFETCH(QString, liczWart);
+        QFETCH(QString, wartosc);
+        QFETCH(QString, cf);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QString, zapisanyCF);
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        // A new fact starts as an input, enumerated, single-valued fact of the chosen system.
+        QCOMPARE(w<GrupaRadiowa>("RodzFakt")->wybor(), QStringLiteral("wprowadzany"));
+        QCOMPARE(w<GrupaRadiowa>("TypFakt")->wybor(), QStringLiteral("wyliczeniowy"));
+        QCOMPARE(w<GrupaRadiowa>("CzyWielWart")->wybor(), QStringLiteral("nie"));
+        QCOMPARE(w("KodSyst")->text(), QStringLiteral("1"));
+        QVERIFY(widoczny("kopiuj"));
+        wpisz(w("IdFakt"), "30");
+        wpisz(w("NazFakt"), "nowy fakt");
+        w<GrupaRadiowa>("TypFakt")->kliknij(typ);
+        wpisz(w("LiczWart"), liczWart);
+        if (typ != "wyliczeniowy") {
+            wpisz(w("WartFakt"), wartosc);
+            wpisz(w("CFWartFakt"), cf);
+        }
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QCOMPARE(m_komunikaty, komunikaty);
+        QVERIFY(!widoczny("kopiuj"));
+        // The checks report; the record stays saved as typed.
+        QCOMPARE(wartoscWBazie(30, "NazFakt").toString(), QStringLiteral("nowy fakt"));
+        if (typ != "wyliczeniowy") {
+            QCOMPARE(wartoscWBazie(30, "WartFakt").toString(), wartosc);
+            QCOMPARE(wartoscWBazie(30, "CFWartFakt").toString(), zapisanyCF);
+        }
+    }
+
+    void brakWartosci_data()
+    {
+        QTest::addColumn<bool>("nieznana");
+        QTest::newRow("value unknown") << true;
+        QTest::newRow("will enter a value") << false;
+    }
+    void brakWartosci()
+    {
+        QFETCH(bool, nieznana);
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        wpisz(w("IdFakt"), "31");
+        wpisz(w("NazFakt"), "bez wartości");
+        w<GrupaRadiowa>("TypFakt")->kliknij("calkowity");
+        bool pokazane = false;
+        QTimer::singleShot(0, [&] {
+            auto *o = qobject_cast<TFormOstrzBrakWartFakt *>(QApplication::activeModalWidget());
+            QVERIFY(o);
+            QCOMPARE(o->windowTitle(), QStringLiteral("OSTRZEŻENIE"));
+            pokazane = true;
+            (nieznana ? o->przyciskNieznana() : o->przyciskWprowadz())->click();
+        });
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QVERIFY(pokazane);
+        QVERIFY(m_komunikaty.isEmpty());
+        QCOMPARE(wartoscWBazie(31, "WartFakt").toString(), nieznana ? QStringLiteral("???") : QString());
+        QCOMPARE(wartoscWBazie(31, "CFWartFakt").isNull(), !nieznana);
+        if (nieznana)
+            QCOMPARE(wartoscWBazie(31, "CFWartFakt").toDouble(), 0.0);
+    }
+
+    void kopiowanieFaktuWyliczeniowego()
+    {
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        wpisz(w("IdFakt"), "40");
+        wpisz(w("kopiowanyKod"), "10");
+        w<QPushButton>("kopiuj")->click();
+        QCOMPARE(m_komunikaty.size(), 1);
+        QVERIFY(m_komunikaty[0].startsWith("Wszystkie dane faktu, oprócz kodu faktu i kodu systemu skopiowano.\n\r"));
+        QVERIFY(m_komunikaty[0].endsWith("dopisano na końcu słowo \"Kopia\".\n\rNa drodze edycji skoryguj odpowiednio "
+                                         "nazwę nowego/edytowanego faktu."));
+        QCOMPARE(w("NazFakt")->text(), QStringLiteral("kolor płomienia Kopia"));
+        QCOMPARE(w("LiczWart")->text(), QStringLiteral("3"));
+        // The three values were appended under new keys before the fact itself is posted.
+        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        q.exec("SELECT IdWartFaktWylicz, WartFaktWylicz, CzyFaktMaWartAkt, DataRek FROM wartoscifaktowwyliczeniowych "
+               "WHERE KodFakt=40 ORDER BY IdWartFaktWylicz");
+        QStringList kopie;
+        while (q.next())
+            kopie << q.value(0).toString() + ":" + q.value(1).toString() + ":" + q.value(2).toString() + ":"
+                         + (q.value(3).isNull() ? "-" : "stamp");
+        QCOMPARE(kopie, QStringList({"3:niebieski:tak:-", "6:żółty:nie:-", "7:czerwony:???:-"}));
+        QCOMPARE(wartoscWBazie(40, "IdFakt"), QVariant());
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QCOMPARE(wartoscWBazie(40, "NazFakt").toString(), QStringLiteral("kolor płomienia Kopia"));
+    }
+
+    void kopiowanieBledy_data()
+    {
+        QTest::addColumn<QString>("kodNowego");
+        QTest::addColumn<QString>("kodZrodla");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("no source code") << "41" << ""
+                                        << "Kod faktu do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie "
+                                           "zostanie zrealizowana.";
+        QTest::newRow("no new code") << "" << "10"
+                                     << "Kod faktu generowanego/edytowanego nieokreślony lub błędnej postaci.\n\rOpcja "
+                                        "nie zostanie zrealizowana.";
+        QTest::newRow("source missing") << "41" << "99"
+                                        << "Rekordu faktu do skopiowania nie znaleziono w tabeli faktów.\n\rOpcja nie "
+                                           "zostanie zrealizowana.";
+    }
+    void kopiowanieBledy()
+    {
+        QFETCH(QString, kodNowego);
+        QFETCH(QString, kodZrodla);
+        QFETCH(QString, komunikat);
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        wpisz(w("IdFakt"), kodNowego);
+        wpisz(w("kopiowanyKod"), kodZrodla);
+        w<QPushButton>("kopiuj")->click();
+        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        QCOMPARE(w("NazFakt")->text(), QString());
+    }
+
+    void wyszukiwanie_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<QString>("nazwa");
+        QTest::newRow("empty") << "" << "Nie podałeś kodu faktu do wyszukania." << "kolor płomienia";
+        QTest::newRow("letters") << "1x" << "Zła postać kodu faktu. Popraw." << "kolor płomienia";
+        QTest::newRow("other system") << "20" << "Rekordu o wskazanym kodzie faktu w tabeli nie znaleziono."
+                                      << "kolor płomienia";
+        QTest::newRow("found") << "13" << "" << "awaria";
+    }
+    void wyszukiwanie()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, komunikat);
+        QFETCH(QString, nazwa);
+        wpisz(w("szukanyKod"), kod);
+        for (QPushButton *b : okno()->findChildren<QPushButton *>())
+            if (b->text() == "Wyszukaj rekord")
+                b->click();
+        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        QCOMPARE(w("NazFakt")->text(), nazwa);
+    }
+
+    void wizualizacjaWartosci()
+    {
+        // Input fact with its three values.
+        idzDoFaktu(10);
+        w<QPushButton>("przyciskWartWpr")->click();
+        QVERIFY(m_komunikaty.isEmpty());
+        TFormWizWartFaktWyliczWpr *wpr = okno()->widokWartosciWpr();
+        QVERIFY(wpr->isVisible());
+        QVERIFY(!okno()->isVisible());
+        QCOMPARE(wpr->windowTitle(), QStringLiteral("WIZUALIZACJA WARTOŚCI FAKTU WYLICZENIOWEGO WPROWADZANEGO"));
+        QCOMPARE(wpr->liczbaWidocznychWierszy(), 3);
+        QCOMPARE(wpr->wiersz(0).wartosc->text(), QStringLiteral("niebieski"));
+        QCOMPARE(wpr->wiersz(0).cfAkt->text(), QStringLiteral("0,75"));
+        QCOMPARE(wpr->wiersz(0).akt->wybor(), QStringLiteral("tak"));
+        QCOMPARE(wpr->wiersz(2).akt->wybor(), QStringLiteral("???"));
+        // The choices cannot be changed.
+        wpr->wiersz(0).akt->przycisk(1)->click();
+        QCOMPARE(wpr->wiersz(0).akt->wybor(), QStringLiteral("tak"));
+        wpr->przyciskZamknij()->click();
+        QVERIFY(!wpr->isVisible());
+        QVERIFY(okno()->isVisible());
+
+        // Intermediate fact with one value of two: the mismatch message and nothing opens.
+        idzDoFaktu(12);
+        w<QPushButton>("przyciskWartPosr")->click();
+        QCOMPARE(m_komunikaty,
+                 QStringList{"Stwierdzono niezgodność liczby wartości bieżącego faktu w tabeli wartości faktów "
+                             "wyliczeniowych (1 wartości)\n\rw stosunku do tabeli faktów (2 wartości).\n\rUsuń "
+                             "niezgodność, albo korygując liczbę wartości w tabeli faktów,\n\ralbo dopisując nowy rekord "
+                             "(rekordy) w tabeli wartości faktów wyliczeniowych."});
+        QVERIFY(!okno()->widokWartosciPosr()->isVisible());
+    }
+
+    void przyciskiObrazow()
+    {
+        idzDoFaktu(14);
+        QCOMPARE(okno()->liczbaObrazow(), 2);
+        QCOMPARE(okno()->liczbaFilmow(), 1);
+        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
+        QVERIFY(widoczny("obrazNastepny"));
+        QVERIFY(!widoczny("obrazPoprzedni"));
+        QCOMPARE(w<QPushButton>("filmNastepny")->text(), QStringLiteral("Pokaż film"));
+        idzDoFaktu(13);
+        QVERIFY(!widoczny("obrazNastepny"));
+        QVERIFY(!widoczny("filmNastepny"));
+
+        // A missing file is reported and the buttons stay as they were.
+        idzDoFaktu(14);
+        w<QPushButton>("obrazNastepny")->click();
+        QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku manometr.bmp do wizualizacji.\n\rOpcja nie "
+                                           "zostanie zrealizowana."});
+        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
+
+        // With both pictures on disk the buttons step through them.
+        QImage obraz(8, 4, QImage::Format_RGB32);
+        obraz.fill(Qt::blue);
+        QVERIFY(obraz.save(m_folder->plik("manometr.bmp")));
+        QVERIFY(obraz.save(m_folder->plik("zawor.bmp")));
+        m_komunikaty.clear();
+        w<QPushButton>("obrazNastepny")->click();
+        if (w<QPushButton>("obrazNastepny")->text() == QStringLiteral("Pokaż pierwszy obraz/zdjęcie"))
+            QSKIP("the picture viewer is not part of this build");
+        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));
+        QVERIFY(!widoczny("obrazPoprzedni"));
+        w<QPushButton>("obrazNastepny")->click();
+        QVERIFY(!widoczny("obrazNastepny"));
+        QVERIFY(widoczny("obrazPoprzedni"));
+        QCOMPARE(w<QPushButton>("obrazPoprzedni")->text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstGuiFakt)
+#include "tst_gui_fakt.moc"

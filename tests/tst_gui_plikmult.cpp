@@ -1,0 +1,178 @@
+// The multimedia files window: the views per fact and per rule, the presets of a new
+// record, the free code, the search and the messages of the trial display.
+
+#include "Pisanie.h"
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "store/TFormTabPlikMult.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+Q_DECLARE_METATYPE(tremida::gui::TFormTabPlikMult::Widok)
+
+class TstGuiPlikMult : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+    std::unique_ptr<FolderRoboczy> m_folder;
+    std::unique_ptr<TFormGlowne> m_glowne;
+
+    TFormTabPlikMult *okno() { return m_glowne->formTabPlikMult(); }
+    QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
+    void kliknij(const char *n) { okno()->findChild<QPushButton *>(QLatin1String(n))->click(); }
+
+private slots:
+    void init()
+    {
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+        m_folder = std::make_unique<FolderRoboczy>();
+        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
+        zalozWszystkieTabele(m_glowne->kontekst().baza);
+        importuj(m_glowne->kontekst().baza, "dwa_systemy.json");
+        m_komunikaty.clear();
+        m_glowne->akcja(Akcja::OtwTabPlikMult)->trigger();
+        QVERIFY(okno()->isVisible());
+    }
+    void cleanup()
+    {
+        m_glowne.reset();
+        m_folder.reset();
+        ustawPrzechwytKomunikatow({});
+    }
+
+    void otwarcie()
+    {
+        QCOMPARE(okno()->windowTitle(), QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"));
+        QCOMPARE(okno()->zbiorPlikow()->liczbaRekordow(), 4);
+        QCOMPARE(okno()->zbiorPlikow()->headerData(3, Qt::Horizontal).toString(),
+                 QStringLiteral("Stosunek wysokości do szerokości obrazu/zdjęcia/ekranu"));
+        QVERIFY(!m_glowne->akcja(Akcja::ZalTabPlikMult)->isEnabled());
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+
+    void widokRegulyIWstawienie()
+    {
+        QVERIFY(okno()->ustawWidok(TFormTabPlikMult::Widok::Regula));
+        QCOMPARE(okno()->zbiorPlikow()->liczbaRekordow(), 1);
+        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("r1.avi"));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        QCOMPARE(okno()->zbiorPlikow()->wartosc("CoPlikIlustr").toString(), QStringLiteral("regula"));
+        QCOMPARE(pole("KodElemIlustr")->text(), QStringLiteral("1"));
+        okno()->nawigator()->kliknij(PrzyciskNaw::Anuluj);
+        // The second system's rule shows its own picture.
+        okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
+        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
+        QVERIFY(okno()->ustawWidok(TFormTabPlikMult::Widok::Fakt));
+        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("kociol.jpg"));
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+
+    void widokBezPlikuRegul()
+    {
+        QVERIFY(QFile::remove(m_folder->plik("reguly.db")));
+        QVERIFY(!okno()->ustawWidok(TFormTabPlikMult::Widok::Regula));
+        QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku reguly.db tabeli reguł.\n\rOpcja nie zostanie "
+                                           "zrealizowana. Tabela jest niezbędna do wyboru reguły ilustrowanej przez pliki "
+                                           "multimedialne."});
+        QCOMPARE(okno()->widok(), TFormTabPlikMult::Widok::Wszystkie);
+    }
+
+    void probnaWizualizacja_data()
+    {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<QString>("stosunek");
+        QTest::addColumn<QString>("komunikat");
+        const QString brakNazwyObrazu = "Nazwa pliku i/lub wymiary pliku graficznego/zdjęcia nie zostały określone.";
+        QTest::newRow("film without a name")
+            << "film" << "" << "0,5"
+            << "Stwierdzono brak na dysku pliku  do odtworzenia.\n\rOpcja nie zostanie zrealizowana.";
+        QTest::newRow("missing film without ratio")
+            << "film" << "brak.avi" << ""
+            << "Stwierdzono brak na dysku pliku brak.avi do odtworzenia.\n\rOpcja nie zostanie zrealizowana.";
+        QTest::newRow("film without ratio") << "film" << "jest.avi" << ""
+                                            << "Nazwa pliku i/lub wymiary ekranu nie zostały określone.";
+        QTest::newRow("picture without a name") << "obraz graficzny/zdjecie fotograficzne" << "" << "1" << brakNazwyObrazu;
+        QTest::newRow("picture without ratio") << "obraz graficzny/zdjecie fotograficzne" << "brak.bmp" << ""
+                                               << brakNazwyObrazu;
+        QTest::newRow("missing picture")
+            << "obraz graficzny/zdjecie fotograficzne" << "brak.bmp" << "0,5"
+            << "Stwierdzono brak na dysku pliku brak.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana.";
+    }
+    void probnaWizualizacja()
+    {
+        QFETCH(QString, rodzaj);
+        QFETCH(QString, nazwa);
+        QFETCH(QString, stosunek);
+        QFETCH(QString, komunikat);
+        m_folder->zapisz("jest.avi", "RIFF");
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        okno()->findChild<GrupaRadiowa *>("RodzajPliku")->kliknij(rodzaj);
+        wpisz(pole("NazwaPliku"), nazwa);
+        wpisz(pole("StosWysDoSzer"), stosunek);
+        m_komunikaty.clear();
+        kliknij("probnaWizualizacja");
+        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        // The trial display leaves the record being typed as it is.
+        QCOMPARE(okno()->zbiorPlikow()->stan(), StanZbioru::Wstawianie);
+    }
+
+    void wyszukiwanie_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("letters") << "x" << "Brak lub wadliwa postać kodu pliku do wyszukania.";
+        QTest::newRow("empty") << "" << "Brak lub wadliwa postać kodu pliku do wyszukania.";
+        QTest::newRow("missing") << "9" << "Rekordu z podanym kodem pliku nie znaleziono.";
+        QTest::newRow("found") << "3" << "";
+    }
+    void wyszukiwanie()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, komunikat);
+        wpisz(pole("szukanyKod"), kod);
+        kliknij("wyszukajRekord");
+        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        if (komunikat.isEmpty())
+            QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
+    }
+
+    void pustaTabela()
+    {
+        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QVERIFY(q.exec("DELETE FROM plikimultimedialne"));
+        okno()->nawigator()->kliknij(PrzyciskNaw::Odswiez);
+        wpisz(pole("szukanyKod"), "1");
+        kliknij("wyszukajRekord");
+        QCOMPARE(m_komunikaty, QStringList{"Tabela pusta."});
+    }
+
+    void przepisanieWolnegoKodu()
+    {
+        kliknij("przepiszWolnyKod");
+        QCOMPARE(m_komunikaty, QStringList{"Wolny kod pliku multimedialnego niezidentyfikowany.\n\rPrzyciśnij przycisk "
+                                           "Wyszukaj wolny kod pliku multimedialnego."});
+        for (QPushButton *b : okno()->findChildren<QPushButton *>())
+            if (b->text() == "Wyszukaj wolny kod pliku multimedialnego")
+                b->click();
+        QCOMPARE(pole("wolnyKod")->text(), QStringLiteral("5"));
+        kliknij("przepiszWolnyKod");
+        QCOMPARE(okno()->zbiorPlikow()->stan(), StanZbioru::Edycja);
+        QCOMPARE(pole("IdPlikMult")->text(), QStringLiteral("5"));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QCOMPARE(okno()->zbiorPlikow()->wierszZ("IdPlikMult", 1), -1);
+        QVERIFY(okno()->zbiorPlikow()->wierszZ("IdPlikMult", 5) >= 0);
+    }
+};
+
+QTEST_MAIN(TstGuiPlikMult)
+#include "tst_gui_plikmult.moc"
