@@ -38,6 +38,12 @@ struct TTokenPrzes {
     double cf = 0.0;
 };
 
+// Reads a hypothesis (or any goal) conclusion text and looks its fact up among the facts of the
+// system: E1 when there is none, E2 when it is an input fact (messages name the rule code the
+// engine used last). Returns the fact, or no value after the message.
+std::optional<TRekFakt> FaktHipotezy(Baza &baza, const TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
+                                     const QString &tekst);
+
 class TOcenaReg {
 public:
     TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);

@@ -1,6 +1,5 @@
 #include "WniosMiesz.h"
 
-#include "DostepWnios.h"
 #include "KomunikatyWnios.h"
 #include "store/Baza.h"
 #include "store/Slowa.h"
@@ -76,18 +75,8 @@ WynikPrzebiegu TWniosMiesz::Start(const QString &hipoteza)
     }
     m_sesja.HipZdefiniowana = true;
     m_sesja.HipGlowna = hipoteza;
-    {
-        const auto k = SkanujKonkl(hipoteza);
-        const auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
-        if (!fakt) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
-            return WynikPrzebiegu::Przerwany;
-        }
-        if (fakt->RodzFakt == slowa::Wprowadzany) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
-            return WynikPrzebiegu::Przerwany;
-        }
-    }
+    if (!FaktHipotezy(m_baza, m_sesja, m_uzytkownik, hipoteza))
+        return WynikPrzebiegu::Przerwany;
     m_sesja.Udowodniona = false;
     m_sesja.KontynuacjaZadana = false;
     bool blad = false;

@@ -110,16 +110,9 @@ WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
     }
 
     if (stan.hipZdefiniowana) {
-        const auto k = SkanujKonkl(stan.hipGlowna);
-        const auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
-        if (!fakt) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
+        const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, stan.hipGlowna);
+        if (!fakt)
             return WynikPrzebiegu::Przerwany;
-        }
-        if (fakt->RodzFakt == slowa::Wprowadzany) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
-            return WynikPrzebiegu::Przerwany;
-        }
         stan.hipFakt = fakt->IdFakt;
         for (const TPozListyReg &p : stan.listaReg) {
             const auto r = dostep::regula(m_baza, p.IdReg);

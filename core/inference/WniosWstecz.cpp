@@ -39,17 +39,8 @@ bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
 
 std::optional<int> TWniosWstecz::faktCelu(const QString &tekst)
 {
-    const auto k = SkanujKonkl(tekst);
-    const auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
-    if (!fakt) {
-        m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
-        return std::nullopt;
-    }
-    if (fakt->RodzFakt == slowa::Wprowadzany) {
-        m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
-        return std::nullopt;
-    }
-    return fakt->IdFakt;
+    const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, tekst);
+    return fakt ? std::optional<int>(fakt->IdFakt) : std::nullopt;
 }
 
 bool TWniosWstecz::czytajKonkluzje()
@@ -245,6 +236,22 @@ void TWniosWstecz::dodajBezWart(const QList<int> &fakty, int *nowe)
     }
 }
 
+bool TWniosWstecz::ocen(int idReg, TrybOceny tryb, int *nowe)
+{
+    const auto reg = dostep::regula(m_baza, idReg);
+    if (!reg)
+        return true;
+    QList<int> bez;
+    const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
+    if (w.przerwanie)
+        return false;
+    if (w.przyjeta)
+        stan.gotowe.append({reg->IdReg, w.cfKonkl});
+    else if (w.wartosc == jezyk::Wart::Unknown)
+        dodajBezWart(bez, nowe);
+    return true;
+}
+
 TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
 {
     for (;;) {
@@ -255,17 +262,8 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
         m_bezWartSet.clear();
 
         for (int idReg : stan.regulyHip) {
-            const auto reg = dostep::regula(m_baza, idReg);
-            if (!reg)
-                continue;
-            QList<int> bez;
-            const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
-            if (w.przerwanie)
+            if (!ocen(idReg, tryb, nullptr))
                 return WynikIteracji::Przerwanie;
-            if (w.przyjeta)
-                stan.gotowe.append({reg->IdReg, w.cfKonkl});
-            else if (w.wartosc == jezyk::Wart::Unknown)
-                dodajBezWart(bez, nullptr);
         }
         if (!stan.gotowe.isEmpty())
             return WynikIteracji::Gotowe;
@@ -286,17 +284,8 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
             for (int poz : m_pomWgKonkl.value(cel)) {
                 if (poz >= istniejace)
                     break;
-                const auto reg = dostep::regula(m_baza, stan.regulyPom.at(poz));
-                if (!reg)
-                    continue;
-                QList<int> bez;
-                const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
-                if (w.przerwanie)
+                if (!ocen(stan.regulyPom.at(poz), tryb, &nowe))
                     return WynikIteracji::Przerwanie;
-                if (w.przyjeta)
-                    stan.gotowe.append({reg->IdReg, w.cfKonkl});
-                else if (w.wartosc == jezyk::Wart::Unknown)
-                    dodajBezWart(bez, &nowe);
             }
             if (istniejace > 0)
                 m_sesja.OstatniKodReg = QString::number(stan.regulyPom.at(istniejace - 1));

@@ -133,6 +133,9 @@ private:
     // Iterations from the current counter until one has ready rules (Gotowe), ends without
     // new firing (Niewykazana) or an error message stops the run (Przerwanie).
     WynikIteracji iteruj(TrybOceny tryb);
+    // Evaluates rule `idReg` for the goal in hand: a ready rule joins the ready rules, an
+    // UNKNOWN one adds its facts without value (counted in `nowe`). False after an abort.
+    bool ocen(int idReg, TrybOceny tryb, int *nowe);
     bool ZbierzHipPom(const QList<int> &fakty);
     void dodajBezWart(const QList<int> &fakty, int *nowe);
     bool odpalPomocnicza(const TRegGotowa &g, const QString &cel, double cf, TrybOceny tryb);
