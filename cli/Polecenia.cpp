@@ -30,10 +30,12 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
          polecenieDruk},
         {QStringLiteral("infer"),
-         QStringLiteral("infer SYSTEM --method forward [--hypothesis TEKST] [--facts PLIK] [--no-verify] [--answers PLIK] "
-                        "[--close-after N] [--set PARAMETR=WARTOŚĆ]... [--json]"),
-         QStringLiteral("wnioskowanie w przód w systemie SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi "
-                        "(IdFakt<TAB>wartość<TAB>CF) albo z terminala"),
+         QStringLiteral("infer SYSTEM --method forward|backward|mixed [--hypothesis TEKST] [--falsify TEKST]... "
+                        "[--falsify-all] [--facts PLIK] [--no-verify] [--answers PLIK] [--close-after N] "
+                        "[--set PARAMETR=WARTOŚĆ]... [--json]"),
+         QStringLiteral("wnioskowanie w przód, wstecz (z falsyfikacją hipotezy głównej) albo mieszane w systemie "
+                        "SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi (IdFakt<TAB>wartość<TAB>CF) albo z "
+                        "terminala"),
          polecenieInfer},
         {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
