@@ -62,7 +62,7 @@ public:
 
 private:
     // Reports a finding; returns whether the work goes on.
-    bool zglos(const QString &tekst, bool blad = true);
+    bool zglos(const QString &tekst, bool ostrzezenie = false);
     bool zglosRegula(const TUsterkaReg &u);
     bool kontrWyliczeniowy(const TRekFakt &f, const std::function<void()> &poWartosci);
     bool kontrSkalarny(const TRekFakt &f);
