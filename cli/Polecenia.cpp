@@ -8,12 +8,14 @@ int polecenieCreateTables(Kontekst &, const QStringList &);
 int polecenieFreeKey(Kontekst &, const QStringList &);
 int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
+int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieVerify(Kontekst &, const QStringList &);
 int polecenieCheckDb(Kontekst &, const QStringList &);
 int polecenieReadFacts(Kontekst &, const QStringList &);
+int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -27,6 +29,9 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
         {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
          QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
+        {QStringLiteral("print"), QStringLiteral("print systems|facts SYSTEM|rules SYSTEM --pdf PLIK [--landscape]"),
+         QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
+         polecenieDruk},
         {QStringLiteral("infer"),
          QStringLiteral("infer SYSTEM --method forward [--hypothesis TEKST] [--facts PLIK] [--no-verify] [--answers PLIK] "
                         "[--close-after N] [--set PARAMETR=WARTOŚĆ]... [--json]"),
@@ -43,6 +48,9 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
         {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
          QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
+        {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
+         QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
+         polecenieManual},
     };
     return lista;
 }

@@ -7,15 +7,31 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <memory>
 
 using namespace tremida;
 using namespace tremida::cli;
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing measures and draws text with real fonts, which needs the GUI application
+    // object; it runs on the offscreen platform when no platform is chosen.
+    bool druk = false;
+    for (int i = 1; i < argc; ++i)
+        druk = druk || qstrcmp(argv[i], "print") == 0;
+    if (druk && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session's runtime folder Qt would warn on standard error; a private one is
+    // made for the run instead.
+    QTemporaryDir folderSesji;
+    if (druk && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && folderSesji.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folderSesji.path()));
+    std::unique_ptr<QCoreApplication> app(druk ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("tremida-cli"));
-    QStringList argumenty = app.arguments().mid(1);
+    QStringList argumenty = QCoreApplication::arguments().mid(1);
 
     Kontekst k;
     k.folder = QDir::currentPath();

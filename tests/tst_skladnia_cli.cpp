@@ -1,6 +1,7 @@
 // tremida-cli check-rule on rules stored in a knowledge base.
 
 #include "Pomocnicze.h"
+#include "rules/DaneReg.h"
 
 #include <QTest>
 
@@ -63,6 +64,22 @@ private slots:
         const WynikCli w = uruchomCli(m_f.sciezka(), argumenty);
         QCOMPARE(w.out, wyjscie);
         QCOMPARE(w.kod, kod);
+    }
+
+    // The snapshot holds the system's facts, values and constants, and arguments of its
+    // computed constants even from another system, whose facts stay out of name lookups.
+    void odczytDanychSystemu()
+    {
+        tremida::Baza baza;
+        QVERIFY(baza.otworz(m_f.sciezka()));
+        tremida::TDaneReg d;
+        QVERIFY(d.wczytaj(baza, 1));
+        QVERIFY(d.faktONazwie(1, "kolor plomienia"));
+        QVERIFY(!d.faktONazwie(1, "cisnienie"));
+        QCOMPARE(d.faktOKodzie(5)->NazFakt, QStringLiteral("cisnienie"));
+        QCOMPARE(d.wartosciFaktu(3).size(), 2);
+        QCOMPARE(d.stalaONazwie(1, "palniki zapasowe")->IdStala, 2);
+        QVERIFY(!d.stalaONazwie(1, "Palniki zapasowe"));
     }
 
     void brakTabeliRegul()

@@ -4,12 +4,21 @@
 
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
+#include "app/TFormKonfig.h"
 #include "app/TFormOProgramie.h"
 #include "app/TFormOstrzTab.h"
+#include "store/Ilustracje.h"
+#include "store/TFormWizFilm.h"
+#include "store/TFormWizGraf.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLinearGradient>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,5 +57,42 @@ int main(int argc, char *argv[])
     zapisz(&ostrzezenie, folder, QStringLiteral("ostrzezenie"));
     TFormOProgramie oProgramie(glowne.kontekst().konfig);
     zapisz(&oProgramie, folder, QStringLiteral("o-programie"));
+
+    TFormKonfig konfiguracja(glowne.kontekst());
+    zapisz(&konfiguracja, folder, QStringLiteral("konfiguracja"));
+
+    // A picture of ratio 0,75 and, where gst-launch-1.0 exists, a short film.
+    QImage obraz(400, 300, QImage::Format_RGB32);
+    {
+        QPainter m(&obraz);
+        QLinearGradient g(0, 0, 400, 300);
+        g.setColorAt(0, QColor(30, 90, 160));
+        g.setColorAt(1, QColor(220, 230, 240));
+        m.fillRect(obraz.rect(), g);
+        m.setPen(Qt::white);
+        m.setFont(QFont(QStringLiteral("DejaVu Sans"), 28, QFont::Bold));
+        m.drawText(obraz.rect(), Qt::AlignCenter, QStringLiteral("kocioł.jpg"));
+    }
+    obraz.save(QDir(dane.path()).filePath(QStringLiteral("kociol.jpg")), "JPG");
+    ustawPrzechwytKomunikatow([](const QString &t) { qWarning("%s", qPrintable(t)); });
+    if (PokazObraz(glowne.kontekst(), QStringLiteral("kociol.jpg"), 0.75,
+                   QStringLiteral("Manometr kotła: odczytaj ciśnienie na skali zewnętrznej.")))
+        zapisz(&formWizGraf(glowne.kontekst()), folder, QStringLiteral("wizualizacja-obrazu"));
+    const QString gst = QStandardPaths::findExecutable(QStringLiteral("gst-launch-1.0"));
+    if (!gst.isEmpty()
+        && QProcess::execute(gst, {QStringLiteral("-q"), QStringLiteral("videotestsrc"), QStringLiteral("num-buffers=50"),
+                                   QStringLiteral("!"), QStringLiteral("video/x-raw,width=320,height=240,framerate=10/1"),
+                                   QStringLiteral("!"), QStringLiteral("jpegenc"), QStringLiteral("!"),
+                                   QStringLiteral("avimux"), QStringLiteral("!"), QStringLiteral("filesink"),
+                                   QStringLiteral("location=") + QDir(dane.path()).filePath(QStringLiteral("film.avi"))})
+               == 0
+        && PokazFilm(glowne.kontekst(), QStringLiteral("film.avi"), 0.75,
+                     QStringLiteral("Kolejność czynności przy odpowietrzaniu instalacji."))) {
+        TFormWizFilm &film = formWizFilm(glowne.kontekst());
+        film.przyciskOdtworz()->click();
+        QTest::qWait(2500);
+        zapisz(&film, folder, QStringLiteral("wizualizacja-filmu"));
+        film.hide();
+    }
     return 0;
 }

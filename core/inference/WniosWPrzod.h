@@ -73,7 +73,7 @@ public:
 
     // StartWniosWPrzod: with continuation requested it continues the paused run; otherwise it
     // starts a new run, standalone with the hypothesis text of the form (empty: none), or as
-    // the forward phase of mixed inference with the session's hypothesis.
+    // the forward phase of mixed inference with the inference context's hypothesis.
     WynikPrzebiegu Start(const QString &hipoteza = QString());
 
     // DalejWniosWPrzod: continues the paused run (the display's continue button).

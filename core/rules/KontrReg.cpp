@@ -37,6 +37,8 @@ QString kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
         return QString();
     *stala = *s;
     w.stala = true;
+    w.typStalej = s->TypStala;
+    w.idStala = s->IdStala;
     if (s->RodzStala == slowa::Prosta) {
         const QString &v = s->WartStalaProsta;
         if (s->TypStala == slowa::Rzeczywista) {

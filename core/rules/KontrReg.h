@@ -31,6 +31,8 @@ struct TWynikKontr {
     bool stala = false;            // the value is the name of a constant of the system
     bool stalaMaWartosc = false;   // ... and that constant has a value now
     QString wartStalej;            // its value text when it has one
+    QString typStalej;             // the constant's TypStala
+    int idStala = 0;               // the constant's IdStala
     bool blad() const;             // an error (not a warning) was found
 };
 

@@ -1,10 +1,14 @@
 #include "TFormGlowne.h"
 
 #include "Komunikat.h"
+#include "TFormKonfig.h"
 #include "TFormOProgramie.h"
 #include "TFormOstrzTab.h"
 #include "TloTytulowe.h"
 #include "app/PlikKonfig.h"
+#include "report/DrukTabel.h"
+#include "report/TFormWybSystDruk.h"
+#include "manual/TInstrukcja.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -47,6 +51,8 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     m_oProgramie = new TFormOProgramie(m_kontekst->konfig, this);
     connect(m_kontekst.get(), &KontekstAplikacji::koloryZmienione, this,
             [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
+    // Created once, after the configuration is loaded; its own values persist between uses.
+    new TFormKonfig(*m_kontekst, this);
 
     resize(1000, 640);
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -141,10 +147,14 @@ void TFormGlowne::budujMenu()
     // "Konfiguracja" is a command of the menu bar itself.
     QAction *konfiguracja = pasek->addAction(QStringLiteral("Konfiguracja"));
     m_akcje[Akcja::Konfiguracja] = konfiguracja;
-    connect(konfiguracja, &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+    connect(konfiguracja, &QAction::triggered, this, [this] { findChild<TFormKonfig *>()->exec(); });
 
     QMenu *pomoc = pasek->addMenu(QStringLiteral("Pomoc"));
     m_menuInstrukcja = pomoc->addMenu(QStringLiteral("Instrukcja programu"));
+    // The manual: its menu of chapters and sections, and the page every "Pomoc" button opens.
+    m_instrukcja = new TInstrukcja(*m_kontekst, this);
+    m_instrukcja->wypelnijMenu(m_menuInstrukcja);
+    m_kontekst->pokazStroneInstrukcji = [this](const QString &numer) { m_instrukcja->pokaz(numer); };
     pomoc->addSeparator();
     connect(dodaj(pomoc, Akcja::OProgramie, QStringLiteral("O programie")), &QAction::triggered, this,
             [this] { m_oProgramie->exec(); });
@@ -174,7 +184,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabSyst:
         if (warunkiSpelnione(Polecenie::DrukTabSyst))
-            oknoNiedostepne();
+            drukujTabele(*m_kontekst, RodzajWydruku::Systemy, 0, this);
         break;
     case Akcja::OtwTabFakt:
         if (warunkiSpelnione(Polecenie::OtwTabFakt))
@@ -182,7 +192,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabFakt:
         if (warunkiSpelnione(Polecenie::DrukTabFakt))
-            oknoNiedostepne();
+            oknoWyboruDoDruku(RodzajWydruku::Fakty)->otworz();
         break;
     case Akcja::OtwTabWartFaktWylicz:
         if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
@@ -203,7 +213,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::DrukTabReg:
         if (warunkiSpelnione(Polecenie::DrukTabReg))
-            oknoNiedostepne();
+            oknoWyboruDoDruku(RodzajWydruku::Reguly)->otworz();
         break;
     case Akcja::OtwTabTraj:
         if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
@@ -223,6 +233,14 @@ void TFormGlowne::otworzTabele(Akcja a)
     case Akcja::DrukTabPlikMult: nieOprogramowana(); break;
     default: break;
     }
+}
+
+TFormWybSystDruk *TFormGlowne::oknoWyboruDoDruku(RodzajWydruku r)
+{
+    auto &okno = r == RodzajWydruku::Fakty ? m_wybSystDrukFakt : m_wybSystDrukReg;
+    if (!okno)
+        okno = new TFormWybSystDruk(*m_kontekst, r, this);
+    return okno;
 }
 
 void TFormGlowne::nieOprogramowana()

@@ -2,6 +2,7 @@
 // The main window: the title picture and the main menu, the only way into every function.
 
 #include "KontekstAplikacji.h"
+#include "report/Wydruki.h"
 #include "store/Warunki.h"
 
 #include <QMainWindow>
@@ -15,6 +16,8 @@ class QMenu;
 namespace tremida::gui {
 
 class TFormOProgramie;
+class TFormWybSystDruk;
+class TInstrukcja;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -42,6 +45,7 @@ public:
     QAction *akcja(Akcja a) const { return m_akcje.at(a); }
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
+    TInstrukcja &instrukcja() const { return *m_instrukcja; }
 
     // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
     // wiedzy" and "Realizacja procesu wnioskowania" together.
@@ -50,6 +54,9 @@ public:
     // "Założenie tabeli" of a table: the overwrite warning when the file exists, then the
     // creation and its confirmation.
     void zalozTabele(Tabela t);
+
+    // The window choosing the system whose facts or rules are printed (created on first use).
+    TFormWybSystDruk *oknoWyboruDoDruku(RodzajWydruku r);
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
@@ -69,6 +76,9 @@ private:
     QMenu *m_menuInstrukcja = nullptr;
     QLabel *m_napis = nullptr;
     TFormOProgramie *m_oProgramie = nullptr;
+    TFormWybSystDruk *m_wybSystDrukFakt = nullptr;
+    TFormWybSystDruk *m_wybSystDrukReg = nullptr;
+    TInstrukcja *m_instrukcja = nullptr;
 };
 
 } // namespace tremida::gui

@@ -1,11 +1,17 @@
 #include "Ilustracje.h"
 
+#include "TFormWizFilm.h"
+#include "TFormWizGraf.h"
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "store/Slowa.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 
 namespace tremida::gui {
 
@@ -16,26 +22,78 @@ QString sciezkaPliku(const KontekstAplikacji &k, const QString &nazwa)
     return QFileInfo(nazwa).isAbsolute() ? nazwa : QDir(k.baza.folder()).filePath(nazwa);
 }
 
+struct Przegladarki {
+    QPointer<TFormWizGraf> graf;
+    QPointer<TFormWizFilm> film;
+};
+
+// Viewers are top-level windows, so they cannot be children of the context; they are kept
+// here and deleted with it.
+QHash<KontekstAplikacji *, Przegladarki> &przegladarki()
+{
+    static QHash<KontekstAplikacji *, Przegladarki> h;
+    return h;
+}
+
+Przegladarki &przegladarkiKontekstu(KontekstAplikacji &k)
+{
+    auto &h = przegladarki();
+    if (!h.contains(&k)) {
+        QObject::connect(&k, &QObject::destroyed, [kp = &k] {
+            const Przegladarki p = przegladarki().take(kp);
+            delete p.graf.data();
+            delete p.film.data();
+        });
+    }
+    return h[&k];
+}
+
+// The viewer kept in `pole`, created on first use and re-coloured with the context.
+template <typename Okno>
+Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> Przegladarki::*pole,
+                   void (Okno::*zmiaKol)(const TParKonfig &))
+{
+    QPointer<Okno> &okno = przegladarkiKontekstu(k).*pole;
+    if (!okno) {
+        okno = new Okno(k);
+        QObject::connect(&k, &KontekstAplikacji::koloryZmienione, okno,
+                         [&k, f = okno.data(), zmiaKol] { (f->*zmiaKol)(k.konfig); });
+    }
+    return *okno;
+}
+
 } // namespace
 
-bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double, const QString &)
+TFormWizGraf &formWizGraf(KontekstAplikacji &k)
 {
-    if (!QFileInfo::exists(sciezkaPliku(k, nazwaPliku))) {
+    return przegladarka(k, &Przegladarki::graf, &TFormWizGraf::ZmiaKolFormWizGraf);
+}
+
+TFormWizFilm &formWizFilm(KontekstAplikacji &k)
+{
+    return przegladarka(k, &Przegladarki::film, &TFormWizFilm::ZmiaKolFormWizFilm);
+}
+
+bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
+{
+    const QString sciezka = sciezkaPliku(k, nazwaPliku);
+    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
         pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku ") + nazwaPliku
                        + QStringLiteral(" do wizualizacji.\n\rOpcja nie zostanie zrealizowana."));
         return false;
     }
-    return false; // the picture viewer comes with its window
+    return formWizGraf(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
 }
 
-bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double, const QString &)
+bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
 {
-    if (!QFileInfo::exists(sciezkaPliku(k, nazwaPliku))) {
+    const QString sciezka = sciezkaPliku(k, nazwaPliku);
+    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
         pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku filmu ") + nazwaPliku
                        + QStringLiteral(" do odtworzenia.\n\rOpcja nie zostanie zrealizowana."));
         return false;
     }
-    return false; // the film viewer comes with its window
+    return formWizFilm(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
 }
 
 bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::optional<double> stosunek,
@@ -56,6 +114,62 @@ bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::o
         return false;
     }
     return film ? PokazFilm(k, nazwaPliku, *stosunek, podpis) : PokazObraz(k, nazwaPliku, *stosunek, podpis);
+}
+
+bool pokazPlikElementu(KontekstAplikacji &k, int kodElem, const QString &coIlustr, const QString &rodzajPliku,
+                       int pozycja)
+{
+    const QList<TRekPlikMult> pliki = plikiIlustrujace(k.baza, kodElem, coIlustr, rodzajPliku);
+    if (pozycja < 1 || pozycja > pliki.size())
+        return false;
+    const TRekPlikMult &p = pliki.at(pozycja - 1);
+    return pokazPlikIlustracji(k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, rodzajPliku);
+}
+
+TPrzyciskiIlustracji::TPrzyciskiIlustracji(KontekstAplikacji &k, const QString &rodzajPliku, QPushButton *nastepny,
+                                           QPushButton *poprzedni, QLineEdit *liczba, QObject *rodzic)
+    : QObject(rodzic), m_kontekst(k), m_rodzaj(rodzajPliku), m_nastepny(nastepny), m_poprzedni(poprzedni),
+      m_liczba(liczba), m_krok(rodzajPliku == slowa::Film)
+{
+    connect(m_nastepny, &QPushButton::clicked, this, [this] { pokaz(m_krok.naprzod()); });
+    connect(m_poprzedni, &QPushButton::clicked, this, [this] { pokaz(m_krok.wstecz()); });
+    wyczysc();
+}
+
+void TPrzyciskiIlustracji::ustawElement(int kodElem, const QString &coIlustr)
+{
+    m_kodElem = kodElem;
+    m_coIlustr = coIlustr;
+    m_krok.ustawLiczbe(static_cast<int>(plikiIlustrujace(m_kontekst.baza, kodElem, coIlustr, m_rodzaj).size()));
+    odswiez();
+}
+
+void TPrzyciskiIlustracji::wyczysc()
+{
+    m_kodElem = 0;
+    m_coIlustr.clear();
+    m_krok.ustawLiczbe(0);
+    odswiez();
+}
+
+void TPrzyciskiIlustracji::pokaz(int pozycja)
+{
+    // The position keeps its new value even when a check fails; the buttons change only
+    // after the file was shown.
+    if (pokazPlikElementu(m_kontekst, m_kodElem, m_coIlustr, m_rodzaj, pozycja)) {
+        m_krok.poPokazaniu();
+        odswiez();
+    }
+}
+
+void TPrzyciskiIlustracji::odswiez()
+{
+    m_nastepny->setText(m_krok.podpisNastepnego());
+    m_nastepny->setVisible(m_krok.nastepnyWidoczny());
+    m_poprzedni->setText(m_krok.podpisPoprzedniego());
+    m_poprzedni->setVisible(m_krok.poprzedniWidoczny());
+    if (m_liczba)
+        m_liczba->setText(QString::number(m_krok.liczba()));
 }
 
 } // namespace tremida::gui

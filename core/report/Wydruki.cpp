@@ -1,0 +1,369 @@
+#include "Wydruki.h"
+
+#include "TDrukFakt.h"
+#include "UkladStrony.h"
+#include "store/Baza.h"
+#include "store/Konwersje.h"
+#include "store/Rekordy.h"
+#include "store/Slowa.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace tremida {
+
+namespace wydruk {
+QString komunikatKonca(RodzajWydruku r)
+{
+    switch (r) {
+    case RodzajWydruku::Systemy: return KomKoniecSystemow;
+    case RodzajWydruku::Fakty: return KomKoniecFaktow;
+    case RodzajWydruku::Reguly: return KomKoniecRegul;
+    }
+    return {};
+}
+} // namespace wydruk
+
+namespace {
+
+constexpr int Odstep = 20; // gap between a wrapped cell and the next column
+
+MarginesyWydruku marginesy(RodzajWydruku r, bool pozioma)
+{
+    if (r == RodzajWydruku::Systemy)
+        return pozioma ? MarginesyWydruku{12, 300, 100, 150, 100} : MarginesyWydruku{8, 100, 100, 300, 50};
+    return pozioma ? MarginesyWydruku{8, 300, 100, 150, 50} : MarginesyWydruku{6, 100, 100, 150, 50};
+}
+
+QString cf(const std::optional<double> &v) { return v ? realNaTekst(*v) : QString(); }
+
+bool czytaj(QSqlQuery &q, QString *blad)
+{
+    if (q.exec())
+        return true;
+    if (blad)
+        *blad = bladZapytania(q);
+    return false;
+}
+
+// Selects the plain font of the printout, bold or underlined when asked.
+void czcionka(UkladStrony &u, bool pogrubiona = false, bool podkreslona = false)
+{
+    u.plotno().ustawCzcionke(u.marginesy().rozmiarCzcionki, pogrubiona, podkreslona);
+}
+
+void podkreslony(UkladStrony &u, int x, const QString &tekst)
+{
+    czcionka(u, false, true);
+    u.pisz(x, tekst);
+    czcionka(u);
+}
+
+// A heading underlined at the left margin, the text (or `brak` when it is empty) wrapped over
+// the full width below it, and the next line.
+void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, const QString &brak)
+{
+    podkreslony(u, u.marginesy().lewy, naglowek);
+    u.nastepnaLinia();
+    u.zawijaj(u.marginesy().lewy, u.szerokoscPelna(), tekst.isEmpty() ? brak : tekst);
+    u.nastepnaLinia();
+}
+
+// Header lines of the facts and rules printouts; sets the line counter.
+void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst, const QString &tytul,
+                     const QStringList &x, const QStringList &linia1, const QStringList &linia2)
+{
+    const MarginesyWydruku &m = u.marginesy();
+    const int lh = u.wysokoscLinii();
+    czcionka(u);
+    u.ustawY(m.gora);
+    u.pisz(m.lewy, QStringLiteral("System ekspercki szkieletowy TREMIDA"));
+    u.przesunY(1);
+    u.pisz(m.lewy, QStringLiteral("Kod systemu eksperckiego (bazy wiedzy): %1").arg(kodSyst, 2));
+    u.przesunY(1);
+    const QString etykieta = QStringLiteral("Nazwa systemu:");
+    u.pisz(m.lewy, etykieta);
+    const int xNazwy = m.lewy + u.plotno().szerokoscTekstu(QStringLiteral("Nazwa systemu: "));
+    const QStringList kawalki = u.podzial(pozioma ? 2400 : 1800, nazwaSyst);
+    for (qsizetype i = 0; i < kawalki.size(); ++i) {
+        if (i > 0)
+            u.ustawY(u.y() + lh);
+        u.pisz(xNazwy, kawalki[i]);
+    }
+    u.przesunY(1);
+    u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
+    u.przesunY(1);
+    u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
+    u.przesunY(2);
+    czcionka(u, true);
+    u.piszWysrodkowany(tytul);
+    czcionka(u);
+    u.przesunY(2);
+    u.linia();
+    u.przesunY(1);
+    for (qsizetype i = 0; i < linia1.size(); ++i)
+        u.pisz(x[i].toInt(), linia1[i]);
+    u.przesunY(1);
+    for (qsizetype i = 0; i < linia2.size(); ++i)
+        u.pisz(x[i].toInt(), linia2[i]);
+    u.linia();
+    u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
+}
+
+std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return std::nullopt;
+    if (!q.next())
+        return TRekSyst{kodSyst, QString(), QString(), QString()};
+    return TRekSyst::z(q.record());
+}
+
+} // namespace
+
+std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst)
+{
+    QSqlQuery q = baza.zapytanie();
+    switch (r) {
+    case RodzajWydruku::Systemy:
+        q.prepare(QStringLiteral("SELECT count(*) FROM systemyeksperckie"));
+        break;
+    case RodzajWydruku::Fakty:
+        q.prepare(QStringLiteral("SELECT count(*) FROM fakty WHERE KodSyst=:ParIdSyst"));
+        break;
+    case RodzajWydruku::Reguly:
+        q.prepare(QStringLiteral("SELECT count(*) FROM reguly WHERE KodSyst=:ParIdSyst"));
+        break;
+    }
+    if (r != RodzajWydruku::Systemy)
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (q.exec() && q.next() && q.value(0).toInt() > 0)
+        return std::nullopt;
+    switch (r) {
+    case RodzajWydruku::Systemy:
+        return QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
+    case RodzajWydruku::Fakty: return wydruk::KomPustaTabelaFaktow;
+    case RodzajWydruku::Reguly: return wydruk::KomPustaTabelaRegul;
+    }
+    return std::nullopt;
+}
+
+bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    if (!czytaj(q, blad))
+        return false;
+    UkladStrony u(plotno, marginesy(RodzajWydruku::Systemy, pozioma), false);
+    const MarginesyWydruku &m = u.marginesy();
+    const int xNazwy = 500;
+    u.ustawNaglowek([&] {
+        czcionka(u);
+        u.ustawY(m.gora);
+        u.pisz(m.lewy, QStringLiteral("System ekspercki szkieletowy TREMIDA"));
+        u.przesunY(1);
+        u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
+        u.przesunY(1);
+        u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
+        u.przesunY(2);
+        czcionka(u, true);
+        u.piszWysrodkowany(QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"));
+        czcionka(u);
+        u.przesunY(2);
+        u.linia();
+        u.przesunY(1);
+        u.pisz(m.lewy, QStringLiteral("Kod systemu"));
+        u.pisz(xNazwy, QStringLiteral("Nazwa systemu"));
+        u.przesunY(1);
+        u.linia();
+        u.ustawLicznikLinii(10);
+    });
+    u.rozpocznij();
+    while (q.next()) {
+        const TRekSyst s = TRekSyst::z(q.record());
+        u.nastepnaLinia();
+        u.pisz(m.lewy, QString::number(s.IdSyst));
+        u.zawijaj(xNazwy, plotno.szerokoscStrony() - m.lewy - xNazwy, s.NazSyst);
+        if (!s.OpisSyst.isEmpty()) {
+            u.nastepnaLinia();
+            u.nastepnaLinia();
+            podkreslony(u, m.lewy, QStringLiteral("Opis systemu:"));
+            u.nastepnaLinia();
+            u.zawijaj(m.lewy, u.szerokoscPelna(), s.OpisSyst);
+            u.nastepnaLinia();
+        }
+        u.separatorRekordu();
+    }
+    u.nastepnaLinia();
+    return true;
+}
+
+bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
+{
+    const auto syst = systemOKodzie(baza, kodSyst, blad);
+    if (!syst)
+        return false;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return false;
+
+    // Column x: code, name, kind, type, unit, value, CF, multi-valued, count, value code,
+    // value word, value state, value CF.
+    const QList<int> x = pozioma ? QList<int>{150, 300, 1120, 1400, 1610, 1820, 1990, 2090, 2250, 2380, 2550, 3000, 3180}
+                                 : QList<int>{150, 250, 800, 1000, 1150, 1300, 1420, 1490, 1610, 1700, 1820, 2140, 2270};
+    enum { KKod, KNazwa, KRodz, KTyp, KJedn, KWart, KCF, KWiel, KLicz, KKodW, KSlowo, KStan, KCFW };
+    auto szer = [&](int k) { return x[k + 1] - x[k] - Odstep; };
+
+    UkladStrony u(plotno, marginesy(RodzajWydruku::Fakty, pozioma), true);
+    QStringList xs;
+    for (int v : x)
+        xs << QString::number(v);
+    u.ustawNaglowek([&] {
+        naglowekSystemu(u, pozioma, dzien, kodSyst, syst->NazSyst,
+                        QStringLiteral("TABELA FAKTÓW ORAZ WARTOŚCI FAKTÓW WYLICZENIOWYCH SYSTEMU EKSPERCKIEGO (BAZY "
+                                       "WIEDZY)"),
+                        xs,
+                        {"Kod", "Nazwa", "Rodzaj", "Typ", "Jednostka", "Wartość", "CF", "Czy fakt", "Liczba", "Kod",
+                         "Wartość", "Czy wart.", "CF"},
+                        {"faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "wielow.?", "wart.",
+                         "wartości", "f.wylicz.", "przyp.?", "wartości"});
+    });
+    u.rozpocznij();
+    TDrukFakt bufor;
+    while (q.next()) {
+        const TRekFakt f = TRekFakt::z(q.record());
+        const bool wprowadzany = f.RodzFakt == slowa::Wprowadzany;
+        bufor.wyczysc();
+        u.nastepnaLinia();
+        u.pisz(x[KKod], QString::number(f.IdFakt));
+        bufor.wpiszKawalki(TDrukFakt::Nazwa, 0, u.podzial(szer(KNazwa), f.NazFakt));
+        u.pisz(x[KRodz], f.RodzFakt);
+        u.pisz(x[KTyp], f.TypFakt);
+        if (f.TypFakt == slowa::Rzeczywisty || f.TypFakt == slowa::Calkowity)
+            bufor.wpiszKawalki(TDrukFakt::Jednostka, 0, u.podzial(szer(KJedn), f.JedWartFakt));
+        if (wprowadzany && f.TypFakt != slowa::Wyliczeniowy) {
+            bufor.wpiszKawalki(TDrukFakt::Wartosc, 0, u.podzial(szer(KWart), f.WartFakt));
+            u.pisz(x[KCF], cf(f.CFWartFakt));
+        }
+        if (f.TypFakt == slowa::Wyliczeniowy) {
+            u.pisz(x[KWiel], f.CzyWielWart);
+            u.pisz(x[KLicz], f.LiczWart ? QString::number(*f.LiczWart) : QString());
+            QSqlQuery w = baza.zapytanie();
+            w.setForwardOnly(true);
+            w.prepare(QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt=:ParKodFaktWiel "
+                                     "ORDER BY IdWartFaktWylicz"));
+            w.bindValue(QStringLiteral(":ParKodFaktWiel"), f.IdFakt);
+            if (!czytaj(w, blad))
+                return false;
+            int linia = 0;
+            bool jest = false;
+            while (w.next()) {
+                jest = true;
+                const TRekWartFaktWylicz v = TRekWartFaktWylicz::z(w.record());
+                bufor.wpisz(TDrukFakt::KodWart, linia, QString::number(v.IdWartFaktWylicz));
+                if (wprowadzany) {
+                    bufor.wpisz(TDrukFakt::StanWart, linia, v.CzyFaktMaWartAkt);
+                    if (v.CzyFaktMaWartAkt == slowa::Tak || v.CzyFaktMaWartAkt == slowa::Nie)
+                        bufor.wpisz(TDrukFakt::CFWart, linia, cf(v.CFWartFaktWyliczAkt));
+                }
+                linia = bufor.wpiszKawalki(TDrukFakt::SlowoWart, linia, u.podzial(szer(KSlowo), v.WartFaktWylicz));
+            }
+            if (!jest)
+                bufor.wpisz(TDrukFakt::SlowoWart, 0, QStringLiteral("tabela wartości pusta"));
+        }
+        const struct {
+            TDrukFakt::Kolumna kolumna;
+            int x;
+        } kolumny[7] = {{TDrukFakt::Nazwa, x[KNazwa]},     {TDrukFakt::Jednostka, x[KJedn]},
+                        {TDrukFakt::Wartosc, x[KWart]},    {TDrukFakt::KodWart, x[KKodW]},
+                        {TDrukFakt::SlowoWart, x[KSlowo]}, {TDrukFakt::StanWart, x[KStan]},
+                        {TDrukFakt::CFWart, x[KCFW]}};
+        for (int l = 0; l < bufor.liczbaLinii(); ++l) {
+            for (const auto &k : kolumny)
+                u.pisz(k.x, bufor.tekst(k.kolumna, l));
+            u.nastepnaLinia();
+        }
+        u.nastepnaLinia();
+        blokOpisu(u, QStringLiteral("Opis faktu:"), f.OpisFakt, QStringLiteral("brak opisu"));
+        if (wprowadzany) {
+            u.nastepnaLinia();
+            blokOpisu(u, QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), f.PytFakt,
+                      QStringLiteral("brak instrukcji"));
+        }
+        u.separatorRekordu();
+    }
+    u.nastepnaLinia();
+    return true;
+}
+
+bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
+{
+    const auto syst = systemOKodzie(baza, kodSyst, blad);
+    if (!syst)
+        return false;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return false;
+    const QList<int> x = pozioma ? QList<int>{150, 500, 2590, 2800, 3180} : QList<int>{150, 350, 1850, 2000, 2270};
+    QStringList xs;
+    for (int v : x)
+        xs << QString::number(v);
+    UkladStrony u(plotno, marginesy(RodzajWydruku::Reguly, pozioma), true);
+    const MarginesyWydruku &m = u.marginesy();
+    u.ustawNaglowek([&] {
+        naglowekSystemu(u, pozioma, dzien, kodSyst, syst->NazSyst, QStringLiteral("TABELA REGUŁ SYSTEMU EKSPERCKIEGO (BAZY WIEDZY)"),
+                        xs, {"Kod", "Nazwa", "Poziom", "Kierunek", "CF"},
+                        {"reguły", "reguły", "reguły", "wnioskowania", "reguły"});
+    });
+    u.rozpocznij();
+    auto linieTekstu = [&](const QString &tekst, const QString &brak) {
+        if (tekst.isEmpty()) {
+            u.pisz(m.lewy, brak);
+            return;
+        }
+        u.zawijaj(m.lewy, u.szerokoscPelna(), tekst);
+    };
+    while (q.next()) {
+        const TRekReg r = TRekReg::z(q.record());
+        u.nastepnaLinia();
+        u.pisz(x[0], QString::number(r.IdReg));
+        u.pisz(x[2], QString::number(r.PozReg));
+        u.pisz(x[3], r.KierWniReg);
+        u.pisz(x[4], realNaTekst(r.CFReg));
+        u.zawijaj(x[1], x[2] - x[1] - Odstep, r.NazReg);
+        u.nastepnaLinia();
+        podkreslony(u, m.lewy, QStringLiteral("Tekst reguły:"));
+        u.nastepnaLinia();
+        u.pisz(m.lewy, QStringLiteral("IF"));
+        u.nastepnaLinia();
+        linieTekstu(r.PrzesReg, QStringLiteral("pole przesłankowe reguły puste"));
+        u.nastepnaLinia();
+        u.pisz(m.lewy, QStringLiteral("THEN"));
+        u.nastepnaLinia();
+        linieTekstu(r.KonklReg, QStringLiteral("konkluzja reguły pusta"));
+        u.nastepnaLinia();
+        u.nastepnaLinia();
+        blokOpisu(u, QStringLiteral("Opis konkluzji reguły:"), r.OpisKonklReg, QStringLiteral("brak opisu"));
+        u.nastepnaLinia();
+        blokOpisu(u, QStringLiteral("Instrukcja/zalecenia dla użytkownika, wynikające z konkluzji reguły:"), r.InstrReg,
+                  QStringLiteral("brak instrukcji"));
+        u.nastepnaLinia();
+        blokOpisu(u, QStringLiteral("Opisowa charakterystyka reguły. Objaśnienie reguły. Autor/źródło:"), r.OpisReg,
+                  QStringLiteral("brak charakterystyki"));
+        u.separatorRekordu();
+    }
+    u.nastepnaLinia();
+    return true;
+}
+
+} // namespace tremida

@@ -1,0 +1,91 @@
+#include "PlotnoQt.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+namespace tremida {
+
+PlotnoQt::PlotnoQt(QPagedPaintDevice *urzadzenie) : m_urzadzenie(urzadzenie), m_czcionka(rodzinaCzcionki())
+{
+    m_malarz.begin(urzadzenie);
+    ustawCzcionke(10, false, false);
+}
+
+PlotnoQt::~PlotnoQt()
+{
+    if (m_malarz.isActive())
+        m_malarz.end();
+}
+
+bool PlotnoQt::zakoncz() { return m_malarz.isActive() ? m_malarz.end() : false; }
+
+QString PlotnoQt::rodzinaCzcionki()
+{
+    const QStringList rodziny = QFontDatabase::families();
+    if (rodziny.contains(QStringLiteral("Times New Roman CE")))
+        return QStringLiteral("Times New Roman CE");
+    return QStringLiteral("Liberation Serif");
+}
+
+int PlotnoQt::szerokoscStrony() const { return m_urzadzenie->width(); }
+
+int PlotnoQt::wysokoscStrony() const { return m_urzadzenie->height(); }
+
+void PlotnoQt::ustawCzcionke(int punkty, bool pogrubiona, bool podkreslona)
+{
+    m_czcionka.setPointSize(punkty);
+    m_czcionka.setBold(pogrubiona);
+    m_czcionka.setUnderline(podkreslona);
+    if (m_malarz.isActive())
+        m_malarz.setFont(m_czcionka);
+}
+
+int PlotnoQt::szerokoscTekstu(const QString &tekst) const
+{
+    return QFontMetrics(m_czcionka, m_urzadzenie).horizontalAdvance(tekst);
+}
+
+void PlotnoQt::piszTekst(int x, int y, const QString &tekst)
+{
+    if (tekst.isEmpty())
+        return;
+    m_malarz.drawText(x, y + QFontMetrics(m_czcionka, m_urzadzenie).ascent(), tekst);
+}
+
+void PlotnoQt::nowaStrona() { m_urzadzenie->newPage(); }
+
+bool drukujDoPdf(const QString &plik, bool pozioma, const std::function<bool(Plotno &, QString *)> &rysuj,
+                 QString *blad)
+{
+    {
+        QFile proba(plik);
+        if (!proba.open(QIODevice::WriteOnly)) {
+            if (blad)
+                *blad = QStringLiteral("Nie można zapisać pliku %1: %2").arg(plik, proba.errorString());
+            return false;
+        }
+    }
+    QPdfWriter pdf(plik);
+    pdf.setResolution(PlotnoQt::Rozdzielczosc);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                  pozioma ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+    pdf.setCreator(QStringLiteral("TREMIDA"));
+    PlotnoQt plotno(&pdf);
+    if (!plotno.czyGotowe()) {
+        if (blad)
+            *blad = QStringLiteral("Nie można zapisać pliku %1.").arg(plik);
+        return false;
+    }
+    const bool ok = rysuj(plotno, blad);
+    if (!plotno.zakoncz() && ok) {
+        if (blad)
+            *blad = QStringLiteral("Nie można zapisać pliku %1.").arg(plik);
+        return false;
+    }
+    return ok;
+}
+
+} // namespace tremida

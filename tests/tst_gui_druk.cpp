@@ -1,0 +1,172 @@
+// Printing from the menu: the systems printout, the choice of a system for the facts and
+// rules printouts, cancelled printer dialogs and empty selections.
+
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "report/DrukTabel.h"
+#include "report/TFormWybSystDruk.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+Q_DECLARE_METATYPE(tremida::gui::Akcja)
+
+namespace {
+
+// The text of a PDF file as pdftotext reads it; empty when the tool is missing.
+QString tekstPdf(const QString &plik)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return {};
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {plik, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TstGuiDruk : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+    QString m_pdf;
+    bool m_anulujDialogi = false;
+
+private slots:
+    void init()
+    {
+        m_komunikaty.clear();
+        m_anulujDialogi = false;
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+        ustawDialogiDrukarki([this](QPrinter &drukarka, QWidget *) {
+            if (m_anulujDialogi)
+                return false;
+            drukarka.setOutputFormat(QPrinter::PdfFormat);
+            drukarka.setOutputFileName(m_pdf);
+            return true;
+        });
+    }
+    void cleanup()
+    {
+        ustawPrzechwytKomunikatow({});
+        ustawDialogiDrukarki({});
+    }
+
+    void drukSystemow_data()
+    {
+        QTest::addColumn<bool>("anuluj");
+        QTest::newRow("wydrukowane") << false;
+        QTest::newRow("dialog drukarki anulowany") << true;
+    }
+    void drukSystemow()
+    {
+        QFETCH(bool, anuluj);
+        FolderRoboczy f;
+        m_pdf = f.plik(QStringLiteral("systemy.pdf"));
+        m_anulujDialogi = anuluj;
+        TFormGlowne okno(f.sciezka());
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        m_komunikaty.clear();
+        okno.akcja(Akcja::DrukTabSyst)->trigger();
+        QCOMPARE(m_komunikaty, QStringList{QStringLiteral("Transfer tabeli systemów eksperckich (baz wiedzy) do drukarki "
+                                                          "zakończony. Czekaj na wydruk.")});
+        QCOMPARE(QFile::exists(m_pdf), !anuluj);
+        if (!anuluj) {
+            const QString tekst = tekstPdf(m_pdf);
+            if (!tekst.isEmpty()) {
+                QVERIFY(tekst.contains(QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)")));
+                QVERIFY(tekst.contains(QStringLiteral("Kotły parowe")));
+            }
+        }
+    }
+
+    void wyborSystemuIDruk_data()
+    {
+        QTest::addColumn<Akcja>("akcja");
+        QTest::addColumn<QString>("tytul");
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QString>("stronaPomocy");
+        const QString przygotuj = QStringLiteral("Przygotuj i włącz drukarkę. Włóż do drukarki papier formatu A4.");
+        QTest::newRow("fakty systemu 2")
+            << Akcja::DrukTabFakt
+            << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI FAKTÓW WRAZ Z WARTOŚCIAMI FAKTÓW "
+                              "WYLICZENIOWYCH")
+            << 1 << QStringList{przygotuj, QStringLiteral("Transfer tabeli faktów do drukarki zakończony. Czekaj na wydruk.")}
+            << QStringLiteral("5.6");
+        QTest::newRow("reguły systemu 1")
+            << Akcja::DrukTabReg << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ") << 0
+            << QStringList{przygotuj, QStringLiteral("Transfer tabeli reguł do drukarki zakończony. Czekaj na wydruk.")}
+            << QStringLiteral("7.8");
+        QTest::newRow("reguły systemu bez reguł")
+            << Akcja::DrukTabReg << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ") << 2
+            << QStringList{QStringLiteral(
+                   "Tabela reguł wskazanego systemu eksperckiego pusta. Druk tabeli nie zostanie zrealizowany.")}
+            << QStringLiteral("7.8");
+    }
+    void wyborSystemuIDruk()
+    {
+        QFETCH(Akcja, akcja);
+        QFETCH(QString, tytul);
+        QFETCH(int, wiersz);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QString, stronaPomocy);
+        FolderRoboczy f;
+        m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
+        TFormGlowne okno(f.sciezka());
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "Pusty"}]})"));
+        QString strona;
+        okno.kontekst().pokazStroneInstrukcji = [&strona](const QString &s) { strona = s; };
+        m_komunikaty.clear();
+
+        okno.akcja(akcja)->trigger();
+        TFormWybSystDruk *wybor =
+            okno.oknoWyboruDoDruku(akcja == Akcja::DrukTabFakt ? RodzajWydruku::Fakty : RodzajWydruku::Reguly);
+        QVERIFY(wybor->isVisible());
+        QCOMPARE(wybor->windowTitle(), tytul);
+        QCOMPARE(wybor->siatka()->model()->rowCount(), 3);
+        QCOMPARE(wybor->wybranyKodSyst(), 1);
+        wybor->przyciskPomoc()->click();
+        QCOMPARE(strona, stronaPomocy);
+
+        wybor->siatka()->selectRow(wiersz);
+        QCOMPARE(wybor->wybranyKodSyst(), wiersz + 1);
+        wybor->przyciskDrukuj()->click();
+        QVERIFY(!wybor->isVisible());
+        QCOMPARE(m_komunikaty, komunikaty);
+        QCOMPARE(QFile::exists(m_pdf), komunikaty.size() == 2);
+    }
+
+    void anulowanieWyboru()
+    {
+        FolderRoboczy f;
+        m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
+        TFormGlowne okno(f.sciezka());
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        m_komunikaty.clear();
+        okno.akcja(Akcja::DrukTabFakt)->trigger();
+        TFormWybSystDruk *wybor = okno.oknoWyboruDoDruku(RodzajWydruku::Fakty);
+        wybor->przyciskAnuluj()->click();
+        QVERIFY(!wybor->isVisible());
+        QVERIFY(m_komunikaty.isEmpty());
+        QVERIFY(!QFile::exists(m_pdf));
+    }
+};
+
+QTEST_MAIN(TstGuiDruk)
+#include "tst_gui_druk.moc"
