@@ -1,12 +1,10 @@
 // Input-fact values read from a text file: the descriptive lines, the triples and their
 // messages F1 to F9, the writes by fact type, encodings, line ends and read errors.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 
 #include "inference/CzytFaktPlik.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTest>
 
 using namespace tremida;
@@ -27,29 +25,8 @@ QByteArray naglowek(const char *koniecLinii = "\r\n")
     return b;
 }
 
-struct Baze {
-    FolderRoboczy folder;
-    Baza baza;
-    Baze()
-    {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, QStringLiteral("weryf_baza.json"));
-    }
-    void sql(const QStringList &polecenia)
-    {
-        for (const QString &p : polecenia) {
-            QSqlQuery q = baza.zapytanie();
-            QVERIFY2(q.exec(p), qPrintable(p + QStringLiteral(" ") + q.lastError().text()));
-        }
-    }
-    QString tekst(const QString &sql)
-    {
-        QSqlQuery q = baza.zapytanie();
-        if (!q.exec(sql) || !q.next())
-            return QStringLiteral("<none>");
-        return q.value(0).toString();
-    }
+struct Baze : BazaTestowa {
+    Baze() : BazaTestowa(QStringLiteral("weryf_baza.json")) {}
 };
 
 const char *FaktStan = "SELECT ifnull(WartFakt, '') || '|' || ifnull(CFWartFakt, '') || '|' || ifnull(WartPoprzFakt, "

@@ -1,14 +1,12 @@
 // Consistency check of the whole database: numbered findings over every knowledge base,
 // repairs, the summary, progress, the error file and the check-db command.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 
 #include "app/ParKonfig.h"
 #include "verify/KontrSpojn.h"
 
 #include <QFile>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTest>
 
 using namespace tremida;
@@ -22,22 +20,8 @@ const QString BezBledow =
     QStringLiteral("• W bazie danych nie stwierdzono błędów. Nie sformułowano również zastrzeżeń.");
 const QString Bledy = QStringLiteral("• W bazie danych stwierdzono błąd (błędy).");
 
-struct Baze {
-    FolderRoboczy folder;
-    Baza baza;
-    Baze()
-    {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, QStringLiteral("weryf_baza.json"));
-    }
-    void sql(const QStringList &polecenia)
-    {
-        for (const QString &p : polecenia) {
-            QSqlQuery q = baza.zapytanie();
-            QVERIFY2(q.exec(p), qPrintable(p + QStringLiteral(" ") + q.lastError().text()));
-        }
-    }
+struct Baze : BazaTestowa {
+    Baze() : BazaTestowa(QStringLiteral("weryf_baza.json")) {}
 };
 
 QString nr(int n, int syst, const QString &tekst)

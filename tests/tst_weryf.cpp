@@ -1,14 +1,11 @@
 // Verification of a knowledge base before inference: short and full mode, the messages of
 // the three passes, the resets of missing values, progress, and the verify command.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 
 #include "app/ParKonfig.h"
 #include "verify/WeryfBazy.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using namespace tremida;
@@ -18,29 +15,8 @@ namespace {
 
 const QString Tail = QStringLiteral("\n\rProces wnioskowania nie będzie możliwy.");
 
-struct Baze {
-    FolderRoboczy folder;
-    Baza baza;
-    Baze()
-    {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, QStringLiteral("weryf_baza.json"));
-    }
-    void sql(const QStringList &polecenia)
-    {
-        for (const QString &p : polecenia) {
-            QSqlQuery q = baza.zapytanie();
-            QVERIFY2(q.exec(p), qPrintable(p + QStringLiteral(" ") + q.lastError().text()));
-        }
-    }
-    QVariant wartosc(const QString &sql)
-    {
-        QSqlQuery q = baza.zapytanie();
-        if (!q.exec(sql) || !q.next())
-            return QVariant(QStringLiteral("<none>"));
-        return q.value(0);
-    }
+struct Baze : BazaTestowa {
+    Baze() : BazaTestowa(QStringLiteral("weryf_baza.json")) {}
 };
 
 struct Przebieg {
@@ -286,14 +262,14 @@ private slots:
                "UPDATE reguly SET KierWniReg='w tyl' WHERE IdReg=2"});
         const Przebieg p = weryfikuj(b.baza, 1, pelna);
         QCOMPARE(p.wynik.czysta, !pelna);
-        QCOMPARE(b.wartosc("SELECT WartFakt || '/' || CFWartFakt || '/' || WartPoprzFakt || '/' || CFWartPoprzFakt "
+        QCOMPARE(b.tekst("SELECT WartFakt || '/' || CFWartFakt || '/' || WartPoprzFakt || '/' || CFWartPoprzFakt "
                            "FROM fakty WHERE IdFakt=2"),
-                 QVariant(QStringLiteral("??\?/0.0/??\?/0.0")));
-        QCOMPARE(b.wartosc("SELECT CzyFaktMaWartAkt || '/' || CFWartFaktWyliczAkt || '/' || CzyFaktMaWartPoprz || "
+                 QStringLiteral("??\?/0.0/??\?/0.0"));
+        QCOMPARE(b.tekst("SELECT CzyFaktMaWartAkt || '/' || CFWartFaktWyliczAkt || '/' || CzyFaktMaWartPoprz || "
                            "'/' || CFWartFaktWyliczPoprz FROM wartoscifaktowwyliczeniowych WHERE IdWartFaktWylicz=2"),
-                 QVariant(QStringLiteral("??\?/0.0/??\?/0.0")));
+                 QStringLiteral("??\?/0.0/??\?/0.0"));
         // Values that were present are left alone.
-        QCOMPARE(b.wartosc("SELECT WartFakt FROM fakty WHERE IdFakt=3"), QVariant(QStringLiteral("4")));
+        QCOMPARE(b.tekst("SELECT WartFakt FROM fakty WHERE IdFakt=3"), QStringLiteral("4"));
     }
 
     void postep()

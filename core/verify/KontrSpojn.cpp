@@ -125,6 +125,14 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         plik.pisz(linia);
     };
 
+    auto zamknijPlik = [&]() {
+        if (!plik.zamknij()) {
+            w.bladPliku = true;
+            if (widok.komunikat)
+                widok.komunikat(plik.blad());
+        }
+    };
+
     // Every repair is kept: the transaction only makes the run fast.
     Transakcja transakcja(baza);
     const auto systemy = weryf::czytajRekordy<TRekSyst>(
@@ -136,11 +144,7 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         listuj(QStringLiteral("Tabela systemów eksperckich pusta. Proces wnioskowania nie będzie możliwy."),
                std::nullopt, false);
         transakcja.zatwierdz();
-        if (!plik.zamknij()) {
-            w.bladPliku = true;
-            if (widok.komunikat)
-                widok.komunikat(plik.blad());
-        }
+        zamknijPlik();
         return w;
     }
 
@@ -212,11 +216,7 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
     const QString linia = QStringLiteral("• ") + w.podsumowanie;
     doMemo(linia);
     plik.pisz(linia);
-    if (!plik.zamknij()) {
-        w.bladPliku = true;
-        if (widok.komunikat)
-            widok.komunikat(plik.blad());
-    }
+    zamknijPlik();
     if (widok.komunikat)
         widok.komunikat(w.podsumowanie);
     return w;

@@ -4,13 +4,10 @@ namespace tremida {
 
 namespace {
 
-bool idZakresu(const QString &id, QChar litera, int od, int doIncl)
+// The number of an id such as "S3" or "C12" for its letter, or 0.
+int numerId(const QString &id, QChar litera)
 {
-    if (id.size() < 2 || id[0] != litera)
-        return false;
-    bool ok = false;
-    const int n = id.mid(1).toInt(&ok);
-    return ok && n >= od && n <= doIncl;
+    return id.startsWith(litera) ? id.mid(1).toInt() : 0;
 }
 
 } // namespace
@@ -47,14 +44,15 @@ QString TRamkaSpojn::komunikat(const TUsterkaReg &u) const
     const QString &id = u.id;
     const QString przes = przedrostek + u.kodReg + QStringLiteral(", przesłanka ") + nrPrzesTekst(u.nrPrzes) +
                           QStringLiteral(" licząc od początku pola przesłankowego.");
-    if (idZakresu(id, u'S', 1, 6))
+    if (const int n = numerId(id, u'S'); n >= 1 && n <= 6)
         return QStringLiteral("Kod reguły: ") + u.kodReg + QStringLiteral(". Błąd składni reguły. ") + szczegol(id) +
                ogon;
     if (id == u"P3")
         return przes + QStringLiteral(" Ostrzeżenie. Stwierdzono operator \"=\" w odniesieniu do faktu rzeczywistego."
                                       " Możliwa zła interpretacja wartości logicznej przesłanki."
                                       " Wartość faktu rzeczywistego powinna byc porównywana przedziałowo.");
-    if (!u.wKonkluzji && idZakresu(id, u'C', 1, 6)) {
+    const int nrStalej = numerId(id, u'C');
+    if (!u.wKonkluzji && nrStalej >= 1 && nrStalej <= 6) {
         QString detal = szczegol(id);
         if (id == u"C4")
             detal = QStringLiteral(" Forma wartości wadliwa - nie konwertuje się do wartości całkowitoliczbowej.");
@@ -64,7 +62,7 @@ QString TRamkaSpojn::komunikat(const TUsterkaReg &u) const
         return przes + QStringLiteral(" Stała o kodzie: ") + QString::number(u.idStala) + rodzajStalej(id) + detal +
                ogon;
     }
-    if (!u.wKonkluzji && idZakresu(id, u'C', 7, 14))
+    if (!u.wKonkluzji && nrStalej >= 7 && nrStalej <= 14)
         return przes + szczegol(id) + ogon;
     return TRamkaReg::komunikat(u);
 }
