@@ -4,6 +4,7 @@
 
 #include "Cli.h"
 
+#include "inference/CzytFaktPlik.h"
 #include "inference/DostepWnios.h"
 #include "inference/FalsHip.h"
 #include "inference/WniosMiesz.h"
@@ -13,6 +14,7 @@
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
+#include "verify/WeryfBazy.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -268,7 +270,8 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     QStringList falsyfikujace;
     bool falsyfikujWszystkie = false;
     bool json = false;
-    bool zFaktami = false;
+    QString plikFaktow;
+    bool weryfikacja = true;
     int zamknijPo = 0;
     for (qsizetype i = 0; i < argumenty.size(); ++i) {
         const QString &a = argumenty[i];
@@ -278,9 +281,9 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         } else if (a == u"--hypothesis" && jestNastepny) {
             hipoteza = argumenty[++i];
         } else if (a == u"--facts" && jestNastepny) {
-            ++i;
-            zFaktami = true;
+            plikFaktow = argumenty[++i];
         } else if (a == u"--no-verify") {
+            weryfikacja = false;
         } else if (a == u"--answers" && jestNastepny) {
             plikOdpowiedzi = argumenty[++i];
         } else if (a == u"--close-after" && jestNastepny) {
@@ -311,10 +314,6 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         return bladUzycia(k, pol, QStringLiteral("Podaj --method forward, backward lub mixed."));
     if (metoda != u"forward" && hipoteza.isEmpty())
         return bladUzycia(k, pol, QStringLiteral("Metoda %1 wymaga --hypothesis.").arg(metoda));
-    if (zFaktami) {
-        k.err << QStringLiteral("Opcja --facts nie jest jeszcze dostępna.\n");
-        return Porazka;
-    }
 
     TUzytkownikCli uzytkownik(k, json);
     if (!plikOdpowiedzi.isEmpty()) {
@@ -344,6 +343,18 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         return Porazka;
     }
     uzytkownik.komunikat(*wybor);
+    // Input-fact values from a file, then the verification of the chosen mode.
+    const PokazKomunikat pokaz = [&uzytkownik](const QString &t) { uzytkownik.komunikat(t); };
+    if (!plikFaktow.isEmpty() &&
+        CzytajWartFaktPlik(k.baza, plikFaktow, *kodSyst, sesja, pokaz) != WynikCzytFakt::Przeczytany)
+        return koniec(Porazka);
+    if (weryfikacja) {
+        TWidokWeryf widok;
+        widok.komunikat = pokaz;
+        if (!WeryfikujBazeWiedzy(k.baza, k.konfig, *kodSyst, k.konfig.CzyPelnaWeryf, widok).czysta)
+            return koniec(Porazka);
+        pokaz(komunikatBazaZweryfikowana());
+    }
 
     TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);
     TWniosWstecz wstecz(k.baza, k.konfig, sesja, uzytkownik);
