@@ -13,6 +13,9 @@ int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
+int polecenieVerify(Kontekst &, const QStringList &);
+int polecenieCheckDb(Kontekst &, const QStringList &);
+int polecenieReadFacts(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -42,6 +45,12 @@ const std::vector<Polecenie> &polecenia()
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
          QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
          polecenieManual},
+        {QStringLiteral("verify"), QStringLiteral("verify SYSTEM [--full|--short] [--json]"),
+         QStringLiteral("weryfikacja bazy wiedzy przed wnioskowaniem; kod 0, gdy wnioskowanie jest możliwe"), polecenieVerify},
+        {QStringLiteral("check-db"), QStringLiteral("check-db [--errors-file PLIK]"),
+         QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
+        {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
+         QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
     };
     return lista;
 }
