@@ -18,6 +18,7 @@ namespace tremida::gui {
 class TFormOProgramie;
 class TFormWybSystDruk;
 class TInstrukcja;
+class TWnioskowanie;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -46,6 +47,8 @@ public:
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
     TInstrukcja &instrukcja() const { return *m_instrukcja; }
+    // The inference windows and the road of an inference.
+    TWnioskowanie &wnioskowanie() const { return *m_wnioskowanie; }
 
     // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
     // wiedzy" and "Realizacja procesu wnioskowania" together.
@@ -79,6 +82,7 @@ private:
     TFormWybSystDruk *m_wybSystDrukFakt = nullptr;
     TFormWybSystDruk *m_wybSystDrukReg = nullptr;
     TInstrukcja *m_instrukcja = nullptr;
+    TWnioskowanie *m_wnioskowanie = nullptr;
 };
 
 } // namespace tremida::gui
