@@ -58,7 +58,7 @@ public:
 
     void ZmiaKolFormCzytFaktWnios();
 
-protected:
+    // Leaving the dialog without OK (close box, Escape).
     void reject() override;
 
 private:
