@@ -125,6 +125,10 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
             Wiersz &r = m_wiersze[l * 2 + k];
             r.linia = linia;
             r.skladniki = new QWidget;
+            // A hidden row keeps its half of the line, so an odd last row stays in its column.
+            QSizePolicy sp = r.skladniki->sizePolicy();
+            sp.setRetainSizeWhenHidden(true);
+            r.skladniki->setSizePolicy(sp);
             auto *ur = new QHBoxLayout(r.skladniki);
             ur->setContentsMargins(0, 0, 0, 0);
             ur->setSpacing(4);
