@@ -26,6 +26,18 @@ using namespace tremida::test;
 
 namespace {
 
+// The main window on a working folder holding the boiler knowledge base.
+struct Stanowisko {
+    FolderRoboczy f;
+    TFormGlowne o{f.sciezka()};
+    Stanowisko()
+    {
+        zalozWszystkieTabele(o.kontekst().baza);
+        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+    }
+};
+
+
 const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
 const QString A2 =
     QStringLiteral("Została przypisana wartość (wartości) do faktu. Proces wnioskowania będzie kontynuowany.");
@@ -92,10 +104,8 @@ private slots:
         QFETCH(bool, zamkniety);
         QFETCH(QString, zapisana);
         QFETCH(QString, poprzednia);
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
@@ -137,10 +147,8 @@ private slots:
         QFETCH(QStringList, komunikaty);
         QFETCH(QStringList, zapisane);
         QFETCH(QString, poprzednia);
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
@@ -166,10 +174,8 @@ private slots:
     // and rows 3 to 20 are hidden.
     void rozmiarWyliczeniowego()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
         QCOMPARE(d->height(), d->wysokoscPelna() - 225);
@@ -181,10 +187,8 @@ private slots:
     // The close box records "no value" like OK with nothing chosen, and keeps stored values.
     void zamknieciePolemOkna()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
@@ -201,11 +205,9 @@ private slots:
     // final message.
     void plikFaktow()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
-        f.zapisz(QStringLiteral("pomiar.txt"),
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        st.f.zapisz(QStringLiteral("pomiar.txt"),
                  "Obiekt\r\nkociol nr 2\r\nData\r\n5.3.2024\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n"
                  "1\r\n12,5\r\n0,7\r\n  7\r\nx\r\n1\r\n");
         TWnioskowanie &w = o.wnioskowanie();
@@ -226,7 +228,7 @@ private slots:
         const auto znalezione = pliki->findItems(QStringLiteral("pomiar.txt"), Qt::MatchExactly);
         QCOMPARE(znalezione.size(), 1);
         pliki->itemClicked(znalezione.first());
-        QCOMPARE(okno->poleSciezki()->text(), f.plik(QStringLiteral("pomiar.txt")));
+        QCOMPARE(okno->poleSciezki()->text(), st.f.plik(QStringLiteral("pomiar.txt")));
         okno->przyciskCzytaj()->click();
         QCOMPARE(m_komunikaty,
                  QStringList({"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów.\n\rDane tego "

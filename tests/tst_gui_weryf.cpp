@@ -23,6 +23,18 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
+// The main window on a working folder holding the boiler knowledge base.
+struct Stanowisko {
+    FolderRoboczy f;
+    TFormGlowne o{f.sciezka()};
+    Stanowisko()
+    {
+        zalozWszystkieTabele(o.kontekst().baza);
+        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+    }
+};
+
+
 class TstGuiWeryf : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
@@ -58,10 +70,8 @@ private slots:
         QFETCH(QStringList, etykiety);
         QFETCH(bool, czysta);
         QFETCH(QString, komunikat);
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         o.kontekst().konfig.CzyPelnaWeryf = pelna;
         TWnioskowanie &w = o.wnioskowanie();
         o.akcja(Akcja::WyborSyst)->trigger();
@@ -98,16 +108,14 @@ private slots:
     // with the summary message.
     void kontrolaSpojnosci()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         m_komunikaty.clear();
         o.akcja(Akcja::KontrSpojnBazy)->trigger();
         TFormKontrSpojn *okno = o.wnioskowanie().formKontrSpojn();
         QVERIFY(okno->isVisible());
         QVERIFY(okno->poleZapisu()->isChecked());
-        QCOMPARE(okno->poleNazwyPliku()->text(), f.plik(QStringLiteral("bledywbaziedanych.txt")));
+        QCOMPARE(okno->poleNazwyPliku()->text(), st.f.plik(QStringLiteral("bledywbaziedanych.txt")));
         QCOMPARE(okno->pasek()->maximum(), 1);
         okno->przyciskStart()->click();
         const QStringList memo = okno->memo()->toPlainText().split(u'\n');
@@ -117,17 +125,17 @@ private slots:
         QCOMPARE(okno->pasek()->value(), okno->pasek()->maximum());
         QCOMPARE(m_komunikaty.size(), 1);
         QCOMPARE(memo.last(), QStringLiteral("• ") + m_komunikaty.first());
-        QFile plik(f.plik(QStringLiteral("bledywbaziedanych.txt")));
+        QFile plik(st.f.plik(QStringLiteral("bledywbaziedanych.txt")));
         QVERIFY(plik.open(QIODevice::ReadOnly));
         const QStringList wiersze = QString::fromUtf8(plik.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(wiersze.size(), memo.size() + 1);
         QVERIFY(wiersze.at(1).startsWith(QStringLiteral("Data kontroli: ")));
 
         // Without the check box no file is written; the memo is cleared for the new run.
-        QVERIFY(QFile::remove(f.plik(QStringLiteral("bledywbaziedanych.txt"))));
+        QVERIFY(QFile::remove(st.f.plik(QStringLiteral("bledywbaziedanych.txt"))));
         okno->poleZapisu()->setChecked(false);
         okno->przyciskStart()->click();
-        QVERIFY(!QFile::exists(f.plik(QStringLiteral("bledywbaziedanych.txt"))));
+        QVERIFY(!QFile::exists(st.f.plik(QStringLiteral("bledywbaziedanych.txt"))));
         QCOMPARE(okno->memo()->toPlainText().count(QStringLiteral("BŁĘDY SPÓJNOŚCI")), 1);
     }
 };

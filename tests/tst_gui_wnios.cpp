@@ -32,6 +32,18 @@ using namespace tremida::test;
 
 namespace {
 
+// The main window on a working folder holding the boiler knowledge base.
+struct Stanowisko {
+    FolderRoboczy f;
+    TFormGlowne o{f.sciezka()};
+    Stanowisko()
+    {
+        zalozWszystkieTabele(o.kontekst().baza);
+        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+    }
+};
+
+
 // Answers every input dialog that opens with the next action of the queue (the dialog is
 // given to the action, which fills it and presses OK or leaves it).
 class Odpowiadacz : public QObject {
@@ -164,10 +176,8 @@ private slots:
     // exhaustion, disables the three commands and shows the launcher again.
     void wPrzodBezHipotezy()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -237,10 +247,8 @@ private slots:
     void zamkniecieWPrzod()
     {
         QFETCH(bool, zamknieciemOkna);
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -265,10 +273,8 @@ private slots:
     // announced before its display; Start pressed during the first pause starts anew.
     void wPrzodZHipoteza()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -297,10 +303,8 @@ private slots:
     // Choosing another knowledge base while a run is paused abandons that run cleanly.
     void wyborPodczasPauzy()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -324,10 +328,8 @@ private slots:
     // without rules.
     void wyrzutnia()
     {
-        FolderRoboczy f;
-        TFormGlowne o(f.sciezka());
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+        Stanowisko st;
+        TFormGlowne &o = st.o;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         for (int i = 0; i < 10; ++i)

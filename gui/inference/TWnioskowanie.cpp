@@ -153,11 +153,27 @@ void TWnioskowanie::organizujWPrzod()
     QStringList konkluzje;
     if (!m_wPrzod.Przygotuj(konkluzje))
         return;
-    m_metoda = Metoda::WPrzod;
-    m_formWPrzod->ustawKonkluzje(sesja.KodSyst, sesja.NazSyst, konkluzje);
+    pokazFormeMetody(Metoda::WPrzod, m_formWPrzod, konkluzje);
+}
+
+WynikPrzygotowania TWnioskowanie::przygotujListe(Kierunek kierunek, TListaReg &lista, QStringList *konkluzje)
+{
+    const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
+    const WynikPrzygotowania w =
+        PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, kierunek, lista, konkluzje, pokaz);
+    if (w == WynikPrzygotowania::Puste)
+        lista.clear();
+    return w;
+}
+
+void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje)
+{
+    sesja.KontynuacjaZadana = false;
+    m_metoda = metoda;
+    forma->ustawKonkluzje(sesja.KodSyst, sesja.NazSyst, konkluzje);
     m_realiz->hide();
-    m_formWPrzod->pokazUwage(-1);
-    pokazOkno(m_formWPrzod);
+    forma->pokazUwage(-1);
+    pokazOkno(forma);
 }
 
 void TWnioskowanie::organizujWstecz()
@@ -168,23 +184,12 @@ void TWnioskowanie::organizujWstecz()
     sesja.HipZdefiniowana = false;
     m_formWstecz->pokazStartIOk(true);
     QStringList konkluzje;
-    const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
-    switch (PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, Kierunek::Wstecz, m_listaWstecz,
-                              &konkluzje, pokaz)) {
-    case WynikPrzygotowania::Puste:
+    const WynikPrzygotowania w = przygotujListe(Kierunek::Wstecz, m_listaWstecz, &konkluzje);
+    if (w == WynikPrzygotowania::Puste)
         komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Nastąpi wyjście z opcji."));
+    if (w != WynikPrzygotowania::Gotowe)
         return;
-    case WynikPrzygotowania::PoziomZaWysoki:
-        return;
-    case WynikPrzygotowania::Gotowe:
-        break;
-    }
-    sesja.KontynuacjaZadana = false;
-    m_metoda = Metoda::Wstecz;
-    m_formWstecz->ustawKonkluzje(sesja.KodSyst, sesja.NazSyst, konkluzje);
-    m_realiz->hide();
-    m_formWstecz->pokazUwage(-1);
-    pokazOkno(m_formWstecz);
+    pokazFormeMetody(Metoda::Wstecz, m_formWstecz, konkluzje);
 }
 
 void TWnioskowanie::organizujMiesz()
@@ -193,58 +198,34 @@ void TWnioskowanie::organizujMiesz()
     sesja.wyczyscTryby();
     sesja.Mieszane = true;
     sesja.HipZdefiniowana = false;
-    const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
-    bool bezWstecz = false;
-    switch (PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, Kierunek::Wstecz, m_listaWstecz,
-                              nullptr, pokaz)) {
-    case WynikPrzygotowania::Puste:
-        m_listaWstecz.clear();
-        bezWstecz = true;
+    const WynikPrzygotowania wstecz = przygotujListe(Kierunek::Wstecz, m_listaWstecz, nullptr);
+    if (wstecz == WynikPrzygotowania::PoziomZaWysoki)
+        return;
+    if (wstecz == WynikPrzygotowania::Puste)
         komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Wnioskowanie mieszane ograniczy "
                                  "się tylko do fazy wnioskowania w przód."));
-        break;
-    case WynikPrzygotowania::PoziomZaWysoki:
-        return;
-    case WynikPrzygotowania::Gotowe:
-        break;
-    }
     m_formWPrzod->lista()->clear();
     m_formWPrzod->pokazStartIOk(true);
-    switch (PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, Kierunek::WPrzod,
-                              m_wPrzod.stan.listaReg, nullptr, pokaz)) {
-    case WynikPrzygotowania::Puste:
-        m_wPrzod.stan.listaReg.clear();
-        if (bezWstecz) {
+    const WynikPrzygotowania wPrzod = przygotujListe(Kierunek::WPrzod, m_wPrzod.stan.listaReg, nullptr);
+    if (wPrzod == WynikPrzygotowania::PoziomZaWysoki)
+        return;
+    if (wPrzod == WynikPrzygotowania::Puste) {
+        if (wstecz == WynikPrzygotowania::Puste) {
             komunikat(QStringLiteral("Brak reguł zadekretowanych zarówno do wnioskowania wstecz jak i w przód. "
                                      "Nastąpi wyjście z opcji."));
             return;
         }
         komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Wnioskowanie mieszane ograniczy "
                                  "się tylko do fazy wnioskowania wstecz."));
-        break;
-    case WynikPrzygotowania::PoziomZaWysoki:
-        return;
-    case WynikPrzygotowania::Gotowe:
-        break;
     }
     m_formMiesz->pokazStartIOk(true);
     QStringList konkluzje;
-    switch (PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, Kierunek::Wszystkie,
-                              m_listaWszystkie, &konkluzje, pokaz)) {
-    case WynikPrzygotowania::Puste:
+    const WynikPrzygotowania wszystkie = przygotujListe(Kierunek::Wszystkie, m_listaWszystkie, &konkluzje);
+    if (wszystkie == WynikPrzygotowania::Puste)
         komunikat(QStringLiteral("Brak reguł wybranego systemu eksperckiego. Nastąpi wyjście z opcji."));
+    if (wszystkie != WynikPrzygotowania::Gotowe)
         return;
-    case WynikPrzygotowania::PoziomZaWysoki:
-        return;
-    case WynikPrzygotowania::Gotowe:
-        break;
-    }
-    sesja.KontynuacjaZadana = false;
-    m_metoda = Metoda::Miesz;
-    m_formMiesz->ustawKonkluzje(sesja.KodSyst, sesja.NazSyst, konkluzje);
-    m_realiz->hide();
-    m_formMiesz->pokazUwage(-1);
-    pokazOkno(m_formMiesz);
+    pokazFormeMetody(Metoda::Miesz, m_formMiesz, konkluzje);
 }
 
 // ---- Forward chaining ----

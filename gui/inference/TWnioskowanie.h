@@ -81,6 +81,9 @@ private:
     void ustawPozycje(bool czytFakt, bool weryf, bool realiz);
     void wybrano(int kodSyst);
     void porzucWstrzymany();
+    // PrzygotujListeReg with the messages to the user; an empty result empties the list.
+    WynikPrzygotowania przygotujListe(Kierunek kierunek, TListaReg &lista, QStringList *konkluzje);
+    void pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje);
     void organizujWPrzod();
     void organizujWstecz();
     void organizujMiesz();
