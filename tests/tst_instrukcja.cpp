@@ -224,16 +224,16 @@ private slots:
             for (const PrzyciskNawigacji &p : nawigacjaStrony(n)) {
                 const StronaInstrukcji *cel = stronaInstrukcji(p.cel);
                 QVERIFY2(cel, qPrintable(n + " -> " + p.cel));
-                if (p.kierunek == Kierunek::NastPodrozdz || p.kierunek == Kierunek::PoprzPodrozdz) {
+                if (p.kierunek == KierunekStrony::NastPodrozdz || p.kierunek == KierunekStrony::PoprzPodrozdz) {
                     QCOMPARE(cel->rozdzial, stronaInstrukcji(n)->rozdzial);
-                    const Kierunek powrot = p.kierunek == Kierunek::NastPodrozdz ? Kierunek::PoprzPodrozdz
-                                                                                 : Kierunek::NastPodrozdz;
+                    const KierunekStrony powrot = p.kierunek == KierunekStrony::NastPodrozdz ? KierunekStrony::PoprzPodrozdz
+                                                                                 : KierunekStrony::NastPodrozdz;
                     bool jest = false;
                     for (const PrzyciskNawigacji &q : nawigacjaStrony(p.cel))
                         jest = jest || (q.kierunek == powrot && q.cel == n);
                     QVERIFY2(jest, qPrintable(n + " <-> " + p.cel));
                 }
-                if (p.kierunek == Kierunek::NastRozdz || p.kierunek == Kierunek::PoprzRozdz)
+                if (p.kierunek == KierunekStrony::NastRozdz || p.kierunek == KierunekStrony::PoprzRozdz)
                     QVERIFY(cel->podrozdzial <= 1);
                 if (!osiagniete.contains(p.cel)) {
                     osiagniete.insert(p.cel);

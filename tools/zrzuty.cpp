@@ -7,7 +7,18 @@
 #include "app/TFormKonfig.h"
 #include "app/TFormOProgramie.h"
 #include "app/TFormOstrzTab.h"
+#include "inference/TFormCzytFakt.h"
+#include "inference/TFormCzytFaktWnios.h"
+#include "inference/TFormMetodyWnios.h"
+#include "inference/TFormRealizWnios.h"
+#include "inference/TFormWizKonkl.h"
+#include "inference/TFormWybSyst.h"
+#include "inference/TWnioskowanie.h"
+#include "inference/DostepWnios.h"
 #include "store/Ilustracje.h"
+#include "store/Wymiana.h"
+#include "verify/TFormKontrSpojn.h"
+#include "verify/TFormWeryf.h"
 #include "store/TFormWizFilm.h"
 #include "store/TFormWizGraf.h"
 #include "rules/TFormTabStale.h"
@@ -20,6 +31,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QPainter>
@@ -153,5 +165,82 @@ int main(int argc, char *argv[])
         zapisz(&film, folder, QStringLiteral("wizualizacja-filmu"));
         film.hide();
     }
+
+    // The inference windows on a small knowledge base.
+    ustawPrzechwytKomunikatow([](const QString &) {});
+    importujJson(glowne.kontekst().baza, R"({
+      "systemyeksperckie": [{"IdSyst": 1, "NazSyst": "Kocioł parowy", "OpisSyst": "Diagnostyka kotła"}],
+      "fakty": [
+        {"IdFakt": 1, "KodSyst": 1, "NazFakt": "temperatura", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
+         "PytFakt": "Podaj temperaturę pary na wylocie kotła", "JedWartFakt": "°C", "WartFakt": "???", "CFWartFakt": 0},
+        {"IdFakt": 2, "KodSyst": 1, "NazFakt": "kolor płomienia", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy",
+         "CzyWielWart": "nie", "LiczWart": 3, "WartFakt": "???", "PytFakt": "Zaznacz kolor płomienia w palenisku"},
+        {"IdFakt": 3, "KodSyst": 1, "NazFakt": "stan", "RodzFakt": "koncowy", "TypFakt": "wyliczeniowy",
+         "CzyWielWart": "nie", "LiczWart": 2, "WartFakt": "???"}],
+      "wartoscifaktowwyliczeniowych": [
+        {"IdWartFaktWylicz": 1, "KodFakt": 2, "WartFaktWylicz": "czerwony", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+        {"IdWartFaktWylicz": 2, "KodFakt": 2, "WartFaktWylicz": "niebieski", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+        {"IdWartFaktWylicz": 3, "KodFakt": 2, "WartFaktWylicz": "żółty", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+        {"IdWartFaktWylicz": 4, "KodFakt": 3, "WartFaktWylicz": "zły", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
+        {"IdWartFaktWylicz": 5, "KodFakt": 3, "WartFaktWylicz": "dobry", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}],
+      "reguly": [
+        {"IdReg": 1, "KodSyst": 1, "NazReg": "Przegrzanie", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.9,
+         "PrzesReg": "[temperatura]>[500]", "KonklReg": "[stan]=[zły]", "OpisKonklReg": "Kocioł przegrzany",
+         "InstrReg": "Zmniejsz dopływ paliwa i sprawdź zawór bezpieczeństwa.", "OpisReg": "Instrukcja obsługi kotła"}]
+    })", nullptr);
+    glowne.kontekst().baza.synchronizuj();
+    TWnioskowanie &wn = glowne.wnioskowanie();
+    wn.wyborSystemu();
+    zapisz(wn.formWybSyst(), folder, QStringLiteral("wybor-systemu"));
+    wn.formWybSyst()->przyciskOk()->click();
+    wn.weryfikacja();
+    wn.formWeryf()->przyciskStart()->click();
+    zapisz(wn.formWeryf(), folder, QStringLiteral("weryfikacja"));
+    wn.formWeryf()->hide();
+    wn.czytanieFaktow();
+    zapisz(wn.formCzytFakt(), folder, QStringLiteral("czytanie-faktow"));
+    wn.formCzytFakt()->hide();
+    wn.sesja.LinieOpisu = {QStringLiteral("Obiekt"), QStringLiteral("kocioł nr 2"), QStringLiteral("Data"),
+                           QStringLiteral("5.3.2024"), {}, {}, {}, {}, {}, {}};
+    wn.realizacja();
+    zapisz(wn.formRealizWnios(), folder, QStringLiteral("realizacja-wnioskowania"));
+    wn.formRealizWnios()->przyciskWPrzod()->click();
+    wn.formWniosWPrzod()->lista()->setCurrentRow(0);
+    wn.formWniosWPrzod()->pokazUwage(0);
+    zapisz(wn.formWniosWPrzod(), folder, QStringLiteral("wnioskowanie-w-przod"));
+    wn.formWniosWPrzod()->hide();
+    {
+        TKontekstCzytFakt k;
+        k.kodSyst = 1;
+        k.nazSyst = QStringLiteral("Kocioł parowy");
+        k.fakt = *dostep::fakt(glowne.kontekst().baza, 2);
+        k.wartosci = dostep::wartosciFaktu(glowne.kontekst().baza, 2);
+        wn.formCzytFaktWnios()->przygotuj(k);
+        zapisz(wn.formCzytFaktWnios(), folder, QStringLiteral("przypisanie-wartosci-wyliczeniowej"));
+        wn.formCzytFaktWnios()->hide();
+        k.fakt = *dostep::fakt(glowne.kontekst().baza, 1);
+        k.wartosci.clear();
+        wn.formCzytFaktWnios()->przygotuj(k);
+        zapisz(wn.formCzytFaktWnios(), folder, QStringLiteral("przypisanie-wartosci"));
+        wn.formCzytFaktWnios()->hide();
+    }
+    TWizKonkl wiz;
+    wiz.kodSyst = 1;
+    wiz.nazSyst = QStringLiteral("Kocioł parowy");
+    wiz.idReg = 1;
+    wiz.nazReg = QStringLiteral("Przegrzanie");
+    wiz.konklReg = QStringLiteral("[stan]=[zły]");
+    wiz.opisKonklReg = QStringLiteral("Kocioł przegrzany");
+    wiz.instrReg = QStringLiteral("Zmniejsz dopływ paliwa i sprawdź zawór bezpieczeństwa.");
+    wiz.opisReg = QStringLiteral("Instrukcja obsługi kotła");
+    wiz.cfKonkl = 0.9;
+    wiz.cfZagreg = 0.9;
+    wiz.rodzFakt = QStringLiteral("koncowy");
+    wn.formWizKonkl()->wypelnij(wiz);
+    zapisz(wn.formWizKonkl(), folder, QStringLiteral("wizualizacja-konkluzji"));
+    wn.formWizKonkl()->hide();
+    wn.kontrolaSpojnosci();
+    wn.formKontrSpojn()->przyciskStart()->click();
+    zapisz(wn.formKontrSpojn(), folder, QStringLiteral("kontrola-spojnosci"));
     return 0;
 }

@@ -164,22 +164,22 @@ std::vector<PrzyciskNawigacji> nawigacjaStrony(const QString &numer)
     if (s->rozdzial > 0) {
         if (indeks + 1 < qsizetype(strony.size()) && strony[indeks + 1].rozdzial == s->rozdzial) {
             const QString cel = strony[indeks + 1].numer;
-            w.push_back({Kierunek::NastPodrozdz,
+            w.push_back({KierunekStrony::NastPodrozdz,
                          QStringLiteral("Do podrozdz.") + cel + (napisBezKropki(cel) ? QString() : QStringLiteral(".")),
                          cel});
         }
         if (strony[indeks - 1].rozdzial == s->rozdzial) {
             const QString cel = strony[indeks - 1].numer;
-            w.push_back({Kierunek::PoprzPodrozdz, QStringLiteral("Do podrozdz.") + cel + u'.', cel});
+            w.push_back({KierunekStrony::PoprzPodrozdz, QStringLiteral("Do podrozdz.") + cel + u'.', cel});
         }
     }
     if (s->rozdzial < ostatniRozdzial) {
         const int r = s->rozdzial + 1;
-        w.push_back({Kierunek::NastRozdz, QStringLiteral("Do rozdz.%1.").arg(r), pierwszaStronaRozdzialu(r).numer});
+        w.push_back({KierunekStrony::NastRozdz, QStringLiteral("Do rozdz.%1.").arg(r), pierwszaStronaRozdzialu(r).numer});
     }
     if (s->rozdzial > 0) {
         const int r = s->rozdzial - 1;
-        w.push_back({Kierunek::PoprzRozdz, QStringLiteral("Do rozdz.%1.").arg(r), pierwszaStronaRozdzialu(r).numer});
+        w.push_back({KierunekStrony::PoprzRozdz, QStringLiteral("Do rozdz.%1.").arg(r), pierwszaStronaRozdzialu(r).numer});
     }
     return w;
 }

@@ -78,10 +78,10 @@ struct RozdzialInstrukcji {
     QString tytul; // the caption of the chapter's submenu
 };
 
-enum class Kierunek { NastPodrozdz, PoprzPodrozdz, NastRozdz, PoprzRozdz };
+enum class KierunekStrony { NastPodrozdz, PoprzPodrozdz, NastRozdz, PoprzRozdz };
 
 struct PrzyciskNawigacji {
-    Kierunek kierunek;
+    KierunekStrony kierunek;
     QString napis; // "Do podrozdz.1.2.", "Do rozdz.0."
     QString cel;   // number of the page opened
 };

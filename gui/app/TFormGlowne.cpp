@@ -14,6 +14,7 @@
 #include "store/TFormTabPlikMult.h"
 #include "store/TFormTabSyst.h"
 #include "store/TFormTabWartFaktWylicz.h"
+#include "inference/TWnioskowanie.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -59,6 +60,10 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     // Created once, after the configuration is loaded; its own values persist between uses.
     new TFormKonfig(*m_kontekst, this);
     utworzOknaTabel();
+    m_wnioskowanie = new TWnioskowanie(*m_kontekst,
+                                       {m_akcje.at(Akcja::CzytFaktPlik), m_akcje.at(Akcja::WeryfBazy),
+                                        m_akcje.at(Akcja::RealizWnios)},
+                                       this);
 
     resize(1000, 640);
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -88,7 +93,7 @@ void TFormGlowne::budujMenu()
     QMenuBar *pasek = menuBar();
     m_menuBazaDanych = pasek->addMenu(QStringLiteral("Baza danych"));
     // Any visit to the database menu requires a new choice of knowledge base before inference.
-    connect(m_menuBazaDanych, &QMenu::aboutToShow, this, [this] { ustawPozycjeWnioskowania(false); });
+    connect(m_menuBazaDanych, &QMenu::aboutToShow, this, [this] { m_wnioskowanie->odwiedzonoBazeDanych(); });
 
     struct PodmenuTabeli {
         const char *tytul;
@@ -125,7 +130,7 @@ void TFormGlowne::budujMenu()
     connect(dodaj(m_menuBazaDanych, Akcja::KontrSpojnBazy, QStringLiteral("Kontrola spójności bazy")),
             &QAction::triggered, this, [this] {
                 if (warunkiSpelnione(Polecenie::KontrSpojnBazy))
-                    oknoNiedostepne();
+                    m_wnioskowanie->kontrolaSpojnosci();
             });
     m_menuBazaDanych->addSeparator();
     connect(dodaj(m_menuBazaDanych, Akcja::KoniecPrzebiegu, QStringLiteral("Koniec przebiegu")), &QAction::triggered,
@@ -135,16 +140,16 @@ void TFormGlowne::budujMenu()
     connect(dodaj(wnioskowanie, Akcja::WyborSyst, QStringLiteral("Wybór systemu eksperckiego (bazy wiedzy)")),
             &QAction::triggered, this, [this] {
                 if (warunkiSpelnione(Polecenie::WyborSyst))
-                    oknoNiedostepne();
+                    m_wnioskowanie->wyborSystemu();
             });
     wnioskowanie->addSeparator();
     connect(dodaj(wnioskowanie, Akcja::CzytFaktPlik, QStringLiteral("Wczytanie z pliku wartości faktów wprowadzanych")),
-            &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+            &QAction::triggered, this, [this] { m_wnioskowanie->czytanieFaktow(); });
     connect(dodaj(wnioskowanie, Akcja::WeryfBazy, QStringLiteral("Weryfikacja bazy wiedzy")), &QAction::triggered,
-            this, &TFormGlowne::oknoNiedostepne);
+            this, [this] { m_wnioskowanie->weryfikacja(); });
     wnioskowanie->addSeparator();
     connect(dodaj(wnioskowanie, Akcja::RealizWnios, QStringLiteral("Realizacja procesu wnioskowania")),
-            &QAction::triggered, this, &TFormGlowne::oknoNiedostepne);
+            &QAction::triggered, this, [this] { m_wnioskowanie->realizacja(); });
     QAction *zapis = dodaj(wnioskowanie, Akcja::ZapisFaktPlik, QStringLiteral("Zapis do pliku wartości faktów wprowadzanych"));
     zapis->setVisible(false);
     connect(zapis, &QAction::triggered, this, &TFormGlowne::nieOprogramowana);

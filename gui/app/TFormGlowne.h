@@ -23,6 +23,7 @@ class TFormTabFakt;
 class TFormTabWartFaktWylicz;
 class TFormTabStale;
 class TFormTabPlikMult;
+class TWnioskowanie;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -51,6 +52,8 @@ public:
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
     TInstrukcja &instrukcja() const { return *m_instrukcja; }
+    // The inference windows and the road of an inference.
+    TWnioskowanie &wnioskowanie() const { return *m_wnioskowanie; }
 
     // Enables or disables "Wczytanie z pliku wartości faktów wprowadzanych", "Weryfikacja bazy
     // wiedzy" and "Realizacja procesu wnioskowania" together.
@@ -100,6 +103,7 @@ private:
     TFormTabWartFaktWylicz *m_tabWartFaktWylicz = nullptr;
     TFormTabStale *m_tabStale = nullptr;
     TFormTabPlikMult *m_tabPlikMult = nullptr;
+    TWnioskowanie *m_wnioskowanie = nullptr;
 };
 
 } // namespace tremida::gui

@@ -31,13 +31,13 @@ namespace tremida::gui {
 
 namespace {
 
-QString nazwaObiektu(Kierunek k)
+QString nazwaObiektu(KierunekStrony k)
 {
     switch (k) {
-    case Kierunek::NastPodrozdz: return QStringLiteral("przyciskNastPodrozdz");
-    case Kierunek::PoprzPodrozdz: return QStringLiteral("przyciskPoprzPodrozdz");
-    case Kierunek::NastRozdz: return QStringLiteral("przyciskNastRozdz");
-    case Kierunek::PoprzRozdz: return QStringLiteral("przyciskPoprzRozdz");
+    case KierunekStrony::NastPodrozdz: return QStringLiteral("przyciskNastPodrozdz");
+    case KierunekStrony::PoprzPodrozdz: return QStringLiteral("przyciskPoprzPodrozdz");
+    case KierunekStrony::NastRozdz: return QStringLiteral("przyciskNastRozdz");
+    case KierunekStrony::PoprzRozdz: return QStringLiteral("przyciskPoprzRozdz");
     }
     return {};
 }
@@ -145,13 +145,13 @@ TFormInstrukcja::TFormInstrukcja(const QString &numer, const TParKonfig &konfig,
         m_kierunki.push_back(p.kierunek);
     }
     // Laid out as in a book: backwards on the left, forwards on the right, OK in the middle.
-    for (Kierunek k : {Kierunek::PoprzRozdz, Kierunek::PoprzPodrozdz})
+    for (KierunekStrony k : {KierunekStrony::PoprzRozdz, KierunekStrony::PoprzPodrozdz})
         if (QPushButton *b = przycisk(k))
             przyciski->addWidget(b);
     przyciski->addStretch();
     przyciski->addWidget(m_ok);
     przyciski->addStretch();
-    for (Kierunek k : {Kierunek::NastPodrozdz, Kierunek::NastRozdz})
+    for (KierunekStrony k : {KierunekStrony::NastPodrozdz, KierunekStrony::NastRozdz})
         if (QPushButton *b = przycisk(k))
             przyciski->addWidget(b);
 
@@ -179,7 +179,7 @@ QString TFormInstrukcja::tytulRozdzialu() const { return m_rozdzial->text(); }
 QString TFormInstrukcja::tytulPodrozdzialu() const { return m_podrozdzial->text(); }
 QString TFormInstrukcja::tekst() const { return m_tekst->toPlainText(); }
 
-QPushButton *TFormInstrukcja::przycisk(Kierunek k) const
+QPushButton *TFormInstrukcja::przycisk(KierunekStrony k) const
 {
     for (size_t i = 0; i < m_kierunki.size(); ++i)
         if (m_kierunki[i] == k)

@@ -30,7 +30,7 @@ public:
     QLineEdit *poleSzukania() const { return m_szukaj; }
     QPushButton *przyciskOK() const { return m_ok; }
     // The navigation button of a direction; nullptr when the page has none.
-    QPushButton *przycisk(Kierunek k) const;
+    QPushButton *przycisk(KierunekStrony k) const;
     // Every navigation button, in the order next section, previous section, next chapter,
     // previous chapter.
     const std::vector<QPushButton *> &przyciskiNawigacji() const { return m_nawigacja; }
@@ -59,7 +59,7 @@ private:
     QLabel *m_wynikSzukania;
     QPushButton *m_ok;
     std::vector<QPushButton *> m_nawigacja;
-    std::vector<Kierunek> m_kierunki;
+    std::vector<KierunekStrony> m_kierunki;
 };
 
 } // namespace tremida::gui

@@ -1,0 +1,138 @@
+#include "TFormWybSyst.h"
+
+#include "app/Kolory.h"
+#include "app/KontekstAplikacji.h"
+#include "manual/Instrukcja.h"
+
+#include <QHeaderView>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace tremida::gui {
+
+TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
+    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+{
+    setObjectName(QStringLiteral("TFormWybSyst"));
+    setWindowTitle(QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO PROCESU WNIOSKOWANIA"));
+    m_instrukcja = new QLabel(QStringLiteral("Wybierz i zaznacz rekord systemu eksperckiego (bazy wiedzy), w ramach "
+                                             "którego chcesz realizować proces wnioskowania:"));
+    m_instrukcja->setWordWrap(true);
+
+    m_model = new QSqlQueryModel(this);
+    m_siatka = new QTableView;
+    m_siatka->setModel(m_model);
+    m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_siatka->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_siatka->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_siatka->verticalHeader()->hide();
+    m_siatka->horizontalHeader()->setStretchLastSection(true);
+
+    m_pierwszy = new QPushButton(QStringLiteral("|◀"));
+    m_poprzedni = new QPushButton(QStringLiteral("◀"));
+    m_nastepny = new QPushButton(QStringLiteral("▶"));
+    m_ostatni = new QPushButton(QStringLiteral("▶|"));
+    m_pierwszy->setToolTip(QStringLiteral("Pierwszy rekord"));
+    m_poprzedni->setToolTip(QStringLiteral("Poprzedni rekord"));
+    m_nastepny->setToolTip(QStringLiteral("Następny rekord"));
+    m_ostatni->setToolTip(QStringLiteral("Ostatni rekord"));
+    auto *nawigator = new QHBoxLayout;
+    for (QPushButton *p : {m_pierwszy, m_poprzedni, m_nastepny, m_ostatni}) {
+        p->setFixedWidth(44);
+        nawigator->addWidget(p);
+    }
+    nawigator->addStretch(1);
+
+    m_ok = new QPushButton(QStringLiteral("OK"));
+    m_pomoc = new QPushButton(QStringLiteral("Pomoc"));
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addStretch(1);
+    przyciski->addWidget(m_ok);
+    przyciski->addWidget(m_pomoc);
+
+    auto *uklad = new QVBoxLayout(this);
+    uklad->addWidget(m_instrukcja);
+    uklad->addWidget(m_siatka, 1);
+    uklad->addLayout(nawigator);
+    uklad->addLayout(m_pola.utworz());
+    uklad->addLayout(przyciski);
+    resize(760, 420);
+
+    connect(m_pierwszy, &QPushButton::clicked, this, [this] { przesun(0); });
+    connect(m_poprzedni, &QPushButton::clicked, this, [this] { przesun(m_siatka->currentIndex().row() - 1); });
+    connect(m_nastepny, &QPushButton::clicked, this, [this] { przesun(m_siatka->currentIndex().row() + 1); });
+    connect(m_ostatni, &QPushButton::clicked, this, [this] { przesun(m_model->rowCount() - 1); });
+    connect(m_siatka->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFormWybSyst::pokazBiezacy);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        const int kod = biezacyKodSyst();
+        if (kod <= 0) {
+            // An empty systems table offers nothing to choose; the form simply closes.
+            hide();
+            return;
+        }
+        if (poWyborze)
+            poWyborze(kod);
+    });
+    connect(m_pomoc, &QPushButton::clicked, this, [this] {
+        if (m_kontekst.pokazStroneInstrukcji)
+            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WyborSyst));
+    });
+    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWybSyst::ZmiaKolFormWybSyst);
+    ZmiaKolFormWybSyst();
+}
+
+void TFormWybSyst::ZmiaKolFormWybSyst()
+{
+    const TParKonfig &k = m_kontekst.konfig;
+    zastosujKolory(k, Rola::Bierne, {m_siatka, m_pola.etKod, m_pola.kod, m_pola.etNazwa, m_pola.nazwa});
+    zastosujKolory(k, Rola::Pomocnicze,
+                   {m_instrukcja, m_pierwszy, m_poprzedni, m_nastepny, m_ostatni, m_ok, m_pomoc});
+}
+
+void TFormWybSyst::otworz()
+{
+    QSqlQuery q = m_kontekst.baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT IdSyst, NazSyst, OpisSyst FROM systemyeksperckie ORDER BY IdSyst"));
+    q.exec();
+    m_model->setQuery(std::move(q));
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
+    m_model->setHeaderData(0, Qt::Horizontal, QStringLiteral("Kod systemu"));
+    m_model->setHeaderData(1, Qt::Horizontal, QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"));
+    m_model->setHeaderData(2, Qt::Horizontal, QStringLiteral("Opis systemu"));
+    m_siatka->setColumnWidth(0, 90);
+    m_siatka->setColumnWidth(1, 320);
+    przesun(0);
+    pokazBiezacy();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormWybSyst::ustawBiezacy(int wiersz) { przesun(wiersz); }
+
+void TFormWybSyst::przesun(int wiersz)
+{
+    if (m_model->rowCount() == 0)
+        return;
+    wiersz = std::clamp(wiersz, 0, m_model->rowCount() - 1);
+    m_siatka->setCurrentIndex(m_model->index(wiersz, 0));
+    m_siatka->selectRow(wiersz);
+}
+
+int TFormWybSyst::biezacyKodSyst() const
+{
+    const QModelIndex i = m_siatka->currentIndex();
+    return i.isValid() ? m_model->index(i.row(), 0).data().toInt() : 0;
+}
+
+void TFormWybSyst::pokazBiezacy()
+{
+    const QModelIndex i = m_siatka->currentIndex();
+    m_pola.kod->setText(i.isValid() ? m_model->index(i.row(), 0).data().toString() : QString());
+    m_pola.nazwa->setText(i.isValid() ? m_model->index(i.row(), 1).data().toString() : QString());
+}
+
+} // namespace tremida::gui

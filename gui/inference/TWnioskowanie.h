@@ -1,0 +1,116 @@
+#pragma once
+// The inference windows and the road of an inference in the GUI: the choice of a knowledge
+// base, reading input-fact files, verification, the launcher, the method forms, the input
+// dialog and the conclusions display. The engines of core/inference talk to the user
+// through this object (TUzytkownikWnios); the windows only call the engines' operations.
+
+#include "inference/SesjaWnios.h"
+#include "inference/UzytkownikWnios.h"
+#include "inference/WniosWPrzod.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QWidget;
+
+namespace tremida::gui {
+
+class KontekstAplikacji;
+class TFormCzytFakt;
+class TFormCzytFaktWnios;
+class TFormKontrSpojn;
+class TFormMetodyWnios;
+class TFormRealizWnios;
+class TFormWeryf;
+class TFormWizKonkl;
+class TFormWniosMiesz;
+class TFormWniosWPrzod;
+class TFormWniosWstecz;
+class TFormWybSyst;
+
+// The three inference commands of the main menu enabled step by step.
+struct TPozycjeWnioskowania {
+    QAction *czytFakt = nullptr;
+    QAction *weryf = nullptr;
+    QAction *realiz = nullptr;
+};
+
+class TWnioskowanie : public QObject, public TUzytkownikWnios {
+    Q_OBJECT
+public:
+    TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania menu, QWidget *oknoGlowne);
+    ~TWnioskowanie() override;
+
+    TSesjaWnios sesja;
+
+    // Main-menu commands (their file tests are made by the main window).
+    void wyborSystemu();
+    void czytanieFaktow();
+    void weryfikacja();
+    void realizacja();
+    void kontrolaSpojnosci();
+    // The "Baza danych" menu was opened: inference needs a new choice of knowledge base.
+    void odwiedzonoBazeDanych();
+
+    TWniosWPrzod &wPrzod() { return m_wPrzod; }
+    // Whether a run waits at the conclusions display.
+    bool wstrzymany() const;
+
+    TFormWybSyst *formWybSyst() const { return m_wybSyst; }
+    TFormRealizWnios *formRealizWnios() const { return m_realiz; }
+    TFormWniosWPrzod *formWniosWPrzod() const { return m_formWPrzod; }
+    TFormWniosWstecz *formWniosWstecz() const { return m_formWstecz; }
+    TFormWniosMiesz *formWniosMiesz() const { return m_formMiesz; }
+    TFormCzytFaktWnios *formCzytFaktWnios() const { return m_czytFaktWnios; }
+    TFormWizKonkl *formWizKonkl() const { return m_wizKonkl; }
+    TFormCzytFakt *formCzytFakt() const { return m_czytFakt; }
+    TFormWeryf *formWeryf() const { return m_weryf; }
+    TFormKontrSpojn *formKontrSpojn() const { return m_kontrSpojn; }
+
+    // TUzytkownikWnios
+    void komunikat(const QString &tekst) override;
+    void czytajFakt(TKontekstCzytFakt &kontekst) override;
+    void pokazKonkluzje(const TWizKonkl &wiz) override;
+    void uwagaWToku(bool widoczna) override;
+    void wymagajNowegoWyboru() override;
+
+private:
+    enum class Metoda { Brak, WPrzod, Wstecz, Miesz };
+
+    void ustawPozycje(bool czytFakt, bool weryf, bool realiz);
+    void wybrano(int kodSyst);
+    void porzucWstrzymany();
+    // PrzygotujListeReg with the messages to the user; an empty result empties the list.
+    WynikPrzygotowania przygotujListe(Kierunek kierunek, TListaReg &lista, QStringList *konkluzje);
+    void pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje);
+    void organizujWPrzod();
+    void organizujWstecz();
+    void organizujMiesz();
+    void startWPrzod();
+    void poPrzebieguWPrzod(WynikPrzebiegu w);
+    void kontynuuj();
+    void zamknijProces();
+    TFormMetodyWnios *formMetody() const;
+    QWidget *rodzicKomunikatu() const;
+
+    KontekstAplikacji &m_kontekst;
+    TPozycjeWnioskowania m_menu;
+    QWidget *m_oknoGlowne;
+    TWniosWPrzod m_wPrzod;
+    Metoda m_metoda = Metoda::Brak;
+    TListaReg m_listaWstecz, m_listaWszystkie;
+
+    TFormWybSyst *m_wybSyst;
+    TFormRealizWnios *m_realiz;
+    TFormWniosWPrzod *m_formWPrzod;
+    TFormWniosWstecz *m_formWstecz;
+    TFormWniosMiesz *m_formMiesz;
+    TFormCzytFaktWnios *m_czytFaktWnios;
+    TFormWizKonkl *m_wizKonkl;
+    TFormCzytFakt *m_czytFakt;
+    TFormWeryf *m_weryf;
+    TFormKontrSpojn *m_kontrSpojn;
+};
+
+} // namespace tremida::gui

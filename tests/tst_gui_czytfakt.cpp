@@ -1,0 +1,248 @@
+// The input-fact dialog of a run (scalar and enumerated sections, their checks and sizes)
+// and the window reading input-fact values from a text file.
+
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "inference/DostepWnios.h"
+#include "inference/TFormCzytFakt.h"
+#include "inference/TFormCzytFaktWnios.h"
+#include "inference/TFormRealizWnios.h"
+#include "inference/TFormWybSyst.h"
+#include "inference/TWnioskowanie.h"
+#include "inference/TWyborPliku.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+namespace {
+
+// The main window on a working folder holding the boiler knowledge base.
+struct Stanowisko {
+    FolderRoboczy f;
+    TFormGlowne o{f.sciezka()};
+    Stanowisko()
+    {
+        zalozWszystkieTabele(o.kontekst().baza);
+        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+    }
+};
+
+
+const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
+const QString A2 =
+    QStringLiteral("Została przypisana wartość (wartości) do faktu. Proces wnioskowania będzie kontynuowany.");
+const QString N = QStringLiteral("Nadal nie przypisałeś żadnej wartości do faktu. Proces wnioskowania będzie "
+                                 "kontynuowany,\n\rjednak reguły mające ten fakt w polu przesłankowym mogą nie zostać "
+                                 "\"odpalone\".");
+
+TKontekstCzytFakt kontekstFaktu(Baza &baza, int idFakt)
+{
+    TKontekstCzytFakt k;
+    k.kodSyst = 1;
+    k.nazSyst = QStringLiteral("Kocioł");
+    k.fakt = *dostep::fakt(baza, idFakt);
+    k.wartosci = dostep::wartosciFaktu(baza, idFakt);
+    return k;
+}
+
+} // namespace
+
+class TstGuiCzytFakt : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+
+private slots:
+    void init()
+    {
+        m_komunikaty.clear();
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+    }
+    void cleanup() { ustawPrzechwytKomunikatow({}); }
+
+    void skalarny_data()
+    {
+        QTest::addColumn<QString>("wartosc");
+        QTest::addColumn<QString>("cf");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<bool>("zamkniety");
+        QTest::addColumn<QString>("zapisana");
+        QTest::addColumn<QString>("poprzednia");
+        QTest::newRow("R5 litery") << "dwanaście" << "1"
+                                   << QStringList{"Forma wartości faktu wadliwa. Nie konwertuje się do wartości "
+                                                  "rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce "
+                                                  "przecinka. Sprawdź i popraw."}
+                                   << false << "???" << "";
+        QTest::newRow("R9 CF 1,5") << "12,5" << "1,5"
+                                   << QStringList{"CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw."}
+                                   << false << "???" << "";
+        QTest::newRow("R10 CF 0,01") << "12,5" << "0,01"
+                                     << QStringList{"CF wartości faktu poniżej progu określonego w pliku "
+                                                    "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, "
+                                                    "jednak reguły mające ten fakt w polu przesłankowym mogą nie "
+                                                    "zostać \"odpalone\".",
+                                                    A1}
+                                     << true << "12,5" << "";
+        QTest::newRow("A1 przecinek") << "12,5" << "1" << QStringList{A1} << true << "12,5" << "";
+        QTest::newRow("A1 kropka") << "12.5" << "0.8" << QStringList{A1} << true << "12.5" << "";
+        QTest::newRow("??? bez wartości") << "???" << "0" << QStringList{N} << true << "???" << "nzn";
+    }
+    void skalarny()
+    {
+        QFETCH(QString, wartosc);
+        QFETCH(QString, cf);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(bool, zamkniety);
+        QFETCH(QString, zapisana);
+        QFETCH(QString, poprzednia);
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        m_komunikaty.clear();
+        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
+        QVERIFY(!d->sekcjaSkalarna()->isHidden());
+        QVERIFY(d->sekcjaWyliczeniowa()->isHidden());
+        QCOMPARE(d->poleWartosci()->text(), QStringLiteral("???"));
+        QSignalSpy zamkniecie(d, &QDialog::accepted);
+        d->poleWartosci()->setText(wartosc);
+        d->poleCF()->setText(cf);
+        d->przyciskOk()->click();
+        QCOMPARE(m_komunikaty, komunikaty);
+        QCOMPARE(zamkniecie.count(), zamkniety ? 1 : 0);
+        const TRekFakt fakt = *dostep::fakt(o.kontekst().baza, 1);
+        QCOMPARE(fakt.WartFakt, zapisana);
+        QCOMPARE(fakt.WartPoprzFakt, poprzednia);
+    }
+
+    void wyliczeniowy_data()
+    {
+        QTest::addColumn<QStringList>("wybory");
+        QTest::addColumn<QStringList>("cf");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QStringList>("zapisane");
+        QTest::addColumn<QString>("poprzednia");
+        QTest::newRow("R1 dwie wartości faktu jednowartościowego")
+            << QStringList{"tak", "tak"} << QStringList{"0,8", "0,5"}
+            << QStringList{"Przypisałeś więcej niż jedną wartość do faktu, będącego faktem jednowartościowym.\n\r"
+                           "Popraw."}
+            << QStringList{"tak", "???"} << "";
+        QTest::newRow("A2") << QStringList{"tak", "nie"} << QStringList{"0,8", "1"} << QStringList{A2}
+                            << QStringList{"tak", "nie"} << "";
+        QTest::newRow("N") << QStringList{"???", "???"} << QStringList{"0", "0"} << QStringList{N}
+                           << QStringList{"???", "???"} << "nzn";
+    }
+    void wyliczeniowy()
+    {
+        QFETCH(QStringList, wybory);
+        QFETCH(QStringList, cf);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QStringList, zapisane);
+        QFETCH(QString, poprzednia);
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        m_komunikaty.clear();
+        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
+        QVERIFY(d->sekcjaSkalarna()->isHidden());
+        QCOMPARE(d->liczbaWartosci(), 2);
+        QCOMPARE(d->EditJakoKomp(2)->text(), QStringLiteral("czerwony"));
+        QCOMPARE(d->EditJakoKomp(4)->text(), QStringLiteral("2"));
+        QVERIFY(!d->EditJakoKomp(0));
+        QVERIFY(!d->EditJakoKomp(61));
+        QVERIFY(!d->RadioGroupJakoKomp(21));
+        for (int i = 0; i < 2; ++i) {
+            d->ustawWybor(i + 1, wybory[i]);
+            d->EditJakoKomp(3 * (i + 1))->setText(cf[i]);
+        }
+        d->przyciskOk()->click();
+        QCOMPARE(m_komunikaty, komunikaty);
+        const auto wartosci = dostep::wartosciFaktu(o.kontekst().baza, 2);
+        QCOMPARE((QStringList{wartosci[0].CzyFaktMaWartAkt, wartosci[1].CzyFaktMaWartAkt}), zapisane);
+        QCOMPARE(dostep::fakt(o.kontekst().baza, 2)->WartPoprzFakt, poprzednia);
+    }
+
+    // Two value rows take one line: nine empty lines make the dialog 225 pixels shorter,
+    // and rows 3 to 20 are hidden.
+    void rozmiarWyliczeniowego()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
+        QCOMPARE(d->height(), d->wysokoscPelna() - 225);
+        QVERIFY(d->RadioGroupJakoKomp(2)->isVisibleTo(d));
+        QVERIFY(!d->RadioGroupJakoKomp(3)->isVisibleTo(d));
+        QVERIFY(!d->RadioGroupJakoKomp(20)->isVisibleTo(d));
+    }
+
+    // The close box records "no value" like OK with nothing chosen, and keeps stored values.
+    void zamknieciePolemOkna()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        m_komunikaty.clear();
+        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
+        d->poleWartosci()->setText(QStringLiteral("600"));
+        d->reject();
+        QCOMPARE(m_komunikaty, QStringList{N});
+        const TRekFakt fakt = *dostep::fakt(o.kontekst().baza, 1);
+        QCOMPARE(fakt.WartFakt, QStringLiteral("???"));
+        QCOMPARE(fakt.WartPoprzFakt, QStringLiteral("nzn"));
+    }
+
+    // Reading a file: a fact of the system is written, a code of no fact is reported and
+    // skipped, the descriptive lines reach the launcher and the window closes before the
+    // final message.
+    void plikFaktow()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        st.f.zapisz(QStringLiteral("pomiar.txt"),
+                 "Obiekt\r\nkociol nr 2\r\nData\r\n5.3.2024\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n"
+                 "1\r\n12,5\r\n0,7\r\n  7\r\nx\r\n1\r\n");
+        TWnioskowanie &w = o.wnioskowanie();
+        o.akcja(Akcja::WyborSyst)->trigger();
+        w.formWybSyst()->przyciskOk()->click();
+        m_komunikaty.clear();
+        o.akcja(Akcja::CzytFaktPlik)->trigger();
+        TFormCzytFakt *okno = w.formCzytFakt();
+        QVERIFY(okno->isVisible());
+
+        okno->przyciskCzytaj()->click();
+        QCOMPARE(m_komunikaty, QStringList{"Plik tekstowy do odczytu wartosci faktów nie istnieje lub nie został "
+                                           "zaznaczony.\n\rOpcja nie zostanie zrealizowana."});
+        QVERIFY(okno->isVisible());
+        m_komunikaty.clear();
+
+        QListWidget *pliki = okno->wyborPliku()->pliki();
+        const auto znalezione = pliki->findItems(QStringLiteral("pomiar.txt"), Qt::MatchExactly);
+        QCOMPARE(znalezione.size(), 1);
+        pliki->itemClicked(znalezione.first());
+        QCOMPARE(okno->poleSciezki()->text(), st.f.plik(QStringLiteral("pomiar.txt")));
+        okno->przyciskCzytaj()->click();
+        QCOMPARE(m_komunikaty,
+                 QStringList({"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów.\n\rDane tego "
+                              "faktu nie zostaną zapisane do tabeli.",
+                              "Wartości faktów z pliku tekstowego zostały zapisane do tabeli faktów. Celem kontynuacji "
+                              "procesu wnioskowania, wybierz teraz opcję menu głównego Wnioskowanie-Weryfikacja bazy "
+                              "wiedzy."}));
+        QVERIFY(!okno->isVisible());
+        QCOMPARE(dostep::fakt(o.kontekst().baza, 1)->WartFakt, QStringLiteral("12,5"));
+        w.realizacja();
+        QCOMPARE(w.formRealizWnios()->poleOpisu(1)->text(), QStringLiteral("kociol nr 2"));
+        QCOMPARE(w.formRealizWnios()->poleOpisu(2)->text(), QStringLiteral("Data"));
+    }
+};
+
+QTEST_MAIN(TstGuiCzytFakt)
+#include "tst_gui_czytfakt.moc"

@@ -1,0 +1,369 @@
+// The inference windows end to end: the choice of a knowledge base, verification, the
+// launcher, a forward run stepped through its conclusions display, the input-fact dialog,
+// the enabling of the three inference commands along the road, and the display's buttons.
+
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "inference/DostepWnios.h"
+#include "inference/TFormCzytFaktWnios.h"
+#include "inference/TFormMetodyWnios.h"
+#include "inference/TFormRealizWnios.h"
+#include "inference/TFormWizKonkl.h"
+#include "inference/TFormWybSyst.h"
+#include "inference/TWnioskowanie.h"
+#include "verify/TFormWeryf.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+namespace {
+
+// The main window on a working folder holding the boiler knowledge base.
+struct Stanowisko {
+    FolderRoboczy f;
+    TFormGlowne o{f.sciezka()};
+    Stanowisko()
+    {
+        zalozWszystkieTabele(o.kontekst().baza);
+        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
+    }
+};
+
+
+// Answers every input dialog that opens with the next action of the queue (the dialog is
+// given to the action, which fills it and presses OK or leaves it).
+class Odpowiadacz : public QObject {
+public:
+    std::deque<std::function<void(TFormCzytFaktWnios *)>> odpowiedzi;
+    int pytania = 0;
+
+    Odpowiadacz()
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *d = qobject_cast<TFormCzytFaktWnios *>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible())
+                return;
+            ++pytania;
+            if (odpowiedzi.empty()) {
+                d->reject();
+                return;
+            }
+            auto o = odpowiedzi.front();
+            odpowiedzi.pop_front();
+            o(d);
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+std::function<void(TFormCzytFaktWnios *)> skalar(const QString &wartosc, const QString &cf)
+{
+    return [=](TFormCzytFaktWnios *d) {
+        d->poleWartosci()->setText(wartosc);
+        d->poleCF()->setText(cf);
+        d->przyciskOk()->click();
+    };
+}
+
+std::function<void(TFormCzytFaktWnios *)> zamknijOknem()
+{
+    return [](TFormCzytFaktWnios *d) { d->reject(); };
+}
+
+QString wartFaktu(Baza &baza, int idFakt) { return dostep::fakt(baza, idFakt)->WartFakt; }
+
+const QString H2 = QStringLiteral("Hipoteza główna nie została zdefiniowana, tj. wybrana z listy konkluzji. Przy "
+                                  "wnioskowaniu w przód nie jest to wymagane. W procesie wnioskowania zostaną "
+                                  "zwizualizowane wszystkie możliwe konkluzje.");
+const QString H1 = QStringLiteral("Hipoteza główna została zdefiniowana, tj. wybrana z listy konkluzji. W procesie "
+                                  "wnioskowania zostaną zwizualizowane wyłącznie konkluzje zgodne z hipotezą główną.");
+const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
+const QString N = QStringLiteral("Nadal nie przypisałeś żadnej wartości do faktu. Proces wnioskowania będzie "
+                                 "kontynuowany,\n\rjednak reguły mające ten fakt w polu przesłankowym mogą nie zostać "
+                                 "\"odpalone\".");
+const QString H9 = QStringLiteral("Zakończenie procesu wnioskowania w przód na skutek wyczerpania możliwości procesu.");
+const QString Wybrany = QStringLiteral(
+    "System ekspercki (baza wiedzy) do procesu wnioskowania został wybrany. Celem kontynuacji procesu wnioskowania, "
+    "jeśli masz zorganizowany i zapisany na dysk plik tekstowy wartości faktów wprowadzanych, to wybierz teraz opcję "
+    "menu głównego Wnioskowanie-Wczytanie z pliku wartości faktów wprowadzanych. Jeśli natomiast taki plik nie "
+    "istnieje, to wybierz od razu opcję menu głównego Wnioskowanie-Weryfikacja bazy wiedzy.");
+
+} // namespace
+
+class TstGuiWnios : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+
+    // The state of the three inference commands: reading files, verification, inference.
+    static QList<bool> pozycje(TFormGlowne &o)
+    {
+        return {o.akcja(Akcja::CzytFaktPlik)->isEnabled(), o.akcja(Akcja::WeryfBazy)->isEnabled(),
+                o.akcja(Akcja::RealizWnios)->isEnabled()};
+    }
+
+    // Choice of system 1, short verification and the launcher, checking the menu on the way.
+    void doWyrzutni(TFormGlowne &o)
+    {
+        TWnioskowanie &w = o.wnioskowanie();
+        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
+        o.akcja(Akcja::WyborSyst)->trigger();
+        QVERIFY(w.formWybSyst()->isVisible());
+        QCOMPARE(w.formWybSyst()->poleKod()->text(), QStringLiteral("1"));
+        QCOMPARE(w.formWybSyst()->poleNazwa()->text(), QStringLiteral("Kocioł"));
+        w.formWybSyst()->przyciskOk()->click();
+        QVERIFY(!w.formWybSyst()->isVisible());
+        QCOMPARE(m_komunikaty.takeLast(), Wybrany);
+        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        QCOMPARE(w.sesja.LicznikKrokow, 57);
+
+        // A visit to the database menu asks for a new choice.
+        emit o.menuBazaDanych()->aboutToShow();
+        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
+        o.akcja(Akcja::WyborSyst)->trigger();
+        w.formWybSyst()->przyciskOk()->click();
+        m_komunikaty.clear();
+
+        o.kontekst().konfig.CzyPelnaWeryf = false;
+        o.akcja(Akcja::WeryfBazy)->trigger();
+        TFormWeryf *weryf = w.formWeryf();
+        QVERIFY(weryf->isVisible());
+        QCOMPARE(weryf->etykieta(0)->text(), QStringLiteral("Skrócona weryfikacja faktów:"));
+        QVERIFY(weryf->etykieta(1)->isHidden());
+        QVERIFY(weryf->przyciskOk()->isHidden());
+        weryf->przyciskStart()->click();
+        QCOMPARE(weryf->poleOk(0)->text(), QStringLiteral("OK"));
+        QVERIFY(!weryf->przyciskOk()->isHidden());
+        QVERIFY(weryf->przyciskZatrzymaj()->isHidden());
+        weryf->przyciskOk()->click();
+        QVERIFY(!weryf->isVisible());
+        QCOMPARE(m_komunikaty,
+                 QStringList{"Baza wiedzy została zweryfikowana. Celem kontynuacji procesu wnioskowania, wybierz teraz "
+                             "opcję menu głównego Wnioskowanie-Realizacja procesu wnioskowania."});
+        QCOMPARE(pozycje(o), QList<bool>({true, true, true}));
+        m_komunikaty.clear();
+        o.akcja(Akcja::RealizWnios)->trigger();
+        QVERIFY(w.formRealizWnios()->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        m_komunikaty.clear();
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+    }
+    void cleanup() { ustawPrzechwytKomunikatow({}); }
+
+    // Forward chaining without a hypothesis: each fired rule pauses at the display; the
+    // input dialog asks for the real and the enumerated input fact; the run ends by
+    // exhaustion, disables the three commands and shows the launcher again.
+    void wPrzodBezHipotezy()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        TFormMetodyWnios *forma = w.formWniosWPrzod();
+        QVERIFY(forma->isVisible());
+        QVERIFY(!w.formRealizWnios()->isVisible());
+        QStringList lista;
+        for (int i = 0; i < forma->lista()->count(); ++i)
+            lista << forma->lista()->item(i)->text();
+        QCOMPARE(lista, QStringList({"[stan]=[zły]", "[awaria]=[true]"}));
+
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        forma->przyciskStart()->click();
+        QCOMPARE(m_komunikaty.first(), H2);
+        QVERIFY(m_komunikaty.contains(A1));
+        TFormWizKonkl *wiz = w.formWizKonkl();
+        QVERIFY(wiz->isVisible());
+        QCOMPARE(wiz->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("1"));
+        QCOMPARE(wiz->pole(QStringLiteral("konklReg"))->text(), QStringLiteral("[stan]=[zły]"));
+        QCOMPARE(wiz->pole(QStringLiteral("cfKonkl"))->text(), QStringLiteral("0,9"));
+        QCOMPARE(wiz->pole(QStringLiteral("nazSyst"))->text(), QStringLiteral("Kocioł"));
+        QVERIFY(!wiz->konkluzjaKoncowa());
+        // No illustration of rule 1: every picture and film button hidden.
+        QCOMPARE(wiz->pole(QStringLiteral("liczbaObrazow"))->text(), QStringLiteral("0"));
+        QVERIFY(wiz->przyciskNastObraz()->isHidden());
+        QVERIFY(wiz->przyciskNastFilm()->isHidden());
+        QCOMPARE(wartFaktu(o.kontekst().baza, 1), QStringLiteral("600"));
+        // While the run is paused the forward notice stays.
+        QCOMPARE(forma->widocznaUwaga(), 0);
+
+        // Continue: rule 2 asks for the colour, which the user leaves with the close box;
+        // rule 3 then fires on the derived state.
+        m_komunikaty.clear();
+        odp.odpowiedzi.push_back(zamknijOknem());
+        wiz->przyciskKontynuuj()->click();
+        QCOMPARE(odp.pytania, 2);
+        QVERIFY(m_komunikaty.contains(N));
+        QCOMPARE(dostep::fakt(o.kontekst().baza, 2)->WartPoprzFakt, QStringLiteral("nzn"));
+        QVERIFY(wiz->isVisible());
+        QCOMPARE(wiz->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
+        QVERIFY(wiz->konkluzjaKoncowa());
+        QCOMPARE(wiz->przyciskNastObraz()->text(), QStringLiteral("Pokaż obraz/zdjęcie"));
+        QCOMPARE(wiz->przyciskNastFilm()->text(), QStringLiteral("Pokaż film"));
+        QVERIFY(!wiz->przyciskPoprzObraz()->isVisibleTo(wiz));
+
+        // Continue: nothing more fires; the colour marked "nzn" is not asked for again.
+        m_komunikaty.clear();
+        wiz->przyciskKontynuuj()->click();
+        QCOMPARE(odp.pytania, 2);
+        QCOMPARE(m_komunikaty, QStringList{H9});
+        QVERIFY(!wiz->isVisible());
+        QVERIFY(!forma->isVisible());
+        QVERIFY(w.formRealizWnios()->isVisible());
+        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
+        QCOMPARE(wartFaktu(o.kontekst().baza, 4), QStringLiteral("TRUE"));
+    }
+
+    // The display's close button ends a forward run with its message, whether the user uses
+    // the button or the window's close box.
+    void zamkniecieWPrzod_data()
+    {
+        QTest::addColumn<bool>("zamknieciemOkna");
+        QTest::newRow("przycisk") << false;
+        QTest::newRow("okno") << true;
+    }
+    void zamkniecieWPrzod()
+    {
+        QFETCH(bool, zamknieciemOkna);
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        w.formWniosWPrzod()->przyciskStart()->click();
+        QVERIFY(w.wstrzymany());
+        m_komunikaty.clear();
+        TFormWizKonkl *wiz = w.formWizKonkl();
+        if (zamknieciemOkna)
+            wiz->close();
+        else
+            wiz->przyciskZamknij()->click();
+        QCOMPARE(m_komunikaty, QStringList{"Przerwanie procesu wnioskowania w przód przez użytkownika."});
+        QVERIFY(!wiz->isVisible());
+        QVERIFY(!w.wstrzymany());
+        QVERIFY(w.formRealizWnios()->isVisible());
+        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
+    }
+
+    // With a hypothesis, rules with other conclusions fire silently and the proving rule is
+    // announced before its display; Start pressed during the first pause starts anew.
+    void wPrzodZHipoteza()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        TFormMetodyWnios *forma = w.formWniosWPrzod();
+        forma->lista()->setCurrentRow(1);
+        QCOMPARE(forma->poleHipotezy()->text(), QStringLiteral("[awaria]=[true]"));
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        forma->przyciskStart()->click();
+        QCOMPARE(m_komunikaty.first(), H1);
+        QVERIFY(m_komunikaty.last().startsWith(
+            QStringLiteral("Hipoteza główna została udowodniona na podstawie reguły o kodzie 3.")));
+        QCOMPARE(w.formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
+
+        // Start during the first pause: a new run from the reset knowledge base, which asks
+        // for the colour again (its "nzn" forgotten) but keeps the temperature.
+        m_komunikaty.clear();
+        const int przed = odp.pytania;
+        forma->przyciskStart()->click();
+        QCOMPARE(m_komunikaty.first(), H1);
+        QVERIFY(odp.pytania > przed);
+        QVERIFY(w.formWizKonkl()->isVisible());
+        QCOMPARE(w.formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
+    }
+
+    // Choosing another knowledge base while a run is paused abandons that run cleanly.
+    void wyborPodczasPauzy()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        w.formWniosWPrzod()->przyciskStart()->click();
+        QVERIFY(w.wstrzymany());
+        o.akcja(Akcja::WyborSyst)->trigger();
+        w.formWybSyst()->ustawBiezacy(1);
+        w.formWybSyst()->przyciskOk()->click();
+        QVERIFY(!w.wstrzymany());
+        QVERIFY(!w.formWizKonkl()->isVisible());
+        QCOMPARE(w.sesja.KodSyst, 2);
+        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        // The continue button of a display no longer shown cannot revive the old run.
+        w.formWizKonkl()->przyciskKontynuuj()->click();
+        QVERIFY(!w.wstrzymany());
+    }
+
+    // The launcher shows the ten descriptive lines, two per row, and refuses a method
+    // without rules.
+    void wyrzutnia()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        for (int i = 0; i < 10; ++i)
+            w.sesja.LinieOpisu[i] = QStringLiteral("linia %1").arg(i + 1);
+        o.akcja(Akcja::RealizWnios)->trigger();
+        QCOMPARE(w.formRealizWnios()->poleOpisu(0)->text(), QStringLiteral("linia 1"));
+        QCOMPARE(w.formRealizWnios()->poleOpisu(9)->text(), QStringLiteral("linia 10"));
+
+        // System 2 has no rules at all.
+        w.sesja.KodSyst = 2;
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        QCOMPARE(m_komunikaty.takeLast(),
+                 QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Nastąpi wyjście z opcji."));
+        QVERIFY(!w.formWniosWPrzod()->isVisible());
+        w.formRealizWnios()->przyciskWstecz()->click();
+        QCOMPARE(m_komunikaty.takeLast(),
+                 QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Nastąpi wyjście z opcji."));
+        w.formRealizWnios()->przyciskMiesz()->click();
+        QCOMPARE(m_komunikaty,
+                 QStringList({"Brak reguł zadekretowanych do wnioskowania wstecz. Wnioskowanie mieszane ograniczy się "
+                              "tylko do fazy wnioskowania w przód.",
+                              "Brak reguł zadekretowanych zarówno do wnioskowania wstecz jak i w przód. Nastąpi "
+                              "wyjście z opcji."}));
+        QVERIFY(!w.formWniosMiesz()->isVisible());
+
+        // System 1: the mixed form offers the conclusions of rules of every direction.
+        m_komunikaty.clear();
+        w.sesja.KodSyst = 1;
+        w.formRealizWnios()->przyciskMiesz()->click();
+        QVERIFY(w.formWniosMiesz()->isVisible());
+        QCOMPARE(w.formWniosMiesz()->lista()->count(), 3);
+        QCOMPARE(w.formWniosMiesz()->widocznaUwaga(), -1);
+    }
+};
+
+QTEST_MAIN(TstGuiWnios)
+#include "tst_gui_wnios.moc"
