@@ -3,6 +3,7 @@
 
 #include "Cli.h"
 
+#include "inference/CzytFaktPlik.h"
 #include "inference/DostepWnios.h"
 #include "inference/PrzypiszWartFakt.h"
 #include "inference/WniosWPrzod.h"
@@ -10,6 +11,7 @@
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
+#include "verify/WeryfBazy.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -247,7 +249,8 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     std::optional<int> kodSyst;
     QString metoda, hipoteza, plikOdpowiedzi;
     bool json = false;
-    bool zFaktami = false;
+    QString plikFaktow;
+    bool weryfikacja = true;
     int zamknijPo = 0;
     for (qsizetype i = 0; i < argumenty.size(); ++i) {
         const QString &a = argumenty[i];
@@ -257,9 +260,9 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         } else if (a == u"--hypothesis" && jestNastepny) {
             hipoteza = argumenty[++i];
         } else if (a == u"--facts" && jestNastepny) {
-            ++i;
-            zFaktami = true;
+            plikFaktow = argumenty[++i];
         } else if (a == u"--no-verify") {
+            weryfikacja = false;
         } else if (a == u"--answers" && jestNastepny) {
             plikOdpowiedzi = argumenty[++i];
         } else if (a == u"--close-after" && jestNastepny) {
@@ -289,11 +292,6 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         }
         return bladUzycia(k, pol, QStringLiteral("Podaj --method forward."));
     }
-    if (zFaktami) {
-        k.err << QStringLiteral("Opcja --facts nie jest jeszcze dostępna.\n");
-        return Porazka;
-    }
-
     TUzytkownikCli uzytkownik(k, json);
     if (!plikOdpowiedzi.isEmpty()) {
         QString blad;
@@ -322,6 +320,18 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         return Porazka;
     }
     uzytkownik.komunikat(*wybor);
+    // Input-fact values from a file, then the verification of the chosen mode.
+    const PokazKomunikat pokaz = [&uzytkownik](const QString &t) { uzytkownik.komunikat(t); };
+    if (!plikFaktow.isEmpty() &&
+        CzytajWartFaktPlik(k.baza, plikFaktow, *kodSyst, sesja, pokaz) != WynikCzytFakt::Przeczytany)
+        return koniec(Porazka);
+    if (weryfikacja) {
+        TWidokWeryf widok;
+        widok.komunikat = pokaz;
+        if (!WeryfikujBazeWiedzy(k.baza, k.konfig, *kodSyst, k.konfig.CzyPelnaWeryf, widok).czysta)
+            return koniec(Porazka);
+        pokaz(komunikatBazaZweryfikowana());
+    }
 
     TWniosWPrzod wnios(k.baza, k.konfig, sesja, uzytkownik);
     QStringList konkluzje;

@@ -12,6 +12,9 @@ int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
+int polecenieVerify(Kontekst &, const QStringList &);
+int polecenieCheckDb(Kontekst &, const QStringList &);
+int polecenieReadFacts(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
@@ -39,6 +42,12 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
          QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
+        {QStringLiteral("verify"), QStringLiteral("verify SYSTEM [--full|--short] [--json]"),
+         QStringLiteral("weryfikacja bazy wiedzy przed wnioskowaniem; kod 0, gdy wnioskowanie jest możliwe"), polecenieVerify},
+        {QStringLiteral("check-db"), QStringLiteral("check-db [--errors-file PLIK]"),
+         QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
+        {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
+         QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
          QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
          polecenieManual},
