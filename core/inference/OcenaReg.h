@@ -69,13 +69,22 @@ public:
 
     TrybWnios trybPytania = TrybWnios::WPrzod;
 
-private:
+    // A constant named by a value: whether one was found, whether it has a value, its value
+    // text and its type word.
     struct TStala {
         bool jest = false;
         bool maWart = false;
         QString wartosc;
         QString typ;
     };
+    // The constant lookup of ZapiszKonkl for the value `wartosc` of a conclusion of rule `kod`
+    // (a computed constant may ask for its input argument). No value after an error message.
+    std::optional<TStala> stalaKonkluzji(const QString &kod, const QString &wartosc)
+    {
+        return rozwiazStala(kod, m_ostatniaPrzeslanka, wartosc);
+    }
+
+private:
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.
     std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc);
