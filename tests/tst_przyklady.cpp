@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTest>
 
 using namespace tremida;
@@ -171,6 +172,27 @@ private slots:
                                             "głównego Wnioskowanie-Weryfikacja bazy wiedzy.")});
     }
 
+    // The preparation script fills an empty folder and refuses one that already holds tables.
+    void skryptPrzygotowania()
+    {
+        FolderRoboczy folder;
+        auto uruchom = [&] {
+            QProcess p;
+            p.start(QStringLiteral("bash"), {katalogPrzykladow() + QStringLiteral("/przygotuj.sh"),
+                                             QStringLiteral("wszystkie"), folder.sciezka()});
+            p.waitForFinished(120000);
+            return p.exitCode();
+        };
+        QCOMPARE(uruchom(), 0);
+        for (const QString &plik : {QStringLiteral("reguly.db"), QStringLiteral("plomien.bmp"),
+                                    QStringLiteral("czyszczenie_palnika.avi"), QStringLiteral("chorwacja.jpg"),
+                                    QStringLiteral("wartosci_faktow_choroba.txt")})
+            QVERIFY2(QFileInfo::exists(folder.plik(plik)), qPrintable(plik));
+        const WynikCli przed = uruchomCli(folder.sciezka(), {QStringLiteral("export")});
+        QCOMPARE(uruchom(), 1);
+        QCOMPARE(uruchomCli(folder.sciezka(), {QStringLiteral("export")}).out, przed.out);
+    }
+
     // Inference through tremida-cli infer --json: the conclusions shown, in order, with their CFs
     // and aggregated CFs, and the last message of the run.
     void wnioskowanie_data()
@@ -216,6 +238,11 @@ private slots:
         QTest::newRow("diagnosis backward over two levels of auxiliary hypotheses")
             << Choroba << wstecz(grypa) << QList<Konkluzja>{{205, grypa, 0.648, 0.648, koncowy}}
             << udowodniona(QStringLiteral("0,648"));
+        QTest::newRow("diagnosis backward fails and falsification proves another diagnosis")
+            << Choroba
+            << wstecz(QStringLiteral("[rozpoznanie]=[zapalenie oskrzeli]")) + QStringList{QStringLiteral("--falsify-all")}
+            << QList<Konkluzja>{{205, grypa, 0.648, 0.648, koncowy}}
+            << QStringLiteral("   Hipoteza główna została sfalsyfikowana.\n\r   Nastąpi zakończenie procesu wnioskowania.");
 
         const QString baltyk = QStringLiteral("[miejsce wypoczynku]=[wybrzeże Bałtyku]");
         const QString chorwacja = QStringLiteral("[miejsce wypoczynku]=[Chorwacja]");
