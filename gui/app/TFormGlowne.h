@@ -23,6 +23,8 @@ class TFormTabFakt;
 class TFormTabWartFaktWylicz;
 class TFormTabStale;
 class TFormTabPlikMult;
+class TFormTabReg;
+class TFormTabTraj;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -92,6 +94,8 @@ public:
     TFormTabWartFaktWylicz *formTabWartFaktWylicz() const { return m_tabWartFaktWylicz; }
     TFormTabStale *formTabStale() const { return m_tabStale; }
     TFormTabPlikMult *formTabPlikMult() const { return m_tabPlikMult; }
+    TFormTabReg *formTabReg() const { return m_tabReg; }
+    TFormTabTraj *formTabTraj() const { return m_tabTraj; }
 
 private:
     void utworzOknaTabel();
@@ -100,6 +104,8 @@ private:
     TFormTabWartFaktWylicz *m_tabWartFaktWylicz = nullptr;
     TFormTabStale *m_tabStale = nullptr;
     TFormTabPlikMult *m_tabPlikMult = nullptr;
+    TFormTabReg *m_tabReg = nullptr;
+    TFormTabTraj *m_tabTraj = nullptr;
 };
 
 } // namespace tremida::gui
