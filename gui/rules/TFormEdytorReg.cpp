@@ -92,7 +92,9 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
         auto *w = new QWidget(m_elementy);
         w->setObjectName(nazwa);
         etykieta = napis(tytul, w);
-        etykieta->setMinimumWidth(170);
+        // One width for every row, so that the lists stand one under another.
+        etykieta->setFixedWidth(240);
+        etykieta->setWordWrap(true);
         auto *u = new QHBoxLayout(w);
         u->setContentsMargins(0, 0, 0, 0);
         u->addWidget(etykieta);
