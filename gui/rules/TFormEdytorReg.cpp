@@ -405,27 +405,16 @@ void TFormEdytorReg::wstaw(const QString &element, Miejsce m)
     m_zmieniam = false;
 }
 
-void TFormEdytorReg::wstawFakt(Miejsce m)
+void TFormEdytorReg::wstawZListy(const QList<Pozycja> &pozycje, const QListWidget *lista, Miejsce m)
 {
-    const int w = m_faktyNazwy->currentRow();
-    if (w >= 0 && w < m_fakty.size())
-        wstaw(QLatin1Char('[') + m_fakty[w].tekst + QLatin1Char(']'), m);
+    const int w = lista->currentRow();
+    if (w >= 0 && w < pozycje.size())
+        wstaw(QLatin1Char('[') + pozycje[w].tekst + QLatin1Char(']'), m);
 }
 
-void TFormEdytorReg::wstawWartosc(Miejsce m)
-{
-    const int w = m_wartNazwy->currentRow();
-    if (w >= 0 && w < m_wartosci.size())
-        wstaw(QLatin1Char('[') + m_wartosci[w].tekst + QLatin1Char(']'), m);
-}
-
-void TFormEdytorReg::wstawStala(Miejsce m)
-{
-    const int w = m_staleNazwy->currentRow();
-    if (w >= 0 && w < m_stale.size())
-        wstaw(QLatin1Char('[') + m_stale[w].tekst + QLatin1Char(']'), m);
-}
-
+void TFormEdytorReg::wstawFakt(Miejsce m) { wstawZListy(m_fakty, m_faktyNazwy, m); }
+void TFormEdytorReg::wstawWartosc(Miejsce m) { wstawZListy(m_wartosci, m_wartNazwy, m); }
+void TFormEdytorReg::wstawStala(Miejsce m) { wstawZListy(m_stale, m_staleNazwy, m); }
 void TFormEdytorReg::wstawLiteral(Miejsce m) { wstaw(QLatin1Char('[') + m_literal->text() + QLatin1Char(']'), m); }
 
 void TFormEdytorReg::wybierzOperator(const QString &tekstPrzycisku)
@@ -514,6 +503,8 @@ void TFormEdytorReg::ZmiaKolFormEdytorReg(const TParKonfig &k)
     zastosujKolory(k, Rola::Pomocnicze,
                    {m_lLiteral, m_literal, m_operatoryGrupa, m_opKursora, m_opKonca, m_kopiujCalosc, m_kopiujPrzes,
                     m_kopiujKonkl, m_zamknij, m_pomoc});
+    for (QLabel *l : std::as_const(m_nawiasy))
+        zastosujKolory(k, Rola::Bierne, {l});
     for (QPushButton *p : std::as_const(m_przyciskiElementow))
         zastosujKolory(k, Rola::Pomocnicze, {p});
     for (QPushButton *p : std::as_const(m_operatory))

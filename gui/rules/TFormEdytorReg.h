@@ -101,6 +101,8 @@ private:
     static void wypelnij(QListWidget *kody, QListWidget *teksty, const QList<Pozycja> &pozycje);
     static void zaznacz(QListWidget *kody, QListWidget *teksty, int pozycja);
     void wstaw(const QString &element, Miejsce m);
+    // "[" + the entry chosen in the list + "]".
+    void wstawZListy(const QList<Pozycja> &pozycje, const QListWidget *lista, Miejsce m);
     QPlainTextEdit *cel() const;
 
     KontekstAplikacji &m_k;
