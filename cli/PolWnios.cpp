@@ -1,15 +1,20 @@
-// Inference from the terminal: infer (forward chaining with scripted or typed input-fact
-// values) and trajectory (the steps of a system's last run).
+// Inference from the terminal: infer (forward, backward or mixed inference with scripted or
+// typed input-fact values, falsification of the main hypothesis by chosen candidates) and
+// trajectory (the steps of a system's last run).
 
 #include "Cli.h"
 
+#include "inference/CzytFaktPlik.h"
 #include "inference/DostepWnios.h"
+#include "inference/FalsHip.h"
+#include "inference/WniosMiesz.h"
 #include "inference/PrzypiszWartFakt.h"
 #include "inference/WniosWPrzod.h"
 #include "store/Konwersje.h"
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
+#include "verify/WeryfBazy.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,6 +23,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace tremida::cli {
@@ -126,6 +132,21 @@ public:
         o << "Liczba filmów: " << w.liczbaFilmow << '\n';
         o << "----\n";
         o.flush();
+    }
+
+    void pokazFalsyfikacje(const QString &, const QStringList &kandydaci) override
+    {
+        if (m_json) {
+            QByteArray lista;
+            for (const QString &t : kandydaci)
+                lista += (lista.isEmpty() ? "" : ",") + tekstJson(t);
+            m_k.zdarzenieJson("{\"event\":\"falsification\",\"candidates\":[" + lista + "]}");
+            return;
+        }
+        m_k.out << QStringLiteral("Konkluzje falsyfikujące:\n");
+        for (qsizetype i = 0; i < kandydaci.size(); ++i)
+            m_k.out << QStringLiteral("  %1. %2\n").arg(i + 1).arg(kandydaci[i]);
+        m_k.out.flush();
     }
 
 private:
@@ -246,8 +267,11 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     const QString pol = QStringLiteral("infer");
     std::optional<int> kodSyst;
     QString metoda, hipoteza, plikOdpowiedzi;
+    QStringList falsyfikujace;
+    bool falsyfikujWszystkie = false;
     bool json = false;
-    bool zFaktami = false;
+    QString plikFaktow;
+    bool weryfikacja = true;
     int zamknijPo = 0;
     for (qsizetype i = 0; i < argumenty.size(); ++i) {
         const QString &a = argumenty[i];
@@ -257,9 +281,9 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         } else if (a == u"--hypothesis" && jestNastepny) {
             hipoteza = argumenty[++i];
         } else if (a == u"--facts" && jestNastepny) {
-            ++i;
-            zFaktami = true;
+            plikFaktow = argumenty[++i];
         } else if (a == u"--no-verify") {
+            weryfikacja = false;
         } else if (a == u"--answers" && jestNastepny) {
             plikOdpowiedzi = argumenty[++i];
         } else if (a == u"--close-after" && jestNastepny) {
@@ -270,6 +294,10 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         } else if (a == u"--set" && jestNastepny) {
             if (const auto blad = ustawParametr(k.konfig, argumenty[++i]))
                 return bladUzycia(k, pol, tekstDoWyswietlenia(*blad));
+        } else if (a == u"--falsify" && jestNastepny) {
+            falsyfikujace << argumenty[++i];
+        } else if (a == u"--falsify-all") {
+            falsyfikujWszystkie = true;
         } else if (a == u"--json") {
             json = true;
         } else if (!a.startsWith(u'-') && !kodSyst) {
@@ -282,17 +310,10 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     }
     if (!kodSyst)
         return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
-    if (metoda != u"forward") {
-        if (metoda == u"backward" || metoda == u"mixed") {
-            k.err << QStringLiteral("Metoda %1 nie jest jeszcze dostępna.\n").arg(metoda);
-            return Porazka;
-        }
-        return bladUzycia(k, pol, QStringLiteral("Podaj --method forward."));
-    }
-    if (zFaktami) {
-        k.err << QStringLiteral("Opcja --facts nie jest jeszcze dostępna.\n");
-        return Porazka;
-    }
+    if (metoda != u"forward" && metoda != u"backward" && metoda != u"mixed")
+        return bladUzycia(k, pol, QStringLiteral("Podaj --method forward, backward lub mixed."));
+    if (metoda != u"forward" && hipoteza.isEmpty())
+        return bladUzycia(k, pol, QStringLiteral("Metoda %1 wymaga --hypothesis.").arg(metoda));
 
     TUzytkownikCli uzytkownik(k, json);
     if (!plikOdpowiedzi.isEmpty()) {
@@ -322,20 +343,83 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         return Porazka;
     }
     uzytkownik.komunikat(*wybor);
-
-    TWniosWPrzod wnios(k.baza, k.konfig, sesja, uzytkownik);
-    QStringList konkluzje;
-    if (!wnios.Przygotuj(konkluzje))
+    // Input-fact values from a file, then the verification of the chosen mode.
+    const PokazKomunikat pokaz = [&uzytkownik](const QString &t) { uzytkownik.komunikat(t); };
+    if (!plikFaktow.isEmpty() &&
+        CzytajWartFaktPlik(k.baza, plikFaktow, *kodSyst, sesja, pokaz) != WynikCzytFakt::Przeczytany)
         return koniec(Porazka);
-    WynikPrzebiegu wynik = wnios.Start(hipoteza);
+    if (weryfikacja) {
+        TWidokWeryf widok;
+        widok.komunikat = pokaz;
+        if (!WeryfikujBazeWiedzy(k.baza, k.konfig, *kodSyst, k.konfig.CzyPelnaWeryf, widok).czysta)
+            return koniec(Porazka);
+        pokaz(komunikatBazaZweryfikowana());
+    }
+
+    TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);
+    TWniosWstecz wstecz(k.baza, k.konfig, sesja, uzytkownik);
+    TFalsHip fals(wstecz);
+    TWniosMiesz miesz(k.baza, k.konfig, sesja, uzytkownik, wstecz, wprzod);
+
+    // Every display is continued, except the display number --close-after, which is closed.
     int wyswietlenia = 0;
-    while (wynik == WynikPrzebiegu::Wstrzymany) {
-        if (++wyswietlenia == zamknijPo) {
-            wnios.Zamknij();
-            break;
+    auto doKonca = [&](WynikPrzebiegu wynik, auto dalej, auto zamknij) {
+        while (wynik == WynikPrzebiegu::Wstrzymany) {
+            sesja.KontynuacjaZadana = true;
+            if (++wyswietlenia == zamknijPo) {
+                const auto poZamknieciu = zamknij();
+                if (!poZamknieciu)
+                    return WynikPrzebiegu::Zakonczony;
+                wynik = *poZamknieciu;
+            } else {
+                wynik = dalej();
+            }
         }
-        sesja.KontynuacjaZadana = true;
-        wynik = wnios.Start();
+        return wynik;
+    };
+
+    QStringList konkluzje;
+    WynikPrzebiegu wynik = WynikPrzebiegu::Zakonczony;
+    if (metoda == u"forward") {
+        if (!wprzod.Przygotuj(konkluzje))
+            return koniec(Porazka);
+        wynik = doKonca(
+            wprzod.Start(hipoteza), [&] { return wprzod.Start(); },
+            [&]() -> std::optional<WynikPrzebiegu> {
+                wprzod.Zamknij();
+                return std::nullopt;
+            });
+    } else if (metoda == u"backward") {
+        if (!wstecz.Przygotuj(konkluzje))
+            return koniec(Porazka);
+        wynik = doKonca(
+            wstecz.Start(hipoteza), [&] { return wstecz.Start(); },
+            [&]() -> std::optional<WynikPrzebiegu> { return wstecz.Zamknij(); });
+    } else {
+        if (!miesz.Przygotuj(konkluzje))
+            return koniec(Porazka);
+        // In mixed inference the close button leaves the paused run as it is.
+        wynik = doKonca(
+            miesz.Start(hipoteza), [&] { return miesz.Dalej(); },
+            [&]() -> std::optional<WynikPrzebiegu> {
+                miesz.Zamknij();
+                return std::nullopt;
+            });
+    }
+
+    if (fals.czyPrzygotowana()) {
+        QList<int> zaznaczone;
+        const QStringList kandydaci = fals.kandydaci();
+        for (qsizetype i = 0; i < kandydaci.size(); ++i)
+            if (falsyfikujWszystkie || falsyfikujace.contains(kandydaci[i]))
+                zaznaczone << int(i);
+        if (!falsyfikujWszystkie && falsyfikujace.isEmpty()) {
+            fals.Przerwij();
+        } else {
+            wynik = doKonca(
+                fals.Start(zaznaczone), [&] { return fals.Start(); },
+                [&]() -> std::optional<WynikPrzebiegu> { return fals.Zamknij(); });
+        }
     }
     return koniec(wynik == WynikPrzebiegu::Przerwany ? Porazka : Sukces);
 }

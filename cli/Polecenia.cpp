@@ -12,6 +12,9 @@ int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
+int polecenieVerify(Kontekst &, const QStringList &);
+int polecenieCheckDb(Kontekst &, const QStringList &);
+int polecenieReadFacts(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
@@ -30,15 +33,23 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
          polecenieDruk},
         {QStringLiteral("infer"),
-         QStringLiteral("infer SYSTEM --method forward [--hypothesis TEKST] [--facts PLIK] [--no-verify] [--answers PLIK] "
-                        "[--close-after N] [--set PARAMETR=WARTOŚĆ]... [--json]"),
-         QStringLiteral("wnioskowanie w przód w systemie SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi "
-                        "(IdFakt<TAB>wartość<TAB>CF) albo z terminala"),
+         QStringLiteral("infer SYSTEM --method forward|backward|mixed [--hypothesis TEKST] [--falsify TEKST]... "
+                        "[--falsify-all] [--facts PLIK] [--no-verify] [--answers PLIK] [--close-after N] "
+                        "[--set PARAMETR=WARTOŚĆ]... [--json]"),
+         QStringLiteral("wnioskowanie w przód, wstecz (z falsyfikacją hipotezy głównej) albo mieszane w systemie "
+                        "SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi (IdFakt<TAB>wartość<TAB>CF) albo z "
+                        "terminala"),
          polecenieInfer},
         {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
          QStringLiteral("kontrola składni zapisanej reguły ID (komunikaty po kolei)"), polecenieCheckRule},
+        {QStringLiteral("verify"), QStringLiteral("verify SYSTEM [--full|--short] [--json]"),
+         QStringLiteral("weryfikacja bazy wiedzy przed wnioskowaniem; kod 0, gdy wnioskowanie jest możliwe"), polecenieVerify},
+        {QStringLiteral("check-db"), QStringLiteral("check-db [--errors-file PLIK]"),
+         QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
+        {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
+         QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
          QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
          polecenieManual},

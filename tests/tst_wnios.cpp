@@ -1,6 +1,7 @@
 // Forward chaining and rule evaluation on small knowledge bases, with a recording user.
 
 #include "Pomocnicze.h"
+#include "UzytkownikTestowy.h"
 #include "inference/DostepWnios.h"
 #include "inference/PrzypiszWartFakt.h"
 #include "inference/WniosWPrzod.h"
@@ -15,52 +16,6 @@ using namespace tremida::test;
 namespace {
 
 const QString LF = QStringLiteral("\n\r");
-
-struct Odp {
-    QString wart;
-    QString cf;
-};
-
-// Records what the user sees and answers input facts from a script (no answer: no value).
-class UzytkownikTestowy : public TUzytkownikWnios {
-public:
-    UzytkownikTestowy(Baza &b, const TParKonfig &k) : baza(b), konfig(k) {}
-    Baza &baza;
-    const TParKonfig &konfig;
-    QStringList zdarzenia;
-    QMap<int, QList<Odp>> odpowiedzi;
-
-    void komunikat(const QString &t) override { zdarzenia << t; }
-    void czytajFakt(TKontekstCzytFakt &k) override
-    {
-        zdarzenia << QStringLiteral("pytanie %1").arg(k.fakt.IdFakt);
-        const PokazKomunikat pokaz = [this](const QString &t) { zdarzenia << t; };
-        const QList<Odp> lista = odpowiedzi.value(k.fakt.IdFakt);
-        k.zamknietyOk = true;
-        if (k.fakt.TypFakt == QStringLiteral("wyliczeniowy")) {
-            QList<TWierszWylicz> wiersze;
-            for (const auto &w : k.wartosci) {
-                TWierszWylicz r{w.IdWartFaktWylicz, w.CzyFaktMaWartAkt, realNaTekst(w.CFWartFaktWyliczAkt.value_or(0))};
-                for (const Odp &o : lista)
-                    if (o.wart == w.WartFaktWylicz)
-                        r = {w.IdWartFaktWylicz, QStringLiteral("tak"), o.cf};
-                wiersze << r;
-            }
-            PrzypiszWartFaktWylicz(baza, konfig, k.fakt, wiersze, pokaz);
-        } else {
-            const Odp o = lista.value(0, {QStringLiteral("???"), QString()});
-            PrzypiszWartFaktSkalar(baza, konfig, k.fakt, o.wart, o.cf, pokaz);
-        }
-    }
-    void pokazKonkluzje(const TWizKonkl &w) override
-    {
-        zdarzenia << QStringLiteral("konkluzja %1 cf=%2 zagreg=%3 %4 obrazy=%5 filmy=%6")
-                         .arg(w.idReg)
-                         .arg(realNaTekst(w.cfKonkl), realNaTekst(w.cfZagreg), w.rodzFakt)
-                         .arg(w.liczbaObrazow)
-                         .arg(w.liczbaFilmow);
-    }
-};
 
 // One knowledge base in a temporary folder with its engine.
 struct Stanowisko {

@@ -225,3 +225,167 @@ QString W(const QString &kod)
 }
 
 } // namespace tremida::kom
+
+namespace tremida::kom {
+
+namespace {
+const QString NLW = QStringLiteral("\n\r");
+const QString Zakonczenie = QStringLiteral("   Nastąpi zakończenie procesu wnioskowania.");
+
+QString naczeloFalsyfikacji()
+{
+    return QStringLiteral("   Hipotezy głównej nie udało się udowodnić, biorąc pod uwagę aktualny stan bazy wiedzy. Nie "
+                          "musi to jednak jeszcze oznaczać, że hipoteza główna jest fałszywa.\n\r");
+}
+
+QString srodekFalsyfikacji()
+{
+    return QStringLiteral(
+        "   System poczyni teraz próbę sfalsyfikowania hipotezy głównej.\n\r   Hipoteza główna zostanie "
+        "sfalsyfikowana wówczas, gdy system udowodni hipotezę pomocniczą negującą hipotezę główną. Przykładowo: "
+        "jeśli hipotezą główną była konkluzja [stan uszkodzenia] = [początkowy], to udowadniając hipotezę [stan "
+        "uszkodzenia] = [zaawansowany] falsyfikujesz hipotezę główną.\n\r   Musisz jednak sam wskazać systemowi "
+        "konkluzję falsyfikującą.  System potrafi zaproponować potencjalne konkluzje falsyfikujące, ale tylko "
+        "takie, które zawierają fakt ten sam jak w hipotezie głównej.\n\r");
+}
+
+QString koniecFalsyfikacjiOferty()
+{
+    return QStringLiteral(
+        "\n\r   Konkluzja falsyfikująca nie musi obligatoryjnie zawierać faktu tego samego jak w hipotezie głównej. "
+        "Przykładowo: jeśli w systemie diagnostyki medycznej hipotezą główną była konkluzja [choroba pacjenta] = "
+        "[gruźlica], to wykazując hipotezę [stan pacjenta] = [zdrowy] falsyfikujesz hipotezę główną. Tego rodzaju "
+        "konkluzje falsyfikujące, jeśli istnieją, musisz jednak wyszukać sam, a następnie starać się je wykazać "
+        "uruchamiając nowe, niezależne procesy wnioskowania wstecz lub wnioskowania mieszanego.");
+}
+} // namespace
+
+QString brakHipotezy()
+{
+    return QStringLiteral(
+        "Hipoteza główna nie została zdefiniowana, tj. wybrana z listy konkluzji. Nastąpi wyjście z opcji.");
+}
+
+QString brakRegulWstecz()
+{
+    return QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Nastąpi wyjście z opcji.");
+}
+
+QString przyczynaOdpalonaWstecz()
+{
+    return QStringLiteral("nie dotyczy - regula zostala odpalona w tym kroku trajektorii wnioskowania");
+}
+
+QString hipUdowodniona(int n, int pozycja, int idReg)
+{
+    return QStringLiteral("Hipoteza główna została udowodniona na podstawie grupy ") + QString::number(n) +
+           QStringLiteral(" reguł nadających się do odpalenia. Zostanie zwizualizowany formularz konkluzji reguły "
+                          "nr. ") +
+           QString::number(pozycja) + u'/' + QString::number(n) + QStringLiteral(" z tej grupy, o kodzie ") +
+           QString::number(idReg) +
+           QStringLiteral(". Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym formularzu "
+                          "sukcesywnie.");
+}
+
+QString koniecUdowodniona(double cfZagreg)
+{
+    if (cfZagreg > 0.999)
+        return QStringLiteral("   Hipoteza główna została udowodniona z maksymalnym zagregowanym CF konkluzji "
+                              "równym 1. ") +
+               NLW + Zakonczenie;
+    return QStringLiteral("   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji równym ") +
+           realNaTekst(cfZagreg) + u'.' + NLW + Zakonczenie;
+}
+
+QString F0()
+{
+    return naczeloFalsyfikacji() +
+           QStringLiteral(
+               "   Aby sfalsyfikowac hipotezę główną, wytypuj, jeśli to możliwe, takie konkluzje reguł, które ją "
+               "negują i staraj się je wykazać uruchamiając nowe procesy wnioskowania wstecz lub wnioskowania "
+               "mieszanego. Przykładowo: jeśli w systemie diagnostyki medycznej hipotezą główną była konkluzja "
+               "[choroba pacjenta] = [gruźlica], to wykazując hipotezę [stan pacjenta] = [zdrowy] falsyfikujesz "
+               "hipotezę główną.\n\r   System sam proponuje konkluzje falsyfikujące, ale tylko takie, które "
+               "zawierają fakt ten sam jak w hipotezie głównej. Niestety, w Twojej bazie wiedzy, w tym momencie, brak "
+               "takich konkluzji.\n\r   Nastąpi koniec procesu wnioskowania.");
+}
+
+QString F1()
+{
+    return naczeloFalsyfikacji() + srodekFalsyfikacji() +
+           QStringLiteral("   W Twojej bazie wiedzy, w tym momencie, jest tylko jedna taka konkluzja. System "
+                          "zwizualizuje teraz tę konkluzję. Jeśli jest to konkluzja falsyfikująca hipotezę główną, to "
+                          "zadekretuj ją przez zaznaczenie. Jeśli zaznaczysz tę konkluzję, proces wnioskowania będzie "
+                          "kontynuowany.") +
+           koniecFalsyfikacjiOferty();
+}
+
+QString F2()
+{
+    return naczeloFalsyfikacji() + srodekFalsyfikacji() +
+           QStringLiteral("   W Twojej bazie wiedzy, w tym momencie, jest więcej niż jedna taka konkluzja. System "
+                          "zwizualizuje teraz te konkluzje. Zadekretuj przez zaznaczenie (lewym klawiszem myszy przy "
+                          "wciśniętm klawiszu lewy Ctrl) te konkluzje z listy, które uznasz za konkluzje falsyfikujące "
+                          "hipotezę główną. Jeśli zaznaczysz co najmniej jedną konkluzję, proces wnioskowania będzie "
+                          "kontynuowany.") +
+           koniecFalsyfikacjiOferty();
+}
+
+QString brakZaznaczonychFals()
+{
+    return QStringLiteral(
+        "Nie zaznaczyłeś (-aś) żadnej konkluzji jako falsyfikującej. Nastąpi wyjście z opcji.");
+}
+
+QString falsUdowodniona(int kandydat, int n, int pozycja, int idReg)
+{
+    return QStringLiteral("   Hipoteza falsyfikująca z pozycji nr. ") + QString::number(kandydat) +
+           QStringLiteral(" listy konkluzji została udowodniona na podstawie grupy ") + QString::number(n) +
+           QStringLiteral(" reguł nadających się do odpalenia.") + NLW +
+           QStringLiteral("   Tym samym hipoteza główna została sfalsyfikowana.") + NLW +
+           QStringLiteral("   Zostanie zwizualizowany formularz konkluzji reguły nr. ") + QString::number(pozycja) +
+           u'/' + QString::number(n) + QStringLiteral(" z tej grupy, o kodzie ") + QString::number(idReg) +
+           QStringLiteral(".") + NLW +
+           QStringLiteral("   Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym formularzu "
+                          "sukcesywnie.");
+}
+
+QString koniecFalsyfikacji(bool sfalsyfikowana)
+{
+    if (sfalsyfikowana)
+        return QStringLiteral("   Hipoteza główna została sfalsyfikowana.") + NLW + Zakonczenie;
+    return QStringLiteral("   Żadnej z reguł z zaznaczoną (-ymi) przez Ciebie konkluzją (-ami) potencjalnie "
+                          "falsyfikującymi hipotezę główną nie udało się odpalić. Tym samym hipoteza główna nie "
+                          "została sfalsyfikowana.") +
+           NLW + Zakonczenie;
+}
+
+QString mieszBezWstecz()
+{
+    return QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Wnioskowanie mieszane ograniczy się "
+                          "tylko do fazy wnioskowania w przód.");
+}
+
+QString mieszBezObu()
+{
+    return QStringLiteral(
+        "Brak reguł zadekretowanych zarówno do wnioskowania wstecz jak i w przód. Nastąpi wyjście z opcji.");
+}
+
+QString mieszBezWPrzod()
+{
+    return QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Wnioskowanie mieszane ograniczy się "
+                          "tylko do fazy wnioskowania wstecz.");
+}
+
+QString mieszBezRegul()
+{
+    return QStringLiteral("Brak reguł wybranego systemu eksperckiego. Nastąpi wyjście z opcji.");
+}
+
+QString mieszNiewykazana()
+{
+    return QStringLiteral("Proces wnioskowania mieszanego zakończył się. Hipoteza główna nie została wykazana.");
+}
+
+} // namespace tremida::kom

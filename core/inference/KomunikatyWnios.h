@@ -45,4 +45,22 @@ QString przerwanieWPrzodPrzezUzytkownika();
 QString E6(const QString &kod);
 QString W(const QString &kod);
 
+// Backward chaining, falsification and mixed inference.
+QString brakHipotezy();
+QString brakRegulWstecz();
+QString przyczynaOdpalonaWstecz();
+QString hipUdowodniona(int n, int pozycja, int idReg);
+QString koniecUdowodniona(double cfZagreg);
+QString F0();
+QString F1();
+QString F2();
+QString brakZaznaczonychFals();
+QString falsUdowodniona(int kandydat, int n, int pozycja, int idReg);
+QString koniecFalsyfikacji(bool sfalsyfikowana);
+QString mieszBezWstecz();
+QString mieszBezObu();
+QString mieszBezWPrzod();
+QString mieszBezRegul();
+QString mieszNiewykazana();
+
 } // namespace tremida::kom

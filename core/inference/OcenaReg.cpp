@@ -52,6 +52,22 @@ TTokenPrzes nieznany() { return {Wart::Unknown, 0.0}; }
 
 } // namespace
 
+std::optional<TRekFakt> FaktHipotezy(Baza &baza, const TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
+                                     const QString &tekst)
+{
+    const auto k = SkanujKonkl(tekst);
+    const auto fakt = k ? dostep::faktONazwie(baza, sesja.KodSyst, k->nazFakt) : std::nullopt;
+    if (!fakt) {
+        uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), sesja.OstatniKodReg));
+        return std::nullopt;
+    }
+    if (fakt->RodzFakt == slowa::Wprowadzany) {
+        uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), sesja.OstatniKodReg));
+        return std::nullopt;
+    }
+    return fakt;
+}
+
 TOcenaReg::TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
     : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik)
 {

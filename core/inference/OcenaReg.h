@@ -38,6 +38,12 @@ struct TTokenPrzes {
     double cf = 0.0;
 };
 
+// Reads a hypothesis (or any goal) conclusion text and looks its fact up among the facts of the
+// system: E1 when there is none, E2 when it is an input fact (messages name the rule code the
+// engine used last). Returns the fact, or no value after the message.
+std::optional<TRekFakt> FaktHipotezy(Baza &baza, const TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
+                                     const QString &tekst);
+
 class TOcenaReg {
 public:
     TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
@@ -69,13 +75,22 @@ public:
 
     TrybWnios trybPytania = TrybWnios::WPrzod;
 
-private:
+    // A constant named by a value: whether one was found, whether it has a value, its value
+    // text and its type word.
     struct TStala {
         bool jest = false;
         bool maWart = false;
         QString wartosc;
         QString typ;
     };
+    // The constant lookup of ZapiszKonkl for the value `wartosc` of a conclusion of rule `kod`
+    // (a computed constant may ask for its input argument). No value after an error message.
+    std::optional<TStala> stalaKonkluzji(const QString &kod, const QString &wartosc)
+    {
+        return rozwiazStala(kod, m_ostatniaPrzeslanka, wartosc);
+    }
+
+private:
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.
     std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc);

@@ -175,4 +175,30 @@ bool UsunTrajSystemu(Baza &baza, int kodSyst)
     return q.exec();
 }
 
+bool ZresetujBazeWiedzy(Baza &baza, int kodSyst)
+{
+    for (TRekFakt f : dostep::faktySystemu(baza, kodSyst, {slowa::Posredni, slowa::Koncowy})) {
+        f.WartFakt = slowa::BrakWartosci;
+        f.WartPoprzFakt = slowa::BrakWartosci;
+        f.CFWartFakt = 0.0;
+        f.CFWartPoprzFakt = 0.0;
+        dostep::zapiszWartFaktu(baza, f);
+        if (f.TypFakt != slowa::Wyliczeniowy)
+            continue;
+        for (TRekWartFaktWylicz w : dostep::wartosciFaktu(baza, f.IdFakt)) {
+            w.CzyFaktMaWartAkt = slowa::BrakWartosci;
+            w.CzyFaktMaWartPoprz = slowa::BrakWartosci;
+            w.CFWartFaktWyliczAkt = 0.0;
+            w.CFWartFaktWyliczPoprz = 0.0;
+            dostep::zapiszWartWylicz(baza, w);
+        }
+    }
+    // Input facts keep value and CF; the marks "nzn" of earlier runs are forgotten.
+    for (TRekFakt f : dostep::faktySystemu(baza, kodSyst, {slowa::Wprowadzany})) {
+        f.WartPoprzFakt = QStringLiteral("");
+        dostep::zapiszWartFaktu(baza, f);
+    }
+    return UsunTrajSystemu(baza, kodSyst);
+}
+
 } // namespace tremida

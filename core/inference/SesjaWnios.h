@@ -85,6 +85,11 @@ bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWni
 bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
                     const QString &czyOdpal, double cfKonkl, const QString &przyczyna);
 
+// Resets the knowledge base of a system before a run: intermediate and final facts lose
+// their values and CFs (enumerated value rows included), input facts forget their "nzn"
+// marks (value and CF stay), and the system's trajectory rows are deleted.
+bool ZresetujBazeWiedzy(Baza &baza, int kodSyst);
+
 // Deletes the trajectory rows of a system.
 bool UsunTrajSystemu(Baza &baza, int kodSyst);
 

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace tremida {
 
@@ -64,6 +65,15 @@ public:
 
     // The notice "in progress" of the method's form, shown while a run works.
     virtual void uwagaWToku(bool /*widoczna*/) {}
+
+    // The falsification form: the main hypothesis and the falsification candidates in their
+    // order, none selected. The user then selects some and presses Start (TFalsHip::Start with
+    // their indices) or leaves the form (TFalsHip::Przerwij).
+    virtual void pokazFalsyfikacje(const QString & /*hipGlowna*/, const QStringList & /*kandydaci*/) {}
+
+    // The notices of the mixed-inference form: 1 first backward pass, 2 forward phase,
+    // 3 second backward pass in progress; 0 hides them all.
+    virtual void uwagaFazyMieszanej(int /*faza*/) {}
 
     // A run ended so that the next inference needs a new choice of system: the commands
     // reading input-fact files, verification and inference are disabled, the launcher shown.

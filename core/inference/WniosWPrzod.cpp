@@ -63,32 +63,7 @@ bool TWniosWPrzod::Przygotuj(QStringList &konkluzje)
     return PrzygotujWnioskowanieWPrzod(m_baza, m_konfig, m_sesja, stan.listaReg, konkluzje, pokaz);
 }
 
-bool TWniosWPrzod::zresetujBaze()
-{
-    const int kodSyst = m_sesja.KodSyst;
-    for (TRekFakt f : dostep::faktySystemu(m_baza, kodSyst, {slowa::Posredni, slowa::Koncowy})) {
-        f.WartFakt = slowa::BrakWartosci;
-        f.WartPoprzFakt = slowa::BrakWartosci;
-        f.CFWartFakt = 0.0;
-        f.CFWartPoprzFakt = 0.0;
-        dostep::zapiszWartFaktu(m_baza, f);
-        if (f.TypFakt != slowa::Wyliczeniowy)
-            continue;
-        for (TRekWartFaktWylicz w : dostep::wartosciFaktu(m_baza, f.IdFakt)) {
-            w.CzyFaktMaWartAkt = slowa::BrakWartosci;
-            w.CzyFaktMaWartPoprz = slowa::BrakWartosci;
-            w.CFWartFaktWyliczAkt = 0.0;
-            w.CFWartFaktWyliczPoprz = 0.0;
-            dostep::zapiszWartWylicz(m_baza, w);
-        }
-    }
-    // Input facts keep value and CF; the marks "nzn" of earlier runs are forgotten.
-    for (TRekFakt f : dostep::faktySystemu(m_baza, kodSyst, {slowa::Wprowadzany})) {
-        f.WartPoprzFakt = QStringLiteral("");
-        dostep::zapiszWartFaktu(m_baza, f);
-    }
-    return UsunTrajSystemu(m_baza, kodSyst);
-}
+bool TWniosWPrzod::zresetujBaze() { return ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst); }
 
 WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
 {
@@ -135,16 +110,9 @@ WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
     }
 
     if (stan.hipZdefiniowana) {
-        const auto k = SkanujKonkl(stan.hipGlowna);
-        const auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
-        if (!fakt) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
+        const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, stan.hipGlowna);
+        if (!fakt)
             return WynikPrzebiegu::Przerwany;
-        }
-        if (fakt->RodzFakt == slowa::Wprowadzany) {
-            m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
-            return WynikPrzebiegu::Przerwany;
-        }
         stan.hipFakt = fakt->IdFakt;
         for (const TPozListyReg &p : stan.listaReg) {
             const auto r = dostep::regula(m_baza, p.IdReg);

@@ -1,0 +1,405 @@
+#include "CzytFaktPlik.h"
+
+#include "DostepWnios.h"
+#include "store/Baza.h"
+#include "store/Konwersje.h"
+#include "rules/Usterki.h"
+#include "store/Slowa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <array>
+#include <functional>
+
+namespace tremida {
+
+namespace {
+
+// Windows-1250, bytes 0x80 to 0xFF; 0 marks the five bytes that code no character.
+constexpr std::array<char16_t, 128> Tabela1250 = {
+    0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021, 0,      0x2030, 0x0160, 0x2039, 0x015A,
+    0x0164, 0x017D, 0x0179, 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0,      0x2122,
+    0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6,
+    0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, 0x00B0, 0x00B1, 0x02DB, 0x0142,
+    0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, 0x0154,
+    0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, 0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD,
+    0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA,
+    0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4,
+    0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+std::optional<QString> dekoduj1250(const QByteArray &b)
+{
+    for (const char c : b)
+        if (uchar(c) >= 0x80 && Tabela1250[uchar(c) - 0x80] == 0)
+            return std::nullopt;
+    // The converter of the platform, when it knows the code page; otherwise the table.
+    QStringDecoder d("windows-1250");
+    if (d.isValid()) {
+        QString s = d(b);
+        if (!d.hasError())
+            return s;
+    }
+    QString s;
+    s.reserve(b.size());
+    for (const char c : b)
+        s.append(uchar(c) < 0x80 ? QChar(uchar(c)) : QChar(Tabela1250[uchar(c) - 0x80]));
+    return s;
+}
+
+// A line of the file without its line end (LF, or CR LF).
+QByteArray bezKoncaLinii(QByteArray b)
+{
+    if (b.endsWith('\n'))
+        b.chop(1);
+    if (b.endsWith('\r'))
+        b.chop(1);
+    return b;
+}
+
+// The code line: a decimal integer after optional blanks; the rest of the line is ignored.
+std::optional<int> kodZLinii(const QString &linia)
+{
+    qsizetype i = 0;
+    while (i < linia.size() && (linia[i] == u' ' || linia[i] == u'\t'))
+        ++i;
+    qsizetype j = i;
+    if (j < linia.size() && (linia[j] == u'+' || linia[j] == u'-'))
+        ++j;
+    while (j < linia.size() && linia[j].isDigit() && linia[j].unicode() < 0x80)
+        ++j;
+    return tekstNaInt(linia.mid(i, j - i));
+}
+
+QString krotko(const QString &s) { return s.size() > 80 ? s.left(80) + QStringLiteral("...") : s; }
+
+const QString Drop = QStringLiteral("Dane tego faktu nie zostaną zapisane do tabeli.");
+
+// Reading the file line by line in its encoding.
+class TCzytnik {
+public:
+    TCzytnik(QFile &plik, bool utf8) : m_plik(plik), m_utf8(utf8) {}
+    // The next line; no value at the end of the file or on a read error (see blad()).
+    std::optional<QString> linia()
+    {
+        if (m_plik.atEnd())
+            return std::nullopt;
+        QByteArray b = m_plik.readLine();
+        if (b.isEmpty() && m_plik.error() != QFileDevice::NoError) {
+            m_blad = true;
+            return std::nullopt;
+        }
+        ++m_nr;
+        b = bezKoncaLinii(b);
+        if (m_nr == 1 && m_utf8 && b.startsWith("\xEF\xBB\xBF"))
+            b.remove(0, 3);
+        const auto s = dekodujLinie(b, m_utf8);
+        if (!s)
+            m_blad = true;
+        return s;
+    }
+    int nr() const { return m_nr; }
+    bool blad() const { return m_blad; }
+
+private:
+    QFile &m_plik;
+    bool m_utf8;
+    int m_nr = 0;
+    bool m_blad = false;
+};
+
+} // namespace
+
+bool czyUtf8(const QByteArray &b)
+{
+    const qsizetype n = b.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar c = uchar(b[i]);
+        int dl = 0;
+        char32_t min = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            dl = 1;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            dl = 2;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            dl = 3;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        char32_t kod = c & (0x3F >> dl);
+        for (int k = 1; k <= dl; ++k) {
+            if (i + k >= n)
+                return false;
+            const uchar d = uchar(b[i + k]);
+            if ((d & 0xC0) != 0x80)
+                return false;
+            kod = (kod << 6) | (d & 0x3F);
+        }
+        if (kod < min || kod > 0x10FFFF || (kod >= 0xD800 && kod <= 0xDFFF))
+            return false;
+        i += dl + 1;
+    }
+    return true;
+}
+
+std::optional<QString> dekodujLinie(const QByteArray &linia, bool utf8)
+{
+    if (utf8)
+        return czyUtf8(linia) ? std::optional<QString>(QString::fromUtf8(linia)) : std::nullopt;
+    return dekoduj1250(linia);
+}
+
+namespace kom {
+
+QString BrakPlikuFakt()
+{
+    return QStringLiteral("Plik tekstowy do odczytu wartosci faktów nie istnieje lub nie został zaznaczony.\n\r"
+                          "Opcja nie zostanie zrealizowana.");
+}
+
+QString FaktyZPlikuZapisane()
+{
+    return QStringLiteral("Wartości faktów z pliku tekstowego zostały zapisane do tabeli faktów. Celem kontynuacji "
+                          "procesu wnioskowania, wybierz teraz opcję menu głównego Wnioskowanie-Weryfikacja bazy "
+                          "wiedzy.");
+}
+
+QString CzytFakt(int nr, int kod)
+{
+    const QString k = QString::number(kod).rightJustified(3, u' ');
+    const QString fakt = QStringLiteral("Fakt o odczytanym z pliku kodzie ") + k;
+    const QString cf = QStringLiteral("CF faktu o odczytanym z pliku kodzie ") + k;
+    const QString odczytana = QStringLiteral("Odczytana z pliku wartość tego faktu ");
+    switch (nr) {
+    case 1:
+        return QStringLiteral("Faktu o odczytanym z pliku kodzie ") + k +
+               QStringLiteral(" nie znaleziono w tabeli faktów.") + NL + Drop;
+    case 2:
+        return fakt + QStringLiteral(" nie należy do wyselekcjonowanego systemu.") + NL + Drop;
+    case 3:
+        return fakt + QStringLiteral(" nie jest faktem wprowadzanym.") + NL + Drop;
+    case 4:
+        return cf + QStringLiteral(" nie konwertuje się do wartości rzeczywistej.") + NL + Drop;
+    case 5:
+        return cf + QStringLiteral(" nie mieści się w dopuszczalnym przedziale [0,1].") + NL + Drop;
+    case 6:
+        return fakt + QStringLiteral(" jest faktem logicznym.") + NL + odczytana +
+               QStringLiteral("nie odpowiada jednak wartości logicznej.") + NL + Drop;
+    case 7:
+        return fakt + QStringLiteral(" jest faktem całkowitym.") + NL + odczytana +
+               QStringLiteral("nie konwertuje się jednak do wartości całkowitej.") + NL + Drop;
+    case 8:
+        return fakt + QStringLiteral(" jest faktem rzeczywistym.") + NL + odczytana +
+               QStringLiteral("nie konwertuje się jednak do wartości rzeczywistej.") + NL + Drop;
+    case 9:
+        return fakt + QStringLiteral(" jest faktem wyliczeniowym.") + NL + odczytana +
+               QStringLiteral("nie pokrywa się jednak z żadną z wartości z tabeli wartości faktów wyliczeniowych.") +
+               NL + Drop;
+    }
+    return QString();
+}
+
+} // namespace kom
+
+WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst, TSesjaWnios &sesja,
+                                 const PokazKomunikat &pokaz)
+{
+    auto komunikat = [&](const QString &t) {
+        if (pokaz)
+            pokaz(t);
+    };
+    const QString nazwa = QDir::toNativeSeparators(sciezka);
+    const QString bladOdczytu = QStringLiteral("Błąd odczytu pliku tekstowego ") + nazwa + QStringLiteral(".") + NL;
+    const QString dalszeNie = NL + QStringLiteral("Dalsze wartości faktów z pliku nie zostaną odczytane.");
+    const QString opcjaNie = NL + QStringLiteral("Opcja nie zostanie zrealizowana.");
+    if (sciezka.isEmpty() || !QFile::exists(sciezka)) {
+        komunikat(kom::BrakPlikuFakt());
+        return WynikCzytFakt::Blad;
+    }
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly)) {
+        komunikat(QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" nie może zostać odczytany (") +
+                  plik.errorString() + QStringLiteral(").") + opcjaNie);
+        return WynikCzytFakt::Blad;
+    }
+
+    // The encoding of the whole file is settled before anything is written: UTF-8 when every
+    // line is valid UTF-8, else Windows-1250 when every line is valid in it.
+    bool utf8 = true;
+    int liczbaLinii = 0;
+    auto przegladaj = [&](const std::function<bool(const QByteArray &)> &linia) {
+        liczbaLinii = 0;
+        if (!plik.seek(0))
+            return false;
+        while (!plik.atEnd()) {
+            const QByteArray b = plik.readLine();
+            if (b.isEmpty() && plik.error() != QFileDevice::NoError)
+                return false;
+            ++liczbaLinii;
+            if (!linia(b))
+                return true;
+        }
+        return true;
+    };
+    bool ok = przegladaj([&](const QByteArray &b) { return utf8 = czyUtf8(b); });
+    if (ok && !utf8) {
+        bool w1250 = true;
+        ok = przegladaj([&](const QByteArray &b) { return w1250 = dekoduj1250(bezKoncaLinii(b)).has_value(); });
+        if (ok && !w1250) {
+            komunikat(QStringLiteral("Plik tekstowy ") + nazwa +
+                      QStringLiteral(" nie jest zapisany ani w kodowaniu UTF-8, ani w kodowaniu Windows-1250 "
+                                     "(wiersz ") +
+                      QString::number(liczbaLinii) + QStringLiteral(").") + opcjaNie);
+            return WynikCzytFakt::Blad;
+        }
+    }
+    if (!ok || !plik.seek(0)) {
+        komunikat(bladOdczytu + plik.errorString() + opcjaNie);
+        return WynikCzytFakt::Blad;
+    }
+    if (liczbaLinii < 10) {
+        komunikat(QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" ma tylko ") +
+                  QString::number(liczbaLinii) +
+                  QStringLiteral(" wierszy, a pierwsze dziesięć wierszy pliku to nazwy i wartości pięciu zmiennych "
+                                 "opisowych.") +
+                  opcjaNie);
+        return WynikCzytFakt::Blad;
+    }
+
+    TCzytnik czytnik(plik, utf8);
+    for (QString &opis : sesja.LinieOpisu)
+        opis = czytnik.linia().value_or(QString());
+
+    // Values are written triple by triple and stay written whatever follows.
+    Transakcja transakcja(baza);
+    struct Zatwierdz {
+        Transakcja &t;
+        ~Zatwierdz() { t.zatwierdz(); }
+    } zatwierdz{transakcja};
+
+    for (;;) {
+        std::optional<QString> liniaKodu = czytnik.linia();
+        if (!liniaKodu)
+            break;
+        const int nrKodu = czytnik.nr();
+        if (liniaKodu->trimmed().isEmpty()) {
+            // Blank lines at the end of the file are no triple.
+            std::optional<QString> l;
+            while ((l = czytnik.linia()) && l->trimmed().isEmpty()) {
+            }
+            if (!l && !czytnik.blad())
+                break;
+        }
+        const auto kod = kodZLinii(*liniaKodu);
+        if (!kod) {
+            komunikat(bladOdczytu + QStringLiteral("Wiersz ") + QString::number(nrKodu) +
+                      QStringLiteral(" powinien zawierać kod faktu (liczbę całkowitą), a zawiera: \"") +
+                      krotko(*liniaKodu) + QStringLiteral("\".") + dalszeNie);
+            return WynikCzytFakt::Blad;
+        }
+        const std::optional<QString> wart = czytnik.linia();
+        const std::optional<QString> liniaCF = wart ? czytnik.linia() : std::nullopt;
+        if (!liniaCF) {
+            if (czytnik.blad())
+                komunikat(bladOdczytu + plik.errorString() + dalszeNie);
+            else
+                komunikat(bladOdczytu + QStringLiteral("Po kodzie faktu w wierszu ") + QString::number(nrKodu) +
+                          QStringLiteral(" brak wiersza z ") +
+                          (wart ? QStringLiteral("CF wartości faktu.") : QStringLiteral("wartością faktu.")) +
+                          dalszeNie);
+            return WynikCzytFakt::Blad;
+        }
+
+        const auto fakt = dostep::fakt(baza, *kod);
+        if (!fakt) {
+            komunikat(kom::CzytFakt(1, *kod));
+            continue;
+        }
+        if (fakt->KodSyst != kodSyst) {
+            komunikat(kom::CzytFakt(2, *kod));
+            continue;
+        }
+        if (fakt->RodzFakt != slowa::Wprowadzany) {
+            komunikat(kom::CzytFakt(3, *kod));
+            continue;
+        }
+        const auto cf = tekstNaReal(*liniaCF);
+        if (!cf) {
+            komunikat(kom::CzytFakt(4, *kod));
+            continue;
+        }
+        if (*cf < 0.0 || *cf > 1.0) {
+            komunikat(kom::CzytFakt(5, *kod));
+            continue;
+        }
+        TRekFakt f = *fakt;
+        auto zapiszFakt = [&](const QString &w) {
+            f.WartFakt = w;
+            f.WartPoprzFakt = w;
+            f.CFWartFakt = *cf;
+            f.CFWartPoprzFakt = *cf;
+            dostep::zapiszWartFaktu(baza, f);
+        };
+        if (f.TypFakt == slowa::Logiczny) {
+            const QString g = wart->toUpper();
+            if (g != slowa::True && g != slowa::False)
+                komunikat(kom::CzytFakt(6, *kod));
+            else
+                zapiszFakt(g);
+        } else if (f.TypFakt == slowa::Calkowity) {
+            if (!tekstNaInt(*wart))
+                komunikat(kom::CzytFakt(7, *kod));
+            else
+                zapiszFakt(*wart);
+        } else if (f.TypFakt == slowa::Rzeczywisty) {
+            if (!tekstNaReal(*wart))
+                komunikat(kom::CzytFakt(8, *kod));
+            else
+                zapiszFakt(*wart);
+        } else if (f.TypFakt == slowa::Wyliczeniowy) {
+            QList<TRekWartFaktWylicz> wiersze = dostep::wartosciFaktu(baza, f.IdFakt);
+            qsizetype znaleziony = -1;
+            for (qsizetype i = 0; i < wiersze.size() && znaleziony < 0; ++i)
+                if (wiersze[i].WartFaktWylicz == *wart)
+                    znaleziony = i;
+            if (znaleziony < 0) {
+                komunikat(kom::CzytFakt(9, *kod));
+                continue;
+            }
+            const bool jednowartosciowy = f.CzyWielWart == slowa::Nie;
+            for (qsizetype i = 0; i < wiersze.size(); ++i) {
+                TRekWartFaktWylicz &w = wiersze[i];
+                if (i == znaleziony) {
+                    w.CzyFaktMaWartAkt = slowa::Tak;
+                    w.CFWartFaktWyliczAkt = *cf;
+                } else if (jednowartosciowy) {
+                    w.CzyFaktMaWartAkt = slowa::Nie;
+                    w.CFWartFaktWyliczAkt = 1.0;
+                } else {
+                    continue;
+                }
+                dostep::zapiszWartWylicz(baza, w);
+            }
+            if (jednowartosciowy)
+                zapiszFakt(*wart);
+        }
+    }
+    if (czytnik.blad()) {
+        komunikat(bladOdczytu + plik.errorString() + dalszeNie);
+        return WynikCzytFakt::Blad;
+    }
+    plik.close();
+    komunikat(kom::FaktyZPlikuZapisane());
+    return WynikCzytFakt::Przeczytany;
+}
+
+} // namespace tremida

@@ -1,0 +1,123 @@
+#include "WniosMiesz.h"
+
+#include "KomunikatyWnios.h"
+#include "store/Baza.h"
+#include "store/Slowa.h"
+
+namespace tremida {
+
+TWniosMiesz::TWniosMiesz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
+                         TWniosWstecz &wstecz, TWniosWPrzod &wprzod)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik), m_wstecz(wstecz), m_wprzod(wprzod)
+{
+}
+
+bool TWniosMiesz::Przygotuj(QStringList &konkluzje)
+{
+    TKrokTransakcji tr(m_baza);
+    m_sesja.wyczyscTryby();
+    m_sesja.Mieszane = true;
+    m_sesja.HipZdefiniowana = false;
+    m_wstecz.stan = TStanWniosWstecz();
+    m_wprzod.stan = TStanWniosWPrzod();
+    konkluzje.clear();
+    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
+    const WynikPrzygotowania wstecz =
+        PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, m_wstecz.stan.listaReg, nullptr, pokaz);
+    if (wstecz == WynikPrzygotowania::PoziomZaWysoki)
+        return false;
+    if (wstecz == WynikPrzygotowania::Puste)
+        pokaz(kom::mieszBezWstecz());
+    switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, m_wprzod.stan.listaReg, nullptr,
+                              pokaz)) {
+    case WynikPrzygotowania::PoziomZaWysoki:
+        return false;
+    case WynikPrzygotowania::Puste:
+        if (wstecz == WynikPrzygotowania::Puste) {
+            pokaz(kom::mieszBezObu());
+            return false;
+        }
+        pokaz(kom::mieszBezWPrzod());
+        break;
+    case WynikPrzygotowania::Gotowe:
+        break;
+    }
+    TListaReg wszystkie;
+    switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wszystkie, wszystkie, &konkluzje, pokaz)) {
+    case WynikPrzygotowania::PoziomZaWysoki:
+        return false;
+    case WynikPrzygotowania::Puste:
+        pokaz(kom::mieszBezRegul());
+        return false;
+    case WynikPrzygotowania::Gotowe:
+        break;
+    }
+    m_sesja.KontynuacjaZadana = false;
+    return true;
+}
+
+void TWniosMiesz::ustawFaze(FazaMiesz faza)
+{
+    m_sesja.wyczyscTryby();
+    m_sesja.Mieszane = true;
+    m_sesja.FazaWstecz1 = faza == FazaMiesz::PierwszyWstecz;
+    m_sesja.FazaWPrzod = faza == FazaMiesz::WPrzod;
+    m_sesja.FazaWstecz2 = faza == FazaMiesz::DrugiWstecz;
+    m_uzytkownik.uwagaFazyMieszanej(int(faza));
+}
+
+WynikPrzebiegu TWniosMiesz::Start(const QString &hipoteza)
+{
+    m_uzytkownik.uwagaFazyMieszanej(0);
+    if (hipoteza.isEmpty()) {
+        m_uzytkownik.komunikat(kom::brakHipotezy());
+        return WynikPrzebiegu::Przerwany;
+    }
+    m_sesja.HipZdefiniowana = true;
+    m_sesja.HipGlowna = hipoteza;
+    if (!FaktHipotezy(m_baza, m_sesja, m_uzytkownik, hipoteza))
+        return WynikPrzebiegu::Przerwany;
+    m_sesja.Udowodniona = false;
+    m_sesja.KontynuacjaZadana = false;
+    bool blad = false;
+    const FazaMiesz fazy[] = {FazaMiesz::PierwszyWstecz, FazaMiesz::WPrzod, FazaMiesz::DrugiWstecz};
+    for (FazaMiesz faza : fazy) {
+        ustawFaze(faza);
+        const WynikPrzebiegu w = faza == FazaMiesz::WPrzod ? m_wprzod.Start() : m_wstecz.Start();
+        if (w == WynikPrzebiegu::Wstrzymany) {
+            m_uzytkownik.uwagaFazyMieszanej(0);
+            return w;
+        }
+        blad = blad || w == WynikPrzebiegu::Przerwany;
+    }
+    m_uzytkownik.komunikat(kom::mieszNiewykazana());
+    ustawFaze(FazaMiesz::Brak);
+    return blad ? WynikPrzebiegu::Przerwany : WynikPrzebiegu::Zakonczony;
+}
+
+WynikPrzebiegu TWniosMiesz::Dalej()
+{
+    if (m_sesja.Mieszane && m_sesja.FazaWPrzod)
+        return m_wprzod.Dalej();
+    return m_wstecz.Dalej();
+}
+
+FazaMiesz TWniosMiesz::faza() const
+{
+    if (!m_sesja.Mieszane)
+        return FazaMiesz::Brak;
+    if (m_sesja.FazaWstecz1)
+        return FazaMiesz::PierwszyWstecz;
+    if (m_sesja.FazaWPrzod)
+        return FazaMiesz::WPrzod;
+    if (m_sesja.FazaWstecz2)
+        return FazaMiesz::DrugiWstecz;
+    return FazaMiesz::Brak;
+}
+
+bool TWniosMiesz::czyWstrzymany() const
+{
+    return m_sesja.Mieszane && (m_sesja.FazaWPrzod ? m_wprzod.stan.wstrzymany : m_wstecz.stan.wstrzymany);
+}
+
+} // namespace tremida

@@ -1,0 +1,397 @@
+#include "WniosWstecz.h"
+
+#include "DostepWnios.h"
+#include "KomunikatyWnios.h"
+#include "store/Baza.h"
+#include "store/Slowa.h"
+
+#include <algorithm>
+
+namespace tremida {
+
+TWniosWstecz::TWniosWstecz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik),
+      m_ocena(baza, konfig, sesja, uzytkownik)
+{
+}
+
+bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
+{
+    TKrokTransakcji tr(m_baza);
+    stan = TStanWniosWstecz();
+    m_sesja.wyczyscTryby();
+    m_sesja.WsteczSam = true;
+    m_sesja.HipZdefiniowana = false;
+    konkluzje.clear();
+    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
+    switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, stan.listaReg, &konkluzje, pokaz)) {
+    case WynikPrzygotowania::Puste:
+        pokaz(kom::brakRegulWstecz());
+        return false;
+    case WynikPrzygotowania::PoziomZaWysoki:
+        return false;
+    case WynikPrzygotowania::Gotowe:
+        break;
+    }
+    m_sesja.KontynuacjaZadana = false;
+    return true;
+}
+
+std::optional<int> TWniosWstecz::faktCelu(const QString &tekst)
+{
+    const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, tekst);
+    return fakt ? std::optional<int>(fakt->IdFakt) : std::nullopt;
+}
+
+bool TWniosWstecz::czytajKonkluzje()
+{
+    stan.regulyHip.clear();
+    stan.kandydaci.clear();
+    m_konkl.clear();
+    m_wgFaktu.clear();
+    m_specjalne.clear();
+    QHash<QString, std::optional<TRekFakt>> fakty;
+    QHash<QString, std::optional<TRekStala>> stale;
+    for (qsizetype i = 0; i < stan.listaReg.size(); ++i) {
+        const TPozListyReg &p = stan.listaReg.at(i);
+        const bool hip = p.KonklReg == stan.hipGlowna;
+        if (hip)
+            stan.regulyHip.append(p.IdReg);
+        else
+            m_sesja.OstatniKodReg = QString::number(p.IdReg);
+        const auto k = SkanujKonkl(p.KonklReg);
+        const QString nazwa = k ? k->nazFakt : QString();
+        if (!fakty.contains(nazwa))
+            fakty.insert(nazwa, k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, nazwa) : std::nullopt);
+        const std::optional<TRekFakt> &fakt = fakty.value(nazwa);
+        if (!hip) {
+            if (!fakt) {
+                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
+                return false;
+            }
+            if (fakt->RodzFakt == slowa::Wprowadzany) {
+                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
+                return false;
+            }
+            if (fakt->IdFakt == stan.hipFakt &&
+                std::none_of(stan.kandydaci.cbegin(), stan.kandydaci.cend(),
+                             [&](const TKandydatFals &c) { return c.konkl == p.KonklReg; }))
+                stan.kandydaci.append({p.IdReg, p.KonklReg, false});
+        }
+        TKonklReg kr;
+        kr.idFakt = fakt ? fakt->IdFakt : stan.hipFakt;
+        kr.operOk = k && k->oper == u"=";
+        kr.wart = k ? k->wart : QString();
+        if (fakt && fakt->TypFakt != slowa::Wyliczeniowy) {
+            if (!stale.contains(kr.wart))
+                stale.insert(kr.wart, dostep::stalaONazwie(m_baza, m_sesja.KodSyst, kr.wart));
+            const std::optional<TRekStala> &s = stale.value(kr.wart);
+            kr.stalaObl = s && s->RodzStala != slowa::Prosta;
+        }
+        m_konkl.append(kr);
+        m_wgFaktu[kr.idFakt].append(int(i));
+        if (!kr.operOk || kr.stalaObl)
+            m_specjalne.append(int(i));
+    }
+    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    return true;
+}
+
+void TWniosWstecz::ustawRegulyHip(const QString &cel)
+{
+    stan.regulyHip.clear();
+    for (const TPozListyReg &p : stan.listaReg)
+        if (p.KonklReg == cel)
+            stan.regulyHip.append(p.IdReg);
+    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+}
+
+WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
+{
+    if (stan.wstrzymany)
+        return Dalej();
+    TKrokTransakcji tr(m_baza);
+    m_ocena.trybPytania = TrybWnios::Wstecz;
+    stan.tryb = !m_sesja.Mieszane     ? TrybWstecz::Samodzielny
+                : m_sesja.FazaWstecz2 ? TrybWstecz::DrugiPrzebieg
+                                      : TrybWstecz::PierwszyPrzebieg;
+    stan.falsyfPrzygotowana = false;
+    stan.wstrzymanaFals = false;
+    stan.udowodniona = false;
+    m_uzytkownik.uwagaWToku(false);
+    if (stan.tryb == TrybWstecz::Samodzielny) {
+        m_sesja.Udowodniona = false;
+        m_uzytkownik.uwagaWToku(true);
+        if (hipoteza.isEmpty()) {
+            m_uzytkownik.komunikat(kom::brakHipotezy());
+            m_uzytkownik.uwagaWToku(false);
+            return WynikPrzebiegu::Przerwany;
+        }
+        stan.hipGlowna = hipoteza;
+        m_sesja.HipZdefiniowana = true;
+        m_sesja.HipGlowna = hipoteza;
+    } else {
+        stan.hipGlowna = m_sesja.HipGlowna;
+    }
+
+    const auto hipFakt = faktCelu(stan.hipGlowna);
+    if (!hipFakt)
+        return koniecBledu();
+    stan.hipFakt = *hipFakt;
+    if (!czytajKonkluzje())
+        return koniecBledu();
+    if (stan.tryb != TrybWstecz::DrugiPrzebieg)
+        ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst);
+    stan.iteracja = 0;
+    stan.cfZagreg = 0.0;
+    switch (iteruj(TrybOceny::Wstecz)) {
+    case WynikIteracji::Przerwanie:
+        return koniecBledu();
+    case WynikIteracji::Niewykazana:
+        return porazka();
+    case WynikIteracji::Gotowe:
+        break;
+    }
+    stan.udowodniona = true;
+    m_sesja.Udowodniona = true;
+    stan.pozycja = 0;
+    return pokazNastepna();
+}
+
+WynikPrzebiegu TWniosWstecz::pokazNastepna()
+{
+    if (!odpalGotowa(TrybOceny::Wstecz, stan.hipGlowna))
+        return koniecBledu();
+    m_uzytkownik.komunikat(kom::hipUdowodniona(int(stan.gotowe.size()), stan.pozycja, m_wiz.idReg));
+    stan.wstrzymany = true;
+    m_uzytkownik.pokazKonkluzje(m_wiz);
+    return WynikPrzebiegu::Wstrzymany;
+}
+
+WynikPrzebiegu TWniosWstecz::Dalej()
+{
+    if (!stan.wstrzymany)
+        return WynikPrzebiegu::Zakonczony;
+    TKrokTransakcji tr(m_baza);
+    stan.wstrzymany = false;
+    if (stan.pozycja < stan.gotowe.size())
+        return pokazNastepna();
+    m_uzytkownik.komunikat(kom::koniecUdowodniona(stan.cfZagreg));
+    m_uzytkownik.uwagaWToku(false);
+    m_sesja.KontynuacjaZadana = false;
+    return WynikPrzebiegu::Zakonczony;
+}
+
+WynikPrzebiegu TWniosWstecz::Zamknij()
+{
+    if (!stan.wstrzymany)
+        return WynikPrzebiegu::Zakonczony;
+    if (stan.tryb != TrybWstecz::Samodzielny)
+        return WynikPrzebiegu::Wstrzymany;
+    m_uzytkownik.wymagajNowegoWyboru();
+    return Dalej();
+}
+
+WynikPrzebiegu TWniosWstecz::porazka()
+{
+    if (stan.tryb == TrybWstecz::PierwszyPrzebieg)
+        return WynikPrzebiegu::Zakonczony;
+    m_uzytkownik.uwagaWToku(false);
+    m_sesja.KontynuacjaZadana = false;
+    if (stan.kandydaci.isEmpty()) {
+        m_uzytkownik.komunikat(kom::F0());
+        return WynikPrzebiegu::Zakonczony;
+    }
+    m_uzytkownik.komunikat(stan.kandydaci.size() == 1 ? kom::F1() : kom::F2());
+    QStringList teksty;
+    for (TKandydatFals &k : stan.kandydaci) {
+        k.zaznaczony = false;
+        teksty << k.konkl;
+    }
+    stan.falsyfPrzygotowana = true;
+    stan.wstrzymanaFals = false;
+    m_uzytkownik.pokazFalsyfikacje(stan.hipGlowna, teksty);
+    return WynikPrzebiegu::Zakonczony;
+}
+
+WynikPrzebiegu TWniosWstecz::koniecBledu()
+{
+    m_uzytkownik.uwagaWToku(false);
+    stan.wstrzymany = false;
+    stan.udowodniona = false;
+    m_sesja.Udowodniona = false;
+    m_sesja.KontynuacjaZadana = false;
+    return WynikPrzebiegu::Przerwany;
+}
+
+void TWniosWstecz::dodajBezWart(const QList<int> &fakty, int *nowe)
+{
+    for (int f : fakty) {
+        if (m_bezWartSet.contains(f))
+            continue;
+        m_bezWartSet.insert(f);
+        stan.bezWartosci.append(f);
+        if (nowe)
+            ++*nowe;
+    }
+}
+
+bool TWniosWstecz::ocen(int idReg, TrybOceny tryb, int *nowe)
+{
+    const auto reg = dostep::regula(m_baza, idReg);
+    if (!reg)
+        return true;
+    QList<int> bez;
+    const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
+    if (w.przerwanie)
+        return false;
+    if (w.przyjeta)
+        stan.gotowe.append({reg->IdReg, w.cfKonkl});
+    else if (w.wartosc == jezyk::Wart::Unknown)
+        dodajBezWart(bez, nowe);
+    return true;
+}
+
+TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
+{
+    for (;;) {
+        ++stan.iteracja;
+        stan.noweOdpalenie = false;
+        stan.gotowe.clear();
+        stan.bezWartosci.clear();
+        m_bezWartSet.clear();
+
+        for (int idReg : stan.regulyHip) {
+            if (!ocen(idReg, tryb, nullptr))
+                return WynikIteracji::Przerwanie;
+        }
+        if (!stan.gotowe.isEmpty())
+            return WynikIteracji::Gotowe;
+
+        stan.regulyPom.clear();
+        stan.hipPom.clear();
+        m_hipPomSet.clear();
+        m_pomWgKonkl.clear();
+        if (!ZbierzHipPom(stan.bezWartosci))
+            return WynikIteracji::Przerwanie;
+        // The work list may grow while it is worked: each hypothesis sees the auxiliary rules
+        // that exist when its turn comes.
+        for (qsizetype i = 0; i < stan.hipPom.size(); ++i) {
+            const QString cel = stan.hipPom.at(i);
+            stan.gotowe.clear();
+            int nowe = 0;
+            const qsizetype istniejace = stan.regulyPom.size();
+            for (int poz : m_pomWgKonkl.value(cel)) {
+                if (poz >= istniejace)
+                    break;
+                if (!ocen(stan.regulyPom.at(poz), tryb, &nowe))
+                    return WynikIteracji::Przerwanie;
+            }
+            if (istniejace > 0)
+                m_sesja.OstatniKodReg = QString::number(stan.regulyPom.at(istniejace - 1));
+            if (stan.gotowe.isEmpty()) {
+                if (!ZbierzHipPom(stan.bezWartosci.mid(stan.bezWartosci.size() - nowe)))
+                    return WynikIteracji::Przerwanie;
+                continue;
+            }
+            double cf = 0.0;
+            for (qsizetype k = 0; k < stan.gotowe.size(); ++k) {
+                const TRegGotowa &g = stan.gotowe.at(k);
+                cf = k == 0 ? g.cfKonkl : m_ocena.AgregCF(cf, g.cfKonkl);
+                if (!odpalPomocnicza(g, cel, cf, tryb))
+                    return WynikIteracji::Przerwanie;
+            }
+        }
+        if (!stan.noweOdpalenie)
+            return WynikIteracji::Niewykazana;
+    }
+}
+
+bool TWniosWstecz::odpalPomocnicza(const TRegGotowa &g, const QString &cel, double cf, TrybOceny tryb)
+{
+    auto reg = dostep::regula(m_baza, g.IdReg);
+    if (!reg)
+        return true;
+    const QString kod = QString::number(reg->IdReg);
+    m_sesja.OstatniKodReg = kod;
+    if (!m_ocena.ZapiszKonkl(kod, cel, cf))
+        return false;
+    if (reg->CzyOdpal == slowa::Nie)
+        stan.noweOdpalenie = true;
+    reg->CzyOdpal = slowa::Tak;
+    reg->CzyBieUdzWeWnios = tryb == TrybOceny::Falsyf ? slowa::Nie : slowa::Tak;
+    reg->CFKonklReg = g.cfKonkl;
+    dostep::zapiszStanReguly(m_baza, *reg);
+    DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, stan.iteracja,
+                   tryb == TrybOceny::Falsyf ? slowa::Falsyf : slowa::Wstecz, slowa::Tak, g.cfKonkl,
+                   kom::przyczynaOdpalonaWstecz());
+    return true;
+}
+
+bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
+{
+    for (int f : fakty) {
+        // The rules about f and the rules whose conclusion needs a check or a constant, in
+        // rule-list order; every other rule is passed over without effect.
+        const QList<int> &wlasne = m_wgFaktu.value(f);
+        QList<int> indeksy;
+        indeksy.reserve(wlasne.size() + m_specjalne.size());
+        std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
+                       std::back_inserter(indeksy));
+        for (int i : indeksy) {
+            const TPozListyReg &p = stan.listaReg.at(i);
+            if (m_hipSet.contains(p.IdReg))
+                continue;
+            const TKonklReg &kr = m_konkl.at(i);
+            const QString kod = QString::number(p.IdReg);
+            m_sesja.OstatniKodReg = kod;
+            if (!kr.operOk) {
+                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K3"), kod));
+                return false;
+            }
+            bool zachowana = kr.idFakt == f;
+            if (kr.stalaObl) {
+                const auto stala = m_ocena.stalaKonkluzji(kod, kr.wart);
+                if (!stala)
+                    return false;
+                if (stala->jest && !stala->maWart)
+                    zachowana = false;
+            }
+            if (!zachowana)
+                continue;
+            m_pomWgKonkl[p.KonklReg].append(int(stan.regulyPom.size()));
+            stan.regulyPom.append(p.IdReg);
+            if (!m_hipPomSet.contains(p.KonklReg)) {
+                m_hipPomSet.insert(p.KonklReg);
+                stan.hipPom.append(p.KonklReg);
+            }
+        }
+    }
+    return true;
+}
+
+bool TWniosWstecz::odpalGotowa(TrybOceny tryb, const QString &cel)
+{
+    ++stan.pozycja;
+    const TRegGotowa g = stan.gotowe.at(stan.pozycja - 1);
+    auto reg = dostep::regula(m_baza, g.IdReg);
+    if (!reg)
+        return false;
+    const QString kod = QString::number(reg->IdReg);
+    m_sesja.OstatniKodReg = kod;
+    QString rodzFakt;
+    if (!m_ocena.ZapiszKonkl(kod, cel, g.cfKonkl, &rodzFakt))
+        return false;
+    reg->CzyOdpal = slowa::Tak;
+    reg->CzyBieUdzWeWnios = tryb == TrybOceny::Falsyf ? slowa::Nie : slowa::Tak;
+    reg->CFKonklReg = g.cfKonkl;
+    dostep::zapiszStanReguly(m_baza, *reg);
+    stan.cfZagreg = stan.pozycja == 1 ? g.cfKonkl : m_ocena.AgregCF(stan.cfZagreg, g.cfKonkl);
+    m_wiz = m_ocena.WizKonklReg(*reg, stan.cfZagreg, rodzFakt);
+    DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, stan.iteracja,
+                   tryb == TrybOceny::Falsyf ? slowa::Falsyf : slowa::Wstecz, slowa::Tak, g.cfKonkl,
+                   kom::przyczynaOdpalonaWstecz());
+    return true;
+}
+
+} // namespace tremida

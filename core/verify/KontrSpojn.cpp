@@ -1,0 +1,225 @@
+#include "KontrSpojn.h"
+
+#include "KontrBazy.h"
+#include "Odczyt.h"
+#include "rules/DaneReg.h"
+#include "store/Baza.h"
+#include "store/Rekordy.h"
+
+#include <QDir>
+#include <QFile>
+#include <optional>
+
+namespace tremida {
+
+namespace {
+
+const QString ParIdSyst = QStringLiteral(":ParIdSyst");
+
+// Points of progress of one rule (a fact, a value record and a constant count one).
+constexpr int PostepReguly = 5;
+
+// The error file: created anew, UTF-8, every line ended by CR LF. Remembers the first
+// failure to write.
+class TPlikBledow {
+public:
+    bool otworz(const QString &nazwa)
+    {
+        m_plik.setFileName(nazwa);
+        m_otwarty = m_plik.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        m_ok = m_otwarty;
+        return m_ok;
+    }
+    void pisz(const QString &linia)
+    {
+        if (!m_otwarty)
+            return;
+        const QByteArray b = linia.toUtf8() + "\r\n";
+        if (m_plik.write(b) != b.size())
+            m_ok = false;
+    }
+    bool zamknij()
+    {
+        if (!m_otwarty)
+            return true;
+        if (!m_plik.flush())
+            m_ok = false;
+        m_plik.close();
+        m_otwarty = false;
+        return m_ok;
+    }
+    bool otwarty() const { return m_otwarty; }
+    bool ok() const { return m_ok; }
+    QString blad() const
+    {
+        return QStringLiteral("Błąd zapisu pliku %1: %2.\n\rProces kontroli spójności bazy został przerwany.")
+            .arg(QDir::toNativeSeparators(m_plik.fileName()), m_plik.errorString());
+    }
+
+private:
+    QFile m_plik;
+    bool m_otwarty = false;
+    bool m_ok = true;
+};
+
+int liczba(Baza &baza, Tabela t) { return baza.czyDolaczona(t) ? std::max(0, baza.liczbaRekordow(t)) : 0; }
+
+} // namespace
+
+QString liniaDatyKontroli(const QDate &data)
+{
+    static const QStringList dni = {QStringLiteral("niedziela"), QStringLiteral("poniedziałek"),
+                                    QStringLiteral("wtorek"),    QStringLiteral("środa"),
+                                    QStringLiteral("czwartek"),  QStringLiteral("piątek"),
+                                    QStringLiteral("sobota")};
+    return QStringLiteral("Data kontroli: ") + QString::number(data.day()).rightJustified(2, u' ') + u'.' +
+           QString::number(data.month()).rightJustified(2, u' ') + u'.' +
+           QString::number(data.year()).rightJustified(4, u' ') + QStringLiteral(" - ") + dni[data.dayOfWeek() % 7];
+}
+
+TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QString &plikBledow,
+                                  const TWidokSpojn &widok, const QDate &data)
+{
+    TWynikSpojn w;
+    TPlikBledow plik;
+    if (!plikBledow.isEmpty()) {
+        if (plik.otworz(plikBledow)) {
+            plik.pisz(TytulKontrSpojn);
+            plik.pisz(liniaDatyKontroli(data));
+        }
+        if (!plik.ok()) {
+            w.bladPliku = true;
+            const QString blad = plik.blad();
+            plik.zamknij();
+            if (widok.komunikat)
+                widok.komunikat(blad);
+            return w;
+        }
+    }
+    auto doMemo = [&](const QString &linia) {
+        w.memo.append(linia);
+        if (widok.linia)
+            widok.linia(linia);
+    };
+    doMemo(TytulKontrSpojn);
+
+    const int maks = liczba(baza, Tabela::Fakty) + liczba(baza, Tabela::WartFaktWylicz) +
+                     liczba(baza, Tabela::Stale) + PostepReguly * liczba(baza, Tabela::Reguly);
+    int pozycja = 0;
+    auto postep = [&](int krok) {
+        pozycja = std::min(maks, pozycja + krok);
+        if (widok.postep)
+            widok.postep(pozycja, maks);
+    };
+    if (widok.postep)
+        widok.postep(0, maks);
+
+    auto listuj = [&](const QString &tekst, std::optional<int> kodSyst, bool ostrzezenie) {
+        ++w.liczbaUsterek;
+        QString linia = QStringLiteral("• Błąd nr. ") + QString::number(w.liczbaUsterek) + QStringLiteral(". ");
+        if (kodSyst)
+            linia += QStringLiteral("Kod systemu: ") + QString::number(*kodSyst) + QStringLiteral(". ");
+        linia += tekst;
+        (ostrzezenie ? w.zastrzezenia : w.bledy) = true;
+        doMemo(linia);
+        plik.pisz(linia);
+    };
+
+    auto zamknijPlik = [&]() {
+        if (!plik.zamknij()) {
+            w.bladPliku = true;
+            if (widok.komunikat)
+                widok.komunikat(plik.blad());
+        }
+    };
+
+    // Every repair is kept: the transaction only makes the run fast.
+    Transakcja transakcja(baza);
+    const auto systemy = weryf::czytajRekordy<TRekSyst>(
+        baza, Tabela::Systemy, QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    if (systemy.isEmpty()) {
+        pozycja = maks;
+        if (widok.postep)
+            widok.postep(maks, maks);
+        listuj(QStringLiteral("Tabela systemów eksperckich pusta. Proces wnioskowania nie będzie możliwy."),
+               std::nullopt, false);
+        transakcja.zatwierdz();
+        zamknijPlik();
+        return w;
+    }
+
+    for (const TRekSyst &s : systemy) {
+        const int kod = s.IdSyst;
+        TKontrBazy kontr(baza, konfig, kod, TrybKontrBazy::Spojnosc,
+                         [&](const TUsterkaBazy &u) { listuj(u.tekst, kod, u.ostrzezenie); });
+        const auto fakty = weryf::czytajRekordy<TRekFakt>(
+            baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"),
+            ParIdSyst, kod);
+        if (fakty.isEmpty()) {
+            listuj(QStringLiteral("Tabela faktów systemu eksperckiego pusta. Proces wnioskowania nie będzie możliwy. "
+                                  "Nie jest też możliwa dalsza kontrola stałych i reguł systemu eksperckiego (bazy "
+                                  "wiedzy). Nastąpi przejście do kontroli następnego systemu eksperckiego (bazy "
+                                  "wiedzy), jeśli istnieje."),
+                   kod, false);
+            continue;
+        }
+        for (const TRekFakt &f : fakty) {
+            kontr.kontrFakt(f, [&]() { postep(1); });
+            postep(1);
+        }
+
+        const auto stale = weryf::czytajRekordy<TRekStala>(
+            baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"),
+            ParIdSyst, kod);
+        if (stale.isEmpty())
+            listuj(QStringLiteral("Tabela stałych bazy wiedzy jest pusta. Nie stanowi to błędu, jeśli w regułach nie "
+                                  "występują stałe. Obecność stałych w regułach zostanie sprawdzona dalej, przy "
+                                  "kontroli reguł."),
+                   kod, false);
+        for (const TRekStala &st : stale) {
+            kontr.kontrStala(st);
+            postep(1);
+        }
+
+        const auto reguly = weryf::czytajRekordy<TRekReg>(
+            baza, Tabela::Reguly, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"),
+            ParIdSyst, kod);
+        if (reguly.isEmpty()) {
+            listuj(QStringLiteral("Tabela reguł bazy wiedzy pusta. Proces wnioskowania nie będzie możliwy. Nastąpi "
+                                  "przejście do kontroli następnego systemu eksperckiego (bazy wiedzy), jeśli "
+                                  "istnieje."),
+                   kod, false);
+            continue;
+        }
+        TDaneReg dane;
+        dane.wczytaj(baza, kod);
+        for (const TRekReg &r : reguly) {
+            kontr.kontrRegula(r, dane);
+            postep(PostepReguly);
+        }
+    }
+    transakcja.zatwierdz();
+
+    pozycja = maks;
+    if (widok.postep)
+        widok.postep(maks, maks);
+    if (widok.ok)
+        widok.ok();
+    if (!w.bledy && !w.zastrzezenia)
+        w.podsumowanie = QStringLiteral("W bazie danych nie stwierdzono błędów. Nie sformułowano również zastrzeżeń.");
+    else if (w.bledy && w.zastrzezenia)
+        w.podsumowanie = QStringLiteral("W bazie danych stwierdzono błąd (błędy). Sformułowano również zastrzeżenia.");
+    else if (w.bledy)
+        w.podsumowanie = QStringLiteral("W bazie danych stwierdzono błąd (błędy).");
+    else
+        w.podsumowanie = QStringLiteral("W bazie danych nie stwierdzono błędów. Sformułowano jednak zastrzeżenia.");
+    const QString linia = QStringLiteral("• ") + w.podsumowanie;
+    doMemo(linia);
+    plik.pisz(linia);
+    zamknijPlik();
+    if (widok.komunikat)
+        widok.komunikat(w.podsumowanie);
+    return w;
+}
+
+} // namespace tremida

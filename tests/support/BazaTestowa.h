@@ -1,0 +1,40 @@
+#pragma once
+// A knowledge base for the tests of the checks: a temporary folder with every table file,
+// filled from a JSON fixture, changed by SQL statements and read back as text.
+
+#include "Pomocnicze.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace tremida::test {
+
+struct BazaTestowa {
+    FolderRoboczy folder;
+    Baza baza;
+    explicit BazaTestowa(const QString &fixture)
+    {
+        baza.otworz(folder.sciezka());
+        zalozWszystkieTabele(baza);
+        importuj(baza, fixture);
+    }
+    // Runs each statement; fails the test on the first that fails.
+    void sql(const QStringList &polecenia)
+    {
+        for (const QString &p : polecenia) {
+            QSqlQuery q = baza.zapytanie();
+            QVERIFY2(q.exec(p), qPrintable(p + QStringLiteral(" ") + q.lastError().text()));
+        }
+    }
+    // The first column of the first row of a query as text, "<none>" without a row.
+    QString tekst(const QString &zapytanie)
+    {
+        QSqlQuery q = baza.zapytanie();
+        if (!q.exec(zapytanie) || !q.next())
+            return QStringLiteral("<none>");
+        return q.value(0).toString();
+    }
+};
+
+} // namespace tremida::test

@@ -1,0 +1,221 @@
+// Input-fact values read from a text file: the descriptive lines, the triples and their
+// messages F1 to F9, the writes by fact type, encodings, line ends and read errors.
+
+#include "BazaTestowa.h"
+
+#include "inference/CzytFaktPlik.h"
+
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::test;
+
+namespace {
+
+const QString Koniec = QStringLiteral(
+    "Wartości faktów z pliku tekstowego zostały zapisane do tabeli faktów. Celem kontynuacji procesu wnioskowania, "
+    "wybierz teraz opcję menu głównego Wnioskowanie-Weryfikacja bazy wiedzy.");
+const QString Drop = QStringLiteral("\n\rDane tego faktu nie zostaną zapisane do tabeli.");
+
+QByteArray naglowek(const char *koniecLinii = "\r\n")
+{
+    QByteArray b;
+    for (int k = 1; k <= 5; ++k)
+        b += "zmienna " + QByteArray::number(k) + koniecLinii + "wartosc " + QByteArray::number(k) + koniecLinii;
+    return b;
+}
+
+struct Baze : BazaTestowa {
+    Baze() : BazaTestowa(QStringLiteral("weryf_baza.json")) {}
+};
+
+const char *FaktStan = "SELECT ifnull(WartFakt, '') || '|' || ifnull(CFWartFakt, '') || '|' || ifnull(WartPoprzFakt, "
+                       "'') || '|' || ifnull(CFWartPoprzFakt, '') FROM fakty WHERE IdFakt=";
+const char *Wiersze = "SELECT group_concat(CzyFaktMaWartAkt || ':' || CFWartFaktWyliczAkt, ' ') FROM (SELECT * FROM "
+                      "wartoscifaktowwyliczeniowych WHERE KodFakt=1 ORDER BY IdWartFaktWylicz)";
+
+} // namespace
+
+class TstCzytFakt : public QObject {
+    Q_OBJECT
+private slots:
+    void trojki_data()
+    {
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QStringList>("zapytania");
+        QTest::addColumn<QStringList>("wyniki");
+
+        QTest::newRow("exactly ten lines") << QStringList() << naglowek() << QStringList{Koniec}
+                                           << QStringList{FaktStan + QString("2")} << QStringList{"???|0.0|???|0.0"};
+        QTest::newRow("fact of another system, then the next triple")
+            << QStringList() << naglowek() + "10\r\n3\r\n1\r\n3\r\n12\r\n1\r\n"
+            << QStringList{"Fakt o odczytanym z pliku kodzie  10 nie należy do wyselekcjonowanego systemu." + Drop,
+                           Koniec}
+            << QStringList{FaktStan + QString("3"), FaktStan + QString("10")}
+            << QStringList{"12|1.0|12|1.0", "2,5|0.5||"};
+        QTest::newRow("unknown code written in three characters")
+            << QStringList() << naglowek() + "7\r\nx\r\n1\r\n"
+            << QStringList{"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów." + Drop, Koniec}
+            << QStringList() << QStringList();
+        QTest::newRow("not an input fact")
+            << QStringList() << naglowek() + "4\r\nTRUE\r\n1\r\n"
+            << QStringList{"Fakt o odczytanym z pliku kodzie   4 nie jest faktem wprowadzanym." + Drop, Koniec}
+            << QStringList{FaktStan + QString("4")} << QStringList{"???|0.0||"};
+        QTest::newRow("CF not a number, CF above 1")
+            << QStringList() << naglowek() + "2\r\n5\r\nabc\r\n2\r\n5\r\n1,5\r\n"
+            << QStringList{"CF faktu o odczytanym z pliku kodzie   2 nie konwertuje się do wartości rzeczywistej." + Drop,
+                           "CF faktu o odczytanym z pliku kodzie   2 nie mieści się w dopuszczalnym przedziale [0,1]." +
+                               Drop,
+                           Koniec}
+            << QStringList{FaktStan + QString("2")} << QStringList{"???|0.0|???|0.0"};
+        QTest::newRow("values of the wrong form for each type")
+            << QStringList() << naglowek() + "6\r\ntak\r\n1\r\n3\r\n12,5\r\n1\r\n2\r\n12x\r\n1\r\n1\r\nd\r\n1\r\n"
+            << QStringList{"Fakt o odczytanym z pliku kodzie   6 jest faktem logicznym.\n\rOdczytana z pliku wartość "
+                           "tego faktu nie odpowiada jednak wartości logicznej." + Drop,
+                           "Fakt o odczytanym z pliku kodzie   3 jest faktem całkowitym.\n\rOdczytana z pliku wartość "
+                           "tego faktu nie konwertuje się jednak do wartości całkowitej." + Drop,
+                           "Fakt o odczytanym z pliku kodzie   2 jest faktem rzeczywistym.\n\rOdczytana z pliku wartość "
+                           "tego faktu nie konwertuje się jednak do wartości rzeczywistej." + Drop,
+                           "Fakt o odczytanym z pliku kodzie   1 jest faktem wyliczeniowym.\n\rOdczytana z pliku "
+                           "wartość tego faktu nie pokrywa się jednak z żadną z wartości z tabeli wartości faktów "
+                           "wyliczeniowych." + Drop,
+                           Koniec}
+            << QStringList{FaktStan + QString("3"), Wiersze} << QStringList{"4|1.0|4|1.0", "???:0.0 ???:0.0 ???:0.0"};
+        QTest::newRow("logical, integer and real values stored")
+            << QStringList() << naglowek() + "6\r\nfalse\r\n0,9\r\n3\r\n12\r\n1\r\n2\r\n12,5\r\n0.5\r\n"
+            << QStringList{Koniec}
+            << QStringList{FaktStan + QString("6"), FaktStan + QString("3"), FaktStan + QString("2")}
+            << QStringList{"FALSE|0.9|FALSE|0.9", "12|1.0|12|1.0", "12,5|0.5|12,5|0.5"};
+        QTest::newRow("real value with a point, code with blanks and a comment")
+            << QStringList() << naglowek() + "  2 temperatura\r\n12.5\r\n1\r\n" << QStringList{Koniec}
+            << QStringList{FaktStan + QString("2")} << QStringList{"12.5|1.0|12.5|1.0"};
+        QTest::newRow("single-valued enumerated fact")
+            << QStringList() << naglowek() + "1\r\nb\r\n0,7\r\n" << QStringList{Koniec}
+            << QStringList{Wiersze, FaktStan + QString("1")} << QStringList{"nie:1.0 tak:0.7 nie:1.0", "b|0.7|b|0.7"};
+        QTest::newRow("multi-valued enumerated fact")
+            << QStringList{"UPDATE fakty SET CzyWielWart='tak' WHERE IdFakt=1"}
+            << naglowek() + "1\r\na\r\n0,6\r\n1\r\nc\r\n0,9\r\n" << QStringList{Koniec}
+            << QStringList{Wiersze, FaktStan + QString("1")} << QStringList{"tak:0.6 ???:0.0 tak:0.9", "|||"};
+        QTest::newRow("Windows-1250 value")
+            << QStringList{"UPDATE wartoscifaktowwyliczeniowych SET WartFaktWylicz='żółty' WHERE IdWartFaktWylicz=3"}
+            << naglowek() + "1\r\n\xBF\xF3\xB3ty\r\n1\r\n" << QStringList{Koniec} << QStringList{Wiersze}
+            << QStringList{"nie:1.0 nie:1.0 tak:1.0"};
+        QTest::newRow("UTF-8 value, line feeds only")
+            << QStringList{"UPDATE wartoscifaktowwyliczeniowych SET WartFaktWylicz='żółty' WHERE IdWartFaktWylicz=3"}
+            << naglowek("\n") + "1\n\xC5\xBC\xC3\xB3\xC5\x82ty\n1\n" << QStringList{Koniec} << QStringList{Wiersze}
+            << QStringList{"nie:1.0 nie:1.0 tak:1.0"};
+        QTest::newRow("blank lines at the end, no line end after the last")
+            << QStringList() << naglowek() + "3\r\n7\r\n1\r\n\r\n  \r\n" << QStringList{Koniec}
+            << QStringList{FaktStan + QString("3")} << QStringList{"7|1.0|7|1.0"};
+    }
+
+    void trojki()
+    {
+        QFETCH(QStringList, sql);
+        QFETCH(QByteArray, tresc);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QStringList, zapytania);
+        QFETCH(QStringList, wyniki);
+        Baze b;
+        b.sql(sql);
+        b.folder.zapisz(QStringLiteral("fakty.txt"), tresc);
+        TSesjaWnios sesja;
+        sesja.LinieOpisu.fill(QStringLiteral("stara"));
+        QStringList pokazane;
+        const WynikCzytFakt w = CzytajWartFaktPlik(b.baza, b.folder.plik(QStringLiteral("fakty.txt")), 1, sesja,
+                                                   [&](const QString &t) { pokazane << t; });
+        QCOMPARE(pokazane, komunikaty);
+        QCOMPARE(w, WynikCzytFakt::Przeczytany);
+        QCOMPARE(sesja.LinieOpisu[0], QStringLiteral("zmienna 1"));
+        QCOMPARE(sesja.LinieOpisu[9], QStringLiteral("wartosc 5"));
+        for (qsizetype i = 0; i < zapytania.size(); ++i)
+            QCOMPARE(b.tekst(zapytania[i]), wyniki[i]);
+    }
+
+    // Files that cannot be read to their end: one message, and nothing after the failing line.
+    void bledyOdczytu_data()
+    {
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<QString>("poczatek");
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<QString>("fakt3");
+        QTest::newRow("code line of letters, the triple before it kept")
+            << naglowek() + "3\r\n9\r\n1\r\nkod\r\n5\r\n1\r\n"
+            << "Błąd odczytu pliku tekstowego " << "Wiersz 14 powinien zawierać kod faktu" << "9";
+        QTest::newRow("fewer than ten lines") << QByteArray("a\r\nb\r\n") << "Plik tekstowy " << "ma tylko 2 wierszy"
+                                              << "4";
+        QTest::newRow("triple without its CF line") << naglowek() + "3\r\n9\r\n" << "Błąd odczytu pliku tekstowego "
+                                                    << "brak wiersza z CF wartości faktu." << "4";
+        QTest::newRow("neither UTF-8 nor Windows-1250")
+            << naglowek() + "3\r\n\x98\xFF\r\n1\r\n" << "Plik tekstowy "
+            << "nie jest zapisany ani w kodowaniu UTF-8, ani w kodowaniu Windows-1250 (wiersz 12)." << "4";
+    }
+    void bledyOdczytu()
+    {
+        QFETCH(QByteArray, tresc);
+        QFETCH(QString, poczatek);
+        QFETCH(QString, fragment);
+        QFETCH(QString, fakt3);
+        Baze b;
+        b.folder.zapisz(QStringLiteral("fakty.txt"), tresc);
+        TSesjaWnios sesja;
+        QStringList pokazane;
+        const WynikCzytFakt w = CzytajWartFaktPlik(b.baza, b.folder.plik(QStringLiteral("fakty.txt")), 1, sesja,
+                                                   [&](const QString &t) { pokazane << t; });
+        QCOMPARE(w, WynikCzytFakt::Blad);
+        QCOMPARE(pokazane.size(), 1);
+        QVERIFY2(pokazane[0].startsWith(poczatek) && pokazane[0].contains(fragment), qPrintable(pokazane[0]));
+        QCOMPARE(b.tekst(QStringLiteral("SELECT WartFakt FROM fakty WHERE IdFakt=3")), fakt3);
+    }
+
+    void brakPliku_data()
+    {
+        QTest::addColumn<QString>("sciezka");
+        QTest::newRow("empty path") << QString();
+        QTest::newRow("missing file") << QStringLiteral("/nonexistent/fakty.txt");
+    }
+    void brakPliku()
+    {
+        QFETCH(QString, sciezka);
+        Baze b;
+        TSesjaWnios sesja;
+        QStringList pokazane;
+        QCOMPARE(CzytajWartFaktPlik(b.baza, sciezka, 1, sesja, [&](const QString &t) { pokazane << t; }),
+                 WynikCzytFakt::Blad);
+        QCOMPARE(pokazane, QStringList{"Plik tekstowy do odczytu wartosci faktów nie istnieje lub nie został "
+                                       "zaznaczony.\n\rOpcja nie zostanie zrealizowana."});
+    }
+
+    void polecenieCli_data()
+    {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<int>("kod");
+        QTest::newRow("read to the end with a skipped triple") << QStringList{"read-facts", "1", "f.txt"} << 0;
+        QTest::newRow("missing file") << QStringList{"read-facts", "1", "brak.txt"} << 1;
+        QTest::newRow("no such system") << QStringList{"read-facts", "9", "f.txt"} << 1;
+        QTest::newRow("no file argument") << QStringList{"read-facts", "1"} << 2;
+        QTest::newRow("infer with a facts file") << QStringList{"infer", "1", "--method", "forward", "--facts", "f.txt"}
+                                                 << 0;
+    }
+    void polecenieCli()
+    {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        Baze b;
+        b.baza.zamknij();
+        b.folder.zapisz(QStringLiteral("f.txt"), naglowek() + "10\r\n1\r\n1\r\n3\r\n2\r\n1\r\n");
+        for (QString &a : argumenty)
+            if (a.endsWith(QStringLiteral(".txt")))
+                a = b.folder.plik(a);
+        const WynikCli w = uruchomCli(b.folder.sciezka(), argumenty);
+        QCOMPARE(w.kod, kod);
+        if (kod == 0)
+            QVERIFY(w.out.contains(QStringLiteral("nie należy do wyselekcjonowanego systemu.\nDane tego faktu nie "
+                                                  "zostaną zapisane do tabeli.\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCzytFakt)
+#include "tst_czytfakt.moc"
