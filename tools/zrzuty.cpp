@@ -21,10 +21,13 @@
 #include "verify/TFormWeryf.h"
 #include "store/TFormWizFilm.h"
 #include "store/TFormWizGraf.h"
+#include "rules/TFormEdytorReg.h"
+#include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
 #include "store/TFormTabFakt.h"
 #include "store/TFormTabPlikMult.h"
 #include "store/TFormTabSyst.h"
+#include "store/TFormTabTraj.h"
 #include "store/TFormTabWartFaktWylicz.h"
 #include "store/TFormWizWartFaktWylicz.h"
 #include "store/Wymiana.h"
@@ -104,6 +107,26 @@ int main(int argc, char *argv[])
     glowne.formTabPlikMult()->otworz();
     zapisz(glowne.formTabPlikMult(), folder, QStringLiteral("tabela-plikow"));
     glowne.formTabPlikMult()->hide();
+    importujJson(glowne.kontekst().baza, QByteArrayLiteral(R"({
+      "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "płomień niebieski", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.8,
+         "PrzesReg": "[kolor płomienia]=[niebieski] AND\n[temperatura pary]>=[próg]", "KonklReg": "[temperatura pary]=[350]",
+         "OpisKonklReg": "Spalanie prawidłowe", "InstrReg": "Utrzymuj dopływ powietrza", "OpisReg": "Instrukcja kotła",
+         "CzyOdpal": "nie", "CFKonklReg": 0, "CzyBieUdzWeWnios": "tak"}],
+      "trajektoria": [
+        {"IdKrokTraj": 1, "KodSyst": 1, "KodRegTraj": 1, "PozRegTraj": 1, "IterRegTraj": 1, "KierWniTraj": "w przod",
+         "CzyOdpalTraj": "nie", "PrzyczNieOdpalTraj": "Reguła nieprzyjęta na stos do \"odpalenia\". Pole przesłankowe reguły zwraca wartość logiczną FALSE", "DataRek": "5.3.2024"},
+        {"IdKrokTraj": 2, "KodSyst": 1, "KodRegTraj": 1, "PozRegTraj": 1, "IterRegTraj": 2, "KierWniTraj": "w przod",
+         "CzyOdpalTraj": "tak", "CFKonklRegTraj": 0.72, "PrzyczNieOdpalTraj": "Reguła została \"odpalona\" w danym kroku trajektorii wnioskowania", "DataRek": "5.3.2024"}]
+    })"), &bladImportu);
+    glowne.formTabReg()->otworz();
+    zapisz(glowne.formTabReg(), folder, QStringLiteral("tabela-regul"));
+    glowne.formTabReg()->wywolajEdytor();
+    zapisz(glowne.formTabReg()->edytor(), folder, QStringLiteral("edytor-reguly"));
+    glowne.formTabReg()->edytor()->hide();
+    glowne.formTabReg()->hide();
+    glowne.formTabTraj()->otworz();
+    zapisz(glowne.formTabTraj(), folder, QStringLiteral("tabela-trajektorii"));
+    glowne.formTabTraj()->hide();
     {
         TRekSyst s;
         s.IdSyst = 1;

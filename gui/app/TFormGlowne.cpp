@@ -9,10 +9,12 @@
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
 #include "manual/TInstrukcja.h"
+#include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
 #include "store/TFormTabFakt.h"
 #include "store/TFormTabPlikMult.h"
 #include "store/TFormTabSyst.h"
+#include "store/TFormTabTraj.h"
 #include "store/TFormTabWartFaktWylicz.h"
 #include "inference/TWnioskowanie.h"
 
@@ -220,7 +222,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabReg:
         if (warunkiSpelnione(Polecenie::OtwTabReg))
-            oknoNiedostepne();
+            m_tabReg->otworz();
         break;
     case Akcja::DrukTabReg:
         if (warunkiSpelnione(Polecenie::DrukTabReg))
@@ -230,7 +232,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
             // Once the trajectory has been opened its file is not created again in this run.
             m_akcje.at(Akcja::ZalTabTraj)->setEnabled(false);
-            oknoNiedostepne();
+            m_tabTraj->otworz();
         }
         break;
     case Akcja::OtwTabPlikMult:
@@ -261,6 +263,8 @@ void TFormGlowne::utworzOknaTabel()
     m_tabWartFaktWylicz = new TFormTabWartFaktWylicz(*m_kontekst, this);
     m_tabStale = new TFormTabStale(*m_kontekst, this);
     m_tabPlikMult = new TFormTabPlikMult(*m_kontekst, this);
+    m_tabReg = new TFormTabReg(*m_kontekst, this);
+    m_tabTraj = new TFormTabTraj(*m_kontekst, this);
 }
 
 void TFormGlowne::nieOprogramowana()

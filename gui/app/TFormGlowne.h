@@ -24,6 +24,8 @@ class TFormTabWartFaktWylicz;
 class TFormTabStale;
 class TFormTabPlikMult;
 class TWnioskowanie;
+class TFormTabReg;
+class TFormTabTraj;
 
 // The menu commands, for enabling them and for tests.
 enum class Akcja {
@@ -95,6 +97,8 @@ public:
     TFormTabWartFaktWylicz *formTabWartFaktWylicz() const { return m_tabWartFaktWylicz; }
     TFormTabStale *formTabStale() const { return m_tabStale; }
     TFormTabPlikMult *formTabPlikMult() const { return m_tabPlikMult; }
+    TFormTabReg *formTabReg() const { return m_tabReg; }
+    TFormTabTraj *formTabTraj() const { return m_tabTraj; }
 
 private:
     void utworzOknaTabel();
@@ -104,6 +108,8 @@ private:
     TFormTabStale *m_tabStale = nullptr;
     TFormTabPlikMult *m_tabPlikMult = nullptr;
     TWnioskowanie *m_wnioskowanie = nullptr;
+    TFormTabReg *m_tabReg = nullptr;
+    TFormTabTraj *m_tabTraj = nullptr;
 };
 
 } // namespace tremida::gui

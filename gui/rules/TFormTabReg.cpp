@@ -1,0 +1,560 @@
+#include "TFormTabReg.h"
+
+#include "TFormEdytorReg.h"
+#include "app/Kolory.h"
+#include "app/Komunikat.h"
+#include "manual/Instrukcja.h"
+#include "rules/DaneReg.h"
+#include "rules/KontrReg.h"
+#include "store/DataRek.h"
+#include "store/Ilustracje.h"
+#include "store/Konwersje.h"
+#include "store/Slowa.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVBoxLayout>
+
+namespace tremida::gui {
+
+namespace {
+
+const QString WidokWszystkich = QStringLiteral("wszystkich reguł");
+const QString WidokSystemu = QStringLiteral("tylko reguł wybranego systemu eksperckiego ");
+
+QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzic)
+{
+    auto *p = new QPushButton(tekst, rodzic);
+    p->setObjectName(nazwa);
+    return p;
+}
+
+} // namespace
+
+TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
+    : OknoTabeli(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), rodzic)
+{
+    setObjectName(QStringLiteral("TFormTabReg"));
+    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
+    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_reg = new ZbiorDanych(k.baza, Tabela::Reguly, this);
+    ustawZbioryStrzezone({m_reg});
+    m_edytor = new TFormEdytorReg(k, this);
+
+    // --- view choice and knowledge-base selection
+    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli reguł:"), {WidokWszystkich, WidokSystemu}, 2,
+                               this);
+    m_widok->setObjectName(QStringLiteral("widok"));
+    m_widok->ustawWybor(WidokSystemu);
+    connect(m_widok, &GrupaRadiowa::wybrano, this,
+            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
+
+    m_wyborSyst = new QWidget(this);
+    m_lKodSyst = etykieta(QStringLiteral("Kod systemu:"), m_wyborSyst);
+    m_lNazSyst = etykieta(QStringLiteral("Nazwa systemu:"), m_wyborSyst);
+    m_kodSyst = pole(m_wyborSyst, QStringLiteral("wybranyKodSyst"), 80, true);
+    m_nazSyst = pole(m_wyborSyst, QStringLiteral("wybranaNazSyst"), 0, true);
+    powiaz(m_kodSyst, m_syst, QStringLiteral("IdSyst"), true);
+    powiaz(m_nazSyst, m_syst, QStringLiteral("NazSyst"), true);
+    m_siatkaSyst = new Siatka(m_syst, m_wyborSyst);
+    m_siatkaSyst->setMaximumHeight(100);
+    m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wyborSyst);
+    {
+        auto *u = new QGridLayout(m_wyborSyst);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lKodSyst, 0, 0);
+        u->addWidget(m_kodSyst, 0, 1);
+        u->addWidget(m_lNazSyst, 0, 2);
+        u->addWidget(m_nazSyst, 0, 3);
+        u->addWidget(m_nawSyst, 0, 4);
+        u->addWidget(m_siatkaSyst, 1, 0, 1, 5);
+        u->setColumnStretch(3, 1);
+    }
+    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
+        if (!widokWszystkich() && m_syst->czyOtwarty())
+            uruchomZapytanieRegul();
+    });
+
+    // --- rules grid and navigator
+    m_siatkaReg = new Siatka(m_reg, this);
+    m_siatkaReg->setMinimumHeight(110);
+    m_nawReg = new Nawigator(m_reg, Nawigator::wszystkie(), this);
+    connect(m_nawReg, &Nawigator::poAkcji, this, &TFormTabReg::poAkcjiNawigatora);
+    connect(m_reg, &ZbiorDanych::przewiniety, this, [this] {
+        if (m_reg->stan() == StanZbioru::Wstawianie)
+            return;
+        pokazDate(m_data, m_reg);
+        policzMultimedia();
+        m_edytuj->setVisible(m_reg->biezacy() >= 0);
+    });
+    connect(m_reg, &ZbiorDanych::stanZmieniony, this, [this] {
+        const bool zmiana = m_reg->czyEdycjaLubWstawianie();
+        // The chosen knowledge base cannot change under a rule being typed.
+        m_wyborSyst->setEnabled(!zmiana);
+        m_widok->setEnabled(!zmiana);
+        m_kopia->setVisible(zmiana);
+        m_edytuj->setVisible(m_reg->biezacy() >= 0);
+    });
+
+    // --- fields of the current rule
+    auto *szczegoly = new QGroupBox(this);
+    m_lKod = etykieta(QStringLiteral("Kod reguły:"), szczegoly);
+    m_kod = pole(szczegoly, QStringLiteral("IdReg"), 100);
+    m_lKodSystReg = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
+    m_kodSystReg = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_lNazwa = etykieta(QStringLiteral("Nazwa reguły:"), szczegoly);
+    m_nazwa = pole(szczegoly, QStringLiteral("NazReg"));
+    m_lPoz = etykieta(QStringLiteral("Poziom reguły:"), szczegoly);
+    m_poz = pole(szczegoly, QStringLiteral("PozReg"), 80);
+    m_lCF = etykieta(QStringLiteral("CF:"), szczegoly);
+    m_cf = pole(szczegoly, QStringLiteral("CFReg"), 100);
+    m_kier = new GrupaRadiowa(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
+                              szczegoly);
+    m_kier->setObjectName(QStringLiteral("KierWniReg"));
+    m_lPrzes = etykieta(QStringLiteral("Tekst pola przesłankowego"), szczegoly);
+    m_przes = new QPlainTextEdit(szczegoly);
+    m_przes->setObjectName(QStringLiteral("PrzesReg"));
+    m_lKonkl = etykieta(QStringLiteral("Tekst konkluzji"), szczegoly);
+    m_konkl = new QPlainTextEdit(szczegoly);
+    m_konkl->setObjectName(QStringLiteral("KonklReg"));
+    m_lOpisKonkl = etykieta(QStringLiteral("Opis konkluzji:"), szczegoly);
+    m_opisKonkl = new QPlainTextEdit(szczegoly);
+    m_opisKonkl->setObjectName(QStringLiteral("OpisKonklReg"));
+    m_lInstr = etykieta(QStringLiteral("Instrukcja/ zalecenia"), szczegoly);
+    m_instr = new QPlainTextEdit(szczegoly);
+    m_instr->setObjectName(QStringLiteral("InstrReg"));
+    m_lOpis = etykieta(QStringLiteral("Źródło regu-\nły, autorzy"), szczegoly);
+    m_opis = new QPlainTextEdit(szczegoly);
+    m_opis->setObjectName(QStringLiteral("OpisReg"));
+    m_przes->setMinimumHeight(60);
+    for (QPlainTextEdit *m : {m_konkl, m_opisKonkl, m_instr, m_opis}) {
+        m->setMinimumHeight(36);
+        m->setMaximumHeight(60);
+    }
+    m_czyOdpal = new GrupaRadiowa(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
+    m_czyOdpal->setObjectName(QStringLiteral("CzyOdpal"));
+    m_lCFKonkl = etykieta(QStringLiteral("CF konkluzji reguły"), szczegoly);
+    m_cfKonkl = pole(szczegoly, QStringLiteral("CFKonklReg"), 100);
+    m_czyUdz = new GrupaRadiowa(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
+    m_czyUdz->setObjectName(QStringLiteral("CzyBieUdzWeWnios"));
+    m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
+    m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
+
+    powiaz(m_kod, m_reg, QStringLiteral("IdReg"));
+    powiaz(m_kodSystReg, m_reg, QStringLiteral("KodSyst"));
+    powiaz(m_nazwa, m_reg, QStringLiteral("NazReg"));
+    powiaz(m_poz, m_reg, QStringLiteral("PozReg"));
+    powiaz(m_cf, m_reg, QStringLiteral("CFReg"));
+    powiaz(m_kier, m_reg, QStringLiteral("KierWniReg"));
+    powiaz(m_przes, m_reg, QStringLiteral("PrzesReg"));
+    powiaz(m_konkl, m_reg, QStringLiteral("KonklReg"));
+    powiaz(m_opisKonkl, m_reg, QStringLiteral("OpisKonklReg"));
+    powiaz(m_instr, m_reg, QStringLiteral("InstrReg"));
+    powiaz(m_opis, m_reg, QStringLiteral("OpisReg"));
+    powiaz(m_czyOdpal, m_reg, QStringLiteral("CzyOdpal"));
+    powiaz(m_cfKonkl, m_reg, QStringLiteral("CFKonklReg"));
+    powiaz(m_czyUdz, m_reg, QStringLiteral("CzyBieUdzWeWnios"));
+    {
+        auto *u = new QGridLayout(szczegoly);
+        u->addWidget(m_lKod, 0, 0);
+        u->addWidget(m_kod, 0, 1);
+        u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
+        u->addWidget(m_kodSystReg, 0, 3);
+        u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
+        u->addWidget(m_poz, 0, 5);
+        u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
+        u->addWidget(m_cf, 0, 7);
+        u->addWidget(m_lNazwa, 1, 0);
+        u->addWidget(m_nazwa, 1, 1, 1, 7);
+        auto *grupy = new QHBoxLayout;
+        grupy->addWidget(m_kier);
+        grupy->addWidget(m_czyOdpal);
+        grupy->addWidget(m_czyUdz);
+        grupy->addWidget(m_lCFKonkl);
+        grupy->addWidget(m_cfKonkl);
+        grupy->addStretch();
+        grupy->addWidget(m_lData);
+        grupy->addWidget(m_data);
+        u->addLayout(grupy, 2, 0, 1, 8);
+        int w = 3;
+        for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
+                            std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
+            u->addWidget(l, w, 0, Qt::AlignTop);
+            u->addWidget(m, w, 1, 1, 7);
+            ++w;
+        }
+        u->setColumnStretch(7, 1);
+        u->setRowStretch(3, 1);
+    }
+
+    // --- auxiliary controls
+    auto *pomocnicze = new QWidget(this);
+    m_szukajWolnego = przycisk(QStringLiteral("Znajdź wolny kod"), QStringLiteral("znajdzWolnyKod"), pomocnicze);
+    m_lWolnyKod = etykieta(QStringLiteral("Wolny kod"), pomocnicze);
+    m_wolnyKod = pole(pomocnicze, QStringLiteral("wolnyKod"), 100, true);
+    m_lSzukany = etykieta(QStringLiteral("Kod do wyszu-\nkania rekordu:"), pomocnicze);
+    m_szukany = pole(pomocnicze, QStringLiteral("szukanyKod"), 100);
+    m_szukajRekordu = przycisk(QStringLiteral("Wyszukaj rekord"), QStringLiteral("wyszukajRekord"), pomocnicze);
+    connect(m_szukajWolnego, &QPushButton::clicked, this, [this] { szukajWolnegoKodu(Tabela::Reguly, m_wolnyKod); });
+    connect(m_szukajRekordu, &QPushButton::clicked, this, [this] {
+        szukajKodu(m_reg, QStringLiteral("IdReg"), m_szukany->text(),
+                   QStringLiteral("Nie podałeś kodu reguły do wyszukania."), QStringLiteral("Zła postać kodu reguły. Popraw."),
+                   QStringLiteral("Rekordu o wskazanym kodzie reguły w tabeli nie znaleziono."));
+    });
+
+    m_kopia = new QWidget(pomocnicze);
+    m_kopia->setObjectName(QStringLiteral("kopia"));
+    m_lKopiowany = etykieta(QStringLiteral("Kod reguły do skopiowania:"), m_kopia);
+    m_kopiowany = pole(m_kopia, QStringLiteral("kopiowanyKod"), 100);
+    m_lKopiuj = etykieta(QStringLiteral("Kopiuj:"), m_kopia);
+    m_kopiujPrzes = przycisk(QStringLiteral("pole przesłankowe"), QStringLiteral("kopiujPrzes"), m_kopia);
+    m_kopiujKonkl = przycisk(QStringLiteral("konkluzję"), QStringLiteral("kopiujKonkl"), m_kopia);
+    m_kopiujCalosc = przycisk(QStringLiteral("całość"), QStringLiteral("kopiujCalosc"), m_kopia);
+    connect(m_kopiujPrzes, &QPushButton::clicked, this, [this] { kopiuj(Kopia::PolePrzes); });
+    connect(m_kopiujKonkl, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Konkluzja); });
+    connect(m_kopiujCalosc, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Calosc); });
+    {
+        auto *u = new QGridLayout(m_kopia);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_lKopiowany, 0, 0, 1, 2);
+        u->addWidget(m_kopiowany, 0, 2);
+        u->addWidget(m_lKopiuj, 1, 0);
+        u->addWidget(m_kopiujPrzes, 1, 1);
+        u->addWidget(m_kopiujKonkl, 1, 2);
+        u->addWidget(m_kopiujCalosc, 2, 1, 1, 2);
+    }
+    m_kopia->hide();
+
+    m_edytuj = przycisk(QStringLiteral("Wywołaj edytor"), QStringLiteral("wywolajEdytor"), pomocnicze);
+    m_weryfikuj = przycisk(QStringLiteral("Weryfikuj składnię"), QStringLiteral("weryfikujSkladnie"), pomocnicze);
+    connect(m_edytuj, &QPushButton::clicked, this, &TFormTabReg::wywolajEdytor);
+    connect(m_weryfikuj, &QPushButton::clicked, this, &TFormTabReg::weryfikujSkladnie);
+
+    auto *pliki = new QGroupBox(pomocnicze);
+    m_naglowekPlikow = etykieta(QStringLiteral("PLIKI MULTIMEDIALNE (OBRAZY GRAFICZNE, ZDJĘCIA FOTOGRAFICZNE, FILMY) "
+                                               "ILUSTRUJĄCE KONKLUZJĘ REGUŁY"),
+                                pliki);
+    m_naglowekPlikow->setWordWrap(true);
+    m_lLiczbaObrazow = etykieta(QStringLiteral("Liczba obrazów/zdjęć"), pliki);
+    m_liczbaObrazow = pole(pliki, QStringLiteral("liczbaObrazow"), 60, true);
+    m_lLiczbaFilmow = etykieta(QStringLiteral("Liczba filmów"), pliki);
+    m_liczbaFilmow = pole(pliki, QStringLiteral("liczbaFilmow"), 60, true);
+    m_obrazNast = przycisk(QString(), QStringLiteral("obrazNastepny"), pliki);
+    m_obrazPoprz = przycisk(QString(), QStringLiteral("obrazPoprzedni"), pliki);
+    m_filmNast = przycisk(QString(), QStringLiteral("filmNastepny"), pliki);
+    m_filmPoprz = przycisk(QString(), QStringLiteral("filmPoprzedni"), pliki);
+    m_obrazy = new TPrzyciskiIlustracji(k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazow, this);
+    m_filmy = new TPrzyciskiIlustracji(k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmow, this);
+    {
+        auto *u = new QGridLayout(pliki);
+        u->addWidget(m_naglowekPlikow, 0, 0, 1, 2);
+        u->addWidget(m_lLiczbaObrazow, 1, 0);
+        u->addWidget(m_liczbaObrazow, 1, 1);
+        u->addWidget(m_obrazNast, 2, 0, 1, 2);
+        u->addWidget(m_obrazPoprz, 3, 0, 1, 2);
+        u->addWidget(m_lLiczbaFilmow, 4, 0);
+        u->addWidget(m_liczbaFilmow, 4, 1);
+        u->addWidget(m_filmNast, 5, 0, 1, 2);
+        u->addWidget(m_filmPoprz, 6, 0, 1, 2);
+    }
+    {
+        auto *u = new QGridLayout(pomocnicze);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->addWidget(m_szukajWolnego, 0, 0);
+        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+        u->addWidget(m_wolnyKod, 0, 2);
+        u->addWidget(m_lSzukany, 1, 0, 1, 2);
+        u->addWidget(m_szukany, 1, 2);
+        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+        u->addWidget(m_kopia, 3, 0, 1, 3);
+        u->addWidget(m_edytuj, 4, 0, 1, 3);
+        u->addWidget(m_weryfikuj, 5, 0, 1, 3);
+        u->addWidget(pliki, 6, 0, 1, 3);
+        u->setRowStretch(7, 1);
+        auto *przyciski = new QHBoxLayout;
+        przyciski->addWidget(przyciskPomoc());
+        przyciski->addWidget(przyciskOk());
+        u->addLayout(przyciski, 8, 0, 1, 3);
+    }
+    pomocnicze->setMaximumWidth(380);
+
+    auto *dol = new QHBoxLayout;
+    dol->addWidget(szczegoly, 1);
+    dol->addWidget(pomocnicze);
+    auto *uklad = new QVBoxLayout(this);
+    uklad->addWidget(m_widok);
+    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_siatkaReg, 1);
+    uklad->addWidget(m_nawReg);
+    uklad->addLayout(dol, 2);
+    resize(1200, 920);
+
+    m_edytuj->hide();
+    ZmiaKolFormTabReg(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
+}
+
+bool TFormTabReg::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+
+void TFormTabReg::otworz()
+{
+    if (m_reg->czyEdycjaLubWstawianie()) {
+        show();
+        raise();
+        return;
+    }
+    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
+                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_reg->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
+                          QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
+                          QStringLiteral("CF reguły"), QStringLiteral("Tekst pola przesłankowego"),
+                          QStringLiteral("Tekst konkluzji"), QStringLiteral("Opis konkluzji"),
+                          QStringLiteral("Instrukcja/ zalecenia"), QStringLiteral("Źródło reguły, autorzy"),
+                          QStringLiteral("Czy została odpalona?"), QStringLiteral("CF konkluzji reguły"),
+                          QStringLiteral("Czy nadal uwzględniana?"), QStringLiteral("Data wygenerowania rekordu")});
+    if (!m_reg->czyOtwarty()) {
+        m_k.baza.zajmij(Tabela::Systemy);
+        m_k.baza.zajmij(Tabela::Reguly);
+    }
+    m_widok->ustawWybor(WidokSystemu);
+    m_wyborSyst->show();
+    m_syst->otworz(); // runs the rules query of the first knowledge base
+    if (!m_reg->czyOtwarty())
+        uruchomZapytanieRegul();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormTabReg::zamknijZbiory()
+{
+    if (m_reg->czyOtwarty() || m_syst->czyOtwarty()) {
+        m_k.baza.zwolnij(Tabela::Systemy);
+        m_k.baza.zwolnij(Tabela::Reguly);
+    }
+    m_reg->zamknij();
+    m_syst->zamknij();
+    m_edytor->hide();
+}
+
+void TFormTabReg::ustawWidokWszystkich(bool wszystkie)
+{
+    if (m_reg->czyEdycjaLubWstawianie() && !m_reg->zatwierdz()) {
+        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+        return;
+    }
+    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
+    m_wyborSyst->setVisible(!wszystkie);
+    uruchomZapytanieRegul();
+}
+
+void TFormTabReg::uruchomZapytanieRegul()
+{
+    if (m_reg->czyEdycjaLubWstawianie() && !m_reg->zatwierdz())
+        return;
+    if (widokWszystkich())
+        m_reg->ustawZapytanie(QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
+    else
+        m_reg->ustawZapytanie(QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"),
+                              {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
+    m_reg->otworz();
+}
+
+void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
+{
+    switch (p) {
+    case PrzyciskNaw::Wstaw:
+        m_data->clear();
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
+        m_reg->ustawWartosc(QStringLiteral("DataRek"), GenDataRek());
+        if (!widokWszystkich())
+            m_reg->ustawWartosc(QStringLiteral("KodSyst"), m_syst->wartosc(QStringLiteral("IdSyst")));
+        m_edytuj->show();
+        return;
+    case PrzyciskNaw::Zatwierdz:
+        kontrolaPoZatwierdzeniu(m_reg->kluczZapisanego());
+        break;
+    default: break;
+    }
+    pokazDate(m_data, m_reg);
+}
+
+void TFormTabReg::kontrolaPoZatwierdzeniu(const QVariant &klucz)
+{
+    QSqlQuery q = m_k.baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
+    q.bindValue(QStringLiteral(":ParIdReg"), klucz);
+    if (!q.exec() || !q.next())
+        return;
+    const QSqlRecord r = q.record();
+    q.finish();
+    const int poz = r.value(QStringLiteral("PozReg")).toInt();
+    const double cf = r.value(QStringLiteral("CFReg")).toDouble();
+    QString komunikat;
+    if (poz <= 0)
+        komunikat = QStringLiteral("Wartość poziomu reguły błędna. Popraw.");
+    else if (poz > m_k.konfig.MaxPozReg)
+        komunikat = QStringLiteral("Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\r"
+                                   "Wejdź w tryb edycji rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\r"
+                                   "powiększyć wartość maksymalną w pliku konfiguracyjnym.");
+    else if (cf < 0.0 || cf > 1.0)
+        komunikat = QStringLiteral("CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.");
+    else if (r.value(QStringLiteral("InstrReg")).toString().trimmed().isEmpty())
+        komunikat = QStringLiteral(
+            "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły.\n\r"
+            "Istnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu wnioskowania,\n\r"
+            "jednak jest konieczne z merytorycznego punktu widzenia. Wejdź w tryb edycji rekordu\n\r"
+            "i dopisz te instrukcje i/lub zalecenia, aktualnie, lub najpóźniej przed startem procesu\n\r"
+            "wnioskowania.");
+    if (!komunikat.isEmpty()) {
+        pokazKomunikat(komunikat, this);
+        return;
+    }
+    policzMultimedia();
+}
+
+void TFormTabReg::policzMultimedia()
+{
+    if (m_reg->biezacy() < 0 || m_reg->stan() == StanZbioru::Wstawianie) {
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
+        return;
+    }
+    m_k.baza.synchronizuj();
+    const int kod = m_reg->wartosc(QStringLiteral("IdReg")).toInt();
+    m_obrazy->ustawElement(kod, slowa::Regula);
+    m_filmy->ustawElement(kod, slowa::Regula);
+}
+
+void TFormTabReg::kopiuj(Kopia co)
+{
+    if (!m_reg->czyEdycjaLubWstawianie())
+        return;
+    const QString ogon = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
+    const auto kod = tekstNaInt(m_kopiowany->text());
+    if (!kod) {
+        pokazKomunikat(QStringLiteral("Kod reguły do skopiowania nieokreślony lub błędnej postaci.") + ogon, this);
+        return;
+    }
+    QSqlQuery q = m_k.baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
+    q.bindValue(QStringLiteral(":ParIdReg"), *kod);
+    if (!q.exec() || !q.next()) {
+        pokazKomunikat(QStringLiteral("Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.") + ogon, this);
+        return;
+    }
+    const QSqlRecord zrodlo = q.record();
+    q.finish();
+    QStringList kolumny;
+    QString komunikat;
+    switch (co) {
+    case Kopia::PolePrzes:
+        kolumny = {QStringLiteral("PrzesReg")};
+        komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
+                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
+                                   "zatwierdzić.");
+        break;
+    case Kopia::Konkluzja:
+        kolumny = {QStringLiteral("KonklReg")};
+        komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
+                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
+                                   "zatwierdzić.");
+        break;
+    case Kopia::Calosc:
+        // Everything except the rule's own key and its knowledge base.
+        kolumny = {QStringLiteral("NazReg"),    QStringLiteral("PozReg"),       QStringLiteral("KierWniReg"),
+                   QStringLiteral("CFReg"),     QStringLiteral("PrzesReg"),     QStringLiteral("KonklReg"),
+                   QStringLiteral("OpisKonklReg"), QStringLiteral("InstrReg"),  QStringLiteral("OpisReg"),
+                   QStringLiteral("CzyOdpal"),  QStringLiteral("CFKonklReg"),   QStringLiteral("CzyBieUdzWeWnios"),
+                   QStringLiteral("DataRek")};
+        komunikat = QStringLiteral("Wszystkie dane reguły, oprócz kodu reguły i kodu systemu skopiowano.\n\rAby "
+                                   "zapisać te dane do rekordu nowej/edytowanej reguły musisz dane uzupełnić, a "
+                                   "następnie rekord zatwierdzić.");
+        break;
+    }
+    for (const QString &kol : kolumny)
+        m_reg->ustawWartosc(kol, zrodlo.value(kol));
+    if (co == Kopia::Calosc)
+        pokazDate(m_data, m_reg);
+    pokazKomunikat(komunikat, this);
+}
+
+int TFormTabReg::kodSystemuReguly() const
+{
+    // The rule's own knowledge base when its code is typed; the chosen one otherwise.
+    if (const auto kod = tekstNaInt(m_kodSystReg->text()))
+        return *kod;
+    return m_syst->wartosc(QStringLiteral("IdSyst")).toInt();
+}
+
+void TFormTabReg::weryfikujSkladnie()
+{
+    TPolaReg pola;
+    pola.IdReg = m_kod->text();
+    pola.KodSyst = m_kodSystReg->text();
+    pola.NazReg = m_nazwa->text();
+    pola.PozReg = m_poz->text();
+    pola.CFReg = m_cf->text();
+    pola.KierWniReg = m_kier->wybor();
+    pola.PrzesReg = m_przes->toPlainText();
+    pola.KonklReg = m_konkl->toPlainText();
+    pola.OpisKonklReg = m_opisKonkl->toPlainText();
+    pola.InstrReg = m_instr->toPlainText();
+    pola.OpisReg = m_opis->toPlainText();
+
+    m_k.baza.synchronizuj();
+    TDaneReg dane;
+    QString blad;
+    if (!dane.wczytaj(m_k.baza, tekstNaInt(pola.KodSyst).value_or(0), &blad)) {
+        pokazKomunikat(blad, this);
+        return;
+    }
+    const TWynikKontrSkladni wynik = KontrSkladniReg(pola, dane, m_k.konfig);
+    for (const QString &t : wynik.komunikaty())
+        pokazKomunikat(t, this);
+}
+
+void TFormTabReg::wywolajEdytor()
+{
+    if (m_reg->biezacy() < 0)
+        return;
+    m_edytor->otworz(m_przes->toPlainText(), m_konkl->toPlainText(), kodSystemuReguly());
+}
+
+bool TFormTabReg::wpiszTekstyReguly(const QString *przes, const QString *konkl)
+{
+    if (m_reg->biezacy() < 0)
+        return false;
+    if (!m_reg->czyEdycjaLubWstawianie() && !m_reg->edytuj())
+        return false;
+    if (przes)
+        m_reg->ustawWartosc(QStringLiteral("PrzesReg"), *przes);
+    if (konkl)
+        m_reg->ustawWartosc(QStringLiteral("KonklReg"), *konkl);
+    return true;
+}
+
+void TFormTabReg::ZmiaKolFormTabReg(const TParKonfig &k)
+{
+    zastosujKolory(k, Rola::Czynne,
+                   {m_widok, m_lKod, m_kod, m_lKodSystReg, m_kodSystReg, m_lNazwa, m_nazwa, m_lPoz, m_poz, m_lCF, m_cf,
+                    m_kier, m_lPrzes, m_przes, m_lKonkl, m_konkl, m_lOpisKonkl, m_opisKonkl, m_lInstr, m_instr, m_lOpis,
+                    m_opis, m_czyOdpal, m_lCFKonkl, m_cfKonkl, m_czyUdz});
+    zastosujKolory(k, Rola::Bierne,
+                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaReg, m_lData, m_data,
+                    m_naglowekPlikow, m_lLiczbaObrazow, m_liczbaObrazow, m_lLiczbaFilmow, m_liczbaFilmow});
+    zastosujKolory(k, Rola::Pomocnicze,
+                   {m_nawSyst, m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
+                    m_lKopiowany, m_kopiowany, m_lKopiuj, m_kopiujPrzes, m_kopiujKonkl, m_kopiujCalosc, m_edytuj,
+                    m_weryfikuj, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
+}
+
+} // namespace tremida::gui

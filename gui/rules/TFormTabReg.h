@@ -1,0 +1,103 @@
+#pragma once
+// "TABELA REGUŁ": the rules of one chosen knowledge base (or of all) with every field of the
+// current rule, the checks made after a rule is posted, copying of rule texts from another
+// rule, the rule editor, the one-rule syntax check and the pictures and films that
+// illustrate the rule's conclusion.
+
+#include "widgets/Kontrolki.h"
+#include "widgets/Nawigator.h"
+#include "widgets/OknoTabeli.h"
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tremida::gui {
+
+class TFormEdytorReg;
+class TPrzyciskiIlustracji;
+
+class TFormTabReg : public OknoTabeli {
+    Q_OBJECT
+public:
+    explicit TFormTabReg(KontekstAplikacji &k, QWidget *rodzic = nullptr);
+
+    // Opens the knowledge bases, selects the view of one knowledge base's rules, runs the
+    // rules query for the first one and shows the window.
+    void otworz();
+
+    void ZmiaKolFormTabReg(const TParKonfig &konfig);
+
+    // View choice: all rules (true) or the rules of the chosen knowledge base.
+    void ustawWidokWszystkich(bool wszystkie);
+    bool widokWszystkich() const;
+
+    // What a copy from another rule takes over.
+    enum class Kopia { PolePrzes, Konkluzja, Calosc };
+    // Copies from the rule whose code is in "Kod reguły do skopiowania:" into the rule being
+    // inserted or edited; the outcome is shown in a message.
+    void kopiuj(Kopia co);
+
+    // "Weryfikuj składnię": the one-rule syntax check of the texts shown in the form, each
+    // finding in its own message, then the final one when the check reached its end.
+    void weryfikujSkladnie();
+
+    // "Wywołaj edytor": the editor on the premise and conclusion shown in the form.
+    void wywolajEdytor();
+
+    // The rule editor writes its texts back through this: the current rule is put into edit
+    // and the given texts replace those of the form. False when there is no current rule.
+    bool wpiszTekstyReguly(const QString *przes, const QString *konkl);
+
+    ZbiorDanych *zbiorSyst() const { return m_syst; }
+    ZbiorDanych *zbiorReg() const { return m_reg; }
+    Nawigator *nawigatorSyst() const { return m_nawSyst; }
+    Nawigator *nawigator() const { return m_nawReg; }
+    TFormEdytorReg *edytor() const { return m_edytor; }
+    const TPrzyciskiIlustracji &obrazy() const { return *m_obrazy; }
+    const TPrzyciskiIlustracji &filmy() const { return *m_filmy; }
+
+protected:
+    void zamknijZbiory() override;
+
+private:
+    void uruchomZapytanieRegul();
+    void poAkcjiNawigatora(PrzyciskNaw p);
+    void kontrolaPoZatwierdzeniu(const QVariant &klucz);
+    void policzMultimedia();
+    int kodSystemuReguly() const;
+
+    ZbiorDanych *m_syst, *m_reg;
+    GrupaRadiowa *m_widok;
+    QWidget *m_wyborSyst;
+    Siatka *m_siatkaSyst, *m_siatkaReg;
+    Nawigator *m_nawSyst, *m_nawReg;
+    QLabel *m_lKodSyst, *m_lNazSyst;
+    QLineEdit *m_kodSyst, *m_nazSyst;
+
+    QLabel *m_lKod, *m_lKodSystReg, *m_lNazwa, *m_lPoz, *m_lCF, *m_lPrzes, *m_lKonkl, *m_lOpisKonkl, *m_lInstr,
+        *m_lOpis, *m_lCFKonkl, *m_lData;
+    QLineEdit *m_kod, *m_kodSystReg, *m_nazwa, *m_poz, *m_cf, *m_cfKonkl, *m_data;
+    GrupaRadiowa *m_kier, *m_czyOdpal, *m_czyUdz;
+    QPlainTextEdit *m_przes, *m_konkl, *m_opisKonkl, *m_instr, *m_opis;
+
+    QPushButton *m_szukajWolnego, *m_szukajRekordu, *m_edytuj, *m_weryfikuj;
+    QLabel *m_lWolnyKod, *m_lSzukany;
+    QLineEdit *m_wolnyKod, *m_szukany;
+    QWidget *m_kopia;
+    QLabel *m_lKopiowany, *m_lKopiuj;
+    QLineEdit *m_kopiowany;
+    QPushButton *m_kopiujPrzes, *m_kopiujKonkl, *m_kopiujCalosc;
+
+    QLabel *m_naglowekPlikow, *m_lLiczbaObrazow, *m_lLiczbaFilmow;
+    QLineEdit *m_liczbaObrazow, *m_liczbaFilmow;
+    QPushButton *m_obrazNast, *m_obrazPoprz, *m_filmNast, *m_filmPoprz;
+    TPrzyciskiIlustracji *m_obrazy, *m_filmy;
+
+    TFormEdytorReg *m_edytor;
+};
+
+} // namespace tremida::gui

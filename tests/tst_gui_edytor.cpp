@@ -1,0 +1,321 @@
+// The rule editor: what it offers for each fact and part of the rule, how elements are
+// inserted at the cursor and at the end, and how the texts go back into the rules window.
+
+#include "Pisanie.h"
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "rules/TFormEdytorReg.h"
+#include "rules/TFormTabReg.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+namespace {
+QStringList teksty(const QListWidget *l)
+{
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i)
+        t << l->item(i)->text();
+    return t;
+}
+} // namespace
+
+class TstGuiEdytor : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+    std::unique_ptr<FolderRoboczy> m_folder;
+    std::unique_ptr<TFormGlowne> m_glowne;
+
+    TFormTabReg *tabela() { return m_glowne->formTabReg(); }
+    TFormEdytorReg *ed() { return tabela()->edytor(); }
+    QPushButton *przycisk(const QString &n)
+    {
+        auto *p = ed()->findChild<QPushButton *>(n);
+        if (!p)
+            qFatal("no button %s", qPrintable(n));
+        return p;
+    }
+    bool widoczny(QWidget *w) { return w->isVisibleTo(ed()); }
+    QStringList widocznePorownania()
+    {
+        QStringList w;
+        for (const char *op : {">", ">=", "<", "<=", "="})
+            if (widoczny(ed()->przyciskOperatora(op)))
+                w << op;
+        return w;
+    }
+    // Opens the editor from the rules window on a new rule of the chosen knowledge base.
+    void otworzNaNowejRegule()
+    {
+        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        tabela()->findChild<QPushButton *>("wywolajEdytor")->click();
+        QVERIFY(ed()->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+        m_folder = std::make_unique<FolderRoboczy>();
+        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
+        zalozWszystkieTabele(m_glowne->kontekst().baza);
+        importuj(m_glowne->kontekst().baza, "gui_reg_kotly.json");
+        m_glowne->akcja(Akcja::OtwTabReg)->trigger();
+        m_komunikaty.clear();
+    }
+    void cleanup()
+    {
+        m_glowne.reset();
+        m_folder.reset();
+        ustawPrzechwytKomunikatow({});
+    }
+
+    void otwarcieNaTekstachFormularza()
+    {
+        tabela()->findChild<QPlainTextEdit *>("KonklReg")->clear();
+        wpisz(tabela()->findChild<QPlainTextEdit *>("KonklReg"), "[alarm]=[prawda]");
+        tabela()->findChild<QPushButton *>("wywolajEdytor")->click();
+        QCOMPARE(ed()->tekstPrzes(),
+                 QStringLiteral("[temperatura pary]>[poziom maksimum temperatury] AND [kolor płomienia]=[czerwony]"));
+        QCOMPARE(ed()->tekstKonkl(), QStringLiteral("[alarm]=[prawda]"));
+        QCOMPARE(ed()->czlon(), TFormEdytorReg::Czlon::Przes);
+        QCOMPARE(ed()->faktyKody()->currentRow(), 0);
+        QCOMPARE(teksty(ed()->wartosciNazwy()), (QStringList{"czerwony", "niebieski"}));
+    }
+
+    void przykladTemperaturyPary()
+    {
+        otworzNaNowejRegule();
+        ed()->faktyNazwy()->setCurrentRow(1);
+        przycisk("faktKonca")->click();
+        przycisk("operator >")->click();
+        przycisk("operatorKonca")->click();
+        wpisz(ed()->literal(), "541");
+        przycisk("operatorKonca")->click();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[temperatura pary]>[541]"));
+        // The pending element stays chosen.
+        przycisk("operatorKonca")->click();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[temperatura pary]>[541][541]"));
+    }
+
+    void oferowaneElementy_data()
+    {
+        QTest::addColumn<bool>("konkluzja");
+        QTest::addColumn<QString>("fakt");
+        QTest::addColumn<QStringList>("porownania");
+        QTest::addColumn<bool>("wartosci");
+        QTest::addColumn<bool>("stale");
+        QTest::addColumn<bool>("literal");
+        QTest::newRow("premise enumerated") << false << "kolor płomienia" << QStringList{"="} << true << false << false;
+        QTest::newRow("premise real") << false << "temperatura pary" << QStringList{">", ">=", "<", "<="} << false
+                                      << true << true;
+        QTest::newRow("premise integer without constants")
+            << false << "liczba palników" << QStringList{">", ">=", "<", "<=", "="} << false << false << true;
+        QTest::newRow("premise logical") << false << "alarm" << QStringList{"="} << false << true << true;
+        QTest::newRow("premise enumerated without values") << false << "zawór" << QStringList{"="} << false << false
+                                                           << false;
+        QTest::newRow("conclusion real") << true << "ciśnienie" << QStringList{"="} << false << true << true;
+        QTest::newRow("conclusion enumerated") << true << "stan kotła" << QStringList{"="} << true << false << false;
+    }
+    void oferowaneElementy()
+    {
+        QFETCH(bool, konkluzja);
+        QFETCH(QString, fakt);
+        QFETCH(QStringList, porownania);
+        QFETCH(bool, wartosci);
+        QFETCH(bool, stale);
+        QFETCH(bool, literal);
+        otworzNaNowejRegule();
+        if (konkluzja)
+            ed()->findChild<GrupaRadiowa *>("czlon")->kliknij("konkluzji");
+        const int w = teksty(ed()->faktyNazwy()).indexOf(fakt);
+        QVERIFY(w >= 0);
+        ed()->faktyNazwy()->setCurrentRow(w);
+        QCOMPARE(ed()->faktyKody()->currentRow(), w);
+        QCOMPARE(widocznePorownania(), porownania);
+        QCOMPARE(widoczny(ed()->wartosciNazwy()), wartosci);
+        QCOMPARE(widoczny(ed()->staleNazwy()), stale);
+        QCOMPARE(widoczny(ed()->literal()), literal);
+        QCOMPARE(widoczny(ed()->przyciskOperatora("zmiana wiersza")), !konkluzja);
+        QVERIFY(widoczny(ed()->przyciskOperatora("AND")));
+    }
+
+    void konkluzjaBezFaktowWprowadzanych()
+    {
+        otworzNaNowejRegule();
+        ed()->findChild<GrupaRadiowa *>("czlon")->kliknij("konkluzji");
+        QCOMPARE(teksty(ed()->faktyNazwy()), (QStringList{"stan kotła", "alarm", "ciśnienie", "zawór"}));
+        QCOMPARE(teksty(ed()->faktyKody()), (QStringList{"3", "5", "6", "7"}));
+        przycisk("faktKonca")->click();
+        przycisk("operator =")->click();
+        przycisk("operatorKonca")->click();
+        ed()->wartosciKody()->setCurrentRow(1);
+        QCOMPARE(ed()->wartosciNazwy()->currentRow(), 1);
+        przycisk("wartoscKonca")->click();
+        QCOMPARE(ed()->tekstKonkl(), QStringLiteral("[stan kotła]=[zły]"));
+        QCOMPARE(ed()->tekstPrzes(), QString());
+    }
+
+    void stalePodazajaZaTypemFaktu()
+    {
+        otworzNaNowejRegule();
+        ed()->faktyNazwy()->setCurrentRow(3); // integer: no constants of that type
+        QCOMPARE(ed()->staleKody()->count(), 0);
+        QCOMPARE(ed()->staleNazwy()->count(), 0);
+        ed()->faktyKody()->setCurrentRow(1); // real
+        QCOMPARE(teksty(ed()->staleKody()), (QStringList{"1", "3"}));
+        QCOMPARE(teksty(ed()->staleNazwy()), (QStringList{"poziom maksimum temperatury", "poziom minimum temperatury"}));
+        ed()->staleKody()->setCurrentRow(1);
+        QCOMPARE(ed()->staleNazwy()->currentItem()->text(), QStringLiteral("poziom minimum temperatury"));
+        ed()->faktyNazwy()->setCurrentRow(4); // logical
+        QCOMPARE(teksty(ed()->staleKody()), QStringList{"2"});
+        QCOMPARE(teksty(ed()->staleNazwy()), QStringList{"prawda"});
+        przycisk("stalaKonca")->click();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[prawda]"));
+    }
+
+    void wstawianieOdKursora_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("od");
+        QTest::addColumn<int>("dlugosc");
+        QTest::addColumn<QString>("op"); // empty: nothing chosen yet
+        QTest::addColumn<QString>("wynik");
+        const QString t = "[alarm]=[TRUE] AND [alarm]=[FALSE]";
+        QTest::newRow("selection AND replaced by OR") << t << 15 << 3 << "OR" << "[alarm]=[TRUE] OR [alarm]=[FALSE]";
+        QTest::newRow("no pending element removes the selection") << t << 15 << 3 << "" << "[alarm]=[TRUE]  [alarm]=[FALSE]";
+        QTest::newRow("blank at the cursor") << "AB" << 1 << 0 << "spacja" << "A B";
+        QTest::newRow("parenthesis at the start") << "x" << 0 << 0 << "(" << "(x";
+        QTest::newRow("cursor beyond a shorter text") << "ab" << 40 << 5 << "NOT" << "abNOT";
+        QTest::newRow("line break splits the line") << "AB" << 1 << 0 << "zmiana wiersza" << "A\nB";
+    }
+    void wstawianieOdKursora()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(int, od);
+        QFETCH(int, dlugosc);
+        QFETCH(QString, op);
+        QFETCH(QString, wynik);
+        ed()->otworz(tekst, QString(), 1);
+        ed()->zapamietajKursor(od, dlugosc);
+        if (!op.isEmpty())
+            przycisk("operator " + op)->click();
+        przycisk("operatorKursora")->click();
+        QCOMPARE(ed()->tekstPrzes(), wynik);
+    }
+
+    void kursorUzytkownika()
+    {
+        // Where the user put the cursor in the text is where "kursora" inserts.
+        ed()->otworz("[alarm]=[TRUE]", QString(), 1);
+        QTextCursor c = ed()->edycjaPrzes()->textCursor();
+        c.setPosition(0);
+        ed()->edycjaPrzes()->setTextCursor(c);
+        ed()->faktyNazwy()->setCurrentRow(1);
+        przycisk("faktKursora")->click();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[temperatura pary][alarm]=[TRUE]"));
+    }
+
+    void zmianaWiersza()
+    {
+        ed()->otworz("[alarm]=[TRUE]", "[alarm]=[TRUE]", 1);
+        przycisk("operator zmiana wiersza")->click();
+        przycisk("operatorKonca")->click();
+        przycisk("operator AND")->click();
+        przycisk("operatorKonca")->click();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[alarm]=[TRUE]\nAND"));
+        // A line break chosen before switching to the conclusion inserts nothing there.
+        przycisk("operator zmiana wiersza")->click();
+        ed()->ustawCzlon(TFormEdytorReg::Czlon::Konkl);
+        przycisk("operatorKonca")->click();
+        przycisk("operatorKursora")->click();
+        QCOMPARE(ed()->tekstKonkl(), QStringLiteral("[alarm]=[TRUE]"));
+    }
+
+    void bazaBezFaktow()
+    {
+        tabela()->nawigatorSyst()->kliknij(PrzyciskNaw::Ostatni);
+        otworzNaNowejRegule();
+        QCOMPARE(ed()->faktyNazwy()->count(), 0);
+        for (QWidget *w : std::initializer_list<QWidget *>{ed()->faktyNazwy(), ed()->wartosciNazwy(), ed()->staleNazwy(),
+                                                          ed()->literal(), ed()->przyciskOperatora("AND"),
+                                                          przycisk("faktKonca"), przycisk("operatorKursora")})
+            QVERIFY(!widoczny(w));
+    }
+
+    void kopiowanieDoTabeli_data()
+    {
+        QTest::addColumn<QString>("przycisk");
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<bool>("edytorOtwarty");
+        QTest::addColumn<QString>("przes");
+        QTest::addColumn<QString>("konkl");
+        const QString dalej = "\n\rAby zapisać tekst do rekordu tabeli musisz jeszcze zatwierdzić rekord na tym formularzu.";
+        const QString p = "[kolor płomienia]=[niebieski]", k = "[stan kotła]=[dobry]";
+        const QString nowyP = p + " OR [alarm]=[TRUE]", nowyK = "[stan kotła]=[zły]";
+        QTest::newRow("whole rule") << "Kopiuj całość tekstu reguły. Wróć do tabeli reguł. "
+                                    << "Tekst reguły skopiowano do komponentów formularza tabeli reguł." + dalej << false
+                                    << nowyP << nowyK;
+        QTest::newRow("premise only") << "Kopiuj tylko pole przesłankowe reguły"
+                                      << "Tekst pola przesłankowego reguły skopiowano do komponentów formularza tabeli "
+                                         "reguł." + dalej
+                                      << true << nowyP << k;
+        QTest::newRow("conclusion only") << "Kopiuj tylko konkluzję reguły"
+                                         << "Tekst konkluzji reguły skopiowano do komponentów formularza tabeli reguł." +
+                                                dalej
+                                         << true << p << nowyK;
+    }
+    void kopiowanieDoTabeli()
+    {
+        QFETCH(QString, przycisk);
+        QFETCH(QString, komunikat);
+        QFETCH(bool, edytorOtwarty);
+        QFETCH(QString, przes);
+        QFETCH(QString, konkl);
+        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Ostatni)); // rule 3
+        tabela()->wywolajEdytor();
+        QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[kolor płomienia]=[niebieski]"));
+        ed()->otworz("[kolor płomienia]=[niebieski] OR [alarm]=[TRUE]", "[stan kotła]=[zły]", 1);
+        QPushButton *b = nullptr;
+        for (QPushButton *p : ed()->findChildren<QPushButton *>())
+            if (p->text() == przycisk)
+                b = p;
+        QVERIFY(b);
+        b->click();
+        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        QCOMPARE(ed()->isVisible(), edytorOtwarty);
+        QCOMPARE(tabela()->zbiorReg()->stan(), StanZbioru::Edycja);
+        QCOMPARE(tabela()->findChild<QPlainTextEdit *>("PrzesReg")->toPlainText(), przes);
+        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QVERIFY(q.exec("SELECT PrzesReg, KonklReg FROM reguly WHERE IdReg=3") && q.next());
+        QCOMPARE(q.value(0).toString(), przes);
+        QCOMPARE(q.value(1).toString(), konkl);
+    }
+
+    void zamkniecieBezKopiowania()
+    {
+        tabela()->wywolajEdytor();
+        przycisk("operator NOT")->click();
+        przycisk("operatorKonca")->click();
+        for (QPushButton *p : ed()->findChildren<QPushButton *>())
+            if (p->text() == "Zamknij edytor. Wróć do tabeli reguł")
+                p->click();
+        QVERIFY(!ed()->isVisible());
+        QCOMPARE(tabela()->zbiorReg()->stan(), StanZbioru::Przegladanie);
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstGuiEdytor)
+#include "tst_gui_edytor.moc"

@@ -1,0 +1,319 @@
+// The rules window: the checks after a post, copying from another rule, the search by code,
+// the free key, the one-rule syntax check of the texts shown and the picture buttons.
+
+#include "Pisanie.h"
+#include "Pomocnicze.h"
+#include "app/Komunikat.h"
+#include "app/TFormGlowne.h"
+#include "rules/TFormTabReg.h"
+#include "store/Ilustracje.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace tremida;
+using namespace tremida::gui;
+using namespace tremida::test;
+
+namespace {
+const QString Ogon = QStringLiteral("\n\rKontrola składni reguły nie będzie kontynuowana.\n\rUsuń błąd i wejdź powtórnie "
+                                    "w kontrolę składni reguły.");
+}
+
+class TstGuiReg : public QObject {
+    Q_OBJECT
+    QStringList m_komunikaty;
+    std::unique_ptr<FolderRoboczy> m_folder;
+    std::unique_ptr<TFormGlowne> m_glowne;
+
+    TFormTabReg *okno() { return m_glowne->formTabReg(); }
+    ZbiorDanych *reguly() { return okno()->zbiorReg(); }
+    template <typename T = QLineEdit>
+    T *kontrolka(const QString &n)
+    {
+        T *w = okno()->findChild<T *>(n);
+        if (!w)
+            qFatal("no control %s", qPrintable(n));
+        return w;
+    }
+    QPushButton *przycisk(const QString &n) { return kontrolka<QPushButton>(n); }
+    bool widoczny(const QString &n) { return kontrolka<QWidget>(n)->isVisibleTo(okno()); }
+    QVariant zapisana(int idReg, const char *kolumna)
+    {
+        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        q.prepare(QStringLiteral("SELECT %1 FROM reguly WHERE IdReg=:ParIdReg").arg(QLatin1String(kolumna)));
+        q.bindValue(":ParIdReg", idReg);
+        return q.exec() && q.next() ? q.value(0) : QVariant();
+    }
+    // A new rule of the chosen knowledge base with every required field typed.
+    void wpiszNowa(const QString &poziom, const QString &cf, const QString &instrukcja)
+    {
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        wpisz(kontrolka("IdReg"), "20");
+        wpisz(kontrolka("NazReg"), "nowa");
+        wpisz(kontrolka("PozReg"), poziom);
+        wpisz(kontrolka("CFReg"), cf);
+        kontrolka<GrupaRadiowa>("KierWniReg")->kliknij("oba");
+        wpisz(kontrolka<QPlainTextEdit>("PrzesReg"), "[alarm]=[TRUE]");
+        wpisz(kontrolka<QPlainTextEdit>("KonklReg"), "[ciśnienie]=[1]");
+        wpisz(kontrolka<QPlainTextEdit>("InstrReg"), instrukcja);
+    }
+
+private slots:
+    void init()
+    {
+        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
+        m_folder = std::make_unique<FolderRoboczy>();
+        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
+        zalozWszystkieTabele(m_glowne->kontekst().baza);
+        importuj(m_glowne->kontekst().baza, "gui_reg_kotly.json");
+        m_komunikaty.clear();
+        m_glowne->akcja(Akcja::OtwTabReg)->trigger();
+        QVERIFY(okno()->isVisible());
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+    void cleanup()
+    {
+        m_glowne.reset();
+        m_folder.reset();
+        ustawPrzechwytKomunikatow({});
+    }
+
+    void widokRegul()
+    {
+        QCOMPARE(reguly()->liczbaRekordow(), 3);
+        okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
+        QCOMPARE(reguly()->liczbaRekordow(), 1);
+        QCOMPARE(kontrolka("IdReg")->text(), QStringLiteral("10"));
+        okno()->ustawWidokWszystkich(true);
+        QCOMPARE(reguly()->liczbaRekordow(), 4);
+    }
+
+    void wstawienie()
+    {
+        okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
+        QVERIFY(!widoczny("kopia"));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        QCOMPARE(kontrolka("KodSyst")->text(), QStringLiteral("2"));
+        QVERIFY(!reguly()->wartosc("DataRek").toString().isEmpty());
+        QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("0"));
+        QVERIFY(widoczny("kopia"));
+        QVERIFY(widoczny("wywolajEdytor"));
+        okno()->nawigator()->kliknij(PrzyciskNaw::Anuluj);
+        QVERIFY(!widoczny("kopia"));
+    }
+
+    void kontrolePoZatwierdzeniu_data()
+    {
+        QTest::addColumn<QString>("poziom");
+        QTest::addColumn<QString>("cf");
+        QTest::addColumn<QString>("instrukcja");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("level 0") << "0" << "0,5" << "rób" << "Wartość poziomu reguły błędna. Popraw.";
+        QTest::newRow("level 11 over max 10")
+            << "11" << "0,5" << "rób"
+            << "Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\rWejdź w tryb edycji "
+               "rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\rpowiększyć wartość maksymalną w pliku "
+               "konfiguracyjnym.";
+        QTest::newRow("level 10 at max") << "10" << "0,5" << "rób" << "";
+        QTest::newRow("CF 1,5") << "1" << "1,5" << "rób"
+                                << "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.";
+        QTest::newRow("CF -0,1") << "1" << "-0,1" << "rób"
+                                 << "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.";
+        QTest::newRow("no instruction")
+            << "1" << "1" << ""
+            << "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły.\n\r"
+               "Istnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu wnioskowania,\n\rjednak jest "
+               "konieczne z merytorycznego punktu widzenia. Wejdź w tryb edycji rekordu\n\ri dopisz te instrukcje "
+               "i/lub zalecenia, aktualnie, lub najpóźniej przed startem procesu\n\rwnioskowania.";
+        QTest::newRow("level wins over CF") << "0" << "2" << "" << "Wartość poziomu reguły błędna. Popraw.";
+    }
+    void kontrolePoZatwierdzeniu()
+    {
+        QFETCH(QString, poziom);
+        QFETCH(QString, cf);
+        QFETCH(QString, instrukcja);
+        QFETCH(QString, komunikat);
+        wpiszNowa(poziom, cf, instrukcja);
+        QVERIFY2(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz), qPrintable(m_komunikaty.join('|')));
+        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        // The record stays stored whatever the check says.
+        QCOMPARE(zapisana(20, "PozReg").toString(), poziom);
+        QVERIFY(!widoczny("kopia"));
+    }
+
+    void kopiowanie_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<int>("co");
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<QString>("przes");
+        QTest::addColumn<QString>("nazwa");
+        const QString zaPrzes = "Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
+                                "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord zatwierdzić.";
+        const QString stara = "[alarm]=[TRUE]";
+        QTest::newRow("code 12a") << "12a" << int(TFormTabReg::Kopia::Calosc)
+                                  << "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
+                                     "zrealizowana."
+                                  << stara << "nowa";
+        QTest::newRow("empty code") << "" << int(TFormTabReg::Kopia::PolePrzes)
+                                    << "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
+                                       "zrealizowana."
+                                    << stara << "nowa";
+        QTest::newRow("no such rule") << "99" << int(TFormTabReg::Kopia::Calosc)
+                                      << "Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.\n\rOpcja nie "
+                                         "zostanie zrealizowana."
+                                      << stara << "nowa";
+        QTest::newRow("premise only") << "3" << int(TFormTabReg::Kopia::PolePrzes) << zaPrzes
+                                      << "[kolor płomienia]=[niebieski]" << "nowa";
+        QTest::newRow("conclusion only")
+            << "3" << int(TFormTabReg::Kopia::Konkluzja)
+            << "Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu nowej/edytowanej reguły musisz "
+               "pozostałe dane uzupełnić, a następnie rekord zatwierdzić."
+            << stara << "nowa";
+    }
+    void kopiowanie()
+    {
+        QFETCH(QString, kod);
+        QFETCH(int, co);
+        QFETCH(QString, komunikat);
+        QFETCH(QString, przes);
+        QFETCH(QString, nazwa);
+        wpiszNowa("1", "1", "x");
+        wpisz(kontrolka("kopiowanyKod"), kod);
+        okno()->kopiuj(TFormTabReg::Kopia(co));
+        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), przes);
+        QCOMPARE(kontrolka("NazReg")->text(), nazwa);
+        QCOMPARE(reguly()->stan(), StanZbioru::Wstawianie);
+    }
+
+    void kopiowanieCalosciZInnejBazy()
+    {
+        // Rule 3 of knowledge base 1 takes over everything of rule 10 of knowledge base 2
+        // but its own code and knowledge base.
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Ostatni));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Edytuj));
+        wpisz(kontrolka("kopiowanyKod"), "10");
+        przycisk("kopiujCalosc")->click();
+        QCOMPARE(m_komunikaty, QStringList{"Wszystkie dane reguły, oprócz kodu reguły i kodu systemu skopiowano.\n\rAby "
+                                           "zapisać te dane do rekordu nowej/edytowanej reguły musisz dane uzupełnić, a "
+                                           "następnie rekord zatwierdzić."});
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QCOMPARE(zapisana(3, "KodSyst").toInt(), 1);
+        QCOMPARE(zapisana(3, "NazReg").toString(), QStringLiteral("pompa obca"));
+        QCOMPARE(zapisana(3, "PozReg").toInt(), 3);
+        QCOMPARE(zapisana(3, "KierWniReg").toString(), QStringLiteral("wstecz"));
+        QCOMPARE(zapisana(3, "CFReg").toDouble(), 0.75);
+        QCOMPARE(zapisana(3, "PrzesReg").toString(), QStringLiteral("[wydajność]<[wydajność nominalna]"));
+        QCOMPARE(zapisana(3, "InstrReg").toString(), QStringLiteral("Włącz pompę"));
+        QCOMPARE(zapisana(3, "CzyOdpal").toString(), QStringLiteral("tak"));
+        QCOMPARE(zapisana(3, "CFKonklReg").toDouble(), 0.5);
+        QCOMPARE(zapisana(3, "CzyBieUdzWeWnios").toString(), QStringLiteral("nie"));
+        QCOMPARE(zapisana(3, "DataRek").toString(), QStringLiteral("98123456789012345"));
+        QCOMPARE(zapisana(10, "KodSyst").toInt(), 2);
+    }
+
+    void wyszukiwanie_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<QString>("biezacy");
+        QTest::newRow("empty") << "" << "Nie podałeś kodu reguły do wyszukania." << "1";
+        QTest::newRow("not a number") << "2x" << "Zła postać kodu reguły. Popraw." << "1";
+        QTest::newRow("other knowledge base") << "10"
+                                              << "Rekordu o wskazanym kodzie reguły w tabeli nie znaleziono." << "1";
+        QTest::newRow("found") << "3" << "" << "3";
+    }
+    void wyszukiwanie()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, komunikat);
+        QFETCH(QString, biezacy);
+        wpisz(kontrolka("szukanyKod"), kod);
+        przycisk("wyszukajRekord")->click();
+        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        QCOMPARE(kontrolka("IdReg")->text(), biezacy);
+    }
+
+    void wolnyKod()
+    {
+        przycisk("znajdzWolnyKod")->click();
+        QCOMPARE(kontrolka("wolnyKod")->text(), QStringLiteral("4"));
+    }
+
+    void skladnia_data()
+    {
+        QTest::addColumn<QString>("kodReguly"); // typed over the code, not posted
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::newRow("sound rule") << "" << 0 << QStringList{"Składnia reguły poprawna."};
+        QTest::newRow("unposted code 1a") << "1a" << 0 << QStringList{"Forma kodu reguły niepoprawna." + Ogon};
+        QTest::newRow("warning then end")
+            << "" << 1
+            << QStringList{"Brak opisowej charakterystyki reguły i objaśnień reguły (w tym żródła/autora reguły).\n\rDane "
+                           "te nie warunkują procesu wnioskowania, jednak są zalecane, a niekiedy konieczne, np. ze "
+                           "względu na prawa autorskie.\n\rKontrola składni reguły będzie kontynuowana.",
+                           "Składnia reguły poprawna z zastrzeżeniem."};
+    }
+    void skladnia()
+    {
+        QFETCH(QString, kodReguly);
+        QFETCH(int, wiersz);
+        QFETCH(QStringList, komunikaty);
+        QVERIFY(reguly()->przejdzDo(wiersz));
+        if (!kodReguly.isEmpty()) {
+            kontrolka("IdReg")->clear();
+            wpisz(kontrolka("IdReg"), kodReguly);
+        }
+        przycisk("weryfikujSkladnie")->click();
+        QCOMPARE(m_komunikaty, komunikaty);
+    }
+
+    void przyciskiObrazow()
+    {
+        QImage obraz(4, 3, QImage::Format_RGB32);
+        obraz.fill(Qt::red);
+        for (const char *n : {"a.bmp", "b.bmp", "c.bmp"})
+            QVERIFY(obraz.save(m_folder->plik(n)));
+        // Rule 1: three pictures.
+        QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("3"));
+        QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
+        QVERIFY(!widoczny("obrazPoprzedni"));
+        QVERIFY(!widoczny("filmNastepny"));
+        przycisk("obrazNastepny")->click();
+        QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));
+        QVERIFY(!widoczny("obrazPoprzedni"));
+        przycisk("obrazNastepny")->click();
+        przycisk("obrazNastepny")->click();
+        QVERIFY(!widoczny("obrazNastepny"));
+        QVERIFY(widoczny("obrazPoprzedni"));
+        QVERIFY(m_komunikaty.isEmpty());
+
+        // Rule 3: one picture, shown again and again; one film whose file is missing.
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Ostatni));
+        QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("1"));
+        QCOMPARE(kontrolka("liczbaFilmow")->text(), QStringLiteral("1"));
+        QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż obraz/zdjęcie"));
+        przycisk("obrazNastepny")->click();
+        QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż obraz/zdjęcie"));
+        QVERIFY(widoczny("obrazNastepny"));
+        QCOMPARE(przycisk("filmNastepny")->text(), QStringLiteral("Pokaż film"));
+        przycisk("filmNastepny")->click();
+        QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku filmu brak.avi do odtworzenia.\n\rOpcja nie "
+                                           "zostanie zrealizowana."});
+
+        // Rule 2: nothing to show.
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Poprzedni));
+        QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("0"));
+        QVERIFY(!widoczny("obrazNastepny"));
+    }
+};
+
+QTEST_MAIN(TstGuiReg)
+#include "tst_gui_reg.moc"
