@@ -9,6 +9,7 @@
 #include "app/TFormOstrzTab.h"
 #include "inference/TFormCzytFakt.h"
 #include "inference/TFormCzytFaktWnios.h"
+#include "inference/TFormFalsHip.h"
 #include "inference/TFormMetodyWnios.h"
 #include "inference/TFormRealizWnios.h"
 #include "inference/TFormWizKonkl.h"
@@ -262,6 +263,11 @@ int main(int argc, char *argv[])
     wn.formWizKonkl()->wypelnij(wiz);
     zapisz(wn.formWizKonkl(), folder, QStringLiteral("wizualizacja-konkluzji"));
     wn.formWizKonkl()->hide();
+    wn.formFalsHip()->przygotuj(1, QStringLiteral("Kocioł parowy"), QStringLiteral("[stan]=[zły]"),
+                                {QStringLiteral("[stan]=[dobry]"), QStringLiteral("[stan]=[awaria]")});
+    wn.formFalsHip()->lista()->item(0)->setSelected(true);
+    zapisz(wn.formFalsHip(), folder, QStringLiteral("falsyfikacja-hipotezy"));
+    wn.formFalsHip()->hide();
     wn.kontrolaSpojnosci();
     wn.formKontrSpojn()->przyciskStart()->click();
     zapisz(wn.formKontrSpojn(), folder, QStringLiteral("kontrola-spojnosci"));

@@ -30,7 +30,9 @@ TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMet
     m_instrukcja = new QLabel(t.instrukcja);
     m_instrukcja->setWordWrap(true);
     m_lista = new QListWidget;
-    m_lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lista->setSelectionMode(t.wieleZaznaczen ? QAbstractItemView::ExtendedSelection
+                                               : QAbstractItemView::SingleSelection);
+    m_naglSyst->setVisible(!t.naglowekSystemu.isEmpty());
 
     m_anuluj = new QPushButton(Anulowanie);
     m_przerwij = new QPushButton(t.przyciskPrzerwij);
@@ -49,6 +51,11 @@ TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMet
     uklad->addLayout(hip);
     uklad->addWidget(m_instrukcja);
     uklad->addWidget(m_lista, 1);
+    if (!t.uwagaListy.isEmpty()) {
+        m_uwagaListy = new QLabel(t.uwagaListy);
+        m_uwagaListy->setWordWrap(true);
+        uklad->addWidget(m_uwagaListy);
+    }
     for (const QStringList &linie : t.uwagi) {
         auto *ramka = new QFrame;
         ramka->setFrameShape(QFrame::Box);
@@ -76,11 +83,14 @@ TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMet
     uklad->addLayout(przyciski);
     resize(900, 520);
 
-    connect(m_lista, &QListWidget::itemClicked, this, [this](QListWidgetItem *i) { m_hipoteza->setText(i->text()); });
-    connect(m_lista, &QListWidget::currentTextChanged, this, [this](const QString &s) {
-        if (!s.isEmpty())
-            m_hipoteza->setText(s);
-    });
+    if (!t.wieleZaznaczen) {
+        connect(m_lista, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem *i) { m_hipoteza->setText(i->text()); });
+        connect(m_lista, &QListWidget::currentTextChanged, this, [this](const QString &s) {
+            if (!s.isEmpty())
+                m_hipoteza->setText(s);
+        });
+    }
     connect(m_start, &QPushButton::clicked, this, [this] { if (start) start(); });
     connect(m_przerwij, &QPushButton::clicked, this, [this] { if (przerwij) przerwij(); });
     connect(m_anuluj, &QPushButton::clicked, this, [this] { if (anuluj) anuluj(); });
@@ -100,6 +110,8 @@ void TFormMetodyWnios::ZmiaKolFormMetodyWnios()
     zastosujKolory(k, Rola::Bierne, {m_naglSyst, m_pola.etKod, m_pola.kod, m_pola.etNazwa, m_pola.nazwa});
     zastosujKolory(k, Rola::Czynne, {m_etHip, m_hipoteza, m_lista});
     zastosujKolory(k, Rola::Pomocnicze, {m_naglHip, m_instrukcja, m_anuluj, m_przerwij, m_start, m_pomoc, m_ok});
+    if (m_uwagaListy)
+        zastosujKolory(k, Rola::Pomocnicze, {m_uwagaListy});
 }
 
 void TFormMetodyWnios::ustawKonkluzje(int kodSyst, const QString &nazSyst, const QStringList &konkluzje)

@@ -27,6 +27,10 @@ struct TTekstyMetody {
     QString przyciskPrzerwij;
     QList<QStringList> uwagi; // each notice: its lines
     const char *stronaPomocy;
+    // Several items may be selected (the list then does not fill the hypothesis edit), with
+    // a hint below the list.
+    bool wieleZaznaczen = false;
+    QString uwagaListy = {};
 };
 
 class TFormMetodyWnios : public QWidget {
@@ -57,7 +61,7 @@ public:
 private:
     KontekstAplikacji &m_kontekst;
     TPolaSystemu m_pola;
-    QLabel *m_naglSyst, *m_naglHip, *m_etHip, *m_instrukcja;
+    QLabel *m_naglSyst, *m_naglHip, *m_etHip, *m_instrukcja, *m_uwagaListy = nullptr;
     QLineEdit *m_hipoteza;
     QListWidget *m_lista;
     QPushButton *m_anuluj, *m_przerwij, *m_start, *m_pomoc, *m_ok;

@@ -2,6 +2,7 @@
 
 #include "TFormCzytFakt.h"
 #include "TFormCzytFaktWnios.h"
+#include "TFormFalsHip.h"
 #include "TFormMetodyWnios.h"
 #include "TFormRealizWnios.h"
 #include "TFormWizKonkl.h"
@@ -31,13 +32,15 @@ void pokazOkno(QWidget *w)
 
 TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania menu, QWidget *oknoGlowne)
     : QObject(oknoGlowne), m_kontekst(kontekst), m_menu(menu), m_oknoGlowne(oknoGlowne),
-      m_wPrzod(kontekst.baza, kontekst.konfig, sesja, *this)
+      m_wPrzod(kontekst.baza, kontekst.konfig, sesja, *this), m_wstecz(kontekst.baza, kontekst.konfig, sesja, *this),
+      m_fals(m_wstecz), m_miesz(kontekst.baza, kontekst.konfig, sesja, *this, m_wstecz, m_wPrzod)
 {
     m_wybSyst = new TFormWybSyst(kontekst, oknoGlowne);
     m_realiz = new TFormRealizWnios(kontekst, oknoGlowne);
     m_formWPrzod = new TFormWniosWPrzod(kontekst, oknoGlowne);
     m_formWstecz = new TFormWniosWstecz(kontekst, oknoGlowne);
     m_formMiesz = new TFormWniosMiesz(kontekst, oknoGlowne);
+    m_formFals = new TFormFalsHip(kontekst, oknoGlowne);
     m_czytFaktWnios = new TFormCzytFaktWnios(kontekst, oknoGlowne);
     m_wizKonkl = new TFormWizKonkl(kontekst, oknoGlowne);
     m_czytFakt = new TFormCzytFakt(kontekst, sesja, oknoGlowne);
@@ -56,6 +59,9 @@ TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania m
     // "Anulowanie opcji ..." has no action of its own on the forward and mixed forms.
 
     auto opuscWstecz = [this] {
+        // A standalone run paused at its display is left with the form.
+        if (m_wstecz.czyWstrzymany() && !sesja.Mieszane)
+            porzucWstrzymany();
         m_formWstecz->pokazStartIOk(true);
         m_formWstecz->hide();
         pokazOkno(m_realiz);
@@ -63,11 +69,16 @@ TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania m
     m_formWstecz->przerwij = opuscWstecz;
     m_formWstecz->anuluj = opuscWstecz;
     m_formWstecz->ok = opuscWstecz;
-    m_formWstecz->start = [this] { komunikat(QStringLiteral("W wersji 4.0 programu opcja jeszcze nie oprogramowana.")); };
+    m_formWstecz->start = [this] { startWstecz(); };
 
     m_formMiesz->przerwij = [this] { m_formMiesz->hide(); };
     m_formMiesz->ok = [this] { m_formMiesz->hide(); };
-    m_formMiesz->start = [this] { komunikat(QStringLiteral("W wersji 4.0 programu opcja jeszcze nie oprogramowana.")); };
+    m_formMiesz->start = [this] { startMiesz(); };
+
+    m_formFals->start = [this] { startFals(); };
+    m_formFals->przerwij = [this] { opuscFals(); };
+    m_formFals->anuluj = [this] { opuscFals(); };
+    m_formFals->ok = [this] { opuscFals(); };
 
     m_wizKonkl->kontynuuj = [this] { kontynuuj(); };
     m_wizKonkl->zamknij = [this] { zamknijProces(); };
@@ -88,7 +99,10 @@ void TWnioskowanie::ustawPozycje(bool czytFakt, bool weryf, bool realiz)
     m_menu.realiz->setEnabled(realiz);
 }
 
-bool TWnioskowanie::wstrzymany() const { return m_wPrzod.stan.wstrzymany; }
+bool TWnioskowanie::wstrzymany() const
+{
+    return m_wPrzod.stan.wstrzymany || m_wstecz.czyWstrzymany() || m_fals.czyWstrzymany();
+}
 
 // ---- Main-menu commands ----
 
@@ -137,10 +151,16 @@ void TWnioskowanie::porzucWstrzymany()
 {
     m_wizKonkl->hide();
     m_wPrzod.stan.wstrzymany = false;
+    m_wstecz.stan.wstrzymany = false;
+    // A falsification offered or paused is obsolete as well.
+    if (m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
+        m_fals.Przerwij();
+    m_formFals->hide();
     sesja.KontynuacjaZadana = false;
     for (TFormMetodyWnios *f : {static_cast<TFormMetodyWnios *>(m_formWPrzod),
                                 static_cast<TFormMetodyWnios *>(m_formWstecz),
-                                static_cast<TFormMetodyWnios *>(m_formMiesz)})
+                                static_cast<TFormMetodyWnios *>(m_formMiesz),
+                                static_cast<TFormMetodyWnios *>(m_formFals)})
         f->pokazUwage(-1);
 }
 
@@ -156,16 +176,6 @@ void TWnioskowanie::organizujWPrzod()
     pokazFormeMetody(Metoda::WPrzod, m_formWPrzod, konkluzje);
 }
 
-WynikPrzygotowania TWnioskowanie::przygotujListe(Kierunek kierunek, TListaReg &lista, QStringList *konkluzje)
-{
-    const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
-    const WynikPrzygotowania w =
-        PrzygotujListeReg(m_kontekst.baza, m_kontekst.konfig, sesja.KodSyst, kierunek, lista, konkluzje, pokaz);
-    if (w == WynikPrzygotowania::Puste)
-        lista.clear();
-    return w;
-}
-
 void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje)
 {
     sesja.KontynuacjaZadana = false;
@@ -179,15 +189,9 @@ void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, con
 void TWnioskowanie::organizujWstecz()
 {
     porzucWstrzymany();
-    sesja.wyczyscTryby();
-    sesja.WsteczSam = true;
-    sesja.HipZdefiniowana = false;
     m_formWstecz->pokazStartIOk(true);
     QStringList konkluzje;
-    const WynikPrzygotowania w = przygotujListe(Kierunek::Wstecz, m_listaWstecz, &konkluzje);
-    if (w == WynikPrzygotowania::Puste)
-        komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Nastąpi wyjście z opcji."));
-    if (w != WynikPrzygotowania::Gotowe)
+    if (!m_wstecz.Przygotuj(konkluzje))
         return;
     pokazFormeMetody(Metoda::Wstecz, m_formWstecz, konkluzje);
 }
@@ -195,35 +199,12 @@ void TWnioskowanie::organizujWstecz()
 void TWnioskowanie::organizujMiesz()
 {
     porzucWstrzymany();
-    sesja.wyczyscTryby();
-    sesja.Mieszane = true;
-    sesja.HipZdefiniowana = false;
-    const WynikPrzygotowania wstecz = przygotujListe(Kierunek::Wstecz, m_listaWstecz, nullptr);
-    if (wstecz == WynikPrzygotowania::PoziomZaWysoki)
-        return;
-    if (wstecz == WynikPrzygotowania::Puste)
-        komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Wnioskowanie mieszane ograniczy "
-                                 "się tylko do fazy wnioskowania w przód."));
     m_formWPrzod->lista()->clear();
     m_formWPrzod->pokazStartIOk(true);
-    const WynikPrzygotowania wPrzod = przygotujListe(Kierunek::WPrzod, m_wPrzod.stan.listaReg, nullptr);
-    if (wPrzod == WynikPrzygotowania::PoziomZaWysoki)
-        return;
-    if (wPrzod == WynikPrzygotowania::Puste) {
-        if (wstecz == WynikPrzygotowania::Puste) {
-            komunikat(QStringLiteral("Brak reguł zadekretowanych zarówno do wnioskowania wstecz jak i w przód. "
-                                     "Nastąpi wyjście z opcji."));
-            return;
-        }
-        komunikat(QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Wnioskowanie mieszane ograniczy "
-                                 "się tylko do fazy wnioskowania wstecz."));
-    }
+    m_formWstecz->pokazStartIOk(true);
     m_formMiesz->pokazStartIOk(true);
     QStringList konkluzje;
-    const WynikPrzygotowania wszystkie = przygotujListe(Kierunek::Wszystkie, m_listaWszystkie, &konkluzje);
-    if (wszystkie == WynikPrzygotowania::Puste)
-        komunikat(QStringLiteral("Brak reguł wybranego systemu eksperckiego. Nastąpi wyjście z opcji."));
-    if (wszystkie != WynikPrzygotowania::Gotowe)
+    if (!m_miesz.Przygotuj(konkluzje))
         return;
     pokazFormeMetody(Metoda::Miesz, m_formMiesz, konkluzje);
 }
@@ -261,11 +242,115 @@ void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
     }
 }
 
+// ---- Backward chaining, mixed inference and falsification ----
+
+void TWnioskowanie::startWstecz()
+{
+    m_metoda = Metoda::Wstecz;
+    const QString hipoteza = m_formWstecz->hipoteza();
+    // Start and OK stay hidden while the run lasts, so that no second run can start.
+    m_formWstecz->pokazStartIOk(false);
+    const WynikPrzebiegu w = m_wstecz.Start(hipoteza);
+    if (w == WynikPrzebiegu::Przerwany && hipoteza.isEmpty())
+        m_formWstecz->pokazStartIOk(true);
+    poPrzebieguWstecz(w);
+}
+
+void TWnioskowanie::poPrzebieguWstecz(WynikPrzebiegu w)
+{
+    if (w == WynikPrzebiegu::Wstrzymany)
+        return;
+    m_formWstecz->pokazUwage(-1);
+    if (w == WynikPrzebiegu::Przerwany) {
+        // After an error the form stays; the user leaves it with its closing buttons.
+        m_formMiesz->pokazUwage(-1);
+        return;
+    }
+    if (!m_fals.czyPrzygotowana())
+        m_formWstecz->pokazStartIOk(true);
+    m_formWstecz->hide();
+    if (sesja.Mieszane)
+        m_formMiesz->hide();
+    poKoncuWstecz();
+}
+
+void TWnioskowanie::poKoncuWstecz()
+{
+    if (m_fals.czyPrzygotowana())
+        pokazOkno(m_formFals);
+    else
+        pokazOkno(m_realiz);
+}
+
+void TWnioskowanie::startMiesz()
+{
+    // Start during a pause begins anew: the paused phase is abandoned.
+    if (wstrzymany())
+        porzucWstrzymany();
+    m_metoda = Metoda::Miesz;
+    m_fazaMieszanaRuszyla = false;
+    const WynikPrzebiegu w = m_miesz.Start(m_formMiesz->hipoteza());
+    // Paused: the proving phase goes on from the display. Nothing ran: the message about
+    // the hypothesis was shown and the form stays.
+    if (w == WynikPrzebiegu::Wstrzymany || !m_fazaMieszanaRuszyla)
+        return;
+    m_formMiesz->pokazUwage(-1);
+    m_formMiesz->hide();
+    poKoncuWstecz();
+}
+
+void TWnioskowanie::startFals()
+{
+    if (!m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
+        return;
+    const QList<int> zaznaczone = m_formFals->zaznaczone();
+    if (!zaznaczone.isEmpty())
+        m_formFals->pokazStartIOk(false);
+    poPrzebieguFals(m_fals.Start(zaznaczone));
+}
+
+void TWnioskowanie::poPrzebieguFals(WynikPrzebiegu w)
+{
+    if (w == WynikPrzebiegu::Wstrzymany)
+        return;
+    m_formFals->pokazUwage(-1);
+    if (w == WynikPrzebiegu::Przerwany)
+        return; // no candidate selected, or an error: the form stays
+    m_formFals->pokazStartIOk(true);
+    m_formFals->hide();
+    m_formWstecz->pokazStartIOk(true);
+    m_formWstecz->hide();
+    m_formMiesz->hide();
+    pokazOkno(m_realiz);
+}
+
+void TWnioskowanie::opuscFals()
+{
+    if (m_fals.czyWstrzymany())
+        m_wizKonkl->hide();
+    m_fals.Przerwij();
+    m_formFals->pokazUwage(-1);
+    m_formWstecz->pokazStartIOk(true);
+    m_formFals->hide();
+    pokazOkno(m_realiz);
+}
+
 // ---- The conclusions display ----
 
 void TWnioskowanie::kontynuuj()
 {
     sesja.KontynuacjaZadana = true;
+    if (m_fals.czyWstrzymany()) {
+        m_formFals->pokazUwage(0);
+        poPrzebieguFals(m_fals.Dalej());
+        return;
+    }
+    if (m_wstecz.czyWstrzymany()) {
+        if (!sesja.Mieszane)
+            m_formWstecz->pokazUwage(0);
+        poPrzebieguWstecz(m_wstecz.Dalej());
+        return;
+    }
     if (m_metoda == Metoda::WPrzod || (sesja.Mieszane && sesja.FazaWPrzod) || m_wPrzod.stan.wstrzymany) {
         m_oknoGlowne->repaint();
         if (!sesja.Mieszane)
@@ -276,9 +361,21 @@ void TWnioskowanie::kontynuuj()
 
 void TWnioskowanie::zamknijProces()
 {
+    // Backward chaining and falsification go on to their next display or their end; the
+    // three inference commands are disabled on the way (wymagajNowegoWyboru).
+    if (m_fals.czyWstrzymany()) {
+        poPrzebieguFals(m_fals.Zamknij());
+        pokazOkno(m_realiz);
+        return;
+    }
     if (sesja.Mieszane) {
         // In mixed inference the display and the paused run stay; only the launcher is shown.
         m_wizKonkl->show();
+        pokazOkno(m_realiz);
+        return;
+    }
+    if (m_wstecz.czyWstrzymany()) {
+        poPrzebieguWstecz(m_wstecz.Zamknij());
         pokazOkno(m_realiz);
         return;
     }
@@ -314,6 +411,10 @@ TFormMetodyWnios *TWnioskowanie::formMetody() const
 
 void TWnioskowanie::uwagaWToku(bool widoczna)
 {
+    if (sesja.Falsyfikacja) {
+        m_formFals->pokazUwage(widoczna ? 0 : -1);
+        return;
+    }
     if (sesja.Mieszane)
         return; // the mixed form shows the notice of its phase itself
     formMetody()->pokazUwage(widoczna ? 0 : -1);
@@ -324,6 +425,23 @@ void TWnioskowanie::wymagajNowegoWyboru()
     ustawPozycje(false, false, false);
     m_realiz->wypelnij(sesja.KodSyst, sesja.NazSyst, sesja.LinieOpisu);
     pokazOkno(m_realiz);
+}
+
+void TWnioskowanie::pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci)
+{
+    m_formFals->przygotuj(sesja.KodSyst, sesja.NazSyst, hipGlowna, kandydaci);
+    if (!sesja.Mieszane) {
+        m_formWstecz->pokazUwage(-1);
+        m_formWstecz->hide();
+    }
+    pokazOkno(m_formFals);
+}
+
+void TWnioskowanie::uwagaFazyMieszanej(int faza)
+{
+    if (faza > 0)
+        m_fazaMieszanaRuszyla = true;
+    m_formMiesz->pokazUwage(faza - 1);
 }
 
 } // namespace tremida::gui

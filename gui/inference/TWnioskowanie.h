@@ -6,6 +6,8 @@
 
 #include "inference/SesjaWnios.h"
 #include "inference/UzytkownikWnios.h"
+#include "inference/FalsHip.h"
+#include "inference/WniosMiesz.h"
 #include "inference/WniosWPrzod.h"
 
 #include <QObject>
@@ -19,6 +21,7 @@ namespace tremida::gui {
 class KontekstAplikacji;
 class TFormCzytFakt;
 class TFormCzytFaktWnios;
+class TFormFalsHip;
 class TFormKontrSpojn;
 class TFormMetodyWnios;
 class TFormRealizWnios;
@@ -54,6 +57,9 @@ public:
     void odwiedzonoBazeDanych();
 
     TWniosWPrzod &wPrzod() { return m_wPrzod; }
+    TWniosWstecz &wstecz() { return m_wstecz; }
+    TFalsHip &fals() { return m_fals; }
+    TWniosMiesz &miesz() { return m_miesz; }
     // Whether a run waits at the conclusions display.
     bool wstrzymany() const;
 
@@ -62,6 +68,7 @@ public:
     TFormWniosWPrzod *formWniosWPrzod() const { return m_formWPrzod; }
     TFormWniosWstecz *formWniosWstecz() const { return m_formWstecz; }
     TFormWniosMiesz *formWniosMiesz() const { return m_formMiesz; }
+    TFormFalsHip *formFalsHip() const { return m_formFals; }
     TFormCzytFaktWnios *formCzytFaktWnios() const { return m_czytFaktWnios; }
     TFormWizKonkl *formWizKonkl() const { return m_wizKonkl; }
     TFormCzytFakt *formCzytFakt() const { return m_czytFakt; }
@@ -74,6 +81,8 @@ public:
     void pokazKonkluzje(const TWizKonkl &wiz) override;
     void uwagaWToku(bool widoczna) override;
     void wymagajNowegoWyboru() override;
+    void pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci) override;
+    void uwagaFazyMieszanej(int faza) override;
 
 private:
     enum class Metoda { Brak, WPrzod, Wstecz, Miesz };
@@ -81,14 +90,21 @@ private:
     void ustawPozycje(bool czytFakt, bool weryf, bool realiz);
     void wybrano(int kodSyst);
     void porzucWstrzymany();
-    // PrzygotujListeReg with the messages to the user; an empty result empties the list.
-    WynikPrzygotowania przygotujListe(Kierunek kierunek, TListaReg &lista, QStringList *konkluzje);
     void pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje);
     void organizujWPrzod();
     void organizujWstecz();
     void organizujMiesz();
     void startWPrzod();
     void poPrzebieguWPrzod(WynikPrzebiegu w);
+    void startWstecz();
+    void poPrzebieguWstecz(WynikPrzebiegu w);
+    void startMiesz();
+    void startFals();
+    void poPrzebieguFals(WynikPrzebiegu w);
+    void opuscFals();
+    // After a backward run or falsification ended: the falsification form when it was just
+    // offered, otherwise the launcher.
+    void poKoncuWstecz();
     void kontynuuj();
     void zamknijProces();
     TFormMetodyWnios *formMetody() const;
@@ -98,14 +114,18 @@ private:
     TPozycjeWnioskowania m_menu;
     QWidget *m_oknoGlowne;
     TWniosWPrzod m_wPrzod;
+    TWniosWstecz m_wstecz;
+    TFalsHip m_fals;
+    TWniosMiesz m_miesz;
     Metoda m_metoda = Metoda::Brak;
-    TListaReg m_listaWstecz, m_listaWszystkie;
+    bool m_fazaMieszanaRuszyla = false; // a phase of the mixed run in hand has started
 
     TFormWybSyst *m_wybSyst;
     TFormRealizWnios *m_realiz;
     TFormWniosWPrzod *m_formWPrzod;
     TFormWniosWstecz *m_formWstecz;
     TFormWniosMiesz *m_formMiesz;
+    TFormFalsHip *m_formFals;
     TFormCzytFaktWnios *m_czytFaktWnios;
     TFormWizKonkl *m_wizKonkl;
     TFormCzytFakt *m_czytFakt;
