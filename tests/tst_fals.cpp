@@ -1,32 +1,12 @@
 // Falsification of the main hypothesis after a failed backward run.
 
 #include "StanowiskoWnios.h"
+#include "TekstyWstecz.h"
 
 using namespace tremida;
 using namespace tremida::test;
 
 namespace {
-
-// The hypothesis [H]=[h] fails (x is false for A); candidates: 1 "[H]=[g]" (rules 3 and 4,
-// both true, CF 1 and 0.7), 2 "[H] = [h]" (rule 5, premise [C]=[q] false).
-const QStringList NIEUDOWODNIONA{
-    QStringLiteral("UPDATE reguly SET PrzesReg='[A]=[x]' WHERE IdReg=1"),
-    QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET CzyFaktMaWartAkt='nie' WHERE IdWartFaktWylicz=1"),
-    QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET CzyFaktMaWartAkt='tak' WHERE IdWartFaktWylicz=2"),
-    QStringLiteral("UPDATE fakty SET CzyWielWart='tak' WHERE IdFakt=4")};
-
-QString falsUdowodniona(int j, int n, int poz, int kod)
-{
-    return QStringLiteral("   Hipoteza falsyfikująca z pozycji nr. %1 listy konkluzji została udowodniona na podstawie "
-                          "grupy %2 reguł nadających się do odpalenia.\n\r   Tym samym hipoteza główna została "
-                          "sfalsyfikowana.\n\r   Zostanie zwizualizowany formularz konkluzji reguły nr. %3/%2 z tej "
-                          "grupy, o kodzie %4.\n\r   Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym "
-                          "formularzu sukcesywnie.")
-        .arg(j)
-        .arg(n)
-        .arg(poz)
-        .arg(kod);
-}
 
 const QString SFALSYFIKOWANA = QStringLiteral(
     "   Hipoteza główna została sfalsyfikowana.\n\r   Nastąpi zakończenie procesu wnioskowania.");

@@ -1,6 +1,7 @@
 // Backward chaining on small knowledge bases, with the recording user.
 
 #include "StanowiskoWnios.h"
+#include "TekstyWstecz.h"
 
 using namespace tremida;
 using namespace tremida::test;
@@ -41,17 +42,6 @@ const QString F2 = POCZ_F + SRODEK_F + QStringLiteral(
     "konkluzje z listy, które uznasz za konkluzje falsyfikujące hipotezę główną. Jeśli zaznaczysz co najmniej "
     "jedną konkluzję, proces wnioskowania będzie kontynuowany.") + KONIEC_F;
 
-QString udowodniona(int n, int poz, int kod)
-{
-    return QStringLiteral("Hipoteza główna została udowodniona na podstawie grupy %1 reguł nadających się do "
-                          "odpalenia. Zostanie zwizualizowany formularz konkluzji reguły nr. %2/%1 z tej grupy, o "
-                          "kodzie %3. Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym formularzu "
-                          "sukcesywnie.")
-        .arg(n)
-        .arg(poz)
-        .arg(kod);
-}
-
 QString koniecZCF(const QString &cf)
 {
     return QStringLiteral("   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji równym ") + cf +
@@ -61,15 +51,6 @@ QString koniecZCF(const QString &cf)
 const QString KONIEC_MAKS = QStringLiteral(
     "   Hipoteza główna została udowodniona z maksymalnym zagregowanym CF konkluzji równym 1. \n\r   Nastąpi "
     "zakończenie procesu wnioskowania.");
-
-// Two rules concluding [H]=[TRUE] from a true input fact, with rule CFs 0.6 and 0.8.
-const QString DWIE_REGULY = QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
-  "fakty": [
-    {"IdFakt": 1, "KodSyst": 1, "NazFakt": "X", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "TRUE", "CFWartFakt": 1},
-    {"IdFakt": 2, "KodSyst": 1, "NazFakt": "H", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???", "CFWartFakt": 0}],
-  "reguly": [
-    {"IdReg": 1, "KodSyst": 1, "NazReg": "R1", "PozReg": 1, "KierWniReg": "wstecz", "CFReg": 0.6, "PrzesReg": "[X]=[TRUE]", "KonklReg": "[H]=[TRUE]"},
-    {"IdReg": 2, "KodSyst": 1, "NazReg": "R2", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.8, "PrzesReg": "[X]=[TRUE]", "KonklReg": "[H]=[TRUE]"}]})");
 
 } // namespace
 
