@@ -98,6 +98,21 @@ V zPamieci(Baza &baza, QHash<K, V> TOdczyty::*mapa, const K &klucz, Czytaj czyta
     return v;
 }
 
+// Whether writing text `b` over the read text `a` would leave the column as it is. A null
+// text read may stand for NULL or for an empty text, so it is always written.
+bool teSame(const QString &a, const QString &b) { return !a.isNull() && !b.isNull() && a == b; }
+
+// The remembered record of `klucz` when it is exact now, for a write that would change nothing.
+template <typename V>
+const V *zapamietany(Baza &baza, QHash<int, std::optional<V>> TOdczyty::*mapa, int klucz)
+{
+    TOdczyty *p = odczyty(baza);
+    if (!p)
+        return nullptr;
+    const auto it = (p->*mapa).constFind(klucz);
+    return it != (p->*mapa).constEnd() && it->has_value() ? &**it : nullptr;
+}
+
 } // namespace
 
 std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
@@ -183,6 +198,11 @@ std::optional<TRekReg> regula(Baza &baza, int idReg)
 
 bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
 {
+    // A write that would leave the row as it is, is not made.
+    if (const TRekFakt *b = zapamietany(baza, &TOdczyty::fakty, f.IdFakt);
+        b && teSame(b->WartFakt, f.WartFakt) && teSame(b->WartPoprzFakt, f.WartPoprzFakt) &&
+        b->CFWartFakt == f.CFWartFakt && b->CFWartPoprzFakt == f.CFWartPoprzFakt)
+        return true;
     QSqlQuery &q = baza.przygotowane(QStringLiteral(
         "UPDATE fakty SET WartFakt=:ParWartFakt, WartPoprzFakt=:ParWartPoprzFakt, CFWartFakt=:ParCFWartFakt, "
         "CFWartPoprzFakt=:ParCFWartPoprzFakt WHERE IdFakt=:ParIdFakt"));
@@ -211,6 +231,10 @@ bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w)
 
 bool zapiszStanReguly(Baza &baza, const TRekReg &r)
 {
+    if (const TRekReg *b = zapamietany(baza, &TOdczyty::reguly, r.IdReg);
+        b && teSame(b->CzyOdpal, r.CzyOdpal) && teSame(b->CzyBieUdzWeWnios, r.CzyBieUdzWeWnios) &&
+        b->CFKonklReg == r.CFKonklReg)
+        return true;
     QSqlQuery &q = baza.przygotowane(QStringLiteral(
         "UPDATE reguly SET CzyOdpal=:ParCzyOdpal, CzyBieUdzWeWnios=:ParCzyBieUdz, CFKonklReg=:ParCFKonklReg "
         "WHERE IdReg=:ParIdReg"));
