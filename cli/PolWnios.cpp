@@ -356,6 +356,19 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         pokaz(komunikatBazaZweryfikowana());
     }
 
+    // The command continues every display at once, so the whole run is one transaction: a
+    // commit at every display would only cost time (each is written to disk), and the run's
+    // steps commit nothing of their own inside it.
+    struct TCalyPrzebieg {
+        Baza &baza;
+        bool wlasny;
+        ~TCalyPrzebieg()
+        {
+            if (wlasny && !baza.zatwierdzTransakcje())
+                baza.wycofajTransakcje();
+        }
+    } calyPrzebieg{k.baza, !k.baza.czyWTransakcji() && k.baza.rozpocznijTransakcje()};
+
     TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);
     TWniosWstecz wstecz(k.baza, k.konfig, sesja, uzytkownik);
     TFalsHip fals(wstecz);

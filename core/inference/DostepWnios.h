@@ -1,6 +1,7 @@
 #pragma once
-// Reads and writes of the knowledge-base tables used by the inference engines. Every read
-// goes to the tables, so each step sees exactly what the steps before it wrote. Records are
+// Reads and writes of the knowledge-base tables used by the inference engines. Each read
+// sees exactly what was written before it: within a transaction, records already read are
+// served again from memory until anything else writes to the tables. Records are
 // returned in table order (ascending primary key). A read that fails behaves as a read that
 // found nothing.
 
@@ -37,6 +38,11 @@ bool zapiszWartFaktu(Baza &baza, const TRekFakt &f);
 bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w);
 // Writes the run columns of a rule (CzyOdpal, CzyBieUdzWeWnios, CFKonklReg).
 bool zapiszStanReguly(Baza &baza, const TRekReg &r);
+
+// Appends one trajectory row.
+bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
+                   const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
+                   const QString &dataRek);
 
 // The greatest IdKrokTraj of the whole trajectory table, 0 when it is empty.
 int maksKrokTraj(Baza &baza);

@@ -453,9 +453,8 @@ double TOcenaReg::AgregCF(double a, double b) const { return SNormaCF(m_konfig.S
 
 double TOcenaReg::zagregowanyCF(const QString &konkl) const
 {
-    QSqlQuery q = m_baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT KonklReg, CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' "
-                             "ORDER BY IdReg"));
+    QSqlQuery &q = m_baza.przygotowane(QStringLiteral(
+        "SELECT KonklReg, CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' ORDER BY IdReg"));
     q.bindValue(QStringLiteral(":ParIdSyst"), m_sesja.KodSyst);
     std::optional<double> agreg;
     if (q.exec()) {
@@ -466,6 +465,7 @@ double TOcenaReg::zagregowanyCF(const QString &konkl) const
             agreg = agreg ? AgregCF(*agreg, cf) : cf;
         }
     }
+    q.finish();
     return agreg.value_or(0.0);
 }
 

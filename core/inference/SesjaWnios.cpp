@@ -148,23 +148,8 @@ bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int i
                     const QString &czyOdpal, double cfKonkl, const QString &przyczyna)
 {
     ++sesja.LicznikKrokow;
-    QSqlQuery q = baza.zapytanie();
-    q.prepare(QStringLiteral(
-        "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
-        "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
-        ":ParKodRegTraj, :ParPozRegTraj, :ParIterRegTraj, :ParKierWniTraj, :ParCzyOdpalTraj, :ParCFKonklRegTraj, "
-        ":ParPrzyczNieOdpalTraj, :ParDataRek)"));
-    q.bindValue(QStringLiteral(":ParIdKrokTraj"), sesja.LicznikKrokow);
-    q.bindValue(QStringLiteral(":ParKodSyst"), sesja.KodSyst);
-    q.bindValue(QStringLiteral(":ParKodRegTraj"), idReg);
-    q.bindValue(QStringLiteral(":ParPozRegTraj"), poziom);
-    q.bindValue(QStringLiteral(":ParIterRegTraj"), iteracja);
-    q.bindValue(QStringLiteral(":ParKierWniTraj"), kierunek);
-    q.bindValue(QStringLiteral(":ParCzyOdpalTraj"), czyOdpal);
-    q.bindValue(QStringLiteral(":ParCFKonklRegTraj"), cfKonkl);
-    q.bindValue(QStringLiteral(":ParPrzyczNieOdpalTraj"), przyczyna);
-    q.bindValue(QStringLiteral(":ParDataRek"), DataRekTraj());
-    return q.exec();
+    return dostep::wstawKrokTraj(baza, sesja.LicznikKrokow, sesja.KodSyst, idReg, poziom, iteracja, kierunek, czyOdpal,
+                                 cfKonkl, przyczyna, DataRekTraj());
 }
 
 bool UsunTrajSystemu(Baza &baza, int kodSyst)

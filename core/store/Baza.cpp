@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUuid>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <sqlite3.h>
 
 namespace tremida {
 
@@ -54,6 +57,9 @@ bool Baza::otworz(const QString &folder, QString *blad)
         QSqlQuery q(db);
         q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
         q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tremida_glowna (x INTEGER)"));
+        const QVariant uchwyt = db.driver()->handle();
+        if (uchwyt.isValid() && qstrcmp(uchwyt.typeName(), "sqlite3*") == 0)
+            m_uchwyt = *static_cast<sqlite3 *const *>(uchwyt.constData());
     }
     synchronizuj();
     return true;
@@ -65,6 +71,8 @@ void Baza::zamknij()
         return;
     if (m_wTransakcji)
         wycofajTransakcje();
+    porzucPrzygotowane();
+    m_uchwyt = nullptr;
     {
         QSqlDatabase db = QSqlDatabase::database(m_nazwaPolaczenia, false);
         db.close();
@@ -75,6 +83,34 @@ void Baza::zamknij()
 }
 
 bool Baza::czyOtwarta() const { return m_katalogGlowny != nullptr; }
+
+QSqlQuery &Baza::przygotowane(const QString &sql)
+{
+    auto it = m_przygotowane.find(sql);
+    if (it == m_przygotowane.end()) {
+        QSqlQuery q(polaczenie());
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        it = m_przygotowane.emplace(sql, std::move(q)).first;
+    }
+    return it->second;
+}
+
+void Baza::porzucPrzygotowane()
+{
+    m_przygotowane.clear();
+    m_pamiecOdczytow.reset();
+}
+
+qint64 Baza::licznikZmian() const
+{
+    if (m_uchwyt)
+        return sqlite3_total_changes64(static_cast<sqlite3 *>(m_uchwyt));
+    QSqlQuery q(polaczenie());
+    if (!q.exec(QStringLiteral("SELECT total_changes()")) || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
 
 QSqlDatabase Baza::polaczenie() const { return QSqlDatabase::database(m_nazwaPolaczenia, false); }
 
@@ -95,6 +131,7 @@ bool Baza::czyDolaczona(Tabela t) const
 bool Baza::dolacz(Tabela t, QString *blad)
 {
     const OpisTabeli &o = opisTabeli(t);
+    porzucPrzygotowane();
     QSqlQuery q(polaczenie());
     q.prepare(QStringLiteral("ATTACH DATABASE :ParPlik AS ") + o.nazwa);
     q.bindValue(QStringLiteral(":ParPlik"), sciezka(t));
@@ -128,6 +165,8 @@ bool Baza::odlacz(Tabela t, QString *blad)
 {
     if (!czyDolaczona(t))
         return true;
+    // A kept statement on the file would keep it from being detached.
+    porzucPrzygotowane();
     QSqlQuery q(polaczenie());
     if (!q.exec(QStringLiteral("DETACH DATABASE ") + opisTabeli(t).nazwa)) {
         if (blad)
@@ -260,6 +299,7 @@ bool Baza::rozpocznijTransakcje()
 {
     if (m_wTransakcji)
         return false;
+    m_pamiecOdczytow.reset();
     m_wTransakcji = polaczenie().transaction();
     return m_wTransakcji;
 }
@@ -268,6 +308,9 @@ bool Baza::zatwierdzTransakcje()
 {
     if (!m_wTransakcji)
         return false;
+    m_pamiecOdczytow.reset();
+    for (auto &[sql, q] : m_przygotowane)
+        q.finish();
     const bool ok = polaczenie().commit();
     if (ok)
         m_wTransakcji = false;
@@ -278,6 +321,9 @@ bool Baza::wycofajTransakcje()
 {
     if (!m_wTransakcji)
         return false;
+    m_pamiecOdczytow.reset();
+    for (auto &[sql, q] : m_przygotowane)
+        q.finish();
     const bool ok = polaczenie().rollback();
     m_wTransakcji = false;
     return ok;

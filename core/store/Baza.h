@@ -43,6 +43,23 @@ public:
     QSqlDatabase polaczenie() const;
     QSqlQuery zapytanie() const { return QSqlQuery(polaczenie()); }
 
+    // A statement prepared once and kept for reuse with new bound values; kept until the
+    // attachments change. The caller binds, executes and finishes it (finish() releases
+    // the read lock a kept statement would otherwise hold).
+    QSqlQuery &przygotowane(const QString &sql);
+
+    // Number of rows changed through the connection since it was opened: a reader that
+    // remembers records can tell from it whether anything has been written since.
+    qint64 licznikZmian() const;
+
+    // Records remembered by a reader for the current transaction only. They are dropped
+    // when a transaction begins or ends and when the attachments change, because another
+    // program may change the files between transactions.
+    struct PamiecOdczytow {
+        virtual ~PamiecOdczytow() = default;
+    };
+    std::unique_ptr<PamiecOdczytow> &pamiecOdczytow() { return m_pamiecOdczytow; }
+
     // Number of records of a table, or -1 when it cannot be read.
     int liczbaRekordow(Tabela t) const;
 
@@ -67,6 +84,11 @@ public:
 private:
     bool dolacz(Tabela t, QString *blad);
     bool odlacz(Tabela t, QString *blad);
+    void porzucPrzygotowane();
+
+    std::map<QString, QSqlQuery> m_przygotowane;
+    std::unique_ptr<PamiecOdczytow> m_pamiecOdczytow;
+    void *m_uchwyt = nullptr; // the SQLite connection behind the Qt driver
 
     QString m_folder;
     QString m_nazwaPolaczenia;

@@ -1,0 +1,85 @@
+// Records read during a transaction are remembered; every read must still see each write made
+// before it, whichever way it was made.
+
+#include "inference/DostepWnios.h"
+#include "store/Baza.h"
+#include "support/Pomocnicze.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace tremida;
+using namespace tremida::test;
+
+class TstDostepWnios : public QObject {
+    Q_OBJECT
+private slots:
+    void odczytWidziZapis_data();
+    void odczytWidziZapis();
+    void zapisBezZmianyZostawiaTabele();
+};
+
+void TstDostepWnios::odczytWidziZapis_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("wTransakcji");
+    QTest::newRow("zapis innym zapytaniem w transakcji")
+        << "UPDATE fakty SET WartFakt='90' WHERE IdFakt=1" << true;
+    QTest::newRow("zapis innym zapytaniem poza transakcją")
+        << "UPDATE fakty SET WartFakt='90' WHERE IdFakt=1" << false;
+}
+
+void TstDostepWnios::odczytWidziZapis()
+{
+    QFETCH(QString, sql);
+    QFETCH(bool, wTransakcji);
+    FolderRoboczy folder;
+    Baza baza;
+    QVERIFY(baza.otworz(folder.sciezka()));
+    zalozWszystkieTabele(baza);
+    importuj(baza, QStringLiteral("wnios_kociol.json"));
+    if (wTransakcji)
+        QVERIFY(baza.rozpocznijTransakcje());
+    QCOMPARE(dostep::faktONazwie(baza, 1, QStringLiteral("temperatura"))->WartFakt, QStringLiteral("???"));
+    QSqlQuery q = baza.zapytanie();
+    QVERIFY(q.exec(sql));
+    QCOMPARE(dostep::faktONazwie(baza, 1, QStringLiteral("temperatura"))->WartFakt, QStringLiteral("90"));
+    QCOMPARE(dostep::fakt(baza, 1)->WartFakt, QStringLiteral("90"));
+
+    // A write of this file is seen too, and the next foreign write after it as well.
+    TRekFakt f = *dostep::fakt(baza, 1);
+    f.WartFakt = QStringLiteral("95");
+    QVERIFY(dostep::zapiszWartFaktu(baza, f));
+    QCOMPARE(dostep::fakt(baza, 1)->WartFakt, QStringLiteral("95"));
+    QVERIFY(q.exec(QStringLiteral("UPDATE fakty SET WartFakt='100' WHERE IdFakt=1")));
+    QCOMPARE(dostep::fakt(baza, 1)->WartFakt, QStringLiteral("100"));
+    if (wTransakcji) {
+        // A rolled-back transaction leaves nothing remembered of it.
+        QVERIFY(baza.wycofajTransakcje());
+        QCOMPARE(dostep::fakt(baza, 1)->WartFakt, QStringLiteral("???"));
+    }
+}
+
+void TstDostepWnios::zapisBezZmianyZostawiaTabele()
+{
+    FolderRoboczy folder;
+    Baza baza;
+    QVERIFY(baza.otworz(folder.sciezka()));
+    zalozWszystkieTabele(baza);
+    importuj(baza, QStringLiteral("wnios_kociol.json"));
+    QVERIFY(baza.rozpocznijTransakcje());
+    TRekReg r = *dostep::regula(baza, 1);
+    r.CzyOdpal = QStringLiteral("tak");
+    r.CzyBieUdzWeWnios = QStringLiteral("nie");
+    r.CFKonklReg = 0.5;
+    QVERIFY(dostep::zapiszStanReguly(baza, r));
+    QVERIFY(dostep::zapiszStanReguly(baza, r)); // the same state again
+    QVERIFY(baza.zatwierdzTransakcje());
+    const auto poZapisie = dostep::regula(baza, 1);
+    QCOMPARE(poZapisie->CzyOdpal, QStringLiteral("tak"));
+    QCOMPARE(poZapisie->CzyBieUdzWeWnios, QStringLiteral("nie"));
+    QCOMPARE(poZapisie->CFKonklReg, std::optional<double>(0.5));
+}
+
+QTEST_GUILESS_MAIN(TstDostepWnios)
+#include "tst_dostepwnios.moc"
