@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
   qt6-multimedia-dev libqt6multimediawidgets6 libqt6printsupport6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
-  libjpeg-dev sqlite3
+  libjpeg-dev sqlite3 libsqlite3-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils time
 )
