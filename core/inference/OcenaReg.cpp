@@ -309,7 +309,7 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
     if (const auto tekst = jezyk::kontrolaNawiasow(kod, reg.PrzesReg, reg.KonklReg))
         return przerwij(*tekst);
 
-    const TSkanPola pole = SkanujPolePrzes(reg.PrzesReg);
+    const TSkanPola pole = skanPola(reg.PrzesReg);
     QStringList tokeny;
     for (const TPrzesElem &p : pole.przes) {
         const auto tok = OblPrzesElem(kod, p);
@@ -328,7 +328,7 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
     wynik.wartosc = red.wartosc.value_or(Wart::Unknown);
     wynik.cfPrzes = red.wartosc ? red.cf : 0.0;
 
-    const auto konkl = SkanujKonkl(reg.KonklReg);
+    const auto konkl = skanKonkl(reg.KonklReg);
     const auto faktKonkl = konkl ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, konkl->nazFakt) : std::nullopt;
     if (!faktKonkl)
         return przerwij(jezyk::komunikat(QStringLiteral("K1"), kod));
@@ -372,13 +372,34 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
     return wynik;
 }
 
+TSkanPola TOcenaReg::skanPola(const QString &pole)
+{
+    // A bound keeps memory small when rule texts are edited between many runs.
+    if (m_skanyPol.size() > 20000)
+        m_skanyPol.clear();
+    auto it = m_skanyPol.find(pole);
+    if (it == m_skanyPol.end())
+        it = m_skanyPol.insert(pole, SkanujPolePrzes(pole));
+    return *it;
+}
+
+std::optional<TPrzesElem> TOcenaReg::skanKonkl(const QString &konkl)
+{
+    if (m_skanyKonkl.size() > 20000)
+        m_skanyKonkl.clear();
+    auto it = m_skanyKonkl.find(konkl);
+    if (it == m_skanyKonkl.end())
+        it = m_skanyKonkl.insert(konkl, SkanujKonkl(konkl));
+    return *it;
+}
+
 bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt)
 {
     auto bladK = [&](const char *id) {
         blad(jezyk::komunikat(QLatin1String(id), kod));
         return false;
     };
-    const auto k = SkanujKonkl(konkl);
+    const auto k = skanKonkl(konkl);
     auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
     if (!fakt)
         return bladK("K1");

@@ -7,6 +7,7 @@
 #include "SesjaWnios.h"
 #include "UzytkownikWnios.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -101,6 +102,10 @@ private:
                                           const TStala &stala);
     void dodajBezWart(int idFakt);
     void blad(const QString &tekst);
+    // The scans of a premise field and of a conclusion, remembered by their text for the
+    // evaluator's life: a scan depends on the text alone, and a rule is examined many times.
+    TSkanPola skanPola(const QString &pole);
+    std::optional<TPrzesElem> skanKonkl(const QString &konkl);
 
     Baza &m_baza;
     const TParKonfig &m_konfig;
@@ -108,6 +113,8 @@ private:
     TUzytkownikWnios &m_uzytkownik;
     QList<int> *m_bezWartosci = nullptr;
     int m_ostatniaPrzeslanka = 0;
+    QHash<QString, TSkanPola> m_skanyPol;
+    QHash<QString, std::optional<TPrzesElem>> m_skanyKonkl;
 };
 
 } // namespace tremida
