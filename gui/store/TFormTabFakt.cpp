@@ -55,27 +55,14 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     connect(m_widok, &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
 
-    m_wyborSyst = new QWidget(this);
-    m_lKodSyst = etykieta(QStringLiteral("Kod systemu:"), m_wyborSyst);
-    m_lNazSyst = etykieta(QStringLiteral("Nazwa systemu:"), m_wyborSyst);
-    m_kodSyst = pole(m_wyborSyst, QStringLiteral("wybranyKodSyst"), 80, true);
-    m_nazSyst = pole(m_wyborSyst, QStringLiteral("wybranaNazSyst"), 0, true);
-    powiaz(m_kodSyst, m_syst, QStringLiteral("IdSyst"), true);
-    powiaz(m_nazSyst, m_syst, QStringLiteral("NazSyst"), true);
-    m_siatkaSyst = new Siatka(m_syst, m_wyborSyst);
-    m_siatkaSyst->setMaximumHeight(110);
-    m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wyborSyst);
-    {
-        auto *u = new QGridLayout(m_wyborSyst);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lKodSyst, 0, 0);
-        u->addWidget(m_kodSyst, 0, 1);
-        u->addWidget(m_lNazSyst, 0, 2);
-        u->addWidget(m_nazSyst, 0, 3);
-        u->addWidget(m_nawSyst, 0, 4);
-        u->addWidget(m_siatkaSyst, 1, 0, 1, 5);
-        u->setColumnStretch(3, 1);
-    }
+    const PanelWyboruSystemu wybor = utworzPanelWyboruSystemu(m_syst, 110);
+    m_wyborSyst = wybor.panel;
+    m_lKodSyst = wybor.lKod;
+    m_lNazSyst = wybor.lNazwa;
+    m_kodSyst = wybor.kod;
+    m_nazSyst = wybor.nazwa;
+    m_siatkaSyst = wybor.siatka;
+    m_nawSyst = wybor.nawigator;
     connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
         if (!widokWszystkich() && m_syst->czyOtwarty())
             uruchomZapytanieFaktow();

@@ -16,7 +16,19 @@ class QPushButton;
 
 namespace tremida::gui {
 
+class Nawigator;
+class Siatka;
 class TFormOstrzWyj;
+
+// The panel choosing the system whose records a window shows: the code and name of the current
+// system with a navigator that only moves, and the systems grid under them.
+struct PanelWyboruSystemu {
+    QWidget *panel;
+    QLabel *lKod, *lNazwa;
+    QLineEdit *kod, *nazwa;
+    Siatka *siatka;
+    Nawigator *nawigator;
+};
 
 class OknoTabeli : public QWidget {
     Q_OBJECT
@@ -48,6 +60,10 @@ protected:
     static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
                            const QString &zlaPostac, const QString &nieZnaleziono);
     void pomoc();
+
+    // Builds the system choice panel over the systems dataset, the grid at most
+    // `wysokoscSiatki` pixels high.
+    PanelWyboruSystemu utworzPanelWyboruSystemu(ZbiorDanych *syst, int wysokoscSiatki);
 
     static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
     // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
