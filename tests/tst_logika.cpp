@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <cstdio>
+
 using namespace tremida;
 
 namespace {
@@ -85,12 +87,32 @@ private slots:
         QTest::newRow("decimal half 0.145 up") << 0.145 << " 0.15";
         QTest::newRow("product 0.5*0.29 up") << 0.5 * 0.29 << " 0.15";
         QTest::newRow("0.994999 down") << 0.994999 << " 0.99";
+        QTest::newRow("negative") << -0.5 << "-0.50";
+        QTest::newRow("negative half away from zero") << -0.145 << "-0.15";
+        QTest::newRow("negative rounding to zero") << -0.004 << " 0.00";
+        QTest::newRow("wider than five") << 12.345 << "12.35";
+        QTest::newRow("negative wider than five") << -12.5 << "-12.50";
+        QTest::newRow("hundreds") << 100.0 << "100.00";
+        QTest::newRow("huge") << 1e20 << "100000000000000000000.00";
     }
     void tekstCF()
     {
         QFETCH(double, cf);
         QFETCH(QString, tekst);
         QCOMPARE(tremida::tekstCF(cf), tekst);
+    }
+
+    // Every hundredth from -20 to 20 and values between them read as the C library's
+    // "%5.2f" writes the rounded value.
+    void tekstCFJakPrintf()
+    {
+        for (int k = -20000; k <= 20000; ++k) {
+            const double cf = k / 1000.0;
+            const double w = tremida::zaokraglijCF(cf);
+            char bufor[64];
+            std::snprintf(bufor, sizeof bufor, "%5.2f", w == 0.0 ? 0.0 : w);
+            QCOMPARE(tremida::tekstCF(cf), QString::fromLatin1(bufor));
+        }
     }
 
     void tokeny()

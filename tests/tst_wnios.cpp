@@ -234,6 +234,25 @@ private slots:
                  QStringList({QStringLiteral("12,5|0.8|12,5|0.6")}));
     }
 
+    // Only conclusions written exactly alike, letter case included, are aggregated.
+    void agregacjaTegoSamegoTekstu()
+    {
+        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
+          "fakty": [
+            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "true", "CFWartFakt": 1},
+            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny"}],
+          "reguly": [
+            {"IdReg": 1, "KodSyst": 1, "NazReg": "A", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.6, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[TRUE]"},
+            {"IdReg": 2, "KodSyst": 1, "NazReg": "B", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.8, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[true]"},
+            {"IdReg": 3, "KodSyst": 1, "NazReg": "C", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.5, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[TRUE]"}]})"));
+        s.konfig.SNormaKonkl = konfig::Algebraiczna;
+        QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
+        QCOMPARE(s.uzytkownik.zdarzenia,
+                 QStringList({H2, QStringLiteral("konkluzja 1 cf=0,6 zagreg=0,6 koncowy obrazy=0 filmy=0"),
+                              QStringLiteral("konkluzja 2 cf=0,8 zagreg=0,8 koncowy obrazy=0 filmy=0"),
+                              QStringLiteral("konkluzja 3 cf=0,5 zagreg=0,8 koncowy obrazy=0 filmy=0"), H9}));
+    }
+
     void hipoteza_data()
     {
         QTest::addColumn<QString>("hipoteza");

@@ -249,6 +249,27 @@ bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, i
                    const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
                    const QString &dataRek)
 {
+    // The trajectory is not remembered: nothing is dropped.
+    if (PolecenieSql *p = baza.polecenie(QStringLiteral(
+            "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
+            "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+            "?10)"))) {
+        TOdczyty *pamiec = odczyty(baza);
+        p->wiaz(1, idKrok);
+        p->wiaz(2, kodSyst);
+        p->wiaz(3, idReg);
+        p->wiaz(4, poziom);
+        p->wiaz(5, iteracja);
+        p->wiaz(6, kierunek);
+        p->wiaz(7, czyOdpal);
+        p->wiaz(8, cfKonkl);
+        p->wiaz(9, przyczyna);
+        p->wiaz(10, dataRek);
+        const bool ok = p->wykonaj();
+        if (pamiec)
+            pamiec->licznik = baza.licznikZmian();
+        return ok;
+    }
     QSqlQuery &q = baza.przygotowane(QStringLiteral(
         "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
         "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
@@ -264,7 +285,6 @@ bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, i
     q.bindValue(QStringLiteral(":ParCFKonklRegTraj"), cfKonkl);
     q.bindValue(QStringLiteral(":ParPrzyczNieOdpalTraj"), przyczyna);
     q.bindValue(QStringLiteral(":ParDataRek"), dataRek);
-    // The trajectory is not remembered: nothing is dropped.
     return zapisz(baza, q, [](TOdczyty &) {});
 }
 

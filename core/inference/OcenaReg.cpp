@@ -321,7 +321,7 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         tokeny << tokenLog(tok->wartosc, tok->cf);
     }
 
-    const jezyk::TRedukcja red = jezyk::redukuj(pole.tekstTokenow(tokeny), kod, m_konfig);
+    const jezyk::TRedukcja red = redukuj(pole.tekstTokenow(tokeny), kod);
     if (red.komunikat)
         return przerwij(*red.komunikat);
     // Parentheses in the wrong order reduce to no token: the field is taken as UNKNOWN.
@@ -381,6 +381,20 @@ TSkanPola TOcenaReg::skanPola(const QString &pole)
     if (it == m_skanyPol.end())
         it = m_skanyPol.insert(pole, SkanujPolePrzes(pole));
     return *it;
+}
+
+jezyk::TRedukcja TOcenaReg::redukuj(const QString &tekstTokenow, const QString &kod)
+{
+    if (m_redukcje.size() > 20000)
+        m_redukcje.clear();
+    const QString klucz = m_konfig.TNormaIloczyn + u'\t' + m_konfig.SNormaSuma + u'\t' + tekstTokenow;
+    const auto it = m_redukcje.constFind(klucz);
+    if (it != m_redukcje.constEnd())
+        return *it;
+    jezyk::TRedukcja red = jezyk::redukuj(tekstTokenow, kod, m_konfig);
+    if (!red.komunikat)
+        m_redukcje.insert(klucz, red);
+    return red;
 }
 
 std::optional<TPrzesElem> TOcenaReg::skanKonkl(const QString &konkl)
@@ -475,14 +489,15 @@ double TOcenaReg::AgregCF(double a, double b) const { return SNormaCF(m_konfig.S
 double TOcenaReg::zagregowanyCF(const QString &konkl) const
 {
     QSqlQuery &q = m_baza.przygotowane(QStringLiteral(
-        "SELECT KonklReg, CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' ORDER BY IdReg"));
+        "SELECT CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' "
+        "AND KonklReg=:ParKonkl COLLATE BINARY ORDER BY IdReg"));
     q.bindValue(QStringLiteral(":ParIdSyst"), m_sesja.KodSyst);
+    // The conclusion texts are compared exactly, letter case included.
+    q.bindValue(QStringLiteral(":ParKonkl"), konkl);
     std::optional<double> agreg;
     if (q.exec()) {
         while (q.next()) {
-            if (q.value(0).toString() != konkl)
-                continue;
-            const double cf = q.value(1).toDouble();
+            const double cf = q.value(0).toDouble();
             agreg = agreg ? AgregCF(*agreg, cf) : cf;
         }
     }

@@ -106,6 +106,10 @@ private:
     // evaluator's life: a scan depends on the text alone, and a rule is examined many times.
     TSkanPola skanPola(const QString &pole);
     std::optional<TPrzesElem> skanKonkl(const QString &konkl);
+    // The reduction of a field's token text, remembered with the two norms it was made
+    // with. A reduction that ends in an error message is not remembered, as the message
+    // names the rule.
+    jezyk::TRedukcja redukuj(const QString &tekstTokenow, const QString &kod);
 
     Baza &m_baza;
     const TParKonfig &m_konfig;
@@ -115,6 +119,7 @@ private:
     int m_ostatniaPrzeslanka = 0;
     QHash<QString, TSkanPola> m_skanyPol;
     QHash<QString, std::optional<TPrzesElem>> m_skanyKonkl;
+    QHash<QString, jezyk::TRedukcja> m_redukcje;
 };
 
 } // namespace tremida

@@ -149,7 +149,7 @@ bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int i
 {
     ++sesja.LicznikKrokow;
     return dostep::wstawKrokTraj(baza, sesja.LicznikKrokow, sesja.KodSyst, idReg, poziom, iteracja, kierunek, czyOdpal,
-                                 cfKonkl, przyczyna, DataRekTraj());
+                                 cfKonkl, przyczyna, DataRekTrajDzis());
 }
 
 bool UsunTrajSystemu(Baza &baza, int kodSyst)

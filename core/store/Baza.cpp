@@ -96,9 +96,63 @@ QSqlQuery &Baza::przygotowane(const QString &sql)
     return it->second;
 }
 
+PolecenieSql::~PolecenieSql() { sqlite3_finalize(m_stmt); }
+
+void PolecenieSql::wiaz(int nr, int wartosc) { sqlite3_bind_int(m_stmt, nr, wartosc); }
+
+void PolecenieSql::wiaz(int nr, double wartosc) { sqlite3_bind_double(m_stmt, nr, wartosc); }
+
+void PolecenieSql::wiaz(int nr, const QString &tekst)
+{
+    if (tekst.isNull()) {
+        sqlite3_bind_null(m_stmt, nr);
+        return;
+    }
+    if (m_teksty.size() <= size_t(nr))
+        m_teksty.resize(size_t(nr) + 1);
+    auto &[ostatni, utf8] = m_teksty[size_t(nr)];
+    if (ostatni.isNull() || ostatni != tekst) {
+        ostatni = tekst;
+        utf8 = tekst.toUtf8();
+    }
+    // Bound with its terminating zero, so that the checks on the text's length read it in
+    // place rather than copying it to add one.
+    if (utf8.contains('\0'))
+        sqlite3_bind_text(m_stmt, nr, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+    else
+        sqlite3_bind_text(m_stmt, nr, utf8.constData(), -1, SQLITE_STATIC);
+}
+
+bool PolecenieSql::wykonaj()
+{
+    const int wynik = sqlite3_step(m_stmt);
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    return wynik == SQLITE_DONE || wynik == SQLITE_ROW;
+}
+
+PolecenieSql *Baza::polecenie(const QString &sql)
+{
+    if (!m_uchwyt)
+        return nullptr;
+    auto it = m_polecenia.find(sql);
+    if (it == m_polecenia.end()) {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare16_v3(static_cast<sqlite3 *>(m_uchwyt), sql.utf16(),
+                                 static_cast<int>(sql.size() * sizeof(char16_t)), SQLITE_PREPARE_PERSISTENT, &stmt,
+                                 nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            return nullptr;
+        }
+        it = m_polecenia.emplace(sql, std::make_unique<PolecenieSql>(stmt)).first;
+    }
+    return it->second.get();
+}
+
 void Baza::porzucPrzygotowane()
 {
     m_przygotowane.clear();
+    m_polecenia.clear();
     m_pamiecOdczytow.reset();
 }
 
@@ -158,6 +212,11 @@ bool Baza::dolacz(Tabela t, QString *blad)
     // A rollback journal (not a write-ahead log) keeps transactions over several files atomic.
     QSqlQuery tryb(polaczenie());
     tryb.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(o.nazwa));
+    // Inference adds a trajectory row for every rule it examines, all in one transaction;
+    // a page cache that holds the table and its indexes keeps those inserts from spilling
+    // pages to the file and journal before the commit.
+    if (t == Tabela::Trajektoria)
+        tryb.exec(QStringLiteral("PRAGMA %1.cache_size=-65536").arg(o.nazwa));
     return true;
 }
 

@@ -6,15 +6,45 @@
 
 #include "Schemat.h"
 
+#include <QByteArray>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <map>
+#include <utility>
+#include <vector>
 #include <memory>
 
+struct sqlite3_stmt;
+
 namespace tremida {
+
+// A statement run straight on the SQLite connection, for the writes inference makes
+// thousands of times in a run (a trajectory step for every rule it examines), where the
+// Qt layer would cost more than the write itself. Parameters are numbered from 1.
+class PolecenieSql {
+public:
+    explicit PolecenieSql(sqlite3_stmt *stmt) : m_stmt(stmt) {}
+    ~PolecenieSql();
+    PolecenieSql(const PolecenieSql &) = delete;
+    PolecenieSql &operator=(const PolecenieSql &) = delete;
+
+    void wiaz(int nr, int wartosc);
+    void wiaz(int nr, double wartosc);
+    void wiaz(int nr, const QString &tekst); // a null text is bound as NULL
+
+    // Runs the statement, then makes it ready for new values; false when the engine
+    // refused it (a constraint, a full disk).
+    bool wykonaj();
+
+private:
+    sqlite3_stmt *m_stmt;
+    // The last text bound to each parameter and its UTF-8 form, which the statement reads
+    // in place; the same sentence bound again is not converted again.
+    std::vector<std::pair<QString, QByteArray>> m_teksty;
+};
 
 class Baza {
 public:
@@ -47,6 +77,10 @@ public:
     // attachments change. The caller binds, executes and finishes it (finish() releases
     // the read lock a kept statement would otherwise hold).
     QSqlQuery &przygotowane(const QString &sql);
+
+    // The same for a write run straight on the connection; none when the driver does not
+    // give access to it (the caller then writes through przygotowane()).
+    PolecenieSql *polecenie(const QString &sql);
 
     // Number of rows changed through the connection since it was opened: a reader that
     // remembers records can tell from it whether anything has been written since.
@@ -87,6 +121,7 @@ private:
     void porzucPrzygotowane();
 
     std::map<QString, QSqlQuery> m_przygotowane;
+    std::map<QString, std::unique_ptr<PolecenieSql>> m_polecenia;
     std::unique_ptr<PamiecOdczytow> m_pamiecOdczytow;
     void *m_uchwyt = nullptr; // the SQLite connection behind the Qt driver
 

@@ -2,6 +2,8 @@
 
 #include <QRandomGenerator>
 
+#include <ctime>
+
 namespace tremida {
 
 QString GenDataRek(const QDate &dzien)
@@ -38,6 +40,18 @@ QString DekodDataRek(const QString &stamp)
 QString DataRekTraj(const QDate &dzien)
 {
     return QStringLiteral("%1.%2.%3").arg(dzien.day()).arg(dzien.month()).arg(dzien.year());
+}
+
+QString DataRekTrajDzis()
+{
+    thread_local std::time_t sekunda = -1;
+    thread_local QString data;
+    const std::time_t teraz = std::time(nullptr);
+    if (teraz != sekunda) {
+        data = DataRekTraj(QDate::currentDate());
+        sekunda = teraz;
+    }
+    return data;
 }
 
 } // namespace tremida

@@ -22,4 +22,9 @@ QString DekodDataRek(const QString &stamp);
 // zeros joined by points ("5.3.2024").
 QString DataRekTraj(const QDate &dzien = QDate::currentDate());
 
+// DataRekTrajDzis: DataRekTraj of today. Inference writes a step for every rule it examines;
+// asking the time zone for the local date at every step costs a file check each time, so
+// the text is worked out again only when the clock has moved on by a second.
+QString DataRekTrajDzis();
+
 } // namespace tremida
