@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace tremida;
@@ -120,6 +121,10 @@ private slots:
         QCOMPARE(tokenLog(TWartLog::True, 1.0), QStringLiteral("[TRUE][ 1.00]"));
         QCOMPARE(tokenLog(TWartLog::Unknown, 0.0), QStringLiteral("[UNKNOWN][ 0.00]"));
         QCOMPARE(tokenKontrolny(), QStringLiteral("[TRUE][ 1.00]"));
+        QCOMPARE(tokenLog(TWartLog::False, -0.125), QStringLiteral("[FALSE][-0.13]"));
+        QCOMPARE(tokenLog(TWartLog::True, 12.345), QStringLiteral("[TRUE][12.35]"));
+        QCOMPARE(tokenLog(TWartLog::True, std::nan("")), QStringLiteral("[TRUE][  NAN]"));
+        QCOMPARE(tokenLog(TWartLog::False, 1e20), QStringLiteral("[FALSE][100000000000000000000.00]"));
         QCOMPARE(wartLogZTekstu("true"), std::nullopt);
     }
 

@@ -448,6 +448,26 @@ private slots:
                  QStringList({QString::number(w.cfKonkl)}));
     }
 
+    // An evaluator kept between runs follows the norms set after its first evaluation.
+    void zmianaNormyMiedzyOcenami()
+    {
+        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "O"}],
+          "fakty": [
+            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "p", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
+            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "q", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
+            {"IdFakt": 3, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???"}],
+          "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 1, "PrzesReg": "[p]>=[1] AND [q]>=[1]", "KonklReg": "[w]=[TRUE]"}]})"));
+        const TRekReg reg = *dostep::regula(s.baza, 1);
+        TOcenaReg ocena(s.baza, s.konfig, s.sesja, s.uzytkownik);
+        QStringList cf;
+        for (const QString &norma : {konfig::Rozmyta, konfig::Algebraiczna, konfig::Lukasiewicza, konfig::Rozmyta}) {
+            s.konfig.TNormaIloczyn = norma;
+            cf << QString::number(ocena.OblWartLogPolaPrzesReg(reg, 1, 1, TrybOceny::WPrzod, nullptr).cfPrzes);
+        }
+        QCOMPARE(cf, QStringList({QStringLiteral("0.55"), QStringLiteral("0.3"), QStringLiteral("0.1"),
+                                  QStringLiteral("0.55")}));
+    }
+
     void poziomZaWysoki()
     {
         Stanowisko s(QStringLiteral("wnios_kociol.json"));

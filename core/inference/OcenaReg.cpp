@@ -385,15 +385,17 @@ TSkanPola TOcenaReg::skanPola(const QString &pole)
 
 jezyk::TRedukcja TOcenaReg::redukuj(const QString &tekstTokenow, const QString &kod)
 {
-    if (m_redukcje.size() > 20000)
+    if (m_redukcje.size() > 20000 || m_normyRedukcji.first != m_konfig.TNormaIloczyn ||
+        m_normyRedukcji.second != m_konfig.SNormaSuma) {
         m_redukcje.clear();
-    const QString klucz = m_konfig.TNormaIloczyn + u'\t' + m_konfig.SNormaSuma + u'\t' + tekstTokenow;
-    const auto it = m_redukcje.constFind(klucz);
+        m_normyRedukcji = {m_konfig.TNormaIloczyn, m_konfig.SNormaSuma};
+    }
+    const auto it = m_redukcje.constFind(tekstTokenow);
     if (it != m_redukcje.constEnd())
         return *it;
     jezyk::TRedukcja red = jezyk::redukuj(tekstTokenow, kod, m_konfig);
     if (!red.komunikat)
-        m_redukcje.insert(klucz, red);
+        m_redukcje.insert(tekstTokenow, red);
     return red;
 }
 

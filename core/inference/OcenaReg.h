@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace tremida {
 
@@ -120,6 +121,7 @@ private:
     QHash<QString, TSkanPola> m_skanyPol;
     QHash<QString, std::optional<TPrzesElem>> m_skanyKonkl;
     QHash<QString, jezyk::TRedukcja> m_redukcje;
+    std::pair<QString, QString> m_normyRedukcji;
 };
 
 } // namespace tremida

@@ -43,42 +43,84 @@ double zaokraglijCF(double cf)
     return cf < 0 ? -w : w;
 }
 
+namespace {
+
+// Writes the CF text of a value already rounded to hundredths at the end of `bufor`
+// (before `koniec`) and returns where it starts; none for values too large to be written
+// from their whole number of hundredths.
+char *piszCF(double w, char *koniec)
+{
+    // The rounded value is a whole number of hundredths; written from that number directly
+    // it reads as "%5.2f" would write it, at a fraction of the cost (a token is written for
+    // every premise of every rule examined).
+    const double setne = std::round(std::fabs(w) * 100.0);
+    if (!(setne < 1e15))
+        return nullptr;
+    auto n = static_cast<long long>(setne);
+    char *p = koniec;
+    *--p = char('0' + n % 10);
+    n /= 10;
+    *--p = char('0' + n % 10);
+    n /= 10;
+    *--p = '.';
+    do {
+        *--p = char('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    if (w < 0 && setne > 0)
+        *--p = '-';
+    while (koniec - p < 5)
+        *--p = ' ';
+    return p;
+}
+
+const char *slowoWartLog(TWartLog w)
+{
+    switch (w) {
+    case TWartLog::True:
+        return "TRUE";
+    case TWartLog::False:
+        return "FALSE";
+    case TWartLog::Unknown:
+        break;
+    }
+    return "UNKNOWN";
+}
+
+} // namespace
+
 QString tekstCF(double cf)
 {
     const double w = zaokraglijCF(cf);
     if (!std::isfinite(w))
         return std::isnan(w) ? QStringLiteral("  NAN") : (w > 0 ? QStringLiteral("  INF") : QStringLiteral(" -INF"));
-    // The rounded value is a whole number of hundredths; written from that number directly
-    // it reads as "%5.2f" would write it, at a fraction of the cost (a token is written for
-    // every premise of every rule examined).
-    const double setne = std::round(std::fabs(w) * 100.0);
-    if (setne < 1e15) {
-        auto n = static_cast<long long>(setne);
-        char bufor[24];
-        int i = sizeof bufor;
-        bufor[--i] = char('0' + n % 10);
-        n /= 10;
-        bufor[--i] = char('0' + n % 10);
-        n /= 10;
-        bufor[--i] = '.';
-        do {
-            bufor[--i] = char('0' + n % 10);
-            n /= 10;
-        } while (n > 0);
-        if (w < 0 && setne > 0)
-            bufor[--i] = '-';
-        while (sizeof bufor - i < 5)
-            bufor[--i] = ' ';
-        return QString::fromLatin1(bufor + i, qsizetype(sizeof bufor - i));
-    }
-    char bufor[400];
-    std::snprintf(bufor, sizeof bufor, "%5.2f", w);
-    return QString::fromLatin1(bufor);
+    char bufor[24];
+    if (const char *p = piszCF(w, bufor + sizeof bufor))
+        return QString::fromLatin1(p, qsizetype(bufor + sizeof bufor - p));
+    char duzy[400];
+    std::snprintf(duzy, sizeof duzy, "%5.2f", w);
+    return QString::fromLatin1(duzy);
 }
 
 QString tokenLog(TWartLog w, double cf)
 {
-    return u'[' + tekstWartLog(w) + QStringLiteral("][") + tekstCF(cf) + u']';
+    const double r = zaokraglijCF(cf);
+    char cyfry[24];
+    const char *p = std::isfinite(r) ? piszCF(r, cyfry + sizeof cyfry) : nullptr;
+    if (!p)
+        return u'[' + tekstWartLog(w) + QStringLiteral("][") + tekstCF(cf) + u']';
+    // "[" word "][" CF "]" put together at once.
+    char bufor[48];
+    char *o = bufor;
+    *o++ = '[';
+    for (const char *s = slowoWartLog(w); *s; ++s)
+        *o++ = *s;
+    *o++ = ']';
+    *o++ = '[';
+    for (; p < cyfry + sizeof cyfry; ++p)
+        *o++ = *p;
+    *o++ = ']';
+    return QString::fromLatin1(bufor, qsizetype(o - bufor));
 }
 
 QString tokenKontrolny() { return tokenLog(TWartLog::True, 1.0); }

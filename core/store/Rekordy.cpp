@@ -10,21 +10,40 @@ namespace tremida {
 
 namespace {
 
-QString tekst(const QSqlRecord &r, const char *k) { return r.value(QLatin1String(k)).toString(); }
-int calk(const QSqlRecord &r, const char *k) { return r.value(QLatin1String(k)).toInt(); }
-double real(const QSqlRecord &r, const char *k) { return r.value(QLatin1String(k)).toDouble(); }
+// The columns of a record read in the order of its table. A column is taken from the
+// position where it is expected when the name there matches (a table file made by this
+// program), otherwise looked up by its name, which costs far more when many records are read.
+class Pola {
+public:
+    explicit Pola(const QSqlRecord &r) : m_r(r) {}
+    QVariant operator()(const char *nazwa)
+    {
+        const int i = m_nast++;
+        if (i < m_r.count() && m_r.fieldName(i) == QLatin1String(nazwa))
+            return m_r.value(i);
+        return m_r.value(QLatin1String(nazwa));
+    }
 
-std::optional<int> optCalk(const QSqlRecord &r, const char *k)
+private:
+    const QSqlRecord &m_r;
+    int m_nast = 0;
+};
+
+QString tekst(Pola &p, const char *k) { return p(k).toString(); }
+int calk(Pola &p, const char *k) { return p(k).toInt(); }
+double real(Pola &p, const char *k) { return p(k).toDouble(); }
+
+std::optional<int> optCalk(Pola &p, const char *k)
 {
-    const QVariant v = r.value(QLatin1String(k));
+    const QVariant v = p(k);
     if (v.isNull())
         return std::nullopt;
     return v.toInt();
 }
 
-std::optional<double> optReal(const QSqlRecord &r, const char *k)
+std::optional<double> optReal(Pola &p, const char *k)
 {
-    const QVariant v = r.value(QLatin1String(k));
+    const QVariant v = p(k);
     if (v.isNull())
         return std::nullopt;
     return v.toDouble();
@@ -38,29 +57,31 @@ QVariant w(const std::optional<double> &v) { return v ? QVariant(*v) : QVariant(
 
 TRekSyst TRekSyst::z(const QSqlRecord &r)
 {
-    return {calk(r, "IdSyst"), tekst(r, "NazSyst"), tekst(r, "OpisSyst"), tekst(r, "DataRek")};
+    Pola pola(r);
+    return {calk(pola, "IdSyst"), tekst(pola, "NazSyst"), tekst(pola, "OpisSyst"), tekst(pola, "DataRek")};
 }
 
 QVariantList TRekSyst::wartosci() const { return {IdSyst, w(NazSyst), w(OpisSyst), w(DataRek)}; }
 
 TRekFakt TRekFakt::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekFakt f;
-    f.IdFakt = calk(r, "IdFakt");
-    f.KodSyst = calk(r, "KodSyst");
-    f.NazFakt = tekst(r, "NazFakt");
-    f.RodzFakt = tekst(r, "RodzFakt");
-    f.TypFakt = tekst(r, "TypFakt");
-    f.JedWartFakt = tekst(r, "JedWartFakt");
-    f.CzyWielWart = tekst(r, "CzyWielWart");
-    f.LiczWart = optCalk(r, "LiczWart");
-    f.OpisFakt = tekst(r, "OpisFakt");
-    f.PytFakt = tekst(r, "PytFakt");
-    f.WartFakt = tekst(r, "WartFakt");
-    f.WartPoprzFakt = tekst(r, "WartPoprzFakt");
-    f.CFWartFakt = optReal(r, "CFWartFakt");
-    f.CFWartPoprzFakt = optReal(r, "CFWartPoprzFakt");
-    f.DataRek = tekst(r, "DataRek");
+    f.IdFakt = calk(pola, "IdFakt");
+    f.KodSyst = calk(pola, "KodSyst");
+    f.NazFakt = tekst(pola, "NazFakt");
+    f.RodzFakt = tekst(pola, "RodzFakt");
+    f.TypFakt = tekst(pola, "TypFakt");
+    f.JedWartFakt = tekst(pola, "JedWartFakt");
+    f.CzyWielWart = tekst(pola, "CzyWielWart");
+    f.LiczWart = optCalk(pola, "LiczWart");
+    f.OpisFakt = tekst(pola, "OpisFakt");
+    f.PytFakt = tekst(pola, "PytFakt");
+    f.WartFakt = tekst(pola, "WartFakt");
+    f.WartPoprzFakt = tekst(pola, "WartPoprzFakt");
+    f.CFWartFakt = optReal(pola, "CFWartFakt");
+    f.CFWartPoprzFakt = optReal(pola, "CFWartPoprzFakt");
+    f.DataRek = tekst(pola, "DataRek");
     return f;
 }
 
@@ -73,15 +94,16 @@ QVariantList TRekFakt::wartosci() const
 
 TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekWartFaktWylicz v;
-    v.IdWartFaktWylicz = calk(r, "IdWartFaktWylicz");
-    v.KodFakt = calk(r, "KodFakt");
-    v.WartFaktWylicz = tekst(r, "WartFaktWylicz");
-    v.CzyFaktMaWartAkt = tekst(r, "CzyFaktMaWartAkt");
-    v.CFWartFaktWyliczAkt = optReal(r, "CFWartFaktWyliczAkt");
-    v.CzyFaktMaWartPoprz = tekst(r, "CzyFaktMaWartPoprz");
-    v.CFWartFaktWyliczPoprz = optReal(r, "CFWartFaktWyliczPoprz");
-    v.DataRek = tekst(r, "DataRek");
+    v.IdWartFaktWylicz = calk(pola, "IdWartFaktWylicz");
+    v.KodFakt = calk(pola, "KodFakt");
+    v.WartFaktWylicz = tekst(pola, "WartFaktWylicz");
+    v.CzyFaktMaWartAkt = tekst(pola, "CzyFaktMaWartAkt");
+    v.CFWartFaktWyliczAkt = optReal(pola, "CFWartFaktWyliczAkt");
+    v.CzyFaktMaWartPoprz = tekst(pola, "CzyFaktMaWartPoprz");
+    v.CFWartFaktWyliczPoprz = optReal(pola, "CFWartFaktWyliczPoprz");
+    v.DataRek = tekst(pola, "DataRek");
     return v;
 }
 
@@ -94,22 +116,23 @@ QVariantList TRekWartFaktWylicz::wartosci() const
 
 TRekReg TRekReg::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekReg g;
-    g.IdReg = calk(r, "IdReg");
-    g.KodSyst = calk(r, "KodSyst");
-    g.NazReg = tekst(r, "NazReg");
-    g.PozReg = calk(r, "PozReg");
-    g.KierWniReg = tekst(r, "KierWniReg");
-    g.CFReg = real(r, "CFReg");
-    g.PrzesReg = tekst(r, "PrzesReg");
-    g.KonklReg = tekst(r, "KonklReg");
-    g.OpisKonklReg = tekst(r, "OpisKonklReg");
-    g.InstrReg = tekst(r, "InstrReg");
-    g.OpisReg = tekst(r, "OpisReg");
-    g.CzyOdpal = tekst(r, "CzyOdpal");
-    g.CFKonklReg = optReal(r, "CFKonklReg");
-    g.CzyBieUdzWeWnios = tekst(r, "CzyBieUdzWeWnios");
-    g.DataRek = tekst(r, "DataRek");
+    g.IdReg = calk(pola, "IdReg");
+    g.KodSyst = calk(pola, "KodSyst");
+    g.NazReg = tekst(pola, "NazReg");
+    g.PozReg = calk(pola, "PozReg");
+    g.KierWniReg = tekst(pola, "KierWniReg");
+    g.CFReg = real(pola, "CFReg");
+    g.PrzesReg = tekst(pola, "PrzesReg");
+    g.KonklReg = tekst(pola, "KonklReg");
+    g.OpisKonklReg = tekst(pola, "OpisKonklReg");
+    g.InstrReg = tekst(pola, "InstrReg");
+    g.OpisReg = tekst(pola, "OpisReg");
+    g.CzyOdpal = tekst(pola, "CzyOdpal");
+    g.CFKonklReg = optReal(pola, "CFKonklReg");
+    g.CzyBieUdzWeWnios = tekst(pola, "CzyBieUdzWeWnios");
+    g.DataRek = tekst(pola, "DataRek");
     return g;
 }
 
@@ -122,20 +145,21 @@ QVariantList TRekReg::wartosci() const
 
 TRekStala TRekStala::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekStala s;
-    s.IdStala = calk(r, "IdStala");
-    s.KodSyst = calk(r, "KodSyst");
-    s.NazStala = tekst(r, "NazStala");
-    s.RodzStala = tekst(r, "RodzStala");
-    s.TypStala = tekst(r, "TypStala");
-    s.JedWartStala = tekst(r, "JedWartStala");
-    s.WartStalaProsta = tekst(r, "WartStalaProsta");
-    s.KodArgStala = calk(r, "KodArgStala");
-    s.WartParAStala = tekst(r, "WartParAStala");
-    s.WartParBStala = tekst(r, "WartParBStala");
-    s.OpisStala = tekst(r, "OpisStala");
-    s.PytStala = tekst(r, "PytStala");
-    s.DataRek = tekst(r, "DataRek");
+    s.IdStala = calk(pola, "IdStala");
+    s.KodSyst = calk(pola, "KodSyst");
+    s.NazStala = tekst(pola, "NazStala");
+    s.RodzStala = tekst(pola, "RodzStala");
+    s.TypStala = tekst(pola, "TypStala");
+    s.JedWartStala = tekst(pola, "JedWartStala");
+    s.WartStalaProsta = tekst(pola, "WartStalaProsta");
+    s.KodArgStala = calk(pola, "KodArgStala");
+    s.WartParAStala = tekst(pola, "WartParAStala");
+    s.WartParBStala = tekst(pola, "WartParBStala");
+    s.OpisStala = tekst(pola, "OpisStala");
+    s.PytStala = tekst(pola, "PytStala");
+    s.DataRek = tekst(pola, "DataRek");
     return s;
 }
 
@@ -148,17 +172,18 @@ QVariantList TRekStala::wartosci() const
 
 TRekTraj TRekTraj::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekTraj t;
-    t.IdKrokTraj = calk(r, "IdKrokTraj");
-    t.KodSyst = calk(r, "KodSyst");
-    t.KodRegTraj = calk(r, "KodRegTraj");
-    t.PozRegTraj = optCalk(r, "PozRegTraj");
-    t.IterRegTraj = optCalk(r, "IterRegTraj");
-    t.KierWniTraj = tekst(r, "KierWniTraj");
-    t.CzyOdpalTraj = tekst(r, "CzyOdpalTraj");
-    t.CFKonklRegTraj = optReal(r, "CFKonklRegTraj");
-    t.PrzyczNieOdpalTraj = tekst(r, "PrzyczNieOdpalTraj");
-    t.DataRek = tekst(r, "DataRek");
+    t.IdKrokTraj = calk(pola, "IdKrokTraj");
+    t.KodSyst = calk(pola, "KodSyst");
+    t.KodRegTraj = calk(pola, "KodRegTraj");
+    t.PozRegTraj = optCalk(pola, "PozRegTraj");
+    t.IterRegTraj = optCalk(pola, "IterRegTraj");
+    t.KierWniTraj = tekst(pola, "KierWniTraj");
+    t.CzyOdpalTraj = tekst(pola, "CzyOdpalTraj");
+    t.CFKonklRegTraj = optReal(pola, "CFKonklRegTraj");
+    t.PrzyczNieOdpalTraj = tekst(pola, "PrzyczNieOdpalTraj");
+    t.DataRek = tekst(pola, "DataRek");
     return t;
 }
 
@@ -170,15 +195,16 @@ QVariantList TRekTraj::wartosci() const
 
 TRekPlikMult TRekPlikMult::z(const QSqlRecord &r)
 {
+    Pola pola(r);
     TRekPlikMult p;
-    p.IdPlikMult = calk(r, "IdPlikMult");
-    p.NazwaPliku = tekst(r, "NazwaPliku");
-    p.RodzajPliku = tekst(r, "RodzajPliku");
-    p.StosWysDoSzer = real(r, "StosWysDoSzer");
-    p.CoPlikIlustr = tekst(r, "CoPlikIlustr");
-    p.KodElemIlustr = calk(r, "KodElemIlustr");
-    p.Podpis = tekst(r, "Podpis");
-    p.DataRek = tekst(r, "DataRek");
+    p.IdPlikMult = calk(pola, "IdPlikMult");
+    p.NazwaPliku = tekst(pola, "NazwaPliku");
+    p.RodzajPliku = tekst(pola, "RodzajPliku");
+    p.StosWysDoSzer = real(pola, "StosWysDoSzer");
+    p.CoPlikIlustr = tekst(pola, "CoPlikIlustr");
+    p.KodElemIlustr = calk(pola, "KodElemIlustr");
+    p.Podpis = tekst(pola, "Podpis");
+    p.DataRek = tekst(pola, "DataRek");
     return p;
 }
 
@@ -205,17 +231,18 @@ QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coI
     QList<TRekPlikMult> wynik;
     if (!baza.czyDolaczona(Tabela::PlikiMult))
         return wynik;
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM plikimultimedialne WHERE KodElemIlustr=:ParKodElemIlustr"
-                             " AND CoPlikIlustr=:ParCoPlikIlustr AND RodzajPliku=:ParRodzajPliku ORDER BY IdPlikMult"));
+    // Asked at every conclusion shown: the statement is prepared once.
+    QSqlQuery &q = baza.przygotowane(
+        QStringLiteral("SELECT * FROM plikimultimedialne WHERE KodElemIlustr=:ParKodElemIlustr"
+                       " AND CoPlikIlustr=:ParCoPlikIlustr AND RodzajPliku=:ParRodzajPliku ORDER BY IdPlikMult"));
     q.bindValue(QStringLiteral(":ParKodElemIlustr"), kodElem);
     q.bindValue(QStringLiteral(":ParCoPlikIlustr"), coIlustr);
     q.bindValue(QStringLiteral(":ParRodzajPliku"), rodzajPliku);
-    if (!q.exec())
-        return wynik;
-    while (q.next())
-        wynik << TRekPlikMult::z(q.record());
+    if (q.exec()) {
+        while (q.next())
+            wynik << TRekPlikMult::z(q.record());
+    }
+    q.finish();
     return wynik;
 }
 
