@@ -249,42 +249,34 @@ bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, i
                    const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
                    const QString &dataRek)
 {
+    const QString sql = QStringLiteral(
+        "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
+        "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
+        ":ParKodRegTraj, :ParPozRegTraj, :ParIterRegTraj, :ParKierWniTraj, :ParCzyOdpalTraj, :ParCFKonklRegTraj, "
+        ":ParPrzyczNieOdpalTraj, :ParDataRek)");
+    auto wiazWszystkie = [&](auto &&wiaz) {
+        wiaz(":ParIdKrokTraj", idKrok);
+        wiaz(":ParKodSyst", kodSyst);
+        wiaz(":ParKodRegTraj", idReg);
+        wiaz(":ParPozRegTraj", poziom);
+        wiaz(":ParIterRegTraj", iteracja);
+        wiaz(":ParKierWniTraj", kierunek);
+        wiaz(":ParCzyOdpalTraj", czyOdpal);
+        wiaz(":ParCFKonklRegTraj", cfKonkl);
+        wiaz(":ParPrzyczNieOdpalTraj", przyczyna);
+        wiaz(":ParDataRek", dataRek);
+    };
     // The trajectory is not remembered: nothing is dropped.
-    if (PolecenieSql *p = baza.polecenie(QStringLiteral(
-            "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
-            "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
-            "?10)"))) {
+    if (PolecenieSql *p = baza.polecenie(sql)) {
         TOdczyty *pamiec = odczyty(baza);
-        p->wiaz(1, idKrok);
-        p->wiaz(2, kodSyst);
-        p->wiaz(3, idReg);
-        p->wiaz(4, poziom);
-        p->wiaz(5, iteracja);
-        p->wiaz(6, kierunek);
-        p->wiaz(7, czyOdpal);
-        p->wiaz(8, cfKonkl);
-        p->wiaz(9, przyczyna);
-        p->wiaz(10, dataRek);
+        wiazWszystkie([p](const char *nazwa, const auto &wartosc) { p->wiaz(nazwa, wartosc); });
         const bool ok = p->wykonaj();
         if (pamiec)
             pamiec->licznik = baza.licznikZmian();
         return ok;
     }
-    QSqlQuery &q = baza.przygotowane(QStringLiteral(
-        "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
-        "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
-        ":ParKodRegTraj, :ParPozRegTraj, :ParIterRegTraj, :ParKierWniTraj, :ParCzyOdpalTraj, :ParCFKonklRegTraj, "
-        ":ParPrzyczNieOdpalTraj, :ParDataRek)"));
-    q.bindValue(QStringLiteral(":ParIdKrokTraj"), idKrok);
-    q.bindValue(QStringLiteral(":ParKodSyst"), kodSyst);
-    q.bindValue(QStringLiteral(":ParKodRegTraj"), idReg);
-    q.bindValue(QStringLiteral(":ParPozRegTraj"), poziom);
-    q.bindValue(QStringLiteral(":ParIterRegTraj"), iteracja);
-    q.bindValue(QStringLiteral(":ParKierWniTraj"), kierunek);
-    q.bindValue(QStringLiteral(":ParCzyOdpalTraj"), czyOdpal);
-    q.bindValue(QStringLiteral(":ParCFKonklRegTraj"), cfKonkl);
-    q.bindValue(QStringLiteral(":ParPrzyczNieOdpalTraj"), przyczyna);
-    q.bindValue(QStringLiteral(":ParDataRek"), dataRek);
+    QSqlQuery &q = baza.przygotowane(sql);
+    wiazWszystkie([&q](const char *nazwa, const auto &wartosc) { q.bindValue(QLatin1String(nazwa), wartosc); });
     return zapisz(baza, q, [](TOdczyty &) {});
 }
 

@@ -98,12 +98,21 @@ QSqlQuery &Baza::przygotowane(const QString &sql)
 
 PolecenieSql::~PolecenieSql() { sqlite3_finalize(m_stmt); }
 
-void PolecenieSql::wiaz(int nr, int wartosc) { sqlite3_bind_int(m_stmt, nr, wartosc); }
-
-void PolecenieSql::wiaz(int nr, double wartosc) { sqlite3_bind_double(m_stmt, nr, wartosc); }
-
-void PolecenieSql::wiaz(int nr, const QString &tekst)
+void PolecenieSql::wiaz(const char *nazwa, int wartosc)
 {
+    sqlite3_bind_int(m_stmt, sqlite3_bind_parameter_index(m_stmt, nazwa), wartosc);
+}
+
+void PolecenieSql::wiaz(const char *nazwa, double wartosc)
+{
+    sqlite3_bind_double(m_stmt, sqlite3_bind_parameter_index(m_stmt, nazwa), wartosc);
+}
+
+void PolecenieSql::wiaz(const char *nazwa, const QString &tekst)
+{
+    const int nr = sqlite3_bind_parameter_index(m_stmt, nazwa);
+    if (nr <= 0)
+        return;
     if (tekst.isNull()) {
         sqlite3_bind_null(m_stmt, nr);
         return;

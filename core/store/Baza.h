@@ -23,7 +23,8 @@ namespace tremida {
 
 // A statement run straight on the SQLite connection, for the writes inference makes
 // thousands of times in a run (a trajectory step for every rule it examines), where the
-// Qt layer would cost more than the write itself. Parameters are numbered from 1.
+// Qt layer would cost more than the write itself. Parameters are named as in every other
+// statement (":ParIdKrokTraj"); a name the statement does not have is ignored.
 class PolecenieSql {
 public:
     explicit PolecenieSql(sqlite3_stmt *stmt) : m_stmt(stmt) {}
@@ -31,9 +32,9 @@ public:
     PolecenieSql(const PolecenieSql &) = delete;
     PolecenieSql &operator=(const PolecenieSql &) = delete;
 
-    void wiaz(int nr, int wartosc);
-    void wiaz(int nr, double wartosc);
-    void wiaz(int nr, const QString &tekst); // a null text is bound as NULL
+    void wiaz(const char *nazwa, int wartosc);
+    void wiaz(const char *nazwa, double wartosc);
+    void wiaz(const char *nazwa, const QString &tekst); // a null text is bound as NULL
 
     // Runs the statement, then makes it ready for new values; false when the engine
     // refused it (a constraint, a full disk).
