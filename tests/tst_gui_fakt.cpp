@@ -90,6 +90,20 @@ private slots:
         QVERIFY(m_komunikaty.isEmpty());
     }
 
+    // The system and the view cannot be changed while a fact is being typed.
+    void wyborSystemuPodczasWpisywania()
+    {
+        auto dostepne = [this] {
+            return QList<bool>{w<QWidget>("widok")->isEnabled(), w("wybranyKodSyst")->isEnabled(),
+                               okno()->nawigatorSyst()->isEnabled()};
+        };
+        QCOMPARE(dostepne(), (QList<bool>{true, true, true}));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        QCOMPARE(dostepne(), (QList<bool>{false, false, false}));
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Anuluj));
+        QCOMPARE(dostepne(), (QList<bool>{true, true, true}));
+    }
+
     void widocznoscSzczegolow_data()
     {
         QTest::addColumn<int>("fakt");

@@ -42,32 +42,15 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabReg"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
     m_reg = new ZbiorDanych(k.baza, Tabela::Reguly, this);
     ustawZbioryStrzezone({m_reg});
     m_edytor = new TFormEdytorReg(k, this);
 
     // --- view choice and knowledge-base selection
-    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli reguł:"), {WidokWszystkich, WidokSystemu}, 2,
-                               this);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(WidokSystemu);
-    connect(m_widok, &GrupaRadiowa::wybrano, this,
+    m_wgSyst = new WidokWgSystemu(this, m_reg, QStringLiteral("Wizualizacja rekordów tabeli reguł:"),
+                                  WidokWszystkich, WidokSystemu, 100);
+    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    const PanelWyboruSystemu wybor = utworzPanelWyboruSystemu(m_syst, 100);
-    m_wyborSyst = wybor.panel;
-    m_lKodSyst = wybor.lKod;
-    m_lNazSyst = wybor.lNazwa;
-    m_kodSyst = wybor.kod;
-    m_nazSyst = wybor.nazwa;
-    m_siatkaSyst = wybor.siatka;
-    m_nawSyst = wybor.nawigator;
-    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
-        if (!widokWszystkich() && m_syst->czyOtwarty())
-            uruchomZapytanieRegul();
-    });
 
     // --- rules grid and navigator
     m_siatkaReg = new Siatka(m_reg, this);
@@ -82,11 +65,7 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
         m_edytuj->setVisible(m_reg->biezacy() >= 0);
     });
     connect(m_reg, &ZbiorDanych::stanZmieniony, this, [this] {
-        const bool zmiana = m_reg->czyEdycjaLubWstawianie();
-        // The chosen knowledge base cannot change under a rule being typed.
-        m_wyborSyst->setEnabled(!zmiana);
-        m_widok->setEnabled(!zmiana);
-        m_kopia->setVisible(zmiana);
+        m_kopia->setVisible(m_reg->czyEdycjaLubWstawianie());
         m_edytuj->setVisible(m_reg->biezacy() >= 0);
     });
 
@@ -276,8 +255,8 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
     auto *uklad = new QVBoxLayout(this);
-    uklad->addWidget(m_widok);
-    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_wgSyst->grupa());
+    uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaReg, 1);
     uklad->addWidget(m_nawReg);
     uklad->addLayout(dol, 2);
@@ -288,7 +267,7 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
 }
 
-bool TFormTabReg::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+bool TFormTabReg::widokWszystkich() const { return m_wgSyst->wszystkie(); }
 
 void TFormTabReg::otworz()
 {
@@ -297,8 +276,6 @@ void TFormTabReg::otworz()
         raise();
         return;
     }
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
     m_reg->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
                           QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
                           QStringLiteral("CF reguły"), QStringLiteral("Tekst pola przesłankowego"),
@@ -306,15 +283,7 @@ void TFormTabReg::otworz()
                           QStringLiteral("Instrukcja/ zalecenia"), QStringLiteral("Źródło reguły, autorzy"),
                           QStringLiteral("Czy została odpalona?"), QStringLiteral("CF konkluzji reguły"),
                           QStringLiteral("Czy nadal uwzględniana?"), QStringLiteral("Data wygenerowania rekordu")});
-    if (!m_reg->czyOtwarty()) {
-        m_k.baza.zajmij(Tabela::Systemy);
-        m_k.baza.zajmij(Tabela::Reguly);
-    }
-    m_widok->ustawWybor(WidokSystemu);
-    m_wyborSyst->show();
-    m_syst->otworz(); // runs the rules query of the first knowledge base
-    if (!m_reg->czyOtwarty())
-        uruchomZapytanieRegul();
+    m_wgSyst->otworz();
     show();
     raise();
     activateWindow();
@@ -322,36 +291,15 @@ void TFormTabReg::otworz()
 
 void TFormTabReg::zamknijZbiory()
 {
-    if (m_reg->czyOtwarty() || m_syst->czyOtwarty()) {
-        m_k.baza.zwolnij(Tabela::Systemy);
-        m_k.baza.zwolnij(Tabela::Reguly);
-    }
-    m_reg->zamknij();
-    m_syst->zamknij();
+    m_wgSyst->zamknij();
     m_edytor->hide();
 }
 
 void TFormTabReg::ustawWidokWszystkich(bool wszystkie)
 {
-    if (m_reg->czyEdycjaLubWstawianie() && !m_reg->zatwierdz()) {
-        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+    if (!m_wgSyst->przelacz(wszystkie))
         return;
-    }
-    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
-    m_wyborSyst->setVisible(!wszystkie);
-    uruchomZapytanieRegul();
-}
-
-void TFormTabReg::uruchomZapytanieRegul()
-{
-    if (m_reg->czyEdycjaLubWstawianie() && !m_reg->zatwierdz())
-        return;
-    if (widokWszystkich())
-        m_reg->ustawZapytanie(QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
-    else
-        m_reg->ustawZapytanie(QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"),
-                              {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
-    m_reg->otworz();
+    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
@@ -363,7 +311,7 @@ void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
         m_filmy->wyczysc();
         m_reg->ustawWartosc(QStringLiteral("DataRek"), GenDataRek());
         if (!widokWszystkich())
-            m_reg->ustawWartosc(QStringLiteral("KodSyst"), m_syst->wartosc(QStringLiteral("IdSyst")));
+            m_reg->ustawWartosc(QStringLiteral("KodSyst"), m_wgSyst->idSyst());
         m_edytuj->show();
         return;
     case PrzyciskNaw::Zatwierdz:
@@ -479,7 +427,7 @@ int TFormTabReg::kodSystemuReguly() const
     // The rule's own knowledge base when its code is typed; the chosen one otherwise.
     if (const auto kod = tekstNaInt(m_kodSystReg->text()))
         return *kod;
-    return m_syst->wartosc(QStringLiteral("IdSyst")).toInt();
+    return m_wgSyst->idSyst().toInt();
 }
 
 void TFormTabReg::weryfikujSkladnie()
@@ -532,14 +480,14 @@ bool TFormTabReg::wpiszTekstyReguly(const QString *przes, const QString *konkl)
 void TFormTabReg::ZmiaKolFormTabReg(const TParKonfig &k)
 {
     zastosujKolory(k, Rola::Czynne,
-                   {m_widok, m_lKod, m_kod, m_lKodSystReg, m_kodSystReg, m_lNazwa, m_nazwa, m_lPoz, m_poz, m_lCF, m_cf,
+                   {m_wgSyst->grupa(), m_lKod, m_kod, m_lKodSystReg, m_kodSystReg, m_lNazwa, m_nazwa, m_lPoz, m_poz, m_lCF, m_cf,
                     m_kier, m_lPrzes, m_przes, m_lKonkl, m_konkl, m_lOpisKonkl, m_opisKonkl, m_lInstr, m_instr, m_lOpis,
                     m_opis, m_czyOdpal, m_lCFKonkl, m_cfKonkl, m_czyUdz});
     zastosujKolory(k, Rola::Bierne,
-                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaReg, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaReg, m_lData, m_data,
                     m_naglowekPlikow, m_lLiczbaObrazow, m_liczbaObrazow, m_lLiczbaFilmow, m_liczbaFilmow});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_nawSyst, m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
+                   {m_wgSyst->nawigator(), m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
                     m_lKopiowany, m_kopiowany, m_lKopiuj, m_kopiujPrzes, m_kopiujKonkl, m_kopiujCalosc, m_edytuj,
                     m_weryfikuj, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
 }

@@ -7,6 +7,7 @@
 #include "widgets/Kontrolki.h"
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
+#include "widgets/WidokWgSystemu.h"
 
 #include <QString>
 
@@ -52,9 +53,9 @@ public:
     // and the given texts replace those of the form. False when there is no current rule.
     bool wpiszTekstyReguly(const QString *przes, const QString *konkl);
 
-    ZbiorDanych *zbiorSyst() const { return m_syst; }
+    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorReg() const { return m_reg; }
-    Nawigator *nawigatorSyst() const { return m_nawSyst; }
+    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
     Nawigator *nawigator() const { return m_nawReg; }
     TFormEdytorReg *edytor() const { return m_edytor; }
     const TPrzyciskiIlustracji &obrazy() const { return *m_obrazy; }
@@ -64,19 +65,15 @@ protected:
     void zamknijZbiory() override;
 
 private:
-    void uruchomZapytanieRegul();
     void poAkcjiNawigatora(PrzyciskNaw p);
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void policzMultimedia();
     int kodSystemuReguly() const;
 
-    ZbiorDanych *m_syst, *m_reg;
-    GrupaRadiowa *m_widok;
-    QWidget *m_wyborSyst;
-    Siatka *m_siatkaSyst, *m_siatkaReg;
-    Nawigator *m_nawSyst, *m_nawReg;
-    QLabel *m_lKodSyst, *m_lNazSyst;
-    QLineEdit *m_kodSyst, *m_nazSyst;
+    ZbiorDanych *m_reg;
+    WidokWgSystemu *m_wgSyst;
+    Siatka *m_siatkaReg;
+    Nawigator *m_nawReg;
 
     QLabel *m_lKod, *m_lKodSystReg, *m_lNazwa, *m_lPoz, *m_lCF, *m_lPrzes, *m_lKonkl, *m_lOpisKonkl, *m_lInstr,
         *m_lOpis, *m_lCFKonkl, *m_lData;

@@ -32,30 +32,13 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabStale"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
     m_stale = new ZbiorDanych(k.baza, Tabela::Stale, this);
     ustawZbioryStrzezone({m_stale});
 
-    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli stałych:"), {WidokWszystkich, WidokSystemu},
-                               2, this);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(WidokSystemu);
-    connect(m_widok, &GrupaRadiowa::wybrano, this,
+    m_wgSyst = new WidokWgSystemu(this, m_stale, QStringLiteral("Wizualizacja rekordów tabeli stałych:"),
+                                  WidokWszystkich, WidokSystemu, 110);
+    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    const PanelWyboruSystemu wybor = utworzPanelWyboruSystemu(m_syst, 110);
-    m_wyborSyst = wybor.panel;
-    m_lKodSyst = wybor.lKod;
-    m_lNazSyst = wybor.lNazwa;
-    m_kodSyst = wybor.kod;
-    m_nazSyst = wybor.nazwa;
-    m_siatkaSyst = wybor.siatka;
-    m_nawSyst = wybor.nawigator;
-    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
-        if (!widokWszystkich() && m_syst->czyOtwarty())
-            uruchomZapytanieStalych();
-    });
 
     m_siatkaStale = new Siatka(m_stale, this);
     m_siatkaStale->setMinimumHeight(120);
@@ -78,11 +61,6 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
             ustawWidocznosc();
         }
     });
-    connect(m_stale, &ZbiorDanych::stanZmieniony, this, [this] {
-        m_wyborSyst->setEnabled(!m_stale->czyEdycjaLubWstawianie());
-        m_widok->setEnabled(!m_stale->czyEdycjaLubWstawianie());
-    });
-
     auto *szczegoly = new QGroupBox(this);
     m_lKod = etykieta(QStringLiteral("Kod stałej:"), szczegoly);
     m_kod = pole(szczegoly, QStringLiteral("IdStala"), 100);
@@ -203,8 +181,8 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     dol->addLayout(pomocnicze);
 
     auto *uklad = new QVBoxLayout(this);
-    uklad->addWidget(m_widok);
-    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_wgSyst->grupa());
+    uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaStale, 1);
     uklad->addWidget(m_nawStale);
     uklad->addLayout(dol);
@@ -215,7 +193,7 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabStale(m_k.konfig); });
 }
 
-bool TFormTabStale::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+bool TFormTabStale::widokWszystkich() const { return m_wgSyst->wszystkie(); }
 
 void TFormTabStale::otworz()
 {
@@ -224,8 +202,6 @@ void TFormTabStale::otworz()
         raise();
         return;
     }
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
     m_stale->ustawNaglowki({QStringLiteral("Kod stałej"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa stałej"),
                             QStringLiteral("Rodzaj stałej"), QStringLiteral("Typ stałej"),
                             QStringLiteral("Jednostka wartości stałej"), QStringLiteral("Wartość stałej prostej"),
@@ -233,16 +209,8 @@ void TFormTabStale::otworz()
                             QStringLiteral("Parametr B"), QStringLiteral("Opis stałej"),
                             QStringLiteral("Instrukcja wprowadzania wartości"),
                             QStringLiteral("Data wygenerowania rekordu")});
-    if (!m_stale->czyOtwarty()) {
-        m_k.baza.zajmij(Tabela::Systemy);
-        m_k.baza.zajmij(Tabela::Stale);
-    }
-    m_widok->ustawWybor(WidokSystemu);
-    m_wyborSyst->show();
     m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
-    m_syst->otworz();
-    if (!m_stale->czyOtwarty())
-        uruchomZapytanieStalych();
+    m_wgSyst->otworz();
     show();
     raise();
     activateWindow();
@@ -250,22 +218,13 @@ void TFormTabStale::otworz()
 
 void TFormTabStale::zamknijZbiory()
 {
-    if (m_stale->czyOtwarty() || m_syst->czyOtwarty()) {
-        m_k.baza.zwolnij(Tabela::Systemy);
-        m_k.baza.zwolnij(Tabela::Stale);
-    }
-    m_stale->zamknij();
-    m_syst->zamknij();
+    m_wgSyst->zamknij();
 }
 
 void TFormTabStale::ustawWidokWszystkich(bool wszystkie)
 {
-    if (m_stale->czyEdycjaLubWstawianie() && !m_stale->zatwierdz()) {
-        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+    if (!m_wgSyst->przelacz(wszystkie))
         return;
-    }
-    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
-    m_wyborSyst->setVisible(!wszystkie);
     if (wszystkie) {
         std::vector<PrzyciskNaw> bezWstawiania = Nawigator::wszystkie();
         std::erase(bezWstawiania, PrzyciskNaw::Wstaw);
@@ -273,17 +232,7 @@ void TFormTabStale::ustawWidokWszystkich(bool wszystkie)
     } else {
         m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
     }
-    uruchomZapytanieStalych();
-}
-
-void TFormTabStale::uruchomZapytanieStalych()
-{
-    if (widokWszystkich())
-        m_stale->ustawZapytanie(QStringLiteral("SELECT * FROM stale ORDER BY IdStala"));
-    else
-        m_stale->ustawZapytanie(QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"),
-                                {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
-    m_stale->otworz();
+    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabStale::wczytajArgumenty(const QVariant &kodSyst)
@@ -360,8 +309,8 @@ void TFormTabStale::poAkcjiNawigatora(PrzyciskNaw p)
         ustaw("WartStalaProsta", QStringLiteral("0"));
         ustaw("WartParAStala", QStringLiteral("1"));
         ustaw("WartParBStala", QStringLiteral("0"));
-        ustaw("KodSyst", m_syst->wartosc(QStringLiteral("IdSyst")));
-        wczytajArgumenty(m_syst->wartosc(QStringLiteral("IdSyst")));
+        ustaw("KodSyst", m_wgSyst->idSyst());
+        wczytajArgumenty(m_wgSyst->idSyst());
         if (m_argumenty.isEmpty()) {
             ustaw("KodArgStala", 1);
             pokazKomunikat(QStringLiteral("Możliwe jest wygenerowanie tylko stałej prostej. Tabela faktów aktywnej bazy "
@@ -391,13 +340,13 @@ void TFormTabStale::poAkcjiNawigatora(PrzyciskNaw p)
 void TFormTabStale::ZmiaKolFormTabStale(const TParKonfig &k)
 {
     zastosujKolory(k, Rola::Czynne,
-                   {m_widok, m_lKod, m_kod, m_lKodSystStala, m_kodSystStala, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_lJedn,
+                   {m_wgSyst->grupa(), m_lKod, m_kod, m_lKodSystStala, m_kodSystStala, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_lJedn,
                     m_jedn, m_lWartosc, m_wartosc, m_lA, m_a, m_lB, m_b, m_lArgKod, m_argKod, m_lArgNazwa, m_argNazwa,
                     m_lOpis, m_opis, m_lPyt, m_pyt});
     zastosujKolory(k, Rola::Bierne,
-                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaStale, m_typArg, m_lData, m_data});
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaStale, m_typArg, m_lData, m_data});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_nawSyst, m_nawStale, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                   {m_wgSyst->nawigator(), m_nawStale, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
                     m_szukajRekordu, przyciskOk(), przyciskPomoc()});
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/Kontrolki.h"
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
+#include "widgets/WidokWgSystemu.h"
 
 #include <QList>
 
@@ -31,9 +32,9 @@ public:
     void ustawWidokWszystkich(bool wszystkie);
     bool widokWszystkich() const;
 
-    ZbiorDanych *zbiorSyst() const { return m_syst; }
+    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorStale() const { return m_stale; }
-    Nawigator *nawigatorSyst() const { return m_nawSyst; }
+    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
     Nawigator *nawigator() const { return m_nawStale; }
     QComboBox *listaKodowArgumentu() const { return m_argKod; }
     QComboBox *listaNazwArgumentu() const { return m_argNazwa; }
@@ -48,19 +49,15 @@ private:
         int kod;
         QString nazwa, typ;
     };
-    void uruchomZapytanieStalych();
     void wczytajArgumenty(const QVariant &kodSyst);
     void pokazArgument();
     void ustawWidocznosc();
     void poAkcjiNawigatora(PrzyciskNaw p);
 
-    ZbiorDanych *m_syst, *m_stale;
-    GrupaRadiowa *m_widok;
-    QWidget *m_wyborSyst;
-    Siatka *m_siatkaSyst, *m_siatkaStale;
-    Nawigator *m_nawSyst, *m_nawStale;
-    QLabel *m_lKodSyst, *m_lNazSyst;
-    QLineEdit *m_kodSyst, *m_nazSyst;
+    ZbiorDanych *m_stale;
+    WidokWgSystemu *m_wgSyst;
+    Siatka *m_siatkaStale;
+    Nawigator *m_nawStale;
 
     QLabel *m_lKod, *m_lKodSystStala, *m_lNazwa, *m_lJedn, *m_lWartosc, *m_lA, *m_lB, *m_lOpis, *m_lPyt, *m_lData,
         *m_lArgKod, *m_lArgNazwa;

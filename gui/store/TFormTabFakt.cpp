@@ -33,8 +33,6 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabFakt"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
     m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     ustawZbioryStrzezone({m_fakt});
     m_ostrzBrak = new TFormOstrzBrakWartFakt(k.konfig, this);
@@ -48,25 +46,10 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
         });
 
     // --- view choice and system selection
-    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli faktów:"), {WidokWszystkich, WidokSystemu},
-                               2, this);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(WidokSystemu);
-    connect(m_widok, &GrupaRadiowa::wybrano, this,
+    m_wgSyst = new WidokWgSystemu(this, m_fakt, QStringLiteral("Wizualizacja rekordów tabeli faktów:"),
+                                  WidokWszystkich, WidokSystemu, 110);
+    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    const PanelWyboruSystemu wybor = utworzPanelWyboruSystemu(m_syst, 110);
-    m_wyborSyst = wybor.panel;
-    m_lKodSyst = wybor.lKod;
-    m_lNazSyst = wybor.lNazwa;
-    m_kodSyst = wybor.kod;
-    m_nazSyst = wybor.nazwa;
-    m_siatkaSyst = wybor.siatka;
-    m_nawSyst = wybor.nawigator;
-    connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
-        if (!widokWszystkich() && m_syst->czyOtwarty())
-            uruchomZapytanieFaktow();
-    });
 
     // --- facts grid and navigator
     m_siatkaFakt = new Siatka(m_fakt, this);
@@ -85,9 +68,6 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             ustawWidocznosc();
     });
     connect(m_fakt, &ZbiorDanych::stanZmieniony, this, [this] {
-        // The chosen system cannot change under a fact being typed.
-        m_wyborSyst->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
-        m_widok->setEnabled(!m_fakt->czyEdycjaLubWstawianie());
         if (!m_fakt->czyEdycjaLubWstawianie()) {
             m_kopiuj->hide();
             m_lKopiowany->hide();
@@ -311,8 +291,8 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
     auto *uklad = new QVBoxLayout(this);
-    uklad->addWidget(m_widok);
-    uklad->addWidget(m_wyborSyst);
+    uklad->addWidget(m_wgSyst->grupa());
+    uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaFakt, 1);
     uklad->addWidget(m_nawFakt);
     uklad->addLayout(dol);
@@ -338,7 +318,7 @@ QStringList TFormTabFakt::naglowkiKolumn()
                            QStringLiteral("Data wygenerowania rekordu")};
 }
 
-bool TFormTabFakt::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
+bool TFormTabFakt::widokWszystkich() const { return m_wgSyst->wszystkie(); }
 
 void TFormTabFakt::otworz()
 {
@@ -347,20 +327,9 @@ void TFormTabFakt::otworz()
         raise();
         return;
     }
-    const QStringList naglowkiSyst = {QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                                      QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")};
-    m_syst->ustawNaglowki(naglowkiSyst);
     m_fakt->ustawNaglowki(naglowkiKolumn());
-    if (!m_fakt->czyOtwarty()) {
-        m_k.baza.zajmij(Tabela::Systemy);
-        m_k.baza.zajmij(Tabela::Fakty);
-    }
     m_brakTabeliPlikowZgloszony = false;
-    m_widok->ustawWybor(WidokSystemu);
-    m_wyborSyst->show();
-    m_syst->otworz(); // runs the facts query of the first system
-    if (!m_fakt->czyOtwarty())
-        uruchomZapytanieFaktow();
+    m_wgSyst->otworz();
     show();
     raise();
     activateWindow();
@@ -368,35 +337,14 @@ void TFormTabFakt::otworz()
 
 void TFormTabFakt::zamknijZbiory()
 {
-    if (m_fakt->czyOtwarty() || m_syst->czyOtwarty()) {
-        m_k.baza.zwolnij(Tabela::Systemy);
-        m_k.baza.zwolnij(Tabela::Fakty);
-    }
-    m_fakt->zamknij();
-    m_syst->zamknij();
+    m_wgSyst->zamknij();
 }
 
 void TFormTabFakt::ustawWidokWszystkich(bool wszystkie)
 {
-    if (m_fakt->czyEdycjaLubWstawianie() && !m_fakt->zatwierdz()) {
-        m_widok->ustawWybor(wszystkie ? WidokSystemu : WidokWszystkich);
+    if (!m_wgSyst->przelacz(wszystkie))
         return;
-    }
-    m_widok->ustawWybor(wszystkie ? WidokWszystkich : WidokSystemu);
-    m_wyborSyst->setVisible(!wszystkie);
-    uruchomZapytanieFaktow();
-}
-
-void TFormTabFakt::uruchomZapytanieFaktow()
-{
-    if (m_fakt->czyEdycjaLubWstawianie() && !m_fakt->zatwierdz())
-        return;
-    if (widokWszystkich())
-        m_fakt->ustawZapytanie(QStringLiteral("SELECT * FROM fakty ORDER BY IdFakt"));
-    else
-        m_fakt->ustawZapytanie(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"),
-                               {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
-    m_fakt->otworz();
+    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabFakt::ustawWidocznosc()
@@ -433,7 +381,7 @@ void TFormTabFakt::poAkcjiNawigatora(PrzyciskNaw p)
         m_fakt->ustawWartosc(QStringLiteral("TypFakt"), slowa::Wyliczeniowy);
         m_fakt->ustawWartosc(QStringLiteral("CzyWielWart"), slowa::Nie);
         if (!widokWszystkich())
-            m_fakt->ustawWartosc(QStringLiteral("KodSyst"), m_syst->wartosc(QStringLiteral("IdSyst")));
+            m_fakt->ustawWartosc(QStringLiteral("KodSyst"), m_wgSyst->idSyst());
         ustawWidocznosc();
         m_lKopiowany->show();
         m_kopiowany->show();
@@ -624,15 +572,15 @@ void TFormTabFakt::pokazPlik(bool film, int krok)
 void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)
 {
     zastosujKolory(k, Rola::Czynne,
-                   {m_widok, m_lKod, m_kod, m_lKodSystFakt, m_kodSystFakt, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_wielWart,
+                   {m_wgSyst->grupa(), m_lKod, m_kod, m_lKodSystFakt, m_kodSystFakt, m_lNazwa, m_nazwa, m_rodzaj, m_typ, m_wielWart,
                     m_lLiczWart, m_liczWart, m_lJedn, m_jedn, m_lOpis, m_opis, m_lPyt, m_pyt, m_lWartWpr, m_lWartWprWart,
                     m_wartWprWart, m_lWartWprCF, m_wartWprCF});
     zastosujKolory(k, Rola::Bierne,
-                   {m_lKodSyst, m_kodSyst, m_lNazSyst, m_nazSyst, m_siatkaSyst, m_siatkaFakt, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaFakt, m_lData, m_data,
                     m_naglowekPosr, m_lWartAkt, m_wartAkt, m_lCFAkt, m_cfAkt, m_lWartPoprz, m_wartPoprz, m_lCFPoprz,
                     m_cfPoprz, m_lLiczbaObrazow, m_liczbaObrazowPole, m_lLiczbaFilmow, m_liczbaFilmowPole});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_nawSyst, m_nawFakt, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                   {m_wgSyst->nawigator(), m_nawFakt, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
                     m_szukajRekordu, m_lKopiowany, m_kopiowany, m_kopiuj, m_przyciskWartWpr, m_przyciskWartPosr,
                     m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
 }

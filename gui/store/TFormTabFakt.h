@@ -6,6 +6,7 @@
 #include "widgets/Kontrolki.h"
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
+#include "widgets/WidokWgSystemu.h"
 
 #include <QString>
 
@@ -38,9 +39,9 @@ public:
     void ustawWidokWszystkich(bool wszystkie);
     bool widokWszystkich() const;
 
-    ZbiorDanych *zbiorSyst() const { return m_syst; }
+    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorFakt() const { return m_fakt; }
-    Nawigator *nawigatorSyst() const { return m_nawSyst; }
+    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
     Nawigator *nawigator() const { return m_nawFakt; }
     TFormOstrzBrakWartFakt *ostrzezenieBrakWartosci() const { return m_ostrzBrak; }
     TFormWizWartFaktWyliczWpr *widokWartosciWpr() const { return m_wizWpr; }
@@ -52,7 +53,6 @@ protected:
     void zamknijZbiory() override;
 
 private:
-    void uruchomZapytanieFaktow();
     void ustawWidocznosc();
     void policzMultimedia();
     void poAkcjiNawigatora(PrzyciskNaw p);
@@ -62,14 +62,10 @@ private:
     void pokazPlik(bool film, int krok);
     void odswiezPrzyciskiPlikow(bool film);
 
-    ZbiorDanych *m_syst;
     ZbiorDanych *m_fakt;
-    GrupaRadiowa *m_widok;
-    QWidget *m_wyborSyst;
-    Siatka *m_siatkaSyst, *m_siatkaFakt;
-    Nawigator *m_nawSyst, *m_nawFakt;
-    QLabel *m_lKodSyst, *m_lNazSyst;
-    QLineEdit *m_kodSyst, *m_nazSyst;
+    WidokWgSystemu *m_wgSyst;
+    Siatka *m_siatkaFakt;
+    Nawigator *m_nawFakt;
 
     QLabel *m_lKod, *m_lKodSystFakt, *m_lNazwa, *m_lLiczWart, *m_lJedn, *m_lOpis, *m_lPyt, *m_lData;
     QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn, *m_data;

@@ -1,7 +1,5 @@
 #include "OknoTabeli.h"
 
-#include "Kontrolki.h"
-#include "Nawigator.h"
 
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
@@ -9,7 +7,6 @@
 #include "store/TFormOstrzWyj.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,31 +89,6 @@ void OknoTabeli::pomoc()
 {
     if (m_k.pokazStroneInstrukcji)
         m_k.pokazStroneInstrukcji(m_strona);
-}
-
-PanelWyboruSystemu OknoTabeli::utworzPanelWyboruSystemu(ZbiorDanych *syst, int wysokoscSiatki)
-{
-    PanelWyboruSystemu p;
-    p.panel = new QWidget(this);
-    p.lKod = etykieta(QStringLiteral("Kod systemu:"), p.panel);
-    p.lNazwa = etykieta(QStringLiteral("Nazwa systemu:"), p.panel);
-    p.kod = pole(p.panel, QStringLiteral("wybranyKodSyst"), 80, true);
-    p.nazwa = pole(p.panel, QStringLiteral("wybranaNazSyst"), 0, true);
-    powiaz(p.kod, syst, QStringLiteral("IdSyst"), true);
-    powiaz(p.nazwa, syst, QStringLiteral("NazSyst"), true);
-    p.siatka = new Siatka(syst, p.panel);
-    p.siatka->setMaximumHeight(wysokoscSiatki);
-    p.nawigator = new Nawigator(syst, Nawigator::przemieszczanie(), p.panel);
-    auto *u = new QGridLayout(p.panel);
-    u->setContentsMargins(0, 0, 0, 0);
-    u->addWidget(p.lKod, 0, 0);
-    u->addWidget(p.kod, 0, 1);
-    u->addWidget(p.lNazwa, 0, 2);
-    u->addWidget(p.nazwa, 0, 3);
-    u->addWidget(p.nawigator, 0, 4);
-    u->addWidget(p.siatka, 1, 0, 1, 5);
-    u->setColumnStretch(3, 1);
-    return p;
 }
 
 QLabel *OknoTabeli::etykieta(const QString &tekst, QWidget *rodzic)

@@ -16,19 +16,7 @@ class QPushButton;
 
 namespace tremida::gui {
 
-class Nawigator;
-class Siatka;
 class TFormOstrzWyj;
-
-// The panel choosing the system whose records a window shows: the code and name of the current
-// system with a navigator that only moves, and the systems grid under them.
-struct PanelWyboruSystemu {
-    QWidget *panel;
-    QLabel *lKod, *lNazwa;
-    QLineEdit *kod, *nazwa;
-    Siatka *siatka;
-    Nawigator *nawigator;
-};
 
 class OknoTabeli : public QWidget {
     Q_OBJECT
@@ -43,6 +31,10 @@ public:
     // leaving closes the datasets (discarding the change) and hides the window. True when
     // the window was left.
     bool wyjdz();
+
+    static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
+    // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
+    static QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false);
 
 protected:
     // Datasets whose unposted record the OK button guards.
@@ -60,14 +52,6 @@ protected:
     static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
                            const QString &zlaPostac, const QString &nieZnaleziono);
     void pomoc();
-
-    // Builds the system choice panel over the systems dataset, the grid at most
-    // `wysokoscSiatki` pixels high.
-    PanelWyboruSystemu utworzPanelWyboruSystemu(ZbiorDanych *syst, int wysokoscSiatki);
-
-    static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
-    // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
-    static QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false);
 
     KontekstAplikacji &m_k;
 
