@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormEdytorReg.h"
@@ -33,10 +34,9 @@ QStringList teksty(const QListWidget *l)
 class TstGuiEdytor : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabReg *tabela() { return m_glowne->formTabReg(); }
+    TFormTabReg *tabela() { return m_s->glowne->formTabReg(); }
     TFormEdytorReg *ed() { return tabela()->edytor(); }
     QPushButton *przycisk(const QString &n)
     {
@@ -65,19 +65,13 @@ class TstGuiEdytor : public QObject {
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "gui_reg_kotly.json");
-        m_glowne->akcja(Akcja::OtwTabReg)->trigger();
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_kotly.json");
+        m_s->glowne->akcja(Akcja::OtwTabReg)->trigger();
         m_komunikaty.clear();
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
+        m_s.reset();
     }
 
     void otwarcieNaTekstachFormularza()
@@ -297,7 +291,7 @@ private slots:
         QCOMPARE(tabela()->zbiorReg()->stan(), StanZbioru::Edycja);
         QCOMPARE(tabela()->findChild<QPlainTextEdit *>("PrzesReg")->toPlainText(), przes);
         QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         QVERIFY(q.exec("SELECT PrzesReg, KonklReg FROM reguly WHERE IdReg=3") && q.next());
         QCOMPARE(q.value(0).toString(), przes);
         QCOMPARE(q.value(1).toString(), konkl);

@@ -5,6 +5,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzBrakWartFakt.h"
@@ -27,10 +28,9 @@ using namespace tremida::test;
 class TstGuiFakt : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabFakt *okno() { return m_glowne->formTabFakt(); }
+    TFormTabFakt *okno() { return m_s->glowne->formTabFakt(); }
     template <typename T = QLineEdit> T *w(const char *nazwa)
     {
         T *x = okno()->findChild<T *>(QLatin1String(nazwa));
@@ -45,7 +45,7 @@ class TstGuiFakt : public QObject {
     }
     QVariant wartoscWBazie(int idFakt, const QString &kolumna)
     {
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         q.prepare("SELECT " + kolumna + " FROM fakty WHERE IdFakt=:k");
         q.bindValue(":k", idFakt);
         if (!q.exec() || !q.next())
@@ -57,22 +57,14 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        ustawPrzechwytPotwierdzen([](const QString &) { return true; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "tabele_fakty.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_fakty.json", true);
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabFakt)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabFakt)->trigger();
         QVERIFY(okno()->isVisible());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
-        ustawPrzechwytPotwierdzen({});
+        m_s.reset();
     }
 
     void otwarcieIWidok()
@@ -245,7 +237,7 @@ private slots:
         QCOMPARE(w("NazFakt")->text(), QStringLiteral("kolor płomienia Kopia"));
         QCOMPARE(w("LiczWart")->text(), QStringLiteral("3"));
         // The three values were appended under new keys before the fact itself is posted.
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         q.exec("SELECT IdWartFaktWylicz, WartFaktWylicz, CzyFaktMaWartAkt, DataRek FROM wartoscifaktowwyliczeniowych "
                "WHERE KodFakt=40 ORDER BY IdWartFaktWylicz");
         QStringList kopie;
@@ -366,8 +358,8 @@ private slots:
         // With both pictures on disk the buttons step through them.
         QImage obraz(8, 4, QImage::Format_RGB32);
         obraz.fill(Qt::blue);
-        QVERIFY(obraz.save(m_folder->plik("manometr.bmp")));
-        QVERIFY(obraz.save(m_folder->plik("zawor.bmp")));
+        QVERIFY(obraz.save(m_s->folder.plik("manometr.bmp")));
+        QVERIFY(obraz.save(m_s->folder.plik("zawor.bmp")));
         m_komunikaty.clear();
         w<QPushButton>("obrazNastepny")->click();
         QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));

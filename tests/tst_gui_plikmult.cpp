@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabPlikMult.h"
@@ -23,30 +24,23 @@ Q_DECLARE_METATYPE(tremida::gui::TFormTabPlikMult::Widok)
 class TstGuiPlikMult : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabPlikMult *okno() { return m_glowne->formTabPlikMult(); }
+    TFormTabPlikMult *okno() { return m_s->glowne->formTabPlikMult(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
     void kliknij(const char *n) { okno()->findChild<QPushButton *>(QLatin1String(n))->click(); }
 
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "dwa_systemy.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "dwa_systemy.json");
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabPlikMult)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabPlikMult)->trigger();
         QVERIFY(okno()->isVisible());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
+        m_s.reset();
     }
 
     void otwarcie()
@@ -55,7 +49,7 @@ private slots:
         QCOMPARE(okno()->zbiorPlikow()->liczbaRekordow(), 4);
         QCOMPARE(okno()->zbiorPlikow()->headerData(3, Qt::Horizontal).toString(),
                  QStringLiteral("Stosunek wysokości do szerokości obrazu/zdjęcia/ekranu"));
-        QVERIFY(!m_glowne->akcja(Akcja::ZalTabPlikMult)->isEnabled());
+        QVERIFY(!m_s->glowne->akcja(Akcja::ZalTabPlikMult)->isEnabled());
         QVERIFY(m_komunikaty.isEmpty());
     }
 
@@ -78,7 +72,7 @@ private slots:
 
     void widokBezPlikuRegul()
     {
-        QVERIFY(QFile::remove(m_folder->plik("reguly.db")));
+        QVERIFY(QFile::remove(m_s->folder.plik("reguly.db")));
         QVERIFY(!okno()->ustawWidok(TFormTabPlikMult::Widok::Regula));
         QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku reguly.db tabeli reguł.\n\rOpcja nie zostanie "
                                            "zrealizowana. Tabela jest niezbędna do wyboru reguły ilustrowanej przez pliki "
@@ -114,7 +108,7 @@ private slots:
         QFETCH(QString, nazwa);
         QFETCH(QString, stosunek);
         QFETCH(QString, komunikat);
-        m_folder->zapisz("jest.avi", "RIFF");
+        m_s->folder.zapisz("jest.avi", "RIFF");
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         okno()->findChild<GrupaRadiowa *>("RodzajPliku")->kliknij(rodzaj);
         wpisz(pole("NazwaPliku"), nazwa);
@@ -148,7 +142,7 @@ private slots:
 
     void pustaTabela()
     {
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         QVERIFY(q.exec("DELETE FROM plikimultimedialne"));
         okno()->nawigator()->kliknij(PrzyciskNaw::Odswiez);
         wpisz(pole("szukanyKod"), "1");

@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormTabReg.h"
@@ -28,10 +29,9 @@ const QString Ogon = QStringLiteral("\n\rKontrola składni reguły nie będzie k
 class TstGuiReg : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabReg *okno() { return m_glowne->formTabReg(); }
+    TFormTabReg *okno() { return m_s->glowne->formTabReg(); }
     ZbiorDanych *reguly() { return okno()->zbiorReg(); }
     template <typename T = QLineEdit>
     T *kontrolka(const QString &n)
@@ -45,7 +45,7 @@ class TstGuiReg : public QObject {
     bool widoczny(const QString &n) { return kontrolka<QWidget>(n)->isVisibleTo(okno()); }
     QVariant zapisana(int idReg, const char *kolumna)
     {
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         q.prepare(QStringLiteral("SELECT %1 FROM reguly WHERE IdReg=:ParIdReg").arg(QLatin1String(kolumna)));
         q.bindValue(":ParIdReg", idReg);
         return q.exec() && q.next() ? q.value(0) : QVariant();
@@ -67,21 +67,15 @@ class TstGuiReg : public QObject {
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "gui_reg_kotly.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_kotly.json");
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabReg)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabReg)->trigger();
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
+        m_s.reset();
     }
 
     void widokRegul()
@@ -280,7 +274,7 @@ private slots:
         QImage obraz(4, 3, QImage::Format_RGB32);
         obraz.fill(Qt::red);
         for (const char *n : {"a.bmp", "b.bmp", "c.bmp"})
-            QVERIFY(obraz.save(m_folder->plik(n)));
+            QVERIFY(obraz.save(m_s->folder.plik(n)));
         // Rule 1: three pictures.
         QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("3"));
         QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));

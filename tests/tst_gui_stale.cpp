@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormTabStale.h"
@@ -20,10 +21,9 @@ using namespace tremida::test;
 class TstGuiStale : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabStale *okno() { return m_glowne->formTabStale(); }
+    TFormTabStale *okno() { return m_s->glowne->formTabStale(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
     GrupaRadiowa *grupa(const char *n) { return okno()->findChild<GrupaRadiowa *>(QLatin1String(n)); }
     bool widoczny(const char *n) { return okno()->findChild<QWidget *>(QLatin1String(n))->isVisibleTo(okno()); }
@@ -31,21 +31,15 @@ class TstGuiStale : public QObject {
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "tabele_stale.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_stale.json");
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabStale)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabStale)->trigger();
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
+        m_s.reset();
     }
 
     void wstawienieUstawiaWartosciPoczatkowe()

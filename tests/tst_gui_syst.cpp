@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzWyj.h"
@@ -52,10 +53,9 @@ QStringList nazwySystemow(Baza &baza)
 class TstGuiSyst : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabSyst *okno() { return m_glowne->formTabSyst(); }
+    TFormTabSyst *okno() { return m_s->glowne->formTabSyst(); }
 
     void wpiszSystem(const QString &kod, const QString &nazwa)
     {
@@ -68,22 +68,14 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        ustawPrzechwytPotwierdzen([](const QString &) { return true; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "dwa_systemy.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "dwa_systemy.json", true);
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabSyst)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabSyst)->trigger();
         QVERIFY(okno()->isVisible());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
-        ustawPrzechwytPotwierdzen({});
+        m_s.reset();
     }
 
     void otwarcie()
@@ -112,7 +104,7 @@ private slots:
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
         QVERIFY(m_komunikaty.isEmpty());
         // Two systems of the same name are accepted.
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop", "Kotły parowe"}));
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop", "Kotły parowe"}));
         QCOMPARE(okno()->zbior()->wartosc("IdSyst").toInt(), 3);
         QCOMPARE(okno()->zbior()->wartosc("OpisSyst").toString(), QStringLiteral("opis\ndrugi wiersz"));
         okno()->nawigator()->kliknij(PrzyciskNaw::Pierwszy);
@@ -149,14 +141,14 @@ private slots:
         // The record stays in insert with what was typed.
         QCOMPARE(okno()->zbior()->stan(), StanZbioru::Wstawianie);
         QCOMPARE(okno()->poleNazwy()->text(), nazwa);
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop"}));
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop"}));
         // Correcting the record lets it be posted.
         okno()->poleKodu()->selectAll();
         wpisz(okno()->poleKodu(), "9");
         if (nazwa.isEmpty())
             wpisz(okno()->poleNazwy(), "Poprawiony");
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza).size(), 3);
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza).size(), 3);
     }
 
     void wyjscieBezZatwierdzenia()
@@ -174,11 +166,11 @@ private slots:
         okno()->przyciskOk()->click();
         QVERIFY(pokazane);
         QVERIFY(!okno()->isVisible());
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop"}));
-        QVERIFY(!m_glowne->kontekst().baza.czyZajeta(Tabela::Systemy));
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop"}));
+        QVERIFY(!m_s->glowne->kontekst().baza.czyZajeta(Tabela::Systemy));
 
         // Without unposted changes OK just hides the window.
-        m_glowne->akcja(Akcja::OtwTabSyst)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabSyst)->trigger();
         okno()->przyciskOk()->click();
         QVERIFY(!okno()->isVisible());
     }
@@ -191,9 +183,9 @@ private slots:
         QCOMPARE(okno()->zbior()->stan(), StanZbioru::Edycja);
         // Moving to another record posts the edited one.
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Pierwszy));
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop w górach"}));
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza), QStringList({"Kotły parowe", "Urlop w górach"}));
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Usun));
-        QCOMPARE(nazwySystemow(m_glowne->kontekst().baza), QStringList({"Urlop w górach"}));
+        QCOMPARE(nazwySystemow(m_s->glowne->kontekst().baza), QStringList({"Urlop w górach"}));
         QCOMPARE(okno()->poleNazwy()->text(), QStringLiteral("Urlop w górach"));
         // Cancelling an edit restores the stored text.
         wpisz(okno()->poleNazwy(), "!!!");

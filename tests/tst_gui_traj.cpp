@@ -2,6 +2,7 @@
 // radio groups showing the stored words and outcome sentences.
 
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabTraj.h"
@@ -18,34 +19,27 @@ using namespace tremida::test;
 class TstGuiTraj : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabTraj *okno() { return m_glowne->formTabTraj(); }
+    TFormTabTraj *okno() { return m_s->glowne->formTabTraj(); }
 
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "gui_reg_traj.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_traj.json");
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabTraj)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
+        m_s.reset();
     }
 
     void krokiWybranegoSystemu()
     {
-        QVERIFY(!m_glowne->akcja(Akcja::ZalTabTraj)->isEnabled());
+        QVERIFY(!m_s->glowne->akcja(Akcja::ZalTabTraj)->isEnabled());
         QCOMPARE(okno()->zbiorTraj()->liczbaRekordow(), 2);
         QCOMPARE(okno()->zbiorTraj()->wartosc("IdKrokTraj").toInt(), 1);
         QCOMPARE(okno()->poleDaty()->text(), QStringLiteral("12.11.2023"));
@@ -129,12 +123,12 @@ private slots:
     {
         QFETCH(QString, zapisana);
         QFETCH(int, pozycja);
-        QSqlQuery q = m_glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
         q.prepare("UPDATE trajektoria SET PrzyczNieOdpalTraj=:ParP WHERE IdKrokTraj=1");
         q.bindValue(":ParP", zapisana);
         QVERIFY(q.exec());
         okno()->wyjdz();
-        m_glowne->akcja(Akcja::OtwTabTraj)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
         QCOMPARE(okno()->przyczyna()->indeksWyboru(), pozycja);
         QCOMPARE(okno()->przyczyna()->pozycje().size(), 9);
     }

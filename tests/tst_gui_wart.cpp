@@ -3,6 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabWartFaktWylicz.h"
@@ -19,10 +20,9 @@ using namespace tremida::test;
 class TstGuiWart : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
-    std::unique_ptr<FolderRoboczy> m_folder;
-    std::unique_ptr<TFormGlowne> m_glowne;
+    std::unique_ptr<StanowiskoGui> m_s;
 
-    TFormTabWartFaktWylicz *okno() { return m_glowne->formTabWartFaktWylicz(); }
+    TFormTabWartFaktWylicz *okno() { return m_s->glowne->formTabWartFaktWylicz(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
     void wybierzFakt(int kod)
     {
@@ -33,22 +33,14 @@ class TstGuiWart : public QObject {
 private slots:
     void init()
     {
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        ustawPrzechwytPotwierdzen([](const QString &) { return true; });
-        m_folder = std::make_unique<FolderRoboczy>();
-        m_glowne = std::make_unique<TFormGlowne>(m_folder->sciezka());
-        zalozWszystkieTabele(m_glowne->kontekst().baza);
-        importuj(m_glowne->kontekst().baza, "tabele_wartosci.json");
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_wartosci.json", true);
         m_komunikaty.clear();
-        m_glowne->akcja(Akcja::OtwTabWartFaktWylicz)->trigger();
+        m_s->glowne->akcja(Akcja::OtwTabWartFaktWylicz)->trigger();
         QVERIFY(okno()->isVisible());
     }
     void cleanup()
     {
-        m_glowne.reset();
-        m_folder.reset();
-        ustawPrzechwytKomunikatow({});
-        ustawPrzechwytPotwierdzen({});
+        m_s.reset();
     }
 
     void otwarcie()
