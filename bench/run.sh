@@ -28,7 +28,7 @@ run_case() {
   local rows kb
   rows=$(( $("$cli" --dir "$dir" trajectory 1 | wc -l) - 1 ))
   kb=$(tail -n 1 "$dir/time.txt")
-  awk -v n="$name" -v s="$start" -v e="$end" -v r="$rows" -v m="$kb" \
+  LC_ALL=C awk -v n="$name" -v s="$start" -v e="$end" -v r="$rows" -v m="$kb" \
     'BEGIN { t = e - s; printf "%-28s %9.2f %9d %12.0f %10.1f\n", n, t, r, r / t, m / 1024 }'
 }
 

@@ -10,7 +10,7 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   libjpeg-dev sqlite3 libsqlite3-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth poppler-utils time
+  xvfb xauth poppler-utils time locales
 )
 
 missing=()

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
@@ -149,6 +150,23 @@ private slots:
         QVERIFY(!wybor->isVisible());
         QCOMPARE(m_komunikaty, komunikaty);
         QCOMPARE(QFile::exists(m_pdf), komunikaty.size() == 2);
+    }
+
+    // The systems grids show a code as the system writes it, whatever the desktop's digit
+    // grouping ("12345", never "12 345" or "12,345").
+    void kodSystemuBezGrupCyfr()
+    {
+        FolderRoboczy f;
+        TFormGlowne okno(f.sciezka());
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
+        m_komunikaty.clear();
+        okno.akcja(Akcja::DrukTabReg)->trigger();
+        const QTableView *siatka = okno.oknoWyboruDoDruku(RodzajWydruku::Reguly)->siatka();
+        const QModelIndex kod = siatka->model()->index(0, 0);
+        const auto *delegat = qobject_cast<const QStyledItemDelegate *>(siatka->itemDelegate());
+        QVERIFY(delegat);
+        QCOMPARE(delegat->displayText(kod.data(), siatka->locale()), QStringLiteral("12345"));
     }
 
     void anulowanieWyboru()

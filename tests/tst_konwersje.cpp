@@ -35,6 +35,12 @@ private slots:
         QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
         QTest::newRow("infinity word") << "inf" << false << 0.0;
         QTest::newRow("overflow") << "1E999" << false << 0.0;
+        QTest::newRow("largest double") << "1,7976931348623157E308" << true << 1.7976931348623157e308;
+        QTest::newRow("just past the largest double") << "1,7976931348623159E308" << false << 0.0;
+        QTest::newRow("underflow to zero") << "1E-400" << true << 0.0;
+        QTest::newRow("underflow with many zeros") << ("0," + QString(400, u'0') + "1") << true << 0.0;
+        QTest::newRow("leading zeros") << "0000000000000000000000001,5" << true << 1.5;
+        QTest::newRow("point and exponent sign") << "5.E+1" << true << 50.0;
     }
     void real()
     {

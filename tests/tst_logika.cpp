@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdio>
 
@@ -104,16 +106,27 @@ private slots:
     }
 
     // Every hundredth from -20 to 20 and values between them read as the C library's
-    // "%5.2f" writes the rounded value.
+    // "%5.2f" writes the rounded value in the C locale, whatever locale the test runs under.
     void tekstCFJakPrintf()
     {
-        for (int k = -20000; k <= 20000; ++k) {
-            const double cf = k / 1000.0;
-            const double w = tremida::zaokraglijCF(cf);
-            char bufor[64];
-            std::snprintf(bufor, sizeof bufor, "%5.2f", w == 0.0 ? 0.0 : w);
-            QCOMPARE(tremida::tekstCF(cf), QString::fromLatin1(bufor));
+        // The references are written first, in the C locale; the texts under test are then
+        // made in the locale the test runs under.
+        QStringList wzorce;
+        {
+            const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+            QVERIFY(c != locale_t(nullptr));
+            const locale_t poprzednie = uselocale(c);
+            for (int k = -20000; k <= 20000; ++k) {
+                const double w = tremida::zaokraglijCF(k / 1000.0);
+                char bufor[64];
+                std::snprintf(bufor, sizeof bufor, "%5.2f", w == 0.0 ? 0.0 : w);
+                wzorce << QString::fromLatin1(bufor);
+            }
+            uselocale(poprzednie);
+            freelocale(c);
         }
+        for (int k = -20000; k <= 20000; ++k)
+            QCOMPARE(tremida::tekstCF(k / 1000.0), wzorce.at(k + 20000));
     }
 
     void tokeny()

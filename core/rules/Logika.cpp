@@ -3,8 +3,8 @@
 #include "app/ParKonfig.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace tremida {
 
@@ -97,9 +97,10 @@ QString tekstCF(double cf)
     char bufor[24];
     if (const char *p = piszCF(w, bufor + sizeof bufor))
         return QString::fromLatin1(p, qsizetype(bufor + sizeof bufor - p));
+    // Very large values: two decimals with a point whatever the process locale says.
     char duzy[400];
-    std::snprintf(duzy, sizeof duzy, "%5.2f", w);
-    return QString::fromLatin1(duzy);
+    const auto koniec = std::to_chars(duzy, duzy + sizeof duzy, w, std::chars_format::fixed, 2).ptr;
+    return QString::fromLatin1(duzy, qsizetype(koniec - duzy)).rightJustified(5, u' ');
 }
 
 QString tokenLog(TWartLog w, double cf)

@@ -1,8 +1,8 @@
 #include "Konwersje.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace tremida {
@@ -10,6 +10,42 @@ namespace tremida {
 namespace {
 
 bool cyfra(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The decimal order of magnitude of a number text that is already known to be well formed
+// ("[-]digits[.digits][e[sign]digits]"): positive for a number of 1 or more, zero or negative
+// below 1. Used only to tell an overflow from an underflow.
+long long rzadDziesietny(const QByteArray &a)
+{
+    qsizetype i = a.startsWith('-') ? 1 : 0;
+    long long rzad = 0;
+    bool znaczaca = false;
+    for (; i < a.size() && a[i] >= '0' && a[i] <= '9'; ++i) {
+        znaczaca = znaczaca || a[i] != '0';
+        if (znaczaca)
+            ++rzad;
+    }
+    if (i < a.size() && a[i] == '.') {
+        for (++i; !znaczaca && i < a.size() && a[i] >= '0' && a[i] <= '9'; ++i) {
+            if (a[i] != '0')
+                znaczaca = true;
+            else
+                --rzad;
+        }
+        while (i < a.size() && a[i] >= '0' && a[i] <= '9')
+            ++i;
+    }
+    if (i < a.size() && (a[i] == 'e' || a[i] == 'E')) {
+        ++i;
+        const bool ujemny = i < a.size() && a[i] == '-';
+        if (i < a.size() && (a[i] == '+' || a[i] == '-'))
+            ++i;
+        long long wykl = 0;
+        for (; i < a.size(); ++i)
+            wykl = std::min<long long>(wykl * 10 + (a[i] - '0'), 1'000'000'000LL);
+        rzad += ujemny ? -wykl : wykl;
+    }
+    return rzad;
+}
 
 // Reads "[blanks][sign](digits[.digits]|.digits)[(e|E)[sign]digits]" and nothing more.
 std::optional<double> czytajLiczbeZKropka(const QString &t)
@@ -50,10 +86,24 @@ std::optional<double> czytajLiczbeZKropka(const QString &t)
     }
     if (i != n)
         return std::nullopt;
-    const QByteArray ascii = t.mid(start).toLatin1();
-    char *koniec = nullptr;
-    const double w = std::strtod(ascii.constData(), &koniec);
-    if (koniec != ascii.constData() + ascii.size() || !std::isfinite(w))
+    // The digits are read by std::from_chars, which knows no locale: a Polish desktop's
+    // decimal comma must not change what a point means here.
+    qsizetype poczatek = start;
+    if (t[poczatek] == u'+')
+        ++poczatek;
+    const QByteArray ascii = t.mid(poczatek).toLatin1();
+    const char *const koniec = ascii.constData() + ascii.size();
+    double w = 0.0;
+    const auto [gdzie, blad] = std::from_chars(ascii.constData(), koniec, w, std::chars_format::general);
+    if (gdzie != koniec)
+        return std::nullopt;
+    if (blad == std::errc::result_out_of_range) {
+        // Too large is invalid; too small to be told from zero is zero, as it always was.
+        if (rzadDziesietny(ascii) > 0)
+            return std::nullopt;
+        return ascii.startsWith('-') ? -0.0 : 0.0;
+    }
+    if (blad != std::errc() || !std::isfinite(w))
         return std::nullopt;
     return w;
 }
@@ -108,8 +158,8 @@ QString realNaTekst(double wartosc)
         return QStringLiteral("0");
     // 15 significant digits in scientific form give the digits and the decimal exponent.
     char bufor[64];
-    std::snprintf(bufor, sizeof bufor, "%.14e", wartosc);
-    QString s = QString::fromLatin1(bufor);
+    const auto wynikZapisu = std::to_chars(bufor, bufor + sizeof bufor, wartosc, std::chars_format::scientific, 14);
+    QString s = QString::fromLatin1(bufor, qsizetype(wynikZapisu.ptr - bufor));
     const qsizetype e = s.indexOf(u'e');
     int wykladnik = s.mid(e + 1).toInt();
     QString mantysa = s.left(e);

@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QSqlQuery>
+#include <QLocale>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -24,6 +25,8 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
     m_model = new QSqlQueryModel(this);
     m_siatka = new QTableView;
     m_siatka->setModel(m_model);
+    // Codes are shown as the system writes them ("1234"), not with the desktop's digit groups.
+    m_siatka->setLocale(QLocale::c());
     m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_siatka->setSelectionMode(QAbstractItemView::SingleSelection);
     m_siatka->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QLocale>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -34,6 +35,8 @@ TFormWybSystDruk::TFormWybSystDruk(KontekstAplikacji &kontekst, RodzajWydruku ro
     m_model = new QSqlQueryModel(this);
     m_siatka = new QTableView;
     m_siatka->setModel(m_model);
+    // Codes are shown as the system writes them ("1234"), not with the desktop's digit groups.
+    m_siatka->setLocale(QLocale::c());
     m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_siatka->setSelectionMode(QAbstractItemView::SingleSelection);
     m_siatka->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -42,9 +42,10 @@ void importuj(Baza &baza, const QString &json)
     QVERIFY2(importujJson(baza, tresc, &blad), qPrintable(blad));
 }
 
-WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie)
+namespace {
+
+WynikCli uruchom(QProcess &p, const QString &folder, const QStringList &argumenty, const QByteArray &wejscie)
 {
-    QProcess p;
     p.setProgram(QStringLiteral(TREMIDA_CLI_PATH));
     p.setArguments(QStringList{QStringLiteral("--dir"), folder} + argumenty);
     p.start();
@@ -59,6 +60,25 @@ WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const Q
     w.out = QString::fromUtf8(p.readAllStandardOutput());
     w.err = QString::fromUtf8(p.readAllStandardError());
     return w;
+}
+
+} // namespace
+
+WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie)
+{
+    QProcess p;
+    return uruchom(p, folder, argumenty, wejscie);
+}
+
+WynikCli uruchomCliWLokalizacji(const QString &lokalizacja, const QString &folder, const QStringList &argumenty)
+{
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("LOCPATH"), QStringLiteral(TREMIDA_LOCALE_DIR));
+    srodowisko.insert(QStringLiteral("LC_ALL"), lokalizacja);
+    srodowisko.insert(QStringLiteral("LANG"), lokalizacja);
+    QProcess p;
+    p.setProcessEnvironment(srodowisko);
+    return uruchom(p, folder, argumenty, {});
 }
 
 } // namespace tremida::test

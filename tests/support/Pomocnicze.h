@@ -43,4 +43,8 @@ struct WynikCli {
 // Runs tremida-cli with `--dir folder` and the arguments, feeding `wejscie` to its standard input.
 WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie = {});
 
+// The same under the locale `lokalizacja` ("pl_PL.UTF-8"): LC_ALL and LANG are set to it, and
+// the locales compiled for the tests are found through LOCPATH.
+WynikCli uruchomCliWLokalizacji(const QString &lokalizacja, const QString &folder, const QStringList &argumenty);
+
 } // namespace tremida::test
