@@ -96,7 +96,7 @@ int polecenieCheckDb(Kontekst &k, const QStringList &argumenty)
     for (const QString &t : std::as_const(komunikaty))
         if (t != wynik.podsumowanie)
             k.err << tekstDoWyswietlenia(t) << '\n';
-    if (wynik.bladPliku)
+    if (wynik.bladPliku || wynik.bladBazy)
         return Porazka;
     return wynik.bledy ? Porazka : Sukces;
 }

@@ -6,6 +6,7 @@
 
 #include "inference/CzytFaktPlik.h"
 #include "inference/DostepWnios.h"
+#include "inference/KrokWnios.h"
 #include "inference/FalsHip.h"
 #include "inference/WniosMiesz.h"
 #include "inference/PrzypiszWartFakt.h"
@@ -73,12 +74,12 @@ public:
                             w.CFWartFaktWyliczAkt ? realNaTekst(*w.CFWartFaktWyliczAkt) : QString()});
         auto bezWartosci = [&]() {
             if (wylicz)
-                PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wiersze, pokaz);
-            else
-                PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, slowa::BrakWartosci,
-                                       f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString(), pokaz);
+                return PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wiersze, pokaz);
+            return PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, slowa::BrakWartosci,
+                                          f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString(), pokaz);
         };
-        kontekst.zamknietyOk = true;
+        // A value that could not be saved ends the asking; the run stops with the failure.
+        auto koniec = [&](WynikPrzypisania w) { kontekst.zamknietyOk = w != WynikPrzypisania::BladZapisu; };
 
         QList<TOdpowiedz> lista;
         if (zOdpowiedzi)
@@ -86,7 +87,7 @@ public:
         else if (interaktywnie)
             lista = zapytajTerminal(kontekst);
         if (lista.isEmpty() || (lista.size() == 1 && lista.first().wartosc == slowa::BrakWartosci)) {
-            bezWartosci();
+            koniec(bezWartosci());
             return;
         }
         WynikPrzypisania wynik;
@@ -100,8 +101,7 @@ public:
         } else {
             wynik = PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, lista.first().wartosc, lista.first().cf, pokaz);
         }
-        if (wynik == WynikPrzypisania::Odrzucone)
-            bezWartosci();
+        koniec(wynik == WynikPrzypisania::Odrzucone ? bezWartosci() : wynik);
     }
 
     void pokazKonkluzje(const TWizKonkl &w) override
@@ -337,8 +337,13 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         return koniec(Porazka);
     }
     TSesjaWnios sesja;
-    const auto wybor = WybierzSystem(k.baza, *kodSyst, sesja);
+    QString bladWyboru;
+    const auto wybor = WybierzSystem(k.baza, *kodSyst, sesja, &bladWyboru);
     if (!wybor) {
+        if (!bladWyboru.isEmpty()) {
+            uzytkownik.komunikat(bladWyboru);
+            return koniec(Porazka);
+        }
         k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(*kodSyst);
         return Porazka;
     }
@@ -358,16 +363,19 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
 
     // The command continues every display at once, so the whole run is one transaction: a
     // commit at every display would only cost time (each is written to disk), and the run's
-    // steps commit nothing of their own inside it.
-    struct TCalyPrzebieg {
-        Baza &baza;
-        bool wlasny;
-        ~TCalyPrzebieg()
-        {
-            if (wlasny && !baza.zatwierdzTransakcje())
-                baza.wycofajTransakcje();
+    // steps commit nothing of their own inside it. It is committed at the end, also after an
+    // error message; a failed read, write or commit rolls it all back.
+    Transakcja calyPrzebieg(k.baza);
+    // The exit status, once the run's changes are committed (or rolled back after a failure).
+    auto zapisz = [&](int kod) {
+        if (calyPrzebieg.zakoncz()) {
+            pokazBladWnios(k.baza, uzytkownik);
+            return koniec(Porazka);
         }
-    } calyPrzebieg{k.baza, !k.baza.czyWTransakcji() && k.baza.rozpocznijTransakcje()};
+        return koniec(kod);
+    };
+    if (!calyPrzebieg.ok())
+        return zapisz(Porazka);
 
     TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);
     TWniosWstecz wstecz(k.baza, k.konfig, sesja, uzytkownik);
@@ -395,7 +403,7 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     WynikPrzebiegu wynik = WynikPrzebiegu::Zakonczony;
     if (metoda == u"forward") {
         if (!wprzod.Przygotuj(konkluzje))
-            return koniec(Porazka);
+            return zapisz(Porazka);
         wynik = doKonca(
             wprzod.Start(hipoteza), [&] { return wprzod.Start(); },
             [&]() -> std::optional<WynikPrzebiegu> {
@@ -404,13 +412,13 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
             });
     } else if (metoda == u"backward") {
         if (!wstecz.Przygotuj(konkluzje))
-            return koniec(Porazka);
+            return zapisz(Porazka);
         wynik = doKonca(
             wstecz.Start(hipoteza), [&] { return wstecz.Start(); },
             [&]() -> std::optional<WynikPrzebiegu> { return wstecz.Zamknij(); });
     } else {
         if (!miesz.Przygotuj(konkluzje))
-            return koniec(Porazka);
+            return zapisz(Porazka);
         // In mixed inference the close button leaves the paused run as it is.
         wynik = doKonca(
             miesz.Start(hipoteza), [&] { return miesz.Dalej(); },
@@ -434,7 +442,7 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
                 [&]() -> std::optional<WynikPrzebiegu> { return fals.Zamknij(); });
         }
     }
-    return koniec(wynik == WynikPrzebiegu::Przerwany ? Porazka : Sukces);
+    return zapisz(wynik == WynikPrzebiegu::Przerwany ? Porazka : Sukces);
 }
 
 int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)

@@ -279,12 +279,18 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
     for (QString &opis : sesja.LinieOpisu)
         opis = czytnik.linia().value_or(QString());
 
-    // Values are written triple by triple and stay written whatever follows.
+    // Values are written triple by triple; a file that cannot be read to its end keeps what
+    // was written before. A failed write or commit undoes the whole reading.
     Transakcja transakcja(baza);
-    struct Zatwierdz {
-        Transakcja &t;
-        ~Zatwierdz() { t.zatwierdz(); }
-    } zatwierdz{transakcja};
+    auto zakoncz = [&](WynikCzytFakt wynik) {
+        if (const auto b = transakcja.zakoncz()) {
+            komunikat(komunikatBleduBazy(*b, ogon::Opcja));
+            return WynikCzytFakt::Blad;
+        }
+        return wynik;
+    };
+    if (!transakcja.ok())
+        return zakoncz(WynikCzytFakt::Blad);
 
     for (;;) {
         std::optional<QString> liniaKodu = czytnik.linia();
@@ -304,7 +310,7 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
             komunikat(bladOdczytu + QStringLiteral("Wiersz ") + QString::number(nrKodu) +
                       QStringLiteral(" powinien zawierać kod faktu (liczbę całkowitą), a zawiera: \"") +
                       krotko(*liniaKodu) + QStringLiteral("\".") + dalszeNie);
-            return WynikCzytFakt::Blad;
+            return zakoncz(WynikCzytFakt::Blad);
         }
         const std::optional<QString> wart = czytnik.linia();
         const std::optional<QString> liniaCF = wart ? czytnik.linia() : std::nullopt;
@@ -316,10 +322,12 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
                           QStringLiteral(" brak wiersza z ") +
                           (wart ? QStringLiteral("CF wartości faktu.") : QStringLiteral("wartością faktu.")) +
                           dalszeNie);
-            return WynikCzytFakt::Blad;
+            return zakoncz(WynikCzytFakt::Blad);
         }
 
         const auto fakt = dostep::fakt(baza, *kod);
+        if (baza.blad())
+            return zakoncz(WynikCzytFakt::Blad);
         if (!fakt) {
             komunikat(kom::CzytFakt(1, *kod));
             continue;
@@ -347,26 +355,29 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
             f.WartPoprzFakt = w;
             f.CFWartFakt = *cf;
             f.CFWartPoprzFakt = *cf;
-            dostep::zapiszWartFaktu(baza, f);
+            return dostep::zapiszWartFaktu(baza, f);
         };
+        bool zapisane = true;
         if (f.TypFakt == slowa::Logiczny) {
             const QString g = wart->toUpper();
             if (g != slowa::True && g != slowa::False)
                 komunikat(kom::CzytFakt(6, *kod));
             else
-                zapiszFakt(g);
+                zapisane = zapiszFakt(g);
         } else if (f.TypFakt == slowa::Calkowity) {
             if (!tekstNaInt(*wart))
                 komunikat(kom::CzytFakt(7, *kod));
             else
-                zapiszFakt(*wart);
+                zapisane = zapiszFakt(*wart);
         } else if (f.TypFakt == slowa::Rzeczywisty) {
             if (!tekstNaReal(*wart))
                 komunikat(kom::CzytFakt(8, *kod));
             else
-                zapiszFakt(*wart);
+                zapisane = zapiszFakt(*wart);
         } else if (f.TypFakt == slowa::Wyliczeniowy) {
             QList<TRekWartFaktWylicz> wiersze = dostep::wartosciFaktu(baza, f.IdFakt);
+            if (baza.blad())
+                return zakoncz(WynikCzytFakt::Blad);
             qsizetype znaleziony = -1;
             for (qsizetype i = 0; i < wiersze.size() && znaleziony < 0; ++i)
                 if (wiersze[i].WartFaktWylicz == *wart)
@@ -387,17 +398,22 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
                 } else {
                     continue;
                 }
-                dostep::zapiszWartWylicz(baza, w);
+                zapisane = zapisane && dostep::zapiszWartWylicz(baza, w);
             }
-            if (jednowartosciowy)
-                zapiszFakt(*wart);
+            if (jednowartosciowy && zapisane)
+                zapisane = zapiszFakt(*wart);
         }
+        if (!zapisane)
+            return zakoncz(WynikCzytFakt::Blad);
     }
     if (czytnik.blad()) {
         komunikat(bladOdczytu + plik.errorString() + dalszeNie);
-        return WynikCzytFakt::Blad;
+        return zakoncz(WynikCzytFakt::Blad);
     }
     plik.close();
+    // Only what is committed is reported as saved.
+    if (zakoncz(WynikCzytFakt::Przeczytany) != WynikCzytFakt::Przeczytany)
+        return WynikCzytFakt::Blad;
     komunikat(kom::FaktyZPlikuZapisane());
     return WynikCzytFakt::Przeczytany;
 }

@@ -12,11 +12,13 @@ namespace tremida::dostep {
 
 namespace {
 
+// A read that fails is recorded in the database as the work's failure (the run then stops
+// with its message) and gives what a read that found nothing gives.
 template <typename Rek>
-QList<Rek> wszystkie(QSqlQuery &q)
+QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
 {
     QList<Rek> wynik;
-    if (q.exec()) {
+    if (baza.czytaj(q, t)) {
         while (q.next())
             wynik.append(Rek::z(q.record()));
     }
@@ -25,10 +27,10 @@ QList<Rek> wszystkie(QSqlQuery &q)
 }
 
 template <typename Rek>
-std::optional<Rek> pierwszy(QSqlQuery &q)
+std::optional<Rek> pierwszy(Baza &baza, QSqlQuery &q, Tabela t)
 {
     std::optional<Rek> wynik;
-    if (q.exec() && q.next())
+    if (baza.czytaj(q, t) && q.next())
         wynik = Rek::z(q.record());
     q.finish();
     return wynik;
@@ -71,11 +73,10 @@ TOdczyty *odczyty(Baza &baza)
 // still empty it), `porzuc` drops what the write changes, and the store is exact again
 // after it.
 template <typename Porzuc>
-bool zapisz(Baza &baza, QSqlQuery &q, Porzuc porzuc)
+bool zapisz(Baza &baza, QSqlQuery &q, Tabela t, Porzuc porzuc)
 {
     TOdczyty *p = odczyty(baza);
-    const bool ok = q.exec();
-    q.finish();
+    const bool ok = baza.zapisz(q, t);
     if (p) {
         porzuc(*p);
         p->licznik = baza.licznikZmian();
@@ -120,7 +121,7 @@ std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
     return zPamieci(baza, &TOdczyty::fakty, idFakt, [&] {
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"));
         q.bindValue(QStringLiteral(":ParIdFakt"), idFakt);
-        return pierwszy<TRekFakt>(q);
+        return pierwszy<TRekFakt>(baza, q, Tabela::Fakty);
     });
 }
 
@@ -132,7 +133,7 @@ std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazw
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         q.bindValue(QStringLiteral(":ParNazFakt"), nazwa);
         std::optional<int> wynik;
-        if (q.exec() && q.next())
+        if (baza.czytaj(q, Tabela::Fakty) && q.next())
             wynik = q.value(0).toInt();
         q.finish();
         return wynik;
@@ -145,7 +146,7 @@ QList<TRekFakt> faktySystemu(Baza &baza, int kodSyst, const QStringList &rodzaje
     QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
     QList<TRekFakt> wynik;
-    for (const TRekFakt &f : wszystkie<TRekFakt>(q))
+    for (const TRekFakt &f : wszystkie<TRekFakt>(baza, q, Tabela::Fakty))
         if (rodzaje.contains(f.RodzFakt))
             wynik.append(f);
     return wynik;
@@ -157,7 +158,7 @@ QList<TRekWartFaktWylicz> wartosciFaktu(Baza &baza, int idFakt)
         QSqlQuery &q = baza.przygotowane(QStringLiteral(
             "SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt=:ParKodFaktWylicz ORDER BY IdWartFaktWylicz"));
         q.bindValue(QStringLiteral(":ParKodFaktWylicz"), idFakt);
-        return wszystkie<TRekWartFaktWylicz>(q);
+        return wszystkie<TRekWartFaktWylicz>(baza, q, Tabela::WartFaktWylicz);
     });
 }
 
@@ -166,7 +167,7 @@ std::optional<TRekWartFaktWylicz> wartoscWylicz(Baza &baza, int idWartFaktWylicz
     QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych "
                                                     "WHERE IdWartFaktWylicz=:ParKodWartFaktWylicz"));
     q.bindValue(QStringLiteral(":ParKodWartFaktWylicz"), idWartFaktWylicz);
-    return pierwszy<TRekWartFaktWylicz>(q);
+    return pierwszy<TRekWartFaktWylicz>(baza, q, Tabela::WartFaktWylicz);
 }
 
 std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &nazwa)
@@ -176,7 +177,7 @@ std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &na
             "SELECT * FROM stale WHERE KodSyst=:ParIdSyst AND NazStala=:ParNazStala ORDER BY IdStala LIMIT 1"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         q.bindValue(QStringLiteral(":ParNazStala"), nazwa);
-        return pierwszy<TRekStala>(q);
+        return pierwszy<TRekStala>(baza, q, Tabela::Stale);
     });
 }
 
@@ -184,7 +185,7 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst)
 {
     QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
     q.bindValue(QStringLiteral(":ParIdSyst"), idSyst);
-    return pierwszy<TRekSyst>(q);
+    return pierwszy<TRekSyst>(baza, q, Tabela::Systemy);
 }
 
 std::optional<TRekReg> regula(Baza &baza, int idReg)
@@ -192,7 +193,7 @@ std::optional<TRekReg> regula(Baza &baza, int idReg)
     return zPamieci(baza, &TOdczyty::reguly, idReg, [&] {
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
-        return pierwszy<TRekReg>(q);
+        return pierwszy<TRekReg>(baza, q, Tabela::Reguly);
     });
 }
 
@@ -211,7 +212,7 @@ bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
     q.bindValue(QStringLiteral(":ParCFWartFakt"), opt(f.CFWartFakt));
     q.bindValue(QStringLiteral(":ParCFWartPoprzFakt"), opt(f.CFWartPoprzFakt));
     q.bindValue(QStringLiteral(":ParIdFakt"), f.IdFakt);
-    return zapisz(baza, q, [&](TOdczyty &p) { p.fakty.remove(f.IdFakt); });
+    return zapisz(baza, q, Tabela::Fakty, [&](TOdczyty &p) { p.fakty.remove(f.IdFakt); });
 }
 
 bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w)
@@ -226,7 +227,7 @@ bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w)
     q.bindValue(QStringLiteral(":ParIdWart"), w.IdWartFaktWylicz);
     // The row is found by its own code; its fact is not known for sure, so every fact's
     // value rows are read again.
-    return zapisz(baza, q, [](TOdczyty &p) { p.wartosci.clear(); });
+    return zapisz(baza, q, Tabela::WartFaktWylicz, [](TOdczyty &p) { p.wartosci.clear(); });
 }
 
 bool zapiszStanReguly(Baza &baza, const TRekReg &r)
@@ -242,7 +243,7 @@ bool zapiszStanReguly(Baza &baza, const TRekReg &r)
     q.bindValue(QStringLiteral(":ParCzyBieUdz"), txt(r.CzyBieUdzWeWnios));
     q.bindValue(QStringLiteral(":ParCFKonklReg"), opt(r.CFKonklReg));
     q.bindValue(QStringLiteral(":ParIdReg"), r.IdReg);
-    return zapisz(baza, q, [&](TOdczyty &p) { p.reguly.remove(r.IdReg); });
+    return zapisz(baza, q, Tabela::Reguly, [&](TOdczyty &p) { p.reguly.remove(r.IdReg); });
 }
 
 bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
@@ -270,21 +271,21 @@ bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, i
     if (PolecenieSql *p = baza.polecenie(sql)) {
         TOdczyty *pamiec = odczyty(baza);
         wiazWszystkie([p](const char *nazwa, const auto &wartosc) { p->wiaz(nazwa, wartosc); });
-        const bool ok = p->wykonaj();
+        const bool ok = baza.zapisz(*p, Tabela::Trajektoria);
         if (pamiec)
             pamiec->licznik = baza.licznikZmian();
         return ok;
     }
     QSqlQuery &q = baza.przygotowane(sql);
     wiazWszystkie([&q](const char *nazwa, const auto &wartosc) { q.bindValue(QLatin1String(nazwa), wartosc); });
-    return zapisz(baza, q, [](TOdczyty &) {});
+    return zapisz(baza, q, Tabela::Trajektoria, [](TOdczyty &) {});
 }
 
 int maksKrokTraj(Baza &baza)
 {
     QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT MAX(IdKrokTraj) FROM trajektoria"));
     int wynik = 0;
-    if (q.exec() && q.next() && !q.value(0).isNull())
+    if (baza.czytaj(q, Tabela::Trajektoria) && q.next() && !q.value(0).isNull())
         wynik = q.value(0).toInt();
     q.finish();
     return wynik;

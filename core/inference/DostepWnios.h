@@ -3,7 +3,8 @@
 // sees exactly what was written before it: within a transaction, records already read are
 // served again from memory until anything else writes to the tables. Records are
 // returned in table order (ascending primary key). A read that fails behaves as a read that
-// found nothing.
+// found nothing, and a read or write that fails is recorded in the database as the failure
+// of the work (Baza::blad), after which every write of the transaction is refused.
 
 #include "store/Rekordy.h"
 
@@ -33,18 +34,19 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst);
 std::optional<TRekReg> regula(Baza &baza, int idReg);
 
 // Writes the value columns of a fact (WartFakt, WartPoprzFakt, CFWartFakt, CFWartPoprzFakt).
-bool zapiszWartFaktu(Baza &baza, const TRekFakt &f);
+// Each write returns false when it was not made.
+[[nodiscard]] bool zapiszWartFaktu(Baza &baza, const TRekFakt &f);
 // Writes the state columns of a value row (both marks and both CFs).
-bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w);
+[[nodiscard]] bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w);
 // Writes the run columns of a rule (CzyOdpal, CzyBieUdzWeWnios, CFKonklReg).
-bool zapiszStanReguly(Baza &baza, const TRekReg &r);
+[[nodiscard]] bool zapiszStanReguly(Baza &baza, const TRekReg &r);
 
 // Appends one trajectory row.
-bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
+[[nodiscard]] bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
                    const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
                    const QString &dataRek);
 
-// The greatest IdKrokTraj of the whole trajectory table, 0 when it is empty.
+// The greatest IdKrokTraj of the whole trajectory table, 0 when it is empty (or unreadable).
 int maksKrokTraj(Baza &baza);
 
 } // namespace dostep

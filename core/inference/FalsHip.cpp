@@ -18,7 +18,12 @@ WynikPrzebiegu TFalsHip::Start(const QList<int> &zaznaczone)
 {
     if (stan.wstrzymanaFals)
         return Dalej();
-    TKrokTransakcji tr(m_wstecz.m_baza);
+    TKrokWnios krok(m_wstecz.m_baza, m_wstecz.m_sesja, m_wstecz.m_uzytkownik);
+    return krok.zakoncz(start(zaznaczone), [this] { koniecBledu(); });
+}
+
+WynikPrzebiegu TFalsHip::start(const QList<int> &zaznaczone)
+{
     TUzytkownikWnios &u = m_wstecz.m_uzytkownik;
     u.uwagaWToku(false);
     m_wstecz.m_sesja.wyczyscTryby();
@@ -89,11 +94,10 @@ WynikPrzebiegu TFalsHip::Dalej()
 {
     if (!stan.wstrzymanaFals)
         return WynikPrzebiegu::Zakonczony;
-    TKrokTransakcji tr(m_wstecz.m_baza);
+    TKrokWnios krok(m_wstecz.m_baza, m_wstecz.m_sesja, m_wstecz.m_uzytkownik);
     stan.wstrzymanaFals = false;
-    if (stan.pozycja < stan.gotowe.size())
-        return pokazNastepna();
-    return nastepnyKandydat();
+    return krok.zakoncz(stan.pozycja < stan.gotowe.size() ? pokazNastepna() : nastepnyKandydat(),
+                        [this] { koniecBledu(); });
 }
 
 WynikPrzebiegu TFalsHip::Zamknij()

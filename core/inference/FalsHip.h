@@ -47,6 +47,7 @@ public:
     const TWizKonkl &ostatniaKonkluzja() const { return m_wstecz.m_wiz; }
 
 private:
+    WynikPrzebiegu start(const QList<int> &zaznaczone);
     WynikPrzebiegu nastepnyKandydat();
     WynikPrzebiegu pokazNastepna();
     WynikPrzebiegu koniecBledu();

@@ -92,7 +92,8 @@ bool TOcenaReg::zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo)
     if (fakt.TypFakt == slowa::Wyliczeniowy)
         k.wartosci = dostep::wartosciFaktu(m_baza, fakt.IdFakt);
     m_uzytkownik.czytajFakt(k);
-    return k.zamknietyOk;
+    // A value the dialog could not save ends the asking: the run stops with the failure.
+    return k.zamknietyOk && !m_baza.blad();
 }
 
 std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc)
@@ -166,7 +167,10 @@ std::optional<TTokenPrzes> TOcenaReg::OblPrzesElem(const QString &kod, const TPr
     const auto stala = rozwiazStala(kod, p.nr, p.wart);
     if (!stala)
         return std::nullopt;
-    return ocenSkalar(kod, p, *fakt, *stala);
+    // The constant may have asked for this very fact as its argument (Q3): the answer, or
+    // its "nzn" mark, counts at once, and the fact is not asked for a second time.
+    const auto poStalej = dostep::faktONazwie(m_baza, m_sesja.KodSyst, p.nazFakt);
+    return ocenSkalar(kod, p, poStalej ? *poStalej : *fakt, *stala);
 }
 
 std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt)
@@ -355,10 +359,15 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
     m_bezWartosci = nullptr;
 
     wynik.cfKonkl = reg.CFReg * wynik.cfPrzes;
+    auto bladBazy = [&]() {
+        wynik.przerwanie = true;
+        return wynik;
+    };
     if (tryb != TrybOceny::WPrzod) {
         if (auto r = dostep::regula(m_baza, reg.IdReg)) {
             r->CFKonklReg = wynik.cfKonkl;
-            dostep::zapiszStanReguly(m_baza, *r);
+            if (!dostep::zapiszStanReguly(m_baza, *r))
+                return bladBazy();
         }
     }
     const bool stalaBezWart = wynik.stalaWKonkl && !wynik.stalaMaWart;
@@ -366,8 +375,10 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
     const QString kier = tryb == TrybOceny::WPrzod  ? slowa::WPrzod
                          : tryb == TrybOceny::Wstecz ? slowa::Wstecz
                                                      : slowa::Falsyf;
-    DopiszKrokTraj(m_baza, m_sesja, reg.IdReg, poziom, iteracja, kier, slowa::Nie, wynik.cfKonkl,
-                   kom::przyczyna(tekstWartLog(wynik.wartosc), ponizejProgu, stalaBezWart));
+    if (!DopiszKrokTraj(m_baza, m_sesja, reg.IdReg, poziom, iteracja, kier, slowa::Nie, wynik.cfKonkl,
+                        kom::przyczyna(tekstWartLog(wynik.wartosc), ponizejProgu, stalaBezWart)) ||
+        m_baza.blad())
+        return bladBazy();
     wynik.przyjeta = wynik.wartosc == Wart::True && !ponizejProgu && !stalaBezWart;
     return wynik;
 }
@@ -440,7 +451,8 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
             w.CFWartFaktWyliczPoprz = w.CFWartFaktWyliczAkt;
             w.CzyFaktMaWartAkt = slowa::Tak;
             w.CFWartFaktWyliczAkt = cf;
-            dostep::zapiszWartWylicz(m_baza, w);
+            if (!dostep::zapiszWartWylicz(m_baza, w))
+                return false;
         }
         if (!jest)
             return bladK("K4");
@@ -482,8 +494,40 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
     fakt->WartFakt = nowa;
     fakt->CFWartPoprzFakt = fakt->CFWartFakt;
     fakt->CFWartFakt = cf;
-    dostep::zapiszWartFaktu(m_baza, *fakt);
-    return true;
+    return dostep::zapiszWartFaktu(m_baza, *fakt);
+}
+
+std::optional<TRekReg> TOcenaReg::OdpalRegule(int idReg, const QString &konkl, double cfKonkl, double cfReguly,
+                                              int iteracja, TrybOceny tryb, bool dalszyUdzial, QString *rodzFakt,
+                                              bool *wczesniejOdpalona)
+{
+    auto reg = dostep::regula(m_baza, idReg);
+    if (!reg) {
+        // Only another program can have taken the rule away while the run was using it.
+        TBladBazy b;
+        b.rodzaj = RodzajBleduBazy::Odczyt;
+        b.tabela = Tabela::Reguly;
+        b.tekstSilnika = QStringLiteral("reguły o kodzie %1 nie ma już w tabeli").arg(idReg);
+        m_baza.zglosBlad(b);
+        return std::nullopt;
+    }
+    const QString kod = QString::number(reg->IdReg);
+    m_sesja.OstatniKodReg = kod;
+    if (!ZapiszKonkl(kod, konkl.isNull() ? reg->KonklReg : konkl, cfKonkl, rodzFakt))
+        return std::nullopt;
+    if (wczesniejOdpalona)
+        *wczesniejOdpalona = reg->CzyOdpal == slowa::Tak;
+    reg->CzyOdpal = slowa::Tak;
+    reg->CzyBieUdzWeWnios = dalszyUdzial ? slowa::Tak : slowa::Nie;
+    reg->CFKonklReg = cfReguly;
+    if (!dostep::zapiszStanReguly(m_baza, *reg))
+        return std::nullopt;
+    const bool wprzod = tryb == TrybOceny::WPrzod;
+    const QString kier = wprzod ? slowa::WPrzod : tryb == TrybOceny::Wstecz ? slowa::Wstecz : slowa::Falsyf;
+    if (!DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, iteracja, kier, slowa::Tak, cfReguly,
+                        wprzod ? kom::przyczynaOdpalona() : kom::przyczynaOdpalonaWstecz()))
+        return std::nullopt;
+    return reg;
 }
 
 double TOcenaReg::AgregCF(double a, double b) const { return SNormaCF(m_konfig.SNormaKonkl, a, b); }
@@ -497,7 +541,7 @@ double TOcenaReg::zagregowanyCF(const QString &konkl) const
     // The conclusion texts are compared exactly, letter case included.
     q.bindValue(QStringLiteral(":ParKonkl"), konkl);
     std::optional<double> agreg;
-    if (q.exec()) {
+    if (m_baza.czytaj(q, Tabela::Reguly)) {
         while (q.next()) {
             const double cf = q.value(0).toDouble();
             agreg = agreg ? AgregCF(*agreg, cf) : cf;

@@ -62,9 +62,20 @@ public:
     std::optional<TTokenPrzes> OblPrzesElem(const QString &kod, const TPrzesElem &p);
 
     // ZapiszKonkl: writes conclusion `konkl` with `cf` into the facts tables for rule `kod`.
-    // Returns false after an error message (E1..E9, C7i..C13i). `rodzFakt` receives the
-    // conclusion fact's kind.
-    bool ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt = nullptr);
+    // Returns false after an error message (E1..E9, C7i..C13i) or a failed write. `rodzFakt`
+    // receives the conclusion fact's kind.
+    [[nodiscard]] bool ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt = nullptr);
+
+    // The firing of a rule, the same in every method: the rule is read again, conclusion
+    // `konkl` (a null text: the rule's own) is written with `cfKonkl` (ZapiszKonkl), the rule
+    // is marked fired (CzyOdpal "tak", CzyBieUdzWeWnios "tak" when `dalszyUdzial`, else
+    // "nie", CFKonklReg `cfReguly`) and its trajectory row "tak" is appended in the
+    // direction of `tryb`. Returns the rule as written, or no value after an error message
+    // or a failed read or write (a rule no longer in the table is such a failure).
+    // `wczesniejOdpalona` receives whether the rule had fired before in this run.
+    [[nodiscard]] std::optional<TRekReg> OdpalRegule(int idReg, const QString &konkl, double cfKonkl, double cfReguly,
+                                                     int iteracja, TrybOceny tryb, bool dalszyUdzial,
+                                                     QString *rodzFakt = nullptr, bool *wczesniejOdpalona = nullptr);
 
     // AgregCF: aggregation of two CFs of one conclusion with the family SNormaKonkl.
     double AgregCF(double a, double b) const;

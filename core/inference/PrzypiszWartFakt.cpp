@@ -96,18 +96,18 @@ QString PrzypisA1()
 
 namespace {
 
-// Marks the fact as declared unknown in this run.
-void oznaczNzn(Baza &baza, int idFakt, const std::optional<QString> &wartosc, std::optional<double> cf)
+// Marks the fact as declared unknown in this run; false when the write failed.
+bool oznaczNzn(Baza &baza, int idFakt, const std::optional<QString> &wartosc, std::optional<double> cf)
 {
     auto f = dostep::fakt(baza, idFakt);
     if (!f)
-        return;
+        return !baza.blad();
     f->WartPoprzFakt = slowa::Nzn;
     if (wartosc)
         f->WartFakt = *wartosc;
     if (cf)
         f->CFWartFakt = cf;
-    dostep::zapiszWartFaktu(baza, *f);
+    return dostep::zapiszWartFaktu(baza, *f);
 }
 
 bool wartoscLogiczna(const QString &t)
@@ -125,8 +125,9 @@ WynikPrzypisania PrzypiszWartFaktSkalar(Baza &baza, const TParKonfig &konfig, co
     if (wartosc.isEmpty() || wartosc == slowa::BrakWartosci) {
         // An emptied value edit is stored as "???": every reader treats only "???" as no value,
         // and an empty text would later be read as a value of the wrong form.
+        if (!oznaczNzn(baza, fakt.IdFakt, slowa::BrakWartosci, tekstNaReal(cf)))
+            return WynikPrzypisania::BladZapisu;
         pokaz(kom::PrzypisN());
-        oznaczNzn(baza, fakt.IdFakt, slowa::BrakWartosci, tekstNaReal(cf));
         return WynikPrzypisania::BezWartosci;
     }
     if (fakt.TypFakt == slowa::Rzeczywisty && !tekstNaReal(wartosc)) {
@@ -156,7 +157,8 @@ WynikPrzypisania PrzypiszWartFaktSkalar(Baza &baza, const TParKonfig &konfig, co
     TRekFakt zapis = f ? *f : fakt;
     zapis.WartFakt = wartosc;
     zapis.CFWartFakt = *cfWart;
-    dostep::zapiszWartFaktu(baza, zapis);
+    if (baza.blad() || !dostep::zapiszWartFaktu(baza, zapis))
+        return WynikPrzypisania::BladZapisu;
     if (wynikWart)
         *wynikWart = zapis.WartFakt;
     pokaz(kom::PrzypisA1());
@@ -192,19 +194,31 @@ WynikPrzypisania PrzypiszWartFaktWylicz(Baza &baza, const TParKonfig &konfig, co
             return WynikPrzypisania::Odrzucone;
         }
         auto rek = dostep::wartoscWylicz(baza, w.IdWartFaktWylicz);
+        if (baza.blad())
+            return WynikPrzypisania::BladZapisu;
         if (!rek)
             continue;
         rek->CFWartFaktWyliczAkt = cfWart;
         if (w.wybor == slowa::Tak || w.wybor == slowa::Nie || w.wybor == slowa::BrakWartosci)
             rek->CzyFaktMaWartAkt = w.wybor;
-        dostep::zapiszWartWylicz(baza, *rek);
+        if (!dostep::zapiszWartWylicz(baza, *rek))
+            return WynikPrzypisania::BladZapisu;
     }
     if (liczbaTak > 0) {
         pokaz(kom::PrzypisA2());
         return WynikPrzypisania::Przypisane;
     }
+    if (!oznaczNzn(baza, fakt.IdFakt, std::nullopt, std::nullopt))
+        return WynikPrzypisania::BladZapisu;
     pokaz(kom::PrzypisN());
-    oznaczNzn(baza, fakt.IdFakt, std::nullopt, std::nullopt);
+    return WynikPrzypisania::BezWartosci;
+}
+
+WynikPrzypisania PorzucWartFakt(Baza &baza, const TRekFakt &fakt, const PokazKomunikat &pokaz)
+{
+    if (!oznaczNzn(baza, fakt.IdFakt, std::nullopt, std::nullopt))
+        return WynikPrzypisania::BladZapisu;
+    pokaz(kom::PrzypisN());
     return WynikPrzypisania::BezWartosci;
 }
 

@@ -17,6 +17,9 @@ enum class WynikPrzypisania {
     Odrzucone,   // a check rejected the entry; the dialog stays open
     Przypisane,  // a value was stored (message A1 or A2)
     BezWartosci, // no value given: message N, WartPoprzFakt "nzn"
+    BladZapisu,  // the value could not be saved: the failure is recorded in the database
+                 // (Baza::blad) and no message is shown here; the dialog closes and the run
+                 // stops with the failure's message
 };
 
 // One value row of the enumerated section as the user left it.
@@ -30,7 +33,7 @@ struct TWierszWylicz {
 // Empty or "???" stores no value (N, "nzn"); otherwise the value is checked by the fact's
 // type (R5, R6, R7) and the CF (R8, R9, warning R10), then value and CF are stored as typed
 // and A1 is shown. `wynikWart` receives the stored WartFakt on success.
-WynikPrzypisania PrzypiszWartFaktSkalar(Baza &baza, const TParKonfig &konfig, const TRekFakt &fakt,
+[[nodiscard]] WynikPrzypisania PrzypiszWartFaktSkalar(Baza &baza, const TParKonfig &konfig, const TRekFakt &fakt,
                                         const QString &wartosc, const QString &cf, const PokazKomunikat &pokaz,
                                         QString *wynikWart = nullptr);
 
@@ -38,8 +41,13 @@ WynikPrzypisania PrzypiszWartFaktSkalar(Baza &baza, const TParKonfig &konfig, co
 // (R1 a second "tak" of a single-valued fact, R2 a CF that is not a number, R3 a "tak" CF
 // outside [0,1], warning R4 a "tak" CF below the threshold); rows written before a
 // rejection stay written. With a "tak" row A2 is shown, without one N and "nzn".
-WynikPrzypisania PrzypiszWartFaktWylicz(Baza &baza, const TParKonfig &konfig, const TRekFakt &fakt,
+[[nodiscard]] WynikPrzypisania PrzypiszWartFaktWylicz(Baza &baza, const TParKonfig &konfig, const TRekFakt &fakt,
                                         const QList<TWierszWylicz> &wiersze, const PokazKomunikat &pokaz);
+
+// The dialog left without its OK button: nothing typed is taken, the fact is marked "nzn" so
+// that the run does not ask again, and N is shown. BladZapisu (no message) when the mark
+// could not be saved.
+[[nodiscard]] WynikPrzypisania PorzucWartFakt(Baza &baza, const TRekFakt &fakt, const PokazKomunikat &pokaz);
 
 namespace kom {
 QString PrzypisR1();

@@ -27,14 +27,22 @@ QString komunikatWybranoSystem()
         "wiedzy.");
 }
 
-std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja)
+std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja, QString *blad)
 {
+    if (!baza.czyWTransakcji())
+        baza.zapomnijBlad();
     const auto syst = dostep::system(baza, idSyst);
+    const int licznik = syst ? dostep::maksKrokTraj(baza) : 0;
+    if (baza.blad()) {
+        if (blad)
+            *blad = komunikatBleduBazy(*baza.blad(), ogon::Opcja);
+        return std::nullopt;
+    }
     if (!syst)
         return std::nullopt;
     sesja.KodSyst = syst->IdSyst;
     sesja.NazSyst = syst->NazSyst;
-    sesja.LicznikKrokow = dostep::maksKrokTraj(baza);
+    sesja.LicznikKrokow = licznik;
     sesja.LinieOpisu.fill(QString());
     sesja.KontynuacjaZadana = false;
     return komunikatWybranoSystem();
@@ -70,14 +78,14 @@ QString filtr(Kierunek k)
 
 } // namespace
 
-void zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek)
+bool zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek)
 {
     QSqlQuery q = baza.zapytanie();
     q.prepare(QStringLiteral("UPDATE reguly SET CzyBieUdzWeWnios='tak', CzyOdpal='nie', CFKonklReg=0 "
                              "WHERE KodSyst=:ParIdSyst") +
               filtr(kierunek));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    q.exec();
+    return baza.zapisz(q, Tabela::Reguly);
 }
 
 int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek)
@@ -85,7 +93,7 @@ int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek)
     QSqlQuery q = baza.zapytanie();
     q.prepare(QStringLiteral("SELECT MAX(PozReg) FROM reguly WHERE KodSyst=:ParIdSyst") + filtr(kierunek));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!q.exec() || !q.next() || q.value(0).isNull())
+    if (!baza.czytaj(q, Tabela::Reguly) || !q.next() || q.value(0).isNull())
         return 1;
     return std::max(1, q.value(0).toInt());
 }
@@ -96,10 +104,16 @@ WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int k
     QSqlQuery ile = baza.zapytanie();
     ile.prepare(QStringLiteral("SELECT COUNT(*) FROM reguly WHERE KodSyst=:ParIdSyst") + filtr(kierunek));
     ile.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!ile.exec() || !ile.next() || ile.value(0).toInt() == 0)
+    if (!baza.czytaj(ile, Tabela::Reguly))
+        return WynikPrzygotowania::Blad;
+    if (!ile.next() || ile.value(0).toInt() == 0)
         return WynikPrzygotowania::Puste;
-    zresetujReguly(baza, kodSyst, kierunek);
+    ile.finish();
+    if (!zresetujReguly(baza, kodSyst, kierunek))
+        return WynikPrzygotowania::Blad;
     const int maksPoziom = maksPoziomReg(baza, kodSyst, kierunek);
+    if (baza.blad())
+        return WynikPrzygotowania::Blad;
     if (maksPoziom > konfig.MaxPozReg) {
         pokaz(kom::H4());
         return WynikPrzygotowania::PoziomZaWysoki;
@@ -113,13 +127,13 @@ WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int k
               QStringLiteral(" AND PozReg>=1 AND PozReg<=:ParPozReg ORDER BY PozReg, IdReg"));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
     q.bindValue(QStringLiteral(":ParPozReg"), maksPoziom);
-    if (q.exec()) {
-        while (q.next()) {
-            const TPozListyReg poz{q.value(0).toInt(), q.value(1).toString()};
-            if (konkluzje && !konkluzje->contains(poz.KonklReg))
-                konkluzje->append(poz.KonklReg);
-            lista.append(poz);
-        }
+    if (!baza.czytaj(q, Tabela::Reguly))
+        return WynikPrzygotowania::Blad;
+    while (q.next()) {
+        const TPozListyReg poz{q.value(0).toInt(), q.value(1).toString()};
+        if (konkluzje && !konkluzje->contains(poz.KonklReg))
+            konkluzje->append(poz.KonklReg);
+        lista.append(poz);
     }
     return WynikPrzygotowania::Gotowe;
 }
@@ -136,6 +150,7 @@ bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWni
         pokaz(kom::H3());
         return false;
     case WynikPrzygotowania::PoziomZaWysoki:
+    case WynikPrzygotowania::Blad:
         return false;
     case WynikPrzygotowania::Gotowe:
         break;
@@ -157,7 +172,7 @@ bool UsunTrajSystemu(Baza &baza, int kodSyst)
     QSqlQuery q = baza.zapytanie();
     q.prepare(QStringLiteral("DELETE FROM trajektoria WHERE KodSyst=:ParIdSyst"));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    return q.exec();
+    return baza.zapisz(q, Tabela::Trajektoria);
 }
 
 bool ZresetujBazeWiedzy(Baza &baza, int kodSyst)
@@ -167,7 +182,8 @@ bool ZresetujBazeWiedzy(Baza &baza, int kodSyst)
         f.WartPoprzFakt = slowa::BrakWartosci;
         f.CFWartFakt = 0.0;
         f.CFWartPoprzFakt = 0.0;
-        dostep::zapiszWartFaktu(baza, f);
+        if (!dostep::zapiszWartFaktu(baza, f))
+            return false;
         if (f.TypFakt != slowa::Wyliczeniowy)
             continue;
         for (TRekWartFaktWylicz w : dostep::wartosciFaktu(baza, f.IdFakt)) {
@@ -175,15 +191,17 @@ bool ZresetujBazeWiedzy(Baza &baza, int kodSyst)
             w.CzyFaktMaWartPoprz = slowa::BrakWartosci;
             w.CFWartFaktWyliczAkt = 0.0;
             w.CFWartFaktWyliczPoprz = 0.0;
-            dostep::zapiszWartWylicz(baza, w);
+            if (!dostep::zapiszWartWylicz(baza, w))
+                return false;
         }
     }
     // Input facts keep value and CF; the marks "nzn" of earlier runs are forgotten.
     for (TRekFakt f : dostep::faktySystemu(baza, kodSyst, {slowa::Wprowadzany})) {
         f.WartPoprzFakt = QStringLiteral("");
-        dostep::zapiszWartFaktu(baza, f);
+        if (!dostep::zapiszWartFaktu(baza, f))
+            return false;
     }
-    return UsunTrajSystemu(baza, kodSyst);
+    return !baza.blad() && UsunTrajSystemu(baza, kodSyst);
 }
 
 } // namespace tremida

@@ -55,12 +55,15 @@ QString komunikatWybranoSystem();
 
 // The choice form's OK for system `idSyst`: code and name, step counter (greatest step of
 // the whole trajectory table), description lines emptied, continuation cleared. Returns the
-// message to show, or no value when the system does not exist (nothing changes then).
-std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja);
+// message to show, or no value when the system does not exist or the tables cannot be read
+// (nothing changes then; *blad receives the message of a failed read).
+std::optional<QString> WybierzSystem(Baza &baza, int idSyst, TSesjaWnios &sesja, QString *blad = nullptr);
 
 enum class Kierunek { WPrzod, Wstecz, Wszystkie };
 
-enum class WynikPrzygotowania { Gotowe, Puste, PoziomZaWysoki };
+// Blad: a read or write of the rules table failed (recorded in the database; the caller
+// stops without a message of its own).
+enum class WynikPrzygotowania { Gotowe, Puste, PoziomZaWysoki, Blad };
 
 // PrzygotujListeReg: marks every rule of the system with the direction as taking part
 // (CzyBieUdzWeWnios "tak", CzyOdpal "nie", CFKonklReg 0), checks the highest level against
@@ -73,8 +76,9 @@ WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int k
 // The highest PozReg of the system's rules of a direction, at least 1.
 int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek);
 
-// Marks the rules of the direction as taking part in a run (see PrzygotujListeReg).
-void zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek);
+// Marks the rules of the direction as taking part in a run (see PrzygotujListeReg). False
+// when the write failed.
+[[nodiscard]] bool zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek);
 
 // The forward preparation of the launcher: mode flags, the forward list and its list box
 // entries. Returns false after H3 (no forward rule) or H4 (level too high).
@@ -82,16 +86,18 @@ bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWni
                                  QStringList &konkluzje, const PokazKomunikat &pokaz);
 
 // Appends one trajectory row with the next step number (the counter is increased first).
-bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
+// False when the write failed.
+[[nodiscard]] bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
                     const QString &czyOdpal, double cfKonkl, const QString &przyczyna);
 
 // Resets the knowledge base of a system before a run: intermediate and final facts lose
 // their values and CFs (enumerated value rows included), input facts forget their "nzn"
-// marks (value and CF stay), and the system's trajectory rows are deleted.
-bool ZresetujBazeWiedzy(Baza &baza, int kodSyst);
+// marks (value and CF stay), and the system's trajectory rows are deleted. False when a
+// read or write failed (the rest is not done).
+[[nodiscard]] bool ZresetujBazeWiedzy(Baza &baza, int kodSyst);
 
-// Deletes the trajectory rows of a system.
-bool UsunTrajSystemu(Baza &baza, int kodSyst);
+// Deletes the trajectory rows of a system. False when the write failed.
+[[nodiscard]] bool UsunTrajSystemu(Baza &baza, int kodSyst);
 
 namespace kom {
 QString H3();

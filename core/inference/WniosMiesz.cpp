@@ -8,13 +8,18 @@ namespace tremida {
 
 TWniosMiesz::TWniosMiesz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
                          TWniosWstecz &wstecz, TWniosWPrzod &wprzod)
-    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik), m_wstecz(wstecz), m_wprzod(wprzod)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(baza, uzytkownik), m_wstecz(wstecz), m_wprzod(wprzod)
 {
 }
 
 bool TWniosMiesz::Przygotuj(QStringList &konkluzje)
 {
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(przygotuj(konkluzje));
+}
+
+bool TWniosMiesz::przygotuj(QStringList &konkluzje)
+{
     m_sesja.wyczyscTryby();
     m_sesja.Mieszane = true;
     m_sesja.HipZdefiniowana = false;
@@ -24,13 +29,14 @@ bool TWniosMiesz::Przygotuj(QStringList &konkluzje)
     const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
     const WynikPrzygotowania wstecz =
         PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, m_wstecz.stan.listaReg, nullptr, pokaz);
-    if (wstecz == WynikPrzygotowania::PoziomZaWysoki)
+    if (wstecz == WynikPrzygotowania::PoziomZaWysoki || wstecz == WynikPrzygotowania::Blad)
         return false;
     if (wstecz == WynikPrzygotowania::Puste)
         pokaz(kom::mieszBezWstecz());
     switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, m_wprzod.stan.listaReg, nullptr,
                               pokaz)) {
     case WynikPrzygotowania::PoziomZaWysoki:
+    case WynikPrzygotowania::Blad:
         return false;
     case WynikPrzygotowania::Puste:
         if (wstecz == WynikPrzygotowania::Puste) {
@@ -45,6 +51,7 @@ bool TWniosMiesz::Przygotuj(QStringList &konkluzje)
     TListaReg wszystkie;
     switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wszystkie, wszystkie, &konkluzje, pokaz)) {
     case WynikPrzygotowania::PoziomZaWysoki:
+    case WynikPrzygotowania::Blad:
         return false;
     case WynikPrzygotowania::Puste:
         pokaz(kom::mieszBezRegul());
@@ -68,6 +75,13 @@ void TWniosMiesz::ustawFaze(FazaMiesz faza)
 
 WynikPrzebiegu TWniosMiesz::Start(const QString &hipoteza)
 {
+    // The phases are steps of this one.
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(start(hipoteza), [this] { ustawFaze(FazaMiesz::Brak); });
+}
+
+WynikPrzebiegu TWniosMiesz::start(const QString &hipoteza)
+{
     m_uzytkownik.uwagaFazyMieszanej(0);
     if (hipoteza.isEmpty()) {
         m_uzytkownik.komunikat(kom::brakHipotezy());
@@ -88,6 +102,10 @@ WynikPrzebiegu TWniosMiesz::Start(const QString &hipoteza)
             m_uzytkownik.uwagaFazyMieszanej(0);
             return w;
         }
+        // A failed read or write of the tables ends the whole run; an error message ends
+        // only its phase.
+        if (m_baza.blad())
+            return WynikPrzebiegu::Przerwany;
         blad = blad || w == WynikPrzebiegu::Przerwany;
     }
     m_uzytkownik.komunikat(kom::mieszNiewykazana());

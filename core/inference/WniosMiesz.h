@@ -48,11 +48,13 @@ public:
 
 private:
     void ustawFaze(FazaMiesz faza);
+    bool przygotuj(QStringList &konkluzje);
+    WynikPrzebiegu start(const QString &hipoteza);
 
     Baza &m_baza;
     const TParKonfig &m_konfig;
     TSesjaWnios &m_sesja;
-    TUzytkownikWnios &m_uzytkownik;
+    TUzytkownikStrzezony m_uzytkownik;
     TWniosWstecz &m_wstecz;
     TWniosWPrzod &m_wprzod;
 };

@@ -5,25 +5,8 @@
 #include "store/Baza.h"
 #include "store/Slowa.h"
 
-#include <QSqlQuery>
-#include <exception>
 
 namespace tremida {
-
-TKrokTransakcji::TKrokTransakcji(Baza &baza) : m_baza(baza)
-{
-    m_wlasna = !m_baza.czyWTransakcji() && m_baza.rozpocznijTransakcje();
-}
-
-TKrokTransakcji::~TKrokTransakcji()
-{
-    if (!m_wlasna)
-        return;
-    if (std::uncaught_exceptions() > 0)
-        m_baza.wycofajTransakcje();
-    else if (!m_baza.zatwierdzTransakcje())
-        m_baza.wycofajTransakcje();
-}
 
 void TStosRegOdpal::dodaj(int idReg, double cfReg, double cfKonkl)
 {
@@ -50,26 +33,36 @@ std::optional<TRegOdpal> TStosRegOdpal::wybierz(const QString &metaReg) const
 }
 
 TWniosWPrzod::TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
-    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik),
-      m_ocena(baza, konfig, sesja, uzytkownik)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(baza, uzytkownik),
+      m_ocena(baza, konfig, sesja, m_uzytkownik)
 {
 }
 
 bool TWniosWPrzod::Przygotuj(QStringList &konkluzje)
 {
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     stan = TStanWniosWPrzod();
     const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    return PrzygotujWnioskowanieWPrzod(m_baza, m_konfig, m_sesja, stan.listaReg, konkluzje, pokaz);
+    return krok.zakoncz(PrzygotujWnioskowanieWPrzod(m_baza, m_konfig, m_sesja, stan.listaReg, konkluzje, pokaz));
 }
 
-bool TWniosWPrzod::zresetujBaze() { return ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst); }
+void TWniosWPrzod::poBledzie()
+{
+    stan.wstrzymany = false;
+    m_sesja.KontynuacjaZadana = false;
+    m_uzytkownik.uwagaWToku(false);
+}
 
 WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
 {
     if (m_sesja.KontynuacjaZadana && stan.wstrzymany)
         return Dalej();
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(start(hipoteza), [this] { poBledzie(); });
+}
+
+WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
+{
     m_ocena.trybPytania = TrybWnios::WPrzod;
     const bool samodzielny = !m_sesja.Mieszane;
     stan.tryb = samodzielny ? TrybWPrzod::Samodzielny : TrybWPrzod::FazaMieszana;
@@ -104,6 +97,8 @@ WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
             return WynikPrzebiegu::Zakonczony;
         case WynikPrzygotowania::PoziomZaWysoki:
             return WynikPrzebiegu::Zakonczony;
+        case WynikPrzygotowania::Blad:
+            return WynikPrzebiegu::Przerwany;
         case WynikPrzygotowania::Gotowe:
             break;
         }
@@ -121,15 +116,16 @@ WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
         }
     }
 
-    if (samodzielny)
-        UsunTrajSystemu(m_baza, m_sesja.KodSyst);
-    zresetujReguly(m_baza, m_sesja.KodSyst, Kierunek::WPrzod);
-    if (maksPoziomReg(m_baza, m_sesja.KodSyst, Kierunek::WPrzod) > m_konfig.MaxPozReg) {
+    if (samodzielny && !UsunTrajSystemu(m_baza, m_sesja.KodSyst))
+        return WynikPrzebiegu::Przerwany;
+    if (!zresetujReguly(m_baza, m_sesja.KodSyst, Kierunek::WPrzod))
+        return WynikPrzebiegu::Przerwany;
+    if (maksPoziomReg(m_baza, m_sesja.KodSyst, Kierunek::WPrzod) > m_konfig.MaxPozReg && !m_baza.blad()) {
         m_uzytkownik.komunikat(kom::H4());
         return WynikPrzebiegu::Przerwany;
     }
-    if (samodzielny)
-        zresetujBaze();
+    if (samodzielny && !ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst))
+        return WynikPrzebiegu::Przerwany;
     if (stan.listaReg.isEmpty()) {
         if (samodzielny)
             m_uzytkownik.komunikat(kom::H5());
@@ -143,10 +139,10 @@ WynikPrzebiegu TWniosWPrzod::Dalej()
 {
     if (!stan.wstrzymany)
         return WynikPrzebiegu::Zakonczony;
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     stan.wstrzymany = false;
     m_uzytkownik.uwagaWToku(stan.tryb == TrybWPrzod::Samodzielny);
-    return przebieg(stan.odpalonaWczesniej ? Krok::Badanie : Krok::NowaIteracja);
+    return krok.zakoncz(przebieg(stan.odpalonaWczesniej ? Krok::Badanie : Krok::NowaIteracja), [this] { poBledzie(); });
 }
 
 void TWniosWPrzod::Zamknij()
@@ -198,6 +194,8 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             if (stan.pozycja > dlugosc)
                 return koniecWyczerpania();
             const auto reg = dostep::regula(m_baza, stan.listaReg.at(stan.pozycja - 1).IdReg);
+            if (m_baza.blad())
+                return WynikPrzebiegu::Przerwany;
             if (!reg || reg->CzyBieUdzWeWnios != slowa::Tak) {
                 // A rule that has fired and takes no more part gets no trajectory row.
                 if (stan.pozycja == dlugosc)
@@ -223,26 +221,17 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             if (!wybrana)
                 return koniecWyczerpania();
             stan.wybrana = *wybrana;
-            auto reg = dostep::regula(m_baza, wybrana->IdReg);
-            if (!reg)
-                return koniecWyczerpania();
-            const QString kod = QString::number(reg->IdReg);
-            m_sesja.OstatniKodReg = kod;
             QString rodzFakt;
-            if (!m_ocena.ZapiszKonkl(kod, reg->KonklReg, wybrana->cfKonkl, &rodzFakt)) {
+            const auto reg = m_ocena.OdpalRegule(wybrana->IdReg, QString(), wybrana->cfKonkl, wybrana->cfKonkl,
+                                                 stan.iteracja, TrybOceny::WPrzod, m_konfig.CzyOdpalUwzgl, &rodzFakt,
+                                                 &stan.odpalonaWczesniej);
+            if (!reg) {
                 stan.wstrzymany = false;
                 return WynikPrzebiegu::Przerwany;
             }
-            stan.odpalonaWczesniej = reg->CzyOdpal == slowa::Tak;
-            reg->CzyOdpal = slowa::Tak;
-            reg->CzyBieUdzWeWnios = m_konfig.CzyOdpalUwzgl ? slowa::Tak : slowa::Nie;
-            reg->CFKonklReg = wybrana->cfKonkl;
-            dostep::zapiszStanReguly(m_baza, *reg);
-            DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, stan.iteracja, slowa::WPrzod, slowa::Tak,
-                           wybrana->cfKonkl, kom::przyczynaOdpalona());
+            const QString kod = QString::number(reg->IdReg);
             const double agreg = m_ocena.zagregowanyCF(reg->KonklReg);
-            if (const auto poZapisie = dostep::regula(m_baza, wybrana->IdReg))
-                m_wiz = m_ocena.WizKonklReg(*poZapisie, agreg, rodzFakt);
+            m_wiz = m_ocena.WizKonklReg(*reg, agreg, rodzFakt);
             if (!stan.hipZdefiniowana) {
                 stan.wstrzymany = true;
                 m_uzytkownik.pokazKonkluzje(m_wiz);

@@ -3,6 +3,7 @@
 // the rules that may fire into the conflict set, fires one per iteration by the configured
 // meta-rule, writes its conclusion and pauses at every conclusion shown to the user.
 
+#include "KrokWnios.h"
 #include "OcenaReg.h"
 #include "SesjaWnios.h"
 #include "UzytkownikWnios.h"
@@ -54,13 +55,6 @@ struct TStanWniosWPrzod {
     bool wstrzymany = false; // a conclusion is shown and the run waits for continue or close
 };
 
-// How a call of the run returned.
-enum class WynikPrzebiegu {
-    Wstrzymany, // a conclusion is shown; continue with Dalej or close with Zamknij
-    Zakonczony, // ended by exhaustion (or nothing to run)
-    Przerwany,  // stopped by an error message
-};
-
 class TWniosWPrzod {
 public:
     TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
@@ -87,30 +81,18 @@ public:
 
 private:
     enum class Krok { NowaIteracja, Badanie, Odpalenie };
+    WynikPrzebiegu start(const QString &hipoteza);
     WynikPrzebiegu przebieg(Krok krok);
     WynikPrzebiegu koniecWyczerpania();
-    bool zresetujBaze();
+    // The run's state after a failure of the tables: nothing is paused any more.
+    void poBledzie();
 
     Baza &m_baza;
     const TParKonfig &m_konfig;
     TSesjaWnios &m_sesja;
-    TUzytkownikWnios &m_uzytkownik;
+    TUzytkownikStrzezony m_uzytkownik;
     TOcenaReg m_ocena;
     TWizKonkl m_wiz;
-};
-
-// Wraps one step of a run into a transaction committed when the step returns (pause, end or
-// error stop); a step already inside a transaction joins it.
-class TKrokTransakcji {
-public:
-    explicit TKrokTransakcji(Baza &baza);
-    ~TKrokTransakcji();
-    TKrokTransakcji(const TKrokTransakcji &) = delete;
-    TKrokTransakcji &operator=(const TKrokTransakcji &) = delete;
-
-private:
-    Baza &m_baza;
-    bool m_wlasna = false;
 };
 
 } // namespace tremida

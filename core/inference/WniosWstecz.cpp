@@ -10,14 +10,19 @@
 namespace tremida {
 
 TWniosWstecz::TWniosWstecz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
-    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(uzytkownik),
-      m_ocena(baza, konfig, sesja, uzytkownik)
+    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(baza, uzytkownik),
+      m_ocena(baza, konfig, sesja, m_uzytkownik)
 {
 }
 
 bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
 {
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(przygotuj(konkluzje));
+}
+
+bool TWniosWstecz::przygotuj(QStringList &konkluzje)
+{
     stan = TStanWniosWstecz();
     m_sesja.wyczyscTryby();
     m_sesja.WsteczSam = true;
@@ -29,6 +34,7 @@ bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
         pokaz(kom::brakRegulWstecz());
         return false;
     case WynikPrzygotowania::PoziomZaWysoki:
+    case WynikPrzygotowania::Blad:
         return false;
     case WynikPrzygotowania::Gotowe:
         break;
@@ -110,7 +116,12 @@ WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
 {
     if (stan.wstrzymany)
         return Dalej();
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(start(hipoteza), [this] { koniecBledu(); });
+}
+
+WynikPrzebiegu TWniosWstecz::start(const QString &hipoteza)
+{
     m_ocena.trybPytania = TrybWnios::Wstecz;
     stan.tryb = !m_sesja.Mieszane     ? TrybWstecz::Samodzielny
                 : m_sesja.FazaWstecz2 ? TrybWstecz::DrugiPrzebieg
@@ -140,8 +151,8 @@ WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
     stan.hipFakt = *hipFakt;
     if (!czytajKonkluzje())
         return koniecBledu();
-    if (stan.tryb != TrybWstecz::DrugiPrzebieg)
-        ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst);
+    if (stan.tryb != TrybWstecz::DrugiPrzebieg && !ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst))
+        return koniecBledu();
     stan.iteracja = 0;
     stan.cfZagreg = 0.0;
     switch (iteruj(TrybOceny::Wstecz)) {
@@ -172,14 +183,14 @@ WynikPrzebiegu TWniosWstecz::Dalej()
 {
     if (!stan.wstrzymany)
         return WynikPrzebiegu::Zakonczony;
-    TKrokTransakcji tr(m_baza);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     stan.wstrzymany = false;
     if (stan.pozycja < stan.gotowe.size())
-        return pokazNastepna();
+        return krok.zakoncz(pokazNastepna(), [this] { koniecBledu(); });
     m_uzytkownik.komunikat(kom::koniecUdowodniona(stan.cfZagreg));
     m_uzytkownik.uwagaWToku(false);
     m_sesja.KontynuacjaZadana = false;
-    return WynikPrzebiegu::Zakonczony;
+    return krok.zakoncz(WynikPrzebiegu::Zakonczony, [this] { koniecBledu(); });
 }
 
 WynikPrzebiegu TWniosWstecz::Zamknij()
@@ -240,7 +251,7 @@ bool TWniosWstecz::ocen(int idReg, TrybOceny tryb, int *nowe)
 {
     const auto reg = dostep::regula(m_baza, idReg);
     if (!reg)
-        return true;
+        return !m_baza.blad();
     QList<int> bez;
     const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
     if (w.przerwanie)
@@ -309,22 +320,12 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
 
 bool TWniosWstecz::odpalPomocnicza(const TRegGotowa &g, const QString &cel, double cf, TrybOceny tryb)
 {
-    auto reg = dostep::regula(m_baza, g.IdReg);
-    if (!reg)
-        return true;
-    const QString kod = QString::number(reg->IdReg);
-    m_sesja.OstatniKodReg = kod;
-    if (!m_ocena.ZapiszKonkl(kod, cel, cf))
+    bool wczesniej = false;
+    if (!m_ocena.OdpalRegule(g.IdReg, cel, cf, g.cfKonkl, stan.iteracja, tryb, tryb != TrybOceny::Falsyf, nullptr,
+                             &wczesniej))
         return false;
-    if (reg->CzyOdpal == slowa::Nie)
+    if (!wczesniej)
         stan.noweOdpalenie = true;
-    reg->CzyOdpal = slowa::Tak;
-    reg->CzyBieUdzWeWnios = tryb == TrybOceny::Falsyf ? slowa::Nie : slowa::Tak;
-    reg->CFKonklReg = g.cfKonkl;
-    dostep::zapiszStanReguly(m_baza, *reg);
-    DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, stan.iteracja,
-                   tryb == TrybOceny::Falsyf ? slowa::Falsyf : slowa::Wstecz, slowa::Tak, g.cfKonkl,
-                   kom::przyczynaOdpalonaWstecz());
     return true;
 }
 
@@ -374,23 +375,13 @@ bool TWniosWstecz::odpalGotowa(TrybOceny tryb, const QString &cel)
 {
     ++stan.pozycja;
     const TRegGotowa g = stan.gotowe.at(stan.pozycja - 1);
-    auto reg = dostep::regula(m_baza, g.IdReg);
+    QString rodzFakt;
+    const auto reg =
+        m_ocena.OdpalRegule(g.IdReg, cel, g.cfKonkl, g.cfKonkl, stan.iteracja, tryb, tryb != TrybOceny::Falsyf, &rodzFakt);
     if (!reg)
         return false;
-    const QString kod = QString::number(reg->IdReg);
-    m_sesja.OstatniKodReg = kod;
-    QString rodzFakt;
-    if (!m_ocena.ZapiszKonkl(kod, cel, g.cfKonkl, &rodzFakt))
-        return false;
-    reg->CzyOdpal = slowa::Tak;
-    reg->CzyBieUdzWeWnios = tryb == TrybOceny::Falsyf ? slowa::Nie : slowa::Tak;
-    reg->CFKonklReg = g.cfKonkl;
-    dostep::zapiszStanReguly(m_baza, *reg);
     stan.cfZagreg = stan.pozycja == 1 ? g.cfKonkl : m_ocena.AgregCF(stan.cfZagreg, g.cfKonkl);
     m_wiz = m_ocena.WizKonklReg(*reg, stan.cfZagreg, rodzFakt);
-    DopiszKrokTraj(m_baza, m_sesja, reg->IdReg, reg->PozReg, stan.iteracja,
-                   tryb == TrybOceny::Falsyf ? slowa::Falsyf : slowa::Wstecz, slowa::Tak, g.cfKonkl,
-                   kom::przyczynaOdpalonaWstecz());
     return true;
 }
 

@@ -114,6 +114,9 @@ private:
 
     enum class WynikIteracji { Gotowe, Niewykazana, Przerwanie };
 
+    bool przygotuj(QStringList &konkluzje);
+    WynikPrzebiegu start(const QString &hipoteza);
+
     // Static facts about the conclusion of one rule of the rule list, read once per run (rules,
     // facts and constants do not change while a run works).
     struct TKonklReg {
@@ -149,7 +152,7 @@ private:
     Baza &m_baza;
     const TParKonfig &m_konfig;
     TSesjaWnios &m_sesja;
-    TUzytkownikWnios &m_uzytkownik;
+    TUzytkownikStrzezony m_uzytkownik;
     TOcenaReg m_ocena;
     TWizKonkl m_wiz;
 

@@ -24,7 +24,7 @@ bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wa
         return false;
     }
     q.bindValue(par, wartosc);
-    if (!q.exec()) {
+    if (!baza.czytaj(q, t)) {
         if (blad)
             *blad = bladZapytania(q);
         return false;

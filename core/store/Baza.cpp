@@ -135,9 +135,14 @@ void PolecenieSql::wiaz(const char *nazwa, const QString &tekst)
 bool PolecenieSql::wykonaj()
 {
     const int wynik = sqlite3_step(m_stmt);
+    const bool ok = wynik == SQLITE_DONE || wynik == SQLITE_ROW;
+    if (!ok) {
+        m_kodBledu = wynik;
+        m_tekstBledu = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_stmt)));
+    }
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
-    return wynik == SQLITE_DONE || wynik == SQLITE_ROW;
+    return ok;
 }
 
 PolecenieSql *Baza::polecenie(const QString &sql)
@@ -200,24 +205,46 @@ bool Baza::dolacz(Tabela t, QString *blad)
     q.bindValue(QStringLiteral(":ParPlik"), sciezka(t));
     if (!q.exec()) {
         if (blad)
-            *blad = QStringLiteral("Nie można otworzyć pliku %1: %2").arg(o.plik(), q.lastError().databaseText());
+            *blad = QStringLiteral("Nie można otworzyć pliku %1: %2.")
+                        .arg(o.plik(), przyczynaBleduBazy(q.lastError().nativeErrorCode().toInt(),
+                                                          q.lastError().databaseText()));
         return false;
     }
     m_dolaczone[t] = true;
-    QSqlQuery spr(polaczenie());
-    spr.prepare(QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type='table' AND name=:ParNazwa")
-                    .arg(o.nazwa));
-    spr.bindValue(QStringLiteral(":ParNazwa"), o.nazwa);
-    if (!spr.exec() || !spr.next() || spr.value(0).toInt() != 1) {
-        const QString powod = spr.lastError().isValid() ? spr.lastError().databaseText()
-                                                        : QStringLiteral("plik nie zawiera tabeli %1").arg(o.nazwa);
-        spr.finish();
+    // The file must hold the table of its name with every documented column; a file that
+    // does not is reported as such and left unattached, so that nothing reads it as a table.
+    auto odrzuc = [&](const QString &tekst) {
         odlacz(t, nullptr);
         if (blad)
-            *blad = QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).").arg(o.plik(), o.nazwa, powod);
+            *blad = tekst;
         return false;
+    };
+    QSqlQuery kolumny(polaczenie());
+    if (!kolumny.exec(QStringLiteral("PRAGMA %1.table_info(%1)").arg(o.nazwa))) {
+        const QSqlError e = kolumny.lastError();
+        kolumny.finish();
+        const int kod = e.nativeErrorCode().toInt() & 0xFF;
+        if (kod == SQLITE_BUSY || kod == SQLITE_LOCKED)
+            return odrzuc(bladBazy(RodzajBleduBazy::Odczyt, t, e).tekst());
+        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).")
+                          .arg(o.plik(), o.nazwa, przyczynaBleduBazy(kod, e.databaseText())));
     }
-    spr.finish();
+    QStringList jest;
+    while (kolumny.next())
+        jest << kolumny.value(1).toString();
+    kolumny.finish();
+    if (jest.isEmpty())
+        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (plik nie zawiera tabeli %2).")
+                          .arg(o.plik(), o.nazwa));
+    QStringList brak;
+    for (const OpisKolumny &k : o.kolumny)
+        if (!jest.contains(k.nazwa))
+            brak << k.nazwa;
+    if (!brak.isEmpty())
+        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (w tabeli brak %3 %4).")
+                          .arg(o.plik(), o.nazwa,
+                               brak.size() == 1 ? QStringLiteral("kolumny") : QStringLiteral("kolumn"),
+                               brak.join(QStringLiteral(", "))));
     // A rollback journal (not a write-ahead log) keeps transactions over several files atomic.
     QSqlQuery tryb(polaczenie());
     tryb.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(o.nazwa));
@@ -255,14 +282,27 @@ QStringList Baza::synchronizuj()
         const bool jest = plikIstnieje(t);
         QString blad;
         if (jest && !czyDolaczona(t)) {
-            if (!dolacz(t, &blad))
+            if (dolacz(t, &blad)) {
+                m_problemy.erase(t);
+            } else {
+                m_problemy[t] = blad;
                 problemy << blad;
-        } else if (!jest && czyDolaczona(t)) {
-            if (!odlacz(t, &blad))
+            }
+        } else if (!jest) {
+            m_problemy.erase(t);
+            if (czyDolaczona(t) && !odlacz(t, &blad))
                 problemy << blad;
         }
     }
     return problemy;
+}
+
+std::optional<QString> Baza::problemPliku(Tabela t) const
+{
+    const auto it = m_problemy.find(t);
+    if (it == m_problemy.end())
+        return std::nullopt;
+    return it->second;
 }
 
 int Baza::liczbaRekordow(Tabela t) const
@@ -368,21 +408,30 @@ bool Baza::rozpocznijTransakcje()
     if (m_wTransakcji)
         return false;
     m_pamiecOdczytow.reset();
-    m_wTransakcji = polaczenie().transaction();
-    return m_wTransakcji;
+    zapomnijBlad();
+    QSqlQuery q(polaczenie());
+    if (!q.exec(QStringLiteral("BEGIN"))) {
+        zglosBlad(bladBazy(RodzajBleduBazy::Rozpoczecie, std::nullopt, q.lastError()));
+        return false;
+    }
+    m_wTransakcji = true;
+    return true;
 }
 
 bool Baza::zatwierdzTransakcje()
 {
-    if (!m_wTransakcji)
+    if (!m_wTransakcji || m_blad)
         return false;
     m_pamiecOdczytow.reset();
     for (auto &[sql, q] : m_przygotowane)
         q.finish();
-    const bool ok = polaczenie().commit();
-    if (ok)
-        m_wTransakcji = false;
-    return ok;
+    QSqlQuery q(polaczenie());
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        zglosBlad(bladBazy(RodzajBleduBazy::Zatwierdzenie, std::nullopt, q.lastError()));
+        return false;
+    }
+    m_wTransakcji = false;
+    return true;
 }
 
 bool Baza::wycofajTransakcje()
@@ -392,25 +441,100 @@ bool Baza::wycofajTransakcje()
     m_pamiecOdczytow.reset();
     for (auto &[sql, q] : m_przygotowane)
         q.finish();
-    const bool ok = polaczenie().rollback();
+    QSqlQuery q(polaczenie());
+    // A commit that failed on a full disk may already have ended the transaction; the
+    // rollback then has nothing to do.
+    const bool ok = q.exec(QStringLiteral("ROLLBACK")) || sqlite3_get_autocommit(static_cast<sqlite3 *>(m_uchwyt));
     m_wTransakcji = false;
     return ok;
 }
 
-Transakcja::Transakcja(Baza &baza) : m_baza(baza) { m_ok = m_baza.rozpocznijTransakcje(); }
-
-Transakcja::~Transakcja()
+void Baza::zglosBlad(const TBladBazy &b)
 {
-    if (m_ok && !m_zakonczona)
-        m_baza.wycofajTransakcje();
+    if (!m_blad) {
+        m_blad = b;
+        m_bladPokazany = false;
+    }
 }
 
-bool Transakcja::zatwierdz()
+void Baza::zapomnijBlad()
 {
-    if (!m_ok || m_zakonczona)
+    m_blad.reset();
+    m_bladPokazany = false;
+}
+
+bool Baza::zapisz(QSqlQuery &q, Tabela t)
+{
+    if (m_wTransakcji && m_blad)
         return false;
-    m_zakonczona = m_baza.zatwierdzTransakcje();
-    return m_zakonczona;
+    const bool ok = q.exec();
+    if (!ok)
+        zglosBlad(bladBazy(RodzajBleduBazy::Zapis, t, q.lastError()));
+    q.finish();
+    return ok;
+}
+
+bool Baza::zapisz(PolecenieSql &p, Tabela t)
+{
+    if (m_wTransakcji && m_blad)
+        return false;
+    if (p.wykonaj())
+        return true;
+    TBladBazy b;
+    b.rodzaj = RodzajBleduBazy::Zapis;
+    b.tabela = t;
+    b.kod = p.kodBledu();
+    b.tekstSilnika = p.tekstBledu();
+    zglosBlad(b);
+    return false;
+}
+
+bool Baza::czytaj(QSqlQuery &q, Tabela t)
+{
+    if (q.exec())
+        return true;
+    zglosBlad(bladBazy(RodzajBleduBazy::Odczyt, t, q.lastError()));
+    return false;
+}
+
+Transakcja::Transakcja(Baza &baza) : m_baza(baza)
+{
+    if (m_baza.czyWTransakcji()) {
+        m_ok = true;
+        return;
+    }
+    m_wlasna = m_baza.rozpocznijTransakcje();
+    m_ok = m_wlasna;
+}
+
+Transakcja::~Transakcja() { wycofaj(); }
+
+std::optional<TBladBazy> Transakcja::zakoncz()
+{
+    if (!m_ok)
+        return m_baza.blad();
+    if (m_wlasna && !m_zakonczona) {
+        m_zakonczona = true;
+        if (!m_baza.zatwierdzTransakcje())
+            m_baza.wycofajTransakcje();
+    }
+    return m_baza.blad();
+}
+
+bool Transakcja::zatwierdz(QString *blad)
+{
+    const auto b = zakoncz();
+    if (b && blad)
+        *blad = b->tekst();
+    return !b;
+}
+
+void Transakcja::wycofaj()
+{
+    if (m_wlasna && !m_zakonczona) {
+        m_zakonczona = true;
+        m_baza.wycofajTransakcje();
+    }
 }
 
 QString bladZapytania(const QSqlQuery &q)

@@ -4,6 +4,7 @@
 // name, so that queries name the tables plainly ("SELECT * FROM fakty") and one
 // transaction can change several files atomically.
 
+#include "BladBazy.h"
 #include "Schemat.h"
 
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 #include <memory>
+#include <optional>
 
 struct sqlite3_stmt;
 
@@ -37,11 +39,15 @@ public:
     void wiaz(const char *nazwa, const QString &tekst); // a null text is bound as NULL
 
     // Runs the statement, then makes it ready for new values; false when the engine
-    // refused it (a constraint, a full disk).
-    bool wykonaj();
+    // refused it (a constraint, a full disk), with the engine's code and text kept.
+    [[nodiscard]] bool wykonaj();
+    int kodBledu() const { return m_kodBledu; }
+    const QString &tekstBledu() const { return m_tekstBledu; }
 
 private:
     sqlite3_stmt *m_stmt;
+    int m_kodBledu = 0;
+    QString m_tekstBledu;
     // The last text bound to each parameter and its UTF-8 form, which the statement reads
     // in place; the same sentence bound again is not converted again.
     std::vector<std::pair<QString, QByteArray>> m_teksty;
@@ -68,8 +74,12 @@ public:
     // Brings the attachments in line with the folder: attaches table files created by
     // another program, detaches those that disappeared. Returns the problems found (a file
     // that is not a table file of its name, a file that cannot be read), one text each.
+    // A file with a problem is not attached.
     QStringList synchronizuj();
     bool czyDolaczona(Tabela t) const;
+    // The problem of an existing table file that could not be attached at the last
+    // synchronizuj() (without a tail), or none.
+    std::optional<QString> problemPliku(Tabela t) const;
 
     QSqlDatabase polaczenie() const;
     QSqlQuery zapytanie() const { return QSqlQuery(polaczenie()); }
@@ -110,11 +120,32 @@ public:
     // exists and `nadpisanie` is false.
     bool zalozTabele(Tabela t, bool nadpisanie, QString *blad = nullptr);
 
-    // Transactions over every attached file; a commit is atomic across files.
-    bool rozpocznijTransakcje();
-    bool zatwierdzTransakcje();
+    // Transactions over every attached file; a commit is atomic across files. A failure to
+    // begin or to commit is recorded (see blad()); a commit is refused while a failure of the
+    // transaction is recorded. Use Transakcja rather than these.
+    [[nodiscard]] bool rozpocznijTransakcje();
+    [[nodiscard]] bool zatwierdzTransakcje();
     bool wycofajTransakcje();
     bool czyWTransakcji() const { return m_wTransakcji; }
+
+    // The first failed read or write of the current work. While one is recorded inside a
+    // transaction every later write is refused, so that nothing is built on a change that
+    // was not made; the transaction can only be rolled back. It is forgotten when the next
+    // transaction begins.
+    const std::optional<TBladBazy> &blad() const { return m_blad; }
+    void zglosBlad(const TBladBazy &b);
+    void zapomnijBlad();
+    // Whether the recorded failure has been shown to the user (it is shown once).
+    bool czyBladPokazany() const { return m_bladPokazany; }
+    void oznaczBladPokazany() { m_bladPokazany = true; }
+
+    // Runs a statement that changes table `t` (or, prepared by polecenie(), the same).
+    // False, with the failure recorded, when the engine refuses it or when a failure of the
+    // transaction is already recorded.
+    [[nodiscard]] bool zapisz(QSqlQuery &q, Tabela t);
+    [[nodiscard]] bool zapisz(PolecenieSql &p, Tabela t);
+    // Runs a statement that reads table `t`; false, with the failure recorded, when it fails.
+    [[nodiscard]] bool czytaj(QSqlQuery &q, Tabela t);
 
 private:
     bool dolacz(Tabela t, QString *blad);
@@ -130,21 +161,42 @@ private:
     QString m_nazwaPolaczenia;
     std::unique_ptr<QTemporaryDir> m_katalogGlowny;
     std::map<Tabela, bool> m_dolaczone;
+    std::map<Tabela, QString> m_problemy;
     std::map<Tabela, int> m_zajete;
     bool m_wTransakcji = false;
+    std::optional<TBladBazy> m_blad;
+    bool m_bladPokazany = false;
 };
 
-// A transaction that is rolled back unless committed.
+// The one guard of a unit of work over the tables. It begins a transaction, or joins the one
+// already open (a step of an inference run inside the command-line run's transaction), and
+// rolls back an own transaction that was not ended.
 class Transakcja {
 public:
     explicit Transakcja(Baza &baza);
     ~Transakcja();
+    Transakcja(const Transakcja &) = delete;
+    Transakcja &operator=(const Transakcja &) = delete;
+
+    // A transaction is open (own or joined); false when it could not begin (the failure is
+    // recorded in the database).
     bool ok() const { return m_ok; }
-    bool zatwierdz();
+    bool wlasna() const { return m_wlasna; }
+
+    // Ends the work: an own transaction is committed when no failure is recorded, and
+    // rolled back otherwise (or when the commit fails); a joined one is left to its owner.
+    // Returns the failure of the work, if any.
+    [[nodiscard]] std::optional<TBladBazy> zakoncz();
+    // The same as a yes or no; on failure *blad receives the failure's message without a tail.
+    [[nodiscard]] bool zatwierdz(QString *blad = nullptr);
+
+    // Rolls an own transaction back now.
+    void wycofaj();
 
 private:
     Baza &m_baza;
     bool m_ok = false;
+    bool m_wlasna = false;
     bool m_zakonczona = false;
 };
 

@@ -55,6 +55,11 @@ QString komunikatBrakPliku(Tabela t, const QString &przyrostek)
            + QStringLiteral(".\n\rOpcja nie zostanie zrealizowana.") + przyrostek;
 }
 
+QString komunikatWadliwyPlik(const QString &problem, const QString &przyrostek)
+{
+    return problem + QStringLiteral("\n\rOpcja nie zostanie zrealizowana.") + przyrostek;
+}
+
 QString komunikatPustaTabelaSyst()
 {
     return QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
@@ -63,9 +68,13 @@ QString komunikatPustaTabelaSyst()
 std::optional<QString> sprawdzWarunki(Polecenie p, Baza &baza)
 {
     baza.synchronizuj();
-    for (const Wymog &w : wymogi(p))
+    for (const Wymog &w : wymogi(p)) {
         if (!baza.plikIstnieje(w.tabela))
             return komunikatBrakPliku(w.tabela, w.przyrostek);
+        // A file that is there but is not the table it should be is never taken for one.
+        if (const auto problem = baza.problemPliku(w.tabela))
+            return komunikatWadliwyPlik(*problem, w.przyrostek);
+    }
     if (czyDruk(p) && baza.liczbaRekordow(Tabela::Systemy) <= 0)
         return komunikatPustaTabelaSyst();
     return std::nullopt;

@@ -40,11 +40,16 @@ inline const QString S5 = QStringLiteral(" Procesu wnioskowania nie można zreal
 // "Stwierdzono brak na dysku pliku <file> <phrase>.\n\rOpcja nie zostanie zrealizowana." + suffix
 QString komunikatBrakPliku(Tabela t, const QString &przyrostek = QString());
 
+// The problem of a table file that exists but is not a valid table file of its name (see
+// Baza::problemPliku), then "\n\rOpcja nie zostanie zrealizowana." and the suffix.
+QString komunikatWadliwyPlik(const QString &problem, const QString &przyrostek = QString());
+
 // "Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana."
 QString komunikatPustaTabelaSyst();
 
 // Tests the preconditions of a command in their order and returns the message of the first
-// that fails, or no value when the command may go on. Brings the database's attachments in
+// that fails (a missing table file, or one that is not a valid table file of its name), or
+// no value when the command may go on. Brings the database's attachments in
 // line with the folder first, so that files created meanwhile by another program count.
 std::optional<QString> sprawdzWarunki(Polecenie p, Baza &baza);
 

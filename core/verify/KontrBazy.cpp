@@ -1,6 +1,7 @@
 #include "KontrBazy.h"
 
 #include "inference/DostepWnios.h"
+#include "store/Baza.h"
 #include "rules/DaneReg.h"
 #include "rules/KontrReg.h"
 #include "rules/Logika.h"
@@ -29,22 +30,24 @@ bool czyCFPoza(const std::optional<double> &cf)
     return v < 0.0 || v > 1.0;
 }
 
-void zresetujFakt(Baza &baza, TRekFakt f)
+// The resets of missing values; false when the write failed (the failure is recorded in the
+// database and ends the check).
+bool zresetujFakt(Baza &baza, TRekFakt f)
 {
     f.WartFakt = slowa::BrakWartosci;
     f.CFWartFakt = 0.0;
     f.WartPoprzFakt = slowa::BrakWartosci;
     f.CFWartPoprzFakt = 0.0;
-    dostep::zapiszWartFaktu(baza, f);
+    return dostep::zapiszWartFaktu(baza, f);
 }
 
-void zresetujWartosc(Baza &baza, TRekWartFaktWylicz w)
+bool zresetujWartosc(Baza &baza, TRekWartFaktWylicz w)
 {
     w.CzyFaktMaWartAkt = slowa::BrakWartosci;
     w.CzyFaktMaWartPoprz = slowa::BrakWartosci;
     w.CFWartFaktWyliczAkt = 0.0;
     w.CFWartFaktWyliczPoprz = 0.0;
-    dostep::zapiszWartWylicz(baza, w);
+    return dostep::zapiszWartWylicz(baza, w);
 }
 
 bool czyLogicznaLubNieznana(const QString &wart)
@@ -89,6 +92,8 @@ bool TKontrBazy::kontrWyliczeniowy(const TRekFakt &f, const std::function<void()
 {
     const QString fakt = faktOKodzie(f.IdFakt);
     const QList<TRekWartFaktWylicz> wartosci = dostep::wartosciFaktu(m_baza, f.IdFakt);
+    if (m_baza.blad())
+        return false;
     if (wartosci.isEmpty())
         return zglos(m_styl.tekst({fakt + QStringLiteral(". Fakt wyliczeniowy."),
                                    QStringLiteral("Brak wartości faktu w tabeli wartości faktów wyliczeniowych.")}));
@@ -105,7 +110,8 @@ bool TKontrBazy::kontrWyliczeniowy(const TRekFakt &f, const std::function<void()
                     return false;
             }
             if (w.CzyFaktMaWartAkt.isEmpty()) {
-                zresetujWartosc(m_baza, w);
+                if (!zresetujWartosc(m_baza, w))
+                    return false;
                 if (ciagla())
                     zglos(m_styl.tekst(
                         {fakt + QStringLiteral(". Fakt wyliczeniowy wprowadzany."),
@@ -165,7 +171,8 @@ bool TKontrBazy::kontrSkalarny(const TRekFakt &f)
     }
     const QString fakt = faktOKodzie(f.IdFakt);
     if (f.WartFakt.isEmpty()) {
-        zresetujFakt(m_baza, f);
+        if (!zresetujFakt(m_baza, f))
+            return false;
         if (ciagla())
             zglos(m_styl.tekst({fakt + QStringLiteral(". Fakt ") + rodzaj + u'.',
                                 QStringLiteral("Stwierdzono brak wartości faktu."),
@@ -187,18 +194,17 @@ bool TKontrBazy::kontrSkalarny(const TRekFakt &f)
 
 bool TKontrBazy::przygotujFaktWprowadzany(const TRekFakt &f)
 {
-    if (f.TypFakt != slowa::Wyliczeniowy) {
-        if (f.WartFakt.isEmpty())
-            zresetujFakt(m_baza, f);
-        return true;
-    }
+    if (f.TypFakt != slowa::Wyliczeniowy)
+        return !f.WartFakt.isEmpty() || zresetujFakt(m_baza, f);
     const QList<TRekWartFaktWylicz> wartosci = dostep::wartosciFaktu(m_baza, f.IdFakt);
+    if (m_baza.blad())
+        return false;
     if (wartosci.isEmpty())
         return zglos(m_styl.tekst({QStringLiteral("Fakt wyliczeniowy o kodzie: ") + QString::number(f.IdFakt) + u'.',
                                    QStringLiteral("Brak wartości faktu w tabeli wartości faktów wyliczeniowych.")}));
     for (const TRekWartFaktWylicz &w : wartosci)
-        if (w.CzyFaktMaWartAkt.isEmpty())
-            zresetujWartosc(m_baza, w);
+        if (w.CzyFaktMaWartAkt.isEmpty() && !zresetujWartosc(m_baza, w))
+            return false;
     return true;
 }
 
@@ -253,7 +259,10 @@ bool TKontrBazy::kontrStala(const TRekStala &s)
 {
     const QString stala = QStringLiteral("Stała o kodzie: ") + QString::number(s.IdStala);
     if (s.RodzStala != slowa::Prosta) {
-        for (const auto &[rodzaj, detal] : usterkiStalejObl(s))
+        const auto usterki = usterkiStalejObl(s);
+        if (m_baza.blad())
+            return false;
+        for (const auto &[rodzaj, detal] : usterki)
             if (!zglos(m_styl.tekst({stala + rodzaj, detal})))
                 return false;
         return true;

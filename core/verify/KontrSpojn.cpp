@@ -133,28 +133,48 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         }
     };
 
-    // Every repair is kept: the transaction only makes the run fast.
+    // Every repair is kept: the transaction only makes the run fast. A failed read or write
+    // ends the run and undoes its repairs.
     Transakcja transakcja(baza);
+    auto bladBazy = [&]() {
+        const auto b = transakcja.zakoncz();
+        if (!b)
+            return false;
+        w.bladBazy = true;
+        if (widok.komunikat)
+            widok.komunikat(komunikatBleduBazy(*b, ogon::Opcja));
+        plik.zamknij();
+        return true;
+    };
     const auto systemy = weryf::czytajRekordy<TRekSyst>(
         baza, Tabela::Systemy, QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    if (baza.blad()) {
+        bladBazy();
+        return w;
+    }
     if (systemy.isEmpty()) {
         pozycja = maks;
         if (widok.postep)
             widok.postep(maks, maks);
         listuj(QStringLiteral("Tabela systemów eksperckich pusta. Proces wnioskowania nie będzie możliwy."),
                std::nullopt, false);
-        transakcja.zatwierdz();
+        if (bladBazy())
+            return w;
         zamknijPlik();
         return w;
     }
 
     for (const TRekSyst &s : systemy) {
+        if (baza.blad())
+            break;
         const int kod = s.IdSyst;
         TKontrBazy kontr(baza, konfig, kod, TrybKontrBazy::Spojnosc,
                          [&](const TUsterkaBazy &u) { listuj(u.tekst, kod, u.ostrzezenie); });
         const auto fakty = weryf::czytajRekordy<TRekFakt>(
             baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"),
             ParIdSyst, kod);
+        if (baza.blad())
+            break;
         if (fakty.isEmpty()) {
             listuj(QStringLiteral("Tabela faktów systemu eksperckiego pusta. Proces wnioskowania nie będzie możliwy. "
                                   "Nie jest też możliwa dalsza kontrola stałych i reguł systemu eksperckiego (bazy "
@@ -165,12 +185,18 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         }
         for (const TRekFakt &f : fakty) {
             kontr.kontrFakt(f, [&]() { postep(1); });
+            if (baza.blad())
+                break;
             postep(1);
         }
+        if (baza.blad())
+            break;
 
         const auto stale = weryf::czytajRekordy<TRekStala>(
             baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"),
             ParIdSyst, kod);
+        if (baza.blad())
+            break;
         if (stale.isEmpty())
             listuj(QStringLiteral("Tabela stałych bazy wiedzy jest pusta. Nie stanowi to błędu, jeśli w regułach nie "
                                   "występują stałe. Obecność stałych w regułach zostanie sprawdzona dalej, przy "
@@ -178,12 +204,18 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
                    kod, false);
         for (const TRekStala &st : stale) {
             kontr.kontrStala(st);
+            if (baza.blad())
+                break;
             postep(1);
         }
+        if (baza.blad())
+            break;
 
         const auto reguly = weryf::czytajRekordy<TRekReg>(
             baza, Tabela::Reguly, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"),
             ParIdSyst, kod);
+        if (baza.blad())
+            break;
         if (reguly.isEmpty()) {
             listuj(QStringLiteral("Tabela reguł bazy wiedzy pusta. Proces wnioskowania nie będzie możliwy. Nastąpi "
                                   "przejście do kontroli następnego systemu eksperckiego (bazy wiedzy), jeśli "
@@ -192,13 +224,15 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
             continue;
         }
         TDaneReg dane;
-        dane.wczytaj(baza, kod);
+        if (!dane.wczytaj(baza, kod) && baza.blad())
+            break;
         for (const TRekReg &r : reguly) {
             kontr.kontrRegula(r, dane);
             postep(PostepReguly);
         }
     }
-    transakcja.zatwierdz();
+    if (bladBazy())
+        return w;
 
     pozycja = maks;
     if (widok.postep)

@@ -38,6 +38,8 @@ struct TWynikSpojn {
     bool zastrzezenia = false;
     QString podsumowanie;    // the summary text; empty when the run ended without one
     bool bladPliku = false;  // the error file could not be created or written
+    bool bladBazy = false;   // a read or write of the tables failed: the run ended with its
+                             // message, its repairs undone and no summary
 };
 
 // Runs the check. With a non-empty `plikBledow` the file is created anew (UTF-8, lines ended

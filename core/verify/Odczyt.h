@@ -12,7 +12,8 @@ namespace tremida::weryf {
 
 // The records that `sql` returns (with the integer parameter `par` bound to `wartosc` when
 // `par` is not empty), in the order returned. A table whose file is not attached, or a
-// query that fails, gives no record.
+// query that fails, gives no record; a query that fails is recorded as the work's failure
+// (Baza::blad).
 template <typename Rek>
 QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, const QString &par = QString(), int wartosc = 0)
 {
@@ -25,7 +26,7 @@ QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, const QString
         return wynik;
     if (!par.isEmpty())
         q.bindValue(par, wartosc);
-    if (!q.exec())
+    if (!baza.czytaj(q, t))
         return wynik;
     while (q.next())
         wynik.append(Rek::z(q.record()));

@@ -32,8 +32,9 @@ QString komunikatBazaZweryfikowana()
                           "opcję menu głównego Wnioskowanie-Realizacja procesu wnioskowania.");
 }
 
-TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSyst, bool pelna,
-                                const TWidokWeryf &widok)
+namespace {
+
+TWynikWeryf weryfikuj(Baza &baza, const TParKonfig &konfig, int kodSyst, bool pelna, const TWidokWeryf &widok)
 {
     TWynikWeryf wynik;
     auto komunikat = [&](const QString &t) {
@@ -48,13 +49,6 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
         if (widok.ok)
             widok.ok(p);
     };
-    // Every reset is kept, whatever the outcome: the transaction only makes the run fast.
-    Transakcja transakcja(baza);
-    struct Zatwierdz {
-        Transakcja &t;
-        ~Zatwierdz() { t.zatwierdz(); }
-    } zatwierdz{transakcja};
-
     TKontrBazy kontr(baza, konfig, kodSyst, TrybKontrBazy::Weryfikacja,
                      [&](const TUsterkaBazy &u) { komunikat(u.tekst); });
 
@@ -63,6 +57,8 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
             baza, Tabela::Fakty,
             QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst AND (RodzFakt='wprowadzany') ORDER BY IdFakt"),
             ParIdSyst, kodSyst);
+        if (baza.blad())
+            return wynik;
         if (fakty.isEmpty()) {
             komunikat(QStringLiteral("Brak faktów wprowadzanych w tabeli faktów. Proces wnioskowania nie będzie "
                                      "możliwy."));
@@ -83,6 +79,8 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
     const auto fakty = weryf::czytajRekordy<TRekFakt>(
         baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), ParIdSyst,
         kodSyst);
+    if (baza.blad())
+        return wynik;
     if (fakty.isEmpty()) {
         postep(PrzebiegWeryf::Fakty, 0, 1);
         komunikat(QStringLiteral("Tabela faktów jest pusta. Proces wnioskowania nie będzie możliwy."));
@@ -100,6 +98,8 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
     const auto stale = weryf::czytajRekordy<TRekStala>(
         baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), ParIdSyst,
         kodSyst);
+    if (baza.blad())
+        return wynik;
     if (stale.isEmpty()) {
         postep(PrzebiegWeryf::Stale, 0, 1);
         komunikat(QStringLiteral("Tabela stałych bazy wiedzy jest pusta.\n\rJest to dopuszczalne, jeśli w regułach nie "
@@ -119,13 +119,16 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
     const auto reguly = weryf::czytajRekordy<TRekReg>(
         baza, Tabela::Reguly, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"), ParIdSyst,
         kodSyst);
+    if (baza.blad())
+        return wynik;
     if (reguly.isEmpty()) {
         postep(PrzebiegWeryf::Reguly, 0, 1);
         komunikat(QStringLiteral("Tabela reguł bazy wiedzy jest pusta.\n\rProces wnioskowania nie będzie możliwy."));
         return wynik;
     }
     TDaneReg dane;
-    dane.wczytaj(baza, kodSyst);
+    if (!dane.wczytaj(baza, kodSyst) && baza.blad())
+        return wynik;
     const int maksReguly = int(reguly.size());
     for (int n = 0; n < maksReguly; ++n) {
         postep(PrzebiegWeryf::Reguly, n + 1, maksReguly);
@@ -137,6 +140,23 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
         komunikat(QStringLiteral("Składnia i dane reguł systemu eksperckiego poprawne z zastrzeżeniami."));
     ok(PrzebiegWeryf::Reguly);
     wynik.czysta = true;
+    return wynik;
+}
+
+} // namespace
+
+TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSyst, bool pelna,
+                                const TWidokWeryf &widok)
+{
+    // Every reset is kept, whatever the outcome of the checks: the transaction only makes the
+    // run fast. A failed read or write ends the verification and undoes its resets.
+    Transakcja transakcja(baza);
+    TWynikWeryf wynik = transakcja.ok() ? weryfikuj(baza, konfig, kodSyst, pelna, widok) : TWynikWeryf();
+    if (const auto b = transakcja.zakoncz()) {
+        wynik = TWynikWeryf();
+        if (widok.komunikat)
+            widok.komunikat(komunikatBleduBazy(*b, ogon::Weryfikacja));
+    }
     return wynik;
 }
 

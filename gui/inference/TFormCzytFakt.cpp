@@ -5,7 +5,6 @@
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "inference/CzytFaktPlik.h"
-#include "inference/WniosWPrzod.h"
 #include "manual/Instrukcja.h"
 
 #include <QComboBox>
@@ -84,7 +83,6 @@ void TFormCzytFakt::czytaj()
             hide();
         pokazKomunikat(t, this);
     };
-    TKrokTransakcji transakcja(m_kontekst.baza);
     CzytajWartFaktPlik(m_kontekst.baza, m_sciezka->text(), m_sesja.KodSyst, m_sesja, pokaz);
 }
 

@@ -333,19 +333,17 @@ void TFormCzytFaktWnios::ok()
                                    &m_wynik);
     if (w == WynikPrzypisania::Odrzucone)
         return;
-    m_zamknietyOk = true;
+    // A value that could not be saved closes the dialog; the run stops with the failure.
+    m_zamknietyOk = w != WynikPrzypisania::BladZapisu;
     accept();
 }
 
 void TFormCzytFaktWnios::reject()
 {
-    // Leaving without OK: no value is taken from the edits. The fact is marked "nzn" so the
-    // run does not ask again, and the user is told the run goes on without the value.
-    if (auto f = dostep::fakt(m_kontekst.baza, m_k.fakt.IdFakt)) {
-        f->WartPoprzFakt = slowa::Nzn;
-        dostep::zapiszWartFaktu(m_kontekst.baza, *f);
-    }
-    pokazKomunikat(kom::PrzypisN(), this);
+    // Leaving without OK: no value is taken from the edits, the run goes on without it.
+    const PokazKomunikat pokaz = [this](const QString &t) { pokazKomunikat(t, this); };
+    // A mark that could not be saved is recorded in the database; the run stops with it.
+    (void)PorzucWartFakt(m_kontekst.baza, m_k.fakt, pokaz);
     m_zamknietyOk = false;
     QDialog::reject();
 }

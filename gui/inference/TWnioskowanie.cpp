@@ -112,9 +112,13 @@ void TWnioskowanie::wybrano(int kodSyst)
 {
     // A run paused on another choice is abandoned: what it wrote stays, nothing continues it.
     porzucWstrzymany();
-    const auto tekst = WybierzSystem(m_kontekst.baza, kodSyst, sesja);
-    if (!tekst)
+    QString blad;
+    const auto tekst = WybierzSystem(m_kontekst.baza, kodSyst, sesja, &blad);
+    if (!tekst) {
+        if (!blad.isEmpty())
+            komunikat(blad);
         return;
+    }
     sesja.wyczyscTryby();
     m_metoda = Metoda::Brak;
     // A newly chosen knowledge base must be verified before inference.

@@ -4,7 +4,6 @@
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "inference/TWyborPliku.h"
-#include "inference/WniosWPrzod.h"
 #include "manual/Instrukcja.h"
 #include "verify/KontrSpojn.h"
 
@@ -139,7 +138,6 @@ void TFormKontrSpojn::start()
     widok.linia = [this](const QString &l) { m_memo->appendPlainText(l); };
     widok.komunikat = [this](const QString &t) { pokazKomunikat(t, this); };
     widok.ok = [this] { m_ok->setText(QStringLiteral("OK")); };
-    TKrokTransakcji transakcja(m_kontekst.baza);
     KontrolaSpojnosciBazy(m_kontekst.baza, m_kontekst.konfig, m_zapis->isChecked() ? m_nazwa->text() : QString(),
                           widok);
 }

@@ -3,7 +3,6 @@
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
-#include "inference/WniosWPrzod.h"
 #include "manual/Instrukcja.h"
 #include "verify/WeryfBazy.h"
 
@@ -140,11 +139,7 @@ void TFormWeryf::start()
         m_ok[int(p)]->setText(QStringLiteral("OK"));
         m_ok[int(p)]->repaint();
     };
-    TWynikWeryf wynik;
-    {
-        TKrokTransakcji transakcja(m_kontekst.baza);
-        wynik = WeryfikujBazeWiedzy(m_kontekst.baza, m_kontekst.konfig, m_kodSyst, m_pelna, widok);
-    }
+    const TWynikWeryf wynik = WeryfikujBazeWiedzy(m_kontekst.baza, m_kontekst.konfig, m_kodSyst, m_pelna, widok);
     if (wynik.czysta)
         przyciskiPoPrzebiegu(true);
     else

@@ -10,7 +10,7 @@ void UzytkownikTestowy::czytajFakt(TKontekstCzytFakt &k)
     zdarzenia << QStringLiteral("pytanie %1").arg(k.fakt.IdFakt);
     const PokazKomunikat pokaz = [this](const QString &t) { zdarzenia << t; };
     const QList<Odp> lista = odpowiedzi.value(k.fakt.IdFakt);
-    k.zamknietyOk = true;
+    WynikPrzypisania wynik;
     if (k.fakt.TypFakt == QStringLiteral("wyliczeniowy")) {
         QList<TWierszWylicz> wiersze;
         for (const auto &w : k.wartosci) {
@@ -20,11 +20,13 @@ void UzytkownikTestowy::czytajFakt(TKontekstCzytFakt &k)
                     r = {w.IdWartFaktWylicz, QStringLiteral("tak"), o.cf};
             wiersze << r;
         }
-        PrzypiszWartFaktWylicz(baza, konfig, k.fakt, wiersze, pokaz);
+        wynik = PrzypiszWartFaktWylicz(baza, konfig, k.fakt, wiersze, pokaz);
     } else {
         const Odp o = lista.value(0, {QStringLiteral("???"), QString()});
-        PrzypiszWartFaktSkalar(baza, konfig, k.fakt, o.wart, o.cf, pokaz);
+        wynik = PrzypiszWartFaktSkalar(baza, konfig, k.fakt, o.wart, o.cf, pokaz);
     }
+    // As the dialog: a value that could not be saved closes it without OK.
+    k.zamknietyOk = wynik != WynikPrzypisania::BladZapisu;
 }
 
 void UzytkownikTestowy::pokazKonkluzje(const TWizKonkl &w)

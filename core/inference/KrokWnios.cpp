@@ -1,0 +1,65 @@
+#include "KrokWnios.h"
+
+namespace tremida {
+
+void TUzytkownikStrzezony::komunikat(const QString &tekst)
+{
+    if (!wstrzymany())
+        m_uzytkownik.komunikat(tekst);
+}
+
+void TUzytkownikStrzezony::czytajFakt(TKontekstCzytFakt &kontekst)
+{
+    if (wstrzymany()) {
+        kontekst.zamknietyOk = false;
+        return;
+    }
+    m_uzytkownik.czytajFakt(kontekst);
+}
+
+void TUzytkownikStrzezony::pokazKonkluzje(const TWizKonkl &wiz)
+{
+    if (!wstrzymany())
+        m_uzytkownik.pokazKonkluzje(wiz);
+}
+
+void TUzytkownikStrzezony::pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci)
+{
+    if (!wstrzymany())
+        m_uzytkownik.pokazFalsyfikacje(hipGlowna, kandydaci);
+}
+
+void pokazBladWnios(Baza &baza, TUzytkownikWnios &uzytkownik)
+{
+    if (!baza.blad() || baza.czyBladPokazany())
+        return;
+    baza.oznaczBladPokazany();
+    uzytkownik.komunikat(komunikatBleduBazy(*baza.blad(), ogon::Wnioskowanie));
+}
+
+TKrokWnios::TKrokWnios(Baza &baza, TSesjaWnios &sesja, TUzytkownikStrzezony &uzytkownik)
+    : m_baza(baza), m_sesja(sesja), m_uzytkownik(uzytkownik), m_transakcja(baza), m_licznikKrokow(sesja.LicznikKrokow)
+{
+}
+
+bool TKrokWnios::koniec(const std::function<void()> &poBledzie)
+{
+    if (!m_transakcja.zakoncz())
+        return true;
+    // The rows of the rolled-back step are gone: their step numbers are free again.
+    if (m_transakcja.wlasna())
+        m_sesja.LicznikKrokow = m_licznikKrokow;
+    if (poBledzie)
+        poBledzie();
+    pokazBladWnios(m_baza, m_uzytkownik.wlasciwy());
+    return false;
+}
+
+WynikPrzebiegu TKrokWnios::zakoncz(WynikPrzebiegu wynik, const std::function<void()> &poBledzie)
+{
+    return koniec(poBledzie) ? wynik : WynikPrzebiegu::Przerwany;
+}
+
+bool TKrokWnios::zakoncz(bool wynik, const std::function<void()> &poBledzie) { return koniec(poBledzie) && wynik; }
+
+} // namespace tremida
