@@ -96,7 +96,27 @@ const QString UNKNOWN = QStringLiteral(
     "Reguła nieprzyjęta na stos do \"odpalenia\". Pole przesłankowe reguły zwraca wartość logiczną UNKNOWN, na "
     "skutek nieokreślonych wartości faktów w polu przesłankowym");
 
+const QString Q3_1_1 = QStringLiteral(
+    "Stwierdzono, że fakt wprowadzany rzeczywisty o kodzie 1, będący argumentem stałej\n\robliczanej o kodzie 1, nie "
+    "ma przypisanej wartości.\n\rZostanie zwizualizowany formularz, na którym powinieneś przypisać faktowi wartość "
+    "oraz CF.\n\rJeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie\n\rwprawdzie "
+    "kontynuowany, jednak reguły mające tę stałą w polu przesłankowym mogą nie\n\rzostać \"odpalone\".");
+
+// One rule [x]>[K] where K = 0,5 * x + 1 is computed from the input fact x itself.
+const QString ARGUMENT_STALEJ = QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
+    "fakty": [{"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
+               "WartFakt": "???", "CFWartFakt": 0},
+              {"IdFakt": 2, "KodSyst": 1, "NazFakt": "wynik", "RodzFakt": "koncowy", "TypFakt": "logiczny",
+               "WartFakt": "???", "CFWartFakt": 0}],
+    "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "K", "RodzStala": "obliczana", "TypStala": "rzeczywista",
+               "WartStalaProsta": "???", "KodArgStala": 1, "WartParAStala": "0,5", "WartParBStala": "1",
+               "DataRek": "1"}],
+    "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "oba", "CFReg": 1,
+                "PrzesReg": "[x]>[K]", "KonklReg": "[wynik]=[TRUE]"}]})");
+
 } // namespace
+
+Q_DECLARE_METATYPE(QList<Odp>)
 
 class TstWnios : public QObject {
     Q_OBJECT
@@ -138,6 +158,35 @@ private slots:
         QCOMPARE(s.sql(QStringLiteral("SELECT IdReg, CzyOdpal, CzyBieUdzWeWnios, ROUND(CFKonklReg, 9) FROM reguly")),
                  QStringList({QStringLiteral("1|tak|nie|0.81"), QStringLiteral("2|tak|nie|0.64"),
                               QStringLiteral("3|tak|nie|0.64"), QStringLiteral("4|||")}));
+    }
+
+    // A premise [x] > [K] whose computed constant K has the input fact x as its argument asks
+    // once, at the constant (Q3): the answer, or the "nzn" mark, counts for the premise too.
+    void argumentStalejPytanyRaz_data()
+    {
+        QTest::addColumn<QList<Odp>>("odpowiedz");
+        QTest::addColumn<QStringList>("zdarzenia");
+        QTest::addColumn<QString>("wartosc");
+        QTest::newRow("answered")
+            << QList<Odp>{{QStringLiteral("10"), QStringLiteral("1")}}
+            << QStringList{H2, Q3_1_1, QStringLiteral("pytanie 1"), A1,
+                           QStringLiteral("konkluzja 1 cf=1 zagreg=1 koncowy obrazy=0 filmy=0"), H9}
+            << QStringLiteral("10||1");
+        QTest::newRow("declared unknown") << QList<Odp>{} << QStringList{H2, Q3_1_1, QStringLiteral("pytanie 1"), N, H9}
+                                          << QStringLiteral("???|nzn|0");
+    }
+    void argumentStalejPytanyRaz()
+    {
+        QFETCH(QList<Odp>, odpowiedz);
+        QFETCH(QStringList, zdarzenia);
+        QFETCH(QString, wartosc);
+        Stanowisko s(ARGUMENT_STALEJ);
+        if (!odpowiedz.isEmpty())
+            s.uzytkownik.odpowiedzi[1] = odpowiedz;
+        QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
+        QCOMPARE(s.uzytkownik.zdarzenia, zdarzenia);
+        QCOMPARE(s.sql(QStringLiteral("SELECT WartFakt, WartPoprzFakt, ROUND(CFWartFakt, 9) FROM fakty WHERE IdFakt=1")),
+                 QStringList{wartosc});
     }
 
     // An input fact declared unknown is marked "nzn" and not asked for again in the run.

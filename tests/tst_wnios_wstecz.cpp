@@ -57,6 +57,30 @@ const QString KONIEC_MAKS = QStringLiteral(
 class TstWniosWstecz : public QObject {
     Q_OBJECT
 private slots:
+    // The input fact x asked for at the computed constant K = 0,5 * x + 1 of the premise
+    // [x]>[K] is not asked for again by the premise itself.
+    void argumentStalejPytanyRaz()
+    {
+        StanowiskoWnios s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
+            "fakty": [{"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
+                       "WartFakt": "???", "CFWartFakt": 0},
+                      {"IdFakt": 2, "KodSyst": 1, "NazFakt": "wynik", "RodzFakt": "koncowy", "TypFakt": "logiczny",
+                       "WartFakt": "???", "CFWartFakt": 0}],
+            "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "K", "RodzStala": "obliczana", "TypStala": "rzeczywista",
+                       "WartStalaProsta": "???", "KodArgStala": 1, "WartParAStala": "0,5", "WartParBStala": "1",
+                       "DataRek": "1"}],
+            "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "oba", "CFReg": 1,
+                        "PrzesReg": "[x]>[K]", "KonklReg": "[wynik]=[TRUE]"}]})"));
+        s.uzytkownik.odpowiedzi[1] = {{QStringLiteral("10"), QStringLiteral("1")}};
+        QCOMPARE(s.wsteczDoKonca(QStringLiteral("[wynik]=[TRUE]")), WynikPrzebiegu::Zakonczony);
+        const QStringList &z = s.uzytkownik.zdarzenia;
+        QCOMPARE(z.count(QStringLiteral("pytanie 1")), 1);
+        QCOMPARE(std::count_if(z.cbegin(), z.cend(),
+                               [](const QString &t) { return t.startsWith(QStringLiteral("Stwierdzono, że fakt")); }),
+                 1);
+        QVERIFY(z.contains(QStringLiteral("konkluzja 1 cf=1 zagreg=1 koncowy obrazy=0 filmy=0")));
+    }
+
     void gotoweReguly_data()
     {
         QTest::addColumn<QString>("rodzina");

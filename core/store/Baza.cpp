@@ -204,10 +204,12 @@ bool Baza::dolacz(Tabela t, QString *blad)
     q.prepare(QStringLiteral("ATTACH DATABASE :ParPlik AS ") + o.nazwa);
     q.bindValue(QStringLiteral(":ParPlik"), sciezka(t));
     if (!q.exec()) {
+        const int kod = q.lastError().nativeErrorCode().toInt() & 0xFF;
+        const QString przyczyna = przyczynaBleduBazy(kod, q.lastError().databaseText());
         if (blad)
-            *blad = QStringLiteral("Nie można otworzyć pliku %1: %2.")
-                        .arg(o.plik(), przyczynaBleduBazy(q.lastError().nativeErrorCode().toInt(),
-                                                          q.lastError().databaseText()));
+            *blad = kod == SQLITE_NOTADB || kod == SQLITE_CORRUPT
+                        ? QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).").arg(o.plik(), o.nazwa, przyczyna)
+                        : QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(o.plik(), przyczyna);
         return false;
     }
     m_dolaczone[t] = true;
