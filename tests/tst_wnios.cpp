@@ -102,18 +102,6 @@ const QString Q3_1_1 = QStringLiteral(
     "oraz CF.\n\rJeśli wyjdziesz z formularza bez przypisania wartości, to proces wnioskowania będzie\n\rwprawdzie "
     "kontynuowany, jednak reguły mające tę stałą w polu przesłankowym mogą nie\n\rzostać \"odpalone\".");
 
-// One rule [x]>[K] where K = 0,5 * x + 1 is computed from the input fact x itself.
-const QString ARGUMENT_STALEJ = QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
-    "fakty": [{"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
-               "WartFakt": "???", "CFWartFakt": 0},
-              {"IdFakt": 2, "KodSyst": 1, "NazFakt": "wynik", "RodzFakt": "koncowy", "TypFakt": "logiczny",
-               "WartFakt": "???", "CFWartFakt": 0}],
-    "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "K", "RodzStala": "obliczana", "TypStala": "rzeczywista",
-               "WartStalaProsta": "???", "KodArgStala": 1, "WartParAStala": "0,5", "WartParBStala": "1",
-               "DataRek": "1"}],
-    "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "oba", "CFReg": 1,
-                "PrzesReg": "[x]>[K]", "KonklReg": "[wynik]=[TRUE]"}]})");
-
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Odp>)
@@ -180,7 +168,8 @@ private slots:
         QFETCH(QList<Odp>, odpowiedz);
         QFETCH(QStringList, zdarzenia);
         QFETCH(QString, wartosc);
-        Stanowisko s(ARGUMENT_STALEJ);
+        // One rule [x]>[K] where K = 0,5 * x + 1 is computed from the input fact x itself.
+        Stanowisko s(QStringLiteral("argument_stalej.json"));
         if (!odpowiedz.isEmpty())
             s.uzytkownik.odpowiedzi[1] = odpowiedz;
         QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);

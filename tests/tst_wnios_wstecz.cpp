@@ -61,16 +61,7 @@ private slots:
     // [x]>[K] is not asked for again by the premise itself.
     void argumentStalejPytanyRaz()
     {
-        StanowiskoWnios s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
-            "fakty": [{"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
-                       "WartFakt": "???", "CFWartFakt": 0},
-                      {"IdFakt": 2, "KodSyst": 1, "NazFakt": "wynik", "RodzFakt": "koncowy", "TypFakt": "logiczny",
-                       "WartFakt": "???", "CFWartFakt": 0}],
-            "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "K", "RodzStala": "obliczana", "TypStala": "rzeczywista",
-                       "WartStalaProsta": "???", "KodArgStala": 1, "WartParAStala": "0,5", "WartParBStala": "1",
-                       "DataRek": "1"}],
-            "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "oba", "CFReg": 1,
-                        "PrzesReg": "[x]>[K]", "KonklReg": "[wynik]=[TRUE]"}]})"));
+        StanowiskoWnios s(QStringLiteral("argument_stalej.json"));
         s.uzytkownik.odpowiedzi[1] = {{QStringLiteral("10"), QStringLiteral("1")}};
         QCOMPARE(s.wsteczDoKonca(QStringLiteral("[wynik]=[TRUE]")), WynikPrzebiegu::Zakonczony);
         const QStringList &z = s.uzytkownik.zdarzenia;
