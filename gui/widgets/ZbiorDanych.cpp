@@ -10,6 +10,11 @@
 
 namespace tremida::gui {
 
+namespace {
+// A post the table refused: the record stays in its edit or insert state.
+const QString NiezapisanyRekord = QStringLiteral("Rekord nie został zapisany. Popraw go i zatwierdź ponownie.");
+} // namespace
+
 ZbiorDanych::ZbiorDanych(Baza &baza, Tabela tabela, QObject *rodzic)
     : QAbstractTableModel(rodzic), m_baza(baza), m_tabela(tabela)
 {
@@ -38,15 +43,14 @@ bool ZbiorDanych::wczytaj(const QVariant &kluczDoZachowania, int wierszZapasowy)
         ok = q.exec();
     }
     if (!ok) {
-        const QString blad = q.lastError().databaseText().isEmpty() ? q.lastError().text()
-                                                                     : q.lastError().databaseText();
+        const QString blad = tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Odczyt, ogon::Opcja);
         beginResetModel();
         m_wiersze.clear();
         m_biezacy = -1;
         endResetModel();
         ustawStan(StanZbioru::Zamkniety);
         emit przewiniety();
-        pokazKomunikat(tekstBleduBazy(blad));
+        pokazKomunikat(blad);
         return false;
     }
     QVector<QVariantList> wiersze;
@@ -298,9 +302,7 @@ bool ZbiorDanych::zapiszBufor()
     for (size_t i = 0; i < o.kolumny.size(); ++i)
         q.bindValue(QStringLiteral(":Par") + o.kolumny[i].nazwa, m_bufor.value(static_cast<qsizetype>(i)));
     if (!q.exec()) {
-        const QString blad = q.lastError().databaseText().isEmpty() ? q.lastError().text()
-                                                                     : q.lastError().databaseText();
-        pokazKomunikat(tekstBleduBazy(blad));
+        pokazKomunikat(tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Zapis, NiezapisanyRekord));
         return false;
     }
     if (m_stan == StanZbioru::Edycja && q.numRowsAffected() == 0) {
@@ -364,7 +366,8 @@ bool ZbiorDanych::usun()
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=:ParKlucz").arg(o.nazwa, o.kluczGlowny));
     q.bindValue(QStringLiteral(":ParKlucz"), klucz);
     if (!q.exec()) {
-        pokazKomunikat(tekstBleduBazy(q.lastError().databaseText()));
+        pokazKomunikat(tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Zapis,
+                                      QStringLiteral("Rekord nie został usunięty.")));
         return false;
     }
     const bool bylaEdycja = m_stan == StanZbioru::Edycja;
@@ -417,8 +420,9 @@ QVariant ZbiorDanych::headerData(int sekcja, Qt::Orientation orientacja, int rol
     return {};
 }
 
-QString tekstBleduBazy(const QString &tekstSilnika)
+QString tekstBleduBazy(const QSqlError &e, Tabela t, RodzajBleduBazy rodzaj, const QString &ogon)
 {
+    const QString tekstSilnika = e.databaseText().isEmpty() ? e.text() : e.databaseText();
     static const QRegularExpression unikalny(QStringLiteral("UNIQUE constraint failed: (?:\\w+\\.)?(\\w+)"));
     static const QRegularExpression pusty(QStringLiteral("NOT NULL constraint failed: (?:\\w+\\.)?(\\w+)"));
     static const QRegularExpression wymagane(QStringLiteral("(\\w+): pole wymagane jest puste"));
@@ -434,7 +438,7 @@ QString tekstBleduBazy(const QString &tekstSilnika)
     if (const auto m = typ.match(tekstSilnika); m.hasMatch())
         return QStringLiteral("Pole %1 ma wartość niewłaściwego typu.\n\rPopraw rekord i zatwierdź go ponownie.")
             .arg(m.captured(3));
-    return QStringLiteral("Błąd bazy danych: ") + tekstSilnika;
+    return komunikatBleduBazy(bladBazy(rodzaj, t, e), ogon);
 }
 
 } // namespace tremida::gui

@@ -16,6 +16,8 @@
 #include <QVariantMap>
 #include <QVector>
 
+class QSqlError;
+
 namespace tremida::gui {
 
 enum class StanZbioru {
@@ -140,8 +142,10 @@ private:
     QStringList m_naglowki;
 };
 
-// The text of a database engine error for a message box: key violations and empty required
-// columns in the user's words, other errors as the engine reports them.
-QString tekstBleduBazy(const QString &tekstSilnika);
+// The text of a database engine error for a message box: key violations, empty required
+// columns and wrong types in the user's words; any other failure of table `t` (locked by
+// another program, disk full, not a database file ...) as the system tells failures of the
+// table files, ending with `ogon`.
+QString tekstBleduBazy(const QSqlError &e, Tabela t, RodzajBleduBazy rodzaj, const QString &ogon);
 
 } // namespace tremida::gui
