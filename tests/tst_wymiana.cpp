@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlQuery>
+#include <QStringDecoder>
 #include <QTest>
 
 using namespace tremida;
@@ -29,6 +31,12 @@ int razem(Baza &baza)
     for (Tabela t : WszystkieTabele)
         n += std::max(0, baza.liczbaRekordow(t));
     return n;
+}
+
+QString wartosc(Baza &baza, const QString &zapytanie)
+{
+    QSqlQuery q = baza.zapytanie();
+    return q.exec(zapytanie) && q.next() ? q.value(0).toString() : QStringLiteral("<none>");
 }
 
 } // namespace
@@ -117,6 +125,9 @@ private slots:
         QTest::newRow("broken json") << R"({"systemyeksperckie": [)" << QStringList{"JSON"};
         QTest::newRow("not an object") << R"([1, 2])" << QStringList{"JSON"};
         QTest::newRow("records not an array") << R"({"fakty": {"IdFakt": 1}})" << QStringList{"fakty"};
+        QTest::newRow("501 astral characters in a 500-character column")
+            << QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "%1"}]})").arg(QStringLiteral("𝕏").repeated(501))
+            << QStringList{"systemyeksperckie", "IdSyst=7", "NazSyst dłuższy niż 500 znaków"};
     }
     void wszystkoAlboNic()
     {
@@ -150,6 +161,56 @@ private slots:
                               &blad));
         QVERIFY2(blad.contains(QStringLiteral("fakty.db")), qPrintable(blad));
         QCOMPARE(baza.liczbaRekordow(Tabela::Systemy), 0);
+    }
+
+    // A text stored by another program goes out as UTF-8 one character at a time (an astral
+    // character as one four-byte sequence) and comes back the same; bytes that are not
+    // UTF-8 are read as U+FFFD and the export stays valid.
+    void tekstyTamIZPowrotem_data()
+    {
+        QTest::addColumn<QByteArray>("bajty"); // NazSyst as stored, in hexadecimal
+        QTest::addColumn<QByteArray>("zapis"); // NazSyst as exported
+        QTest::addColumn<QByteArray>("po");    // NazSyst as stored after the round trip
+        QTest::newRow("emoji") << QByteArray("6B6F63696FC58220F09F94A5") << QByteArray("\"kocioł 🔥\"")
+                               << QByteArray("6B6F63696FC58220F09F94A5");
+        QTest::newRow("double-struck X") << QByteArray("F09D958F") << QByteArray("\"𝕏\"") << QByteArray("F09D958F");
+        QTest::newRow("Polish letters") << QByteArray("5A61C5BCC3B3C582C4872067C499C59B6CC485")
+                                        << QByteArray("\"Zażółć gęślą\"")
+                                        << QByteArray("5A61C5BCC3B3C582C4872067C499C59B6CC485");
+        QTest::newRow("mixed with escapes") << QByteArray("F09F988022F09D958F5C0A09C48501F09F9880")
+                                            << QByteArray("\"😀\\\"𝕏\\\\\\n\\tą\\u0001😀\"")
+                                            << QByteArray("F09F988022F09D958F5C0A09C48501F09F9880");
+        QTest::newRow("500 astral characters fill a 500-character column")
+            << QByteArray("F09F9880").repeated(500) << "\"" + QByteArray("😀").repeated(500) + "\""
+            << QByteArray("F09F9880").repeated(500);
+        QTest::newRow("surrogate encoded in UTF-8") << QByteArray("41EDA08042") << QByteArray("\"A\xEF\xBF\xBD" "B\"")
+                                                    << QByteArray("41EFBFBD42");
+        QTest::newRow("byte that starts no character") << QByteArray("41FF42") << QByteArray("\"A\xEF\xBF\xBD" "B\"")
+                                                       << QByteArray("41EFBFBD42");
+    }
+    void tekstyTamIZPowrotem()
+    {
+        QFETCH(QByteArray, bajty);
+        QFETCH(QByteArray, zapis);
+        QFETCH(QByteArray, po);
+        FolderRoboczy a, b;
+        Baza bazaA, bazaB;
+        QVERIFY(bazaA.otworz(a.sciezka()) && bazaB.otworz(b.sciezka()));
+        zalozWszystkieTabele(bazaA);
+        zalozWszystkieTabele(bazaB);
+        QSqlQuery q = bazaA.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie VALUES (1, CAST(X'%1' AS TEXT), CAST(X'%1' AS TEXT), NULL)")
+                           .arg(QString::fromLatin1(bajty))));
+        const QByteArray pierwszy = eksport(bazaA);
+        QVERIFY2(pierwszy.contains("\"NazSyst\": " + zapis + ", \"OpisSyst\": " + zapis + ","), pierwszy.constData());
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString dekodowany = utf8(pierwszy);
+        QVERIFY(!utf8.hasError());
+        QString blad;
+        QVERIFY2(importujJson(bazaB, pierwszy, &blad), qPrintable(blad));
+        QCOMPARE(wartosc(bazaB, QStringLiteral("SELECT hex(NazSyst) || hex(OpisSyst) FROM systemyeksperckie")),
+                 QString::fromLatin1(po + po));
+        QCOMPARE(eksport(bazaB), pierwszy);
     }
 };
 

@@ -64,7 +64,9 @@ bool wartoscKolumny(const OpisKolumny &k, const QJsonValue &v, QVariant *wynik, 
             return false;
         }
         const QString s = v.toString();
-        if (k.typ == TypKol::Text && s.size() > k.szerokosc) {
+        // The width counts characters, as the table's check does: a character outside the
+        // Basic Multilingual Plane is one, though two UTF-16 units.
+        if (k.typ == TypKol::Text && s.size() > k.szerokosc && s.toUcs4().size() > k.szerokosc) {
             *powod = QStringLiteral("tekst kolumny %1 dłuższy niż %2 znaków").arg(k.nazwa).arg(k.szerokosc);
             return false;
         }
@@ -79,27 +81,47 @@ bool wartoscKolumny(const OpisKolumny &k, const QJsonValue &v, QVariant *wynik, 
     return false;
 }
 
-// JSON text of a string: quotes, backslashes and control characters escaped, the rest as UTF-8.
-void dopiszTekst(QByteArray &out, const QString &s)
+// JSON text of a string: quotes, backslashes and control characters escaped, every other
+// character as UTF-8 (a character outside the Basic Multilingual Plane, a surrogate pair in
+// the text, as one four-byte sequence). Half of a pair without its other half stands for no
+// character; it is written as U+FFFD, as the engine reads a text that is not valid UTF-8.
+void dopiszTekst(QByteArray &out, QStringView s)
 {
     out += '"';
-    for (const QChar c : s) {
-        const char16_t u = c.unicode();
-        switch (u) {
-        case u'"': out += "\\\""; break;
-        case u'\\': out += "\\\\"; break;
-        case u'\n': out += "\\n"; break;
-        case u'\r': out += "\\r"; break;
-        case u'\t': out += "\\t"; break;
-        case u'\b': out += "\\b"; break;
-        case u'\f': out += "\\f"; break;
-        default:
-            if (u < 0x20)
-                out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')).toLatin1();
-            else
-                out += QString(c).toUtf8();
+    qsizetype odcinek = 0; // start of the characters not yet written, which need no escape
+    auto dopiszOdcinek = [&](qsizetype koniec) {
+        if (koniec > odcinek)
+            out += s.sliced(odcinek, koniec - odcinek).toUtf8();
+    };
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t u = s[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            ++i;
+            continue;
         }
+        const char *zamiana = nullptr;
+        switch (u) {
+        case u'"': zamiana = "\\\""; break;
+        case u'\\': zamiana = "\\\\"; break;
+        case u'\n': zamiana = "\\n"; break;
+        case u'\r': zamiana = "\\r"; break;
+        case u'\t': zamiana = "\\t"; break;
+        case u'\b': zamiana = "\\b"; break;
+        case u'\f': zamiana = "\\f"; break;
+        default: break;
+        }
+        if (!zamiana && u >= 0x20 && !QChar::isSurrogate(u))
+            continue;
+        dopiszOdcinek(i);
+        odcinek = i + 1;
+        if (zamiana)
+            out += zamiana;
+        else if (QChar::isSurrogate(u))
+            out += "\xEF\xBF\xBD";
+        else
+            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')).toLatin1();
     }
+    dopiszOdcinek(s.size());
     out += '"';
 }
 
