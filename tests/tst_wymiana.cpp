@@ -3,10 +3,16 @@
 #include "Pomocnicze.h"
 #include "store/Wymiana.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringDecoder>
 #include <QTest>
@@ -33,13 +39,94 @@ int razem(Baza &baza)
     return n;
 }
 
+// Runs statements on one SQLite file through a connection of the test's own, as another
+// program would; *wynik gets the first value the last statement gives.
+void sqlNaPliku(const QString &plik, const QStringList &polecenia, QVariant *wynik = nullptr)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inny-program"));
+        db.setDatabaseName(plik);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString &p : polecenia)
+            QVERIFY2(q.exec(p), qPrintable(p + QStringLiteral(": ") + q.lastError().text()));
+        if (wynik && q.next())
+            *wynik = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("inny-program"));
+}
+
 QString wartosc(Baza &baza, const QString &zapytanie)
 {
     QSqlQuery q = baza.zapytanie();
     return q.exec(zapytanie) && q.next() ? q.value(0).toString() : QStringLiteral("<none>");
 }
 
+// A folder with the two systems of the fixture in every table, its database closed so that
+// the files can be changed as another program would change them.
+struct DwaSystemy {
+    FolderRoboczy folder;
+    DwaSystemy()
+    {
+        Baza baza;
+        QVERIFY(baza.otworz(folder.sciezka()));
+        zalozWszystkieTabele(baza);
+        importuj(baza, QStringLiteral("dwa_systemy.json"));
+    }
+    QString plik(const QString &tabela) const { return folder.plik(tabela + QStringLiteral(".db")); }
+    // %1 of a message is the folder.
+    QString komunikat(const QString &k) const
+    {
+        return k.contains(QStringLiteral("%1")) ? k.arg(QDir::toNativeSeparators(folder.sciezka())) : k;
+    }
+};
+
+enum class Zmiana {
+    Usuniecie,        // the file is removed
+    Tresc,            // the file gets the given bytes, then the statements run on it
+    Sql,              // the statements run on the file as it is
+    UszkodzenieStron, // the statements run, then the page of the table's last rows is overwritten
+};
+
+void zmienPlik(const QString &plik, Zmiana zmiana, const QByteArray &tresc, const QStringList &sql)
+{
+    QFile f(plik);
+    if (zmiana == Zmiana::Usuniecie) {
+        QVERIFY(f.remove());
+        return;
+    }
+    if (zmiana == Zmiana::Tresc) {
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(tresc);
+        f.close();
+    }
+    if (!sql.isEmpty())
+        sqlNaPliku(plik, sql);
+    if (zmiana == Zmiana::UszkodzenieStron) {
+        QVariant strona;
+        sqlNaPliku(plik,
+                   {QStringLiteral("SELECT pageno FROM dbstat WHERE name = '%1' AND pagetype = 'leaf' "
+                                   "ORDER BY path DESC LIMIT 1")
+                        .arg(QFileInfo(plik).completeBaseName())},
+                   &strona);
+        QVERIFY(strona.toInt() > 2 && f.open(QIODevice::ReadWrite));
+        f.seek((strona.toInt() - 1) * 4096);
+        f.write(QByteArray(4096, 'Z'));
+    }
+}
+
+QByteArray losoweBajty()
+{
+    QRandomGenerator g(20240611);
+    QByteArray b(8192, '\0');
+    for (char &c : b)
+        c = static_cast<char>(g.bounded(256));
+    return b;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Zmiana)
 
 class TstWymiana : public QObject {
     Q_OBJECT
@@ -211,6 +298,118 @@ private slots:
         QCOMPARE(wartosc(bazaB, QStringLiteral("SELECT hex(NazSyst) || hex(OpisSyst) FROM systemyeksperckie")),
                  QString::fromLatin1(po + po));
         QCOMPARE(eksport(bazaB), pierwszy);
+    }
+
+    // A table that cannot be read whole stops the export: the message names the file and the
+    // reason, and nothing of the other tables is given out.
+    void eksportNieczytelnejTabeli_data()
+    {
+        QTest::addColumn<QString>("tabela");
+        QTest::addColumn<Zmiana>("zmiana");
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<bool>("wSystemie1"); // the export of system 1 meets the fault too
+        QTest::newRow("random bytes") << "fakty" << Zmiana::Tresc << losoweBajty() << QStringList{}
+                                      << "Nie można odczytać tabeli fakty.db: plik nie jest plikiem bazy danych." << true;
+        QTest::newRow("SQLite file of another table")
+            << "fakty" << Zmiana::Tresc << QByteArray() << QStringList{"CREATE TABLE inna (IdFakt INTEGER)"}
+            << "Nie można odczytać tabeli fakty.db: plik nie zawiera tabeli fakty." << true;
+        QTest::newRow("missing file")
+            << "plikimultimedialne" << Zmiana::Usuniecie << QByteArray() << QStringList{}
+            << "Nie można odczytać tabeli plikimultimedialne.db: brak pliku tabeli w folderze %1." << true;
+        QTest::newRow("documented columns missing")
+            << "fakty" << Zmiana::Sql << QByteArray()
+            << QStringList{"ALTER TABLE fakty DROP COLUMN DataRek", "ALTER TABLE fakty DROP COLUMN CFWartPoprzFakt"}
+            << "Nie można odczytać tabeli fakty.db: w tabeli fakty brak kolumn CFWartPoprzFakt, DataRek." << true;
+        QTest::newRow("a column of another program")
+            << "reguly" << Zmiana::Sql << QByteArray() << QStringList{"ALTER TABLE reguly ADD COLUMN Uwagi TEXT"}
+            << "Nie można odczytać tabeli reguly.db: tabela reguly ma nieznaną kolumnę Uwagi." << true;
+        QTest::newRow("page of the last rows damaged")
+            << "trajektoria" << Zmiana::UszkodzenieStron << QByteArray()
+            << QStringList{"WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
+                           "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PrzyczNieOdpalTraj, DataRek) "
+                           "SELECT i, 1, 1, printf('%.200c', 'x'), '2024-01-01' FROM n"}
+            << "Nie można odczytać tabeli trajektoria.db: plik bazy danych jest uszkodzony." << true;
+        QTest::newRow("text in an integer column of another system")
+            << "systemyeksperckie" << Zmiana::Tresc << QByteArray()
+            << QStringList{"CREATE TABLE systemyeksperckie (IdSyst, NazSyst, OpisSyst, DataRek)",
+                           "INSERT INTO systemyeksperckie VALUES ('jeden', 'a', NULL, NULL)"}
+            << "Nie można odczytać tabeli systemyeksperckie.db: w rekordzie IdSyst=jeden kolumna IdSyst nie zawiera "
+               "liczby całkowitej."
+            << false;
+        QTest::newRow("infinite real")
+            << "fakty" << Zmiana::Sql << QByteArray() << QStringList{"UPDATE fakty SET CFWartFakt = 9e999 WHERE IdFakt = 11"}
+            << "Nie można odczytać tabeli fakty.db: w rekordzie IdFakt=11 kolumna CFWartFakt zawiera wartość "
+               "nieskończoną, której nie można zapisać w pliku JSON."
+            << true;
+    }
+    void eksportNieczytelnejTabeli()
+    {
+        QFETCH(QString, tabela);
+        QFETCH(Zmiana, zmiana);
+        QFETCH(QByteArray, tresc);
+        QFETCH(QStringList, sql);
+        QFETCH(QString, komunikat);
+        QFETCH(bool, wSystemie1);
+        DwaSystemy f;
+        zmienPlik(f.plik(tabela), zmiana, tresc, sql);
+        if (QTest::currentTestFailed())
+            return;
+        Baza baza;
+        QVERIFY(baza.otworz(f.folder.sciezka()));
+        QByteArray json;
+        QString blad;
+        QVERIFY(!eksportujJson(baza, std::nullopt, &json, &blad));
+        QCOMPARE(blad, f.komunikat(komunikat));
+        QVERIFY(json.isEmpty());
+        blad.clear();
+        QCOMPARE(eksportujJson(baza, 1, &json, &blad), !wSystemie1);
+        QCOMPARE(blad, wSystemie1 ? f.komunikat(komunikat) : QString());
+    }
+
+    // tremida-cli export: code 1, the message on standard error, nothing on standard output
+    // (which usually goes into a file), also when the records cannot all be written out.
+    void eksportCli_data()
+    {
+        QTest::addColumn<QString>("tabela");
+        QTest::addColumn<Zmiana>("zmiana");
+        QTest::addColumn<QString>("wyjscie"); // standard output: "" or /dev/full
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("readable") << "" << Zmiana::Sql << "" << "";
+        QTest::newRow("corrupt file") << "fakty" << Zmiana::Tresc << ""
+                                      << "Nie można odczytać tabeli fakty.db: plik nie jest plikiem bazy danych.\n";
+        QTest::newRow("missing file") << "reguly" << Zmiana::Usuniecie << ""
+                                      << "Nie można odczytać tabeli reguly.db: brak pliku tabeli w folderze %1.\n";
+        QTest::newRow("full disk") << "" << Zmiana::Sql << "/dev/full"
+                                   << "Nie można zapisać rekordów na standardowe wyjście (brak miejsca na dysku albo "
+                                      "zamknięty odbiorca).\n";
+    }
+    void eksportCli()
+    {
+        QFETCH(QString, tabela);
+        QFETCH(Zmiana, zmiana);
+        QFETCH(QString, wyjscie);
+        QFETCH(QString, komunikat);
+        if (!wyjscie.isEmpty() && !QFile::exists(wyjscie))
+            QSKIP("no /dev/full here");
+        DwaSystemy f;
+        if (!tabela.isEmpty())
+            zmienPlik(f.plik(tabela), zmiana, losoweBajty(), {});
+        QProcess p;
+        p.setProgram(QStringLiteral(TREMIDA_CLI_PATH));
+        p.setArguments({QStringLiteral("--dir"), f.folder.sciezka(), QStringLiteral("export")});
+        if (!wyjscie.isEmpty())
+            p.setStandardOutputFile(wyjscie);
+        p.start();
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray out = p.readAllStandardOutput();
+        QCOMPARE(p.exitCode(), komunikat.isEmpty() ? 0 : 1);
+        QCOMPARE(QJsonDocument::fromJson(out).isObject(), komunikat.isEmpty());
+        if (!komunikat.isEmpty()) {
+            QCOMPARE(out, QByteArray());
+            QVERIFY(QString::fromUtf8(p.readAllStandardError()).endsWith(f.komunikat(komunikat)));
+        }
     }
 };
 

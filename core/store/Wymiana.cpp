@@ -3,16 +3,22 @@
 #include "Baza.h"
 #include "Rekordy.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
+#include <QUuid>
 
 #include <cmath>
 #include <limits>
+
+#include <sqlite3.h>
 
 namespace tremida {
 
@@ -125,22 +131,179 @@ void dopiszTekst(QByteArray &out, QStringView s)
     out += '"';
 }
 
-void dopiszWartosc(QByteArray &out, const OpisKolumny &k, const QVariant &v)
+bool czyCalkowita(const QVariant &v)
+{
+    switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: return true;
+    default: return false;
+    }
+}
+
+// JSON text of a column's value. A value the column's type cannot hold (possible in a table
+// another program created without strict types) or a real number JSON has no notation for
+// is refused with the reason in *powod, rather than written as something else.
+bool dopiszWartosc(QByteArray &out, const OpisKolumny &k, const QVariant &v, QString *powod)
 {
     if (v.isNull()) {
         out += "null";
-        return;
+        return true;
     }
     switch (k.typ) {
-    case TypKol::Integer: out += QByteArray::number(v.toLongLong()); break;
+    case TypKol::Integer:
+        if (!czyCalkowita(v)) {
+            *powod = QStringLiteral("kolumna %1 nie zawiera liczby całkowitej").arg(k.nazwa);
+            return false;
+        }
+        out += QByteArray::number(v.toLongLong());
+        return true;
     case TypKol::Float: {
+        if (czyCalkowita(v)) {
+            out += QByteArray::number(v.toLongLong());
+            return true;
+        }
+        if (v.metaType().id() != QMetaType::Double) {
+            *powod = QStringLiteral("kolumna %1 nie zawiera liczby").arg(k.nazwa);
+            return false;
+        }
         const double d = v.toDouble();
-        out += std::isfinite(d) ? QByteArray::number(d, 'g', QLocale::FloatingPointShortest) : QByteArray("null");
-        break;
+        if (!std::isfinite(d)) {
+            *powod = QStringLiteral("kolumna %1 zawiera wartość nieskończoną, której nie można zapisać w pliku JSON")
+                         .arg(k.nazwa);
+            return false;
+        }
+        out += QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
+        return true;
     }
     case TypKol::Text:
-    case TypKol::Memo: dopiszTekst(out, v.toString()); break;
+    case TypKol::Memo:
+        if (v.metaType().id() != QMetaType::QString) {
+            *powod = QStringLiteral("kolumna %1 nie zawiera tekstu").arg(k.nazwa);
+            return false;
+        }
+        dopiszTekst(out, v.toString());
+        return true;
     }
+    return false;
+}
+
+// The reason, for a message, why the engine could not read a table file.
+QString powodBledu(const QSqlError &e)
+{
+    switch (e.nativeErrorCode().toInt() & 0xff) {
+    case SQLITE_NOTADB: return QStringLiteral("plik nie jest plikiem bazy danych");
+    case SQLITE_CORRUPT: return QStringLiteral("plik bazy danych jest uszkodzony");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return QStringLiteral("plik jest zablokowany przez inny program");
+    case SQLITE_CANTOPEN: return QStringLiteral("nie można otworzyć pliku");
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return QStringLiteral("brak uprawnień do odczytu pliku");
+    case SQLITE_IOERR: return QStringLiteral("błąd odczytu pliku");
+    case SQLITE_NOMEM: return QStringLiteral("brak pamięci");
+    default: break;
+    }
+    const QString tekst = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    return QStringLiteral("błąd bazy danych (%1)").arg(tekst);
+}
+
+struct KolumnaPliku {
+    QString nazwa;
+    bool niepusta; // NOT NULL
+};
+
+// The file's column of this name; the engine matches column names without regard to case.
+const KolumnaPliku *kolumnaPliku(const std::vector<KolumnaPliku> &kolumny, const QString &nazwa)
+{
+    for (const auto &k : kolumny)
+        if (k.nazwa.compare(nazwa, Qt::CaseInsensitive) == 0)
+            return &k;
+    return nullptr;
+}
+
+// The columns of the table as the file declares them, in the file's order. False, with the
+// reason in *powod, when they cannot be read, the file has no table of that name, or a
+// documented column is missing (a query naming it would fail, or read nothing from it).
+bool czytajKolumny(QSqlQuery &q, const QString &schemat, const OpisTabeli &o, std::vector<KolumnaPliku> *kolumny,
+                   QString *powod)
+{
+    kolumny->clear();
+    if (!q.exec(QStringLiteral("PRAGMA %1.table_info(%2)").arg(schemat, o.nazwa))) {
+        *powod = powodBledu(q.lastError());
+        return false;
+    }
+    while (q.next())
+        kolumny->push_back({q.value(1).toString(), q.value(3).toInt() != 0});
+    if (q.lastError().isValid()) {
+        *powod = powodBledu(q.lastError());
+        return false;
+    }
+    q.finish();
+    if (kolumny->empty()) {
+        *powod = QStringLiteral("plik nie zawiera tabeli %1").arg(o.nazwa);
+        return false;
+    }
+    QStringList brak;
+    for (const auto &k : o.kolumny)
+        if (!kolumnaPliku(*kolumny, k.nazwa))
+            brak << k.nazwa;
+    if (!brak.isEmpty()) {
+        *powod = (brak.size() == 1 ? QStringLiteral("w tabeli %1 brak kolumny %2")
+                                   : QStringLiteral("w tabeli %1 brak kolumn %2"))
+                     .arg(o.nazwa, brak.join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
+// Why a table file the connection could not attach is not the table of its name, read
+// through a connection of its own. The problems reported when attaching name the reason
+// when the file itself shows none (a lock held by another program, for one).
+QString powodNiedolaczenia(const Baza &baza, Tabela t, const QStringList &problemy)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    const QString nazwa = QStringLiteral("tremida-odczyt-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString powod;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nazwa);
+        db.setDatabaseName(baza.sciezka(t));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            powod = powodBledu(db.lastError());
+        } else {
+            QSqlQuery q(db);
+            std::vector<KolumnaPliku> kolumny;
+            if (czytajKolumny(q, QStringLiteral("main"), o, &kolumny, &powod))
+                powod.clear();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nazwa);
+    if (!powod.isEmpty())
+        return powod;
+    for (const QString &p : problemy)
+        if (p.contains(o.plik()))
+            return QStringLiteral("pliku nie można dołączyć do bazy danych (%1)").arg(p);
+    return QStringLiteral("pliku nie można dołączyć do bazy danych");
+}
+
+// Whether the table's file exists and holds the table of its name with its documented
+// columns; when it does, its columns as declared in the file, otherwise the reason.
+bool plikTabeliCzytelny(Baza &baza, Tabela t, const QStringList &problemy, std::vector<KolumnaPliku> *kolumny,
+                        QString *powod)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    if (!baza.plikIstnieje(t)) {
+        *powod = QStringLiteral("brak pliku tabeli w folderze %1").arg(QDir::toNativeSeparators(baza.folder()));
+        return false;
+    }
+    if (!baza.czyDolaczona(t)) {
+        *powod = powodNiedolaczenia(baza, t, problemy);
+        return false;
+    }
+    QSqlQuery q = baza.zapytanie();
+    return czytajKolumny(q, o.nazwa, o, kolumny, powod);
 }
 
 // The WHERE part selecting a system's records in each table.
@@ -247,12 +410,33 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
 
 bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QString *blad)
 {
-    baza.synchronizuj();
+    auto porazka = [&](const OpisTabeli &o, const QString &powod) {
+        if (blad)
+            *blad = QStringLiteral("Nie można odczytać tabeli %1: %2.").arg(o.plik(), powod);
+        return false;
+    };
+    // Every table is checked before any is read: a system's records span them all, and the
+    // filters of the enumerated values and multimedia files read the facts and the rules.
+    const QStringList problemy = baza.synchronizuj();
+    for (Tabela t : WszystkieTabele) {
+        const OpisTabeli &o = opisTabeli(t);
+        std::vector<KolumnaPliku> kolumny;
+        QString powod;
+        if (!plikTabeliCzytelny(baza, t, problemy, &kolumny, &powod))
+            return porazka(o, powod);
+        // A column the table has beyond its own would be left out of the export.
+        for (const auto &k : kolumny) {
+            bool znana = false;
+            for (const auto &d : o.kolumny)
+                znana = znana || d.nazwa.compare(k.nazwa, Qt::CaseInsensitive) == 0;
+            if (!znana)
+                return porazka(o, QStringLiteral("tabela %1 ma nieznaną kolumnę %2").arg(o.nazwa, k.nazwa));
+        }
+    }
+
     QByteArray out = "{";
     bool pierwszaTabela = true;
     for (Tabela t : WszystkieTabele) {
-        if (!baza.czyDolaczona(t))
-            continue;
         const OpisTabeli &o = opisTabeli(t);
         QSqlQuery q = baza.zapytanie();
         q.setForwardOnly(true);
@@ -263,11 +447,8 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
         q.prepare(sql);
         if (kodSyst)
             q.bindValue(QStringLiteral(":ParIdSyst"), *kodSyst);
-        if (!q.exec()) {
-            if (blad)
-                *blad = QStringLiteral("Tabela %1: %2").arg(o.nazwa, bladZapytania(q));
-            return false;
-        }
+        if (!q.exec())
+            return porazka(o, powodBledu(q.lastError()));
         out += pierwszaTabela ? "\n  " : ",\n  ";
         pierwszaTabela = false;
         dopiszTekst(out, o.nazwa);
@@ -282,10 +463,16 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
                     out += ", ";
                 dopiszTekst(out, o.kolumny[i].nazwa);
                 out += ": ";
-                dopiszWartosc(out, o.kolumny[i], r.value(o.kolumny[i].nazwa));
+                QString powod;
+                if (!dopiszWartosc(out, o.kolumny[i], r.value(o.kolumny[i].nazwa), &powod))
+                    return porazka(o, QStringLiteral("w rekordzie %1=%2 %3")
+                                          .arg(o.kluczGlowny, r.value(o.kluczGlowny).toString(), powod));
             }
             out += "}";
         }
+        // The rows end early when the engine fails part-way through the table.
+        if (q.lastError().isValid())
+            return porazka(o, powodBledu(q.lastError()));
         out += pierwszyRekord ? "]" : "\n  ]";
     }
     out += "\n}\n";
