@@ -411,6 +411,91 @@ private slots:
             QVERIFY(QString::fromUtf8(p.readAllStandardError()).endsWith(f.komunikat(komunikat)));
         }
     }
+
+    // What the JSON parser would let through silently, a key given twice in one object or
+    // half of a UTF-16 surrogate pair, is refused with its place (the character counted
+    // from 1); nothing is written.
+    void niejednoznacznyJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("table twice") << QByteArray(R"({"fakty": [], "fakty": []})")
+                                     << R"(Plik JSON: tabela "fakty" występuje więcej niż raz (znak 15).)";
+        QTest::newRow("column twice")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "a", "NazSyst": "b"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1: kolumna "NazSyst" występuje w rekordzie więcej niż raz (znak 54).)";
+        QTest::newRow("the same column written with an escape")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "a", "Naz\u0053yst": "b"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1: kolumna "NazSyst" występuje w rekordzie więcej niż raz (znak 54).)";
+        QTest::newRow("column twice in the second record, after Polish letters")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "żółw"}, {"IdSyst": 8, "IdSyst": 9}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 2: kolumna "IdSyst" występuje w rekordzie więcej niż raz (znak 72).)";
+        QTest::newRow("key twice in a nested object")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "OpisSyst": {"x": 1, "x": 2}}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1, kolumna OpisSyst: klucz "x" występuje w obiekcie więcej niż raz (znak 59).)";
+        QTest::newRow("key twice in an object in an array")
+            << QByteArray(R"({"fakty": [{"IdFakt": 1, "OpisFakt": [{"a": 1}, {"a": 1, "a": 2}]}]})")
+            << R"(Tabela fakty, rekord nr 1, kolumna OpisFakt, element nr 2: klucz "a" występuje w obiekcie więcej niż raz (znak 58).)";
+        QTest::newRow("lone high surrogate")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "a\ud800b"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1, kolumna NazSyst: sekwencja \ud800 to pierwsza połowa pary zastępczej UTF-16 bez drugiej połowy (znak 51).)";
+        QTest::newRow("high surrogate before another escape")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "\uD835\u0041"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1, kolumna NazSyst: sekwencja \uD835 to pierwsza połowa pary zastępczej UTF-16 bez drugiej połowy (znak 50).)";
+        QTest::newRow("lone low surrogate")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "x\udc00"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1, kolumna NazSyst: sekwencja \udc00 to druga połowa pary zastępczej UTF-16 bez pierwszej połowy (znak 51).)";
+        QTest::newRow("pair in the wrong order")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "\udd4f\ud835"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1, kolumna NazSyst: sekwencja \udd4f to druga połowa pary zastępczej UTF-16 bez pierwszej połowy (znak 50).)";
+        QTest::newRow("surrogate in a column name")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "\ud800": "a"}]})")
+            << R"(Tabela systemyeksperckie, rekord nr 1: sekwencja \ud800 to pierwsza połowa pary zastępczej UTF-16 bez drugiej połowy (znak 39).)";
+        QTest::newRow("surrogate encoded in UTF-8") << QByteArray("{\"a\": \"\xED\xA0\x80\"}")
+                                                    << "Błędny plik JSON (znak 8): tekst nie jest poprawnym tekstem UTF-8.";
+    }
+    void niejednoznacznyJson()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, komunikat);
+        FolderRoboczy a;
+        Baza baza;
+        QVERIFY(baza.otworz(a.sciezka()));
+        zalozWszystkieTabele(baza);
+        importuj(baza, QStringLiteral("dwa_systemy.json"));
+        const int przed = razem(baza);
+        QString blad;
+        QVERIFY(!importujJson(baza, json, &blad));
+        QCOMPARE(blad, komunikat);
+        QCOMPARE(razem(baza), przed);
+    }
+
+    // Valid JSON the check must not take for the above.
+    void jednoznacznyJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("hex"); // NazSyst of system 7 as stored
+        QTest::newRow("escaped pairs")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "\ud835\udd4fa\uD83D\uDE00"}]})")
+            << "F09D958F61F09F9880";
+        QTest::newRow("escaped backslash before u")
+            << QByteArray(R"({"systemyeksperckie": [{"IdSyst": 7, "NazSyst": "\\ud800"}]})") << "5C7564383030";
+        QTest::newRow("brackets, quotes and commas in a text")
+            << QByteArray("{\"systemyeksperckie\": [{\"IdSyst\": 7, \"NazSyst\": \"{\\\"NazSyst\\\": [1, \\\"a\\\"]}, \\\\\"}]}")
+            << "7B224E617A53797374223A205B312C202261225D7D2C205C";
+    }
+    void jednoznacznyJson()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, hex);
+        FolderRoboczy a;
+        Baza baza;
+        QVERIFY(baza.otworz(a.sciezka()));
+        zalozWszystkieTabele(baza);
+        QString blad;
+        QVERIFY2(importujJson(baza, json, &blad), qPrintable(blad));
+        QCOMPARE(wartosc(baza, QStringLiteral("SELECT hex(NazSyst) FROM systemyeksperckie WHERE IdSyst = 7")), hex);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstWymiana)

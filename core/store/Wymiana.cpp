@@ -326,6 +326,241 @@ QString filtrSystemu(Tabela t)
     return {};
 }
 
+// Number (from 1) of the character at byte `bajt` of a UTF-8 text, for messages.
+qsizetype numerZnaku(const QByteArray &tekst, qsizetype bajt)
+{
+    qsizetype n = 1;
+    for (qsizetype i = tekst.startsWith("\xEF\xBB\xBF") ? 3 : 0; i < bajt && i < tekst.size(); ++i)
+        if ((static_cast<unsigned char>(tekst[i]) & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+QString powodParsowania(QJsonParseError::ParseError e)
+{
+    switch (e) {
+    case QJsonParseError::NoError: break;
+    case QJsonParseError::UnterminatedObject: return QStringLiteral("obiekt bez nawiasu zamykającego }");
+    case QJsonParseError::MissingNameSeparator: return QStringLiteral("brak dwukropka po kluczu obiektu");
+    case QJsonParseError::UnterminatedArray: return QStringLiteral("tablica bez nawiasu zamykającego ]");
+    case QJsonParseError::MissingValueSeparator: return QStringLiteral("brak przecinka między wartościami");
+    case QJsonParseError::IllegalValue: return QStringLiteral("niedozwolona wartość");
+    case QJsonParseError::TerminationByNumber: return QStringLiteral("plik kończy się w środku liczby");
+    case QJsonParseError::IllegalNumber: return QStringLiteral("niepoprawna liczba");
+    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("niedozwolona sekwencja ze znakiem \\");
+    case QJsonParseError::IllegalUTF8String: return QStringLiteral("tekst nie jest poprawnym tekstem UTF-8");
+    case QJsonParseError::UnterminatedString: return QStringLiteral("tekst bez cudzysłowu zamykającego");
+    case QJsonParseError::MissingObject: return QStringLiteral("brak klucza obiektu po przecinku");
+    case QJsonParseError::DeepNesting: return QStringLiteral("zbyt głęboko zagnieżdżone obiekty lub tablice");
+    case QJsonParseError::DocumentTooLarge: return QStringLiteral("plik jest zbyt duży");
+    case QJsonParseError::GarbageAtEnd: return QStringLiteral("zbędne znaki po zamknięciu obiektu");
+    }
+    return QStringLiteral("błąd składni");
+}
+
+// What the JSON parser lets through without a word is checked on the text itself: a key
+// given twice in one object (the parser keeps only one of the values) and a \u escape of
+// one half of a UTF-16 surrogate pair without the other half (which stands for no
+// character). The text has been parsed already, so its syntax is known to be valid.
+class SprawdzenieJson {
+public:
+    explicit SprawdzenieJson(const QByteArray &json) : m_json(json) {}
+
+    // False with a message saying where when a key repeats or an escape is half a pair.
+    bool sprawdz(QString *blad)
+    {
+        qsizetype i = m_json.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        const qsizetype n = m_json.size();
+        while (i < n) {
+            const char c = m_json[i];
+            if (c == '{' || c == '[') {
+                poczatekWartosci();
+                m_stos.push_back({c == '{', {}, {}, false, -1});
+                ++i;
+            } else if (c == '}' || c == ']') {
+                if (!m_stos.empty())
+                    m_stos.pop_back();
+                ++i;
+            } else if (c == ',') {
+                if (!m_stos.empty() && m_stos.back().obiekt)
+                    m_stos.back().maKlucz = false;
+                ++i;
+            } else if (c == '"') {
+                const bool klucz = !m_stos.empty() && m_stos.back().obiekt && !m_stos.back().maKlucz;
+                if (!klucz)
+                    poczatekWartosci();
+                const qsizetype poczatek = i;
+                QString tekst;
+                if (!czytajNapis(&i, klucz ? &tekst : nullptr, blad))
+                    return false;
+                if (klucz) {
+                    Poziom &p = m_stos.back();
+                    if (p.klucze.contains(tekst)) {
+                        *blad = QStringLiteral("%1: %2 (znak %3).")
+                                    .arg(miejsce(), powtorzenie(tekst))
+                                    .arg(numerZnaku(m_json, poczatek));
+                        return false;
+                    }
+                    p.klucze.insert(tekst);
+                    p.klucz = tekst;
+                    p.maKlucz = true;
+                }
+            } else if (c == ':' || c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+                ++i;
+            } else {
+                // A number, true, false or null.
+                poczatekWartosci();
+                while (i < n && !QByteArrayView(",:[]{}\" \t\n\r").contains(m_json[i]))
+                    ++i;
+            }
+        }
+        return true;
+    }
+
+private:
+    struct Poziom {
+        bool obiekt;
+        QSet<QString> klucze; // keys met so far (objects)
+        QString klucz;        // key of the value being read (objects)
+        bool maKlucz;         // false until the key of the next value has been read
+        qsizetype indeks;     // index of the element being read (arrays)
+    };
+
+    void poczatekWartosci()
+    {
+        if (!m_stos.empty() && !m_stos.back().obiekt)
+            ++m_stos.back().indeks;
+    }
+
+    // Where the scan is, in the words of the import's messages: the table, the record's
+    // number and its column, then keys and elements of nested values.
+    QString miejsce() const
+    {
+        QStringList czesci;
+        for (size_t i = 0; i < m_stos.size(); ++i) {
+            const Poziom &p = m_stos[i];
+            if (p.obiekt && !p.maKlucz)
+                break;
+            if (!p.obiekt && p.indeks < 0)
+                break;
+            if (p.obiekt && i == 0)
+                czesci << QStringLiteral("Tabela %1").arg(p.klucz);
+            else if (p.obiekt && i == 2 && !m_stos[1].obiekt)
+                czesci << QStringLiteral("kolumna %1").arg(p.klucz);
+            else if (p.obiekt)
+                czesci << QStringLiteral("klucz \"%1\"").arg(p.klucz);
+            else if (i == 1)
+                czesci << QStringLiteral("rekord nr %1").arg(p.indeks + 1);
+            else
+                czesci << QStringLiteral("element nr %1").arg(p.indeks + 1);
+        }
+        return czesci.isEmpty() ? QStringLiteral("Plik JSON") : czesci.join(QStringLiteral(", "));
+    }
+
+    // What repeats, named by the level of the object holding the key twice.
+    QString powtorzenie(const QString &klucz) const
+    {
+        if (m_stos.size() == 1)
+            return QStringLiteral("tabela \"%1\" występuje więcej niż raz").arg(klucz);
+        if (m_stos.size() == 3 && !m_stos[1].obiekt)
+            return QStringLiteral("kolumna \"%1\" występuje w rekordzie więcej niż raz").arg(klucz);
+        return QStringLiteral("klucz \"%1\" występuje w obiekcie więcej niż raz").arg(klucz);
+    }
+
+    // The code unit of the four hexadecimal digits at byte `i`, or false.
+    bool szesnastkowe(qsizetype i, char16_t *wynik) const
+    {
+        if (i + 4 > m_json.size())
+            return false;
+        char16_t u = 0;
+        for (qsizetype k = i; k < i + 4; ++k) {
+            const char c = m_json[k];
+            int cyfra;
+            if (c >= '0' && c <= '9')
+                cyfra = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                cyfra = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                cyfra = c - 'A' + 10;
+            else
+                return false;
+            u = static_cast<char16_t>(u * 16 + cyfra);
+        }
+        *wynik = u;
+        return true;
+    }
+
+    // Reads the string starting at the quote at *i, leaving *i after its closing quote;
+    // decodes it into *tekst when given (keys are compared by the text they stand for).
+    bool czytajNapis(qsizetype *i, QString *tekst, QString *blad)
+    {
+        const qsizetype n = m_json.size();
+        qsizetype j = *i + 1;
+        qsizetype odcinek = j; // start of the bytes not yet decoded
+        auto dopiszOdcinek = [&] {
+            if (tekst && j > odcinek)
+                *tekst += QString::fromUtf8(m_json.constData() + odcinek, j - odcinek);
+        };
+        while (j < n && m_json[j] != '"') {
+            if (m_json[j] != '\\') {
+                ++j;
+                continue;
+            }
+            dopiszOdcinek();
+            const char e = j + 1 < n ? m_json[j + 1] : '\0';
+            if (e != 'u') {
+                if (tekst) {
+                    switch (e) {
+                    case 'b': *tekst += u'\b'; break;
+                    case 'f': *tekst += u'\f'; break;
+                    case 'n': *tekst += u'\n'; break;
+                    case 'r': *tekst += u'\r'; break;
+                    case 't': *tekst += u'\t'; break;
+                    default: *tekst += QChar(static_cast<uchar>(e)); break; // " \ /
+                    }
+                }
+                j += 2;
+                odcinek = j;
+                continue;
+            }
+            char16_t pierwsza = 0, druga = 0;
+            if (!szesnastkowe(j + 2, &pierwsza)) {
+                *blad = QStringLiteral("%1: niedozwolona sekwencja %2 (znak %3).")
+                            .arg(miejsce(), QString::fromUtf8(m_json.mid(j, 6)))
+                            .arg(numerZnaku(m_json, j));
+                return false;
+            }
+            const bool para = QChar::isHighSurrogate(pierwsza) && j + 12 <= n && m_json[j + 6] == '\\'
+                              && m_json[j + 7] == 'u' && szesnastkowe(j + 8, &druga)
+                              && QChar::isLowSurrogate(druga);
+            if (QChar::isSurrogate(pierwsza) && !para) {
+                *blad = QStringLiteral("%1: sekwencja %2 to %3 połowa pary zastępczej UTF-16 bez %4 połowy "
+                                       "(znak %5).")
+                            .arg(miejsce(), QString::fromUtf8(m_json.mid(j, 6)),
+                                 QChar::isHighSurrogate(pierwsza) ? QStringLiteral("pierwsza")
+                                                                  : QStringLiteral("druga"),
+                                 QChar::isHighSurrogate(pierwsza) ? QStringLiteral("drugiej")
+                                                                  : QStringLiteral("pierwszej"))
+                            .arg(numerZnaku(m_json, j));
+                return false;
+            }
+            if (tekst) {
+                *tekst += QChar(pierwsza);
+                if (para)
+                    *tekst += QChar(druga);
+            }
+            j += para ? 12 : 6;
+            odcinek = j;
+        }
+        dopiszOdcinek();
+        *i = j + 1;
+        return true;
+    }
+
+    const QByteArray &m_json;
+    std::vector<Poziom> m_stos;
+};
+
 } // namespace
 
 bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczbaRekordow)
@@ -338,11 +573,14 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
     QJsonParseError bladParsowania;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &bladParsowania);
     if (bladParsowania.error != QJsonParseError::NoError)
-        return porazka(QStringLiteral("Błędny plik JSON (znak %1): %2")
-                           .arg(bladParsowania.offset)
-                           .arg(bladParsowania.errorString()));
+        return porazka(QStringLiteral("Błędny plik JSON (znak %1): %2.")
+                           .arg(numerZnaku(json, bladParsowania.offset))
+                           .arg(powodParsowania(bladParsowania.error)));
     if (!doc.isObject())
         return porazka(QStringLiteral("Plik JSON musi zawierać jeden obiekt, którego klucze są nazwami tabel."));
+    QString bladTekstu;
+    if (!SprawdzenieJson(json).sprawdz(&bladTekstu))
+        return porazka(bladTekstu);
     const QJsonObject korzen = doc.object();
 
     // Everything is checked before anything is written.
