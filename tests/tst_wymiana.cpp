@@ -496,6 +496,105 @@ private slots:
         QVERIFY2(importujJson(baza, json, &blad), qPrintable(blad));
         QCOMPARE(wartosc(baza, QStringLiteral("SELECT hex(NazSyst) FROM systemyeksperckie WHERE IdSyst = 7")), hex);
     }
+
+    // Which columns need a value follows the table file: `stale` created over an existing
+    // file takes constants without DataRek, a new one does not.
+    void staleBezDatyRek_data()
+    {
+        QTest::addColumn<bool>("nadpisana");
+        QTest::addColumn<QString>("koniec"); // the last columns of the record
+        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<QString>("dataRek");
+        const QString brakDaty = QStringLiteral("Tabela stale, rekord IdStala=5: brak wartości wymaganej kolumny DataRek.");
+        QTest::newRow("new, no DataRek") << false << R"("WartParBStala": "0")" << brakDaty << "";
+        QTest::newRow("new, empty DataRek") << false << R"("WartParBStala": "0", "DataRek": "")" << brakDaty << "";
+        QTest::newRow("re-created, no DataRek") << true << R"("WartParBStala": "0")" << "" << "<null>";
+        QTest::newRow("re-created, empty DataRek") << true << R"("WartParBStala": "0", "DataRek": "")" << "" << "";
+        QTest::newRow("re-created, another required column missing")
+            << true << R"("WartParBStala": null)"
+            << "Tabela stale, rekord IdStala=5: brak wartości wymaganej kolumny WartParBStala." << "";
+    }
+    void staleBezDatyRek()
+    {
+        QFETCH(bool, nadpisana);
+        QFETCH(QString, koniec);
+        QFETCH(QString, komunikat);
+        QFETCH(QString, dataRek);
+        FolderRoboczy a;
+        Baza baza;
+        QVERIFY(baza.otworz(a.sciezka()));
+        QVERIFY(baza.zalozTabele(Tabela::Stale, false));
+        if (nadpisana)
+            QVERIFY(baza.zalozTabele(Tabela::Stale, true));
+        const QString json = QStringLiteral(R"({"stale": [{"IdStala": 5, "KodSyst": 1, "NazStala": "s", "RodzStala": "prosta",
+            "TypStala": "liczbowy", "WartStalaProsta": "1", "KodArgStala": 0, "WartParAStala": "0", %1}]})").arg(koniec);
+        QString blad;
+        QCOMPARE(importujJson(baza, json.toUtf8(), &blad), komunikat.isEmpty());
+        QCOMPARE(blad, komunikat);
+        QCOMPARE(wartosc(baza, QStringLiteral("SELECT ifnull(DataRek, '<null>') FROM stale")),
+                 komunikat.isEmpty() ? dataRek : QStringLiteral("<none>"));
+    }
+
+    // The export of a re-created `stale` goes back into a re-created one, not into a new one.
+    void staleNadpisanaTamIZPowrotem()
+    {
+        FolderRoboczy a, b, c;
+        Baza bazaA, bazaB, bazaC;
+        QVERIFY(bazaA.otworz(a.sciezka()) && bazaB.otworz(b.sciezka()) && bazaC.otworz(c.sciezka()));
+        for (Baza *baza : {&bazaA, &bazaB, &bazaC})
+            zalozWszystkieTabele(*baza);
+        QVERIFY(bazaA.zalozTabele(Tabela::Stale, true) && bazaB.zalozTabele(Tabela::Stale, true));
+        QSqlQuery q = bazaA.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO stale (IdStala, KodSyst, NazStala, RodzStala, TypStala, WartStalaProsta, "
+                                      "KodArgStala, WartParAStala, WartParBStala) "
+                                      "VALUES (3, 1, 'g', 'prosta', 'liczbowy', '9,81', 0, '0', '0')")));
+        const QByteArray pierwszy = eksport(bazaA);
+        QVERIFY(pierwszy.contains("\"DataRek\": null}"));
+        QString blad;
+        QVERIFY2(importujJson(bazaB, pierwszy, &blad), qPrintable(blad));
+        QCOMPARE(eksport(bazaB), pierwszy);
+        QVERIFY(!importujJson(bazaC, pierwszy, &blad));
+        QCOMPARE(blad, QStringLiteral("Tabela stale, rekord IdStala=3: brak wartości wymaganej kolumny DataRek."));
+        QCOMPARE(bazaC.liczbaRekordow(Tabela::Stale), 0);
+    }
+
+    // Records for a table whose file is not that table: the message says what is wrong with
+    // the file, and nothing is written to the other tables.
+    void importDoNieczytelnejTabeli_data()
+    {
+        QTest::addColumn<Zmiana>("zmiana");
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<QStringList>("sql");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("random bytes") << Zmiana::Tresc << losoweBajty() << QStringList{}
+                                      << "Tabela fakty: nie można odczytać pliku fakty.db (plik nie jest plikiem bazy danych).";
+        QTest::newRow("SQLite file of another table")
+            << Zmiana::Tresc << QByteArray() << QStringList{"CREATE TABLE inna (IdFakt INTEGER)"}
+            << "Tabela fakty: nie można odczytać pliku fakty.db (plik nie zawiera tabeli fakty).";
+        QTest::newRow("a documented column missing")
+            << Zmiana::Sql << QByteArray() << QStringList{"ALTER TABLE fakty DROP COLUMN WartPoprzFakt"}
+            << "Tabela fakty: nie można odczytać pliku fakty.db (w tabeli fakty brak kolumny WartPoprzFakt).";
+    }
+    void importDoNieczytelnejTabeli()
+    {
+        QFETCH(Zmiana, zmiana);
+        QFETCH(QByteArray, tresc);
+        QFETCH(QStringList, sql);
+        QFETCH(QString, komunikat);
+        DwaSystemy f;
+        zmienPlik(f.plik(QStringLiteral("fakty")), zmiana, tresc, sql);
+        if (QTest::currentTestFailed())
+            return;
+        f.folder.zapisz(QStringLiteral("wejscie.json"),
+                        R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "trzeci"}],
+                            "fakty": [{"IdFakt": 30, "KodSyst": 3, "NazFakt": "n", "RodzFakt": "posredni", "TypFakt": "logiczny"}]})");
+        const WynikCli w = uruchomCli(f.folder.sciezka(), {"import", f.folder.plik(QStringLiteral("wejscie.json"))});
+        QCOMPARE(w.kod, 1);
+        QCOMPARE(w.out, komunikat + QStringLiteral("\nNie zapisano żadnego rekordu.\n"));
+        Baza baza;
+        QVERIFY(baza.otworz(f.folder.sciezka()));
+        QCOMPARE(baza.liczbaRekordow(Tabela::Systemy), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstWymiana)

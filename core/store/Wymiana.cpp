@@ -595,19 +595,29 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
         if (!tabelaONazwie(it.key(), &t))
             return porazka(QStringLiteral("Nieznana tabela \"%1\".").arg(it.key()));
     }
-    baza.synchronizuj();
+    const QStringList problemy = baza.synchronizuj();
     for (Tabela t : WszystkieTabele) {
-        const OpisTabeli &o = opisTabeli(t);
-        if (!korzen.contains(o.nazwa))
+        if (!korzen.contains(opisTabeli(t).nazwa))
             continue;
-        const QJsonValue tablica = korzen.value(o.nazwa);
+        const QJsonValue tablica = korzen.value(opisTabeli(t).nazwa);
         if (!tablica.isArray())
-            return porazka(QStringLiteral("Tabela %1: wartością musi być tablica rekordów.").arg(o.nazwa));
+            return porazka(QStringLiteral("Tabela %1: wartością musi być tablica rekordów.").arg(opisTabeli(t).nazwa));
         const QJsonArray rekordy = tablica.toArray();
         if (rekordy.isEmpty())
             continue;
-        if (!baza.czyDolaczona(t))
-            return porazka(QStringLiteral("Tabela %1: brak pliku %2 w folderze %3.").arg(o.nazwa, o.plik(), baza.folder()));
+        if (!baza.plikIstnieje(t))
+            return porazka(QStringLiteral("Tabela %1: brak pliku %2 w folderze %3.")
+                               .arg(opisTabeli(t).nazwa, opisTabeli(t).plik(), baza.folder()));
+        std::vector<KolumnaPliku> kolumnyPliku;
+        QString powod;
+        if (!plikTabeliCzytelny(baza, t, problemy, &kolumnyPliku, &powod))
+            return porazka(QStringLiteral("Tabela %1: nie można odczytać pliku %2 (%3).")
+                               .arg(opisTabeli(t).nazwa, opisTabeli(t).plik(), powod));
+        // Which columns need a value is the file's own: a table created over an existing
+        // file may differ from a new one (`stale` then takes records without DataRek).
+        OpisTabeli o = opisTabeli(t);
+        for (auto &k : o.kolumny)
+            k.wymagana = k.nazwa == o.kluczGlowny || kolumnaPliku(kolumnyPliku, k.nazwa)->niepusta;
         for (qsizetype i = 0; i < rekordy.size(); ++i) {
             if (!rekordy[i].isObject())
                 return porazka(QStringLiteral("Tabela %1, rekord nr %2: rekord musi być obiektem.").arg(o.nazwa).arg(i + 1));
@@ -620,9 +630,9 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
             Wstawienie w{t, klucz, {}};
             for (const auto &k : o.kolumny) {
                 QVariant v;
-                QString powod;
-                if (!wartoscKolumny(k, r.value(k.nazwa), &v, &powod))
-                    return porazka(QStringLiteral("Tabela %1, rekord %2: %3.").arg(o.nazwa, klucz, powod));
+                QString powodWartosci;
+                if (!wartoscKolumny(k, r.value(k.nazwa), &v, &powodWartosci))
+                    return porazka(QStringLiteral("Tabela %1, rekord %2: %3.").arg(o.nazwa, klucz, powodWartosci));
                 w.wartosci << v;
             }
             wstawienia.push_back(std::move(w));

@@ -12,9 +12,11 @@ namespace tremida {
 class Baza;
 
 // Appends every record of the JSON document to the tables, all or nothing: an unknown
-// table or column, a wrong type, a missing required column, a text longer than its column,
-// a missing table file or a key violation writes nothing. Returns false with a message
-// naming the table, the record's key and the reason in *blad.
+// table or column, a wrong type, a missing value of a column the table file requires, a
+// text longer than its column, a missing table file or one that is not that table, a key
+// violation, a key given twice in one JSON object or a \u escape of half a surrogate pair
+// writes nothing. Returns false with a message naming the table, the record's key or
+// number (or the character in the file) and the reason in *blad.
 bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczbaRekordow = nullptr);
 
 // Every record of every table (or, with `kodSyst`, the records of that system: its system
