@@ -41,14 +41,23 @@ int polecenieExport(Kontekst &k, const QStringList &argumenty)
             return bladUzycia(k, QStringLiteral("export"), QStringLiteral("Nieznany argument: %1").arg(argumenty[i]));
         }
     }
+    // Standard output carries the records only, usually into a file: the message of a failure
+    // goes to standard error, and nothing is written unless every table was read whole.
+    auto porazka = [&k](const QString &tekst) {
+        k.err << tekstDoWyswietlenia(tekst) << '\n';
+        k.err.flush();
+        return Porazka;
+    };
     QByteArray json;
     QString blad;
-    if (!eksportujJson(k.baza, kodSyst, &json, &blad)) {
-        k.komunikat(blad);
-        return Porazka;
-    }
+    if (!eksportujJson(k.baza, kodSyst, &json, &blad))
+        return porazka(blad);
     k.out.flush();
     k.out << QString::fromUtf8(json);
+    k.out.flush();
+    if (k.out.status() != QTextStream::Ok)
+        return porazka(QStringLiteral("Nie można zapisać rekordów na standardowe wyjście (brak miejsca na dysku "
+                                      "albo zamknięty odbiorca)."));
     return Sukces;
 }
 
