@@ -222,7 +222,7 @@ private slots:
                                        << QStringLiteral("plik nie zawiera tabeli fakty");
         QTest::newRow("a column missing")
             << QByteArray() << QStringLiteral("DROP INDEX indkodsyst; ALTER TABLE fakty DROP COLUMN KodSyst")
-            << QStringLiteral("w tabeli brak kolumny KodSyst");
+            << QStringLiteral("w tabeli fakty brak kolumny KodSyst");
     }
     void wadliwyPlikTabeli()
     {

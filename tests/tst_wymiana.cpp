@@ -330,7 +330,7 @@ private slots:
             << QStringList{"WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
                            "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PrzyczNieOdpalTraj, DataRek) "
                            "SELECT i, 1, 1, printf('%.200c', 'x'), '2024-01-01' FROM n"}
-            << "Nie można odczytać tabeli trajektoria.db: plik bazy danych jest uszkodzony." << true;
+            << "Nie można odczytać tabeli trajektoria.db: plik tabeli jest uszkodzony." << true;
         QTest::newRow("text in an integer column of another system")
             << "systemyeksperckie" << Zmiana::Tresc << QByteArray()
             << QStringList{"CREATE TABLE systemyeksperckie (IdSyst, NazSyst, OpisSyst, DataRek)",

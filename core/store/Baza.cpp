@@ -196,7 +196,7 @@ bool Baza::czyDolaczona(Tabela t) const
     return it != m_dolaczone.end() && it->second;
 }
 
-bool Baza::dolacz(Tabela t, QString *blad)
+bool Baza::dolacz(Tabela t, QString *blad, QString *przyczynaProblemu)
 {
     const OpisTabeli &o = opisTabeli(t);
     porzucPrzygotowane();
@@ -206,6 +206,8 @@ bool Baza::dolacz(Tabela t, QString *blad)
     if (!q.exec()) {
         const int kod = q.lastError().nativeErrorCode().toInt() & 0xFF;
         const QString przyczyna = przyczynaBleduBazy(kod, q.lastError().databaseText());
+        if (przyczynaProblemu)
+            *przyczynaProblemu = przyczyna;
         if (blad)
             *blad = kod == SQLITE_NOTADB || kod == SQLITE_CORRUPT
                         ? QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).").arg(o.plik(), o.nazwa, przyczyna)
@@ -215,11 +217,17 @@ bool Baza::dolacz(Tabela t, QString *blad)
     m_dolaczone[t] = true;
     // The file must hold the table of its name with every documented column; a file that
     // does not is reported as such and left unattached, so that nothing reads it as a table.
-    auto odrzuc = [&](const QString &tekst) {
+    auto odrzuc = [&](const QString &tekst, const QString &przyczyna) {
         odlacz(t, nullptr);
         if (blad)
             *blad = tekst;
+        if (przyczynaProblemu)
+            *przyczynaProblemu = przyczyna;
         return false;
+    };
+    auto nieTabela = [&](const QString &przyczyna) {
+        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).").arg(o.plik(), o.nazwa, przyczyna),
+                      przyczyna);
     };
     QSqlQuery kolumny(polaczenie());
     if (!kolumny.exec(QStringLiteral("PRAGMA %1.table_info(%1)").arg(o.nazwa))) {
@@ -227,26 +235,23 @@ bool Baza::dolacz(Tabela t, QString *blad)
         kolumny.finish();
         const int kod = e.nativeErrorCode().toInt() & 0xFF;
         if (kod == SQLITE_BUSY || kod == SQLITE_LOCKED)
-            return odrzuc(bladBazy(RodzajBleduBazy::Odczyt, t, e).tekst());
-        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (%3).")
-                          .arg(o.plik(), o.nazwa, przyczynaBleduBazy(kod, e.databaseText())));
+            return odrzuc(bladBazy(RodzajBleduBazy::Odczyt, t, e).tekst(), przyczynaBleduBazy(kod, e.databaseText()));
+        return nieTabela(przyczynaBleduBazy(kod, e.databaseText()));
     }
     QStringList jest;
     while (kolumny.next())
         jest << kolumny.value(1).toString();
     kolumny.finish();
     if (jest.isEmpty())
-        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (plik nie zawiera tabeli %2).")
-                          .arg(o.plik(), o.nazwa));
+        return nieTabela(QStringLiteral("plik nie zawiera tabeli %1").arg(o.nazwa));
     QStringList brak;
     for (const OpisKolumny &k : o.kolumny)
-        if (!jest.contains(k.nazwa))
+        if (!jest.contains(k.nazwa, Qt::CaseInsensitive))
             brak << k.nazwa;
     if (!brak.isEmpty())
-        return odrzuc(QStringLiteral("Plik %1 nie jest plikiem tabeli %2 (w tabeli brak %3 %4).")
-                          .arg(o.plik(), o.nazwa,
-                               brak.size() == 1 ? QStringLiteral("kolumny") : QStringLiteral("kolumn"),
-                               brak.join(QStringLiteral(", "))));
+        return nieTabela(QStringLiteral("w tabeli %1 brak %2 %3")
+                             .arg(o.nazwa, brak.size() == 1 ? QStringLiteral("kolumny") : QStringLiteral("kolumn"),
+                                  brak.join(QStringLiteral(", "))));
     // A rollback journal (not a write-ahead log) keeps transactions over several files atomic.
     QSqlQuery tryb(polaczenie());
     tryb.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(o.nazwa));
@@ -284,10 +289,11 @@ QStringList Baza::synchronizuj()
         const bool jest = plikIstnieje(t);
         QString blad;
         if (jest && !czyDolaczona(t)) {
-            if (dolacz(t, &blad)) {
+            QString przyczyna;
+            if (dolacz(t, &blad, &przyczyna)) {
                 m_problemy.erase(t);
             } else {
-                m_problemy[t] = blad;
+                m_problemy[t] = {blad, przyczyna};
                 problemy << blad;
             }
         } else if (!jest) {
@@ -304,7 +310,15 @@ std::optional<QString> Baza::problemPliku(Tabela t) const
     const auto it = m_problemy.find(t);
     if (it == m_problemy.end())
         return std::nullopt;
-    return it->second;
+    return it->second.first;
+}
+
+std::optional<QString> Baza::przyczynaProblemuPliku(Tabela t) const
+{
+    const auto it = m_problemy.find(t);
+    if (it == m_problemy.end() || it->second.second.isEmpty())
+        return std::nullopt;
+    return it->second.second;
 }
 
 int Baza::liczbaRekordow(Tabela t) const

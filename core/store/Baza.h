@@ -78,8 +78,10 @@ public:
     QStringList synchronizuj();
     bool czyDolaczona(Tabela t) const;
     // The problem of an existing table file that could not be attached at the last
-    // synchronizuj() (without a tail), or none.
+    // synchronizuj() (a sentence without a tail), or none.
     std::optional<QString> problemPliku(Tabela t) const;
+    // The reason of that problem alone ("plik nie jest plikiem bazy danych"), or none.
+    std::optional<QString> przyczynaProblemuPliku(Tabela t) const;
 
     QSqlDatabase polaczenie() const;
     QSqlQuery zapytanie() const { return QSqlQuery(polaczenie()); }
@@ -148,7 +150,9 @@ public:
     [[nodiscard]] bool czytaj(QSqlQuery &q, Tabela t);
 
 private:
-    bool dolacz(Tabela t, QString *blad);
+    // Attaches the file of `t` when it holds the table of its name with every documented
+    // column; otherwise *blad receives the problem's sentence and *przyczyna its reason.
+    bool dolacz(Tabela t, QString *blad, QString *przyczyna = nullptr);
     bool odlacz(Tabela t, QString *blad);
     void porzucPrzygotowane();
 
@@ -161,7 +165,7 @@ private:
     QString m_nazwaPolaczenia;
     std::unique_ptr<QTemporaryDir> m_katalogGlowny;
     std::map<Tabela, bool> m_dolaczone;
-    std::map<Tabela, QString> m_problemy;
+    std::map<Tabela, std::pair<QString, QString>> m_problemy; // sentence, reason
     std::map<Tabela, int> m_zajete;
     bool m_wTransakcji = false;
     std::optional<TBladBazy> m_blad;

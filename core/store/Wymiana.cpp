@@ -13,12 +13,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
-#include <QUuid>
 
 #include <cmath>
 #include <limits>
 
-#include <sqlite3.h>
 
 namespace tremida {
 
@@ -192,20 +190,7 @@ bool dopiszWartosc(QByteArray &out, const OpisKolumny &k, const QVariant &v, QSt
 // The reason, for a message, why the engine could not read a table file.
 QString powodBledu(const QSqlError &e)
 {
-    switch (e.nativeErrorCode().toInt() & 0xff) {
-    case SQLITE_NOTADB: return QStringLiteral("plik nie jest plikiem bazy danych");
-    case SQLITE_CORRUPT: return QStringLiteral("plik bazy danych jest uszkodzony");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return QStringLiteral("plik jest zablokowany przez inny program");
-    case SQLITE_CANTOPEN: return QStringLiteral("nie można otworzyć pliku");
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return QStringLiteral("brak uprawnień do odczytu pliku");
-    case SQLITE_IOERR: return QStringLiteral("błąd odczytu pliku");
-    case SQLITE_NOMEM: return QStringLiteral("brak pamięci");
-    default: break;
-    }
-    const QString tekst = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return QStringLiteral("błąd bazy danych (%1)").arg(tekst);
+    return przyczynaBleduBazy(e.nativeErrorCode().toInt(), e.databaseText().isEmpty() ? e.text() : e.databaseText());
 }
 
 struct KolumnaPliku {
@@ -257,40 +242,18 @@ bool czytajKolumny(QSqlQuery &q, const QString &schemat, const OpisTabeli &o, st
     return true;
 }
 
-// Why a table file the connection could not attach is not the table of its name, read
-// through a connection of its own. The problems reported when attaching name the reason
-// when the file itself shows none (a lock held by another program, for one).
-QString powodNiedolaczenia(const Baza &baza, Tabela t, const QStringList &problemy)
+// Why a table file the connection could not attach is not the table of its name, as found
+// when it was attached.
+QString powodNiedolaczenia(const Baza &baza, Tabela t)
 {
-    const OpisTabeli &o = opisTabeli(t);
-    const QString nazwa = QStringLiteral("tremida-odczyt-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QString powod;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nazwa);
-        db.setDatabaseName(baza.sciezka(t));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
-        if (!db.open()) {
-            powod = powodBledu(db.lastError());
-        } else {
-            QSqlQuery q(db);
-            std::vector<KolumnaPliku> kolumny;
-            if (czytajKolumny(q, QStringLiteral("main"), o, &kolumny, &powod))
-                powod.clear();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(nazwa);
-    if (!powod.isEmpty())
-        return powod;
-    for (const QString &p : problemy)
-        if (p.contains(o.plik()))
-            return QStringLiteral("pliku nie można dołączyć do bazy danych (%1)").arg(p);
+    if (const auto przyczyna = baza.przyczynaProblemuPliku(t))
+        return *przyczyna;
     return QStringLiteral("pliku nie można dołączyć do bazy danych");
 }
 
 // Whether the table's file exists and holds the table of its name with its documented
 // columns; when it does, its columns as declared in the file, otherwise the reason.
-bool plikTabeliCzytelny(Baza &baza, Tabela t, const QStringList &problemy, std::vector<KolumnaPliku> *kolumny,
+bool plikTabeliCzytelny(Baza &baza, Tabela t, std::vector<KolumnaPliku> *kolumny,
                         QString *powod)
 {
     const OpisTabeli &o = opisTabeli(t);
@@ -299,7 +262,7 @@ bool plikTabeliCzytelny(Baza &baza, Tabela t, const QStringList &problemy, std::
         return false;
     }
     if (!baza.czyDolaczona(t)) {
-        *powod = powodNiedolaczenia(baza, t, problemy);
+        *powod = powodNiedolaczenia(baza, t);
         return false;
     }
     QSqlQuery q = baza.zapytanie();
@@ -595,7 +558,7 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
         if (!tabelaONazwie(it.key(), &t))
             return porazka(QStringLiteral("Nieznana tabela \"%1\".").arg(it.key()));
     }
-    const QStringList problemy = baza.synchronizuj();
+    baza.synchronizuj();
     for (Tabela t : WszystkieTabele) {
         if (!korzen.contains(opisTabeli(t).nazwa))
             continue;
@@ -610,7 +573,7 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
                                .arg(opisTabeli(t).nazwa, opisTabeli(t).plik(), baza.folder()));
         std::vector<KolumnaPliku> kolumnyPliku;
         QString powod;
-        if (!plikTabeliCzytelny(baza, t, problemy, &kolumnyPliku, &powod))
+        if (!plikTabeliCzytelny(baza, t, &kolumnyPliku, &powod))
             return porazka(QStringLiteral("Tabela %1: nie można odczytać pliku %2 (%3).")
                                .arg(opisTabeli(t).nazwa, opisTabeli(t).plik(), powod));
         // Which columns need a value is the file's own: a table created over an existing
@@ -665,12 +628,12 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
     };
     // Every table is checked before any is read: a system's records span them all, and the
     // filters of the enumerated values and multimedia files read the facts and the rules.
-    const QStringList problemy = baza.synchronizuj();
+    baza.synchronizuj();
     for (Tabela t : WszystkieTabele) {
         const OpisTabeli &o = opisTabeli(t);
         std::vector<KolumnaPliku> kolumny;
         QString powod;
-        if (!plikTabeliCzytelny(baza, t, problemy, &kolumny, &powod))
+        if (!plikTabeliCzytelny(baza, t, &kolumny, &powod))
             return porazka(o, powod);
         // A column the table has beyond its own would be left out of the export.
         for (const auto &k : kolumny) {
