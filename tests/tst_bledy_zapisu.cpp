@@ -29,10 +29,7 @@ const QString Przerwanie = QStringLiteral("\n\rNastąpi przerwanie procesu wnios
 const QString Opcja = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
 const QString Odmowa = QStringLiteral(": zmiana odrzucona przez ograniczenie tabeli (odmowa zapisu).");
 
-QString plikPrzykladu(const QString &nazwa)
-{
-    return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples/kociol")).filePath(nazwa);
-}
+QString plikPrzykladu(const QString &nazwa) { return test::plikPrzykladu(QStringLiteral("kociol"), nazwa); }
 
 // A connection of another program to one table file.
 class InnyProgram {

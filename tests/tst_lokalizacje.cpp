@@ -14,16 +14,6 @@ using namespace tremida::test;
 
 namespace {
 
-QString katalogPrzykladow()
-{
-    return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples")).canonicalPath();
-}
-
-QString plikPrzykladu(const QString &przyklad, const QString &nazwa)
-{
-    return katalogPrzykladow() + u'/' + przyklad + u'/' + nazwa;
-}
-
 // What the shell's printf writes for one under the locale: the check that the locale is
 // really in force (a comma for the Polish and German ones).
 QString jedenWLokalizacji(const QString &lokalizacja)

@@ -17,16 +17,6 @@ using namespace tremida::test;
 
 namespace {
 
-QString katalogPrzykladow()
-{
-    return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples")).canonicalPath();
-}
-
-QString plikPrzykladu(const QString &przyklad, const QString &nazwa)
-{
-    return katalogPrzykladow() + u'/' + przyklad + u'/' + nazwa;
-}
-
 QJsonObject jsonPrzykladu(const QString &przyklad)
 {
     QFile f(plikPrzykladu(przyklad, przyklad + QStringLiteral(".json")));

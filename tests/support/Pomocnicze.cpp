@@ -28,6 +28,16 @@ void zalozWszystkieTabele(Baza &baza)
 
 QString plikDanych(const QString &nazwa) { return QDir(QStringLiteral(TREMIDA_TEST_DATA)).filePath(nazwa); }
 
+QString katalogPrzykladow()
+{
+    return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples")).canonicalPath();
+}
+
+QString plikPrzykladu(const QString &przyklad, const QString &nazwa)
+{
+    return katalogPrzykladow() + u'/' + przyklad + u'/' + nazwa;
+}
+
 void importuj(Baza &baza, const QString &json)
 {
     QByteArray tresc;

@@ -34,6 +34,10 @@ void importuj(Baza &baza, const QString &json);
 // Path of a file under tests/data.
 QString plikDanych(const QString &nazwa);
 
+// The folder of the example knowledge bases (examples/), and a file of one example.
+QString katalogPrzykladow();
+QString plikPrzykladu(const QString &przyklad, const QString &nazwa);
+
 struct WynikCli {
     int kod = -1;
     QString out;
