@@ -18,7 +18,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
-#include <QUuid>
 
 using namespace tremida;
 using namespace tremida::test;
@@ -30,30 +29,6 @@ const QString Opcja = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
 const QString Odmowa = QStringLiteral(": zmiana odrzucona przez ograniczenie tabeli (odmowa zapisu).");
 
 QString plikPrzykladu(const QString &nazwa) { return test::plikPrzykladu(QStringLiteral("kociol"), nazwa); }
-
-// A connection of another program to one table file.
-class InnyProgram {
-public:
-    explicit InnyProgram(const QString &plik) : m_nazwa(QUuid::createUuid().toString())
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwa);
-        db.setDatabaseName(plik);
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
-    }
-    ~InnyProgram()
-    {
-        QSqlDatabase::database(m_nazwa).close();
-        QSqlDatabase::removeDatabase(m_nazwa);
-    }
-    void sql(const QString &polecenie)
-    {
-        QSqlQuery q(QSqlDatabase::database(m_nazwa));
-        QVERIFY2(q.exec(polecenie), qPrintable(polecenie + u' ' + q.lastError().text()));
-    }
-
-private:
-    QString m_nazwa;
-};
 
 // The boiler example in a working folder, after its input-fact values were read.
 struct FolderKotla {

@@ -236,6 +236,56 @@ private slots:
         QCOMPARE(wartFaktu(o.kontekst().baza, 4), QStringLiteral("TRUE"));
     }
 
+    // A step whose write another program's table refuses stops the run with the message
+    // naming the table file; what the last pause committed stays, the step is undone.
+    void bladZapisuWKroku_data()
+    {
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<QString>("wyzwalacz");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("trajectory row") << "trajektoria.db" << "BEFORE INSERT ON trajektoria"
+                                        << "Nie można zapisać zmian w tabeli trajektoria.db: zmiana odrzucona przez "
+                                           "ograniczenie tabeli (odmowa).\n\rNastąpi przerwanie procesu wnioskowania.";
+        // The value typed into the input dialog cannot be saved: the dialog closes.
+        QTest::newRow("input fact's value") << "fakty.db" << "BEFORE UPDATE OF WartFakt ON fakty"
+                                            << "Nie można zapisać zmian w tabeli fakty.db: zmiana odrzucona przez "
+                                               "ograniczenie tabeli (odmowa).\n\rNastąpi przerwanie procesu "
+                                               "wnioskowania.";
+    }
+    void bladZapisuWKroku()
+    {
+        QFETCH(QString, plik);
+        QFETCH(QString, wyzwalacz);
+        QFETCH(QString, komunikat);
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        w.formWniosWPrzod()->przyciskStart()->click();
+        QVERIFY(w.formWizKonkl()->isVisible());
+        QSqlQuery q = o.kontekst().baza.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM trajektoria")) && q.next());
+        const int wiersze = q.value(0).toInt();
+        const int licznik = w.sesja.LicznikKrokow;
+        q.finish();
+        InnyProgram(st.f.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
+                                         QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
+        m_komunikaty.clear();
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("czerwony"), QStringLiteral("1")));
+        w.formWizKonkl()->przyciskKontynuuj()->click();
+        QVERIFY(!m_komunikaty.isEmpty());
+        QCOMPARE(m_komunikaty.last(), komunikat);
+        QCOMPARE(m_komunikaty.count(komunikat), 1);
+        QVERIFY(!w.formWizKonkl()->isVisible());
+        QVERIFY(!w.wstrzymany());
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM trajektoria")) && q.next());
+        QCOMPARE(q.value(0).toInt(), wiersze);
+        QCOMPARE(w.sesja.LicznikKrokow, licznik);
+    }
+
     // The display's close button ends a forward run with its message, whether the user uses
     // the button or the window's close box.
     void zamkniecieWPrzod_data()

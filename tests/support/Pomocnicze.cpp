@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
 #include <QTest>
 
 namespace tremida::test {
@@ -50,6 +54,25 @@ void importuj(Baza &baza, const QString &json)
     }
     QString blad;
     QVERIFY2(importujJson(baza, tresc, &blad), qPrintable(blad));
+}
+
+InnyProgram::InnyProgram(const QString &plik) : m_nazwa(QUuid::createUuid().toString())
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwa);
+    db.setDatabaseName(plik);
+    QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+}
+
+InnyProgram::~InnyProgram()
+{
+    QSqlDatabase::database(m_nazwa).close();
+    QSqlDatabase::removeDatabase(m_nazwa);
+}
+
+void InnyProgram::sql(const QString &polecenie)
+{
+    QSqlQuery q(QSqlDatabase::database(m_nazwa));
+    QVERIFY2(q.exec(polecenie), qPrintable(polecenie + u' ' + q.lastError().text()));
 }
 
 namespace {

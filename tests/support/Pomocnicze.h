@@ -38,6 +38,21 @@ QString plikDanych(const QString &nazwa);
 QString katalogPrzykladow();
 QString plikPrzykladu(const QString &przyklad, const QString &nazwa);
 
+// A connection of another program to one table file, for changes and locks the program under
+// test meets as they come from outside.
+class InnyProgram {
+public:
+    explicit InnyProgram(const QString &plik);
+    ~InnyProgram();
+    InnyProgram(const InnyProgram &) = delete;
+    InnyProgram &operator=(const InnyProgram &) = delete;
+    // Runs one statement; fails the test when it fails.
+    void sql(const QString &polecenie);
+
+private:
+    QString m_nazwa;
+};
+
 struct WynikCli {
     int kod = -1;
     QString out;
