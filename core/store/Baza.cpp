@@ -404,7 +404,7 @@ bool Baza::zalozTabele(Tabela t, bool nadpisanie, QString *blad)
     // The old file's journal belongs to the old file only; it must not be replayed into the new one.
     QFile::remove(docelowy + QStringLiteral("-journal"));
     if (std::rename(QFile::encodeName(roboczy).constData(), QFile::encodeName(docelowy).constData()) != 0) {
-        const QString powod = QString::fromLocal8Bit(std::strerror(errno));
+        const QString powod = qt_error_string(errno);
         QFile::remove(roboczy);
         QString nic;
         if (plikIstnieje(t))
