@@ -36,7 +36,7 @@ public:
     void wymagajNowegoWyboru() override { m_uzytkownik.wymagajNowegoWyboru(); }
 
 private:
-    bool wstrzymany() const { return m_baza.czyWTransakcji() && m_baza.blad().has_value(); }
+    bool wstrzymany() const { return m_baza.zapisWstrzymany(); }
 
     Baza &m_baza;
     TUzytkownikWnios &m_uzytkownik;

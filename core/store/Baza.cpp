@@ -479,9 +479,15 @@ void Baza::zapomnijBlad()
     m_bladPokazany = false;
 }
 
+bool Baza::zapisWstrzymany() const
+{
+    // A work whose transaction could not begin makes no change either.
+    return m_blad && (m_wTransakcji || m_blad->rodzaj == RodzajBleduBazy::Rozpoczecie);
+}
+
 bool Baza::zapisz(QSqlQuery &q, Tabela t)
 {
-    if (m_wTransakcji && m_blad)
+    if (zapisWstrzymany())
         return false;
     const bool ok = q.exec();
     if (!ok)
@@ -492,7 +498,7 @@ bool Baza::zapisz(QSqlQuery &q, Tabela t)
 
 bool Baza::zapisz(PolecenieSql &p, Tabela t)
 {
-    if (m_wTransakcji && m_blad)
+    if (zapisWstrzymany())
         return false;
     if (p.wykonaj())
         return true;

@@ -141,9 +141,12 @@ public:
     bool czyBladPokazany() const { return m_bladPokazany; }
     void oznaczBladPokazany() { m_bladPokazany = true; }
 
+    // Whether writes are refused now: a failure of the current work is recorded.
+    bool zapisWstrzymany() const;
+
     // Runs a statement that changes table `t` (or, prepared by polecenie(), the same).
-    // False, with the failure recorded, when the engine refuses it or when a failure of the
-    // transaction is already recorded.
+    // False, with the failure recorded, when the engine refuses it or when writes are
+    // refused (zapisWstrzymany()).
     [[nodiscard]] bool zapisz(QSqlQuery &q, Tabela t);
     [[nodiscard]] bool zapisz(PolecenieSql &p, Tabela t);
     // Runs a statement that reads table `t`; false, with the failure recorded, when it fails.
