@@ -5,7 +5,6 @@
 #include "store/Baza.h"
 #include "store/Slowa.h"
 
-
 namespace tremida {
 
 void TStosRegOdpal::dodaj(int idReg, double cfReg, double cfKonkl)

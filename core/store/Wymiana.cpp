@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -16,7 +15,6 @@
 
 #include <cmath>
 #include <limits>
-
 
 namespace tremida {
 
