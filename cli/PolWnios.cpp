@@ -366,6 +366,8 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     // steps commit nothing of their own inside it. It is committed at the end, also after an
     // error message; a failed read, write or commit rolls it all back.
     Transakcja calyPrzebieg(k.baza);
+    // Another program changing the same tables is waited for, or the run does not start.
+    (void)calyPrzebieg.zajmij(TabeleWnioskowania);
     // The exit status, once the run's changes are committed (or rolled back after a failure).
     auto zapisz = [&](int kod) {
         if (calyPrzebieg.zakoncz()) {
@@ -374,7 +376,7 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         }
         return koniec(kod);
     };
-    if (!calyPrzebieg.ok())
+    if (!calyPrzebieg.ok() || k.baza.blad())
         return zapisz(Porazka);
 
     TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);

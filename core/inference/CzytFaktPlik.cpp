@@ -289,7 +289,7 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
         }
         return wynik;
     };
-    if (!transakcja.ok())
+    if (!transakcja.ok() || !transakcja.zajmij({Tabela::Fakty, Tabela::WartFaktWylicz}))
         return zakoncz(WynikCzytFakt::Blad);
 
     for (;;) {

@@ -2,6 +2,9 @@
 
 namespace tremida {
 
+const std::initializer_list<Tabela> TabeleWnioskowania = {Tabela::Fakty, Tabela::WartFaktWylicz, Tabela::Reguly,
+                                                          Tabela::Trajektoria};
+
 void TUzytkownikStrzezony::komunikat(const QString &tekst)
 {
     if (!wstrzymany())
@@ -40,6 +43,8 @@ void pokazBladWnios(Baza &baza, TUzytkownikWnios &uzytkownik)
 TKrokWnios::TKrokWnios(Baza &baza, TSesjaWnios &sesja, TUzytkownikStrzezony &uzytkownik)
     : m_baza(baza), m_sesja(sesja), m_uzytkownik(uzytkownik), m_transakcja(baza), m_licznikKrokow(sesja.LicznikKrokow)
 {
+    // A failure to lock is recorded: the step then writes nothing and ends with its message.
+    (void)m_transakcja.zajmij(TabeleWnioskowania);
 }
 
 bool TKrokWnios::koniec(const std::function<void()> &poBledzie)

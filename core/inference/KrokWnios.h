@@ -68,6 +68,10 @@ private:
     int m_licznikKrokow;
 };
 
+// The tables an inference run changes; a step (or the command-line run) takes their write
+// locks before it begins.
+extern const std::initializer_list<Tabela> TabeleWnioskowania;
+
 // Shows the failure recorded in the database (once), with the inference tail, to `uzytkownik`.
 void pokazBladWnios(Baza &baza, TUzytkownikWnios &uzytkownik);
 

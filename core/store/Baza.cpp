@@ -1,12 +1,15 @@
 #include "Baza.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUuid>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +25,47 @@ Baza::Baza()
 
 Baza::~Baza() { zamknij(); }
 
+namespace {
+
+// The connection's main database: a small file of the program's own beside the table files.
+// SQLite keeps the super-journal of a commit over several files next to the main database,
+// and a crash during such a commit is recovered from it when a table is next opened; so it
+// must live where the tables live, not in a temporary folder that is emptied at boot.
+const QString PlikGlowny = QStringLiteral(".tremida.db");
+
+// What killed runs may leave behind: the files of tables being created (".fakty.db.nowy")
+// and the temporary folders of connections that could not keep their main database in a
+// read-only working folder. A temporary folder is taken while its lock is held by a live
+// program; one without a lock (left by an older program) only when it is a day old.
+void usunPozostalosci(const QString &folder)
+{
+    const QDateTime teraz = QDateTime::currentDateTimeUtc();
+    QDir katalog(folder);
+    const QFileInfoList nowe =
+        katalog.entryInfoList({QStringLiteral(".*.db.nowy"), QStringLiteral(".*.db.nowy-journal")},
+                              QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &f : nowe)
+        if (f.lastModified().toUTC().secsTo(teraz) > 60)
+            QFile::remove(f.absoluteFilePath());
+    QDir tmp(QDir::tempPath());
+    for (const QFileInfo &d : tmp.entryInfoList({QStringLiteral("tremida-??????")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString blokada = QDir(d.absoluteFilePath()).filePath(QStringLiteral("blokada"));
+        bool porzucony = false;
+        if (QFileInfo::exists(blokada)) {
+            QLockFile lf(blokada);
+            porzucony = lf.tryLock(0);
+            if (porzucony)
+                lf.unlock();
+        } else {
+            porzucony = d.lastModified().toUTC().secsTo(teraz) > 24 * 3600;
+        }
+        if (porzucony)
+            QDir(d.absoluteFilePath()).removeRecursively();
+    }
+}
+
+} // namespace
+
 bool Baza::otworz(const QString &folder, QString *blad)
 {
     zamknij();
@@ -32,42 +76,58 @@ bool Baza::otworz(const QString &folder, QString *blad)
         return false;
     }
     m_folder = fi.absoluteFilePath();
-    // The main database is a small real file of the program's own, so that a transaction
-    // over several table files commits atomically (SQLite's super-journal needs it).
-    m_katalogGlowny = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tremida-XXXXXX"));
-    if (!m_katalogGlowny->isValid()) {
-        if (blad)
-            *blad = QStringLiteral("Nie można utworzyć pliku roboczego bazy danych: %1")
-                        .arg(m_katalogGlowny->errorString());
-        m_katalogGlowny.reset();
-        return false;
-    }
-    {
+    usunPozostalosci(m_folder);
+    auto otworzGlowny = [&](const QString &plik, QString *tekstBledu) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwaPolaczenia);
-        db.setDatabaseName(m_katalogGlowny->filePath(QStringLiteral("tremida.db")));
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-        if (!db.open()) {
-            if (blad)
-                *blad = QStringLiteral("Nie można otworzyć bazy danych: %1").arg(db.lastError().text());
+        db.setDatabaseName(plik);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(CzasOczekiwaniaMs));
+        bool ok = db.open();
+        if (ok) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+            // The file must really be made: SQLite keeps no super-journal for an empty name.
+            ok = q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tremida_glowna (x INTEGER)"));
+            if (!ok && tekstBledu)
+                *tekstBledu = q.lastError().text();
+        } else if (tekstBledu) {
+            *tekstBledu = db.lastError().text();
+        }
+        if (!ok) {
+            db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_nazwaPolaczenia);
+        }
+        return ok;
+    };
+    // A working folder that cannot be written keeps its tables readable: the main database
+    // then goes into a temporary folder of the program (no table can be changed there anyway).
+    QString tekstBledu;
+    if (!otworzGlowny(QDir(m_folder).filePath(PlikGlowny), &tekstBledu)) {
+        m_katalogGlowny = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tremida-XXXXXX"));
+        if (m_katalogGlowny->isValid()) {
+            m_blokadaGlownego = std::make_unique<QLockFile>(m_katalogGlowny->filePath(QStringLiteral("blokada")));
+            m_blokadaGlownego->tryLock(0);
+        }
+        if (!m_katalogGlowny->isValid() ||
+            !otworzGlowny(m_katalogGlowny->filePath(QStringLiteral("tremida.db")), &tekstBledu)) {
+            if (blad)
+                *blad = QStringLiteral("Nie można otworzyć bazy danych: %1").arg(tekstBledu);
+            m_blokadaGlownego.reset();
             m_katalogGlowny.reset();
             return false;
         }
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-        q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tremida_glowna (x INTEGER)"));
-        const QVariant uchwyt = db.driver()->handle();
-        if (uchwyt.isValid() && qstrcmp(uchwyt.typeName(), "sqlite3*") == 0)
-            m_uchwyt = *static_cast<sqlite3 *const *>(uchwyt.constData());
     }
+    const QVariant uchwyt = polaczenie().driver()->handle();
+    if (uchwyt.isValid() && qstrcmp(uchwyt.typeName(), "sqlite3*") == 0)
+        m_uchwyt = *static_cast<sqlite3 *const *>(uchwyt.constData());
+    m_otwarta = true;
     synchronizuj();
     return true;
 }
 
 void Baza::zamknij()
 {
-    if (!m_katalogGlowny)
+    if (!m_otwarta)
         return;
     if (m_wTransakcji)
         wycofajTransakcje();
@@ -78,11 +138,14 @@ void Baza::zamknij()
         db.close();
     }
     QSqlDatabase::removeDatabase(m_nazwaPolaczenia);
+    m_blokadaGlownego.reset();
     m_katalogGlowny.reset();
     m_dolaczone.clear();
+    m_problemy.clear();
+    m_otwarta = false;
 }
 
-bool Baza::czyOtwarta() const { return m_katalogGlowny != nullptr; }
+bool Baza::czyOtwarta() const { return m_otwarta; }
 
 QSqlQuery &Baza::przygotowane(const QString &sql)
 {
@@ -511,6 +574,17 @@ bool Baza::zapisz(PolecenieSql &p, Tabela t)
     return false;
 }
 
+bool Baza::zajmijDoZapisu(Tabela t)
+{
+    if (!czyDolaczona(t))
+        return true;
+    const OpisTabeli &o = opisTabeli(t);
+    // A change of no row still takes the file's write lock for the transaction.
+    QSqlQuery q(polaczenie());
+    q.prepare(QStringLiteral("UPDATE %1 SET %2=%2 WHERE 0").arg(o.nazwa, o.kluczGlowny));
+    return zapisz(q, t);
+}
+
 bool Baza::czytaj(QSqlQuery &q, Tabela t)
 {
     if (q.exec())
@@ -541,6 +615,19 @@ std::optional<TBladBazy> Transakcja::zakoncz()
             m_baza.wycofajTransakcje();
     }
     return m_baza.blad();
+}
+
+bool Transakcja::zajmij(std::initializer_list<Tabela> tabele)
+{
+    if (!m_ok)
+        return false;
+    if (!m_wlasna)
+        return !m_baza.blad();
+    // Always in the order of the tables, so that two programs never wait for each other.
+    for (Tabela t : WszystkieTabele)
+        if (std::find(tabele.begin(), tabele.end(), t) != tabele.end() && !m_baza.zajmijDoZapisu(t))
+            return false;
+    return true;
 }
 
 bool Transakcja::zatwierdz(QString *blad)

@@ -12,7 +12,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <map>
 #include <utility>
 #include <vector>
@@ -55,12 +57,17 @@ private:
 
 class Baza {
 public:
+    // How long a statement waits for a lock of another program before it fails.
+    static constexpr int CzasOczekiwaniaMs = 3000;
+
     Baza();
     ~Baza();
     Baza(const Baza &) = delete;
     Baza &operator=(const Baza &) = delete;
 
-    // Opens the connection for the table files of `folder` and attaches those that exist.
+    // Opens the connection for the table files of `folder` and attaches those that exist. The
+    // connection's main database is the file ".tremida.db" of the folder (in a read-only
+    // folder, a file in a temporary folder); what killed runs left behind is removed first.
     // Fails (with a message in *blad) when the folder does not exist or the connection
     // cannot be opened; files that cannot be attached are reported by synchronizuj().
     bool otworz(const QString &folder, QString *blad = nullptr);
@@ -149,6 +156,12 @@ public:
     // refused (zapisWstrzymany()).
     [[nodiscard]] bool zapisz(QSqlQuery &q, Tabela t);
     [[nodiscard]] bool zapisz(PolecenieSql &p, Tabela t);
+    // Takes the write lock of table `t` for the open transaction before any change is made,
+    // so that a work that could not be saved is not done at all. Waits for another program
+    // as a write would; false, with the failure recorded, when the lock cannot be had. A
+    // table whose file is not attached needs no lock.
+    [[nodiscard]] bool zajmijDoZapisu(Tabela t);
+
     // Runs a statement that reads table `t`; false, with the failure recorded, when it fails.
     [[nodiscard]] bool czytaj(QSqlQuery &q, Tabela t);
 
@@ -166,7 +179,9 @@ private:
 
     QString m_folder;
     QString m_nazwaPolaczenia;
-    std::unique_ptr<QTemporaryDir> m_katalogGlowny;
+    bool m_otwarta = false;
+    std::unique_ptr<QTemporaryDir> m_katalogGlowny; // only when the working folder is read-only
+    std::unique_ptr<QLockFile> m_blokadaGlownego;
     std::map<Tabela, bool> m_dolaczone;
     std::map<Tabela, std::pair<QString, QString>> m_problemy; // sentence, reason
     std::map<Tabela, int> m_zajete;
@@ -196,6 +211,10 @@ public:
     [[nodiscard]] std::optional<TBladBazy> zakoncz();
     // The same as a yes or no; on failure *blad receives the failure's message without a tail.
     [[nodiscard]] bool zatwierdz(QString *blad = nullptr);
+
+    // Takes the write locks of the tables the work will change (see Baza::zajmijDoZapisu),
+    // in one fixed order. A joined transaction has them already. False after a failure.
+    [[nodiscard]] bool zajmij(std::initializer_list<Tabela> tabele);
 
     // Rolls an own transaction back now.
     void wycofaj();

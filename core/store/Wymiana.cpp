@@ -13,6 +13,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -603,15 +604,22 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
     Transakcja tr(baza);
     if (!tr.ok())
         return porazka(QStringLiteral("Nie można rozpocząć zapisu do bazy danych."));
+    // Every table written is locked before the first record goes in.
+    for (Tabela t : WszystkieTabele) {
+        const bool pisana = std::any_of(wstawienia.cbegin(), wstawienia.cend(),
+                                        [t](const Wstawienie &w) { return w.tabela == t; });
+        if (pisana && !baza.zajmijDoZapisu(t))
+            return porazka(baza.blad()->tekst());
+    }
     for (const auto &w : wstawienia) {
         QString bladWstawienia;
         if (!wstawRekord(baza, w.tabela, w.wartosci, &bladWstawienia))
             return porazka(QStringLiteral("Tabela %1, rekord %2: %3.")
                                .arg(opisTabeli(w.tabela).nazwa, w.klucz, bladWstawienia));
     }
-    if (!tr.zatwierdz())
-        return porazka(QStringLiteral("Nie można zapisać rekordów w bazie danych: %1")
-                           .arg(baza.polaczenie().lastError().text()));
+    QString bladZatwierdzenia;
+    if (!tr.zatwierdz(&bladZatwierdzenia))
+        return porazka(bladZatwierdzenia);
     if (liczbaRekordow)
         *liczbaRekordow = static_cast<int>(wstawienia.size());
     return true;

@@ -146,6 +146,10 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         plik.zamknij();
         return true;
     };
+    if (!transakcja.zajmij({Tabela::Fakty, Tabela::WartFaktWylicz})) {
+        bladBazy();
+        return w;
+    }
     const auto systemy = weryf::czytajRekordy<TRekSyst>(
         baza, Tabela::Systemy, QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
     if (baza.blad()) {

@@ -151,7 +151,9 @@ TWynikWeryf WeryfikujBazeWiedzy(Baza &baza, const TParKonfig &konfig, int kodSys
     // Every reset is kept, whatever the outcome of the checks: the transaction only makes the
     // run fast. A failed read or write ends the verification and undoes its resets.
     Transakcja transakcja(baza);
-    TWynikWeryf wynik = transakcja.ok() ? weryfikuj(baza, konfig, kodSyst, pelna, widok) : TWynikWeryf();
+    TWynikWeryf wynik;
+    if (transakcja.zajmij({Tabela::Fakty, Tabela::WartFaktWylicz}))
+        wynik = weryfikuj(baza, konfig, kodSyst, pelna, widok);
     if (const auto b = transakcja.zakoncz()) {
         wynik = TWynikWeryf();
         if (widok.komunikat)
