@@ -88,6 +88,25 @@ private slots:
         QCOMPARE(reguly()->liczbaRekordow(), 4);
     }
 
+    // Another program (an inference run of tremida-cli) marks the rule shown fired after the
+    // window read it; the user then renames the rule and posts: the run's columns stay.
+    void zapisTylkoZmienionychPol()
+    {
+        QCOMPARE(kontrolka("IdReg")->text(), QStringLiteral("1"));
+        InnyProgram(m_s->folder.plik(QStringLiteral("reguly.db")))
+            .sql(QStringLiteral("UPDATE reguly SET CzyOdpal='tak', CFKonklReg=0.63, CzyBieUdzWeWnios='nie' "
+                                "WHERE IdReg=1"));
+        kontrolka("NazReg")->end(false);
+        wpisz(kontrolka("NazReg"), " pary");
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QCOMPARE(zapisana(1, "NazReg").toString(), QStringLiteral("przegrzanie pary"));
+        QCOMPARE(zapisana(1, "CzyOdpal").toString(), QStringLiteral("tak"));
+        QCOMPARE(zapisana(1, "CFKonklReg").toDouble(), 0.63);
+        QCOMPARE(zapisana(1, "CzyBieUdzWeWnios").toString(), QStringLiteral("nie"));
+        // The window shows the record as it is now.
+        QCOMPARE(reguly()->wartosc("CzyOdpal").toString(), QStringLiteral("tak"));
+    }
+
     void wstawienie()
     {
         okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);

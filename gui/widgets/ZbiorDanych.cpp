@@ -277,29 +277,36 @@ bool ZbiorDanych::zapiszBufor()
 {
     const OpisTabeli &o = opis();
     QSqlQuery q = m_baza.zapytanie();
+    std::vector<size_t> kolumny; // the columns the statement writes
     if (m_stan == StanZbioru::Wstawianie) {
+        QStringList nazwy, parametry;
+        for (size_t i = 0; i < o.kolumny.size(); ++i) {
+            kolumny.push_back(i);
+            nazwy << o.kolumny[i].nazwa;
+            parametry << QStringLiteral(":Par") + o.kolumny[i].nazwa;
+        }
         q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(o.nazwa, [&] {
-                          QStringList k;
-                          for (const auto &c : o.kolumny)
-                              k << c.nazwa;
-                          return k.join(QStringLiteral(", "));
-                      }(),
-                           [&] {
-                               QStringList p;
-                               for (const auto &c : o.kolumny)
-                                   p << QStringLiteral(":Par") + c.nazwa;
-                               return p.join(QStringLiteral(", "));
-                           }()));
+                      .arg(o.nazwa, nazwy.join(QStringLiteral(", ")), parametry.join(QStringLiteral(", "))));
     } else {
+        // Only the columns the user changed are written: what inference or another program
+        // wrote into the others since the record was read stays as it is.
+        const QVariantList &odczytany = m_wiersze[m_biezacy];
         QStringList przypisania;
-        for (const auto &c : o.kolumny)
-            przypisania << c.nazwa + QStringLiteral("=:Par") + c.nazwa;
+        for (size_t i = 0; i < o.kolumny.size(); ++i) {
+            const QVariant &nowa = m_bufor.value(static_cast<qsizetype>(i));
+            const QVariant &stara = odczytany.value(static_cast<qsizetype>(i));
+            if (nowa.isNull() != stara.isNull() || nowa != stara) {
+                kolumny.push_back(i);
+                przypisania << o.kolumny[i].nazwa + QStringLiteral("=:Par") + o.kolumny[i].nazwa;
+            }
+        }
+        if (przypisania.isEmpty())
+            return true;
         q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3=:ParKluczEdytowanego")
                       .arg(o.nazwa, przypisania.join(QStringLiteral(", ")), o.kluczGlowny));
         q.bindValue(QStringLiteral(":ParKluczEdytowanego"), m_kluczEdytowanego);
     }
-    for (size_t i = 0; i < o.kolumny.size(); ++i)
+    for (size_t i : kolumny)
         q.bindValue(QStringLiteral(":Par") + o.kolumny[i].nazwa, m_bufor.value(static_cast<qsizetype>(i)));
     if (!q.exec()) {
         pokazKomunikat(tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Zapis, NiezapisanyRekord));
