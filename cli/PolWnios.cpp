@@ -18,6 +18,7 @@
 #include "verify/WeryfBazy.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
@@ -192,6 +193,10 @@ private:
 
 bool wczytajOdpowiedzi(const QString &plik, QMap<int, QList<TOdpowiedz>> &odpowiedzi, QString *blad)
 {
+    if (!QFileInfo(plik).isFile()) {
+        *blad = QStringLiteral("Nie można odczytać pliku %1: to nie jest zwykły plik.").arg(plik);
+        return false;
+    }
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
         *blad = QStringLiteral("Nie można odczytać pliku %1: %2").arg(plik, f.errorString());
@@ -367,7 +372,8 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
     // error message; a failed read, write or commit rolls it all back.
     Transakcja calyPrzebieg(k.baza);
     // Another program changing the same tables is waited for, or the run does not start.
-    (void)calyPrzebieg.zajmij(TabeleWnioskowania);
+    if (calyPrzebieg.zajmij(TabeleWnioskowania))
+        dopasujLicznikKrokow(k.baza, sesja);
     // The exit status, once the run's changes are committed (or rolled back after a failure).
     auto zapisz = [&](int kod) {
         if (calyPrzebieg.zakoncz()) {

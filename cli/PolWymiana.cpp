@@ -6,13 +6,35 @@
 #include "store/Wymiana.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tremida::cli {
+
+namespace {
+// The largest JSON file import reads: far above the export of a full database.
+constexpr qint64 MaksRozmiarImportu = 512LL * 1024 * 1024;
+} // namespace
 
 int polecenieImport(Kontekst &k, const QStringList &argumenty)
 {
     if (argumenty.size() != 1 || argumenty[0].startsWith(QStringLiteral("--")))
         return bladUzycia(k, QStringLiteral("import"), QStringLiteral("Podaj jeden plik JSON."));
+    // A pipe or a device is not read (it may never end), nor a file larger than any export.
+    const QFileInfo fi(argumenty[0]);
+    if (fi.exists() && !fi.isFile()) {
+        k.komunikat(QStringLiteral("Nie można odczytać pliku %1: to nie jest zwykły plik.\nNie zapisano żadnego "
+                                   "rekordu.")
+                        .arg(argumenty[0]));
+        return Porazka;
+    }
+    if (fi.size() > MaksRozmiarImportu) {
+        k.komunikat(QStringLiteral("Plik %1 jest za duży do importu (%2 bajtów, najwięcej %3).\nNie zapisano żadnego "
+                                   "rekordu.")
+                        .arg(argumenty[0])
+                        .arg(fi.size())
+                        .arg(MaksRozmiarImportu));
+        return Porazka;
+    }
     QFile f(argumenty[0]);
     if (!f.open(QIODevice::ReadOnly)) {
         k.komunikat(QStringLiteral("Nie można odczytać pliku %1: %2").arg(argumenty[0], f.errorString()));

@@ -64,22 +64,36 @@ QString komunikatKrotkiPlik(int liczbaLinii)
         .arg(liczbaLinii + 1);
 }
 
-// Reads the file's lines (CR LF or LF), at most sixteen. Returns false when it cannot be read.
+// Reads the file's lines (CR LF or LF), at most sixteen. A line longer than 64 KiB is one
+// line still: it is kept cut short and marked with "…", so that every check refuses it and
+// the lines after it keep their places. Returns false when the file cannot be read, or is
+// not a regular file (a pipe or a device would block or never end).
 bool czytajLinie(const QString &sciezka, QStringList *linie, QString *blad)
 {
+    if (!QFileInfo(sciezka).isFile()) {
+        *blad = QStringLiteral("to nie jest zwykły plik");
+        return false;
+    }
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly)) {
         *blad = f.errorString();
         return false;
     }
+    constexpr qint64 MaksDlugosc = 64 * 1024;
     linie->clear();
     while (linie->size() < 16 && !f.atEnd()) {
-        QByteArray l = f.readLine(64 * 1024);
+        QByteArray l = f.readLine(MaksDlugosc);
+        bool zaDluga = false;
+        while (!l.endsWith('\n') && !f.atEnd() && f.error() == QFileDevice::NoError) {
+            zaDluga = true;
+            if (f.readLine(MaksDlugosc).endsWith('\n'))
+                break;
+        }
         if (l.endsWith('\n'))
             l.chop(1);
         if (l.endsWith('\r'))
             l.chop(1);
-        *linie << QString::fromUtf8(l);
+        *linie << QString::fromUtf8(l) + (zaDluga ? QStringLiteral("…") : QString());
     }
     if (f.error() != QFileDevice::NoError) {
         *blad = f.errorString();
@@ -196,6 +210,13 @@ bool zapiszWlasneDoPliku(const TWartWlasneKonfig &w, const QString &folder, cons
     QByteArray tresc;
     for (const QString &l : linieWlasnych(w))
         tresc += l.toUtf8() + "\r\n";
+    const QFileInfo cel(sciezkaPliku(folder));
+    if (cel.exists() && !cel.isFile()) {
+        komunikat(QStringLiteral("Błąd zapisu pliku o nazwie %1:\n\rto nie jest zwykły plik.\n\rOpcja nie zostanie "
+                                 "zrealizowana.")
+                      .arg(Cudzyslowowa));
+        return false;
+    }
     QSaveFile f(sciezkaPliku(folder));
     if (!f.open(QIODevice::WriteOnly) || f.write(tresc) != tresc.size() || !f.commit()) {
         komunikat(QStringLiteral("Błąd zapisu pliku o nazwie %1:\n\r%2.\n\rOpcja nie zostanie zrealizowana.")

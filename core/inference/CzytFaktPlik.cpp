@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <array>
 #include <functional>
@@ -223,6 +224,12 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
     const QString opcjaNie = NL + QStringLiteral("Opcja nie zostanie zrealizowana.");
     if (sciezka.isEmpty() || !QFile::exists(sciezka)) {
         komunikat(kom::BrakPlikuFakt());
+        return WynikCzytFakt::Blad;
+    }
+    // A pipe or a device is never read: it would block the program or never end.
+    if (!QFileInfo(sciezka).isFile()) {
+        komunikat(QStringLiteral("Plik tekstowy ") + nazwa +
+                  QStringLiteral(" nie może zostać odczytany (to nie jest zwykły plik).") + opcjaNie);
         return WynikCzytFakt::Blad;
     }
     QFile plik(sciezka);

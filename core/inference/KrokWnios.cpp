@@ -1,5 +1,9 @@
 #include "KrokWnios.h"
 
+#include "DostepWnios.h"
+
+#include <algorithm>
+
 namespace tremida {
 
 const std::initializer_list<Tabela> TabeleWnioskowania = {Tabela::Fakty, Tabela::WartFaktWylicz, Tabela::Reguly,
@@ -32,6 +36,11 @@ void TUzytkownikStrzezony::pokazFalsyfikacje(const QString &hipGlowna, const QSt
         m_uzytkownik.pokazFalsyfikacje(hipGlowna, kandydaci);
 }
 
+void dopasujLicznikKrokow(Baza &baza, TSesjaWnios &sesja)
+{
+    sesja.LicznikKrokow = std::max(sesja.LicznikKrokow, dostep::maksKrokTraj(baza));
+}
+
 void pokazBladWnios(Baza &baza, TUzytkownikWnios &uzytkownik)
 {
     if (!baza.blad() || baza.czyBladPokazany())
@@ -44,7 +53,9 @@ TKrokWnios::TKrokWnios(Baza &baza, TSesjaWnios &sesja, TUzytkownikStrzezony &uzy
     : m_baza(baza), m_sesja(sesja), m_uzytkownik(uzytkownik), m_transakcja(baza), m_licznikKrokow(sesja.LicznikKrokow)
 {
     // A failure to lock is recorded: the step then writes nothing and ends with its message.
-    (void)m_transakcja.zajmij(TabeleWnioskowania);
+    if (m_transakcja.zajmij(TabeleWnioskowania) && m_transakcja.wlasna())
+        dopasujLicznikKrokow(m_baza, m_sesja);
+    m_licznikKrokow = m_sesja.LicznikKrokow;
 }
 
 bool TKrokWnios::koniec(const std::function<void()> &poBledzie)

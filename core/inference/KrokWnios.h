@@ -72,6 +72,10 @@ private:
 // locks before it begins.
 extern const std::initializer_list<Tabela> TabeleWnioskowania;
 
+// Another program may have added trajectory rows since the knowledge base was chosen: with
+// the trajectory locked, the step counter goes on from the greatest step in the table.
+void dopasujLicznikKrokow(Baza &baza, TSesjaWnios &sesja);
+
 // Shows the failure recorded in the database (once), with the inference tail, to `uzytkownik`.
 void pokazBladWnios(Baza &baza, TUzytkownikWnios &uzytkownik);
 

@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <limits>
+
 namespace tremida {
 
 void TSesjaWnios::wyczyscTryby()
@@ -162,6 +164,17 @@ bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWni
 bool DopiszKrokTraj(Baza &baza, TSesjaWnios &sesja, int idReg, int poziom, int iteracja, const QString &kierunek,
                     const QString &czyOdpal, double cfKonkl, const QString &przyczyna)
 {
+    if (sesja.LicznikKrokow >= std::numeric_limits<int>::max()) {
+        // The step numbers would wrap and collide with old rows: the run does not go on.
+        TBladBazy b;
+        b.rodzaj = RodzajBleduBazy::Zapis;
+        b.tabela = Tabela::Trajektoria;
+        b.tekstSilnika = QStringLiteral("numer kroku przekroczyłby największą dopuszczalną wartość %1; usuń wiersze "
+                                        "trajektorii o najwyższych numerach kroków")
+                             .arg(std::numeric_limits<int>::max());
+        baza.zglosBlad(b);
+        return false;
+    }
     ++sesja.LicznikKrokow;
     return dostep::wstawKrokTraj(baza, sesja.LicznikKrokow, sesja.KodSyst, idReg, poziom, iteracja, kierunek, czyOdpal,
                                  cfKonkl, przyczyna, DataRekTrajDzis());

@@ -27,12 +27,6 @@ Baza::~Baza() { zamknij(); }
 
 namespace {
 
-// The connection's main database: a small file of the program's own beside the table files.
-// SQLite keeps the super-journal of a commit over several files next to the main database,
-// and a crash during such a commit is recovered from it when a table is next opened; so it
-// must live where the tables live, not in a temporary folder that is emptied at boot.
-const QString PlikGlowny = QStringLiteral(".tremida.db");
-
 // What killed runs may leave behind: the files of tables being created (".fakty.db.nowy")
 // and the temporary folders of connections that could not keep their main database in a
 // read-only working folder. A temporary folder is taken while its lock is held by a live
@@ -99,7 +93,11 @@ bool Baza::otworz(const QString &folder, QString *blad)
         }
         return ok;
     };
-    // A working folder that cannot be written keeps its tables readable: the main database
+    // The connection's main database is a small file of the program's own beside the table
+    // files. SQLite keeps the super-journal of a commit over several files next to the main
+    // database, and a crash during such a commit is recovered from it when a table is next
+    // opened; so it must live where the tables live, not in a temporary folder that is
+    // emptied at boot. A working folder that cannot be written keeps its tables readable: the main database
     // then goes into a temporary folder of the program (no table can be changed there anyway).
     QString tekstBledu;
     if (!otworzGlowny(QDir(m_folder).filePath(PlikGlowny), &tekstBledu)) {

@@ -59,6 +59,8 @@ class Baza {
 public:
     // How long a statement waits for a lock of another program before it fails.
     static constexpr int CzasOczekiwaniaMs = 3000;
+    // The file of the connection's main database in the working folder.
+    static inline const QString PlikGlowny = QStringLiteral(".tremida.db");
 
     Baza();
     ~Baza();
