@@ -5,6 +5,7 @@
 
 #include "Pomocnicze.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace tremida;
@@ -347,6 +349,34 @@ private slots:
         QCOMPARE(w.err.count(QStringLiteral("Błędna wartość parametru")), 1);
         QVERIFY2(w.err.contains(QStringLiteral("Błędna wartość parametru: maksymalna liczba poziomów reguł")), qPrintable(w.err));
         QVERIFY(w.err.contains(QStringLiteral("zawiera 9 z 16 wierszy")));
+    }
+
+    // What killed runs left behind is removed when a folder is next opened: the file of a
+    // table being created and an old temporary folder of a connection; what is recent stays.
+    void pozostalosciUsuwane()
+    {
+        Folder f;
+        QTemporaryDir tymczasowy;
+        const QString nowy = f.f.plik(QStringLiteral(".fakty.db.nowy"));
+        const QString swiezy = f.f.plik(QStringLiteral(".reguly.db.nowy"));
+        const QString katalog = QDir(tymczasowy.path()).filePath(QStringLiteral("tremida-abc123"));
+        f.f.zapisz(QStringLiteral(".fakty.db.nowy"), "x");
+        f.f.zapisz(QStringLiteral(".reguly.db.nowy"), "x");
+        QVERIFY(QDir().mkpath(katalog));
+        const QDateTime dawno = QDateTime::currentDateTime().addDays(-2);
+        const timespec czasy[2] = {{dawno.toSecsSinceEpoch(), 0}, {dawno.toSecsSinceEpoch(), 0}};
+        for (const QString &p : {nowy, katalog})
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(p).constData(), czasy, 0), 0);
+        QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+        srodowisko.insert(QStringLiteral("TMPDIR"), tymczasowy.path());
+        QProcess p;
+        p.setProcessEnvironment(srodowisko);
+        p.start(QStringLiteral(TREMIDA_CLI_PATH), {QStringLiteral("--dir"), f.sciezka(), QStringLiteral("free-key"),
+                                                   QStringLiteral("fakty")});
+        QVERIFY(p.waitForFinished());
+        QVERIFY(!QFileInfo::exists(nowy));
+        QVERIFY(!QFileInfo::exists(katalog));
+        QVERIFY(QFileInfo::exists(swiezy));
     }
 
     // A run whose step number would pass the largest integer does not start: a wrapped number
