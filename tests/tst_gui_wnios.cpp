@@ -163,6 +163,16 @@ class TstGuiWnios : public QObject {
         QVERIFY(w.formRealizWnios()->isVisible());
     }
 
+    // The launcher, a forward run and its first conclusion (the temperature answered 600).
+    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    {
+        doWyrzutni(o);
+        TWnioskowanie &w = o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
+        w.formWniosWPrzod()->przyciskStart()->click();
+    }
+
 private slots:
     void init()
     {
@@ -259,12 +269,9 @@ private slots:
         QFETCH(QString, komunikat);
         Stanowisko st;
         TFormGlowne &o = st.o;
-        doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
         Odpowiadacz odp;
-        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
-        w.formWniosWPrzod()->przyciskStart()->click();
+        doPierwszejKonkluzji(o, odp);
         QVERIFY(w.formWizKonkl()->isVisible());
         QSqlQuery q = o.kontekst().baza.zapytanie();
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM trajektoria")) && q.next());
@@ -299,12 +306,9 @@ private slots:
         QFETCH(bool, zamknieciemOkna);
         Stanowisko st;
         TFormGlowne &o = st.o;
-        doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
         Odpowiadacz odp;
-        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
-        w.formWniosWPrzod()->przyciskStart()->click();
+        doPierwszejKonkluzji(o, odp);
         QVERIFY(w.wstrzymany());
         m_komunikaty.clear();
         TFormWizKonkl *wiz = w.formWizKonkl();
@@ -355,12 +359,9 @@ private slots:
     {
         Stanowisko st;
         TFormGlowne &o = st.o;
-        doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
         Odpowiadacz odp;
-        odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
-        w.formWniosWPrzod()->przyciskStart()->click();
+        doPierwszejKonkluzji(o, odp);
         QVERIFY(w.wstrzymany());
         o.akcja(Akcja::WyborSyst)->trigger();
         w.formWybSyst()->ustawBiezacy(1);
