@@ -1,5 +1,7 @@
 #include "TFormGlowne.h"
 
+#include "widgets/Ekran.h"
+
 #include "Komunikat.h"
 #include "TFormKonfig.h"
 #include "TFormOProgramie.h"
@@ -32,6 +34,8 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
 {
     setObjectName(QStringLiteral("TFormGlowne"));
     setWindowTitle(QStringLiteral("SZKIELETOWY SYSTEM EKSPERCKI \"TREMIDA\""));
+    // Every window opens entirely on the screen, centred over the one it is opened from.
+    wlaczUmieszczanieOkien();
 
     QString blad;
     if (!m_kontekst->baza.otworz(folder, &blad))

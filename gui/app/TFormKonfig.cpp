@@ -5,6 +5,8 @@
 #include "KontekstAplikacji.h"
 #include "app/PlikKonfig.h"
 
+#include "widgets/Ekran.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -137,11 +139,16 @@ TFormKonfig::TFormKonfig(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodzic
         QGroupBox *g = (p >= KolCzcCzyn && p <= KolTlaPomoc) ? kolory : wnioskowanie;
         auto *siatka = static_cast<QGridLayout *>(g->layout());
         const int wiersz = siatka->rowCount();
-        auto *etykieta = new QLabel(QString::fromUtf8(Podpisy[p]), g);
-        etykieta->setWordWrap(true);
+        // A caption hyphenated for a line break breaks there, so the hyphen never stands
+        // mid-line; the others wrap where the width ends.
+        QString podpis = QString::fromUtf8(Podpisy[p]);
+        const bool przeniesienie = podpis.contains(QStringLiteral("- "));
+        podpis.replace(QStringLiteral("- "), QStringLiteral("-\n"));
+        auto *etykieta = new QLabel(podpis, g);
+        etykieta->setWordWrap(!przeniesienie);
         // A wrapped caption gets the height of all its lines, so that no line is cut off.
         etykieta->setMinimumWidth(330);
-        etykieta->setMinimumHeight(etykieta->heightForWidth(330));
+        etykieta->setMinimumHeight(przeniesienie ? etykieta->sizeHint().height() : etykieta->heightForWidth(330));
         auto *std = new QLineEdit(g);
         std->setReadOnly(true);
         std->setFocusPolicy(Qt::NoFocus);
@@ -201,7 +208,7 @@ TFormKonfig::TFormKonfig(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodzic
     zamkniecie->addWidget(m_ok);
     zamkniecie->addWidget(m_pomoc);
     zamkniecie->addStretch();
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(wnioskowanie);
     uklad->addWidget(kolory);
     uklad->addLayout(akcje);

@@ -7,6 +7,8 @@
 #include "inference/CzytFaktPlik.h"
 #include "manual/Instrukcja.h"
 
+#include "widgets/Ekran.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -32,7 +34,7 @@ TFormCzytFakt::TFormCzytFakt(KontekstAplikacji &kontekst, TSesjaWnios &sesja, QW
     m_anuluj = new QPushButton(QStringLiteral("Anuluj opcję i wyjdź z formularza"));
     m_pomoc = new QPushButton(QStringLiteral("Pomoc"));
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_etPlik);
     uklad->addWidget(m_wybor, 1);
     uklad->addWidget(m_etSciezka);

@@ -8,6 +8,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -166,7 +168,7 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     przyciski->addWidget(m_ok, 1);
     przyciski->addWidget(m_pomoc);
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(system);
     uklad->addWidget(parametry);
     uklad->addWidget(m_skalar);

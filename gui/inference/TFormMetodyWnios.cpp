@@ -4,6 +4,8 @@
 #include "app/KontekstAplikacji.h"
 #include "manual/Instrukcja.h"
 
+#include "widgets/Ekran.h"
+
 #include <QFrame>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -40,7 +42,7 @@ TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMet
     m_pomoc = new QPushButton(QStringLiteral("Pomoc"));
     m_ok = new QPushButton(QStringLiteral("OK"));
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_naglSyst);
     uklad->addLayout(m_pola.utworz());
     uklad->addSpacing(8);

@@ -4,6 +4,8 @@
 #include "app/KontekstAplikacji.h"
 #include "manual/Instrukcja.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -40,7 +42,7 @@ TFormRealizWnios::TFormRealizWnios(KontekstAplikacji &kontekst, QWidget *rodzic)
     przyciski->addWidget(m_anuluj);
     przyciski->addWidget(m_ok);
     przyciski->addWidget(m_pomoc);
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_tytul);
     uklad->addLayout(m_pola.utworz());
     uklad->addSpacing(8);

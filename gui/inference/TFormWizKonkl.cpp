@@ -8,6 +8,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -127,7 +129,7 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
         przyciski->addWidget(p);
     }
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(siatka);
     uklad->addWidget(rodzaj);
     uklad->addWidget(etInstr);

@@ -9,6 +9,8 @@
 #include "store/Slowa.h"
 #include "widgets/Kontrolki.h"
 
+#include "widgets/Ekran.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -213,7 +215,7 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
     przyciski->addWidget(m_kopiujKonkl, 0, 2);
     przyciski->addWidget(m_zamknij, 1, 0, 1, 2);
     przyciski->addWidget(m_pomoc, 1, 2);
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(teksty, 1);
     uklad->addWidget(m_elementy);
     uklad->addWidget(m_operatoryGrupa);

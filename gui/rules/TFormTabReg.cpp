@@ -11,6 +11,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -254,7 +256,9 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
-    auto *uklad = new QVBoxLayout(this);
+    // The copy and edit buttons keep their place when hidden, so the others do not move.
+    zachowajMiejsce({m_kopia, m_edytuj});
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_wgSyst->grupa());
     uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaReg, 1);

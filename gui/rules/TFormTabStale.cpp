@@ -7,6 +7,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -180,7 +182,10 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
 
-    auto *uklad = new QVBoxLayout(this);
+    // The fields of a simple and of a computed constant keep their place whichever is shown.
+    zachowajMiejsce({m_lWartosc, m_wartosc, m_lArgKod, m_argKod, m_lArgNazwa, m_argNazwa, m_typArg, m_lA, m_a, m_lB,
+                     m_b, m_lJedn, m_jedn});
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_wgSyst->grupa());
     uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaStale, 1);

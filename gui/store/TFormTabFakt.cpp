@@ -10,6 +10,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -290,7 +292,10 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
-    auto *uklad = new QVBoxLayout(this);
+    // The fields of one kind or type keep their place while a fact of another is shown.
+    zachowajMiejsce({m_lLiczWart, m_liczWart, m_wielWart, m_lPyt, m_pyt, m_wartWpr, m_naglowekPosr, m_wartPosr,
+                     m_przyciskWartWpr, m_przyciskWartPosr, m_kopiuj, m_lKopiowany, m_kopiowany});
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_wgSyst->grupa());
     uklad->addWidget(m_wgSyst->panel());
     uklad->addWidget(m_siatkaFakt, 1);

@@ -8,6 +8,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -208,7 +210,7 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_widok);
     uklad->addWidget(m_wybor);
     uklad->addWidget(m_siatkaPliki, 1);

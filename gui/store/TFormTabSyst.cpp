@@ -3,6 +3,8 @@
 #include "app/Kolory.h"
 #include "store/DataRek.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -94,7 +96,7 @@ TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
     dol->addWidget(przyciskPomoc());
     dol->addWidget(przyciskOk());
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_naglowek);
     uklad->addWidget(m_siatka, 1);
     uklad->addWidget(m_nawigator);

@@ -4,6 +4,8 @@
 #include "manual/Instrukcja.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -138,7 +140,7 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     dol->addLayout(pola);
     dol->addWidget(m_przyczyna, 1);
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(wyborSyst);
     uklad->addWidget(m_naglowekTraj);
     uklad->addWidget(m_siatkaTraj, 1);

@@ -8,6 +8,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -165,8 +167,10 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
         u->addWidget(m_data, 0, 5);
         u->addWidget(m_lWartosc, 1, 0);
         u->addWidget(m_wartosc, 1, 1, 1, 5);
+        // The two panels share one place: the window keeps its size whichever is shown.
         u->addWidget(m_panelWpr, 2, 0, 1, 6);
-        u->addWidget(m_panelPosr, 3, 0, 1, 6);
+        u->addWidget(m_panelPosr, 2, 0, 1, 6);
+        zachowajMiejsce({m_panelWpr, m_panelPosr});
         u->setColumnStretch(5, 1);
     }
 
@@ -206,7 +210,7 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_widok);
     uklad->addWidget(m_wybor);
     uklad->addWidget(m_siatkaWart, 1);

@@ -5,6 +5,8 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include "widgets/Ekran.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,7 +119,7 @@ TFormWizWartFaktWylicz::TFormWizWartFaktWylicz(KontekstAplikacji &k, bool posred
     dol->addStretch();
     dol->addWidget(m_pomoc);
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(naglowek);
     uklad->addSpacing(8);
     uklad->addLayout(wiersze);

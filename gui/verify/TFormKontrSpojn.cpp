@@ -7,6 +7,8 @@
 #include "manual/Instrukcja.h"
 #include "verify/KontrSpojn.h"
 
+#include "widgets/Ekran.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -55,7 +57,7 @@ TFormKontrSpojn::TFormKontrSpojn(KontekstAplikacji &kontekst, QWidget *rodzic)
     m_przyciskOk = new QPushButton(QStringLiteral("OK"));
     m_pomoc = new QPushButton(QStringLiteral("Pomoc"));
 
-    auto *uklad = new QVBoxLayout(this);
+    auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(m_zapis);
     uklad->addWidget(m_tytulPliku);
     uklad->addWidget(m_kontrolkiPliku, 2);
