@@ -3,6 +3,9 @@
 // whatever the record shown.
 
 #include "StanowiskoGui.h"
+#include "app/Komunikat.h"
+#include "store/DataRek.h"
+#include "store/TFormTabSyst.h"
 #include "rules/TFormEdytorReg.h"
 #include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
@@ -12,7 +15,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
@@ -74,6 +79,53 @@ private slots:
             ++sprawdzone;
         }
         QVERIFY(sprawdzone >= 25);
+    }
+
+    // A grid shows the date a record's stamp hides, not the stamp; the systems grid of the
+    // enumerated values window has the code, name and description only.
+    void siatki()
+    {
+        const QString stempel = GenDataRek(QDate(2024, 3, 5));
+        StanowiskoGui s(m_komunikaty,
+                        qPrintable(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A", "DataRek": "%1"}]})")
+                                       .arg(stempel)));
+        s.glowne->akcja(Akcja::OtwTabSyst)->trigger();
+        auto *siatka = s.glowne->formTabSyst()->findChild<Siatka *>();
+        QVERIFY(siatka);
+        const int kolumna = opisTabeli(Tabela::Systemy).indeksKolumny(QStringLiteral("DataRek"));
+        QCOMPARE(siatka->model()->index(0, kolumna).data().toString(), QStringLiteral("05.03.2024"));
+        QCOMPARE(siatka->model()->headerData(kolumna, Qt::Horizontal).toString(),
+                 QStringLiteral("Data wygenerowania rekordu"));
+        s.glowne->akcja(Akcja::OtwTabWartFaktWylicz)->trigger();
+        const QList<Siatka *> siatki = s.glowne->formTabWartFaktWylicz()->findChildren<Siatka *>();
+        QVERIFY(!siatki.isEmpty());
+        Siatka *systemy = nullptr;
+        for (Siatka *g : siatki)
+            if (g->zbior()->tabela() == Tabela::Systemy)
+                systemy = g;
+        QVERIFY(systemy);
+        int widoczne = 0;
+        for (int c = 0; c < systemy->model()->columnCount(); ++c)
+            widoczne += systemy->isColumnHidden(c) ? 0 : 1;
+        QCOMPARE(widoczne, 3);
+    }
+
+    // A message box keeps the message's own lines: none is broken again.
+    void komunikatBezPonownegoLamania()
+    {
+        const QString tekst = QStringLiteral(
+            "Tabela faktów będzie wydrukowana wraz z wartościami faktów wyliczeniowych, a następnie wraz z\n\r"
+            "wydrukiem tabeli faktów pojawi się okno drukowania, w którym można wybrać drukarkę.\n\rKrótki wiersz.");
+        std::unique_ptr<QDialog> okno(utworzOknoKomunikatu(tekst));
+        okno->adjustSize();
+        auto *etykieta = okno->findChild<QLabel *>(QStringLiteral("tekst"));
+        QVERIFY(etykieta);
+        QCOMPARE(etykieta->text().count(u'\n'), 2);
+        QVERIFY(!etykieta->wordWrap());
+        const QFontMetrics fm(etykieta->font());
+        for (const QString &linia : etykieta->text().split(u'\n'))
+            QVERIFY(etykieta->width() >= fm.horizontalAdvance(linia));
+        QVERIFY(okno->width() <= QGuiApplication::primaryScreen()->availableGeometry().width());
     }
 
     // Stepping through the boiler's facts (every kind and type), rules and constants: the

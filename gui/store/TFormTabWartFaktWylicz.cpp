@@ -47,6 +47,8 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     // --- choice of the system and of the enumerated fact
     m_wybor = new QWidget(this);
     m_siatkaSyst = new Siatka(m_syst, m_wybor);
+    // The systems grid shows the code, name and description only.
+    m_siatkaSyst->ukryjKolumne(QStringLiteral("DataRek"));
     m_siatkaSyst->setMaximumHeight(110);
     m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wybor);
     m_siatkaFakt = new Siatka(m_fakt, m_wybor);
@@ -232,8 +234,7 @@ void TFormTabWartFaktWylicz::otworz()
         raise();
         return;
     }
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu"), QStringLiteral("Opis systemu"),
-                           QStringLiteral("Data wygenerowania rekordu")});
+    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu"), QStringLiteral("Opis systemu")});
     m_fakt->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
     m_wart->ustawNaglowki({QStringLiteral("Kod wartości faktu wyliczeniowego"), QStringLiteral("Kod faktu"),
                            QStringLiteral("Wartość faktu wyliczeniowego"), QStringLiteral("Czy fakt ma tę wartość ?"),

@@ -56,8 +56,10 @@ TFormWizWartFaktWylicz::TFormWizWartFaktWylicz(KontekstAplikacji &k, bool posred
     auto *wiersze = new QGridLayout;
     wiersze->setVerticalSpacing(1);
     int kol = 0;
-    wiersze->addWidget(new QLabel(QStringLiteral("Kod wartości faktu"), this), 0, kol++);
-    wiersze->addWidget(new QLabel(QStringLiteral("Wartość faktu"), this), 0, kol++);
+    m_naglowkiKolumn << new QLabel(QStringLiteral("Kod wartości faktu"), this)
+                     << new QLabel(QStringLiteral("Wartość faktu"), this);
+    wiersze->addWidget(m_naglowkiKolumn[0], 0, kol++);
+    wiersze->addWidget(m_naglowkiKolumn[1], 0, kol++);
     if (posredni) {
         m_lAkt = new QLabel(QStringLiteral("Bieżąca iteracja proc.wnioskowania"), this);
         m_lPoprz = new QLabel(QStringLiteral("Poprzednia iteracja p.wnioskowania"), this);
@@ -66,7 +68,8 @@ TFormWizWartFaktWylicz::TFormWizWartFaktWylicz(KontekstAplikacji &k, bool posred
     } else {
         m_lAkt = new QLabel(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), this);
         wiersze->addWidget(m_lAkt, 0, kol, 1, 1);
-        wiersze->addWidget(new QLabel(QStringLiteral("CF"), this), 0, kol + 1);
+        m_naglowkiKolumn << new QLabel(QStringLiteral("CF"), this);
+        wiersze->addWidget(m_naglowkiKolumn.last(), 0, kol + 1);
     }
     const QStringList slowaWyboru = {slowa::Tak, slowa::Nie, slowa::BrakWartosci};
     for (int i = 0; i < MaksWierszy; ++i) {
@@ -132,8 +135,10 @@ void TFormWizWartFaktWylicz::pokazWartosci(const TRekSyst &syst, const TRekFakt 
 {
     m_kodSyst->setText(intNaTekst(syst.IdSyst));
     m_nazSyst->setText(syst.NazSyst);
+    m_nazSyst->setCursorPosition(0);
     m_kodFakt->setText(intNaTekst(fakt.IdFakt));
     m_nazFakt->setText(fakt.NazFakt);
+    m_nazFakt->setCursorPosition(0);
     for (int i = 0; i < MaksWierszy; ++i) {
         const Wiersz &w = m_wiersze[static_cast<size_t>(i)];
         const bool jest = i < wartosci.size();
@@ -149,6 +154,8 @@ void TFormWizWartFaktWylicz::pokazWartosci(const TRekSyst &syst, const TRekFakt 
         const TRekWartFaktWylicz &v = wartosci[i];
         w.kod->setText(intNaTekst(v.IdWartFaktWylicz));
         w.wartosc->setText(v.WartFaktWylicz);
+        // A value longer than the field is shown from its beginning.
+        w.wartosc->setCursorPosition(0);
         w.akt->ustawWybor(v.CzyFaktMaWartAkt);
         w.cfAkt->setText(tekstCF(v.CFWartFaktWyliczAkt));
         if (w.poprz) {
@@ -172,6 +179,8 @@ void TFormWizWartFaktWylicz::zastosujKoloryWidoku(const TParKonfig &k)
 {
     zastosujKolory(k, Rola::Bierne, {m_lKodSyst, m_lNazSyst, m_lKodFakt, m_lNazFakt, m_kodSyst, m_nazSyst, m_kodFakt,
                                      m_nazFakt, m_lAkt, m_lPoprz});
+    for (QLabel *l : m_naglowkiKolumn)
+        zastosujKolory(k, Rola::Bierne, {l});
     for (const Wiersz &w : m_wiersze)
         zastosujKolory(k, Rola::Bierne, {w.kod, w.wartosc, w.akt, w.cfAkt, w.poprz, w.cfPoprz});
     zastosujKolory(k, Rola::Pomocnicze, {m_zamknij, m_pomoc});

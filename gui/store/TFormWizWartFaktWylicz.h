@@ -49,6 +49,7 @@ protected:
 private:
     bool m_posredni;
     QLabel *m_lKodSyst, *m_lNazSyst, *m_lKodFakt, *m_lNazFakt, *m_lAkt = nullptr, *m_lPoprz = nullptr;
+    QList<QLabel *> m_naglowkiKolumn; // the captions over the value rows
     QLineEdit *m_kodSyst, *m_nazSyst, *m_kodFakt, *m_nazFakt;
     std::vector<Wiersz> m_wiersze;
     std::vector<QWidget *> m_paneleWierszy;

@@ -252,11 +252,19 @@ Siatka::Siatka(ZbiorDanych *zbior, QWidget *rodzic) : QTableView(rodzic), m_zbio
     connect(zbior, &QAbstractItemModel::headerDataChanged, this, &Siatka::dopasujKolumny);
 }
 
+void Siatka::ukryjKolumne(const QString &nazwa)
+{
+    m_ukryte << nazwa;
+    dopasujKolumny();
+}
+
 void Siatka::dopasujKolumny()
 {
     // Every column title is shown whole; long texts are cut to a sensible width.
     for (int i = 0; i < m_zbior->columnCount(); ++i)
         setColumnWidth(i, std::max(horizontalHeader()->sectionSizeHint(i), std::min(sizeHintForColumn(i), 300)));
+    for (const QString &n : std::as_const(m_ukryte))
+        setColumnHidden(opisTabeli(m_zbior->tabela()).indeksKolumny(n), true);
 }
 
 void Siatka::pokazBiezacy()

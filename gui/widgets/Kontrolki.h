@@ -64,6 +64,8 @@ class Siatka : public QTableView {
 public:
     explicit Siatka(ZbiorDanych *zbior, QWidget *rodzic = nullptr);
     ZbiorDanych *zbior() const { return m_zbior; }
+    // A column of the dataset the grid does not show.
+    void ukryjKolumne(const QString &nazwa);
 
 signals:
     // A cell or a column title was clicked.
@@ -73,6 +75,7 @@ private:
     void pokazBiezacy();
     void dopasujKolumny();
     ZbiorDanych *m_zbior;
+    QStringList m_ukryte;
 };
 
 // Asks the user to confirm (Yes/No box); tests can answer instead.

@@ -1,6 +1,7 @@
 #include "ZbiorDanych.h"
 
 #include "app/Komunikat.h"
+#include "store/DataRek.h"
 #include "store/Konwersje.h"
 
 #include <QRegularExpression>
@@ -405,6 +406,10 @@ QVariant ZbiorDanych::data(const QModelIndex &i, int rola) const
         return {};
     const QString nazwa = opis().kolumny[static_cast<size_t>(i.column())].nazwa;
     QString t = tekstWartosci(i.column(), wartoscWiersza(i.row(), nazwa));
+    // The hidden-date stamp is shown as the date it hides, as in the date field (the
+    // trajectory's column holds a plain date already).
+    if (nazwa == QLatin1String("DataRek") && m_tabela != Tabela::Trajektoria)
+        t = DekodDataRek(t);
     if (rola == Qt::DisplayRole) {
         // Memo texts show their first line in the grid.
         const qsizetype nl = t.indexOf(u'\n');
