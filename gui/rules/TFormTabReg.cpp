@@ -141,17 +141,22 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
         u->addWidget(m_cf, 0, 7);
         u->addWidget(m_lNazwa, 1, 0);
         u->addWidget(m_nazwa, 1, 1, 1, 7);
+        // The groups in one row, the run's CF and the date in the next, so that the window
+        // fits a laptop screen beside its auxiliary column.
         auto *grupy = new QHBoxLayout;
         grupy->addWidget(m_kier);
         grupy->addWidget(m_czyOdpal);
         grupy->addWidget(m_czyUdz);
-        grupy->addWidget(m_lCFKonkl);
-        grupy->addWidget(m_cfKonkl);
         grupy->addStretch();
-        grupy->addWidget(m_lData);
-        grupy->addWidget(m_data);
         u->addLayout(grupy, 2, 0, 1, 8);
-        int w = 3;
+        auto *stan = new QHBoxLayout;
+        stan->addWidget(m_lCFKonkl);
+        stan->addWidget(m_cfKonkl);
+        stan->addStretch();
+        stan->addWidget(m_lData);
+        stan->addWidget(m_data);
+        u->addLayout(stan, 3, 0, 1, 8);
+        int w = 4;
         for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
                             std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
             u->addWidget(l, w, 0, Qt::AlignTop);
@@ -159,7 +164,7 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
             ++w;
         }
         u->setColumnStretch(7, 1);
-        u->setRowStretch(3, 1);
+        u->setRowStretch(4, 1);
     }
 
     // --- auxiliary controls

@@ -6,7 +6,9 @@
 
 #include "widgets/Ekran.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
+#include <QResizeEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,9 +138,11 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     przyciski->addWidget(przyciskPomoc());
     przyciski->addWidget(przyciskOk());
     pola->addLayout(przyciski, w + 1, 0, 1, 2);
-    auto *dol = new QHBoxLayout;
+    auto *dol = new QBoxLayout(QBoxLayout::LeftToRight);
     dol->addLayout(pola);
     dol->addWidget(m_przyczyna, 1);
+    m_dol = dol;
+    m_pola = pola;
 
     auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(wyborSyst);
@@ -150,6 +154,15 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
 
     ZmiaKolFormTabTraj(k.konfig);
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabTraj(m_k.konfig); });
+}
+
+void TFormTabTraj::resizeEvent(QResizeEvent *e)
+{
+    OknoTabeli::resizeEvent(e);
+    const int obokSiebie = m_pola->sizeHint().width() + m_przyczyna->sizeHint().width() + 40;
+    const auto kierunek = width() >= obokSiebie ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (m_dol->direction() != kierunek)
+        m_dol->setDirection(kierunek);
 }
 
 QStringList TFormTabTraj::pozycjePrzyczyn()

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class QLabel;
+class QBoxLayout;
+class QLayout;
 class QLineEdit;
 
 namespace tremida::gui {
@@ -42,6 +44,9 @@ public:
 
 protected:
     void zamknijZbiory() override;
+    // The step's fields and the list of reasons stand side by side on a wide screen and one
+    // above the other on a narrow one.
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     void uruchomZapytanieKrokow();
@@ -55,6 +60,8 @@ private:
     QLabel *m_lKrok, *m_lKodSystKroku, *m_lReg, *m_lPoz, *m_lIter, *m_lCF, *m_lData;
     QLineEdit *m_krok, *m_kodSystKroku, *m_reg, *m_poz, *m_iter, *m_cf, *m_data;
     GrupaRadiowa *m_kier, *m_czyOdpal, *m_przyczyna;
+    QBoxLayout *m_dol = nullptr;
+    QLayout *m_pola = nullptr;
 };
 
 } // namespace tremida::gui

@@ -92,7 +92,10 @@ void umiescNaEkranie(QWidget *okno, bool pierwszyRaz)
     const QRect wolne = ekran->availableGeometry();
     const QMargins m = ramka(okno);
     const QSize najwiekszy(wolne.width() - m.left() - m.right(), wolne.height() - m.top() - m.bottom());
-    QSize rozmiar = okno->size().boundedTo(najwiekszy);
+    // At its first showing a window takes at least the size its content asks for, where the
+    // screen has room, so that nothing needs scrolling that could be shown.
+    QSize rozmiar = pierwszyRaz ? okno->size().expandedTo(okno->sizeHint()) : okno->size();
+    rozmiar = rozmiar.boundedTo(najwiekszy);
     rozmiar = rozmiar.expandedTo(okno->minimumSize().boundedTo(najwiekszy));
     if (rozmiar != okno->size())
         okno->resize(rozmiar);
