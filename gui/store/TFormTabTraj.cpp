@@ -133,6 +133,8 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     pola->addWidget(m_kier, w++, 0, 1, 2);
     pola->addWidget(m_czyOdpal, w++, 0, 1, 2);
     pola->setRowStretch(w, 1);
+    // Given more width than it needs (the reasons below it), the fields stay at the left.
+    pola->setColumnStretch(2, 1);
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch();
     przyciski->addWidget(przyciskPomoc());
@@ -159,7 +161,7 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
 void TFormTabTraj::resizeEvent(QResizeEvent *e)
 {
     OknoTabeli::resizeEvent(e);
-    const int obokSiebie = m_pola->sizeHint().width() + m_przyczyna->sizeHint().width() + 40;
+    const int obokSiebie = m_pola->sizeHint().width() + m_przyczyna->sizeHint().width() + 2 * m_dol->spacing() + 24;
     const auto kierunek = width() >= obokSiebie ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
     if (m_dol->direction() != kierunek)
         m_dol->setDirection(kierunek);
