@@ -220,7 +220,7 @@ int main(int argc, char *argv[])
     wn.weryfikacja();
     wn.formWeryf()->przyciskStart()->click();
     zapisz(wn.formWeryf(), folder, QStringLiteral("weryfikacja"));
-    wn.formWeryf()->hide();
+    wn.formWeryf()->przyciskOk()->click();
     wn.czytanieFaktow();
     zapisz(wn.formCzytFakt(), folder, QStringLiteral("czytanie-faktow"));
     wn.formCzytFakt()->hide();

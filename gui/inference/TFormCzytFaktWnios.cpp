@@ -176,11 +176,17 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     uklad->addStretch(1);
     uklad->addLayout(przyciski);
 
-    // The full size, with every row shown, is the size the enumerated section shrinks from.
+    // The full size, with every row shown, is the size the enumerated section shrinks from;
+    // a scalar fact has a size of its own.
     m_skalar->hide();
     m_szerokosc = 1000;
     m_wysokoscPelna = sizeHint().height();
     m_skalar->show();
+    for (QWidget *w : {static_cast<QWidget *>(m_wylicz), static_cast<QWidget *>(m_etWielWart),
+                       static_cast<QWidget *>(m_wielWart), static_cast<QWidget *>(m_etLiczWart),
+                       static_cast<QWidget *>(m_liczWart)})
+        w->hide();
+    m_wysokoscSkalar = sizeHint().height();
 
     connect(m_ok, &QPushButton::clicked, this, &TFormCzytFaktWnios::ok);
     connect(m_pomoc, &QPushButton::clicked, this, [this] {
@@ -279,7 +285,8 @@ void TFormCzytFaktWnios::przygotuj(const TKontekstCzytFakt &k)
         m_cf->setText(f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString());
         for (QWidget *l : m_linie)
             l->hide();
-        adjustSize();
+        setMinimumHeight(0);
+        resize(m_szerokosc, m_wysokoscSkalar);
         return;
     }
     // At most 20 rows are shown; a fact with more value rows shows its first 20.

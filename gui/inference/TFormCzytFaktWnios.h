@@ -78,6 +78,7 @@ private:
     QString m_wynik;
     bool m_zamknietyOk = false;
     int m_wysokoscPelna = 0;
+    int m_wysokoscSkalar = 0; // the height with the scalar section, whatever was shown before
     int m_szerokosc = 0;
     QLineEdit *m_kodSyst, *m_nazSyst;
     QLineEdit *m_kodFakt, *m_nazFakt, *m_rodzFakt, *m_typFakt, *m_wielWart, *m_liczWart, *m_jednostka;
