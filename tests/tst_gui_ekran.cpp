@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QFile>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -310,6 +311,27 @@ private slots:
         }
     }
 
+    // The view of a derived fact's values is as tall as its rows need, whatever fact it showed
+    // before.
+    void widokWartosciWgWierszy()
+    {
+        StanowiskoGui s(m_komunikaty, qPrintable(kociolZTrajektoria()));
+        TFormGlowne &g = *s.glowne;
+        g.akcja(Akcja::OtwTabFakt)->trigger();
+        TFormWizWartFaktWylicz *widok = g.formTabFakt()->widokWartosciPosr();
+        QList<int> wysokosci;
+        for (int fakt : {106, 108, 106}) { // two values, three, two again
+            QVERIFY(g.formTabFakt()->zbiorFakt()->znajdz("IdFakt", fakt));
+            g.formTabFakt()->findChild<QPushButton *>(QStringLiteral("przyciskWartPosr"))->click();
+            QVERIFY(widok->isVisible());
+            QTest::qWait(5);
+            wysokosci << widok->height();
+            widok->przyciskZamknij()->click();
+        }
+        QVERIFY(wysokosci[1] > wysokosci[0]);
+        QCOMPARE(wysokosci[2], wysokosci[0]);
+    }
+
     // Every caption of the input dialog, the conclusions display and the views of enumerated
     // values takes the colour of its role (none stays black).
     void etykietyWKolorachRol_data()
@@ -355,6 +377,12 @@ private slots:
             if (!l->isVisibleTo(w) || l->text().isEmpty())
                 continue;
             QVERIFY2(role.contains(l->palette().color(QPalette::WindowText)), qPrintable(l->text()));
+            ++sprawdzone;
+        }
+        for (QGroupBox *g : w->findChildren<QGroupBox *>()) {
+            if (!g->isVisibleTo(w) || g->title().isEmpty())
+                continue;
+            QVERIFY2(role.contains(g->palette().color(QPalette::WindowText)), qPrintable(g->title()));
             ++sprawdzone;
         }
         QVERIFY(sprawdzone >= 4);

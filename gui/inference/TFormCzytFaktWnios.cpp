@@ -191,13 +191,13 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     // a scalar fact has a size of its own.
     m_skalar->hide();
     m_szerokosc = 1000;
-    m_wysokoscPelna = sizeHint().height();
+    m_wysokoscPelna = rozmiarWgTresci(this).height();
     m_skalar->show();
     for (QWidget *w : {static_cast<QWidget *>(m_wylicz), static_cast<QWidget *>(m_etWielWart),
                        static_cast<QWidget *>(m_wielWart), static_cast<QWidget *>(m_etLiczWart),
                        static_cast<QWidget *>(m_liczWart)})
         w->hide();
-    m_wysokoscSkalar = sizeHint().height();
+    m_wysokoscSkalar = rozmiarWgTresci(this).height();
 
     connect(m_ok, &QPushButton::clicked, this, &TFormCzytFaktWnios::ok);
     connect(m_pomoc, &QPushButton::clicked, this, [this] {
