@@ -9,7 +9,11 @@
 #include "inference/TFormCzytFaktWnios.h"
 #include "inference/TFormWizKonkl.h"
 #include "inference/TWnioskowanie.h"
+#include "manual/TInstrukcja.h"
 #include "store/DataRek.h"
+#include "store/Ilustracje.h"
+#include "store/TFormWizFilm.h"
+#include "store/TFormWizGraf.h"
 #include "store/TFormTabSyst.h"
 #include "rules/TFormEdytorReg.h"
 #include "rules/TFormTabReg.h"
@@ -104,6 +108,13 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         StanowiskoGui s(m_komunikaty, qPrintable(QString::fromUtf8(f.readAll())));
         s.glowne->show();
+        // The windows made on first use: a manual page, the picture and film viewers, the
+        // rule editor.
+        s.glowne->instrukcja().okno(QStringLiteral("0"));
+        formWizGraf(s.glowne->kontekst());
+        formWizFilm(s.glowne->kontekst());
+        s.glowne->akcja(Akcja::OtwTabReg)->trigger();
+        s.glowne->formTabReg()->wywolajEdytor();
         const QRect wolne = QGuiApplication::primaryScreen()->availableGeometry();
         int sprawdzone = 0;
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -125,7 +136,7 @@ private slots:
                 w->hide();
             ++sprawdzone;
         }
-        QVERIFY(sprawdzone >= 25);
+        QVERIFY(sprawdzone >= 30);
     }
 
     // A grid shows the date a record's stamp hides, not the stamp; the systems grid of the
