@@ -92,22 +92,6 @@ std::function<void(TFormCzytFaktWnios *)> zamknijOknem()
 
 QString wartFaktu(Baza &baza, int idFakt) { return dostep::fakt(baza, idFakt)->WartFakt; }
 
-// Rows of a query, fields joined by "|".
-QStringList wiersze(Baza &baza, const QString &zapytanie)
-{
-    QStringList wynik;
-    QSqlQuery q = baza.zapytanie();
-    if (!q.exec(zapytanie))
-        return {QStringLiteral("blad")};
-    while (q.next()) {
-        QStringList pola;
-        for (int i = 0; q.value(i).isValid(); ++i)
-            pola << q.value(i).toString();
-        wynik << pola.join(u'|');
-    }
-    return wynik;
-}
-
 const QString H2 = QStringLiteral("Hipoteza główna nie została zdefiniowana, tj. wybrana z listy konkluzji. Przy "
                                   "wnioskowaniu w przód nie jest to wymagane. W procesie wnioskowania zostaną "
                                   "zwizualizowane wszystkie możliwe konkluzje.");
@@ -439,8 +423,8 @@ private slots:
         }
         QVERIFY(otwarte->isVisible());
         const QStringList trajektoria =
-            wiersze(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj"));
-        const QStringList reguly = wiersze(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
+            wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj"));
+        const QStringList reguly = wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
 
         o.akcja(Akcja::WyborSyst)->trigger();
         w.formWybSyst()->ustawBiezacy(1);
@@ -468,8 +452,8 @@ private slots:
         QCOMPARE(m_komunikaty, QStringList{});
         QVERIFY(!w.formRealizWnios()->isVisible());
         QVERIFY(!w.formWniosWPrzod()->isVisible());
-        QCOMPARE(wiersze(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj")), trajektoria);
-        QCOMPARE(wiersze(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg")), reguly);
+        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj")), trajektoria);
+        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg")), reguly);
     }
 
     // A full verification that fails after a clean short one (OK pressed) leaves inference

@@ -50,18 +50,9 @@ void wybierz(TFormMetodyWnios *forma, const QString &tekst)
 // System 1's trajectory as "rule|level|iteration|direction|fired|CF|reason" rows in step order.
 QStringList trajektoria(Baza &baza)
 {
-    QStringList wynik;
-    QSqlQuery q = baza.zapytanie();
-    if (!q.exec(QStringLiteral("SELECT KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, CFKonklRegTraj, "
-                               "PrzyczNieOdpalTraj FROM trajektoria WHERE KodSyst=1 ORDER BY IdKrokTraj")))
-        return {QStringLiteral("blad")};
-    while (q.next()) {
-        QStringList pola;
-        for (int i = 0; i < 7; ++i)
-            pola << q.value(i).toString();
-        wynik << pola.join(u'|');
-    }
-    return wynik;
+    return wierszeZapytania(baza, QStringLiteral("SELECT KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, "
+                                                 "CFKonklRegTraj, PrzyczNieOdpalTraj FROM trajektoria WHERE KodSyst=1 "
+                                                 "ORDER BY IdKrokTraj"));
 }
 
 } // namespace

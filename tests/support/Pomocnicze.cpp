@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUuid>
 #include <QTest>
 
@@ -28,6 +29,21 @@ void zalozWszystkieTabele(Baza &baza)
         QString blad;
         QVERIFY2(baza.zalozTabele(t, baza.plikIstnieje(t), &blad), qPrintable(blad));
     }
+}
+
+QStringList wierszeZapytania(Baza &baza, const QString &zapytanie)
+{
+    QStringList wynik;
+    QSqlQuery q = baza.zapytanie();
+    if (!q.exec(zapytanie))
+        return {QStringLiteral("blad")};
+    while (q.next()) {
+        QStringList pola;
+        for (int i = 0; i < q.record().count(); ++i)
+            pola << q.value(i).toString();
+        wynik << pola.join(u'|');
+    }
+    return wynik;
 }
 
 QString plikDanych(const QString &nazwa) { return QDir(QStringLiteral(TREMIDA_TEST_DATA)).filePath(nazwa); }

@@ -31,6 +31,9 @@ void zalozWszystkieTabele(Baza &baza);
 // Imports a JSON fixture of tests/data (or a JSON text when `json` starts with "{").
 void importuj(Baza &baza, const QString &json);
 
+// The rows of a query of the database, fields joined by "|"; one row "blad" when it fails.
+QStringList wierszeZapytania(Baza &baza, const QString &zapytanie);
+
 // Path of a file under tests/data.
 QString plikDanych(const QString &nazwa);
 
