@@ -5,6 +5,7 @@
 #include "report/PlotnoQt.h"
 
 #include <QDate>
+#include <QDir>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -54,6 +55,11 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
     drukarka.setDocName(rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
                         : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
                                                           : QStringLiteral("Tabela reguł"));
+    // The print dialog offers a PDF file named after the printout in the working folder (Qt
+    // would offer the home folder); the printer chosen by default stays chosen.
+    const QPrinter::OutputFormat format = drukarka.outputFormat();
+    drukarka.setOutputFileName(QDir(kontekst.folder).absoluteFilePath(drukarka.docName() + QStringLiteral(".pdf")));
+    drukarka.setOutputFormat(format);
     if (pokazDialogi(drukarka, rodzic)) {
         // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
         drukarka.setResolution(PlotnoQt::Rozdzielczosc);

@@ -22,8 +22,9 @@ void ustawDialogiDrukarki(DialogiDrukarki dialogi);
 
 // Prints a table: the systems table (kodSyst unused) or the facts or rules of one system.
 // An empty table or selection gives its message and prints nothing. The page orientation
-// chosen in the printer set-up selects the landscape or portrait layout. The completion
-// message is shown also when a dialog was cancelled.
+// chosen in the printer set-up selects the landscape or portrait layout. The print dialog
+// offers, for printing to a PDF file, the printout's name with ".pdf" in the working folder.
+// The completion message is shown also when a dialog was cancelled.
 void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst, QWidget *rodzic);
 
 } // namespace tremida::gui
