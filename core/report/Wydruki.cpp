@@ -69,7 +69,20 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
     u.nastepnaLinia();
 }
 
-// Header lines of the facts and rules printouts; sets the line counter.
+std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return std::nullopt;
+    if (!q.next())
+        return TRekSyst{kodSyst, QString(), QString(), QString()};
+    return TRekSyst::z(q.record());
+}
+
+} // namespace
+
 void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst, const QString &tytul,
                      const QStringList &x, const QStringList &linia1, const QStringList &linia2)
 {
@@ -100,6 +113,10 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     czcionka(u);
     u.przesunY(2);
     u.linia();
+    if (x.isEmpty()) {
+        u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 10);
+        return;
+    }
     u.przesunY(1);
     for (qsizetype i = 0; i < linia1.size(); ++i)
         u.pisz(x[i].toInt(), linia1[i]);
@@ -109,20 +126,6 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     u.linia();
     u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
 }
-
-std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
-{
-    QSqlQuery q = baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
-        return std::nullopt;
-    if (!q.next())
-        return TRekSyst{kodSyst, QString(), QString(), QString()};
-    return TRekSyst::z(q.record());
-}
-
-} // namespace
 
 std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst)
 {
