@@ -62,10 +62,11 @@ TWezelWyj wezelFaktu(const TRekFakt &f, const IDaneReg &dane)
         w.dodaj(pole(QStringLiteral("Pytanie/instrukcja wprowadzenia wartości"), tekstLubBrak(f.PytFakt),
                      QStringLiteral("PytFakt")));
     if (!wylicz) {
-        w.dodaj(pole(QStringLiteral("Wartość bieżąca"), QStringLiteral("%1, CF %2").arg(f.WartFakt, opis::cf(f.CFWartFakt)),
+        w.dodaj(pole(QStringLiteral("Wartość bieżąca"),
+                     QStringLiteral("%1, CF %2").arg(tekstLubBrak(f.WartFakt), opis::cf(f.CFWartFakt)),
                      QStringLiteral("WartFakt")));
         w.dodaj(pole(QStringLiteral("Wartość poprzednia"),
-                     QStringLiteral("%1, CF %2").arg(f.WartPoprzFakt, opis::cf(f.CFWartPoprzFakt)),
+                     QStringLiteral("%1, CF %2").arg(tekstLubBrak(f.WartPoprzFakt), opis::cf(f.CFWartPoprzFakt)),
                      QStringLiteral("WartPoprzFakt")));
     } else {
         const auto wiersze = dane.wartosciFaktu(f.IdFakt);

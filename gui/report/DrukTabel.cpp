@@ -19,7 +19,9 @@ DialogiDrukarki &dialogiTestowe()
     return d;
 }
 
-bool pokazDialogi(QPrinter &drukarka, QWidget *rodzic)
+} // namespace
+
+bool pokazDialogiDrukarki(QPrinter &drukarka, QWidget *rodzic)
 {
     if (dialogiTestowe())
         return dialogiTestowe()(drukarka, rodzic);
@@ -29,8 +31,6 @@ bool pokazDialogi(QPrinter &drukarka, QWidget *rodzic)
     QPrintDialog druk(&drukarka, rodzic);
     return druk.exec() == QDialog::Accepted;
 }
-
-} // namespace
 
 void ustawDialogiDrukarki(DialogiDrukarki dialogi)
 {
@@ -54,7 +54,7 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
     drukarka.setDocName(rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
                         : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
                                                           : QStringLiteral("Tabela reguł"));
-    if (pokazDialogi(drukarka, rodzic)) {
+    if (pokazDialogiDrukarki(drukarka, rodzic)) {
         // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
         drukarka.setResolution(PlotnoQt::Rozdzielczosc);
         drukarka.setFullPage(true);

@@ -20,6 +20,10 @@ class KontekstAplikacji;
 using DialogiDrukarki = std::function<bool(QPrinter &, QWidget *)>;
 void ustawDialogiDrukarki(DialogiDrukarki dialogi);
 
+// The printer set-up dialog and then the print dialog for `drukarka` (or what a test set in
+// their place); false when the user cancels either.
+bool pokazDialogiDrukarki(QPrinter &drukarka, QWidget *rodzic);
+
 // Prints a table: the systems table (kodSyst unused) or the facts or rules of one system.
 // An empty table or selection gives its message and prints nothing. The page orientation
 // chosen in the printer set-up selects the landscape or portrait layout. The completion
