@@ -23,6 +23,7 @@
 #include "store/TFormWizFilm.h"
 #include "store/TFormWizGraf.h"
 #include "rules/TFormEdytorReg.h"
+#include "rules/TFormKartaReg.h"
 #include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
 #include "store/TFormTabFakt.h"
@@ -124,6 +125,9 @@ int main(int argc, char *argv[])
     glowne.formTabReg()->wywolajEdytor();
     zapisz(glowne.formTabReg()->edytor(), folder, QStringLiteral("edytor-reguly"));
     glowne.formTabReg()->edytor()->hide();
+    glowne.formTabReg()->pokazKarte();
+    zapisz(glowne.formTabReg()->karta(), folder, QStringLiteral("karta-reguly"));
+    glowne.formTabReg()->karta()->hide();
     glowne.formTabReg()->hide();
     glowne.formTabTraj()->otworz();
     zapisz(glowne.formTabTraj(), folder, QStringLiteral("tabela-trajektorii"));
