@@ -17,7 +17,6 @@
 #include "store/TPanelWyjasnien.h"
 
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -42,16 +41,6 @@ QByteArray jsonKotla()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QMap<QString, QByteArray> skroty(const QString &folder)
-{
-    QMap<QString, QByteArray> w;
-    for (const QString &plik : QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files)) {
-        QFile f(QDir(folder).filePath(plik));
-        if (f.open(QIODevice::ReadOnly))
-            w.insert(plik, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
-    }
-    return w;
-}
 
 // The index of the first node, depth first, whose text starts with `poczatek`.
 QModelIndex wezel(const QAbstractItemModel *m, const QString &poczatek, const QModelIndex &rodzic = {})
@@ -116,7 +105,7 @@ private slots:
     // step chosen in the tree moves the grid to that step.
     void drzewoIKrok()
     {
-        const auto przed = skroty(m_s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(m_s->folder.sciezka());
         m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
         QVERIFY(traj()->isVisible());
         QComboBox *lista = panel()->listaKonkluzji();
@@ -145,14 +134,14 @@ private slots:
         drzewo->setCurrentIndex(wezel(m, QStringLiteral("Przesłanka 1: [kolor")));
         QCOMPARE(traj()->zbiorTraj()->wartosc(QStringLiteral("IdKrokTraj")).toInt(), 8);
         QVERIFY(m_komunikaty.isEmpty());
-        QCOMPARE(skroty(m_s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(m_s->folder.sciezka()), przed);
     }
 
     // "Why not" for a typed conclusion; its last step moves the grid; a text that is no
     // conclusion gets its message.
     void dlaczegoNie()
     {
-        const auto przed = skroty(m_s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(m_s->folder.sciezka());
         m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
         panel()->zakladki()->setCurrentIndex(1);
         panel()->poleDlaczego()->setText(QStringLiteral("[stan spalania]=[prawidłowe]"));
@@ -172,19 +161,19 @@ private slots:
         QTest::keyClick(panel()->poleDlaczego(), Qt::Key_Return);
         QCOMPARE(m_komunikaty, QStringList{QStringLiteral("Tekst stan spalania nie jest konkluzją postaci [fakt]=[wartość].")});
         QCOMPARE(m->rowCount(), 0);
-        QCOMPARE(skroty(m_s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(m_s->folder.sciezka()), przed);
     }
 
     // The report goes through the printer dialogs to the chosen printer (a PDF file here).
     void raport()
     {
-        const auto przed = skroty(m_s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(m_s->folder.sciezka());
         m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
         QTest::mouseClick(panel()->przyciskRaportu(), Qt::LeftButton);
         QCOMPARE(m_komunikaty,
                  QStringList{QStringLiteral("Transfer raportu z konsultacji do drukarki zakończony. Czekaj na wydruk.")});
         QVERIFY(QFile::exists(m_pdf));
-        QCOMPARE(skroty(m_s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(m_s->folder.sciezka()), przed);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             return;
         QProcess p;
@@ -218,7 +207,7 @@ private slots:
     // is being edited. Its "Pomoc" opens the card's manual page.
     void kartaReguly()
     {
-        const auto przed = skroty(m_s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(m_s->folder.sciezka());
         m_s->glowne->akcja(Akcja::OtwTabReg)->trigger();
         TFormTabReg *reg = m_s->glowne->formTabReg();
         QVERIFY(reg->zbiorReg()->znajdz(QStringLiteral("IdReg"), 107));
@@ -253,7 +242,7 @@ private slots:
                                                           "Zatwierdź albo anuluj najpierw zmiany rekordu.\n\rOpcja nie "
                                                           "zostanie zrealizowana.")});
         reg->zbiorReg()->anuluj();
-        QCOMPARE(skroty(m_s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(m_s->folder.sciezka()), przed);
     }
 
     // The help pages of the trajectory viewer and of the rules window link to the pages on the

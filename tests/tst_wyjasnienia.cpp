@@ -10,7 +10,6 @@
 #include "inference/CzytFaktPlik.h"
 #include "inference/JezykReg.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -127,17 +126,6 @@ bool wKolejnosci(const QStringList &wszystkie, const QStringList &oczekiwane, QS
     return true;
 }
 
-// The contents of the seven table files.
-QMap<QString, QByteArray> skroty(const QString &folder)
-{
-    QMap<QString, QByteArray> w;
-    for (const QString &plik : QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files)) {
-        QFile f(QDir(folder).filePath(plik));
-        if (f.open(QIODevice::ReadOnly))
-            w.insert(plik, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
-    }
-    return w;
-}
 
 // A canvas that records the texts and pictures of a printout.
 class PlotnoNagrywajace : public Plotno {
@@ -405,14 +393,14 @@ private slots:
         QFETCH(QStringList, oczekiwane);
         auto s = ::przypadek(przypadek);
         QVERIFY(s);
-        const auto przed = skroty(s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(s->folder.sciezka());
         const TWynikWyjasnienia w = wyjasnienia::dlaczegoNie(s->baza, s->konfig, 1, konkluzja);
         QVERIFY2(!w.blad, qPrintable(w.blad.value_or(QString())));
         QCOMPARE(w.drzewa.size(), 1);
         const QStringList l = linie(w.drzewa);
         QString brak;
         QVERIFY2(wKolejnosci(l, oczekiwane, &brak), qPrintable(brak + QStringLiteral("\n---\n") + l.join(u'\n')));
-        QCOMPARE(skroty(s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(s->folder.sciezka()), przed);
         QVERIFY(s->uzytkownik.zdarzenia.isEmpty() || przypadek != u"kocioł bez przebiegu");
     }
 
@@ -506,13 +494,13 @@ private slots:
         QVERIFY(s);
         for (const QString &z : zmiany)
             QVERIFY(s->sql(z).isEmpty());
-        const auto przed = skroty(s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(s->folder.sciezka());
         const TWynikWyjasnienia w = wyjasnienia::kartaReguly(s->baza, s->konfig, regula);
         QVERIFY2(!w.blad, qPrintable(w.blad.value_or(QString())));
         const QStringList l = linie(w.drzewa);
         QString brak;
         QVERIFY2(wKolejnosci(l, oczekiwane, &brak), qPrintable(brak + QStringLiteral("\n---\n") + l.join(u'\n')));
-        QCOMPARE(skroty(s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(s->folder.sciezka()), przed);
         QCOMPARE(*wyjasnienia::kartaReguly(s->baza, s->konfig, 999).blad,
                  QStringLiteral("Reguły o kodzie 999 nie znaleziono w tabeli reguł."));
     }
@@ -572,12 +560,12 @@ private slots:
     {
         auto s = przypadek(QStringLiteral("kocioł w przód"));
         QVERIFY(s);
-        const auto przed = skroty(s->folder.sciezka());
+        const auto przed = skrotyPlikowTabel(s->folder.sciezka());
         QVERIFY(!brakRaportuKonsultacji(s->baza, 1));
         PlotnoNagrywajace p;
         QString blad;
         QVERIFY2(drukujRaportKonsultacji(s->baza, 1, s->konfig, p, false, QDate(2024, 3, 5), &blad), qPrintable(blad));
-        QCOMPARE(skroty(s->folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(s->folder.sciezka()), przed);
         const QStringList t = p.teksty();
         QVERIFY(p.strona >= 2);
         for (int strona = 1; strona <= p.strona; ++strona) {

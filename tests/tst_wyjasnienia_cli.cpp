@@ -4,7 +4,6 @@
 
 #include "Pomocnicze.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -19,16 +18,6 @@ using namespace tremida::test;
 
 namespace {
 
-QMap<QString, QByteArray> skroty(const QString &folder)
-{
-    QMap<QString, QByteArray> w;
-    for (const QString &plik : QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files)) {
-        QFile f(QDir(folder).filePath(plik));
-        if (f.open(QIODevice::ReadOnly))
-            w.insert(plik, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
-    }
-    return w;
-}
 
 // The boiler's folder with its pictures, after a run of `metoda`.
 struct Kociol {
@@ -133,20 +122,20 @@ private slots:
         QFETCH(int, kod);
         QFETCH(QStringList, linie);
         Kociol k(metoda);
-        const auto przed = skroty(k.folder.sciezka());
+        const auto przed = skrotyPlikowTabel(k.folder.sciezka());
         const WynikCli w = k.cli(argumenty);
         QCOMPARE(w.kod, kod);
         const QStringList wyjscie = w.out.split(u'\n');
         for (const QString &l : linie)
             QVERIFY2(wyjscie.contains(l), qPrintable(l + QStringLiteral("\n---\n") + w.out));
-        QCOMPARE(skroty(k.folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(k.folder.sciezka()), przed);
     }
 
     // --json gives the same trees as nested objects, with the system and the run.
     void json()
     {
         Kociol k(QStringLiteral("backward"));
-        const auto przed = skroty(k.folder.sciezka());
+        const auto przed = skrotyPlikowTabel(k.folder.sciezka());
         WynikCli w = k.cli({QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--json")});
         QCOMPARE(w.kod, 0);
         QJsonObject o = QJsonDocument::fromJson(w.out.toUtf8()).object();
@@ -204,7 +193,7 @@ private slots:
         QCOMPARE(w.kod, 1);
         QCOMPARE(QJsonDocument::fromJson(w.out.toUtf8()).object().value(u"text").toString(),
                  QStringLiteral("Reguły o kodzie 5 nie znaleziono w tabeli reguł."));
-        QCOMPARE(skroty(k.folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(k.folder.sciezka()), przed);
     }
 
     // The report as a PDF: the header, the run, the conclusions shown and the trees; the tables
@@ -212,12 +201,12 @@ private slots:
     void raport()
     {
         Kociol k(QStringLiteral("forward"));
-        const auto przed = skroty(k.folder.sciezka());
+        const auto przed = skrotyPlikowTabel(k.folder.sciezka());
         const QString pdf = k.folder.plik(QStringLiteral("raport.pdf"));
         const WynikCli w = k.cli({QStringLiteral("report"), QStringLiteral("1"), QStringLiteral("--pdf"), pdf});
         QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
         QCOMPARE(w.out, QStringLiteral("Transfer raportu z konsultacji do drukarki zakończony. Czekaj na wydruk.\n"));
-        QCOMPARE(skroty(k.folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikowTabel(k.folder.sciezka()), przed);
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith("%PDF"));

@@ -11,14 +11,19 @@ namespace wyjasn {
 
 namespace {
 
+// The records of one system read by `sql` with the parameter :ParIdSyst, in the order the
+// statement gives. A failed read is recorded in the database and gives what was read.
 template <typename Rek>
-QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
+QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
 {
     QList<Rek> wynik;
-    if (baza.czytaj(q, t)) {
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (baza.czytaj(q, t))
         while (q.next())
             wynik.append(Rek::z(q.record()));
-    }
     q.finish();
     return wynik;
 }
@@ -27,20 +32,15 @@ QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
 
 QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst)
 {
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    return wszystkie<TRekTraj>(baza, q, Tabela::Trajektoria);
+    return rekordySystemu<TRekTraj>(
+        baza, Tabela::Trajektoria,
+        QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"), kodSyst);
 }
 
 QList<TRekReg> regulySystemu(Baza &baza, int kodSyst)
 {
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    return wszystkie<TRekReg>(baza, q, Tabela::Reguly);
+    return rekordySystemu<TRekReg>(baza, Tabela::Reguly,
+                                   QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"), kodSyst);
 }
 
 std::optional<QString> warunkiWyjasnien(Baza &baza)

@@ -38,40 +38,19 @@ int TStrukturaPrzes::nastepny(int i) const
     return i;
 }
 
-std::optional<TWezelStruktury> TStrukturaPrzes::czytajOr(int &i) const
+std::optional<TWezelStruktury> TStrukturaPrzes::czytajLancuch(int &i, Symbol op) const
 {
-    auto pierwszy = czytajAnd(i);
+    auto operand = [&](int &j) { return op == Symbol::Or ? czytajLancuch(j, Symbol::And) : czytajNot(j); };
+    auto pierwszy = operand(i);
     if (!pierwszy)
         return std::nullopt;
     TWezelStruktury w;
-    w.rodzaj = TWezelStruktury::Rodzaj::Or;
+    w.rodzaj = op == Symbol::Or ? TWezelStruktury::Rodzaj::Or : TWezelStruktury::Rodzaj::And;
     w.od = pierwszy->od;
     w.dzieci.append(*pierwszy);
-    for (int j = nastepny(i); j < m_symbole.size() && m_symbole[j].typ == Symbol::Or; j = nastepny(i)) {
+    for (int j = nastepny(i); j < m_symbole.size() && m_symbole[j].typ == op; j = nastepny(i)) {
         i = j + 1;
-        auto dalej = czytajAnd(i);
-        if (!dalej)
-            return std::nullopt;
-        w.dzieci.append(*dalej);
-    }
-    if (w.dzieci.size() == 1)
-        return pierwszy;
-    w.doSymbolu = w.dzieci.last().doSymbolu;
-    return w;
-}
-
-std::optional<TWezelStruktury> TStrukturaPrzes::czytajAnd(int &i) const
-{
-    auto pierwszy = czytajNot(i);
-    if (!pierwszy)
-        return std::nullopt;
-    TWezelStruktury w;
-    w.rodzaj = TWezelStruktury::Rodzaj::And;
-    w.od = pierwszy->od;
-    w.dzieci.append(*pierwszy);
-    for (int j = nastepny(i); j < m_symbole.size() && m_symbole[j].typ == Symbol::And; j = nastepny(i)) {
-        i = j + 1;
-        auto dalej = czytajNot(i);
+        auto dalej = operand(i);
         if (!dalej)
             return std::nullopt;
         w.dzieci.append(*dalej);

@@ -51,8 +51,10 @@ private:
         QString tekst;      // the characters (empty for a premise)
         int przeslanka = -1;
     };
-    std::optional<TWezelStruktury> czytajOr(int &i) const;
-    std::optional<TWezelStruktury> czytajAnd(int &i) const;
+    // A chain of operands joined by `op` (OR of ANDs, AND of NOTs) as one node; a single
+    // operand is returned as it is.
+    std::optional<TWezelStruktury> czytajLancuch(int &i, Symbol op) const;
+    std::optional<TWezelStruktury> czytajOr(int &i) const { return czytajLancuch(i, Symbol::Or); }
     std::optional<TWezelStruktury> czytajNot(int &i) const;
     std::optional<TWezelStruktury> czytajProsty(int &i) const;
     // The index of the next symbol that is not a stray character, from i.

@@ -51,7 +51,12 @@ TWynikWyjasnienia zakoncz(TWynikWyjasnienia w, const TOdczytWyjasn &odczyt)
 
 } // namespace
 
-TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const std::optional<QString> &konkluzja)
+namespace {
+
+// The frame of an explanation of a system's run: the files tested, one reading, the run and
+// the system's facts, values and constants read, then `buduj` fills the trees (or the error).
+template <typename Buduj>
+TWynikWyjasnienia wyjasnienieSystemu(Baza &baza, int kodSyst, Buduj buduj)
 {
     TWynikWyjasnienia w;
     if ((w.blad = wyjasn::warunkiWyjasnien(baza)))
@@ -60,37 +65,45 @@ TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const s
     TDaneReg dane;
     if (!wczytaj(baza, kodSyst, w, dane, odczyt))
         return w;
-    const TDrzewoOdpalen budowa(w.przebieg, dane, konfig);
-    if (!konkluzja) {
-        w.drzewa = budowa.wszystkie();
-    } else if (!kluczKonkluzji(*konkluzja)) {
-        w.blad = QStringLiteral("Tekst %1 nie jest konkluzją postaci [fakt]=[wartość].").arg(konkluzja->trimmed());
-    } else if (auto d = budowa.drzewo(*konkluzja)) {
-        w.drzewa.append(*d);
-    } else {
-        w.blad = QStringLiteral("Konkluzja %1 nie została osiągnięta w ostatnim przebiegu wnioskowania systemu o kodzie "
-                                "%2. Odpowiedź na pytanie, dlaczego, daje „dlaczego nie”.")
-                     .arg(konkluzja->trimmed())
-                     .arg(kodSyst);
-    }
+    buduj(w, dane);
     return zakoncz(std::move(w), odczyt);
+}
+
+QString nieKonkluzja(const QString &tekst)
+{
+    return QStringLiteral("Tekst %1 nie jest konkluzją postaci [fakt]=[wartość].").arg(tekst.trimmed());
+}
+
+} // namespace
+
+TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const std::optional<QString> &konkluzja)
+{
+    return wyjasnienieSystemu(baza, kodSyst, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
+        const TDrzewoOdpalen budowa(w.przebieg, dane, konfig);
+        if (!konkluzja) {
+            w.drzewa = budowa.wszystkie();
+        } else if (!kluczKonkluzji(*konkluzja)) {
+            w.blad = nieKonkluzja(*konkluzja);
+        } else if (auto d = budowa.drzewo(*konkluzja)) {
+            w.drzewa.append(*d);
+        } else {
+            w.blad = QStringLiteral("Konkluzja %1 nie została osiągnięta w ostatnim przebiegu wnioskowania systemu o "
+                                    "kodzie %2. Odpowiedź na pytanie, dlaczego, daje „dlaczego nie”.")
+                         .arg(konkluzja->trimmed())
+                         .arg(kodSyst);
+        }
+    });
 }
 
 TWynikWyjasnienia dlaczegoNie(Baza &baza, const TParKonfig &konfig, int kodSyst, const QString &konkluzja)
 {
-    TWynikWyjasnienia w;
-    if ((w.blad = wyjasn::warunkiWyjasnien(baza)))
-        return w;
-    TOdczytWyjasn odczyt(baza);
-    TDaneReg dane;
-    if (!wczytaj(baza, kodSyst, w, dane, odczyt))
-        return w;
-    const TDlaczegoNie budowa(baza, w.przebieg, dane, konfig);
-    if (auto d = budowa.drzewo(konkluzja))
-        w.drzewa.append(*d);
-    else
-        w.blad = QStringLiteral("Tekst %1 nie jest konkluzją postaci [fakt]=[wartość].").arg(konkluzja.trimmed());
-    return zakoncz(std::move(w), odczyt);
+    return wyjasnienieSystemu(baza, kodSyst, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
+        const TDlaczegoNie budowa(baza, w.przebieg, dane, konfig);
+        if (auto d = budowa.drzewo(konkluzja))
+            w.drzewa.append(*d);
+        else
+            w.blad = nieKonkluzja(konkluzja);
+    });
 }
 
 TWynikWyjasnienia kartaReguly(Baza &baza, const TParKonfig &konfig, int idReg)

@@ -37,6 +37,32 @@ void ustawDialogiDrukarki(DialogiDrukarki dialogi)
     dialogiTestowe() = std::move(dialogi);
 }
 
+std::optional<bool> drukujPrzezDialogi(const QString &nazwaDokumentu, bool pozioma, const RysowanieWydruku &rysuj,
+                                      QWidget *rodzic, QString *blad)
+{
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
+    drukarka.setFullPage(true);
+    drukarka.setPageSize(QPageSize(QPageSize::A4));
+    drukarka.setPageOrientation(pozioma ? QPageLayout::Landscape : QPageLayout::Portrait);
+    drukarka.setDocName(nazwaDokumentu);
+    if (!pokazDialogiDrukarki(drukarka, rodzic))
+        return std::nullopt;
+    // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
+    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
+    drukarka.setFullPage(true);
+    QString b;
+    bool ok;
+    {
+        PlotnoQt plotno(&drukarka);
+        ok = plotno.czyGotowe() && rysuj(plotno, drukarka.pageLayout().orientation() == QPageLayout::Landscape, &b);
+        ok = plotno.zakoncz() && ok;
+    }
+    if (!ok && blad)
+        *blad = b.isEmpty() ? QStringLiteral("Drukarka nie przyjęła wydruku. Opcja nie zostanie zrealizowana.") : b;
+    return ok;
+}
+
 void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst, QWidget *rodzic)
 {
     if (const auto pusto = brakRekordowDoWydruku(kontekst.baza, rodzaj, kodSyst)) {
@@ -45,39 +71,27 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
     }
     if (rodzaj != RodzajWydruku::Systemy)
         pokazKomunikat(wydruk::KomPrzygotujDrukarke, rodzic);
-
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
-    drukarka.setFullPage(true);
-    drukarka.setPageSize(QPageSize(QPageSize::A4));
-    drukarka.setPageOrientation(rodzaj == RodzajWydruku::Systemy ? QPageLayout::Landscape : QPageLayout::Portrait);
-    drukarka.setDocName(rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
-                        : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
-                                                          : QStringLiteral("Tabela reguł"));
-    if (pokazDialogiDrukarki(drukarka, rodzic)) {
-        // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
-        drukarka.setResolution(PlotnoQt::Rozdzielczosc);
-        drukarka.setFullPage(true);
-        const bool pozioma = drukarka.pageLayout().orientation() == QPageLayout::Landscape;
-        PlotnoQt plotno(&drukarka);
-        QString blad;
-        bool ok = plotno.czyGotowe();
-        if (ok) {
-            const QDate dzis = QDate::currentDate();
+    const QString nazwa = rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
+                          : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
+                                                            : QStringLiteral("Tabela reguł");
+    const QDate dzis = QDate::currentDate();
+    QString blad;
+    const auto wynik = drukujPrzezDialogi(
+        nazwa, rodzaj == RodzajWydruku::Systemy,
+        [&](Plotno &plotno, bool pozioma, QString *b) {
             switch (rodzaj) {
-            case RodzajWydruku::Systemy: ok = drukujSystemy(kontekst.baza, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Fakty: ok = drukujFakty(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Reguly: ok = drukujReguly(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
+            case RodzajWydruku::Systemy: return drukujSystemy(kontekst.baza, plotno, pozioma, dzis, b);
+            case RodzajWydruku::Fakty: return drukujFakty(kontekst.baza, kodSyst, plotno, pozioma, dzis, b);
+            case RodzajWydruku::Reguly: return drukujReguly(kontekst.baza, kodSyst, plotno, pozioma, dzis, b);
             }
-            ok = plotno.zakoncz() && ok;
-        }
-        if (!ok) {
-            pokazKomunikat(blad.isEmpty() ? QStringLiteral("Drukarka nie przyjęła wydruku. Opcja nie zostanie zrealizowana.")
-                                          : blad,
-                           rodzic);
-            return;
-        }
+            return false;
+        },
+        rodzic, &blad);
+    if (wynik && !*wynik) {
+        pokazKomunikat(blad, rodzic);
+        return;
     }
+    // Also after a cancelled dialog, as the printouts always did.
     pokazKomunikat(wydruk::komunikatKonca(rodzaj), rodzic);
 }
 

@@ -120,13 +120,17 @@ void TPanelWyjasnien::wybierzKonkluzje(int indeks)
     if (indeks < 0 || indeks >= m_konkluzje->count())
         return;
     m_konkluzje->setCurrentIndex(indeks);
-    const TWynikWyjasnienia w = wyjasnienia::jak(m_k.baza, m_k.konfig, m_kodSyst, m_konkluzje->itemText(indeks));
+    pokaz(wyjasnienia::jak(m_k.baza, m_k.konfig, m_kodSyst, m_konkluzje->itemText(indeks)), m_modelJak, m_drzewoJak);
+}
+
+void TPanelWyjasnien::pokaz(const TWynikWyjasnienia &w, TModelWyjasnien *model, QTreeView *widok)
+{
     if (w.blad) {
         pokazKomunikat(*w.blad, this);
         return;
     }
-    m_modelJak->ustaw(w.drzewa);
-    m_drzewoJak->expandAll();
+    model->ustaw(w.drzewa);
+    widok->expandAll();
 }
 
 void TPanelWyjasnien::dlaczegoNie()
@@ -134,13 +138,8 @@ void TPanelWyjasnien::dlaczegoNie()
     m_modelDlaczego->wyczysc();
     if (m_kodSyst <= 0)
         return;
-    const TWynikWyjasnienia w = wyjasnienia::dlaczegoNie(m_k.baza, m_k.konfig, m_kodSyst, m_tekstDlaczego->text());
-    if (w.blad) {
-        pokazKomunikat(*w.blad, this);
-        return;
-    }
-    m_modelDlaczego->ustaw(w.drzewa);
-    m_drzewoDlaczego->expandAll();
+    pokaz(wyjasnienia::dlaczegoNie(m_k.baza, m_k.konfig, m_kodSyst, m_tekstDlaczego->text()), m_modelDlaczego,
+          m_drzewoDlaczego);
 }
 
 void TPanelWyjasnien::drukujRaport()

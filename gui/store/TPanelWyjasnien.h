@@ -17,6 +17,7 @@ class QTreeView;
 
 namespace tremida {
 class TModelWyjasnien;
+struct TWynikWyjasnienia;
 }
 
 namespace tremida::gui {
@@ -56,6 +57,8 @@ signals:
 
 private:
     QTreeView *drzewo(TModelWyjasnien *model);
+    // The trees of an explanation in a model and its view, expanded, or its message.
+    void pokaz(const TWynikWyjasnienia &w, TModelWyjasnien *model, QTreeView *widok);
 
     KontekstAplikacji &m_k;
     int m_kodSyst = 0;

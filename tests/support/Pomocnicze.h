@@ -5,6 +5,7 @@
 #include "store/Baza.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,10 @@ void zalozWszystkieTabele(Baza &baza);
 
 // Imports a JSON fixture of tests/data (or a JSON text when `json` starts with "{").
 void importuj(Baza &baza, const QString &json);
+
+// The SHA-256 of each table file (*.db) of a folder, by file name: equal maps before and after
+// a command mean that it changed no table.
+QMap<QString, QByteArray> skrotyPlikowTabel(const QString &folder);
 
 // Path of a file under tests/data.
 QString plikDanych(const QString &nazwa);
