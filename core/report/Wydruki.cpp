@@ -69,18 +69,6 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
     u.nastepnaLinia();
 }
 
-std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
-{
-    QSqlQuery q = baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
-        return std::nullopt;
-    if (!q.next())
-        return TRekSyst{kodSyst, QString(), QString(), QString()};
-    return TRekSyst::z(q.record());
-}
-
 } // namespace
 
 void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst, const QString &tytul,
@@ -126,6 +114,22 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     u.linia();
     u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
 }
+
+namespace {
+
+std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return std::nullopt;
+    if (!q.next())
+        return TRekSyst{kodSyst, QString(), QString(), QString()};
+    return TRekSyst::z(q.record());
+}
+
+} // namespace
 
 std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst)
 {
