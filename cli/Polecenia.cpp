@@ -16,6 +16,10 @@ int polecenieVerify(Kontekst &, const QStringList &);
 int polecenieCheckDb(Kontekst &, const QStringList &);
 int polecenieReadFacts(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
+int polecenieExplain(Kontekst &, const QStringList &);
+int polecenieWhyNot(Kontekst &, const QStringList &);
+int polecenieRuleCard(Kontekst &, const QStringList &);
+int polecenieReport(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
 {
@@ -50,6 +54,17 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
         {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
          QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
+        {QStringLiteral("explain"), QStringLiteral("explain SYSTEM [--conclusion TEKST] [--json]"),
+         QStringLiteral("drzewo \"odpalonych\" reguł dojścia do konkluzji ostatniego przebiegu wnioskowania systemu "
+                        "(wszystkich albo jednej)"),
+         polecenieExplain},
+        {QStringLiteral("why-not"), QStringLiteral("why-not SYSTEM TEKST [--json]"),
+         QStringLiteral("dlaczego ostatni przebieg wnioskowania systemu nie doszedł do konkluzji TEKST"), polecenieWhyNot},
+        {QStringLiteral("rule-card"), QStringLiteral("rule-card ID [--json]"),
+         QStringLiteral("karta reguły ID: teksty, kontrola składni, struktura pola przesłankowego, fakty i stałe"),
+         polecenieRuleCard},
+        {QStringLiteral("report"), QStringLiteral("report SYSTEM --pdf PLIK [--landscape]"),
+         QStringLiteral("raport z konsultacji (ostatniego przebiegu wnioskowania systemu) do pliku PDF"), polecenieReport},
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
          QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
          polecenieManual},

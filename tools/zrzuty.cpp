@@ -20,6 +20,7 @@
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
 #include "rules/TFormEdytorReg.h"
+#include "rules/TFormKartaReg.h"
 #include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
 #include "store/Ilustracje.h"
@@ -169,6 +170,9 @@ int main(int argc, char *argv[])
     glowne.formTabReg()->edytor()->wybierzFakt(2);
     zapisz(glowne.formTabReg()->edytor(), QStringLiteral("edytor-reguly"));
     glowne.formTabReg()->edytor()->hide();
+    glowne.formTabReg()->pokazKarte();
+    zapisz(glowne.formTabReg()->karta(), QStringLiteral("karta-reguly"));
+    glowne.formTabReg()->karta()->hide();
     glowne.formTabReg()->hide();
 
     TFormOstrzTab ostrzezenie(Tabela::Fakty, glowne.kontekst().konfig);

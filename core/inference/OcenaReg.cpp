@@ -75,6 +75,8 @@ TOcenaReg::TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, T
 
 void TOcenaReg::blad(const QString &tekst) { m_uzytkownik.komunikat(tekst); }
 
+bool TOcenaReg::pytac(const TRekFakt &fakt) const { return !tylkoOdczyt && czyPytac(fakt); }
+
 void TOcenaReg::dodajBezWart(int idFakt)
 {
     if (m_bezWartosci && !m_bezWartosci->contains(idFakt))
@@ -120,7 +122,7 @@ std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int
         return bladStalej(QStringLiteral("C7"));
     if (stala->TypStala == slowa::Logiczna && arg->TypFakt != slowa::Logiczny)
         return bladStalej(QStringLiteral("C8"));
-    if (arg->WartFakt == slowa::BrakWartosci && czyPytac(*arg)) {
+    if (arg->WartFakt == slowa::BrakWartosci && pytac(*arg)) {
         m_uzytkownik.komunikat(kom::Q3(arg->TypFakt, arg->IdFakt, stala->IdStala));
         zapytaj(*arg, ZrodloPytania::ArgumentStalej);
         if (auto poDialogu = dostep::fakt(m_baza, arg->IdFakt))
@@ -206,7 +208,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
             tok = nieznany();
             dodajBezWart(fakt.IdFakt);
         }
-        if (fakt.RodzFakt == slowa::Wprowadzany && n == 0 && czyPytac(fakt) && moznaPytac) {
+        if (fakt.RodzFakt == slowa::Wprowadzany && n == 0 && pytac(fakt) && moznaPytac) {
             m_uzytkownik.komunikat(kom::Q1(fakt.IdFakt));
             // A dialog left without its OK button records nothing; asking again would never end.
             moznaPytac = zapytaj(fakt, ZrodloPytania::Przeslanka);
@@ -243,7 +245,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     if (fakt.WartFakt == slowa::BrakWartosci) {
         if (czyPochodny(fakt))
             dodajBezWart(fakt.IdFakt);
-        if (!czyPytac(fakt))
+        if (!pytac(fakt))
             return nieznany();
         m_uzytkownik.komunikat(kom::Q2(fakt.TypFakt, fakt.IdFakt));
         zapytaj(fakt, ZrodloPytania::Przeslanka);
@@ -296,17 +298,13 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     return porownanie(tekstNaLog);
 }
 
-TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
-                                           QList<int> *bezWartosci)
+TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny)
 {
     TWynikReg wynik;
     const QString kod = QString::number(reg.IdReg);
-    m_sesja.OstatniKodReg = kod;
-    m_bezWartosci = bezWartosci;
     auto przerwij = [&](const QString &tekst) {
         blad(tekst);
         wynik.przerwanie = true;
-        m_bezWartosci = nullptr;
         return wynik;
     };
 
@@ -314,18 +312,19 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         return przerwij(*tekst);
 
     const TSkanPola pole = skanPola(reg.PrzesReg);
-    QStringList tokeny;
+    QStringList tekstyTokenow;
     for (const TPrzesElem &p : pole.przes) {
         const auto tok = OblPrzesElem(kod, p);
         if (!tok) {
             wynik.przerwanie = true;
-            m_bezWartosci = nullptr;
             return wynik;
         }
-        tokeny << tokenLog(tok->wartosc, tok->cf);
+        if (tokeny)
+            tokeny->append(*tok);
+        tekstyTokenow << tokenLog(tok->wartosc, tok->cf);
     }
 
-    const jezyk::TRedukcja red = redukuj(pole.tekstTokenow(tokeny), kod);
+    const jezyk::TRedukcja red = redukuj(pole.tekstTokenow(tekstyTokenow), kod);
     if (red.komunikat)
         return przerwij(*red.komunikat);
     // Parentheses in the wrong order reduce to no token: the field is taken as UNKNOWN.
@@ -348,7 +347,6 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart);
         if (!stala) {
             wynik.przerwanie = true;
-            m_bezWartosci = nullptr;
             return wynik;
         }
         wynik.stalaWKonkl = stala->jest;
@@ -356,11 +354,25 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         wynik.wartStalej = stala->wartosc;
         wynik.typStalej = stala->typ;
     }
-    m_bezWartosci = nullptr;
-
     wynik.cfKonkl = reg.CFReg * wynik.cfPrzes;
+    wynik.przyjeta = wynik.wartosc == Wart::True && wynik.cfKonkl >= m_konfig.ProgCF &&
+                     !(wynik.stalaWKonkl && !wynik.stalaMaWart);
+    return wynik;
+}
+
+TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
+                                           QList<int> *bezWartosci)
+{
+    m_sesja.OstatniKodReg = QString::number(reg.IdReg);
+    m_bezWartosci = bezWartosci;
+    TWynikReg wynik = OcenRegule(reg);
+    m_bezWartosci = nullptr;
+    if (wynik.przerwanie)
+        return wynik;
+
     auto bladBazy = [&]() {
         wynik.przerwanie = true;
+        wynik.przyjeta = false;
         return wynik;
     };
     if (tryb != TrybOceny::WPrzod) {
@@ -379,7 +391,6 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
                         kom::przyczyna(tekstWartLog(wynik.wartosc), ponizejProgu, stalaBezWart)) ||
         m_baza.blad())
         return bladBazy();
-    wynik.przyjeta = wynik.wartosc == Wart::True && !ponizejProgu && !stalaBezWart;
     return wynik;
 }
 

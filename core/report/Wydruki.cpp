@@ -69,7 +69,8 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
     u.nastepnaLinia();
 }
 
-// Header lines of the facts and rules printouts; sets the line counter.
+} // namespace
+
 void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst, const QString &tytul,
                      const QStringList &x, const QStringList &linia1, const QStringList &linia2)
 {
@@ -100,6 +101,10 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     czcionka(u);
     u.przesunY(2);
     u.linia();
+    if (x.isEmpty()) {
+        u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 10);
+        return;
+    }
     u.przesunY(1);
     for (qsizetype i = 0; i < linia1.size(); ++i)
         u.pisz(x[i].toInt(), linia1[i]);
@@ -109,6 +114,8 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     u.linia();
     u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
 }
+
+namespace {
 
 std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
 {

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tremida {
@@ -35,6 +36,15 @@ QString komunikatKonca(RodzajWydruku r);
 // The message refusing a printout because there is nothing to print (the systems table, or
 // the facts or rules of the system, empty), or no value when there are records.
 std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst = 0);
+
+class UkladStrony;
+
+// The page header of the printouts of one system: "System ekspercki szkieletowy TREMIDA",
+// the system's code and (wrapped) name, page number, printing date, the bold centred title
+// and an underline row, then the two heading lines of the columns at x (`x` empty: no
+// heading lines). Starts at the top margin and sets the line counter.
+void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst,
+                     const QString &tytul, const QStringList &x, const QStringList &linia1, const QStringList &linia2);
 
 // Draws the printout on the canvas: `pozioma` for landscape pages, `dzien` the printing date.
 // The canvas's first page is the printout's first page; the caller ends the document.

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -56,6 +57,17 @@ void PlotnoQt::piszTekst(int x, int y, const QString &tekst)
 }
 
 void PlotnoQt::nowaStrona() { m_urzadzenie->newPage(); }
+
+bool PlotnoQt::rysujObraz(int x, int y, int szerokosc, int wysokosc, const QString &plik)
+{
+    QImageReader czytnik(plik);
+    czytnik.setAutoTransform(true);
+    const QImage obraz = czytnik.read();
+    if (obraz.isNull() || szerokosc <= 0 || wysokosc <= 0 || !m_malarz.isActive())
+        return false;
+    m_malarz.drawImage(QRect(x, y, szerokosc, wysokosc), obraz);
+    return true;
+}
 
 bool drukujDoPdf(const QString &plik, bool pozioma, const std::function<bool(Plotno &, QString *)> &rysuj,
                  QString *blad)

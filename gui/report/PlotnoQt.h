@@ -31,6 +31,7 @@ public:
     int szerokoscTekstu(const QString &tekst) const override;
     void piszTekst(int x, int y, const QString &tekst) override;
     void nowaStrona() override;
+    bool rysujObraz(int x, int y, int szerokosc, int wysokosc, const QString &plik) override;
 
     // The font family of printouts on this machine.
     static QString rodzinaCzcionki();

@@ -2,6 +2,7 @@
 
 #include "store/Wymiana.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -51,6 +52,17 @@ QString plikDanych(const QString &nazwa) { return QDir(QStringLiteral(TREMIDA_TE
 QString katalogPrzykladow()
 {
     return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples")).canonicalPath();
+}
+
+QMap<QString, QByteArray> skrotyPlikowTabel(const QString &folder)
+{
+    QMap<QString, QByteArray> w;
+    for (const QString &plik : QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files)) {
+        QFile f(QDir(folder).filePath(plik));
+        if (f.open(QIODevice::ReadOnly))
+            w.insert(plik, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
+    }
+    return w;
 }
 
 QString plikPrzykladu(const QString &przyklad, const QString &nazwa)

@@ -5,6 +5,7 @@
 #include "store/Baza.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -33,6 +34,10 @@ void importuj(Baza &baza, const QString &json);
 
 // The rows of a query of the database, fields joined by "|"; one row "blad" when it fails.
 QStringList wierszeZapytania(Baza &baza, const QString &zapytanie);
+
+// The SHA-256 of each table file (*.db) of a folder, by file name: equal maps before and after
+// a command mean that it changed no table.
+QMap<QString, QByteArray> skrotyPlikowTabel(const QString &folder);
 
 // Path of a file under tests/data.
 QString plikDanych(const QString &nazwa);
