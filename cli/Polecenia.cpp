@@ -15,6 +15,7 @@ int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieVerify(Kontekst &, const QStringList &);
 int polecenieCheckDb(Kontekst &, const QStringList &);
 int polecenieReadFacts(Kontekst &, const QStringList &);
+int polecenieWriteFacts(Kontekst &, const QStringList &);
 int polecenieManual(Kontekst &, const QStringList &);
 
 const std::vector<Polecenie> &polecenia()
@@ -50,6 +51,10 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("kontrola spójności całej bazy; kod 0, gdy nie stwierdzono błędów"), polecenieCheckDb},
         {QStringLiteral("read-facts"), QStringLiteral("read-facts SYSTEM PLIK [--json]"),
          QStringLiteral("wczytanie wartości faktów wprowadzanych systemu SYSTEM z pliku tekstowego"), polecenieReadFacts},
+        {QStringLiteral("write-facts"), QStringLiteral("write-facts SYSTEM PLIK"),
+         QStringLiteral("zapis wartości faktów wprowadzanych systemu SYSTEM do pliku tekstowego czytanego przez "
+                        "read-facts"),
+         polecenieWriteFacts},
         {QStringLiteral("manual"), QStringLiteral("manual [STRONA | --find TEKST]"),
          QStringLiteral("wypisuje spis treści instrukcji, tekst jej strony (np. 11.5) albo strony zawierające tekst"),
          polecenieManual},
