@@ -3,8 +3,8 @@
 // trajectory (the steps of a system's last run).
 
 #include "Cli.h"
+#include "OpcjePrzebiegu.h"
 
-#include "inference/PrzebiegSkryptowy.h"
 #include "store/Konwersje.h"
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
@@ -149,55 +149,12 @@ private:
 
 int polecenieInfer(Kontekst &k, const QStringList &argumenty)
 {
-    const QString pol = QStringLiteral("infer");
-    std::optional<int> kodSyst;
-    QString metoda, plikOdpowiedzi;
-    TSkryptPrzebiegu skrypt;
-    bool json = false;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty[i];
-        const bool jestNastepny = i + 1 < argumenty.size();
-        if (a == u"--method" && jestNastepny) {
-            metoda = argumenty[++i];
-        } else if (a == u"--hypothesis" && jestNastepny) {
-            skrypt.hipoteza = argumenty[++i];
-        } else if (a == u"--facts" && jestNastepny) {
-            skrypt.plikFaktow = argumenty[++i];
-        } else if (a == u"--no-verify") {
-            skrypt.weryfikacja = false;
-        } else if (a == u"--answers" && jestNastepny) {
-            plikOdpowiedzi = argumenty[++i];
-        } else if (a == u"--close-after" && jestNastepny) {
-            const auto n = tekstNaInt(argumenty[++i]);
-            if (!n || *n < 1)
-                return bladUzycia(k, pol, QStringLiteral("--close-after wymaga liczby całkowitej dodatniej."));
-            skrypt.zamknijPo = *n;
-        } else if (a == u"--set" && jestNastepny) {
-            if (const auto blad = ustawParametr(k.konfig, argumenty[++i]))
-                return bladUzycia(k, pol, tekstDoWyswietlenia(*blad));
-        } else if (a == u"--falsify" && jestNastepny) {
-            skrypt.falsyfikujace << argumenty[++i];
-        } else if (a == u"--falsify-all") {
-            skrypt.falsyfikujWszystkie = true;
-        } else if (a == u"--json") {
-            json = true;
-        } else if (!a.startsWith(u'-') && !kodSyst) {
-            kodSyst = tekstNaInt(a);
-            if (!kodSyst)
-                return bladUzycia(k, pol, QStringLiteral("Kod systemu musi być liczbą całkowitą."));
-        } else {
-            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
-        }
-    }
-    if (!kodSyst)
-        return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
-    const auto metodaWnios = metodaONazwie(metoda);
-    if (!metodaWnios)
-        return bladUzycia(k, pol, QStringLiteral("Podaj --method forward, backward lub mixed."));
-    if (*metodaWnios != MetodaWnios::WPrzod && skrypt.hipoteza.isEmpty())
-        return bladUzycia(k, pol, QStringLiteral("Metoda %1 wymaga --hypothesis.").arg(metoda));
-    skrypt.kodSyst = *kodSyst;
-    skrypt.metoda = *metodaWnios;
+    TOpcjePrzebiegu opcje;
+    if (const auto kod = czytajOpcjePrzebiegu(k, QStringLiteral("infer"), argumenty, opcje))
+        return *kod;
+    const TSkryptPrzebiegu &skrypt = opcje.skrypt;
+    const QString &plikOdpowiedzi = opcje.plikOdpowiedzi;
+    const bool json = opcje.json;
 
     TUzytkownikCli uzytkownik(k, json);
     if (!plikOdpowiedzi.isEmpty()) {
@@ -213,7 +170,7 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
 
     const TWynikPrzebiegu wynik = PrzeprowadzPrzebieg(k.baza, k.konfig, skrypt, uzytkownik);
     if (wynik.koniec == KoniecPrzebiegu::BrakSystemu) {
-        k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(*kodSyst);
+        k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(skrypt.kodSyst);
         return Porazka;
     }
     if (json)

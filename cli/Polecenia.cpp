@@ -10,6 +10,7 @@ int polecenieImport(Kontekst &, const QStringList &);
 int polecenieExport(Kontekst &, const QStringList &);
 int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
+int polecenieSimulate(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieVerify(Kontekst &, const QStringList &);
@@ -41,6 +42,14 @@ const std::vector<Polecenie> &polecenia()
                         "SYSTEM; wartości faktów wprowadzanych z pliku odpowiedzi (IdFakt<TAB>wartość<TAB>CF) albo z "
                         "terminala"),
          polecenieInfer},
+        {QStringLiteral("simulate"),
+         QStringLiteral("simulate SYSTEM --method forward|backward|mixed [--hypothesis TEKST] [--answers PLIK] "
+                        "[--facts PLIK] [--change IDFAKT=WARTOŚĆ[:CF]]... [--case NAZWA:IDFAKT=WARTOŚĆ[:CF],...]... "
+                        "[--set PARAMETR=WARTOŚĆ]... [--json]"),
+         QStringLiteral("symulacja: wnioskowanie na kopii roboczej tabel bez zmian i ze zmienionymi wartościami "
+                        "faktów wprowadzanych; konkluzje, które się pojawiają, znikają i zmieniają CF (tabele "
+                        "pozostają nietknięte)"),
+         polecenieSimulate},
         {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),
