@@ -11,6 +11,7 @@ int polecenieExport(Kontekst &, const QStringList &);
 int polecenieDruk(Kontekst &, const QStringList &);
 int polecenieInfer(Kontekst &, const QStringList &);
 int polecenieSimulate(Kontekst &, const QStringList &);
+int polecenieTest(Kontekst &, const QStringList &);
 int polecenieTrajectory(Kontekst &, const QStringList &);
 int polecenieCheckRule(Kontekst &, const QStringList &);
 int polecenieVerify(Kontekst &, const QStringList &);
@@ -50,6 +51,10 @@ const std::vector<Polecenie> &polecenia()
                         "faktów wprowadzanych; konkluzje, które się pojawiają, znikają i zmieniają CF (tabele "
                         "pozostają nietknięte)"),
          polecenieSimulate},
+        {QStringLiteral("test"), QStringLiteral("test PLIK [--junit RAPORT.xml] [--json] [--record]"),
+         QStringLiteral("przypadki testowe bazy wiedzy z pliku JSON na kopii roboczej tabel: wiersz OK albo BŁĄD na "
+                        "przypadek, podsumowanie, raport JUnit; --record zapisuje bieżące wyniki jako oczekiwane"),
+         polecenieTest},
         {QStringLiteral("trajectory"), QStringLiteral("trajectory SYSTEM [--json]"),
          QStringLiteral("wypisuje kroki trajektorii wnioskowania systemu SYSTEM"), polecenieTrajectory},
         {QStringLiteral("check-rule"), QStringLiteral("check-rule [--json] ID"),

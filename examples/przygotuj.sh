@@ -4,7 +4,8 @@
 # NAZWA: kociol, choroba, wypoczynek or wszystkie (all three in one folder).
 # Builds tremida-cli when it is missing, creates the seven table files in FOLDER, imports the
 # example and copies its pictures, film, input-fact value file and answers file into FOLDER.
-# A folder that already holds table files is left untouched.
+# A folder that already holds table files is left untouched. TREMIDA_CLI names another
+# tremida-cli to use.
 set -euo pipefail
 
 przyklady="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -35,7 +36,7 @@ for plik in systemyeksperckie fakty wartoscifaktowwyliczeniowych reguly stale tr
   fi
 done
 
-cli="$root/build/cli/tremida-cli"
+cli="${TREMIDA_CLI:-$root/build/cli/tremida-cli}"
 if [ ! -x "$cli" ]; then
   echo "Budowanie tremida-cli..."
   "$root/scripts/build.sh" tremida-cli
