@@ -32,8 +32,11 @@ const std::vector<Polecenie> &polecenia()
          QStringLiteral("wypisuje rekordy wszystkich tabel (albo systemu N) jako JSON"), polecenieExport},
         {QStringLiteral("free-key"), QStringLiteral("free-key TABELA"),
          QStringLiteral("wypisuje najmniejszy wolny kod tabeli"), polecenieFreeKey},
-        {QStringLiteral("print"), QStringLiteral("print systems|facts SYSTEM|rules SYSTEM --pdf PLIK [--landscape]"),
-         QStringLiteral("drukuje tabelę systemów, faktów albo reguł systemu do pliku PDF (A4, domyślnie pionowo)"),
+        {QStringLiteral("print"),
+         QStringLiteral("print systems|facts SYSTEM|rules SYSTEM|constants SYSTEM|trajectory SYSTEM|multimedia [SYSTEM] "
+                        "--pdf PLIK [--landscape]"),
+         QStringLiteral("drukuje tabelę systemów, faktów, reguł, stałych albo trajektorii systemu albo tabelę plików "
+                        "multimedialnych (wszystkich albo systemu) do pliku PDF (A4, domyślnie pionowo)"),
          polecenieDruk},
         {QStringLiteral("infer"),
          QStringLiteral("infer SYSTEM --method forward|backward|mixed [--hypothesis TEKST] [--falsify TEKST]... "

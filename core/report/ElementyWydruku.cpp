@@ -3,6 +3,7 @@
 #include "store/Baza.h"
 #include "store/Konwersje.h"
 #include "store/Rekordy.h"
+#include "store/Slowa.h"
 
 #include <QSqlRecord>
 
@@ -122,6 +123,14 @@ std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
     if (!q.next())
         return TRekSyst{kodSyst, QString(), QString(), QString()};
     return TRekSyst::z(q.record());
+}
+
+void wiazWarunekPlikowSystemu(QSqlQuery &q, int kodSyst)
+{
+    q.bindValue(QStringLiteral(":ParFakt"), slowa::Fakt);
+    q.bindValue(QStringLiteral(":ParRegula"), slowa::Regula);
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    q.bindValue(QStringLiteral(":ParKodSyst"), kodSyst);
 }
 
 void wierszKomorek(UkladStrony &u, const QList<Komorka> &komorki,

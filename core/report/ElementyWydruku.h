@@ -58,6 +58,13 @@ void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, co
 // table cannot be read.
 std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad);
 
+// The condition selecting the multimedia files that illustrate a fact or a rule of the system
+// bound by wiazWarunekPlikowSystemu().
+inline const QString WarunekPlikowSystemu = QStringLiteral(
+    "(CoPlikIlustr=:ParFakt AND KodElemIlustr IN (SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst)) OR "
+    "(CoPlikIlustr=:ParRegula AND KodElemIlustr IN (SELECT IdReg FROM reguly WHERE KodSyst=:ParKodSyst))");
+void wiazWarunekPlikowSystemu(QSqlQuery &q, int kodSyst);
+
 // A cell of a row: its text at x, wrapped into `szerokosc` (0: never wrapped).
 struct Komorka {
     int x = 0;

@@ -45,10 +45,13 @@ void UkladStrony::nastepnaLinia()
 
 void UkladStrony::linia()
 {
+    // "_" after "_" from the left margin until the pen reaches the right margin, drawn as one
+    // text: a page of a long printout would otherwise cost hundreds of drawings per row.
     const int koniec = m_plotno.szerokoscStrony() - m_m.prawy;
     const int krok = std::max(1, m_plotno.szerokoscTekstu(QStringLiteral("_")));
-    for (int x = m_m.lewy; x < koniec; x += krok)
-        m_plotno.piszTekst(x, m_y, QStringLiteral("_"));
+    const int ile = std::max(0, (koniec - m_m.lewy + krok - 1) / krok);
+    if (ile > 0)
+        m_plotno.piszTekst(m_m.lewy, m_y, QString(ile, u'_'));
     m_ostatniaLinia = m_y;
 }
 

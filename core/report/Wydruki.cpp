@@ -20,6 +20,9 @@ QString komunikatKonca(RodzajWydruku r)
     case RodzajWydruku::Systemy: return KomKoniecSystemow;
     case RodzajWydruku::Fakty: return KomKoniecFaktow;
     case RodzajWydruku::Reguly: return KomKoniecRegul;
+    case RodzajWydruku::Stale: return KomKoniecStalych;
+    case RodzajWydruku::Trajektoria: return KomKoniecTraj;
+    case RodzajWydruku::PlikiMult: return KomKoniecPlikMult;
     }
     return {};
 }
@@ -30,28 +33,59 @@ using namespace wydruk;
 std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst)
 {
     QSqlQuery q = baza.zapytanie();
+    QString pusto;
     switch (r) {
     case RodzajWydruku::Systemy:
         q.prepare(QStringLiteral("SELECT count(*) FROM systemyeksperckie"));
+        pusto = QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
         break;
     case RodzajWydruku::Fakty:
         q.prepare(QStringLiteral("SELECT count(*) FROM fakty WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaFaktow;
         break;
     case RodzajWydruku::Reguly:
         q.prepare(QStringLiteral("SELECT count(*) FROM reguly WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaRegul;
+        break;
+    case RodzajWydruku::Stale:
+        q.prepare(QStringLiteral("SELECT count(*) FROM stale WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaStalych;
+        break;
+    case RodzajWydruku::Trajektoria:
+        q.prepare(QStringLiteral("SELECT count(*) FROM trajektoria WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaTraj;
+        break;
+    case RodzajWydruku::PlikiMult:
+        if (kodSyst > 0) {
+            q.prepare(QStringLiteral("SELECT count(*) FROM plikimultimedialne WHERE ") + WarunekPlikowSystemu);
+            pusto = KomBrakPlikMultSystemu;
+        } else {
+            q.prepare(QStringLiteral("SELECT count(*) FROM plikimultimedialne"));
+            pusto = KomPustaTabelaPlikMult;
+        }
         break;
     }
-    if (r != RodzajWydruku::Systemy)
+    if (r == RodzajWydruku::PlikiMult && kodSyst > 0)
+        wiazWarunekPlikowSystemu(q, kodSyst);
+    else if (r != RodzajWydruku::Systemy && r != RodzajWydruku::PlikiMult)
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
     if (q.exec() && q.next() && q.value(0).toInt() > 0)
         return std::nullopt;
+    return pusto;
+}
+
+bool drukujTabele(Baza &baza, RodzajWydruku r, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien,
+                  QString *blad)
+{
     switch (r) {
-    case RodzajWydruku::Systemy:
-        return QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
-    case RodzajWydruku::Fakty: return wydruk::KomPustaTabelaFaktow;
-    case RodzajWydruku::Reguly: return wydruk::KomPustaTabelaRegul;
+    case RodzajWydruku::Systemy: return drukujSystemy(baza, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Fakty: return drukujFakty(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Reguly: return drukujReguly(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Stale: return drukujStale(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Trajektoria: return drukujTrajektorie(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::PlikiMult: return drukujPlikiMult(baza, kodSyst, plotno, pozioma, dzien, blad);
     }
-    return std::nullopt;
+    return false;
 }
 
 bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)

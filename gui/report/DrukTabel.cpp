@@ -64,11 +64,7 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
         bool ok = plotno.czyGotowe();
         if (ok) {
             const QDate dzis = QDate::currentDate();
-            switch (rodzaj) {
-            case RodzajWydruku::Systemy: ok = drukujSystemy(kontekst.baza, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Fakty: ok = drukujFakty(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Reguly: ok = drukujReguly(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
-            }
+            ok = drukujTabele(kontekst.baza, rodzaj, kodSyst, plotno, pozioma, dzis, &blad);
             ok = plotno.zakoncz() && ok;
         }
         if (!ok) {
