@@ -15,10 +15,10 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/tremida-bench.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
 "$gen" chain-forward "$n" > "$work/baza.json"
-"$cli" --dir "$work" create-tables >/dev/null
-"$cli" --dir "$work" import "$work/baza.json" >/dev/null
+"$cli" --dir "$work" create-tables >/dev/null 2>&1
+"$cli" --dir "$work" import "$work/baza.json" >/dev/null 2>&1
 "$cli" --dir "$work" infer 1 --method forward --json >/dev/null 2>&1 || true
-rows=$(( $("$cli" --dir "$work" trajectory 1 | wc -l) - 1 ))
+rows=$(( $("$cli" --dir "$work" trajectory 1 2>/dev/null | wc -l) - 1 ))
 
 printf '%-10s %9s %9s %10s %9s %10s\n' "strony" "wiersze" "czas [s]" "pamięć[MB]" "stron" "PDF [MB]"
 for orientacja in pionowe poziome; do

@@ -4,7 +4,6 @@
 
 #include "Pomocnicze.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -27,27 +26,12 @@ const QString Moc = QStringLiteral("[zalecane obniżenie mocy]=[obniżenie mocy 
 const QString KoniecWPrzod =
     QStringLiteral("Zakończenie procesu wnioskowania w przód na skutek wyczerpania możliwości procesu.");
 
-QMap<QString, QByteArray> skroty(const QString &folder)
-{
-    QMap<QString, QByteArray> w;
-    for (const QString &nazwa : QDir(folder).entryList({QStringLiteral("*.db"), QStringLiteral("*.txt")}, QDir::Files)) {
-        QFile f(QDir(folder).filePath(nazwa));
-        if (f.open(QIODevice::ReadOnly))
-            w.insert(nazwa, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
-    }
-    return w;
-}
-
 // A folder with the boiler example and a test file written into it.
 struct Kociol {
     FolderRoboczy folder;
     Kociol()
     {
-        QCOMPARE(uruchomCli(folder.sciezka(), {QStringLiteral("create-tables")}).kod, 0);
-        QCOMPARE(uruchomCli(folder.sciezka(),
-                            {QStringLiteral("import"), plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("kociol.json"))})
-                     .kod,
-                 0);
+        zaimportujPrzyklad(folder.sciezka(), QStringLiteral("kociol"));
         QFile::copy(plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("wartosci_faktow.txt")),
                     folder.plik(QStringLiteral("wartosci.txt")));
     }
@@ -383,7 +367,7 @@ private slots:
     void tabeleNietkniete()
     {
         Kociol k;
-        const auto przed = skroty(k.folder.sciezka());
+        const auto przed = skrotyPlikow(k.folder.sciezka());
         QJsonObject wstecz{{QStringLiteral("name"), QStringLiteral("wstecz z pytaniami")},
                            {QStringLiteral("method"), QStringLiteral("backward")},
                            {QStringLiteral("hypothesis"), Palnik},
@@ -396,7 +380,7 @@ private slots:
         QCOMPARE(r.out.split(u'\n').value(2),
                  QStringLiteral("Plik raportu %1 jest plikiem reguly.db programu; jego zapis zniszczyłby dane.")
                      .arg(QDir::toNativeSeparators(k.folder.plik(QStringLiteral("reguly.db")))));
-        auto po = skroty(k.folder.sciezka());
+        auto po = skrotyPlikow(k.folder.sciezka());
         po.remove(QStringLiteral("testy.json"));
         QCOMPARE(po, przed);
     }

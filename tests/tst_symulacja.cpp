@@ -6,7 +6,6 @@
 
 #include "explain/Symulacja.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -20,27 +19,12 @@ using namespace tremida::test;
 
 namespace {
 
-// The hashes of the files a run could change: the seven tables and the configuration file.
-QMap<QString, QByteArray> skroty(const QString &folder)
-{
-    QMap<QString, QByteArray> w;
-    for (const QString &nazwa : QDir(folder).entryList({QStringLiteral("*.db"), QStringLiteral("*.txt")}, QDir::Files)) {
-        QFile f(QDir(folder).filePath(nazwa));
-        if (f.open(QIODevice::ReadOnly))
-            w.insert(nazwa, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
-    }
-    return w;
-}
-
+// The boiler example in a working folder with the standard configuration file.
 struct Kociol {
     FolderRoboczy folder;
     Kociol()
     {
-        QCOMPARE(uruchomCli(folder.sciezka(), {QStringLiteral("create-tables")}).kod, 0);
-        QCOMPARE(uruchomCli(folder.sciezka(), {QStringLiteral("import"), plikPrzykladu(QStringLiteral("kociol"),
-                                                                                       QStringLiteral("kociol.json"))})
-                     .kod,
-                 0);
+        zaimportujPrzyklad(folder.sciezka(), QStringLiteral("kociol"));
         folder.zapisz(QStringLiteral("plik konfiguracyjny systemu TREMIDA.txt"),
                       "10\r\nFALSE\r\nFALSE\r\nrozmyta\r\nrozmyta\r\nrozmyta\r\n0,05\r\n0,02\r\nTRUE\r\n255\r\n"
                       "16711680\r\n16711935\r\n-2147483633\r\n-2147483633\r\n-2147483633\r\n"
@@ -280,7 +264,7 @@ private slots:
     void tabeleNietkniete()
     {
         Kociol k;
-        const auto przed = skroty(k.folder.sciezka());
+        const auto przed = skrotyPlikow(k.folder.sciezka());
         QVERIFY(przed.contains(QStringLiteral("fakty.db")) && przed.contains(QStringLiteral("trajektoria.db")));
         FolderRoboczy tymczasowy;
         QProcess p;
@@ -294,7 +278,7 @@ private slots:
                  QStringLiteral("--change"), QStringLiteral("101=600:0,8")});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(skroty(k.folder.sciezka()), przed);
+        QCOMPARE(skrotyPlikow(k.folder.sciezka()), przed);
         QCOMPARE(QDir(tymczasowy.sciezka()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
         // Nothing of the runs is in the real trajectory.
         const WynikCli t = uruchomCli(k.folder.sciezka(), {QStringLiteral("trajectory"), QStringLiteral("1")});

@@ -98,8 +98,7 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
 }
 
-void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, const QList<int> &x,
-                    const QStringList &linia1, const QStringList &linia2)
+void poczatekNaglowkaTabeli(UkladStrony &u, const QDate &dzien)
 {
     const MarginesyWydruku &m = u.marginesy();
     czcionka(u);
@@ -109,6 +108,12 @@ void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, co
     u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
     u.przesunY(1);
     u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
+}
+
+void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, const QList<int> &x,
+                    const QStringList &linia1, const QStringList &linia2)
+{
+    poczatekNaglowkaTabeli(u, dzien);
     tytulIKolumny(u, tytul, x, linia1, linia2);
     u.ustawLicznikLinii(10);
 }

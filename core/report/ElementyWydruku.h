@@ -49,6 +49,10 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
 void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst,
                      const QString &tytul, const QList<int> &x, const QStringList &linia1, const QStringList &linia2);
 
+// The first lines of the header of a printout of a whole table from the top margin: the
+// program, the page number and the date.
+void poczatekNaglowkaTabeli(UkladStrony &u, const QDate &dzien);
+
 // The header of a printout of a whole table: the program, page number, date, the bold centred
 // title and the two heading lines at `x` between underline rows. Sets the line counter.
 void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, const QList<int> &x,

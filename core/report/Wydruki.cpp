@@ -99,13 +99,7 @@ bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien,
     const MarginesyWydruku &m = u.marginesy();
     const int xNazwy = 500;
     u.ustawNaglowek([&] {
-        czcionka(u);
-        u.ustawY(m.gora);
-        u.pisz(m.lewy, QStringLiteral("System ekspercki szkieletowy TREMIDA"));
-        u.przesunY(1);
-        u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
-        u.przesunY(1);
-        u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
+        poczatekNaglowkaTabeli(u, dzien);
         u.przesunY(2);
         czcionka(u, true);
         u.piszWysrodkowany(QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"));
