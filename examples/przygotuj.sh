@@ -5,7 +5,8 @@
 # In the source tree it builds tremida-cli when it is missing; installed, it uses the installed
 # tremida-cli. Creates the seven table files in FOLDER, imports the
 # example and copies its pictures, film, input-fact value file and answers file into FOLDER.
-# A folder that already holds table files is left untouched.
+# A folder that already holds table files is left untouched. TREMIDA_CLI names another
+# tremida-cli to use.
 set -euo pipefail
 
 przyklady="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -36,7 +37,9 @@ for plik in systemyeksperckie fakty wartoscifaktowwyliczeniowych reguly stale tr
   fi
 done
 
-if [ -x "$root/scripts/build.sh" ]; then
+if [ -n "${TREMIDA_CLI:-}" ]; then
+  cli="$TREMIDA_CLI"
+elif [ -x "$root/scripts/build.sh" ]; then
   cli="$root/build/cli/tremida-cli"
   if [ ! -x "$cli" ]; then
     echo "Budowanie tremida-cli..."

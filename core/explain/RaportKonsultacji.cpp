@@ -4,6 +4,7 @@
 #include "DrzewoOdpalen.h"
 #include "OpisyWyjasn.h"
 #include "PrzebiegWnios.h"
+#include "report/ElementyWydruku.h"
 #include "report/UkladStrony.h"
 #include "report/Wydruki.h"
 #include "rules/DaneReg.h"
@@ -158,7 +159,7 @@ bool drukujRaportKonsultacji(Baza &baza, int kodSyst, const TParKonfig &konfig, 
 
     UkladStrony u(plotno, marginesy(pozioma), true);
     const MarginesyWydruku &m = u.marginesy();
-    u.ustawNaglowek([&] { naglowekSystemu(u, pozioma, dzien, kodSyst, p.nazSyst, raport::Tytul, {}, {}, {}); });
+    u.ustawNaglowek([&] { wydruk::naglowekSystemu(u, pozioma, dzien, kodSyst, p.nazSyst, raport::Tytul, {}, {}, {}); });
     u.rozpocznij();
     TRysowanie r(u, baza);
     r.czcionka();

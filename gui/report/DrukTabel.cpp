@@ -85,12 +85,7 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
     const auto wynik = drukujPrzezDialogi(
         kontekst.folder, nazwa, rodzaj == RodzajWydruku::Systemy,
         [&](Plotno &plotno, bool pozioma, QString *b) {
-            switch (rodzaj) {
-            case RodzajWydruku::Systemy: return drukujSystemy(kontekst.baza, plotno, pozioma, dzis, b);
-            case RodzajWydruku::Fakty: return drukujFakty(kontekst.baza, kodSyst, plotno, pozioma, dzis, b);
-            case RodzajWydruku::Reguly: return drukujReguly(kontekst.baza, kodSyst, plotno, pozioma, dzis, b);
-            }
-            return false;
+            return tremida::drukujTabele(kontekst.baza, rodzaj, kodSyst, plotno, pozioma, dzis, b);
         },
         rodzic, &blad);
     if (wynik && !*wynik) {

@@ -42,18 +42,16 @@ void PlotnoQt::ustawCzcionke(int punkty, bool pogrubiona, bool podkreslona)
     m_czcionka.setUnderline(podkreslona);
     if (m_malarz.isActive())
         m_malarz.setFont(m_czcionka);
+    m_miary.emplace(m_czcionka, m_urzadzenie);
 }
 
-int PlotnoQt::szerokoscTekstu(const QString &tekst) const
-{
-    return QFontMetrics(m_czcionka, m_urzadzenie).horizontalAdvance(tekst);
-}
+int PlotnoQt::szerokoscTekstu(const QString &tekst) const { return m_miary->horizontalAdvance(tekst); }
 
 void PlotnoQt::piszTekst(int x, int y, const QString &tekst)
 {
     if (tekst.isEmpty())
         return;
-    m_malarz.drawText(x, y + QFontMetrics(m_czcionka, m_urzadzenie).ascent(), tekst);
+    m_malarz.drawText(x, y + m_miary->ascent(), tekst);
 }
 
 void PlotnoQt::nowaStrona() { m_urzadzenie->newPage(); }

@@ -6,9 +6,11 @@
 #include "report/Plotno.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPagedPaintDevice;
 
@@ -42,6 +44,9 @@ private:
     QPagedPaintDevice *m_urzadzenie;
     QPainter m_malarz;
     QFont m_czcionka;
+    // The metrics of the current font on the device, made once per font: a long printout
+    // measures and draws millions of texts.
+    std::optional<QFontMetrics> m_miary;
 };
 
 // Writes a printout to a PDF file: sets up an A4 PDF writer (landscape or portrait), lets

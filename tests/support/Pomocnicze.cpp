@@ -84,6 +84,27 @@ void importuj(Baza &baza, const QString &json)
     QVERIFY2(importujJson(baza, tresc, &blad), qPrintable(blad));
 }
 
+void zaimportujPrzyklad(const QString &folder, const QString &przyklad)
+{
+    const WynikCli z = uruchomCli(folder, {QStringLiteral("create-tables")});
+    QVERIFY2(z.kod == 0, qPrintable(z.out + z.err));
+    const WynikCli w =
+        uruchomCli(folder, {QStringLiteral("import"), plikPrzykladu(przyklad, przyklad + QStringLiteral(".json"))});
+    QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
+}
+
+QMap<QString, QByteArray> skrotyPlikow(const QString &folder)
+{
+    QMap<QString, QByteArray> w;
+    const QDir d(folder);
+    for (const QString &nazwa : d.entryList({QStringLiteral("*.db"), QStringLiteral("*.txt")}, QDir::Files)) {
+        QFile f(d.filePath(nazwa));
+        if (f.open(QIODevice::ReadOnly))
+            w.insert(nazwa, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
+    }
+    return w;
+}
+
 InnyProgram::InnyProgram(const QString &plik) : m_nazwa(QUuid::createUuid().toString())
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_nazwa);

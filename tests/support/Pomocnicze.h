@@ -46,6 +46,14 @@ QString plikDanych(const QString &nazwa);
 QString katalogPrzykladow();
 QString plikPrzykladu(const QString &przyklad, const QString &nazwa);
 
+// Creates the table files in `folder` and imports the example `przyklad` ("kociol") through
+// tremida-cli; fails the test on error.
+void zaimportujPrzyklad(const QString &folder, const QString &przyklad);
+
+// The SHA-256 hashes of the table files and text files of a folder, by file name: a run that
+// must leave the tables untouched compares them before and after.
+QMap<QString, QByteArray> skrotyPlikow(const QString &folder);
+
 // A connection of another program to one table file, for changes and locks the program under
 // test meets as they come from outside.
 class InnyProgram {
