@@ -6,6 +6,8 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <type_traits>
+
 namespace tremida {
 
 namespace {
@@ -29,82 +31,76 @@ private:
     int m_nast = 0;
 };
 
-QString tekst(Pola &p, const char *k) { return p(k).toString(); }
-int calk(Pola &p, const char *k) { return p(k).toInt(); }
-double real(Pola &p, const char *k) { return p(k).toDouble(); }
+// One column: its name and the member it is read into.
+template <class R, class T>
+struct Kolumna {
+    const char *nazwa;
+    T R::*pole;
+};
 
-std::optional<int> optCalk(Pola &p, const char *k)
+template <class R, class T>
+Kolumna<R, T> k(const char *nazwa, T R::*pole)
 {
-    const QVariant v = p(k);
-    if (v.isNull())
-        return std::nullopt;
-    return v.toInt();
+    return {nazwa, pole};
 }
 
-std::optional<double> optReal(Pola &p, const char *k)
+// A column value as the member's type: an empty numeric column reads as no value where the
+// member is optional, as 0 where it is not.
+template <class T>
+T jako(const QVariant &v)
 {
-    const QVariant v = p(k);
-    if (v.isNull())
-        return std::nullopt;
-    return v.toDouble();
+    if constexpr (std::is_same_v<T, QString>)
+        return v.toString();
+    else if constexpr (std::is_same_v<T, int>)
+        return v.toInt();
+    else if constexpr (std::is_same_v<T, double>)
+        return v.toDouble();
+    else
+        return v.isNull() ? T() : T(jako<typename T::value_type>(v));
+}
+
+// Reads the columns of a record in the order given, which is the order of its table.
+template <class R, class... T>
+R czytaj(const QSqlRecord &r, Kolumna<R, T>... kolumny)
+{
+    Pola pola(r);
+    R rek;
+    ((rek.*kolumny.pole = jako<T>(pola(kolumny.nazwa))), ...);
+    return rek;
 }
 
 QVariant w(const QString &s) { return s.isNull() ? QVariant() : QVariant(s); }
-QVariant w(const std::optional<int> &v) { return v ? QVariant(*v) : QVariant(); }
 QVariant w(const std::optional<double> &v) { return v ? QVariant(*v) : QVariant(); }
 
 } // namespace
 
 TRekSyst TRekSyst::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    return {calk(pola, "IdSyst"), tekst(pola, "NazSyst"), tekst(pola, "OpisSyst"), tekst(pola, "DataRek")};
+    using R = TRekSyst;
+    return czytaj(r, k("IdSyst", &R::IdSyst), k("NazSyst", &R::NazSyst), k("OpisSyst", &R::OpisSyst),
+                  k("DataRek", &R::DataRek));
 }
 
 QVariantList TRekSyst::wartosci() const { return {IdSyst, w(NazSyst), w(OpisSyst), w(DataRek)}; }
 
 TRekFakt TRekFakt::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekFakt f;
-    f.IdFakt = calk(pola, "IdFakt");
-    f.KodSyst = calk(pola, "KodSyst");
-    f.NazFakt = tekst(pola, "NazFakt");
-    f.RodzFakt = tekst(pola, "RodzFakt");
-    f.TypFakt = tekst(pola, "TypFakt");
-    f.JedWartFakt = tekst(pola, "JedWartFakt");
-    f.CzyWielWart = tekst(pola, "CzyWielWart");
-    f.LiczWart = optCalk(pola, "LiczWart");
-    f.OpisFakt = tekst(pola, "OpisFakt");
-    f.PytFakt = tekst(pola, "PytFakt");
-    f.WartFakt = tekst(pola, "WartFakt");
-    f.WartPoprzFakt = tekst(pola, "WartPoprzFakt");
-    f.CFWartFakt = optReal(pola, "CFWartFakt");
-    f.CFWartPoprzFakt = optReal(pola, "CFWartPoprzFakt");
-    f.DataRek = tekst(pola, "DataRek");
-    return f;
-}
-
-QVariantList TRekFakt::wartosci() const
-{
-    return {IdFakt,      KodSyst,     w(NazFakt),       w(RodzFakt),      w(TypFakt),
-            w(JedWartFakt), w(CzyWielWart), w(LiczWart),  w(OpisFakt),      w(PytFakt),
-            w(WartFakt), w(WartPoprzFakt), w(CFWartFakt), w(CFWartPoprzFakt), w(DataRek)};
+    using R = TRekFakt;
+    return czytaj(r, k("IdFakt", &R::IdFakt), k("KodSyst", &R::KodSyst), k("NazFakt", &R::NazFakt),
+                  k("RodzFakt", &R::RodzFakt), k("TypFakt", &R::TypFakt), k("JedWartFakt", &R::JedWartFakt),
+                  k("CzyWielWart", &R::CzyWielWart), k("LiczWart", &R::LiczWart), k("OpisFakt", &R::OpisFakt),
+                  k("PytFakt", &R::PytFakt), k("WartFakt", &R::WartFakt), k("WartPoprzFakt", &R::WartPoprzFakt),
+                  k("CFWartFakt", &R::CFWartFakt), k("CFWartPoprzFakt", &R::CFWartPoprzFakt),
+                  k("DataRek", &R::DataRek));
 }
 
 TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekWartFaktWylicz v;
-    v.IdWartFaktWylicz = calk(pola, "IdWartFaktWylicz");
-    v.KodFakt = calk(pola, "KodFakt");
-    v.WartFaktWylicz = tekst(pola, "WartFaktWylicz");
-    v.CzyFaktMaWartAkt = tekst(pola, "CzyFaktMaWartAkt");
-    v.CFWartFaktWyliczAkt = optReal(pola, "CFWartFaktWyliczAkt");
-    v.CzyFaktMaWartPoprz = tekst(pola, "CzyFaktMaWartPoprz");
-    v.CFWartFaktWyliczPoprz = optReal(pola, "CFWartFaktWyliczPoprz");
-    v.DataRek = tekst(pola, "DataRek");
-    return v;
+    using R = TRekWartFaktWylicz;
+    return czytaj(r, k("IdWartFaktWylicz", &R::IdWartFaktWylicz), k("KodFakt", &R::KodFakt),
+                  k("WartFaktWylicz", &R::WartFaktWylicz), k("CzyFaktMaWartAkt", &R::CzyFaktMaWartAkt),
+                  k("CFWartFaktWyliczAkt", &R::CFWartFaktWyliczAkt), k("CzyFaktMaWartPoprz", &R::CzyFaktMaWartPoprz),
+                  k("CFWartFaktWyliczPoprz", &R::CFWartFaktWyliczPoprz), k("DataRek", &R::DataRek));
 }
 
 QVariantList TRekWartFaktWylicz::wartosci() const
@@ -116,102 +112,42 @@ QVariantList TRekWartFaktWylicz::wartosci() const
 
 TRekReg TRekReg::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekReg g;
-    g.IdReg = calk(pola, "IdReg");
-    g.KodSyst = calk(pola, "KodSyst");
-    g.NazReg = tekst(pola, "NazReg");
-    g.PozReg = calk(pola, "PozReg");
-    g.KierWniReg = tekst(pola, "KierWniReg");
-    g.CFReg = real(pola, "CFReg");
-    g.PrzesReg = tekst(pola, "PrzesReg");
-    g.KonklReg = tekst(pola, "KonklReg");
-    g.OpisKonklReg = tekst(pola, "OpisKonklReg");
-    g.InstrReg = tekst(pola, "InstrReg");
-    g.OpisReg = tekst(pola, "OpisReg");
-    g.CzyOdpal = tekst(pola, "CzyOdpal");
-    g.CFKonklReg = optReal(pola, "CFKonklReg");
-    g.CzyBieUdzWeWnios = tekst(pola, "CzyBieUdzWeWnios");
-    g.DataRek = tekst(pola, "DataRek");
-    return g;
-}
-
-QVariantList TRekReg::wartosci() const
-{
-    return {IdReg,          KodSyst,         w(NazReg),        PozReg,     w(KierWniReg),
-            CFReg,          w(PrzesReg),     w(KonklReg),      w(OpisKonklReg), w(InstrReg),
-            w(OpisReg),     w(CzyOdpal),     w(CFKonklReg),    w(CzyBieUdzWeWnios), w(DataRek)};
+    using R = TRekReg;
+    return czytaj(r, k("IdReg", &R::IdReg), k("KodSyst", &R::KodSyst), k("NazReg", &R::NazReg),
+                  k("PozReg", &R::PozReg), k("KierWniReg", &R::KierWniReg), k("CFReg", &R::CFReg),
+                  k("PrzesReg", &R::PrzesReg), k("KonklReg", &R::KonklReg), k("OpisKonklReg", &R::OpisKonklReg),
+                  k("InstrReg", &R::InstrReg), k("OpisReg", &R::OpisReg), k("CzyOdpal", &R::CzyOdpal),
+                  k("CFKonklReg", &R::CFKonklReg), k("CzyBieUdzWeWnios", &R::CzyBieUdzWeWnios),
+                  k("DataRek", &R::DataRek));
 }
 
 TRekStala TRekStala::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekStala s;
-    s.IdStala = calk(pola, "IdStala");
-    s.KodSyst = calk(pola, "KodSyst");
-    s.NazStala = tekst(pola, "NazStala");
-    s.RodzStala = tekst(pola, "RodzStala");
-    s.TypStala = tekst(pola, "TypStala");
-    s.JedWartStala = tekst(pola, "JedWartStala");
-    s.WartStalaProsta = tekst(pola, "WartStalaProsta");
-    s.KodArgStala = calk(pola, "KodArgStala");
-    s.WartParAStala = tekst(pola, "WartParAStala");
-    s.WartParBStala = tekst(pola, "WartParBStala");
-    s.OpisStala = tekst(pola, "OpisStala");
-    s.PytStala = tekst(pola, "PytStala");
-    s.DataRek = tekst(pola, "DataRek");
-    return s;
-}
-
-QVariantList TRekStala::wartosci() const
-{
-    return {IdStala,          KodSyst,         w(NazStala),      w(RodzStala),     w(TypStala),
-            w(JedWartStala),  w(WartStalaProsta), KodArgStala,   w(WartParAStala), w(WartParBStala),
-            w(OpisStala),     w(PytStala),     w(DataRek)};
+    using R = TRekStala;
+    return czytaj(r, k("IdStala", &R::IdStala), k("KodSyst", &R::KodSyst), k("NazStala", &R::NazStala),
+                  k("RodzStala", &R::RodzStala), k("TypStala", &R::TypStala), k("JedWartStala", &R::JedWartStala),
+                  k("WartStalaProsta", &R::WartStalaProsta), k("KodArgStala", &R::KodArgStala),
+                  k("WartParAStala", &R::WartParAStala), k("WartParBStala", &R::WartParBStala),
+                  k("OpisStala", &R::OpisStala), k("PytStala", &R::PytStala), k("DataRek", &R::DataRek));
 }
 
 TRekTraj TRekTraj::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekTraj t;
-    t.IdKrokTraj = calk(pola, "IdKrokTraj");
-    t.KodSyst = calk(pola, "KodSyst");
-    t.KodRegTraj = calk(pola, "KodRegTraj");
-    t.PozRegTraj = optCalk(pola, "PozRegTraj");
-    t.IterRegTraj = optCalk(pola, "IterRegTraj");
-    t.KierWniTraj = tekst(pola, "KierWniTraj");
-    t.CzyOdpalTraj = tekst(pola, "CzyOdpalTraj");
-    t.CFKonklRegTraj = optReal(pola, "CFKonklRegTraj");
-    t.PrzyczNieOdpalTraj = tekst(pola, "PrzyczNieOdpalTraj");
-    t.DataRek = tekst(pola, "DataRek");
-    return t;
-}
-
-QVariantList TRekTraj::wartosci() const
-{
-    return {IdKrokTraj,       KodSyst,          KodRegTraj,          w(PozRegTraj),  w(IterRegTraj),
-            w(KierWniTraj),   w(CzyOdpalTraj),  w(CFKonklRegTraj),   w(PrzyczNieOdpalTraj), w(DataRek)};
+    using R = TRekTraj;
+    return czytaj(r, k("IdKrokTraj", &R::IdKrokTraj), k("KodSyst", &R::KodSyst), k("KodRegTraj", &R::KodRegTraj),
+                  k("PozRegTraj", &R::PozRegTraj), k("IterRegTraj", &R::IterRegTraj),
+                  k("KierWniTraj", &R::KierWniTraj), k("CzyOdpalTraj", &R::CzyOdpalTraj),
+                  k("CFKonklRegTraj", &R::CFKonklRegTraj), k("PrzyczNieOdpalTraj", &R::PrzyczNieOdpalTraj),
+                  k("DataRek", &R::DataRek));
 }
 
 TRekPlikMult TRekPlikMult::z(const QSqlRecord &r)
 {
-    Pola pola(r);
-    TRekPlikMult p;
-    p.IdPlikMult = calk(pola, "IdPlikMult");
-    p.NazwaPliku = tekst(pola, "NazwaPliku");
-    p.RodzajPliku = tekst(pola, "RodzajPliku");
-    p.StosWysDoSzer = real(pola, "StosWysDoSzer");
-    p.CoPlikIlustr = tekst(pola, "CoPlikIlustr");
-    p.KodElemIlustr = calk(pola, "KodElemIlustr");
-    p.Podpis = tekst(pola, "Podpis");
-    p.DataRek = tekst(pola, "DataRek");
-    return p;
-}
-
-QVariantList TRekPlikMult::wartosci() const
-{
-    return {IdPlikMult,    w(NazwaPliku), w(RodzajPliku), StosWysDoSzer,
-            w(CoPlikIlustr), KodElemIlustr, w(Podpis),     w(DataRek)};
+    using R = TRekPlikMult;
+    return czytaj(r, k("IdPlikMult", &R::IdPlikMult), k("NazwaPliku", &R::NazwaPliku),
+                  k("RodzajPliku", &R::RodzajPliku), k("StosWysDoSzer", &R::StosWysDoSzer),
+                  k("CoPlikIlustr", &R::CoPlikIlustr), k("KodElemIlustr", &R::KodElemIlustr), k("Podpis", &R::Podpis),
+                  k("DataRek", &R::DataRek));
 }
 
 QString sqlWstawienia(Tabela t)

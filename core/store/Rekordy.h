@@ -17,6 +17,7 @@ struct TRekSyst {
     int IdSyst = 0;
     QString NazSyst, OpisSyst, DataRek;
     static TRekSyst z(const QSqlRecord &r);
+    // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
 
@@ -29,7 +30,6 @@ struct TRekFakt {
     std::optional<double> CFWartFakt, CFWartPoprzFakt;
     QString DataRek;
     static TRekFakt z(const QSqlRecord &r);
-    QVariantList wartosci() const;
 };
 
 struct TRekWartFaktWylicz {
@@ -41,6 +41,7 @@ struct TRekWartFaktWylicz {
     std::optional<double> CFWartFaktWyliczPoprz;
     QString DataRek;
     static TRekWartFaktWylicz z(const QSqlRecord &r);
+    // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
 
@@ -55,7 +56,6 @@ struct TRekReg {
     std::optional<double> CFKonklReg;
     QString CzyBieUdzWeWnios, DataRek;
     static TRekReg z(const QSqlRecord &r);
-    QVariantList wartosci() const;
 };
 
 struct TRekStala {
@@ -65,7 +65,6 @@ struct TRekStala {
     int KodArgStala = 0;
     QString WartParAStala, WartParBStala, OpisStala, PytStala, DataRek;
     static TRekStala z(const QSqlRecord &r);
-    QVariantList wartosci() const;
 };
 
 struct TRekTraj {
@@ -77,7 +76,6 @@ struct TRekTraj {
     std::optional<double> CFKonklRegTraj;
     QString PrzyczNieOdpalTraj, DataRek;
     static TRekTraj z(const QSqlRecord &r);
-    QVariantList wartosci() const;
 };
 
 struct TRekPlikMult {
@@ -88,7 +86,6 @@ struct TRekPlikMult {
     int KodElemIlustr = 0;
     QString Podpis, DataRek;
     static TRekPlikMult z(const QSqlRecord &r);
-    QVariantList wartosci() const;
 };
 
 // The multimedia records illustrating one element (`coIlustr` "fakt" or "regula", the
