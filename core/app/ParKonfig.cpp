@@ -2,6 +2,8 @@
 
 #include "store/Konwersje.h"
 
+#include <utility>
+
 namespace tremida {
 
 namespace konfig {
@@ -66,26 +68,19 @@ std::optional<QString> sprawdzWlasne(const TWartWlasneKonfig &w, bool dlaZapisu)
     const QString nieZrealizowana = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
     if (!tekstNaInt(w.MaxPozReg))
         return QStringLiteral("Brak lub wadliwa wartość maksymalnej liczby poziomów reguł.") + nieZrealizowana;
-    if (w.CzyOdpalUwzgl < 0)
-        return QStringLiteral("Wartość parametru: czy \"odpalona\" reguła nadal uczestniczy\n\rwe wnioskowaniu - "
-                              "niezaznaczona.")
-               + nieZrealizowana;
-    if (w.CzyTylkoOdpal < 0)
-        return QStringLiteral("Wartość parametru: czy prezentować tylko \"odpalone\" reguły,\n\rwizualizując "
-                              "trajektorię wnioskowania - niezaznaczona.")
-               + nieZrealizowana;
-    if (w.TNormaIloczyn < 0)
-        return QStringLiteral("Wartość parametru: t-norma dla obliczenia\n\rCF iloczynu logicznego przesłanek - "
-                              "niezaznaczona.")
-               + nieZrealizowana;
-    if (w.SNormaSuma < 0)
-        return QStringLiteral("Wartość parametru: s-norma dla obliczenia\n\rCF sumy logicznej przesłanek - "
-                              "niezaznaczona.")
-               + nieZrealizowana;
-    if (w.SNormaKonkl < 0)
-        return QStringLiteral("Wartość parametru: s-norma dla obliczenia\n\rzagregowanego CF konkluzji z dwóch "
-                              "reguł - niezaznaczona.")
-               + nieZrealizowana;
+    // The choices of the form that must be made, in the order of the form.
+    const std::pair<int, QString> wybory[] = {
+        {w.CzyOdpalUwzgl, QStringLiteral("czy \"odpalona\" reguła nadal uczestniczy\n\rwe wnioskowaniu")},
+        {w.CzyTylkoOdpal, QStringLiteral("czy prezentować tylko \"odpalone\" reguły,\n\rwizualizując trajektorię "
+                                         "wnioskowania")},
+        {w.TNormaIloczyn, QStringLiteral("t-norma dla obliczenia\n\rCF iloczynu logicznego przesłanek")},
+        {w.SNormaSuma, QStringLiteral("s-norma dla obliczenia\n\rCF sumy logicznej przesłanek")},
+        {w.SNormaKonkl, QStringLiteral("s-norma dla obliczenia\n\rzagregowanego CF konkluzji z dwóch reguł")},
+    };
+    for (const auto &[wybor, parametr] : wybory)
+        if (wybor < 0)
+            return QStringLiteral("Wartość parametru: ") + parametr + QStringLiteral(" - niezaznaczona.") +
+                   nieZrealizowana;
     if (!tekstNaReal(w.ProgCF))
         return QStringLiteral("Brak lub wadliwa wartość parametru: minimalny próg CF.") + nieZrealizowana;
     if (!tekstNaReal(w.PrzyrostCF))
