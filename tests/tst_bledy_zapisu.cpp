@@ -269,7 +269,7 @@ private slots:
                              Przerwanie});
         QCOMPARE(stan(baza), poPierwszym);
         QCOMPARE(sesja.LicznikKrokow, licznik);
-        QVERIFY(!wnios.stan.wstrzymany);
+        QVERIFY(!wnios.czyWstrzymany());
         // With room again a new run works and numbers its steps on from the last committed one.
         QVERIFY(q.exec(QStringLiteral("PRAGMA trajektoria.max_page_count=1000000")));
         uzytkownik.zdarzenia.clear();

@@ -170,6 +170,36 @@ private slots:
         QCOMPARE(b.tekst(QStringLiteral("SELECT WartFakt FROM fakty WHERE IdFakt=3")), fakt3);
     }
 
+    // The window reading the file is hidden right before the final message, and only when
+    // the file was read to its end.
+    void przedKoncem_data()
+    {
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<bool>("plik");
+        QTest::addColumn<QStringList>("zdarzenia");
+        QTest::newRow("read to the end, a triple skipped")
+            << naglowek() + "7\r\nx\r\n1\r\n" << true
+            << QStringList{"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów." + Drop, "koniec",
+                           Koniec};
+        QTest::newRow("read error") << QByteArray("a\r\nb\r\n") << true << QStringList{"komunikat"};
+        QTest::newRow("no file") << QByteArray() << false << QStringList{"komunikat"};
+    }
+    void przedKoncem()
+    {
+        QFETCH(QByteArray, tresc);
+        QFETCH(bool, plik);
+        QFETCH(QStringList, zdarzenia);
+        Baze b;
+        b.folder.zapisz(QStringLiteral("fakty.txt"), tresc);
+        TSesjaWnios sesja;
+        QStringList pokazane;
+        CzytajWartFaktPlik(
+            b.baza, plik ? b.folder.plik(QStringLiteral("fakty.txt")) : QString(), 1, sesja,
+            [&](const QString &t) { pokazane << (zdarzenia.contains(t) ? t : QStringLiteral("komunikat")); },
+            [&] { pokazane << QStringLiteral("koniec"); });
+        QCOMPARE(pokazane, zdarzenia);
+    }
+
     void brakPliku_data()
     {
         QTest::addColumn<QString>("sciezka");

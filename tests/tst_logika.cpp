@@ -32,7 +32,7 @@ QString opis(const TWynikRedukcji &r)
     case TWynikRedukcji::Stan::Token:
         return tekstWartLog(r.wartosc) + u' ' + tekstCF(r.cf);
     case TWynikRedukcji::Stan::Usterka:
-        return r.usterki.last().id;
+        return tekstUsterki(r.usterki.last().id);
     case TWynikRedukcji::Stan::BezWartosci:
         break;
     }
@@ -274,7 +274,7 @@ private slots:
         const TWynikRedukcji r = RedukujPolePrzesReg("(" + T, QStringLiteral("7"), TRamkaReg(), TParKonfig(), o);
         QCOMPARE(r.stan, TWynikRedukcji::Stan::BezWartosci);
         QCOMPARE(r.usterki.size(), 1);
-        QCOMPARE(r.usterki[0].id, QStringLiteral("R1"));
+        QCOMPARE(tekstUsterki(r.usterki[0].id), QStringLiteral("R1"));
     }
 };
 

@@ -448,7 +448,7 @@ private slots:
         QFETCH(QString, wynik);
         const TWynikStalaObl w = WartStalaObl(typ, x, a, b);
         const QString opis = w.stan == TWynikStalaObl::Stan::Wartosc ? w.wartosc
-                             : w.stan == TWynikStalaObl::Stan::Blad  ? w.idUsterki
+                             : w.stan == TWynikStalaObl::Stan::Blad  ? tekstUsterki(w.idUsterki)
                                                                      : QStringLiteral("(brak)");
         QCOMPARE(opis, wynik);
     }

@@ -524,7 +524,7 @@ private slots:
         QStringList konkluzje;
         QVERIFY(s.wnios.Przygotuj(konkluzje));
         QCOMPARE(konkluzje, QStringList({QStringLiteral("[stan]=[zły]"), QStringLiteral("[awaria]=[true]")}));
-        QCOMPARE(s.wnios.stan.listaReg.size(), 3);
+        QCOMPARE(s.wnios.listaReg().size(), 3);
         QCOMPARE(s.sql(QStringLiteral("SELECT CzyOdpal, CzyBieUdzWeWnios, CFKonklReg FROM reguly WHERE IdReg=3")),
                  QStringList({QStringLiteral("nie|tak|0")}));
     }

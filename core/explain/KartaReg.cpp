@@ -26,15 +26,15 @@ TWezelWyj pole(const QString &etykieta, const QString &wartosc, const QString &k
 QString tekstLubBrak(const QString &t) { return t.isEmpty() ? QStringLiteral("(puste)") : t; }
 
 // Why a computed constant gives no value, by the finding of its computation.
-QString bladStalej(const QString &id)
+QString bladStalej(IdUsterki id)
 {
-    if (id == u"C9")
+    if (id == IdUsterki::C9)
         return QStringLiteral("wartość argumentu nie jest liczbą rzeczywistą");
-    if (id == u"C12")
+    if (id == IdUsterki::C12)
         return QStringLiteral("wartość argumentu nie jest liczbą całkowitą");
-    if (id == u"C13")
+    if (id == IdUsterki::C13)
         return QStringLiteral("wartość argumentu nie jest wartością logiczną");
-    if (id == u"C10")
+    if (id == IdUsterki::C10)
         return QStringLiteral("parametr A nie jest liczbą");
     return QStringLiteral("parametr B nie jest liczbą");
 }

@@ -212,7 +212,7 @@ QString CzytFakt(int nr, int kod)
 } // namespace kom
 
 WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst, TSesjaWnios &sesja,
-                                 const PokazKomunikat &pokaz)
+                                 const PokazKomunikat &pokaz, const std::function<void()> &przedKoncem)
 {
     auto komunikat = [&](const QString &t) {
         if (pokaz)
@@ -421,6 +421,8 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
     // Only what is committed is reported as saved.
     if (zakoncz(WynikCzytFakt::Przeczytany) != WynikCzytFakt::Przeczytany)
         return WynikCzytFakt::Blad;
+    if (przedKoncem)
+        przedKoncem();
     komunikat(kom::FaktyZPlikuZapisane());
     return WynikCzytFakt::Przeczytany;
 }

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tremida {
@@ -22,9 +23,10 @@ enum class WynikCzytFakt {
 };
 
 // Reads `sciezka` for the knowledge base `kodSyst`; the descriptive lines replace those of
-// `sesja`. Every message goes to `pokaz`; after reading to the end, the final message.
+// `sesja`. Every message goes to `pokaz`; after reading to the end and committing, `przedKoncem`
+// (when given) is called and then the final message is shown.
 WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst, TSesjaWnios &sesja,
-                                 const PokazKomunikat &pokaz);
+                                 const PokazKomunikat &pokaz, const std::function<void()> &przedKoncem = {});
 
 // Text of a line of such a file: UTF-8 when the bytes are valid UTF-8, else Windows-1250;
 // no value when neither fits. `utf8` says which encoding the whole file uses.

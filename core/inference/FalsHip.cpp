@@ -1,12 +1,13 @@
+// Falsification of the main hypothesis: the falsification operations of the backward run,
+// which TFalsHip offers to the windows and to tremida-cli.
+
 #include "FalsHip.h"
 
 #include "KomunikatyWnios.h"
 
 namespace tremida {
 
-TFalsHip::TFalsHip(TWniosWstecz &wstecz) : m_wstecz(wstecz), stan(wstecz.stan) {}
-
-QStringList TFalsHip::kandydaci() const
+QStringList TWniosWstecz::kandydaciFals() const
 {
     QStringList wynik;
     for (const TKandydatFals &k : stan.kandydaci)
@@ -14,21 +15,20 @@ QStringList TFalsHip::kandydaci() const
     return wynik;
 }
 
-WynikPrzebiegu TFalsHip::Start(const QList<int> &zaznaczone)
+WynikPrzebiegu TWniosWstecz::StartFals(const QList<int> &zaznaczone)
 {
     if (stan.wstrzymanaFals)
-        return Dalej();
-    TKrokWnios krok(m_wstecz.m_baza, m_wstecz.m_sesja, m_wstecz.m_uzytkownik);
-    return krok.zakoncz(start(zaznaczone), [this] { koniecBledu(); });
+        return DalejFals();
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
+    return krok.zakoncz(startFals(zaznaczone), [this] { koniecBleduFals(); });
 }
 
-WynikPrzebiegu TFalsHip::start(const QList<int> &zaznaczone)
+WynikPrzebiegu TWniosWstecz::startFals(const QList<int> &zaznaczone)
 {
-    TUzytkownikWnios &u = m_wstecz.m_uzytkownik;
+    TUzytkownikWnios &u = m_uzytkownik;
     u.uwagaWToku(false);
-    m_wstecz.m_sesja.wyczyscTryby();
-    m_wstecz.m_sesja.Falsyfikacja = true;
-    m_wstecz.m_ocena.trybPytania = TrybWnios::Falsyf;
+    m_sesja.Tryb = TrybSesji::Falsyfikacja;
+    m_ocena.trybPytania = TrybWnios::Falsyf;
     bool ktorys = false;
     for (qsizetype i = 0; i < stan.kandydaci.size(); ++i) {
         stan.kandydaci[i].zaznaczony = zaznaczone.contains(int(i));
@@ -44,82 +44,82 @@ WynikPrzebiegu TFalsHip::start(const QList<int> &zaznaczone)
     return nastepnyKandydat();
 }
 
-WynikPrzebiegu TFalsHip::nastepnyKandydat()
+WynikPrzebiegu TWniosWstecz::nastepnyKandydat()
 {
     for (;;) {
         ++stan.kandydat;
         if (stan.kandydat > stan.kandydaci.size()) {
-            TUzytkownikWnios &u = m_wstecz.m_uzytkownik;
+            TUzytkownikWnios &u = m_uzytkownik;
             u.uwagaWToku(false);
             u.komunikat(kom::koniecFalsyfikacji(stan.sfalsyfikowana));
             stan.falsyfPrzygotowana = false;
-            m_wstecz.m_sesja.KontynuacjaZadana = false;
+            m_sesja.KontynuacjaZadana = false;
             return WynikPrzebiegu::Zakonczony;
         }
         const TKandydatFals &k = stan.kandydaci.at(stan.kandydat - 1);
         if (!k.zaznaczony)
             continue;
-        if (!m_wstecz.faktCelu(k.konkl))
-            return koniecBledu();
-        m_wstecz.ustawRegulyHip(k.konkl);
+        if (!faktCelu(k.konkl))
+            return koniecBleduFals();
+        ustawRegulyHip(k.konkl);
         stan.iteracja = 0;
         stan.cfZagreg = 0.0;
-        switch (m_wstecz.iteruj(TrybOceny::Falsyf)) {
-        case TWniosWstecz::WynikIteracji::Przerwanie:
-            return koniecBledu();
-        case TWniosWstecz::WynikIteracji::Niewykazana:
+        switch (iteruj(TrybOceny::Falsyf)) {
+        case WynikIteracji::Przerwanie:
+            return koniecBleduFals();
+        case WynikIteracji::Niewykazana:
             continue;
-        case TWniosWstecz::WynikIteracji::Gotowe:
+        case WynikIteracji::Gotowe:
             break;
         }
         stan.pozycja = 0;
-        return pokazNastepna();
+        return pokazNastepnaFals();
     }
 }
 
-WynikPrzebiegu TFalsHip::pokazNastepna()
+WynikPrzebiegu TWniosWstecz::pokazNastepnaFals()
 {
     const QString cel = stan.kandydaci.at(stan.kandydat - 1).konkl;
-    if (!m_wstecz.odpalGotowa(TrybOceny::Falsyf, cel))
-        return koniecBledu();
+    if (!odpalGotowa(TrybOceny::Falsyf, cel))
+        return koniecBleduFals();
     stan.sfalsyfikowana = true;
-    TUzytkownikWnios &u = m_wstecz.m_uzytkownik;
-    u.komunikat(kom::falsUdowodniona(stan.kandydat, int(stan.gotowe.size()), stan.pozycja, m_wstecz.m_wiz.idReg));
+    TUzytkownikWnios &u = m_uzytkownik;
+    u.komunikat(kom::falsUdowodniona(stan.kandydat, int(stan.gotowe.size()), stan.pozycja, m_wiz.idReg));
     stan.wstrzymanaFals = true;
-    u.pokazKonkluzje(m_wstecz.m_wiz);
+    u.pokazKonkluzje(m_wiz);
     return WynikPrzebiegu::Wstrzymany;
 }
 
-WynikPrzebiegu TFalsHip::Dalej()
+WynikPrzebiegu TWniosWstecz::DalejFals()
 {
     if (!stan.wstrzymanaFals)
         return WynikPrzebiegu::Zakonczony;
-    TKrokWnios krok(m_wstecz.m_baza, m_wstecz.m_sesja, m_wstecz.m_uzytkownik);
+    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     stan.wstrzymanaFals = false;
-    return krok.zakoncz(stan.pozycja < stan.gotowe.size() ? pokazNastepna() : nastepnyKandydat(),
-                        [this] { koniecBledu(); });
+    return krok.zakoncz(stan.pozycja < stan.gotowe.size() ? pokazNastepnaFals() : nastepnyKandydat(),
+                        [this] { koniecBleduFals(); });
 }
 
-WynikPrzebiegu TFalsHip::Zamknij()
+WynikPrzebiegu TWniosWstecz::ZamknijFals()
 {
     if (!stan.wstrzymanaFals)
         return WynikPrzebiegu::Zakonczony;
-    m_wstecz.m_uzytkownik.wymagajNowegoWyboru();
-    return Dalej();
+    m_uzytkownik.wymagajNowegoWyboru();
+    return DalejFals();
 }
 
-void TFalsHip::Przerwij()
+void TWniosWstecz::PrzerwijFals()
 {
     stan.falsyfPrzygotowana = false;
     stan.wstrzymanaFals = false;
-    m_wstecz.m_uzytkownik.uwagaWToku(false);
+    m_uzytkownik.uwagaWToku(false);
 }
 
-WynikPrzebiegu TFalsHip::koniecBledu()
+WynikPrzebiegu TWniosWstecz::koniecBleduFals()
 {
-    m_wstecz.m_uzytkownik.uwagaWToku(false);
+    m_uzytkownik.uwagaWToku(false);
     stan.wstrzymanaFals = false;
-    m_wstecz.m_sesja.KontynuacjaZadana = false;
+    m_sesja.KontynuacjaZadana = false;
     return WynikPrzebiegu::Przerwany;
 }
 

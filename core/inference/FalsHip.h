@@ -19,41 +19,35 @@ namespace tremida {
 class TFalsHip {
 public:
     // Works on the run state of `wstecz` (its rule list and candidates).
-    explicit TFalsHip(TWniosWstecz &wstecz);
+    explicit TFalsHip(TWniosWstecz &wstecz) : m_wstecz(wstecz) {}
 
     // StartFalsHip: continues a paused run; otherwise starts one with the candidates at
     // `zaznaczone` (indices from 0 in candidate order) selected. No candidate selected: the
     // message about it and Przerwany (nothing runs; the form stays offered).
     // Wstrzymany: a conclusion is shown. Zakonczony: the end message was shown.
     // Przerwany: stopped by an error message.
-    WynikPrzebiegu Start(const QList<int> &zaznaczone = {});
+    WynikPrzebiegu Start(const QList<int> &zaznaczone = {}) { return m_wstecz.StartFals(zaznaczone); }
 
     // The continuation: the next ready rule of the candidate, or the next selected candidate,
     // or the end of the run.
-    WynikPrzebiegu Dalej();
+    WynikPrzebiegu Dalej() { return m_wstecz.DalejFals(); }
 
     // The display's close button: a new choice of system is required; the run goes on.
-    WynikPrzebiegu Zamknij();
+    WynikPrzebiegu Zamknij() { return m_wstecz.ZamknijFals(); }
 
     // "Przerwanie procesu falsyfikacji ", "Anulowanie opcji..." or OK: the form is left and
     // nothing runs; a new falsification needs a new failed backward run.
-    void Przerwij();
+    void Przerwij() { m_wstecz.PrzerwijFals(); }
 
-    bool czyPrzygotowana() const { return m_wstecz.stan.falsyfPrzygotowana; }
-    bool czyWstrzymany() const { return m_wstecz.stan.wstrzymanaFals; }
-    bool czySfalsyfikowana() const { return m_wstecz.stan.sfalsyfikowana; }
-    QStringList kandydaci() const;
+    bool czyPrzygotowana() const { return m_wstecz.czyFalsyfikacjaPrzygotowana(); }
+    bool czyWstrzymany() const { return m_wstecz.czyFalsWstrzymana(); }
+    bool czySfalsyfikowana() const { return m_wstecz.czySfalsyfikowana(); }
+    QStringList kandydaci() const { return m_wstecz.kandydaciFals(); }
 
-    const TWizKonkl &ostatniaKonkluzja() const { return m_wstecz.m_wiz; }
+    const TWizKonkl &ostatniaKonkluzja() const { return m_wstecz.ostatniaKonkluzja(); }
 
 private:
-    WynikPrzebiegu start(const QList<int> &zaznaczone);
-    WynikPrzebiegu nastepnyKandydat();
-    WynikPrzebiegu pokazNastepna();
-    WynikPrzebiegu koniecBledu();
-
     TWniosWstecz &m_wstecz;
-    TStanWniosWstecz &stan;
 };
 
 } // namespace tremida

@@ -1,6 +1,7 @@
 #include "JezykReg.h"
 
 #include "KomunikatyWnios.h"
+#include "rules/KontrReg.h"
 
 namespace tremida::jezyk {
 
@@ -10,9 +11,9 @@ TRamkaWnios::TRamkaWnios()
     ostatniaLiniaP3 = QStringLiteral("Proces wnioskowania będzie mimo wszystko kontynuowany.");
 }
 
-QString TRamkaWnios::szczegol(const QString &id) const
+QString TRamkaWnios::szczegol(IdUsterki id) const
 {
-    if (id == u"P4")
+    if (id == IdUsterki::P4)
         return QStringLiteral("Błąd składni reguły. Stwierdzono inny niż \"=\" operator w odniesieniu do faktu "
                               "wyliczeniowego.");
     return TRamkaReg::szczegol(id);
@@ -21,7 +22,7 @@ QString TRamkaWnios::szczegol(const QString &id) const
 QString TRamkaWnios::komunikat(const TUsterkaReg &u) const
 {
     // Constants are resolved against the actual facts: their findings name the premise only.
-    if (u.id.startsWith(u'C'))
+    if (literaUsterki(u.id) == u'C')
         return kom::ramkaB(u.kodReg, u.nrPrzes, kom::szczegolStalej(u.id));
     return TRamkaReg::komunikat(u);
 }
@@ -34,7 +35,7 @@ const TRamkaWnios &ramka()
 }
 } // namespace
 
-QString komunikat(const QString &id, const QString &kod, int nrPrzes)
+QString komunikat(IdUsterki id, const QString &kod, int nrPrzes)
 {
     TUsterkaReg u;
     u.id = id;
@@ -45,26 +46,10 @@ QString komunikat(const QString &id, const QString &kod, int nrPrzes)
 
 std::optional<QString> kontrolaNawiasow(const QString &kod, const QString &przesReg, const QString &konklReg)
 {
-    QString id;
-    const qsizetype otwP = liczbaZnakow(przesReg, u'('), zamkP = liczbaZnakow(przesReg, u')');
-    const qsizetype otwKwP = liczbaZnakow(przesReg, u'['), zamkKwP = liczbaZnakow(przesReg, u']');
-    const qsizetype otwK = liczbaZnakow(konklReg, u'('), zamkK = liczbaZnakow(konklReg, u')');
-    const qsizetype otwKwK = liczbaZnakow(konklReg, u'['), zamkKwK = liczbaZnakow(konklReg, u']');
-    if (otwP != zamkP)
-        id = QStringLiteral("S1");
-    else if (otwKwP != zamkKwP)
-        id = QStringLiteral("S2");
-    else if (otwKwP % 2 != 0)
-        id = QStringLiteral("S3");
-    else if (otwK != zamkK)
-        id = QStringLiteral("S4");
-    else if (otwKwK != zamkKwK)
-        id = QStringLiteral("S5");
-    else if (otwKwK != 2)
-        id = QStringLiteral("S6");
-    else
+    const QList<IdUsterki> usterki = UsterkiNawiasow(przesReg, konklReg);
+    if (usterki.isEmpty())
         return std::nullopt;
-    return komunikat(id, kod);
+    return komunikat(usterki.first(), kod);
 }
 
 TRedukcja redukuj(const QString &tekstTokenow, const QString &kod, const TParKonfig &konfig)

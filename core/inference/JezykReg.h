@@ -23,12 +23,12 @@ class TRamkaWnios : public TRamkaReg {
 public:
     TRamkaWnios();
     QString komunikat(const TUsterkaReg &u) const override;
-    QString szczegol(const QString &id) const override;
+    QString szczegol(IdUsterki id) const override;
 };
 
 // The whole inference message of finding `id` of rule `kod` (premise ordinal `nrPrzes` for
 // premise findings).
-QString komunikat(const QString &id, const QString &kod, int nrPrzes = 0);
+QString komunikat(IdUsterki id, const QString &kod, int nrPrzes = 0);
 
 // Raw bracket checks of a rule (S1 to S6, in their order): the message of the first that
 // fails, or no value.

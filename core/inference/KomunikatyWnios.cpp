@@ -26,24 +26,24 @@ QString N1()
 }
 QString N4() { return QStringLiteral("Błąd w tabeli faktów. Wartość aktualna faktu złej postaci."); }
 
-QString szczegolStalej(const QString &id)
+QString szczegolStalej(IdUsterki id)
 {
     const QString pocz = QStringLiteral("Błąd składni reguły. ");
-    if (id == u"C7")
+    if (id == IdUsterki::C7)
         return pocz + QStringLiteral("Jako argument stałej obliczanej stwierdzono fakt typu wyliczeniowego.");
-    if (id == u"C8")
+    if (id == IdUsterki::C8)
         return pocz + QStringLiteral(
                           "Jako argument stałej obliczanej typu logicznego stwierdzono fakt innego typu niż logiczny.");
-    if (id == u"C9")
+    if (id == IdUsterki::C9)
         return pocz + QStringLiteral(
                           "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do liczby rzeczywistej.");
-    if (id == u"C12")
+    if (id == IdUsterki::C12)
         return pocz + QStringLiteral(
                           "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do liczby całkowitej.");
-    if (id == u"C13")
+    if (id == IdUsterki::C13)
         return pocz + QStringLiteral(
                           "Wartość faktu będącego argumentem stałej obliczanej nie konwertuje się do wartości logicznej.");
-    if (id == u"C10")
+    if (id == IdUsterki::C10)
         return pocz + QStringLiteral("Wartość parametru A stałej obliczanej nie konwertuje się do liczby.");
     return pocz + QStringLiteral("Wartość parametru B stałej obliczanej nie konwertuje się do liczby.");
 }
@@ -182,17 +182,9 @@ QString H6(const QString &kod)
            QStringLiteral("Zagregowany CF konkluzji będzie obliczany i wizualizowany na tym formularzu sukcesywnie.");
 }
 
-QString H7()
-{
-    return QStringLiteral("Hipoteza główna została wykazana. Zakończenie procesu wnioskowania w przód na skutek "
-                          "wyczerpania możliwości procesu.");
-}
+QString H7() { return QStringLiteral("Hipoteza główna została wykazana. ") + H9(); }
 
-QString H8()
-{
-    return QStringLiteral("Hipoteza główna nie została wykazana. Zakończenie procesu wnioskowania w przód na skutek "
-                          "wyczerpania możliwości procesu.");
-}
+QString H8() { return QStringLiteral("Hipoteza główna nie została wykazana. ") + H9(); }
 
 QString H9()
 {

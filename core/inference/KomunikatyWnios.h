@@ -2,6 +2,8 @@
 // Messages of rule evaluation, of writing conclusions and of forward chaining. Each
 // function builds one message from its fixed pieces; "\n\r" is the line break.
 
+#include "rules/Usterki.h"
+
 #include <QString>
 
 namespace tremida::kom {
@@ -16,7 +18,7 @@ QString przerwanie();
 QString N1();
 QString N4();
 // C7i .. C13i by id ("C7" .. "C13").
-QString szczegolStalej(const QString &id);
+QString szczegolStalej(IdUsterki id);
 
 QString N2(int idFakt);
 QString N3(int idFakt);

@@ -5,6 +5,7 @@
 #include "store/Baza.h"
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
+#include "rules/KontrReg.h"
 #include "rules/Stale.h"
 
 #include <QSqlQuery>
@@ -52,19 +53,24 @@ TTokenPrzes nieznany() { return {Wart::Unknown, 0.0}; }
 
 } // namespace
 
+std::optional<TRekFakt> FaktKonkluzji(Baza &baza, int kodSyst, const std::optional<TPrzesElem> &konkl,
+                                      IdUsterki *usterka)
+{
+    const auto fakt = konkl ? dostep::faktONazwie(baza, kodSyst, konkl->nazFakt) : std::nullopt;
+    if (const auto u = UsterkaFaktuKonkl(fakt)) {
+        *usterka = *u;
+        return std::nullopt;
+    }
+    return fakt;
+}
+
 std::optional<TRekFakt> FaktHipotezy(Baza &baza, const TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
                                      const QString &tekst)
 {
-    const auto k = SkanujKonkl(tekst);
-    const auto fakt = k ? dostep::faktONazwie(baza, sesja.KodSyst, k->nazFakt) : std::nullopt;
-    if (!fakt) {
-        uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), sesja.OstatniKodReg));
-        return std::nullopt;
-    }
-    if (fakt->RodzFakt == slowa::Wprowadzany) {
-        uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), sesja.OstatniKodReg));
-        return std::nullopt;
-    }
+    IdUsterki usterka{};
+    const auto fakt = FaktKonkluzji(baza, sesja.KodSyst, SkanujKonkl(tekst), &usterka);
+    if (!fakt)
+        uzytkownik.komunikat(jezyk::komunikat(usterka, sesja.OstatniKodReg));
     return fakt;
 }
 
@@ -114,14 +120,14 @@ std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int
     auto arg = dostep::fakt(m_baza, stala->KodArgStala);
     if (!arg)
         return wynik; // an argument that does not exist gives the constant no value
-    auto bladStalej = [&](const QString &id) -> std::optional<TStala> {
+    auto bladStalej = [&](IdUsterki id) -> std::optional<TStala> {
         blad(kom::ramkaB(kod, przeslanka, kom::szczegolStalej(id)));
         return std::nullopt;
     };
     if (arg->TypFakt == slowa::Wyliczeniowy)
-        return bladStalej(QStringLiteral("C7"));
+        return bladStalej(IdUsterki::C7);
     if (stala->TypStala == slowa::Logiczna && arg->TypFakt != slowa::Logiczny)
-        return bladStalej(QStringLiteral("C8"));
+        return bladStalej(IdUsterki::C8);
     if (arg->WartFakt == slowa::BrakWartosci && pytac(*arg)) {
         m_uzytkownik.komunikat(kom::Q3(arg->TypFakt, arg->IdFakt, stala->IdStala));
         zapytaj(*arg, ZrodloPytania::ArgumentStalej);
@@ -143,24 +149,24 @@ std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int
 std::optional<TTokenPrzes> TOcenaReg::OblPrzesElem(const QString &kod, const TPrzesElem &p)
 {
     m_ostatniaPrzeslanka = p.nr;
-    auto bladP = [&](const char *id) -> std::optional<TTokenPrzes> {
-        blad(jezyk::komunikat(QLatin1String(id), kod, p.nr));
+    auto bladP = [&](IdUsterki id) -> std::optional<TTokenPrzes> {
+        blad(jezyk::komunikat(id, kod, p.nr));
         return std::nullopt;
     };
     const auto fakt = dostep::faktONazwie(m_baza, m_sesja.KodSyst, p.nazFakt);
     if (!fakt)
-        return bladP("P1");
+        return bladP(IdUsterki::P1);
     if (!Operatory.contains(p.oper))
-        return bladP("P2");
+        return bladP(IdUsterki::P2);
     if (p.oper == u"=" && fakt->TypFakt == slowa::Rzeczywisty)
-        m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("P3"), kod, p.nr));
+        m_uzytkownik.komunikat(jezyk::komunikat(IdUsterki::P3, kod, p.nr));
     if (fakt->TypFakt == slowa::Wyliczeniowy) {
         if (p.oper != u"=")
-            return bladP("P4");
+            return bladP(IdUsterki::P4);
         return ocenWylicz(kod, p, *fakt);
     }
     if (fakt->TypFakt == slowa::Logiczny && p.oper != u"=")
-        return bladP("P5");
+        return bladP(IdUsterki::P5);
     if (fakt->TypFakt != slowa::Rzeczywisty && fakt->TypFakt != slowa::Calkowity &&
         fakt->TypFakt != slowa::Logiczny) {
         blad(kom::ramkaB(kod, p.nr, kom::N4())); // a type word the rule language does not know
@@ -224,7 +230,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
             m_uzytkownik.komunikat(kom::N3(fakt.IdFakt));
         }
         if (!pasuje) {
-            blad(jezyk::komunikat(QStringLiteral("V6"), kod, p.nr));
+            blad(jezyk::komunikat(IdUsterki::V6, kod, p.nr));
             return std::nullopt;
         }
         return tok;
@@ -234,7 +240,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
 std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrzesElem &p, TRekFakt fakt,
                                                  const TStala &stala)
 {
-    auto bladP = [&](const QString &id) -> std::optional<TTokenPrzes> {
+    auto bladP = [&](IdUsterki id) -> std::optional<TTokenPrzes> {
         blad(jezyk::komunikat(id, kod, p.nr));
         return std::nullopt;
     };
@@ -259,9 +265,9 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     const QString typStalej = typ == slowa::Rzeczywisty ? slowa::Rzeczywista
                               : typ == slowa::Calkowity ? slowa::Calkowita
                                                         : slowa::Logiczna;
-    const QString bladTypu = typ == slowa::Rzeczywisty   ? QStringLiteral("V1")
-                             : typ == slowa::Calkowity ? QStringLiteral("V4")
-                                                       : QStringLiteral("V5");
+    const IdUsterki bladTypu = typ == slowa::Rzeczywisty ? IdUsterki::V1
+                               : typ == slowa::Calkowity ? IdUsterki::V4
+                                                         : IdUsterki::V5;
 
     // Right side text: the constant's value or the literal without blanks.
     auto prawaStrona = [&]() -> std::optional<QString> {
@@ -274,7 +280,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         }
         return bezOdstepow(p.wart);
     };
-    const QString bladPrawej = stala.jest ? QStringLiteral("V2") : QStringLiteral("V3");
+    const IdUsterki bladPrawej = stala.jest ? IdUsterki::V2 : IdUsterki::V3;
 
     // x from the fact's value, y from the right side, both read by the fact's type.
     auto porownanie = [&](auto konwersja) -> std::optional<TTokenPrzes> {
@@ -332,13 +338,12 @@ TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny)
     wynik.cfPrzes = red.wartosc ? red.cf : 0.0;
 
     const auto konkl = skanKonkl(reg.KonklReg);
-    const auto faktKonkl = konkl ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, konkl->nazFakt) : std::nullopt;
+    IdUsterki usterka{};
+    const auto faktKonkl = FaktKonkluzji(m_baza, m_sesja.KodSyst, konkl, &usterka);
     if (!faktKonkl)
-        return przerwij(jezyk::komunikat(QStringLiteral("K1"), kod));
-    if (faktKonkl->RodzFakt == slowa::Wprowadzany)
-        return przerwij(jezyk::komunikat(QStringLiteral("K2"), kod));
+        return przerwij(jezyk::komunikat(usterka, kod));
     if (konkl->oper != u"=")
-        return przerwij(jezyk::komunikat(QStringLiteral("K3"), kod));
+        return przerwij(jezyk::komunikat(IdUsterki::K3, kod));
     wynik.konklFakt = konkl->nazFakt;
     wynik.konklOp = konkl->oper;
     wynik.konklWart = konkl->wart;
@@ -433,20 +438,19 @@ std::optional<TPrzesElem> TOcenaReg::skanKonkl(const QString &konkl)
 
 bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf, QString *rodzFakt)
 {
-    auto bladK = [&](const char *id) {
-        blad(jezyk::komunikat(QLatin1String(id), kod));
+    auto bladK = [&](IdUsterki id) {
+        blad(jezyk::komunikat(id, kod));
         return false;
     };
     const auto k = skanKonkl(konkl);
-    auto fakt = k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, k->nazFakt) : std::nullopt;
+    IdUsterki usterka{};
+    auto fakt = FaktKonkluzji(m_baza, m_sesja.KodSyst, k, &usterka);
     if (!fakt)
-        return bladK("K1");
-    if (fakt->RodzFakt == slowa::Wprowadzany)
-        return bladK("K2");
+        return bladK(usterka);
     if (rodzFakt)
         *rodzFakt = fakt->RodzFakt;
     if (k->oper != u"=")
-        return bladK("K3");
+        return bladK(IdUsterki::K3);
     const QString &typ = fakt->TypFakt;
     if (typ == slowa::Wyliczeniowy) {
         const bool jednowartosciowy = fakt->CzyWielWart == slowa::Nie;
@@ -466,7 +470,7 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
                 return false;
         }
         if (!jest)
-            return bladK("K4");
+            return bladK(IdUsterki::K4);
         if (jednowartosciowy && innyTak)
             m_uzytkownik.komunikat(kom::W(kod));
         return true;
@@ -481,7 +485,7 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
                                (typ == slowa::Calkowity && stala->typ == slowa::Calkowita) ||
                                (typ == slowa::Logiczny && stala->typ == slowa::Logiczna);
         if (!typZgodny)
-            return bladK(typ == slowa::Rzeczywisty ? "K5" : typ == slowa::Calkowity ? "K8" : "K9");
+            return bladK(typ == slowa::Rzeczywisty ? IdUsterki::K5 : typ == slowa::Calkowity ? IdUsterki::K8 : IdUsterki::K9);
         nowa = stala->wartosc;
     } else {
         nowa = bezOdstepow(k->wart);
@@ -493,7 +497,7 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
                                                        : false;
     if (!poprawna) {
         if (!stala->jest)
-            return bladK("K7");
+            return bladK(IdUsterki::K7);
         blad(kom::E6(kod));
         return false;
     }

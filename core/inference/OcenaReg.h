@@ -40,6 +40,12 @@ struct TTokenPrzes {
     double cf = 0.0;
 };
 
+// The fact that conclusion `konkl` names, read from the facts of system `kodSyst`. No value,
+// with the finding in *usterka, when a rule may not conclude about it: K1 (no conclusion, no
+// such fact, or the read failed) or K2 (an input fact).
+std::optional<TRekFakt> FaktKonkluzji(Baza &baza, int kodSyst, const std::optional<TPrzesElem> &konkl,
+                                      IdUsterki *usterka);
+
 // Reads a hypothesis (or any goal) conclusion text and looks its fact up among the facts of the
 // system: E1 when there is none, E2 when it is an input fact (messages name the rule code the
 // engine used last). Returns the fact, or no value after the message.

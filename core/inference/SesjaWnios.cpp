@@ -1,6 +1,7 @@
 #include "SesjaWnios.h"
 
 #include "DostepWnios.h"
+#include "KomunikatyWnios.h"
 #include "store/Baza.h"
 #include "store/DataRek.h"
 #include "store/Rekordy.h"
@@ -13,10 +14,17 @@
 
 namespace tremida {
 
-void TSesjaWnios::wyczyscTryby()
+bool TSesjaWnios::czyMieszane() const
 {
-    WPrzodSam = WsteczSam = Falsyfikacja = Mieszane = false;
-    FazaWstecz1 = FazaWPrzod = FazaWstecz2 = false;
+    switch (Tryb) {
+    case TrybSesji::Mieszane:
+    case TrybSesji::MieszaneWstecz1:
+    case TrybSesji::MieszaneWPrzod:
+    case TrybSesji::MieszaneWstecz2:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString komunikatWybranoSystem()
@@ -140,16 +148,16 @@ WynikPrzygotowania PrzygotujListeReg(Baza &baza, const TParKonfig &konfig, int k
     return WynikPrzygotowania::Gotowe;
 }
 
-bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TListaReg &lista,
-                                 QStringList &konkluzje, const PokazKomunikat &pokaz)
+bool PrzygotujWnioskowanie(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, Kierunek kierunek,
+                           TListaReg &lista, QStringList &konkluzje, const PokazKomunikat &pokaz)
 {
-    sesja.wyczyscTryby();
-    sesja.WPrzodSam = true;
+    const bool wprzod = kierunek == Kierunek::WPrzod;
+    sesja.Tryb = wprzod ? TrybSesji::WPrzod : TrybSesji::Wstecz;
     sesja.HipZdefiniowana = false;
     konkluzje.clear();
-    switch (PrzygotujListeReg(baza, konfig, sesja.KodSyst, Kierunek::WPrzod, lista, &konkluzje, pokaz)) {
+    switch (PrzygotujListeReg(baza, konfig, sesja.KodSyst, kierunek, lista, &konkluzje, pokaz)) {
     case WynikPrzygotowania::Puste:
-        pokaz(kom::H3());
+        pokaz(wprzod ? kom::H3() : kom::brakRegulWstecz());
         return false;
     case WynikPrzygotowania::PoziomZaWysoki:
     case WynikPrzygotowania::Blad:

@@ -22,21 +22,28 @@ struct TPozListyReg {
 };
 using TListaReg = QList<TPozListyReg>;
 
+// The run in hand, set by the launcher's preparations, by falsification and by the phases of
+// mixed inference.
+enum class TrybSesji {
+    Brak,            // no run prepared
+    WPrzod,          // standalone forward chaining
+    Wstecz,          // standalone backward chaining
+    Falsyfikacja,    // falsification of the hypothesis after a failed backward run
+    Mieszane,        // mixed inference outside its phases
+    MieszaneWstecz1, // mixed inference, first backward pass
+    MieszaneWPrzod,  // mixed inference, forward phase
+    MieszaneWstecz2, // mixed inference, second backward pass
+};
+
 struct TSesjaWnios {
     int KodSyst = 0;
     QString NazSyst;
     int LicznikKrokow = 0; // the last IdKrokTraj used
     std::array<QString, 10> LinieOpisu;
 
-    // Mode of the current run, set by the launcher and by the phases of mixed inference.
-    bool WPrzodSam = false;
-    bool WsteczSam = false;
-    bool Falsyfikacja = false;
-    bool Mieszane = false;
-    bool FazaWstecz1 = false;
-    bool FazaWPrzod = false;
-    bool FazaWstecz2 = false;
+    TrybSesji Tryb = TrybSesji::Brak;
 
+    // The main hypothesis of the run in hand; the engines read and write it here only.
     bool HipZdefiniowana = false;
     QString HipGlowna;
     bool Udowodniona = false;
@@ -47,7 +54,8 @@ struct TSesjaWnios {
     QString OstatniKodReg;
 
     bool czyWybrany() const { return KodSyst > 0; }
-    void wyczyscTryby();
+    // Whether the run in hand is mixed inference, in one of its phases or between them.
+    bool czyMieszane() const;
 };
 
 // Message shown after a system has been chosen for inference.
@@ -80,10 +88,11 @@ int maksPoziomReg(Baza &baza, int kodSyst, Kierunek kierunek);
 // when the write failed.
 [[nodiscard]] bool zresetujReguly(Baza &baza, int kodSyst, Kierunek kierunek);
 
-// The forward preparation of the launcher: mode flags, the forward list and its list box
-// entries. Returns false after H3 (no forward rule) or H4 (level too high).
-bool PrzygotujWnioskowanieWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TListaReg &lista,
-                                 QStringList &konkluzje, const PokazKomunikat &pokaz);
+// The launcher's preparation of a standalone run of direction `kierunek` (WPrzod or Wstecz):
+// the mode, no hypothesis, the rule list and its distinct conclusions for the list box.
+// Returns false after the message about no rule of the direction (H3 forward) or H4.
+bool PrzygotujWnioskowanie(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, Kierunek kierunek,
+                           TListaReg &lista, QStringList &konkluzje, const PokazKomunikat &pokaz);
 
 // Appends one trajectory row with the next step number (the counter is increased first).
 // False when the write failed.

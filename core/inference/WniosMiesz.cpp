@@ -20,21 +20,16 @@ bool TWniosMiesz::Przygotuj(QStringList &konkluzje)
 
 bool TWniosMiesz::przygotuj(QStringList &konkluzje)
 {
-    m_sesja.wyczyscTryby();
-    m_sesja.Mieszane = true;
+    m_sesja.Tryb = TrybSesji::Mieszane;
     m_sesja.HipZdefiniowana = false;
-    m_wstecz.stan = TStanWniosWstecz();
-    m_wprzod.stan = TStanWniosWPrzod();
     konkluzje.clear();
     const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    const WynikPrzygotowania wstecz =
-        PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, m_wstecz.stan.listaReg, nullptr, pokaz);
+    const WynikPrzygotowania wstecz = m_wstecz.PrzygotujListe(pokaz);
     if (wstecz == WynikPrzygotowania::PoziomZaWysoki || wstecz == WynikPrzygotowania::Blad)
         return false;
     if (wstecz == WynikPrzygotowania::Puste)
         pokaz(kom::mieszBezWstecz());
-    switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, m_wprzod.stan.listaReg, nullptr,
-                              pokaz)) {
+    switch (m_wprzod.PrzygotujListe(pokaz)) {
     case WynikPrzygotowania::PoziomZaWysoki:
     case WynikPrzygotowania::Blad:
         return false;
@@ -65,11 +60,12 @@ bool TWniosMiesz::przygotuj(QStringList &konkluzje)
 
 void TWniosMiesz::ustawFaze(FazaMiesz faza)
 {
-    m_sesja.wyczyscTryby();
-    m_sesja.Mieszane = true;
-    m_sesja.FazaWstecz1 = faza == FazaMiesz::PierwszyWstecz;
-    m_sesja.FazaWPrzod = faza == FazaMiesz::WPrzod;
-    m_sesja.FazaWstecz2 = faza == FazaMiesz::DrugiWstecz;
+    switch (faza) {
+    case FazaMiesz::Brak: m_sesja.Tryb = TrybSesji::Mieszane; break;
+    case FazaMiesz::PierwszyWstecz: m_sesja.Tryb = TrybSesji::MieszaneWstecz1; break;
+    case FazaMiesz::WPrzod: m_sesja.Tryb = TrybSesji::MieszaneWPrzod; break;
+    case FazaMiesz::DrugiWstecz: m_sesja.Tryb = TrybSesji::MieszaneWstecz2; break;
+    }
     m_uzytkownik.uwagaFazyMieszanej(int(faza));
 }
 
@@ -115,27 +111,26 @@ WynikPrzebiegu TWniosMiesz::start(const QString &hipoteza)
 
 WynikPrzebiegu TWniosMiesz::Dalej()
 {
-    if (m_sesja.Mieszane && m_sesja.FazaWPrzod)
+    if (m_sesja.Tryb == TrybSesji::MieszaneWPrzod)
         return m_wprzod.Dalej();
     return m_wstecz.Dalej();
 }
 
 FazaMiesz TWniosMiesz::faza() const
 {
-    if (!m_sesja.Mieszane)
-        return FazaMiesz::Brak;
-    if (m_sesja.FazaWstecz1)
-        return FazaMiesz::PierwszyWstecz;
-    if (m_sesja.FazaWPrzod)
-        return FazaMiesz::WPrzod;
-    if (m_sesja.FazaWstecz2)
-        return FazaMiesz::DrugiWstecz;
-    return FazaMiesz::Brak;
+    switch (m_sesja.Tryb) {
+    case TrybSesji::MieszaneWstecz1: return FazaMiesz::PierwszyWstecz;
+    case TrybSesji::MieszaneWPrzod: return FazaMiesz::WPrzod;
+    case TrybSesji::MieszaneWstecz2: return FazaMiesz::DrugiWstecz;
+    default: return FazaMiesz::Brak;
+    }
 }
 
 bool TWniosMiesz::czyWstrzymany() const
 {
-    return m_sesja.Mieszane && (m_sesja.FazaWPrzod ? m_wprzod.stan.wstrzymany : m_wstecz.stan.wstrzymany);
+    if (!m_sesja.czyMieszane())
+        return false;
+    return m_sesja.Tryb == TrybSesji::MieszaneWPrzod ? m_wprzod.czyWstrzymany() : m_wstecz.czyWstrzymany();
 }
 
 } // namespace tremida

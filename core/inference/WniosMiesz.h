@@ -1,7 +1,7 @@
 #pragma once
 // Mixed inference: a first backward pass, then (hypothesis not yet proven) a forward phase,
 // then a second backward pass, all on one knowledge base that only the first pass resets.
-// It has no reasoning of its own: it sets the phase flags of the inference context and calls
+// It has no reasoning of its own: it sets the phase in the mode of the inference context and calls
 // the backward and forward runs. When a phase proves the hypothesis it pauses at that phase's
 // conclusions display and the phase's own continuation finishes the run.
 //
@@ -24,7 +24,7 @@ public:
     TWniosMiesz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik,
                 TWniosWstecz &wstecz, TWniosWPrzod &wprzod);
 
-    // The launcher's mixed preparation: mode flags, the backward and forward rule lists and
+    // The launcher's mixed preparation: mode, the backward and forward rule lists and
     // every distinct conclusion of the system for the hypothesis list. False when there is
     // no rule at all (its message shown) or after H4.
     bool Przygotuj(QStringList &konkluzje);

@@ -31,18 +31,19 @@ std::optional<TRegOdpal> TStosRegOdpal::wybierz(const QString &metaReg) const
     return pierwsza;
 }
 
-TWniosWPrzod::TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
-    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(baza, uzytkownik),
-      m_ocena(baza, konfig, sesja, m_uzytkownik)
-{
-}
-
 bool TWniosWPrzod::Przygotuj(QStringList &konkluzje)
 {
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     stan = TStanWniosWPrzod();
     const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    return krok.zakoncz(PrzygotujWnioskowanieWPrzod(m_baza, m_konfig, m_sesja, stan.listaReg, konkluzje, pokaz));
+    return krok.zakoncz(
+        PrzygotujWnioskowanie(m_baza, m_konfig, m_sesja, Kierunek::WPrzod, stan.listaReg, konkluzje, pokaz));
+}
+
+WynikPrzygotowania TWniosWPrzod::PrzygotujListe(const PokazKomunikat &pokaz)
+{
+    stan = TStanWniosWPrzod();
+    return PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, stan.listaReg, nullptr, pokaz);
 }
 
 void TWniosWPrzod::poBledzie()
@@ -63,7 +64,7 @@ WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
 WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
 {
     m_ocena.trybPytania = TrybWnios::WPrzod;
-    const bool samodzielny = !m_sesja.Mieszane;
+    const bool samodzielny = !m_sesja.czyMieszane();
     stan.tryb = samodzielny ? TrybWPrzod::Samodzielny : TrybWPrzod::FazaMieszana;
     stan.wstrzymany = false;
     stan.regulyHip.clear();
@@ -71,23 +72,17 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
 
     if (samodzielny) {
         m_uzytkownik.uwagaWToku(false);
-        if (!hipoteza.isEmpty()) {
-            stan.hipZdefiniowana = true;
-            stan.hipGlowna = hipoteza;
-            stan.udowodniona = false;
+        m_sesja.HipZdefiniowana = !hipoteza.isEmpty();
+        m_sesja.HipGlowna = hipoteza;
+        if (m_sesja.HipZdefiniowana) {
+            m_sesja.Udowodniona = false;
             m_uzytkownik.komunikat(kom::H1());
         } else {
-            stan.hipZdefiniowana = false;
-            stan.hipGlowna.clear();
             m_uzytkownik.komunikat(kom::H2());
         }
-        m_sesja.HipZdefiniowana = stan.hipZdefiniowana;
-        m_sesja.HipGlowna = stan.hipGlowna;
         m_uzytkownik.uwagaWToku(true);
     } else {
-        stan.hipZdefiniowana = m_sesja.HipZdefiniowana;
-        stan.hipGlowna = m_sesja.HipGlowna;
-        stan.udowodniona = false;
+        m_sesja.Udowodniona = false;
         const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
         switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, stan.listaReg, nullptr,
                                   pokaz)) {
@@ -103,14 +98,14 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
         }
     }
 
-    if (stan.hipZdefiniowana) {
-        const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, stan.hipGlowna);
+    if (m_sesja.HipZdefiniowana) {
+        const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, m_sesja.HipGlowna);
         if (!fakt)
             return WynikPrzebiegu::Przerwany;
         stan.hipFakt = fakt->IdFakt;
         for (const TPozListyReg &p : stan.listaReg) {
             const auto r = dostep::regula(m_baza, p.IdReg);
-            if (r && r->KonklReg == stan.hipGlowna)
+            if (r && r->KonklReg == m_sesja.HipGlowna)
                 stan.regulyHip.append(p.IdReg);
         }
     }
@@ -160,12 +155,12 @@ WynikPrzebiegu TWniosWPrzod::koniecWyczerpania()
     m_sesja.KontynuacjaZadana = false;
     if (stan.tryb == TrybWPrzod::Samodzielny) {
         m_uzytkownik.uwagaWToku(false);
-        if (stan.hipZdefiniowana)
-            m_uzytkownik.komunikat(stan.udowodniona ? kom::H7() : kom::H8());
+        if (m_sesja.HipZdefiniowana)
+            m_uzytkownik.komunikat(m_sesja.Udowodniona ? kom::H7() : kom::H8());
         else
             m_uzytkownik.komunikat(kom::H9());
         m_uzytkownik.wymagajNowegoWyboru();
-    } else if (stan.udowodniona) {
+    } else if (m_sesja.Udowodniona) {
         m_uzytkownik.uwagaWToku(false);
         m_uzytkownik.komunikat(kom::H10());
         m_uzytkownik.wymagajNowegoWyboru();
@@ -231,13 +226,12 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             const QString kod = QString::number(reg->IdReg);
             const double agreg = m_ocena.zagregowanyCF(reg->KonklReg);
             m_wiz = m_ocena.WizKonklReg(*reg, agreg, rodzFakt);
-            if (!stan.hipZdefiniowana) {
+            if (!m_sesja.HipZdefiniowana) {
                 stan.wstrzymany = true;
                 m_uzytkownik.pokazKonkluzje(m_wiz);
                 return WynikPrzebiegu::Wstrzymany;
             }
             if (stan.regulyHip.contains(reg->IdReg)) {
-                stan.udowodniona = true;
                 m_sesja.Udowodniona = true;
                 m_uzytkownik.komunikat(kom::H6(kod));
                 stan.wstrzymany = true;

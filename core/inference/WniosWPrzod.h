@@ -3,10 +3,7 @@
 // the rules that may fire into the conflict set, fires one per iteration by the configured
 // meta-rule, writes its conclusion and pauses at every conclusion shown to the user.
 
-#include "KrokWnios.h"
-#include "OcenaReg.h"
-#include "SesjaWnios.h"
-#include "UzytkownikWnios.h"
+#include "SilnikWnios.h"
 
 #include <QList>
 #include <QString>
@@ -41,8 +38,6 @@ enum class TrybWPrzod { Samodzielny, FazaMieszana };
 
 struct TStanWniosWPrzod {
     TrybWPrzod tryb = TrybWPrzod::Samodzielny;
-    bool hipZdefiniowana = false;
-    QString hipGlowna;
     int hipFakt = 0;
     TListaReg listaReg;
     QList<int> regulyHip;
@@ -51,19 +46,23 @@ struct TStanWniosWPrzod {
     TStosRegOdpal stos;
     TRegOdpal wybrana;
     bool odpalonaWczesniej = false;
-    bool udowodniona = false;
     bool wstrzymany = false; // a conclusion is shown and the run waits for continue or close
 };
 
-class TWniosWPrzod {
+// Run API: Przygotuj (launcher), PrzygotujListe (mixed inference), Start, Dalej (continue
+// button), Zamknij (close button), Porzuc (the run is left where it stands); state queries
+// czyWstrzymany, czyUdowodniona, listaReg.
+class TWniosWPrzod : public TSilnikWnios {
 public:
-    TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
-
-    TStanWniosWPrzod stan;
+    using TSilnikWnios::TSilnikWnios;
 
     // The launcher's forward preparation: mode, rule list and the distinct conclusions for
     // the hypothesis list. False after H3 or H4.
     bool Przygotuj(QStringList &konkluzje);
+
+    // The preparation for mixed inference: a new run state and the forward rule list (no
+    // message of its own).
+    WynikPrzygotowania PrzygotujListe(const PokazKomunikat &pokaz);
 
     // StartWniosWPrzod: with continuation requested it continues the paused run; otherwise it
     // starts a new run, standalone with the hypothesis text of the form (empty: none), or as
@@ -76,8 +75,13 @@ public:
     // The display's close button: ends a standalone run with its message.
     void Zamknij();
 
-    // The display of the last conclusion shown.
-    const TWizKonkl &ostatniaKonkluzja() const { return m_wiz; }
+    // The paused run is abandoned without a message: nothing continues it.
+    void Porzuc() { stan.wstrzymany = false; }
+
+    // Whether a conclusion is shown and the run waits for continue or close.
+    bool czyWstrzymany() const { return stan.wstrzymany; }
+    // The forward rules of the run, level by level.
+    const TListaReg &listaReg() const { return stan.listaReg; }
 
 private:
     enum class Krok { NowaIteracja, Badanie, Odpalenie };
@@ -87,12 +91,7 @@ private:
     // The run's state after a failure of the tables: nothing is paused any more.
     void poBledzie();
 
-    Baza &m_baza;
-    const TParKonfig &m_konfig;
-    TSesjaWnios &m_sesja;
-    TUzytkownikStrzezony m_uzytkownik;
-    TOcenaReg m_ocena;
-    TWizKonkl m_wiz;
+    TStanWniosWPrzod stan;
 };
 
 } // namespace tremida

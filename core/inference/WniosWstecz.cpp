@@ -2,6 +2,7 @@
 
 #include "DostepWnios.h"
 #include "KomunikatyWnios.h"
+#include "rules/KontrReg.h"
 #include "store/Baza.h"
 #include "store/Slowa.h"
 
@@ -9,38 +10,19 @@
 
 namespace tremida {
 
-TWniosWstecz::TWniosWstecz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
-    : m_baza(baza), m_konfig(konfig), m_sesja(sesja), m_uzytkownik(baza, uzytkownik),
-      m_ocena(baza, konfig, sesja, m_uzytkownik)
-{
-}
-
 bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
 {
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
-    return krok.zakoncz(przygotuj(konkluzje));
+    stan = TStanWniosWstecz();
+    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
+    return krok.zakoncz(
+        PrzygotujWnioskowanie(m_baza, m_konfig, m_sesja, Kierunek::Wstecz, stan.listaReg, konkluzje, pokaz));
 }
 
-bool TWniosWstecz::przygotuj(QStringList &konkluzje)
+WynikPrzygotowania TWniosWstecz::PrzygotujListe(const PokazKomunikat &pokaz)
 {
     stan = TStanWniosWstecz();
-    m_sesja.wyczyscTryby();
-    m_sesja.WsteczSam = true;
-    m_sesja.HipZdefiniowana = false;
-    konkluzje.clear();
-    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, stan.listaReg, &konkluzje, pokaz)) {
-    case WynikPrzygotowania::Puste:
-        pokaz(kom::brakRegulWstecz());
-        return false;
-    case WynikPrzygotowania::PoziomZaWysoki:
-    case WynikPrzygotowania::Blad:
-        return false;
-    case WynikPrzygotowania::Gotowe:
-        break;
-    }
-    m_sesja.KontynuacjaZadana = false;
-    return true;
+    return PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, stan.listaReg, nullptr, pokaz);
 }
 
 std::optional<int> TWniosWstecz::faktCelu(const QString &tekst)
@@ -60,7 +42,7 @@ bool TWniosWstecz::czytajKonkluzje()
     QHash<QString, std::optional<TRekStala>> stale;
     for (qsizetype i = 0; i < stan.listaReg.size(); ++i) {
         const TPozListyReg &p = stan.listaReg.at(i);
-        const bool hip = p.KonklReg == stan.hipGlowna;
+        const bool hip = p.KonklReg == m_sesja.HipGlowna;
         if (hip)
             stan.regulyHip.append(p.IdReg);
         else
@@ -71,12 +53,8 @@ bool TWniosWstecz::czytajKonkluzje()
             fakty.insert(nazwa, k ? dostep::faktONazwie(m_baza, m_sesja.KodSyst, nazwa) : std::nullopt);
         const std::optional<TRekFakt> &fakt = fakty.value(nazwa);
         if (!hip) {
-            if (!fakt) {
-                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K1"), m_sesja.OstatniKodReg));
-                return false;
-            }
-            if (fakt->RodzFakt == slowa::Wprowadzany) {
-                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K2"), m_sesja.OstatniKodReg));
+            if (const auto usterka = UsterkaFaktuKonkl(fakt)) {
+                m_uzytkownik.komunikat(jezyk::komunikat(*usterka, m_sesja.OstatniKodReg));
                 return false;
             }
             if (fakt->IdFakt == stan.hipFakt &&
@@ -123,29 +101,25 @@ WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
 WynikPrzebiegu TWniosWstecz::start(const QString &hipoteza)
 {
     m_ocena.trybPytania = TrybWnios::Wstecz;
-    stan.tryb = !m_sesja.Mieszane     ? TrybWstecz::Samodzielny
-                : m_sesja.FazaWstecz2 ? TrybWstecz::DrugiPrzebieg
-                                      : TrybWstecz::PierwszyPrzebieg;
+    stan.tryb = !m_sesja.czyMieszane()                        ? TrybWstecz::Samodzielny
+                : m_sesja.Tryb == TrybSesji::MieszaneWstecz2 ? TrybWstecz::DrugiPrzebieg
+                                                             : TrybWstecz::PierwszyPrzebieg;
     stan.falsyfPrzygotowana = false;
     stan.wstrzymanaFals = false;
-    stan.udowodniona = false;
+    m_sesja.Udowodniona = false;
     m_uzytkownik.uwagaWToku(false);
     if (stan.tryb == TrybWstecz::Samodzielny) {
-        m_sesja.Udowodniona = false;
         m_uzytkownik.uwagaWToku(true);
         if (hipoteza.isEmpty()) {
             m_uzytkownik.komunikat(kom::brakHipotezy());
             m_uzytkownik.uwagaWToku(false);
             return WynikPrzebiegu::Przerwany;
         }
-        stan.hipGlowna = hipoteza;
         m_sesja.HipZdefiniowana = true;
         m_sesja.HipGlowna = hipoteza;
-    } else {
-        stan.hipGlowna = m_sesja.HipGlowna;
     }
 
-    const auto hipFakt = faktCelu(stan.hipGlowna);
+    const auto hipFakt = faktCelu(m_sesja.HipGlowna);
     if (!hipFakt)
         return koniecBledu();
     stan.hipFakt = *hipFakt;
@@ -163,7 +137,6 @@ WynikPrzebiegu TWniosWstecz::start(const QString &hipoteza)
     case WynikIteracji::Gotowe:
         break;
     }
-    stan.udowodniona = true;
     m_sesja.Udowodniona = true;
     stan.pozycja = 0;
     return pokazNastepna();
@@ -171,7 +144,7 @@ WynikPrzebiegu TWniosWstecz::start(const QString &hipoteza)
 
 WynikPrzebiegu TWniosWstecz::pokazNastepna()
 {
-    if (!odpalGotowa(TrybOceny::Wstecz, stan.hipGlowna))
+    if (!odpalGotowa(TrybOceny::Wstecz, m_sesja.HipGlowna))
         return koniecBledu();
     m_uzytkownik.komunikat(kom::hipUdowodniona(int(stan.gotowe.size()), stan.pozycja, m_wiz.idReg));
     stan.wstrzymany = true;
@@ -221,7 +194,7 @@ WynikPrzebiegu TWniosWstecz::porazka()
     }
     stan.falsyfPrzygotowana = true;
     stan.wstrzymanaFals = false;
-    m_uzytkownik.pokazFalsyfikacje(stan.hipGlowna, teksty);
+    m_uzytkownik.pokazFalsyfikacje(m_sesja.HipGlowna, teksty);
     return WynikPrzebiegu::Zakonczony;
 }
 
@@ -229,7 +202,6 @@ WynikPrzebiegu TWniosWstecz::koniecBledu()
 {
     m_uzytkownik.uwagaWToku(false);
     stan.wstrzymany = false;
-    stan.udowodniona = false;
     m_sesja.Udowodniona = false;
     m_sesja.KontynuacjaZadana = false;
     return WynikPrzebiegu::Przerwany;
@@ -347,7 +319,7 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
             const QString kod = QString::number(p.IdReg);
             m_sesja.OstatniKodReg = kod;
             if (!kr.operOk) {
-                m_uzytkownik.komunikat(jezyk::komunikat(QStringLiteral("K3"), kod));
+                m_uzytkownik.komunikat(jezyk::komunikat(IdUsterki::K3, kod));
                 return false;
             }
             bool zachowana = kr.idFakt == f;

@@ -4,19 +4,19 @@
 // facts it proves auxiliary hypotheses (the conclusions of the rules about those facts)
 // first, iteration after iteration, until a hypothesis rule can fire or an iteration fires
 // no new rule. Each rule proving the hypothesis is shown to the user, one per pause. A run
-// that fails hands over to falsification (TFalsHip), which reuses this run's state and its
-// iteration machinery.
+// that fails offers falsification, which works on this run's state with the same iterations
+// (its operations are those of TFalsHip, defined in FalsHip.cpp).
 //
 // Run API (used by the windows and by tremida-cli):
 //   Przygotuj   the launcher's backward preparation (rule list, conclusions for the list box);
+//   PrzygotujListe  the preparation for mixed inference;
 //   Start       starts a run, or continues a paused one;
 //   Dalej       the conclusions display's continue button;
 //   Zamknij     the display's close button (the run goes on to its next display or its end);
-//   czyWstrzymany / tryb / czyUdowodniona / czyFalsyfikacjaPrzygotowana  state queries.
+//   Porzuc      the paused run is left where it stands;
+//   czyWstrzymany / tryb / czyUdowodniona / czyFalsyfikacjaPrzygotowana / listaReg  state queries.
 
-#include "OcenaReg.h"
-#include "SesjaWnios.h"
-#include "UzytkownikWnios.h"
+#include "SilnikWnios.h"
 #include "WniosWPrzod.h"
 
 #include <QHash>
@@ -51,7 +51,6 @@ struct TRegGotowa {
 
 struct TStanWniosWstecz {
     TrybWstecz tryb = TrybWstecz::Samodzielny;
-    QString hipGlowna;
     int hipFakt = 0;
     TListaReg listaReg;              // "wstecz" and "oba" rules, level by level
     QList<int> regulyHip;            // rules concluding the goal in hand
@@ -64,30 +63,31 @@ struct TStanWniosWstecz {
     bool noweOdpalenie = false;
     int pozycja = 0;                 // ready rules shown so far
     double cfZagreg = 0.0;
-    bool udowodniona = false;
     bool wstrzymany = false;         // a conclusion of the backward run is shown
 
-    // Falsification (TFalsHip).
+    // Falsification.
     bool falsyfPrzygotowana = false; // the falsification form has been offered
     int kandydat = 0;                // number (from 1) of the candidate being proved
     bool sfalsyfikowana = false;
     bool wstrzymanaFals = false;     // a conclusion of the falsification run is shown
 };
 
-class TWniosWstecz {
+class TWniosWstecz : public TSilnikWnios {
 public:
-    TWniosWstecz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik);
+    using TSilnikWnios::TSilnikWnios;
 
-    TStanWniosWstecz stan;
-
-    // The launcher's backward preparation: mode flags (standalone backward), the rule list
-    // and the distinct conclusions for the hypothesis list. False after the message about no
+    // The launcher's backward preparation: mode (standalone backward), the rule list and the
+    // distinct conclusions for the hypothesis list. False after the message about no
     // backward rules, or after H4 (level too high).
     bool Przygotuj(QStringList &konkluzje);
 
+    // The preparation for mixed inference: a new run state and the backward rule list (no
+    // message of its own).
+    WynikPrzygotowania PrzygotujListe(const PokazKomunikat &pokaz);
+
     // StartWniosWstecz: continues a paused run; otherwise starts a new one. Standalone (the
-    // context has no mixed flag) it takes `hipoteza`, the form's edit text; in a mixed pass
-    // (FazaWstecz1 / FazaWstecz2 of the context) the context's main hypothesis.
+    // context is not in mixed inference) it takes `hipoteza`, the form's edit text; in a
+    // mixed pass the context's main hypothesis.
     // Wstrzymany: a conclusion is shown and `czyUdowodniona()` is true. Zakonczony: the run
     // ended (final message, failure with or without the falsification offer, or silently in
     // the first mixed pass). Przerwany: stopped by an error message.
@@ -100,21 +100,28 @@ public:
     // goes on as with Dalej; in a mixed pass nothing happens (the run stays paused).
     WynikPrzebiegu Zamknij();
 
+    // The paused run is abandoned without a message: nothing continues it.
+    void Porzuc() { stan.wstrzymany = false; }
+
     bool czyWstrzymany() const { return stan.wstrzymany; }
     TrybWstecz tryb() const { return stan.tryb; }
-    bool czyUdowodniona() const { return stan.udowodniona; }
     // True after a failed run offered falsification (F1 or F2 shown and the form offered).
     bool czyFalsyfikacjaPrzygotowana() const { return stan.falsyfPrzygotowana; }
+    // The backward rules of the run, level by level.
+    const TListaReg &listaReg() const { return stan.listaReg; }
 
-    // The display of the last conclusion shown.
-    const TWizKonkl &ostatniaKonkluzja() const { return m_wiz; }
+    // Falsification of the hypothesis on the state of the failed run (see TFalsHip).
+    WynikPrzebiegu StartFals(const QList<int> &zaznaczone);
+    WynikPrzebiegu DalejFals();
+    WynikPrzebiegu ZamknijFals();
+    void PrzerwijFals();
+    bool czyFalsWstrzymana() const { return stan.wstrzymanaFals; }
+    bool czySfalsyfikowana() const { return stan.sfalsyfikowana; }
+    QStringList kandydaciFals() const;
 
 private:
-    friend class TFalsHip;
-
     enum class WynikIteracji { Gotowe, Niewykazana, Przerwanie };
 
-    bool przygotuj(QStringList &konkluzje);
     WynikPrzebiegu start(const QString &hipoteza);
 
     // Static facts about the conclusion of one rule of the rule list, read once per run (rules,
@@ -149,12 +156,12 @@ private:
     WynikPrzebiegu porazka();
     WynikPrzebiegu koniecBledu();
 
-    Baza &m_baza;
-    const TParKonfig &m_konfig;
-    TSesjaWnios &m_sesja;
-    TUzytkownikStrzezony m_uzytkownik;
-    TOcenaReg m_ocena;
-    TWizKonkl m_wiz;
+    WynikPrzebiegu startFals(const QList<int> &zaznaczone);
+    WynikPrzebiegu nastepnyKandydat();
+    WynikPrzebiegu pokazNastepnaFals();
+    WynikPrzebiegu koniecBleduFals();
+
+    TStanWniosWstecz stan;
 
     QList<TKonklReg> m_konkl;           // parallel to stan.listaReg
     QHash<int, QList<int>> m_wgFaktu;   // fact -> indices into the rule list

@@ -15,7 +15,7 @@ const QStringList OperatoryPorownania = {QStringLiteral("="), QStringLiteral(">"
                                          QStringLiteral("<"), QStringLiteral("<=")};
 
 // Adds a finding of one premise (nrPrzes > 0) or of the conclusion (nrPrzes == 0).
-void dodaj(TWynikKontr &w, const TKontekstKontr &k, const QString &id, int nrPrzes, int idStala = 0,
+void dodaj(TWynikKontr &w, const TKontekstKontr &k, IdUsterki id, int nrPrzes, int idStala = 0,
            bool ostrzezenie = false)
 {
     TUsterkaReg u;
@@ -29,12 +29,12 @@ void dodaj(TWynikKontr &w, const TKontekstKontr &k, const QString &id, int nrPrz
 }
 
 // Looks up the value as a constant of the system and checks it. Returns the id of the
-// failing check (C1..C14) or an empty text; fills the constant fields of `w`.
-QString kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w, TRekStala *stala)
+// failing check (C1..C14) or no value; fills the constant fields of `w`.
+std::optional<IdUsterki> kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w, TRekStala *stala)
 {
     const auto s = k.dane.stalaONazwie(k.kodSyst, wart);
     if (!s)
-        return QString();
+        return std::nullopt;
     *stala = *s;
     w.stala = true;
     w.typStalej = s->TypStala;
@@ -43,32 +43,32 @@ QString kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
         const QString &v = s->WartStalaProsta;
         if (s->TypStala == slowa::Rzeczywista) {
             if (v.isEmpty())
-                return QStringLiteral("C1");
+                return IdUsterki::C1;
             if (!tekstNaReal(v))
-                return QStringLiteral("C2");
+                return IdUsterki::C2;
         } else if (s->TypStala == slowa::Calkowita) {
             if (v.isEmpty())
-                return QStringLiteral("C3");
+                return IdUsterki::C3;
             if (!tekstNaInt(v))
-                return QStringLiteral("C4");
+                return IdUsterki::C4;
         } else if (s->TypStala == slowa::Logiczna) {
             if (v.isEmpty())
-                return QStringLiteral("C5");
+                return IdUsterki::C5;
             const QString g = v.toUpper();
             if (g != slowa::True && g != slowa::False && g != QLatin1String("UNKNOWN"))
-                return QStringLiteral("C6");
+                return IdUsterki::C6;
         }
         w.stalaMaWartosc = true;
         w.wartStalej = v;
-        return QString();
+        return std::nullopt;
     }
     const auto arg = k.dane.faktOKodzie(s->KodArgStala);
     if (!arg)
-        return QStringLiteral("C14");
+        return IdUsterki::C14;
     if (arg->TypFakt == slowa::Wyliczeniowy)
-        return QStringLiteral("C7");
+        return IdUsterki::C7;
     if (s->TypStala == slowa::Logiczna && arg->TypFakt != slowa::Logiczny)
-        return QStringLiteral("C8");
+        return IdUsterki::C8;
     const TWynikStalaObl o = WartStalaObl(arg->TypFakt, arg->WartFakt, s->WartParAStala, s->WartParBStala);
     if (o.stan == TWynikStalaObl::Stan::Blad)
         return o.idUsterki;
@@ -76,47 +76,46 @@ QString kontrStala(const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
         w.stalaMaWartosc = true;
         w.wartStalej = o.wartosc;
     }
-    return QString();
+    return std::nullopt;
 }
 
 // Ids of the value findings of a premise (V) or of the conclusion (K): a constant of another
 // type than the real, integer or logical fact, a constant value of the wrong form, a literal
 // of the wrong form.
 struct IdyWartosci {
-    const char *typRzecz, *typCalk, *typLog, *postac, *literal;
+    IdUsterki typRzecz, typCalk, typLog, postac, literal;
 };
-const IdyWartosci IdyPrzes = {"V1", "V4", "V5", "V2", "V3"};
-const IdyWartosci IdyKonkl = {"K5", "K8", "K9", "K6", "K7"};
+const IdyWartosci IdyPrzes = {IdUsterki::V1, IdUsterki::V4, IdUsterki::V5, IdUsterki::V2, IdUsterki::V3};
+const IdyWartosci IdyKonkl = {IdUsterki::K5, IdUsterki::K8, IdUsterki::K9, IdUsterki::K6, IdUsterki::K7};
 
 // The constant checks and then the value checks by the fact's type; returns the id of the
-// first failing check and the constant's IdStala in *idStala for a constant finding.
-QString kontrWartoscSkalarna(const QString &typ, const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
+// first failing check (or no value) and the constant's IdStala in *idStala for a constant finding.
+std::optional<IdUsterki> kontrWartoscSkalarna(const QString &typ, const QString &wart, const TKontekstKontr &k, TWynikKontr &w,
                              const IdyWartosci &idy, int *idStala)
 {
     TRekStala s;
-    const QString id = kontrStala(wart, k, w, &s);
-    if (!id.isEmpty()) {
+    if (const auto id = kontrStala(wart, k, w, &s)) {
         *idStala = s.IdStala;
         return id;
     }
-    const char *idTyp = typ == slowa::Rzeczywisty ? idy.typRzecz
-                        : typ == slowa::Calkowity ? idy.typCalk
-                        : typ == slowa::Logiczny  ? idy.typLog
-                                                  : nullptr;
+    const std::optional<IdUsterki> idTyp = typ == slowa::Rzeczywisty ? idy.typRzecz
+                                           : typ == slowa::Calkowity ? idy.typCalk
+                                           : typ == slowa::Logiczny  ? std::optional(idy.typLog)
+                                                                     : std::nullopt;
     if (!idTyp)
-        return QString();
+        return std::nullopt;
     if (w.stala) {
         if (!w.stalaMaWartosc)
-            return QString();
+            return std::nullopt;
         if (s.TypStala != typStalejDlaFaktu(typ))
-            return QString::fromLatin1(idTyp);
+            return idTyp;
         if (!czyWartoscStalejTypu(typ, w.wartStalej))
-            return QString::fromLatin1(idy.postac);
-        return QString();
+            return idy.postac;
+        return std::nullopt;
     }
     if (!czyLiteralTypu(typ, wart))
-        return QString::fromLatin1(idy.literal);
-    return QString();
+        return idy.literal;
+    return std::nullopt;
 }
 
 bool czyWartoscWyliczeniowa(const TKontekstKontr &k, int idFakt, const QString &wart)
@@ -144,33 +143,32 @@ TWynikKontr KontrPrzesElem(const TPrzesElem &p, const TKontekstKontr &k)
     const int nr = p.nr;
     const auto fakt = k.dane.faktONazwie(k.kodSyst, p.nazFakt);
     if (!fakt) {
-        dodaj(w, k, QStringLiteral("P1"), nr);
+        dodaj(w, k, IdUsterki::P1, nr);
         return w;
     }
     if (!OperatoryPorownania.contains(p.oper)) {
-        dodaj(w, k, QStringLiteral("P2"), nr);
+        dodaj(w, k, IdUsterki::P2, nr);
         return w;
     }
     const QString &typ = fakt->TypFakt;
     if (p.oper == QLatin1String("=") && typ == slowa::Rzeczywisty)
-        dodaj(w, k, QStringLiteral("P3"), nr, 0, true);
+        dodaj(w, k, IdUsterki::P3, nr, 0, true);
     if (typ == slowa::Wyliczeniowy && p.oper != QLatin1String("=")) {
-        dodaj(w, k, QStringLiteral("P4"), nr);
+        dodaj(w, k, IdUsterki::P4, nr);
         return w;
     }
     if (typ == slowa::Logiczny && p.oper != QLatin1String("=")) {
-        dodaj(w, k, QStringLiteral("P5"), nr);
+        dodaj(w, k, IdUsterki::P5, nr);
         return w;
     }
     if (typ == slowa::Wyliczeniowy) {
         if (!czyWartoscWyliczeniowa(k, fakt->IdFakt, p.wart))
-            dodaj(w, k, QStringLiteral("V6"), nr);
+            dodaj(w, k, IdUsterki::V6, nr);
         return w;
     }
     int idStala = 0;
-    const QString id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyPrzes, &idStala);
-    if (!id.isEmpty())
-        dodaj(w, k, id, nr, idStala);
+    if (const auto id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyPrzes, &idStala))
+        dodaj(w, k, *id, nr, idStala);
     return w;
 }
 
@@ -178,29 +176,51 @@ TWynikKontr KontrKonklReg(const TPrzesElem &p, const TKontekstKontr &k)
 {
     TWynikKontr w;
     const auto fakt = k.dane.faktONazwie(k.kodSyst, p.nazFakt);
-    if (!fakt) {
-        dodaj(w, k, QStringLiteral("K1"), 0);
-        return w;
-    }
-    if (fakt->RodzFakt == slowa::Wprowadzany) {
-        dodaj(w, k, QStringLiteral("K2"), 0);
+    if (const auto id = UsterkaFaktuKonkl(fakt)) {
+        dodaj(w, k, *id, 0);
         return w;
     }
     if (p.oper != QLatin1String("=")) {
-        dodaj(w, k, QStringLiteral("K3"), 0);
+        dodaj(w, k, IdUsterki::K3, 0);
         return w;
     }
     const QString &typ = fakt->TypFakt;
     if (typ == slowa::Wyliczeniowy) {
         if (!czyWartoscWyliczeniowa(k, fakt->IdFakt, p.wart))
-            dodaj(w, k, QStringLiteral("K4"), 0);
+            dodaj(w, k, IdUsterki::K4, 0);
         return w;
     }
     int idStala = 0;
-    const QString id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyKonkl, &idStala);
-    if (!id.isEmpty())
-        dodaj(w, k, id, 0, idStala);
+    if (const auto id = kontrWartoscSkalarna(typ, p.wart, k, w, IdyKonkl, &idStala))
+        dodaj(w, k, *id, 0, idStala);
     return w;
+}
+
+QList<IdUsterki> UsterkiNawiasow(const QString &przesReg, const QString &konklReg)
+{
+    const qsizetype kwP = przesReg.count(u'['), kwK = konklReg.count(u'[');
+    const std::pair<bool, IdUsterki> liczby[] = {
+        {przesReg.count(u'(') != przesReg.count(u')'), IdUsterki::S1},
+        {kwP != przesReg.count(u']'), IdUsterki::S2},
+        {kwP % 2 != 0, IdUsterki::S3},
+        {konklReg.count(u'(') != konklReg.count(u')'), IdUsterki::S4},
+        {kwK != konklReg.count(u']'), IdUsterki::S5},
+        {kwK != 2, IdUsterki::S6},
+    };
+    QList<IdUsterki> wynik;
+    for (const auto &[blad, id] : liczby)
+        if (blad)
+            wynik.append(id);
+    return wynik;
+}
+
+std::optional<IdUsterki> UsterkaFaktuKonkl(const std::optional<TRekFakt> &fakt)
+{
+    if (!fakt)
+        return IdUsterki::K1;
+    if (fakt->RodzFakt == slowa::Wprowadzany)
+        return IdUsterki::K2;
+    return std::nullopt;
 }
 
 TPolaReg polaZRekordu(const TRekReg &r)
@@ -235,7 +255,7 @@ TWynikKontrSkladni KontrSkladniReg(const TPolaReg &pola, const IDaneReg &dane, c
                                    const TRamkaReg &ramka)
 {
     TWynikKontrSkladni wynik;
-    auto zglos = [&](const QString &id, bool ostrzezenie = false) {
+    auto zglos = [&](IdUsterki id, bool ostrzezenie = false) {
         TUsterkaReg u;
         u.id = id;
         u.kodReg = pola.IdReg;
@@ -247,66 +267,59 @@ TWynikKontrSkladni KontrSkladniReg(const TPolaReg &pola, const IDaneReg &dane, c
     };
 
     // Presence of the fields.
-    const std::pair<const QString *, const char *> wymagane[] = {
-        {&pola.IdReg, "M1"},  {&pola.KodSyst, "M2"},    {&pola.NazReg, "M3"},   {&pola.PozReg, "M4"},
-        {&pola.CFReg, "M5"},  {&pola.KierWniReg, "M6"}, {&pola.PrzesReg, "M7"}, {&pola.KonklReg, "M8"},
+    const std::pair<const QString *, IdUsterki> wymagane[] = {
+        {&pola.IdReg, IdUsterki::M1},  {&pola.KodSyst, IdUsterki::M2},    {&pola.NazReg, IdUsterki::M3},   {&pola.PozReg, IdUsterki::M4},
+        {&pola.CFReg, IdUsterki::M5},  {&pola.KierWniReg, IdUsterki::M6}, {&pola.PrzesReg, IdUsterki::M7}, {&pola.KonklReg, IdUsterki::M8},
     };
     for (const auto &[pole, id] : wymagane) {
         if (pole->isEmpty()) {
-            zglos(QString::fromLatin1(id));
+            zglos(id);
             return wynik;
         }
     }
     // Descriptions: warnings only.
     if (pola.OpisKonklReg.isEmpty())
-        zglos(QStringLiteral("W1"), true);
+        zglos(IdUsterki::W1, true);
     if (pola.InstrReg.isEmpty())
-        zglos(QStringLiteral("W2"), true);
+        zglos(IdUsterki::W2, true);
     if (pola.OpisReg.isEmpty())
-        zglos(QStringLiteral("W3"), true);
+        zglos(IdUsterki::W3, true);
 
     // Forms.
     if (!tekstNaInt(pola.IdReg)) {
-        zglos(QStringLiteral("M9"));
+        zglos(IdUsterki::M9);
         return wynik;
     }
     const auto kodSyst = tekstNaInt(pola.KodSyst);
     if (!kodSyst) {
-        zglos(QStringLiteral("M10"));
+        zglos(IdUsterki::M10);
         return wynik;
     }
     const auto poz = tekstNaInt(pola.PozReg);
     if (!poz) {
-        zglos(QStringLiteral("M11"));
+        zglos(IdUsterki::M11);
         return wynik;
     }
     if (*poz < 1 || *poz > konfig.MaxPozReg) {
-        zglos(QStringLiteral("M12"));
+        zglos(IdUsterki::M12);
         return wynik;
     }
     const auto cf = tekstNaReal(pola.CFReg);
     if (!cf) {
-        zglos(QStringLiteral("M13"));
+        zglos(IdUsterki::M13);
         return wynik;
     }
     if (*cf < 0.0 || *cf > 1.0) {
-        zglos(QStringLiteral("M14"));
+        zglos(IdUsterki::M14);
         return wynik;
     }
 
     // Raw bracket counts.
     const QString &pp = pola.PrzesReg;
     const QString &pk = pola.KonklReg;
-    const qsizetype kwOtwP = pp.count(u'['), kwOtwK = pk.count(u'[');
-    const std::pair<bool, const char *> liczby[] = {
-        {pp.count(u'(') != pp.count(u')'), "S1"}, {kwOtwP != pp.count(u']'), "S2"}, {kwOtwP % 2 != 0, "S3"},
-        {pk.count(u'(') != pk.count(u')'), "S4"}, {kwOtwK != pk.count(u']'), "S5"}, {kwOtwK != 2, "S6"},
-    };
-    for (const auto &[blad, id] : liczby) {
-        if (blad) {
-            zglos(QString::fromLatin1(id));
-            return wynik;
-        }
+    if (const QList<IdUsterki> nawiasy = UsterkiNawiasow(pp, pk); !nawiasy.isEmpty()) {
+        zglos(nawiasy.first());
+        return wynik;
     }
 
     // Elementary premises.

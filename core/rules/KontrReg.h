@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace tremida {
 
@@ -48,6 +49,16 @@ TWynikKontr KontrPrzesElem(const TPrzesElem &p, const TKontekstKontr &k);
 // operator is "=" (K3); for facts other than enumerated a constant gets the constant checks
 // (C messages in the conclusion's frame); then the value by the fact's type (K4..K9).
 TWynikKontr KontrKonklReg(const TPrzesElem &p, const TKontekstKontr &k);
+
+// The raw bracket counts of a rule, in this order: round brackets of the premise field open
+// as often as they close (S1), square brackets too (S2) and their number is even (S3);
+// round brackets of the conclusion (S4), square brackets (S5), exactly two of them (S6).
+// Every check that fails, in that order; empty when the counts are right.
+QList<IdUsterki> UsterkiNawiasow(const QString &przesReg, const QString &konklReg);
+
+// Whether a rule may conclude about `fakt`, the fact its conclusion names: K1 when there is
+// no such fact, K2 when it is an input fact, no value when it may.
+std::optional<IdUsterki> UsterkaFaktuKonkl(const std::optional<TRekFakt> &fakt);
 
 // The texts of a rule as the rules form holds them (the record may be unsaved).
 struct TPolaReg {

@@ -13,9 +13,9 @@ struct Operand {
 };
 
 // Value and CF of an operand text: the value between its first "[" and its first "]", the
-// CF after its first "][" up to the next "]". Returns the id of the failing part.
-QString czytajOperand(const QString &g, qsizetype od, qsizetype doIncl, const char *idWart, const char *idCF,
-                      Operand *o)
+// CF after its first "][" up to the next "]". Returns the id of the failing part, or no value.
+std::optional<IdUsterki> czytajOperand(const QString &g, qsizetype od, qsizetype doIncl, IdUsterki idWart,
+                                       IdUsterki idCF, Operand *o)
 {
     const QStringView t = QStringView(g).mid(od, doIncl - od + 1);
     const qsizetype otw = t.indexOf(u'[');
@@ -24,7 +24,7 @@ QString czytajOperand(const QString &g, qsizetype od, qsizetype doIncl, const ch
     if (otw >= 0 && zam > otw)
         w = wartLogZTekstu(t.mid(otw + 1, zam - otw - 1).toString());
     if (!w)
-        return QString::fromLatin1(idWart);
+        return idWart;
     const qsizetype sklej = t.indexOf(u"][");
     std::optional<double> cf;
     if (sklej >= 0) {
@@ -33,10 +33,10 @@ QString czytajOperand(const QString &g, qsizetype od, qsizetype doIncl, const ch
             cf = tekstNaReal(t.mid(sklej + 2, koniec - sklej - 2).toString());
     }
     if (!cf)
-        return QString::fromLatin1(idCF);
+        return idCF;
     o->wart = *w;
     o->cf = *cf;
-    return QString();
+    return std::nullopt;
 }
 
 class Grupa {
@@ -44,8 +44,8 @@ public:
     Grupa(QString &g, const TParKonfig &k) : m_g(g), m_k(k) { m_nawKw = g.count(u'['); }
 
     // Reduces the group in place until it is a single token (exactly two "["). Returns the
-    // id of the structural finding that ended it, or an empty text.
-    QString redukuj()
+    // id of the structural finding that ended it, or no value.
+    std::optional<IdUsterki> redukuj()
     {
         qsizetype odNot = 0, odOp = 0;
         for (;;) {
@@ -58,17 +58,17 @@ public:
                 const qsizetype start = pNot + 4;
                 const qsizetype zam = start <= m_g.size() ? m_g.indexOf(u']', start) : -1;
                 if (zam < 0)
-                    return QStringLiteral("R2");
+                    return IdUsterki::R2;
                 const auto w = wartLogZTekstu(m_g.mid(start, zam - start));
                 if (!w)
-                    return QStringLiteral("R2");
+                    return IdUsterki::R2;
                 zastap(pNot, zam, u'[' + tekstWartLog(NieLog(*w)) + u']');
                 continue;
             }
             if (m_nawKw == 0 || m_nawKw % 2 == 1)
-                return QStringLiteral("R3");
+                return IdUsterki::R3;
             if (m_nawKw == 2)
-                return QString();
+                return std::nullopt;
             qsizetype p = m_g.indexOf(QLatin1String("AND"), odOp);
             bool iloczyn = true;
             if (p < 0) {
@@ -80,9 +80,8 @@ public:
                 iloczyn = false;
             }
             if (p < 0)
-                return QStringLiteral("R4");
-            const QString blad = redukujOperator(p, iloczyn, &odOp);
-            if (!blad.isEmpty())
+                return IdUsterki::R4;
+            if (const auto blad = redukujOperator(p, iloczyn, &odOp))
                 return blad;
         }
     }
@@ -95,7 +94,7 @@ private:
         m_g.replace(od, doIncl - od + 1, nowy);
     }
 
-    QString redukujOperator(qsizetype p, bool iloczyn, qsizetype *odOp)
+    std::optional<IdUsterki> redukujOperator(qsizetype p, bool iloczyn, qsizetype *odOp)
     {
         // Left operand: back from the operator to the second "[".
         qsizetype lewy = -1;
@@ -107,7 +106,7 @@ private:
             }
         }
         if (lewy < 0)
-            return iloczyn ? QStringLiteral("R5") : QStringLiteral("R11");
+            return iloczyn ? IdUsterki::R5 : IdUsterki::R11;
         // Right operand: on from the operator word to the second "]".
         qsizetype prawy = -1;
         ile = 0;
@@ -118,19 +117,20 @@ private:
             }
         }
         if (prawy < 0)
-            return iloczyn ? QStringLiteral("R8") : QStringLiteral("R14");
+            return iloczyn ? IdUsterki::R8 : IdUsterki::R14;
         Operand a, b;
-        QString blad = czytajOperand(m_g, lewy, p - 1, iloczyn ? "R6" : "R12", iloczyn ? "R7" : "R13", &a);
-        if (blad.isEmpty())
-            blad = czytajOperand(m_g, p + (iloczyn ? 3 : 2), prawy, iloczyn ? "R9" : "R15", iloczyn ? "R10" : "R16", &b);
-        if (!blad.isEmpty())
+        using enum IdUsterki;
+        auto blad = czytajOperand(m_g, lewy, p - 1, iloczyn ? R6 : R12, iloczyn ? R7 : R13, &a);
+        if (!blad)
+            blad = czytajOperand(m_g, p + (iloczyn ? 3 : 2), prawy, iloczyn ? R9 : R15, iloczyn ? R10 : R16, &b);
+        if (blad)
             return blad;
         const TWartLog w = iloczyn ? IloczynLog(a.wart, b.wart) : SumaLog(a.wart, b.wart);
         const double cf = iloczyn ? TNormaCF(m_k.TNormaIloczyn, a.cf, b.cf) : SNormaCF(m_k.SNormaSuma, a.cf, b.cf);
         zastap(lewy, prawy, tokenLog(w, cf));
         // Nothing before the new token holds the operator word any more.
         *odOp = lewy;
-        return QString();
+        return std::nullopt;
     }
 
     QString &m_g;
@@ -146,7 +146,7 @@ TWynikRedukcji RedukujPolePrzesReg(const QString &tekstTokenow, const QString &k
                                    const TParKonfig &konfig, const TOpcjeRedukcji &opcje)
 {
     TWynikRedukcji wynik;
-    auto usterka = [&](const QString &id) {
+    auto usterka = [&](IdUsterki id) {
         TUsterkaReg u;
         u.id = id;
         u.kodReg = kodReg;
@@ -162,7 +162,7 @@ TWynikRedukcji RedukujPolePrzesReg(const QString &tekstTokenow, const QString &k
     t += u')';
 
     if (t.count(u'(') != t.count(u')')) {
-        usterka(QStringLiteral("R1"));
+        usterka(IdUsterki::R1);
         if (!opcje.poR1Dalej) {
             wynik.stan = TWynikRedukcji::Stan::Usterka;
             return wynik;
@@ -184,9 +184,8 @@ TWynikRedukcji RedukujPolePrzesReg(const QString &tekstTokenow, const QString &k
                 return wynik; // a group closes before any opens: no value
             const qsizetype otw = otwarte.takeLast();
             QString g = wy.mid(otw + 1);
-            const QString blad = Grupa(g, konfig).redukuj();
-            if (!blad.isEmpty()) {
-                usterka(blad);
+            if (const auto blad = Grupa(g, konfig).redukuj()) {
+                usterka(*blad);
                 wynik.stan = TWynikRedukcji::Stan::Usterka;
                 return wynik;
             }
@@ -201,31 +200,15 @@ TWynikRedukcji RedukujPolePrzesReg(const QString &tekstTokenow, const QString &k
 
     if (wy.count(u'[') != 2)
         return wynik;
-    const qsizetype otw = wy.indexOf(u'[');
-    const qsizetype zam = wy.indexOf(u']');
-    std::optional<TWartLog> w;
-    if (zam > otw)
-        w = wartLogZTekstu(wy.mid(otw + 1, zam - otw - 1));
-    if (!w) {
-        usterka(QStringLiteral("R17"));
-        wynik.stan = TWynikRedukcji::Stan::Usterka;
-        return wynik;
-    }
-    std::optional<double> cf;
-    const qsizetype sklej = wy.indexOf(QLatin1String("]["));
-    if (sklej >= 0) {
-        const qsizetype koniec = wy.indexOf(u']', sklej + 2);
-        if (koniec >= 0)
-            cf = tekstNaReal(wy.mid(sklej + 2, koniec - sklej - 2));
-    }
-    if (!cf) {
-        usterka(QStringLiteral("R18"));
+    Operand o;
+    if (const auto blad = czytajOperand(wy, 0, wy.size() - 1, IdUsterki::R17, IdUsterki::R18, &o)) {
+        usterka(*blad);
         wynik.stan = TWynikRedukcji::Stan::Usterka;
         return wynik;
     }
     wynik.stan = TWynikRedukcji::Stan::Token;
-    wynik.wartosc = wy.startsWith(QLatin1String("NOT")) ? NieLog(*w) : *w;
-    wynik.cf = *cf;
+    wynik.wartosc = wy.startsWith(QLatin1String("NOT")) ? NieLog(o.wart) : o.wart;
+    wynik.cf = o.cf;
     return wynik;
 }
 

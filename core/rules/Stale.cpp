@@ -23,16 +23,16 @@ TWynikStalaObl WartStalaObl(const QString &typArg, const QString &wartArg, const
 {
     TWynikStalaObl w;
     const bool brak = wartArg == slowa::BrakWartosci;
-    auto blad = [&](const char *id) {
+    auto blad = [&](IdUsterki id) {
         w.stan = TWynikStalaObl::Stan::Blad;
-        w.idUsterki = QString::fromLatin1(id);
+        w.idUsterki = id;
         return w;
     };
     if (typArg == slowa::Logiczny) {
         if (brak)
             return w;
         if (!czyLogiczna(wartArg))
-            return blad("C13");
+            return blad(IdUsterki::C13);
         w.stan = TWynikStalaObl::Stan::Wartosc;
         w.wartosc = wartArg.toUpper();
         return w;
@@ -47,14 +47,14 @@ TWynikStalaObl WartStalaObl(const QString &typArg, const QString &wartArg, const
         else if (const auto i = tekstNaInt(wartArg))
             x = *i;
         if (!x)
-            return blad(rzecz ? "C9" : "C12");
+            return blad(rzecz ? IdUsterki::C9 : IdUsterki::C12);
     }
     const auto a = tekstNaReal(parA);
     if (!a)
-        return blad("C10");
+        return blad(IdUsterki::C10);
     const auto b = tekstNaReal(parB);
     if (!b)
-        return blad("C11");
+        return blad(IdUsterki::C11);
     if (brak)
         return w;
     w.stan = TWynikStalaObl::Stan::Wartosc;

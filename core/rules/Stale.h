@@ -2,6 +2,8 @@
 // The value of a constant used in a rule: WartStalaObl, the value of a computed constant
 // A * argument + B, and the reading of a simple constant.
 
+#include "Usterki.h"
+
 #include <QString>
 
 namespace tremida {
@@ -14,9 +16,9 @@ struct TWynikStalaObl {
     };
     Stan stan = Stan::BrakWartosci;
     QString wartosc;
-    // "C9" real argument value, "C12" integer argument value, "C13" logical argument value,
-    // "C10" parameter A, "C11" parameter B.
-    QString idUsterki;
+    // With Blad: C9 real argument value, C12 integer argument value, C13 logical argument
+    // value, C10 parameter A, C11 parameter B.
+    IdUsterki idUsterki = IdUsterki::C9;
 };
 
 // Value of a computed constant from the argument fact's type `typArg` and value `wartArg`

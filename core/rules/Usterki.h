@@ -13,17 +13,41 @@ namespace tremida {
 // The line break inside every message: line feed followed by carriage return.
 inline const QString NL = QStringLiteral("\n\r");
 
+// Identifier of a finding:
+//  M1..M14, W1..W3   rule fields (presence, descriptions, forms);
+//  S1..S6            raw bracket counts of the premise field and the conclusion;
+//  P1..P5, V1..V6    elementary premise (P3 is a warning);
+//  C1..C13           constant used in a premise or in the conclusion; C14 computed
+//                    constant whose argument fact does not exist;
+//  K1..K9            conclusion;
+//  R1..R18           structure of the premise field (reduction).
+// Each group stands in order, so that a group is a range.
+enum class IdUsterki : unsigned char {
+    M1, M2, M3, M4, M5, M6, M7, M8, M9, M10, M11, M12, M13, M14,
+    W1, W2, W3,
+    S1, S2, S3, S4, S5, S6,
+    P1, P2, P3, P4, P5,
+    V1, V2, V3, V4, V5, V6,
+    C1, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13, C14,
+    K1, K2, K3, K4, K5, K6, K7, K8, K9,
+    R1, R2, R3, R4, R5, R6, R7, R8, R9, R10, R11, R12, R13, R14, R15, R16, R17, R18,
+};
+
+// The letter of an id's group ('M', 'W', 'S', 'P', 'V', 'C', 'K', 'R').
+QChar literaUsterki(IdUsterki id);
+
+// The number of an id within its group: 12 for C12.
+int numerUsterki(IdUsterki id);
+
+// The id as it is printed: "K1", "C12".
+QString tekstUsterki(IdUsterki id);
+
+// Whether `id` lies between `od` and `doIncl` of one group (both included).
+constexpr bool wZakresie(IdUsterki id, IdUsterki od, IdUsterki doIncl) { return id >= od && id <= doIncl; }
+
 // One finding of a rule check or of the reduction.
 struct TUsterkaReg {
-    // Identifier of the finding:
-    //  M1..M14, W1..W3   rule fields (presence, descriptions, forms);
-    //  S1..S6            raw bracket counts of the premise field and the conclusion;
-    //  P1..P5, V1..V6    elementary premise (P3 is a warning);
-    //  C1..C13           constant used in a premise or in the conclusion; C14 computed
-    //                    constant whose argument fact does not exist;
-    //  K1..K9            conclusion;
-    //  R1..R18           structure of the premise field (reduction).
-    QString id;
+    IdUsterki id = IdUsterki::M1;
     QString tekst;             // whole message in the caller's frame
     bool ostrzezenie = false;  // W1..W3 and P3: the check goes on
     QString kodReg;            // rule code text, as typed or stored
@@ -49,15 +73,15 @@ public:
     // Fills u.tekst with komunikat(u) and returns u.
     TUsterkaReg wypelnij(TUsterkaReg u) const;
 
-    // Whole text of a finding. Unknown ids give an empty text.
+    // Whole text of a finding.
     virtual QString komunikat(const TUsterkaReg &u) const;
 
     // Detail line of the ids that have one (S, P, V, K, R, C); empty for others.
-    virtual QString szczegol(const QString &id) const;
+    virtual QString szczegol(IdUsterki id) const;
 
     // Kind of the constant of a C finding: ". Stała rzeczywista prosta.", ". Stała całkowita
     // prosta.", ". Stała logiczna prosta." (C1..C6) or ". Stała obliczana." (C7..C14).
-    virtual QString rodzajStalej(const QString &id) const;
+    virtual QString rodzajStalej(IdUsterki id) const;
 
     // Premise ordinal right-aligned in three characters: "  1", " 12", "123".
     static QString nrPrzesTekst(int nr);

@@ -349,18 +349,9 @@ bool TKontrBazy::kontrSkladni(const TRekReg &r, const IDaneReg &dane)
     // Raw bracket counts of the premise field and the conclusion.
     const QString &pp = r.PrzesReg;
     const QString &pk = r.KonklReg;
-    const qsizetype kwP = liczbaZnakow(pp, u'['), kwK = liczbaZnakow(pk, u'[');
-    const std::pair<bool, const char *> liczby[] = {
-        {liczbaZnakow(pp, u'(') != liczbaZnakow(pp, u')'), "S1"}, {kwP != liczbaZnakow(pp, u']'), "S2"},
-        {kwP % 2 != 0, "S3"},
-        {liczbaZnakow(pk, u'(') != liczbaZnakow(pk, u')'), "S4"}, {kwK != liczbaZnakow(pk, u']'), "S5"},
-        {kwK != 2, "S6"},
-    };
-    for (const auto &[blad, id] : liczby) {
-        if (!blad)
-            continue;
+    for (const IdUsterki id : UsterkiNawiasow(pp, pk)) {
         TUsterkaReg u;
-        u.id = QString::fromLatin1(id);
+        u.id = id;
         u.kodReg = kod;
         if (!zglosRegula(ramka.wypelnij(u)))
             return false;
@@ -401,7 +392,7 @@ bool TKontrBazy::kontrSkladni(const TRekReg &r, const IDaneReg &dane)
         }
     }
     for (const TUsterkaReg &u : KontrKonklReg(konkl, k).usterki) {
-        if (stalaObl && u.id.startsWith(u'C'))
+        if (stalaObl && literaUsterki(u.id) == u'C')
             continue;
         if (!zglosRegula(u))
             return false;

@@ -32,7 +32,7 @@ class TRamkaSpojn : public TRamkaReg {
 public:
     TRamkaSpojn();
     QString komunikat(const TUsterkaReg &u) const override;
-    QString szczegol(const QString &id) const override;
+    QString szczegol(IdUsterki id) const override;
 };
 
 // How the findings about facts, constants and rule fields are laid out.

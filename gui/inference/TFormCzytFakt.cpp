@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,14 +77,9 @@ void TFormCzytFakt::otworz()
 
 void TFormCzytFakt::czytaj()
 {
-    const QString koniec = kom::FaktyZPlikuZapisane();
-    const PokazKomunikat pokaz = [this, &koniec](const QString &t) {
-        // The window is hidden before the final message.
-        if (t == koniec)
-            hide();
-        pokazKomunikat(t, this);
-    };
-    CzytajWartFaktPlik(m_kontekst.baza, m_sciezka->text(), m_sesja.KodSyst, m_sesja, pokaz);
+    const PokazKomunikat pokaz = [this](const QString &t) { pokazKomunikat(t, this); };
+    // The window is hidden before the final message.
+    CzytajWartFaktPlik(m_kontekst.baza, m_sciezka->text(), m_sesja.KodSyst, m_sesja, pokaz, [this] { hide(); });
 }
 
 } // namespace tremida::gui

@@ -70,7 +70,7 @@ TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania m
 
     auto opuscWstecz = [this] {
         // A standalone run paused at its display is left with the form.
-        if (m_wstecz.czyWstrzymany() && !sesja.Mieszane)
+        if (m_wstecz.czyWstrzymany() && !sesja.czyMieszane())
             porzucWstrzymany();
         m_formWstecz->pokazStartIOk(true);
         m_formWstecz->hide();
@@ -113,7 +113,7 @@ void TWnioskowanie::ustawPozycje(bool czytFakt, bool weryf, bool realiz)
 
 bool TWnioskowanie::wstrzymany() const
 {
-    return m_wPrzod.stan.wstrzymany || m_wstecz.czyWstrzymany() || m_fals.czyWstrzymany();
+    return m_wPrzod.czyWstrzymany() || m_wstecz.czyWstrzymany() || m_fals.czyWstrzymany();
 }
 
 // ---- Main-menu commands ----
@@ -134,7 +134,7 @@ void TWnioskowanie::wybrano(int kodSyst)
     zamknijOknaWnioskowania();
     m_czytFakt->hide();
     m_weryf->hide();
-    sesja.wyczyscTryby();
+    sesja.Tryb = TrybSesji::Brak;
     m_metoda = Metoda::Brak;
     // A newly chosen knowledge base must be verified before inference.
     m_zweryfikowana = false;
@@ -164,7 +164,7 @@ void TWnioskowanie::wylaczWnioskowanie()
     m_zweryfikowana = false;
     m_menu.realiz->setEnabled(false);
     zamknijOknaWnioskowania();
-    sesja.wyczyscTryby();
+    sesja.Tryb = TrybSesji::Brak;
     m_metoda = Metoda::Brak;
 }
 
@@ -203,8 +203,8 @@ void TWnioskowanie::odwiedzonoBazeDanych() { ustawPozycje(false, false, false); 
 void TWnioskowanie::porzucWstrzymany()
 {
     m_wizKonkl->hide();
-    m_wPrzod.stan.wstrzymany = false;
-    m_wstecz.stan.wstrzymany = false;
+    m_wPrzod.Porzuc();
+    m_wstecz.Porzuc();
     // A falsification offered or paused is obsolete as well.
     if (m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
         m_fals.Przerwij();
@@ -284,7 +284,7 @@ void TWnioskowanie::startWPrzod()
 
 void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
 {
-    const bool mieszane = sesja.Mieszane;
+    const bool mieszane = sesja.czyMieszane();
     switch (w) {
     case WynikPrzebiegu::Wstrzymany:
         break;
@@ -292,7 +292,7 @@ void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
         m_formWPrzod->pokazUwage(-1);
         if (!mieszane) {
             m_formWPrzod->hide();
-        } else if (m_wPrzod.stan.udowodniona) {
+        } else if (m_wPrzod.czyUdowodniona()) {
             m_formWPrzod->hide();
             m_formMiesz->pokazUwage(-1);
             m_formMiesz->hide();
@@ -334,7 +334,7 @@ void TWnioskowanie::poPrzebieguWstecz(WynikPrzebiegu w)
     if (!m_fals.czyPrzygotowana())
         m_formWstecz->pokazStartIOk(true);
     m_formWstecz->hide();
-    if (sesja.Mieszane)
+    if (sesja.czyMieszane())
         m_formMiesz->hide();
     poKoncuWstecz();
 }
@@ -422,12 +422,12 @@ void TWnioskowanie::kontynuuj()
         m_formFals->pokazUwage(0);
         poPrzebieguFals(m_fals.Dalej());
     } else if (m_wstecz.czyWstrzymany()) {
-        if (!sesja.Mieszane)
+        if (!sesja.czyMieszane())
             m_formWstecz->pokazUwage(0);
         poPrzebieguWstecz(m_wstecz.Dalej());
-    } else if (m_wPrzod.stan.wstrzymany) {
+    } else if (m_wPrzod.czyWstrzymany()) {
         m_oknoGlowne->repaint();
-        if (!sesja.Mieszane)
+        if (!sesja.czyMieszane())
             m_formWPrzod->pokazUwage(0);
         poPrzebieguWPrzod(m_wPrzod.Start(m_formWPrzod->hipoteza()));
     }
@@ -441,12 +441,12 @@ void TWnioskowanie::zamknijProces()
     // comes last: after the final message and after the run's forms are hidden.
     if (m_fals.czyWstrzymany()) {
         poPrzebieguFals(m_fals.Zamknij());
-    } else if (sesja.Mieszane && m_miesz.czyWstrzymany()) {
+    } else if (sesja.czyMieszane() && m_miesz.czyWstrzymany()) {
         // In mixed inference the display and the paused run stay; only the launcher is shown.
         m_wizKonkl->show();
     } else if (m_wstecz.czyWstrzymany()) {
         poPrzebieguWstecz(m_wstecz.Zamknij());
-    } else if (m_wPrzod.stan.wstrzymany) {
+    } else if (m_wPrzod.czyWstrzymany()) {
         m_formWPrzod->pokazUwage(-1);
         m_wPrzod.Zamknij();
     } else {
@@ -481,11 +481,11 @@ TFormMetodyWnios *TWnioskowanie::formMetody() const
 
 void TWnioskowanie::uwagaWToku(bool widoczna)
 {
-    if (sesja.Falsyfikacja) {
+    if (sesja.Tryb == TrybSesji::Falsyfikacja) {
         m_formFals->pokazUwage(widoczna ? 0 : -1);
         return;
     }
-    if (sesja.Mieszane)
+    if (sesja.czyMieszane())
         return; // the mixed form shows the notice of its phase itself
     formMetody()->pokazUwage(widoczna ? 0 : -1);
 }
@@ -501,7 +501,7 @@ void TWnioskowanie::wymagajNowegoWyboru()
 void TWnioskowanie::pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci)
 {
     m_formFals->przygotuj(sesja.KodSyst, sesja.NazSyst, hipGlowna, kandydaci);
-    if (!sesja.Mieszane) {
+    if (!sesja.czyMieszane()) {
         m_formWstecz->pokazUwage(-1);
         m_formWstecz->hide();
     }
