@@ -31,31 +31,22 @@ std::optional<TRegOdpal> TStosRegOdpal::wybierz(const QString &metaReg) const
     return pierwsza;
 }
 
-bool TWniosWPrzod::Przygotuj(QStringList &konkluzje)
-{
-    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
-    stan = TStanWniosWPrzod();
-    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    return krok.zakoncz(
-        PrzygotujWnioskowanie(m_baza, m_konfig, m_sesja, Kierunek::WPrzod, stan.listaReg, konkluzje, pokaz));
-}
-
-WynikPrzygotowania TWniosWPrzod::PrzygotujListe(const PokazKomunikat &pokaz)
+void TWniosWPrzod::nowyStan()
 {
     stan = TStanWniosWPrzod();
-    return PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, stan.listaReg, nullptr, pokaz);
+    m_listaReg.clear();
+    m_wstrzymany = false;
 }
-
 void TWniosWPrzod::poBledzie()
 {
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     m_sesja.KontynuacjaZadana = false;
     m_uzytkownik.uwagaWToku(false);
 }
 
 WynikPrzebiegu TWniosWPrzod::Start(const QString &hipoteza)
 {
-    if (m_sesja.KontynuacjaZadana && stan.wstrzymany)
+    if (m_sesja.KontynuacjaZadana && m_wstrzymany)
         return Dalej();
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     return krok.zakoncz(start(hipoteza), [this] { poBledzie(); });
@@ -66,7 +57,7 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
     m_ocena.trybPytania = TrybWnios::WPrzod;
     const bool samodzielny = !m_sesja.czyMieszane();
     stan.tryb = samodzielny ? TrybWPrzod::Samodzielny : TrybWPrzod::FazaMieszana;
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     stan.regulyHip.clear();
     stan.hipFakt = 0;
 
@@ -84,7 +75,7 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
     } else {
         m_sesja.Udowodniona = false;
         const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-        switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, stan.listaReg, nullptr,
+        switch (PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::WPrzod, m_listaReg, nullptr,
                                   pokaz)) {
         case WynikPrzygotowania::Puste:
             m_uzytkownik.komunikat(kom::H3());
@@ -103,7 +94,7 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
         if (!fakt)
             return WynikPrzebiegu::Przerwany;
         stan.hipFakt = fakt->IdFakt;
-        for (const TPozListyReg &p : stan.listaReg) {
+        for (const TPozListyReg &p : m_listaReg) {
             const auto r = dostep::regula(m_baza, p.IdReg);
             if (r && r->KonklReg == m_sesja.HipGlowna)
                 stan.regulyHip.append(p.IdReg);
@@ -120,7 +111,7 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
     }
     if (samodzielny && !ZresetujBazeWiedzy(m_baza, m_sesja.KodSyst))
         return WynikPrzebiegu::Przerwany;
-    if (stan.listaReg.isEmpty()) {
+    if (m_listaReg.isEmpty()) {
         if (samodzielny)
             m_uzytkownik.komunikat(kom::H5());
         return koniecWyczerpania();
@@ -131,17 +122,17 @@ WynikPrzebiegu TWniosWPrzod::start(const QString &hipoteza)
 
 WynikPrzebiegu TWniosWPrzod::Dalej()
 {
-    if (!stan.wstrzymany)
+    if (!m_wstrzymany)
         return WynikPrzebiegu::Zakonczony;
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     m_uzytkownik.uwagaWToku(stan.tryb == TrybWPrzod::Samodzielny);
     return krok.zakoncz(przebieg(stan.odpalonaWczesniej ? Krok::Badanie : Krok::NowaIteracja), [this] { poBledzie(); });
 }
 
 void TWniosWPrzod::Zamknij()
 {
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     m_sesja.KontynuacjaZadana = false;
     if (stan.tryb != TrybWPrzod::Samodzielny)
         return;
@@ -151,7 +142,7 @@ void TWniosWPrzod::Zamknij()
 
 WynikPrzebiegu TWniosWPrzod::koniecWyczerpania()
 {
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     m_sesja.KontynuacjaZadana = false;
     if (stan.tryb == TrybWPrzod::Samodzielny) {
         m_uzytkownik.uwagaWToku(false);
@@ -171,7 +162,7 @@ WynikPrzebiegu TWniosWPrzod::koniecWyczerpania()
 WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
 {
     const bool samodzielny = stan.tryb == TrybWPrzod::Samodzielny;
-    const int dlugosc = int(stan.listaReg.size());
+    const int dlugosc = int(m_listaReg.size());
     for (;;) {
         switch (krok) {
         case Krok::NowaIteracja:
@@ -187,7 +178,7 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             ++stan.pozycja;
             if (stan.pozycja > dlugosc)
                 return koniecWyczerpania();
-            const auto reg = dostep::regula(m_baza, stan.listaReg.at(stan.pozycja - 1).IdReg);
+            const auto reg = dostep::regula(m_baza, m_listaReg.at(stan.pozycja - 1).IdReg);
             if (m_baza.blad())
                 return WynikPrzebiegu::Przerwany;
             if (!reg || reg->CzyBieUdzWeWnios != slowa::Tak) {
@@ -198,7 +189,7 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             }
             const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, TrybOceny::WPrzod);
             if (w.przerwanie) {
-                stan.wstrzymany = false;
+                m_wstrzymany = false;
                 return WynikPrzebiegu::Przerwany;
             }
             if (w.przyjeta)
@@ -220,21 +211,21 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
                                                  stan.iteracja, TrybOceny::WPrzod, m_konfig.CzyOdpalUwzgl, &rodzFakt,
                                                  &stan.odpalonaWczesniej);
             if (!reg) {
-                stan.wstrzymany = false;
+                m_wstrzymany = false;
                 return WynikPrzebiegu::Przerwany;
             }
             const QString kod = QString::number(reg->IdReg);
             const double agreg = m_ocena.zagregowanyCF(reg->KonklReg);
             m_wiz = m_ocena.WizKonklReg(*reg, agreg, rodzFakt);
             if (!m_sesja.HipZdefiniowana) {
-                stan.wstrzymany = true;
+                m_wstrzymany = true;
                 m_uzytkownik.pokazKonkluzje(m_wiz);
                 return WynikPrzebiegu::Wstrzymany;
             }
             if (stan.regulyHip.contains(reg->IdReg)) {
                 m_sesja.Udowodniona = true;
                 m_uzytkownik.komunikat(kom::H6(kod));
-                stan.wstrzymany = true;
+                m_wstrzymany = true;
                 m_uzytkownik.pokazKonkluzje(m_wiz);
                 return WynikPrzebiegu::Wstrzymany;
             }

@@ -39,14 +39,12 @@ enum class TrybWPrzod { Samodzielny, FazaMieszana };
 struct TStanWniosWPrzod {
     TrybWPrzod tryb = TrybWPrzod::Samodzielny;
     int hipFakt = 0;
-    TListaReg listaReg;
     QList<int> regulyHip;
     int pozycja = 0;
     int iteracja = 0;
     TStosRegOdpal stos;
     TRegOdpal wybrana;
     bool odpalonaWczesniej = false;
-    bool wstrzymany = false; // a conclusion is shown and the run waits for continue or close
 };
 
 // Run API: Przygotuj (launcher), PrzygotujListe (mixed inference), Start, Dalej (continue
@@ -54,15 +52,10 @@ struct TStanWniosWPrzod {
 // czyWstrzymany, czyUdowodniona, listaReg.
 class TWniosWPrzod : public TSilnikWnios {
 public:
-    using TSilnikWnios::TSilnikWnios;
-
-    // The launcher's forward preparation: mode, rule list and the distinct conclusions for
-    // the hypothesis list. False after H3 or H4.
-    bool Przygotuj(QStringList &konkluzje);
-
-    // The preparation for mixed inference: a new run state and the forward rule list (no
-    // message of its own).
-    WynikPrzygotowania PrzygotujListe(const PokazKomunikat &pokaz);
+    TWniosWPrzod(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
+        : TSilnikWnios(Kierunek::WPrzod, baza, konfig, sesja, uzytkownik)
+    {
+    }
 
     // StartWniosWPrzod: with continuation requested it continues the paused run; otherwise it
     // starts a new run, standalone with the hypothesis text of the form (empty: none), or as
@@ -75,14 +68,6 @@ public:
     // The display's close button: ends a standalone run with its message.
     void Zamknij();
 
-    // The paused run is abandoned without a message: nothing continues it.
-    void Porzuc() { stan.wstrzymany = false; }
-
-    // Whether a conclusion is shown and the run waits for continue or close.
-    bool czyWstrzymany() const { return stan.wstrzymany; }
-    // The forward rules of the run, level by level.
-    const TListaReg &listaReg() const { return stan.listaReg; }
-
 private:
     enum class Krok { NowaIteracja, Badanie, Odpalenie };
     WynikPrzebiegu start(const QString &hipoteza);
@@ -90,6 +75,8 @@ private:
     WynikPrzebiegu koniecWyczerpania();
     // The run's state after a failure of the tables: nothing is paused any more.
     void poBledzie();
+
+    void nowyStan() override;
 
     TStanWniosWPrzod stan;
 };

@@ -10,21 +10,12 @@
 
 namespace tremida {
 
-bool TWniosWstecz::Przygotuj(QStringList &konkluzje)
-{
-    TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
-    stan = TStanWniosWstecz();
-    const PokazKomunikat pokaz = [this](const QString &t) { m_uzytkownik.komunikat(t); };
-    return krok.zakoncz(
-        PrzygotujWnioskowanie(m_baza, m_konfig, m_sesja, Kierunek::Wstecz, stan.listaReg, konkluzje, pokaz));
-}
-
-WynikPrzygotowania TWniosWstecz::PrzygotujListe(const PokazKomunikat &pokaz)
+void TWniosWstecz::nowyStan()
 {
     stan = TStanWniosWstecz();
-    return PrzygotujListeReg(m_baza, m_konfig, m_sesja.KodSyst, Kierunek::Wstecz, stan.listaReg, nullptr, pokaz);
+    m_listaReg.clear();
+    m_wstrzymany = false;
 }
-
 std::optional<int> TWniosWstecz::faktCelu(const QString &tekst)
 {
     const auto fakt = FaktHipotezy(m_baza, m_sesja, m_uzytkownik, tekst);
@@ -40,8 +31,8 @@ bool TWniosWstecz::czytajKonkluzje()
     m_specjalne.clear();
     QHash<QString, std::optional<TRekFakt>> fakty;
     QHash<QString, std::optional<TRekStala>> stale;
-    for (qsizetype i = 0; i < stan.listaReg.size(); ++i) {
-        const TPozListyReg &p = stan.listaReg.at(i);
+    for (qsizetype i = 0; i < m_listaReg.size(); ++i) {
+        const TPozListyReg &p = m_listaReg.at(i);
         const bool hip = p.KonklReg == m_sesja.HipGlowna;
         if (hip)
             stan.regulyHip.append(p.IdReg);
@@ -84,7 +75,7 @@ bool TWniosWstecz::czytajKonkluzje()
 void TWniosWstecz::ustawRegulyHip(const QString &cel)
 {
     stan.regulyHip.clear();
-    for (const TPozListyReg &p : stan.listaReg)
+    for (const TPozListyReg &p : m_listaReg)
         if (p.KonklReg == cel)
             stan.regulyHip.append(p.IdReg);
     m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
@@ -92,7 +83,7 @@ void TWniosWstecz::ustawRegulyHip(const QString &cel)
 
 WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
 {
-    if (stan.wstrzymany)
+    if (m_wstrzymany)
         return Dalej();
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
     return krok.zakoncz(start(hipoteza), [this] { koniecBledu(); });
@@ -147,17 +138,17 @@ WynikPrzebiegu TWniosWstecz::pokazNastepna()
     if (!odpalGotowa(TrybOceny::Wstecz, m_sesja.HipGlowna))
         return koniecBledu();
     m_uzytkownik.komunikat(kom::hipUdowodniona(int(stan.gotowe.size()), stan.pozycja, m_wiz.idReg));
-    stan.wstrzymany = true;
+    m_wstrzymany = true;
     m_uzytkownik.pokazKonkluzje(m_wiz);
     return WynikPrzebiegu::Wstrzymany;
 }
 
 WynikPrzebiegu TWniosWstecz::Dalej()
 {
-    if (!stan.wstrzymany)
+    if (!m_wstrzymany)
         return WynikPrzebiegu::Zakonczony;
     TKrokWnios krok(m_baza, m_sesja, m_uzytkownik);
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     if (stan.pozycja < stan.gotowe.size())
         return krok.zakoncz(pokazNastepna(), [this] { koniecBledu(); });
     m_uzytkownik.komunikat(kom::koniecUdowodniona(stan.cfZagreg));
@@ -168,7 +159,7 @@ WynikPrzebiegu TWniosWstecz::Dalej()
 
 WynikPrzebiegu TWniosWstecz::Zamknij()
 {
-    if (!stan.wstrzymany)
+    if (!m_wstrzymany)
         return WynikPrzebiegu::Zakonczony;
     if (stan.tryb != TrybWstecz::Samodzielny)
         return WynikPrzebiegu::Wstrzymany;
@@ -201,7 +192,7 @@ WynikPrzebiegu TWniosWstecz::porazka()
 WynikPrzebiegu TWniosWstecz::koniecBledu()
 {
     m_uzytkownik.uwagaWToku(false);
-    stan.wstrzymany = false;
+    m_wstrzymany = false;
     m_sesja.Udowodniona = false;
     m_sesja.KontynuacjaZadana = false;
     return WynikPrzebiegu::Przerwany;
@@ -312,7 +303,7 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
         std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
                        std::back_inserter(indeksy));
         for (int i : indeksy) {
-            const TPozListyReg &p = stan.listaReg.at(i);
+            const TPozListyReg &p = m_listaReg.at(i);
             if (m_hipSet.contains(p.IdReg))
                 continue;
             const TKonklReg &kr = m_konkl.at(i);

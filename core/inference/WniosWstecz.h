@@ -52,7 +52,6 @@ struct TRegGotowa {
 struct TStanWniosWstecz {
     TrybWstecz tryb = TrybWstecz::Samodzielny;
     int hipFakt = 0;
-    TListaReg listaReg;              // "wstecz" and "oba" rules, level by level
     QList<int> regulyHip;            // rules concluding the goal in hand
     QList<TKandydatFals> kandydaci;  // falsification candidates, in rule-list order
     int iteracja = 0;
@@ -63,7 +62,6 @@ struct TStanWniosWstecz {
     bool noweOdpalenie = false;
     int pozycja = 0;                 // ready rules shown so far
     double cfZagreg = 0.0;
-    bool wstrzymany = false;         // a conclusion of the backward run is shown
 
     // Falsification.
     bool falsyfPrzygotowana = false; // the falsification form has been offered
@@ -74,16 +72,10 @@ struct TStanWniosWstecz {
 
 class TWniosWstecz : public TSilnikWnios {
 public:
-    using TSilnikWnios::TSilnikWnios;
-
-    // The launcher's backward preparation: mode (standalone backward), the rule list and the
-    // distinct conclusions for the hypothesis list. False after the message about no
-    // backward rules, or after H4 (level too high).
-    bool Przygotuj(QStringList &konkluzje);
-
-    // The preparation for mixed inference: a new run state and the backward rule list (no
-    // message of its own).
-    WynikPrzygotowania PrzygotujListe(const PokazKomunikat &pokaz);
+    TWniosWstecz(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, TUzytkownikWnios &uzytkownik)
+        : TSilnikWnios(Kierunek::Wstecz, baza, konfig, sesja, uzytkownik)
+    {
+    }
 
     // StartWniosWstecz: continues a paused run; otherwise starts a new one. Standalone (the
     // context is not in mixed inference) it takes `hipoteza`, the form's edit text; in a
@@ -100,15 +92,9 @@ public:
     // goes on as with Dalej; in a mixed pass nothing happens (the run stays paused).
     WynikPrzebiegu Zamknij();
 
-    // The paused run is abandoned without a message: nothing continues it.
-    void Porzuc() { stan.wstrzymany = false; }
-
-    bool czyWstrzymany() const { return stan.wstrzymany; }
     TrybWstecz tryb() const { return stan.tryb; }
     // True after a failed run offered falsification (F1 or F2 shown and the form offered).
     bool czyFalsyfikacjaPrzygotowana() const { return stan.falsyfPrzygotowana; }
-    // The backward rules of the run, level by level.
-    const TListaReg &listaReg() const { return stan.listaReg; }
 
     // Falsification of the hypothesis on the state of the failed run (see TFalsHip).
     WynikPrzebiegu StartFals(const QList<int> &zaznaczone);
@@ -161,9 +147,11 @@ private:
     WynikPrzebiegu pokazNastepnaFals();
     WynikPrzebiegu koniecBleduFals();
 
+    void nowyStan() override;
+
     TStanWniosWstecz stan;
 
-    QList<TKonklReg> m_konkl;           // parallel to stan.listaReg
+    QList<TKonklReg> m_konkl;           // parallel to m_listaReg
     QHash<int, QList<int>> m_wgFaktu;   // fact -> indices into the rule list
     QList<int> m_specjalne;             // indices whose conclusion needs work in ZbierzHipPom
     QSet<int> m_hipSet;                 // stan.regulyHip as a set

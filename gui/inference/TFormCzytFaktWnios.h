@@ -16,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tremida::gui {
 
