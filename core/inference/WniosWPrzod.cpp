@@ -192,7 +192,7 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             ++stan.pozycja;
             if (stan.pozycja > dlugosc)
                 return koniecWyczerpania();
-            const auto reg = dostep::regula(m_baza, stan.listaReg.at(stan.pozycja - 1).IdReg);
+            const auto reg = dostep::regulaDzielona(m_baza, stan.listaReg.at(stan.pozycja - 1).IdReg);
             if (m_baza.blad())
                 return WynikPrzebiegu::Przerwany;
             if (!reg || reg->CzyBieUdzWeWnios != slowa::Tak) {
