@@ -1,4 +1,5 @@
-// print: the printouts of the systems, facts and rules tables written to a PDF file.
+// print: the printouts of the systems, facts, rules, constants, trajectory and multimedia tables
+// written to a PDF file.
 
 #include "Cli.h"
 
@@ -33,24 +34,39 @@ int polecenieDruk(Kontekst &k, const QStringList &argumenty)
     }
     if (pdf.isEmpty())
         return bladUzycia(k, nazwa, QStringLiteral("Podaj plik wydruku: --pdf PLIK."));
+    const QString tabele = QStringLiteral("Podaj tabelę: systems, facts SYSTEM, rules SYSTEM, constants SYSTEM, "
+                                          "trajectory SYSTEM albo multimedia [SYSTEM].");
     if (reszta.isEmpty())
-        return bladUzycia(k, nazwa, QStringLiteral("Podaj tabelę: systems, facts SYSTEM albo rules SYSTEM."));
-    RodzajWydruku rodzaj;
-    tremida::Polecenie polecenie;
-    if (reszta[0] == QStringLiteral("systems") && reszta.size() == 1) {
-        rodzaj = RodzajWydruku::Systemy;
-        polecenie = tremida::Polecenie::DrukTabSyst;
-    } else if (reszta[0] == QStringLiteral("facts") && reszta.size() == 2) {
-        rodzaj = RodzajWydruku::Fakty;
-        polecenie = tremida::Polecenie::DrukTabFakt;
-    } else if (reszta[0] == QStringLiteral("rules") && reszta.size() == 2) {
-        rodzaj = RodzajWydruku::Reguly;
-        polecenie = tremida::Polecenie::DrukTabReg;
-    } else {
-        return bladUzycia(k, nazwa, QStringLiteral("Podaj tabelę: systems, facts SYSTEM albo rules SYSTEM."));
-    }
+        return bladUzycia(k, nazwa, tabele);
+    // The tables, the kind of printout, its preconditions, and whether it is of one system
+    // (multimedia: of one system when a code is given).
+    struct Wybor {
+        const char *nazwa;
+        RodzajWydruku rodzaj;
+        tremida::Polecenie polecenie;
+        bool systemu;
+    };
+    static const Wybor wybory[] = {
+        {"systems", RodzajWydruku::Systemy, tremida::Polecenie::DrukTabSyst, false},
+        {"facts", RodzajWydruku::Fakty, tremida::Polecenie::DrukTabFakt, true},
+        {"rules", RodzajWydruku::Reguly, tremida::Polecenie::DrukTabReg, true},
+        {"constants", RodzajWydruku::Stale, tremida::Polecenie::DrukTabStale, true},
+        {"trajectory", RodzajWydruku::Trajektoria, tremida::Polecenie::DrukTabTraj, true},
+        {"multimedia", RodzajWydruku::PlikiMult, tremida::Polecenie::DrukTabPlikMult, false},
+    };
+    const Wybor *tabela = nullptr;
+    for (const Wybor &t : wybory)
+        if (reszta[0] == QLatin1String(t.nazwa))
+            tabela = &t;
+    const bool zSystemem = reszta.size() == 2;
+    if (!tabela || reszta.size() > 2 || (tabela->systemu && !zSystemem) ||
+        (!tabela->systemu && zSystemem && tabela->rodzaj != RodzajWydruku::PlikiMult))
+        return bladUzycia(k, nazwa, tabele);
+    const RodzajWydruku rodzaj = tabela->rodzaj;
+    const tremida::Polecenie polecenie =
+        rodzaj == RodzajWydruku::PlikiMult && zSystemem ? tremida::Polecenie::DrukTabPlikMultSyst : tabela->polecenie;
     int kodSyst = 0;
-    if (rodzaj != RodzajWydruku::Systemy) {
+    if (zSystemem) {
         const auto kod = tekstNaInt(reszta[1]);
         if (!kod)
             return bladUzycia(k, nazwa, QStringLiteral("Kod systemu musi być liczbą całkowitą."));
@@ -60,7 +76,7 @@ int polecenieDruk(Kontekst &k, const QStringList &argumenty)
         k.komunikat(*brak);
         return Porazka;
     }
-    if (rodzaj != RodzajWydruku::Systemy) {
+    if (zSystemem) {
         QSqlQuery q = k.baza.zapytanie();
         q.prepare(QStringLiteral("SELECT count(*) FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
@@ -77,18 +93,10 @@ int polecenieDruk(Kontekst &k, const QStringList &argumenty)
         k.komunikat(wydruk::KomPrzygotujDrukarke);
     const QDate dzis = QDate::currentDate();
     QString blad;
-    const bool ok = drukujDoPdf(pdf, pozioma,
-                                [&](Plotno &plotno, QString *b) {
-                                    switch (rodzaj) {
-                                    case RodzajWydruku::Systemy: return drukujSystemy(k.baza, plotno, pozioma, dzis, b);
-                                    case RodzajWydruku::Fakty:
-                                        return drukujFakty(k.baza, kodSyst, plotno, pozioma, dzis, b);
-                                    case RodzajWydruku::Reguly:
-                                        return drukujReguly(k.baza, kodSyst, plotno, pozioma, dzis, b);
-                                    }
-                                    return false;
-                                },
-                                &blad);
+    const bool ok = drukujDoPdf(
+        pdf, pozioma,
+        [&](Plotno &plotno, QString *b) { return drukujTabele(k.baza, rodzaj, kodSyst, plotno, pozioma, dzis, b); },
+        &blad);
     if (!ok) {
         k.komunikat(blad);
         return Porazka;

@@ -3,26 +3,17 @@
 // trajectory (the steps of a system's last run).
 
 #include "Cli.h"
+#include "OpcjePrzebiegu.h"
 
-#include "inference/CzytFaktPlik.h"
-#include "inference/DostepWnios.h"
-#include "inference/KrokWnios.h"
-#include "inference/FalsHip.h"
-#include "inference/WniosMiesz.h"
-#include "inference/PrzypiszWartFakt.h"
-#include "inference/WniosWPrzod.h"
 #include "store/Konwersje.h"
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
-#include "verify/WeryfBazy.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -41,20 +32,12 @@ QByteArray liczbaJson(double d)
     return a.mid(1, a.size() - 2);
 }
 
-// One answer line of an answers file: a value and its CF.
-struct TOdpowiedz {
-    QString wartosc;
-    QString cf;
-};
-
 // The user of a run in the terminal: messages and conclusions are printed, input facts are
 // answered from an answers file, typed at prompts, or left without value.
-class TUzytkownikCli : public TUzytkownikWnios {
+class TUzytkownikCli : public TUzytkownikSkryptowy {
 public:
-    TUzytkownikCli(Kontekst &k, bool json) : m_k(k), m_json(json) {}
+    TUzytkownikCli(Kontekst &k, bool json) : TUzytkownikSkryptowy(k.baza, k.konfig), m_k(k), m_json(json) {}
 
-    QMap<int, QList<TOdpowiedz>> odpowiedzi;
-    bool zOdpowiedzi = false;
     bool interaktywnie = false;
 
     void komunikat(const QString &tekst) override
@@ -67,45 +50,9 @@ public:
 
     void czytajFakt(TKontekstCzytFakt &kontekst) override
     {
-        const TRekFakt &f = kontekst.fakt;
         if (m_json)
-            m_k.zdarzenieJson("{\"event\":\"ask\",\"fact\":" + QByteArray::number(f.IdFakt) + "}");
-        const PokazKomunikat pokaz = [this](const QString &t) { komunikat(t); };
-        const bool wylicz = f.TypFakt == slowa::Wyliczeniowy;
-        QList<TWierszWylicz> wiersze;
-        for (const TRekWartFaktWylicz &w : kontekst.wartosci)
-            wiersze.append({w.IdWartFaktWylicz, w.CzyFaktMaWartAkt,
-                            w.CFWartFaktWyliczAkt ? realNaTekst(*w.CFWartFaktWyliczAkt) : QString()});
-        auto bezWartosci = [&]() {
-            if (wylicz)
-                return PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wiersze, pokaz);
-            return PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, slowa::BrakWartosci,
-                                          f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString(), pokaz);
-        };
-        // A value that could not be saved ends the asking; the run stops with the failure.
-        auto koniec = [&](WynikPrzypisania w) { kontekst.zamknietyOk = w != WynikPrzypisania::BladZapisu; };
-
-        QList<TOdpowiedz> lista;
-        if (zOdpowiedzi)
-            lista = odpowiedzi.value(f.IdFakt);
-        else if (interaktywnie)
-            lista = zapytajTerminal(kontekst);
-        if (lista.isEmpty() || (lista.size() == 1 && lista.first().wartosc == slowa::BrakWartosci)) {
-            koniec(bezWartosci());
-            return;
-        }
-        WynikPrzypisania wynik;
-        if (wylicz) {
-            QList<TWierszWylicz> wypelnione = wiersze;
-            for (const TOdpowiedz &o : lista)
-                for (qsizetype i = 0; i < kontekst.wartosci.size(); ++i)
-                    if (kontekst.wartosci[i].WartFaktWylicz == o.wartosc)
-                        wypelnione[i] = {kontekst.wartosci[i].IdWartFaktWylicz, slowa::Tak, o.cf};
-            wynik = PrzypiszWartFaktWylicz(m_k.baza, m_k.konfig, f, wypelnione, pokaz);
-        } else {
-            wynik = PrzypiszWartFaktSkalar(m_k.baza, m_k.konfig, f, lista.first().wartosc, lista.first().cf, pokaz);
-        }
-        koniec(wynik == WynikPrzypisania::Odrzucone ? bezWartosci() : wynik);
+            m_k.zdarzenieJson("{\"event\":\"ask\",\"fact\":" + QByteArray::number(kontekst.fakt.IdFakt) + "}");
+        TUzytkownikSkryptowy::czytajFakt(kontekst);
     }
 
     void pokazKonkluzje(const TWizKonkl &w) override
@@ -153,6 +100,14 @@ public:
         m_k.out.flush();
     }
 
+protected:
+    // Without an answers file the value is typed at a prompt on a terminal; an empty answer
+    // leaves it without value.
+    QList<TOdpowiedz> odpowiedziDla(const TKontekstCzytFakt &kontekst) override
+    {
+        return interaktywnie ? zapytajTerminal(kontekst) : QList<TOdpowiedz>();
+    }
+
 private:
     // Prompts for the value of an input fact; an empty answer leaves it without value.
     QList<TOdpowiedz> zapytajTerminal(const TKontekstCzytFakt &kontekst)
@@ -194,134 +149,16 @@ private:
     bool m_json;
 };
 
-bool wczytajOdpowiedzi(const QString &plik, QMap<int, QList<TOdpowiedz>> &odpowiedzi, QString *blad)
-{
-    if (!QFileInfo(plik).isFile()) {
-        *blad = QStringLiteral("Nie można odczytać pliku %1: to nie jest zwykły plik.").arg(plik);
-        return false;
-    }
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *blad = QStringLiteral("Nie można odczytać pliku %1: %2").arg(plik, f.errorString());
-        return false;
-    }
-    int nr = 0;
-    for (const QByteArray &surowa : f.readAll().split('\n')) {
-        ++nr;
-        QString linia = QString::fromUtf8(surowa);
-        if (linia.endsWith(u'\r'))
-            linia.chop(1);
-        if (linia.isEmpty() || linia.startsWith(u'#'))
-            continue;
-        const QStringList cz = linia.split(u'\t');
-        const auto id = tekstNaInt(cz.value(0).trimmed());
-        if (!id || cz.size() < 2) {
-            *blad = QStringLiteral("Plik %1, wiersz %2: oczekiwano IdFakt<TAB>wartość<TAB>CF.").arg(plik).arg(nr);
-            return false;
-        }
-        odpowiedzi[*id].append({cz.value(1), cz.value(2)});
-    }
-    return true;
-}
-
-// Applies PARAM=VALUE to the configuration with the configuration dialog's checks.
-std::optional<QString> ustawParametr(TParKonfig &konfig, const QString &przypisanie)
-{
-    const qsizetype rown = przypisanie.indexOf(u'=');
-    if (rown <= 0)
-        return QStringLiteral("Oczekiwano PARAMETR=WARTOŚĆ: %1").arg(przypisanie);
-    const QString nazwa = przypisanie.left(rown);
-    const QString wartosc = przypisanie.mid(rown + 1);
-    TWartWlasneKonfig w = wlasneZParametrow(konfig);
-    auto indeks = [&](const QStringList &lista) { return int(lista.indexOf(wartosc)); };
-    auto indeksLog = [&]() {
-        for (qsizetype i = 0; i < konfig::PozycjeLogiczne.size(); ++i)
-            if (konfig::PozycjeLogiczne[i].compare(wartosc, Qt::CaseInsensitive) == 0)
-                return int(i);
-        return -1;
-    };
-    if (nazwa == u"MaxPozReg")
-        w.MaxPozReg = wartosc;
-    else if (nazwa == u"ProgCF")
-        w.ProgCF = wartosc;
-    else if (nazwa == u"PrzyrostCF")
-        w.PrzyrostCF = wartosc;
-    else if (nazwa == u"CzyOdpalUwzgl")
-        w.CzyOdpalUwzgl = indeksLog();
-    else if (nazwa == u"CzyTylkoOdpal")
-        w.CzyTylkoOdpal = indeksLog();
-    else if (nazwa == u"CzyPelnaWeryf")
-        w.CzyPelnaWeryf = indeksLog();
-    else if (nazwa == u"TNormaIloczyn")
-        w.TNormaIloczyn = indeks(konfig::Normy);
-    else if (nazwa == u"SNormaSuma")
-        w.SNormaSuma = indeks(konfig::Normy);
-    else if (nazwa == u"SNormaKonkl")
-        w.SNormaKonkl = indeks(konfig::Normy);
-    else if (nazwa == u"MetaReg")
-        w.MetaReg = indeks(konfig::MetaReguly);
-    else
-        return QStringLiteral("Nieznany parametr: %1").arg(nazwa);
-    if (const auto blad = sprawdzWlasne(w, false))
-        return *blad;
-    konfig = parametryZWlasnych(w);
-    return std::nullopt;
-}
-
 } // namespace
 
 int polecenieInfer(Kontekst &k, const QStringList &argumenty)
 {
-    const QString pol = QStringLiteral("infer");
-    std::optional<int> kodSyst;
-    QString metoda, hipoteza, plikOdpowiedzi;
-    QStringList falsyfikujace;
-    bool falsyfikujWszystkie = false;
-    bool json = false;
-    QString plikFaktow;
-    bool weryfikacja = true;
-    int zamknijPo = 0;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty[i];
-        const bool jestNastepny = i + 1 < argumenty.size();
-        if (a == u"--method" && jestNastepny) {
-            metoda = argumenty[++i];
-        } else if (a == u"--hypothesis" && jestNastepny) {
-            hipoteza = argumenty[++i];
-        } else if (a == u"--facts" && jestNastepny) {
-            plikFaktow = argumenty[++i];
-        } else if (a == u"--no-verify") {
-            weryfikacja = false;
-        } else if (a == u"--answers" && jestNastepny) {
-            plikOdpowiedzi = argumenty[++i];
-        } else if (a == u"--close-after" && jestNastepny) {
-            const auto n = tekstNaInt(argumenty[++i]);
-            if (!n || *n < 1)
-                return bladUzycia(k, pol, QStringLiteral("--close-after wymaga liczby całkowitej dodatniej."));
-            zamknijPo = *n;
-        } else if (a == u"--set" && jestNastepny) {
-            if (const auto blad = ustawParametr(k.konfig, argumenty[++i]))
-                return bladUzycia(k, pol, tekstDoWyswietlenia(*blad));
-        } else if (a == u"--falsify" && jestNastepny) {
-            falsyfikujace << argumenty[++i];
-        } else if (a == u"--falsify-all") {
-            falsyfikujWszystkie = true;
-        } else if (a == u"--json") {
-            json = true;
-        } else if (!a.startsWith(u'-') && !kodSyst) {
-            kodSyst = tekstNaInt(a);
-            if (!kodSyst)
-                return bladUzycia(k, pol, QStringLiteral("Kod systemu musi być liczbą całkowitą."));
-        } else {
-            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
-        }
-    }
-    if (!kodSyst)
-        return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
-    if (metoda != u"forward" && metoda != u"backward" && metoda != u"mixed")
-        return bladUzycia(k, pol, QStringLiteral("Podaj --method forward, backward lub mixed."));
-    if (metoda != u"forward" && hipoteza.isEmpty())
-        return bladUzycia(k, pol, QStringLiteral("Metoda %1 wymaga --hypothesis.").arg(metoda));
+    TOpcjePrzebiegu opcje;
+    if (const auto kod = czytajOpcjePrzebiegu(k, QStringLiteral("infer"), argumenty, opcje))
+        return *kod;
+    const TSkryptPrzebiegu &skrypt = opcje.skrypt;
+    const QString &plikOdpowiedzi = opcje.plikOdpowiedzi;
+    const bool json = opcje.json;
 
     TUzytkownikCli uzytkownik(k, json);
     if (!plikOdpowiedzi.isEmpty()) {
@@ -335,125 +172,14 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
         uzytkownik.interaktywnie = isatty(fileno(stdin)) != 0;
     }
 
-    auto koniec = [&](int kod) {
-        if (json)
-            k.zdarzenieJson("{\"event\":\"end\"}");
-        return kod;
-    };
-    if (const auto brak = sprawdzWarunki(tremida::Polecenie::WyborSyst, k.baza)) {
-        uzytkownik.komunikat(*brak);
-        return koniec(Porazka);
-    }
-    TSesjaWnios sesja;
-    QString bladWyboru;
-    const auto wybor = WybierzSystem(k.baza, *kodSyst, sesja, &bladWyboru);
-    if (!wybor) {
-        if (!bladWyboru.isEmpty()) {
-            uzytkownik.komunikat(bladWyboru);
-            return koniec(Porazka);
-        }
-        k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(*kodSyst);
+    const TWynikPrzebiegu wynik = PrzeprowadzPrzebieg(k.baza, k.konfig, skrypt, uzytkownik);
+    if (wynik.koniec == KoniecPrzebiegu::BrakSystemu) {
+        k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(skrypt.kodSyst);
         return Porazka;
     }
-    uzytkownik.komunikat(*wybor);
-    // Input-fact values from a file, then the verification of the chosen mode.
-    const PokazKomunikat pokaz = [&uzytkownik](const QString &t) { uzytkownik.komunikat(t); };
-    if (!plikFaktow.isEmpty() &&
-        CzytajWartFaktPlik(k.baza, plikFaktow, *kodSyst, sesja, pokaz) != WynikCzytFakt::Przeczytany)
-        return koniec(Porazka);
-    if (weryfikacja) {
-        TWidokWeryf widok;
-        widok.komunikat = pokaz;
-        if (!WeryfikujBazeWiedzy(k.baza, k.konfig, *kodSyst, k.konfig.CzyPelnaWeryf, widok).czysta)
-            return koniec(Porazka);
-        pokaz(komunikatBazaZweryfikowana());
-    }
-
-    // The command continues every display at once, so the whole run is one transaction: a
-    // commit at every display would only cost time (each is written to disk), and the run's
-    // steps commit nothing of their own inside it. It is committed at the end, also after an
-    // error message; a failed read, write or commit rolls it all back.
-    Transakcja calyPrzebieg(k.baza);
-    // Another program changing the same tables is waited for, or the run does not start.
-    if (calyPrzebieg.zajmij(TabeleWnioskowania))
-        dopasujLicznikKrokow(k.baza, sesja);
-    // The exit status, once the run's changes are committed (or rolled back after a failure).
-    auto zapisz = [&](int kod) {
-        if (calyPrzebieg.zakoncz()) {
-            pokazBladWnios(k.baza, uzytkownik);
-            return koniec(Porazka);
-        }
-        return koniec(kod);
-    };
-    if (!calyPrzebieg.ok() || k.baza.blad())
-        return zapisz(Porazka);
-
-    TWniosWPrzod wprzod(k.baza, k.konfig, sesja, uzytkownik);
-    TWniosWstecz wstecz(k.baza, k.konfig, sesja, uzytkownik);
-    TFalsHip fals(wstecz);
-    TWniosMiesz miesz(k.baza, k.konfig, sesja, uzytkownik, wstecz, wprzod);
-
-    // Every display is continued, except the display number --close-after, which is closed.
-    int wyswietlenia = 0;
-    auto doKonca = [&](WynikPrzebiegu wynik, auto dalej, auto zamknij) {
-        while (wynik == WynikPrzebiegu::Wstrzymany) {
-            sesja.KontynuacjaZadana = true;
-            if (++wyswietlenia == zamknijPo) {
-                const auto poZamknieciu = zamknij();
-                if (!poZamknieciu)
-                    return WynikPrzebiegu::Zakonczony;
-                wynik = *poZamknieciu;
-            } else {
-                wynik = dalej();
-            }
-        }
-        return wynik;
-    };
-
-    QStringList konkluzje;
-    WynikPrzebiegu wynik = WynikPrzebiegu::Zakonczony;
-    if (metoda == u"forward") {
-        if (!wprzod.Przygotuj(konkluzje))
-            return zapisz(Porazka);
-        wynik = doKonca(
-            wprzod.Start(hipoteza), [&] { return wprzod.Start(); },
-            [&]() -> std::optional<WynikPrzebiegu> {
-                wprzod.Zamknij();
-                return std::nullopt;
-            });
-    } else if (metoda == u"backward") {
-        if (!wstecz.Przygotuj(konkluzje))
-            return zapisz(Porazka);
-        wynik = doKonca(
-            wstecz.Start(hipoteza), [&] { return wstecz.Start(); },
-            [&]() -> std::optional<WynikPrzebiegu> { return wstecz.Zamknij(); });
-    } else {
-        if (!miesz.Przygotuj(konkluzje))
-            return zapisz(Porazka);
-        // In mixed inference the close button leaves the paused run as it is.
-        wynik = doKonca(
-            miesz.Start(hipoteza), [&] { return miesz.Dalej(); },
-            [&]() -> std::optional<WynikPrzebiegu> {
-                miesz.Zamknij();
-                return std::nullopt;
-            });
-    }
-
-    if (fals.czyPrzygotowana()) {
-        QList<int> zaznaczone;
-        const QStringList kandydaci = fals.kandydaci();
-        for (qsizetype i = 0; i < kandydaci.size(); ++i)
-            if (falsyfikujWszystkie || falsyfikujace.contains(kandydaci[i]))
-                zaznaczone << int(i);
-        if (!falsyfikujWszystkie && falsyfikujace.isEmpty()) {
-            fals.Przerwij();
-        } else {
-            wynik = doKonca(
-                fals.Start(zaznaczone), [&] { return fals.Start(); },
-                [&]() -> std::optional<WynikPrzebiegu> { return fals.Zamknij(); });
-        }
-    }
-    return zapisz(wynik == WynikPrzebiegu::Przerwany ? Porazka : Sukces);
+    if (json)
+        k.zdarzenieJson("{\"event\":\"end\"}");
+    return wynik.koniec == KoniecPrzebiegu::Zakonczony ? Sukces : Porazka;
 }
 
 int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)

@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     // object; it runs on the offscreen platform when no platform is chosen.
     bool druk = false;
     for (int i = 1; i < argc; ++i)
-        druk = druk || qstrcmp(argv[i], "print") == 0;
+        druk = druk || qstrcmp(argv[i], "print") == 0 || qstrcmp(argv[i], "report") == 0;
     if (druk && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a session's runtime folder Qt would warn on standard error; a private one is

@@ -2,9 +2,11 @@
 # Prepares a working folder with an example knowledge base in one step:
 #   examples/przygotuj.sh NAZWA FOLDER
 # NAZWA: kociol, choroba, wypoczynek or wszystkie (all three in one folder).
-# Builds tremida-cli when it is missing, creates the seven table files in FOLDER, imports the
+# In the source tree it builds tremida-cli when it is missing; installed, it uses the installed
+# tremida-cli. Creates the seven table files in FOLDER, imports the
 # example and copies its pictures, film, input-fact value file and answers file into FOLDER.
-# A folder that already holds table files is left untouched.
+# A folder that already holds table files is left untouched. TREMIDA_CLI names another
+# tremida-cli to use.
 set -euo pipefail
 
 przyklady="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -35,10 +37,22 @@ for plik in systemyeksperckie fakty wartoscifaktowwyliczeniowych reguly stale tr
   fi
 done
 
-cli="$root/build/cli/tremida-cli"
-if [ ! -x "$cli" ]; then
-  echo "Budowanie tremida-cli..."
-  "$root/scripts/build.sh" tremida-cli
+if [ -n "${TREMIDA_CLI:-}" ]; then
+  cli="$TREMIDA_CLI"
+elif [ -x "$root/scripts/build.sh" ]; then
+  cli="$root/build/cli/tremida-cli"
+  if [ ! -x "$cli" ]; then
+    echo "Budowanie tremida-cli..."
+    "$root/scripts/build.sh" tremida-cli
+  fi
+elif [ -x "$przyklady/../../../bin/tremida-cli" ]; then
+  # Installed: examples in PREFIX/share/tremida/examples, the program in PREFIX/bin.
+  cli="$(cd "$przyklady/../../../bin" && pwd)/tremida-cli"
+elif command -v tremida-cli >/dev/null 2>&1; then
+  cli="$(command -v tremida-cli)"
+else
+  echo "Nie znaleziono programu tremida-cli." >&2
+  exit 1
 fi
 
 "$cli" --dir "$folder" create-tables

@@ -6,11 +6,12 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
-  qt6-multimedia-dev libqt6multimediawidgets6 libqt6printsupport6
+  qt6-multimedia-dev libqt6multimediawidgets6 libqt6printsupport6 qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   libjpeg-dev sqlite3 libsqlite3-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils time locales
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
 #include "inference/TWyborPliku.h"
+#include "verify/TFormWeryf.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -184,6 +185,27 @@ private slots:
         QVERIFY(!d->RadioGroupJakoKomp(20)->isVisibleTo(d));
     }
 
+    // A scalar fact asked after an enumerated one gets the scalar dialog's own size, as when
+    // it is asked first.
+    void rozmiarSkalarnegoPoWyliczeniowym()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        // Each time shown and hidden, as the dialog of a run is.
+        QSize rozmiary[3];
+        const int fakty[3] = {1, 2, 1};
+        for (int i = 0; i < 3; ++i) {
+            d->przygotuj(kontekstFaktu(o.kontekst().baza, fakty[i]));
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            rozmiary[i] = d->size();
+            d->hide();
+        }
+        QVERIFY(rozmiary[1] != rozmiary[0]);
+        QCOMPARE(rozmiary[2], rozmiary[0]);
+    }
+
     // The close box records "no value" like OK with nothing chosen, and keeps stored values.
     void zamknieciePolemOkna()
     {
@@ -238,7 +260,11 @@ private slots:
                               "wiedzy."}));
         QVERIFY(!okno->isVisible());
         QCOMPARE(dostep::fakt(o.kontekst().baza, 1)->WartFakt, QStringLiteral("12,5"));
-        w.realizacja();
+        o.kontekst().konfig.CzyPelnaWeryf = false;
+        o.akcja(Akcja::WeryfBazy)->trigger();
+        w.formWeryf()->przyciskStart()->click();
+        w.formWeryf()->przyciskOk()->click();
+        o.akcja(Akcja::RealizWnios)->trigger();
         QCOMPARE(w.formRealizWnios()->poleOpisu(1)->text(), QStringLiteral("kociol nr 2"));
         QCOMPARE(w.formRealizWnios()->poleOpisu(2)->text(), QStringLiteral("Data"));
     }

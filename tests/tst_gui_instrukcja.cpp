@@ -4,6 +4,10 @@
 #include "Pomocnicze.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
+#include "app/TFormKonfig.h"
+#include "inference/DostepWnios.h"
+#include "inference/TFormCzytFaktWnios.h"
+#include "inference/TWnioskowanie.h"
 #include "manual/TFormInstrukcja.h"
 #include "manual/TInstrukcja.h"
 
@@ -16,6 +20,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -40,6 +47,13 @@ QPushButton *przyciskONapisie(QWidget *okno, const QString &napis)
         if (b->text() == napis)
             return b;
     return nullptr;
+}
+
+// A click as the window system delivers it: refused while a modal dialog blocks the window.
+void kliknijJakUzytkownik(QPushButton *p)
+{
+    QWidget *okno = p->window();
+    QTest::mouseClick(okno->windowHandle(), Qt::LeftButton, {}, p->mapTo(okno, p->rect().center()));
 }
 
 } // namespace
@@ -218,6 +232,94 @@ private slots:
         // A page made afterwards starts with the same colours.
         TFormInstrukcja *nowa = glowne.instrukcja().okno("13.2");
         QCOMPARE(nowa->poleTekstu()->palette().color(QPalette::Text), QColor(0, 128, 0));
+    }
+
+    // "Pomoc" of a modal dialog opens a page that takes the user's clicks and keys while the
+    // dialog stays open; the page stays open when the dialog closes.
+    void pomocNadOknemModalnym_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("numer");
+        QTest::addColumn<QString>("nastepna");
+        QTest::addColumn<QByteArray>("szukane"); // a word of the next page
+        QTest::newRow("configuration dialog") << "konfiguracja" << "13.1" << "Do podrozdz.13.2." << QByteArray("kolor");
+        QTest::newRow("input-fact dialog") << "wartosc" << "11.5" << "Do podrozdz.11.6." << QByteArray("proces");
+    }
+    void pomocNadOknemModalnym()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, numer);
+        QFETCH(QString, nastepna);
+        QFETCH(QByteArray, szukane);
+        FolderRoboczy f;
+        TFormGlowne glowne(f.sciezka());
+        glowne.show();
+        zalozWszystkieTabele(glowne.kontekst().baza);
+        importuj(glowne.kontekst().baza, QStringLiteral(R"({
+          "systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
+          "fakty": [{"IdFakt": 1, "KodSyst": 1, "NazFakt": "t", "RodzFakt": "wprowadzany",
+                     "TypFakt": "rzeczywisty", "WartFakt": "???", "CFWartFakt": 0}]})"));
+
+        bool sprawdzone = false;
+        QPointer<QWidget> modalny;
+        const auto sprawdz = [&] {
+            modalny = QApplication::activeModalWidget();
+            QVERIFY(modalny);
+            QPushButton *pomoc = przyciskONapisie(modalny, QStringLiteral("Pomoc"));
+            QVERIFY(pomoc);
+            pomoc->click();
+            TFormInstrukcja *strona = glowne.instrukcja().okno(numer);
+            QVERIFY(strona->isVisible());
+            QVERIFY(!QApplication::activeModalWidget()->isHidden());
+
+            // The navigation button acts on a click as the user makes it.
+            kliknijJakUzytkownik(przyciskONapisie(strona, nastepna));
+            QVERIFY(!strona->isVisible());
+            const QStringList widoczne = widoczneStrony();
+            QCOMPARE(widoczne.size(), 1);
+            TFormInstrukcja *druga = glowne.instrukcja().okno(widoczne.first());
+            QVERIFY(druga != strona);
+
+            // Typing into its find field, and Enter finds the text.
+            druga->poleSzukania()->setFocus();
+            for (char c : szukane)
+                QTest::keyClick(druga->windowHandle(), c);
+            QTest::keyClick(druga->windowHandle(), Qt::Key_Return);
+            QCOMPARE(druga->poleSzukania()->text(), QString::fromLatin1(szukane));
+            QCOMPARE(druga->poleTekstu()->textCursor().selectedText().toLower(), QString::fromLatin1(szukane));
+
+            // OK closes the page; the dialog is still open.
+            kliknijJakUzytkownik(druga->przyciskOK());
+            QVERIFY(!druga->isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), modalny);
+
+            // Opened again, the page stays open after the dialog has closed.
+            pomoc->click();
+            QVERIFY(strona->isVisible());
+            sprawdzone = true;
+        };
+        // The dialog closes whatever the checks found, so that its loop ends.
+        QTimer::singleShot(0, this, [&] {
+            sprawdz();
+            if (modalny)
+                modalny->close();
+        });
+        if (dialog == u"konfiguracja") {
+            glowne.akcja(Akcja::Konfiguracja)->trigger();
+        } else {
+            TKontekstCzytFakt k;
+            k.tryb = TrybWnios::WPrzod;
+            k.kodSyst = 1;
+            k.nazSyst = QStringLiteral("A");
+            k.fakt = *dostep::fakt(glowne.kontekst().baza, 1);
+            glowne.wnioskowanie().formCzytFaktWnios()->otworz(k);
+        }
+        QVERIFY(sprawdzone);
+        TFormInstrukcja *strona = glowne.instrukcja().okno(numer);
+        QVERIFY(strona->isVisible());
+        QCOMPARE(strona->parentWidget(), &glowne);
+        kliknijJakUzytkownik(strona->przyciskOK());
+        QVERIFY(!strona->isVisible());
     }
 
     // The page every window's "Pomoc" button opens through the shared hook.

@@ -46,8 +46,12 @@ private slots:
     void otwarcie()
     {
         QCOMPARE(okno()->windowTitle(), QStringLiteral("TABELA WARTOŚCI FAKTÓW WYLICZENIOWYCH"));
-        // Only the enumerated facts of the first system; the first one is checked at once.
+        // Only the enumerated facts of the first system. The window appears without a check of
+        // the first fact; its check comes when the user chooses it.
         QCOMPARE(okno()->zbiorFakt()->liczbaRekordow(), 6);
+        QCOMPARE(m_komunikaty, QStringList{});
+        wybierzFakt(11);
+        wybierzFakt(10);
         QCOMPARE(m_komunikaty.size(), 1);
         QVERIFY(m_komunikaty[0].startsWith("Fakt o kodzie 10 jest faktem wprowadzanym"));
         QCOMPARE(okno()->zbiorWart()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Czy fakt ma tę wartość ?"));

@@ -6,6 +6,7 @@
 #include "app/TFormGlowne.h"
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
+#include "inference/TWyborPliku.h"
 #include "verify/TFormKontrSpojn.h"
 #include "verify/TFormWeryf.h"
 
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QListWidget>
 #include <QTest>
 
 using namespace tremida;
@@ -130,6 +132,9 @@ private slots:
         const QStringList wiersze = QString::fromUtf8(plik.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(wiersze.size(), memo.size() + 1);
         QVERIFY(wiersze.at(1).startsWith(QStringLiteral("Data kontroli: ")));
+        // The file list of the form shows the file just written.
+        QCOMPARE(okno->wyborPliku()->pliki()->findItems(QStringLiteral("bledywbaziedanych.txt"), Qt::MatchExactly).size(),
+                 1);
 
         // Without the check box no file is written; the memo is cleared for the new run.
         QVERIFY(QFile::remove(st.f.plik(QStringLiteral("bledywbaziedanych.txt"))));

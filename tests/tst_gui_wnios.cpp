@@ -11,6 +11,8 @@
 #include "inference/TFormRealizWnios.h"
 #include "inference/TFormWizKonkl.h"
 #include "inference/TFormWybSyst.h"
+#include "inference/TFormCzytFakt.h"
+#include "inference/TFormFalsHip.h"
 #include "inference/TWnioskowanie.h"
 #include "verify/TFormWeryf.h"
 
@@ -373,6 +375,120 @@ private slots:
         // The continue button of a display no longer shown cannot revive the old run.
         w.formWizKonkl()->przyciskKontynuuj()->click();
         QVERIFY(!w.wstrzymany());
+    }
+
+    // A new choice of knowledge base ends whatever belonged to the previous one: its windows
+    // are hidden, and none of them can start an inference on the new choice, which has not been
+    // verified.
+    void nowyWyborKonczyOkna_data()
+    {
+        QTest::addColumn<QString>("okno");
+        QTest::newRow("launcher") << "wyrzutnia";
+        QTest::newRow("paused forward run") << "wstrzymany";
+        QTest::newRow("backward form") << "wstecz";
+        QTest::newRow("mixed form") << "mieszane";
+        QTest::newRow("falsification form") << "falsyfikacja";
+        QTest::newRow("input-fact file window") << "plik";
+        QTest::newRow("verification form") << "weryfikacja";
+    }
+    void nowyWyborKonczyOkna()
+    {
+        QFETCH(QString, okno);
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        TWnioskowanie &w = o.wnioskowanie();
+        Odpowiadacz odp;
+        Baza &baza = o.kontekst().baza;
+        if (okno == u"wstrzymany") {
+            doPierwszejKonkluzji(o, odp);
+            QVERIFY(w.wstrzymany());
+        } else {
+            doWyrzutni(o);
+        }
+        QWidget *otwarte = w.formRealizWnios();
+        if (okno == u"wstecz" || okno == u"mieszane") {
+            (okno == u"wstecz" ? w.formRealizWnios()->przyciskWstecz() : w.formRealizWnios()->przyciskMiesz())->click();
+            otwarte = okno == u"wstecz" ? static_cast<QWidget *>(w.formWniosWstecz()) : w.formWniosMiesz();
+        } else if (okno == u"wstrzymany") {
+            otwarte = w.formWniosWPrzod();
+        } else if (okno == u"falsyfikacja") {
+            w.pokazFalsyfikacje(QStringLiteral("[a]=[b]"), {QStringLiteral("[a]=[c]")});
+            otwarte = w.formFalsHip();
+        } else if (okno == u"plik") {
+            o.akcja(Akcja::CzytFaktPlik)->trigger();
+            otwarte = w.formCzytFakt();
+        } else if (okno == u"weryfikacja") {
+            o.akcja(Akcja::WeryfBazy)->trigger();
+            otwarte = w.formWeryf();
+        }
+        QVERIFY(otwarte->isVisible());
+        const QStringList trajektoria =
+            wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj"));
+        const QStringList reguly = wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
+
+        o.akcja(Akcja::WyborSyst)->trigger();
+        w.formWybSyst()->ustawBiezacy(1);
+        w.formWybSyst()->przyciskOk()->click();
+        QCOMPARE(w.sesja.KodSyst, 2);
+        QCOMPARE(m_komunikaty.takeLast(), Wybrany);
+        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        for (QWidget *f : std::initializer_list<QWidget *>{
+                 w.formRealizWnios(), w.formWniosWPrzod(), w.formWniosWstecz(), w.formWniosMiesz(), w.formFalsHip(),
+                 w.formWizKonkl(), w.formCzytFakt(), w.formWeryf()})
+            QVERIFY2(!f->isVisible(), qPrintable(f->objectName()));
+        QVERIFY(!w.wstrzymany());
+
+        // Buttons pressed on the windows of the old choice start nothing.
+        m_komunikaty.clear();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        w.formRealizWnios()->przyciskWstecz()->click();
+        w.formRealizWnios()->przyciskMiesz()->click();
+        w.formWniosWPrzod()->przyciskStart()->click();
+        w.formWniosWstecz()->przyciskStart()->click();
+        w.formWniosMiesz()->przyciskStart()->click();
+        w.formFalsHip()->przyciskStart()->click();
+        w.formWizKonkl()->przyciskKontynuuj()->click();
+        w.realizacja();
+        QCOMPARE(m_komunikaty, QStringList{});
+        QVERIFY(!w.formRealizWnios()->isVisible());
+        QVERIFY(!w.formWniosWPrzod()->isVisible());
+        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj")), trajektoria);
+        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg")), reguly);
+    }
+
+    // A full verification that fails after a clean short one (OK pressed) leaves inference
+    // unavailable: the command is disabled and the launcher of the earlier verification gone.
+    void nieudanaWeryfikacja()
+    {
+        Stanowisko st;
+        TFormGlowne &o = st.o;
+        TWnioskowanie &w = o.wnioskowanie();
+        doWyrzutni(o);
+        QSqlQuery q = o.kontekst().baza.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("UPDATE reguly SET KierWniReg='w tyl' WHERE IdReg=1")));
+        o.kontekst().konfig.CzyPelnaWeryf = true;
+        o.akcja(Akcja::WeryfBazy)->trigger();
+        w.formWeryf()->przyciskStart()->click();
+        QCOMPARE(m_komunikaty.last(), QStringLiteral("Reguła o kodzie: 1.\n\rForma kierunku wnioskowania wadliwa.\n\r"
+                                                     "Proces wnioskowania nie będzie możliwy."));
+        QVERIFY(!w.formWeryf()->isVisible());
+        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        QVERIFY(!w.formRealizWnios()->isVisible());
+        m_komunikaty.clear();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        QVERIFY(!w.formWniosWPrzod()->isVisible());
+        QCOMPARE(m_komunikaty, QStringList{});
+
+        // A clean verification makes inference available again.
+        QVERIFY(q.exec(QStringLiteral("UPDATE reguly SET KierWniReg='w przod' WHERE IdReg=1")));
+        o.kontekst().konfig.CzyPelnaWeryf = false;
+        o.akcja(Akcja::WeryfBazy)->trigger();
+        w.formWeryf()->przyciskStart()->click();
+        w.formWeryf()->przyciskOk()->click();
+        QCOMPARE(pozycje(o), QList<bool>({true, true, true}));
+        o.akcja(Akcja::RealizWnios)->trigger();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        QVERIFY(w.formWniosWPrzod()->isVisible());
     }
 
     // The launcher shows the ten descriptive lines, two per row, and refuses a method

@@ -11,6 +11,7 @@
 #include "inference/TFormWizKonkl.h"
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
+#include "verify/TFormWeryf.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -46,6 +47,14 @@ void wybierz(TFormMetodyWnios *forma, const QString &tekst)
     forma->lista()->setCurrentItem(znalezione.first());
 }
 
+// System 1's trajectory as "rule|level|iteration|direction|fired|CF|reason" rows in step order.
+QStringList trajektoria(Baza &baza)
+{
+    return wierszeZapytania(baza, QStringLiteral("SELECT KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, "
+                                                 "CFKonklRegTraj, PrzyczNieOdpalTraj FROM trajektoria WHERE KodSyst=1 "
+                                                 "ORDER BY IdKrokTraj"));
+}
+
 } // namespace
 
 class TstGuiWstecz : public QObject {
@@ -53,6 +62,8 @@ class TstGuiWstecz : public QObject {
     QStringList m_komunikaty;
     // The visible notice of the mixed form at each message (-1: none).
     QList<int> m_uwagiMiesz;
+    // Whether the launcher was on screen at each message.
+    QList<bool> m_wyrzutniaPrzyKomunikacie;
     TWnioskowanie *m_w = nullptr;
 
     // The main window on a working folder with `fixture` imported, `zmiany` run, system 1
@@ -74,9 +85,14 @@ class TstGuiWstecz : public QObject {
         m_w = &o->wnioskowanie();
         o->akcja(Akcja::WyborSyst)->trigger();
         m_w->formWybSyst()->przyciskOk()->click();
-        m_w->realizacja();
+        o->kontekst().konfig.CzyPelnaWeryf = false;
+        o->akcja(Akcja::WeryfBazy)->trigger();
+        m_w->formWeryf()->przyciskStart()->click();
+        m_w->formWeryf()->przyciskOk()->click();
+        o->akcja(Akcja::RealizWnios)->trigger();
         m_komunikaty.clear();
         m_uwagiMiesz.clear();
+        m_wyrzutniaPrzyKomunikacie.clear();
         return o;
     }
 
@@ -101,6 +117,7 @@ private slots:
         ustawPrzechwytKomunikatow([this](const QString &t) {
             m_komunikaty << t;
             m_uwagiMiesz << (m_w ? m_w->formWniosMiesz()->widocznaUwaga() : -1);
+            m_wyrzutniaPrzyKomunikacie << (m_w && m_w->formRealizWnios()->isVisible());
         });
     }
     void cleanup()
@@ -159,7 +176,7 @@ private slots:
         QVERIFY(!forma->przyciskStart()->isHidden());
         QVERIFY(!w.wstrzymany());
         // Continuing to the end does not ask for a new choice of system.
-        QCOMPARE(pozycje(*o), QList<bool>({true, true, false}));
+        QCOMPARE(pozycje(*o), QList<bool>({true, true, true}));
     }
 
     // A failed backward run offers falsification; the user selects a candidate, which is
@@ -217,17 +234,22 @@ private slots:
         QVERIFY(!w.wstrzymany());
     }
 
-    // Leaving the falsification form, also while one of its conclusions is shown, ends the
-    // falsification: the display no longer continues anything.
+    // Leaving the falsification form, with its button or its close box, also while one of its
+    // conclusions is shown, ends the falsification and shows the launcher: the display no
+    // longer continues anything.
     void opuszczenieFalsyfikacji_data()
     {
         QTest::addColumn<bool>("wPauzie");
-        QTest::newRow("przed startem") << false;
-        QTest::newRow("w pauzie") << true;
+        QTest::addColumn<bool>("krzyzykiem");
+        QTest::newRow("przed startem") << false << false;
+        QTest::newRow("w pauzie") << true << false;
+        QTest::newRow("close box before start") << false << true;
+        QTest::newRow("close box while paused") << true << true;
     }
     void opuszczenieFalsyfikacji()
     {
         QFETCH(bool, wPauzie);
+        QFETCH(bool, krzyzykiem);
         FolderRoboczy f;
         auto o = stanowisko(f, QStringLiteral("wnios_wstecz.json"), NIEUDOWODNIONA);
         TWnioskowanie &w = *m_w;
@@ -238,7 +260,10 @@ private slots:
             fals->przyciskStart()->click();
             QVERIFY(w.wstrzymany());
         }
-        fals->przyciskPrzerwij()->click();
+        if (krzyzykiem)
+            fals->close();
+        else
+            fals->przyciskPrzerwij()->click();
         QVERIFY(!fals->isVisible());
         QVERIFY(!w.formWizKonkl()->isVisible());
         QVERIFY(w.formRealizWnios()->isVisible());
@@ -285,6 +310,112 @@ private slots:
         QCOMPARE(pozycje(*o), QList<bool>({false, false, false}));
     }
 
+    // The display's close button on the last conclusion of a backward run or a falsification:
+    // the final message comes first, then the run's form is hidden, then the launcher appears.
+    void zamkniecieNaKoncu_data()
+    {
+        QTest::addColumn<QString>("tryb");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("backward") << "wstecz"
+                                  << "   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji równym "
+                                     "0,92.\n\r   Nastąpi zakończenie procesu wnioskowania.";
+        QTest::newRow("falsification") << "falsyfikacja" << SFALSYFIKOWANA;
+    }
+    void zamkniecieNaKoncu()
+    {
+        QFETCH(QString, tryb);
+        QFETCH(QString, komunikat);
+        FolderRoboczy f;
+        const bool wstecz = tryb == u"wstecz";
+        auto o = stanowisko(f, wstecz ? DWIE_REGULY : QStringLiteral("wnios_wstecz.json"),
+                            wstecz ? QStringList{} : NIEUDOWODNIONA);
+        TWnioskowanie &w = *m_w;
+        TFormMetodyWnios *forma = w.formWniosWstecz();
+        if (wstecz) {
+            w.formRealizWnios()->przyciskWstecz()->click();
+            wybierz(forma, QStringLiteral("[H]=[TRUE]"));
+            forma->przyciskStart()->click();
+        } else {
+            doFalsyfikacji();
+            forma = w.formFalsHip();
+            forma->lista()->item(0)->setSelected(true);
+            forma->przyciskStart()->click();
+        }
+        // To the last conclusion of the run.
+        TFormWizKonkl *wiz = w.formWizKonkl();
+        wiz->przyciskKontynuuj()->click();
+        QVERIFY(wiz->isVisible());
+        QVERIFY(forma->isVisible());
+        m_komunikaty.clear();
+        m_wyrzutniaPrzyKomunikacie.clear();
+        QList<bool> formaPrzyKomunikacie;
+        ustawPrzechwytKomunikatow([&](const QString &t) {
+            m_komunikaty << t;
+            m_wyrzutniaPrzyKomunikacie << w.formRealizWnios()->isVisible();
+            formaPrzyKomunikacie << forma->isVisible();
+        });
+        wiz->przyciskZamknij()->click();
+        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        QCOMPARE(m_wyrzutniaPrzyKomunikacie, QList<bool>{false});
+        QCOMPARE(formaPrzyKomunikacie, QList<bool>{true});
+        QVERIFY(!forma->isVisible());
+        QVERIFY(!wiz->isVisible());
+        QVERIFY(w.formRealizWnios()->isVisible());
+        QCOMPARE(pozycje(*o), QList<bool>({false, false, false}));
+    }
+
+    // A mixed run paused at a conclusion: Start on the mixed form continues the paused phase as
+    // the display's continue button does, so the run gives the messages and the trajectory of a
+    // run continued from the display.
+    void mieszaneStartWPauzie_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("hipoteza");
+        QTest::addColumn<QStringList>("komunikaty"); // after the first display
+        QTest::newRow("first backward pass")
+            << DWIE_REGULY << "[H]=[TRUE]"
+            << QStringList{udowodniona(2, 2, 2), "   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji "
+                                                 "równym 0,92.\n\r   Nastąpi zakończenie procesu wnioskowania."};
+        QTest::newRow("forward phase")
+            << "wnios_wstecz.json" << "[D]=[d]"
+            << QStringList{"W fazie wnioskowania w przód procesu wnioskowania mieszanego nastąpiło wykazanie hipotezy "
+                           "głównej. Proces wnioskowania mieszanego zostanie zakończony."};
+    }
+    void mieszaneStartWPauzie()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QString, hipoteza);
+        QFETCH(QStringList, komunikaty);
+        QStringList trajektorie[2];
+        for (const bool startem : {false, true}) {
+            FolderRoboczy f;
+            auto o = stanowisko(f, fixture);
+            TWnioskowanie &w = *m_w;
+            w.formRealizWnios()->przyciskMiesz()->click();
+            TFormMetodyWnios *forma = w.formWniosMiesz();
+            wybierz(forma, hipoteza);
+            forma->przyciskStart()->click();
+            QVERIFY(w.wstrzymany());
+            m_komunikaty.clear();
+            for (int i = 0; i < 10 && w.wstrzymany(); ++i) {
+                QVERIFY(forma->isVisible());
+                if (startem)
+                    forma->przyciskStart()->click();
+                else
+                    w.formWizKonkl()->przyciskKontynuuj()->click();
+            }
+            QCOMPARE(m_komunikaty, komunikaty);
+            QVERIFY(!w.wstrzymany());
+            QVERIFY(!w.formWizKonkl()->isVisible());
+            QVERIFY(!forma->isVisible());
+            QVERIFY(w.formRealizWnios()->isVisible());
+            trajektorie[startem] = trajektoria(o->kontekst().baza);
+            m_w = nullptr;
+        }
+        QVERIFY(!trajektorie[0].isEmpty());
+        QCOMPARE(trajektorie[1], trajektorie[0]);
+    }
+
     // Mixed inference that proves nothing: the second pass offers falsification (shown
     // under the third notice), then the end message of mixed inference.
     void mieszaneBezDowodu()
@@ -317,7 +448,7 @@ private slots:
         QTest::newRow("wstecz") << "wstecz" << udowodniona(2, 2, 2) << "2" << QList<bool>({false, false, false});
         QTest::newRow("falsyfikacja") << "falsyfikacja" << falsUdowodniona(1, 2, 2, 4) << "4"
                                       << QList<bool>({false, false, false});
-        QTest::newRow("mieszane") << "mieszane" << QString() << "1" << QList<bool>({true, true, false});
+        QTest::newRow("mieszane") << "mieszane" << QString() << "1" << QList<bool>({true, true, true});
     }
     void zamkniecie()
     {

@@ -1,6 +1,7 @@
 // Printouts drawn on a recording canvas whose every character is 10 pixels wide: the
 // wrapping rule, the page model, and what the three printouts put on the page.
 
+#include "PlotnoNagrywajace.h"
 #include "Pomocnicze.h"
 #include "report/UkladStrony.h"
 #include "report/Wydruki.h"
@@ -12,57 +13,6 @@ using namespace tremida;
 using namespace tremida::test;
 
 namespace {
-
-struct Napis {
-    int strona, x, y;
-    QString tekst;
-    bool pogrubiony, podkreslony;
-};
-
-class PlotnoNagrywajace : public Plotno {
-public:
-    PlotnoNagrywajace(int szer, int wys) : m_szer(szer), m_wys(wys) {}
-    int szerokoscStrony() const override { return m_szer; }
-    int wysokoscStrony() const override { return m_wys; }
-    void ustawCzcionke(int, bool pogrubiona, bool podkreslona) override
-    {
-        m_pogr = pogrubiona;
-        m_podkr = podkreslona;
-    }
-    int szerokoscTekstu(const QString &t) const override { return 10 * int(t.size()); }
-    void piszTekst(int x, int y, const QString &t) override { napisy.push_back({m_strona, x, y, t, m_pogr, m_podkr}); }
-    void nowaStrona() override { ++m_strona; }
-
-    // Texts in drawing order, the underline rows left out.
-    QStringList teksty() const
-    {
-        QStringList w;
-        for (const Napis &n : napisy)
-            if (!n.tekst.startsWith(u'_'))
-                w << n.tekst;
-        return w;
-    }
-    const Napis *znajdz(const QString &t, int ktory = 0) const
-    {
-        for (const Napis &n : napisy)
-            if (n.tekst == t && ktory-- == 0)
-                return &n;
-        return nullptr;
-    }
-    int ile(const QString &t) const
-    {
-        int k = 0;
-        for (const Napis &n : napisy)
-            k += n.tekst == t;
-        return k;
-    }
-    std::vector<Napis> napisy;
-
-private:
-    int m_szer, m_wys;
-    int m_strona = 1;
-    bool m_pogr = false, m_podkr = false;
-};
 
 const QDate Dzien(2024, 3, 5);
 

@@ -1,12 +1,16 @@
 // Saves screenshots of the program's windows as PNG files into the folder given as the
 // first argument (default: docs/img). Run it under xvfb-run; the windows work on a
-// temporary folder with empty tables.
+// temporary folder holding the three example knowledge bases and walk the road of the
+// README: the tables, a forward run of the boiler base to its conclusions, a backward run
+// of the infection base handed over to falsification. With "--ekran" after the folder each
+// picture is the whole screen (where the window lies on it), not the window alone.
 
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "app/TFormKonfig.h"
 #include "app/TFormOProgramie.h"
 #include "app/TFormOstrzTab.h"
+#include "inference/DostepWnios.h"
 #include "inference/TFormCzytFakt.h"
 #include "inference/TFormCzytFaktWnios.h"
 #include "inference/TFormFalsHip.h"
@@ -15,50 +19,85 @@
 #include "inference/TFormWizKonkl.h"
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
-#include "inference/DostepWnios.h"
-#include "store/Ilustracje.h"
-#include "store/Wymiana.h"
-#include "verify/TFormKontrSpojn.h"
-#include "verify/TFormWeryf.h"
-#include "store/TFormWizFilm.h"
-#include "store/TFormWizGraf.h"
 #include "rules/TFormEdytorReg.h"
+#include "rules/TFormKartaReg.h"
 #include "rules/TFormTabReg.h"
 #include "rules/TFormTabStale.h"
+#include "store/Ilustracje.h"
 #include "store/TFormTabFakt.h"
 #include "store/TFormTabPlikMult.h"
 #include "store/TFormTabSyst.h"
 #include "store/TFormTabTraj.h"
 #include "store/TFormTabWartFaktWylicz.h"
+#include "store/TFormWizFilm.h"
+#include "store/TFormWizGraf.h"
 #include "store/TFormWizWartFaktWylicz.h"
 #include "store/Wymiana.h"
+#include "verify/TFormKontrSpojn.h"
+#include "verify/TFormWeryf.h"
+#include "widgets/ZbiorDanych.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QLinearGradient>
-#include <QMenuBar>
-#include <QPainter>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tremida;
 using namespace tremida::gui;
 
 namespace {
 
-void zapisz(QWidget *w, const QString &folder, const QString &nazwa)
+QString g_folder;
+bool g_ekran = false;
+
+void zapisz(QWidget *w, const QString &nazwa)
 {
     w->show();
+    w->raise();
     QTest::qWait(300);
-    const QString plik = QDir(folder).filePath(nazwa + QStringLiteral(".png"));
-    if (!w->grab().save(plik))
+    const QString plik = QDir(g_folder).filePath(nazwa + QStringLiteral(".png"));
+    const QPixmap obraz = g_ekran ? w->screen()->grabWindow(0) : w->grab();
+    if (!obraz.save(plik))
         qWarning("Nie można zapisać %s", qPrintable(plik));
     else
         qInfo("%s", qPrintable(plik));
+}
+
+// Selects the list item with this text, as a click would.
+void wybierz(QListWidget *lista, const QString &tekst)
+{
+    const auto znalezione = lista->findItems(tekst, Qt::MatchExactly);
+    if (znalezione.isEmpty())
+        qWarning("Brak pozycji %s", qPrintable(tekst));
+    else
+        lista->setCurrentItem(znalezione.first());
+}
+
+// Chooses system `wiersz` (from 0) for inference, reads its input-fact file and verifies it.
+void doWyrzutni(TWnioskowanie &wn, int wiersz, const QString &plikFaktow, bool zrzuty)
+{
+    wn.wyborSystemu();
+    wn.formWybSyst()->ustawBiezacy(wiersz);
+    if (zrzuty)
+        zapisz(wn.formWybSyst(), QStringLiteral("wybor-systemu"));
+    wn.formWybSyst()->przyciskOk()->click();
+    wn.czytanieFaktow();
+    wn.formCzytFakt()->poleSciezki()->setText(plikFaktow);
+    if (zrzuty)
+        zapisz(wn.formCzytFakt(), QStringLiteral("czytanie-faktow"));
+    wn.formCzytFakt()->przyciskCzytaj()->click();
+    wn.weryfikacja();
+    wn.formWeryf()->przyciskStart()->click();
+    if (zrzuty)
+        zapisz(wn.formWeryf(), QStringLiteral("weryfikacja"));
+    wn.formWeryf()->przyciskOk()->click();
+    wn.realizacja();
 }
 
 } // namespace
@@ -66,210 +105,154 @@ void zapisz(QWidget *w, const QString &folder, const QString &nazwa)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/img");
-    QDir().mkpath(folder);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/img");
+    g_ekran = argc > 2 && QByteArray(argv[2]) == "--ekran";
+    QDir().mkpath(g_folder);
     QTemporaryDir dane;
+    const QDir przyklady(QStringLiteral(TREMIDA_PRZYKLADY));
     ustawPrzechwytKomunikatow([](const QString &) {});
-    TFormGlowne glowne(dane.path());
-    for (Tabela t : WszystkieTabele)
-        glowne.kontekst().baza.zalozTabele(t, false);
-    glowne.resize(1000, 640);
-    zapisz(&glowne, folder, QStringLiteral("okno-glowne"));
+    // No modal dialog may wait for an answer: every input dialog is left without a value.
+    QTimer odpowiadacz;
+    QObject::connect(&odpowiadacz, &QTimer::timeout, [] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            d->reject();
+    });
+    odpowiadacz.start(200);
 
-    // The table windows over a small knowledge base.
-    QString bladImportu;
-    importujJson(glowne.kontekst().baza, QByteArrayLiteral(R"({
-      "systemyeksperckie": [{"IdSyst": 1, "NazSyst": "Kotły parowe", "OpisSyst": "Diagnoza usterek kotła"}],
-      "fakty": [
-        {"IdFakt": 1, "KodSyst": 1, "NazFakt": "kolor płomienia", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy",
-         "CzyWielWart": "nie", "LiczWart": 2, "PytFakt": "Jaki jest kolor płomienia?"},
-        {"IdFakt": 2, "KodSyst": 1, "NazFakt": "temperatura pary", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
-         "WartFakt": "312,5", "CFWartFakt": 0.9}],
-      "wartoscifaktowwyliczeniowych": [
-        {"IdWartFaktWylicz": 1, "KodFakt": 1, "WartFaktWylicz": "niebieski", "CzyFaktMaWartAkt": "tak", "CFWartFaktWyliczAkt": 0.8},
-        {"IdWartFaktWylicz": 2, "KodFakt": 1, "WartFaktWylicz": "żółty", "CzyFaktMaWartAkt": "nie", "CFWartFaktWyliczAkt": 0}],
-      "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "próg", "RodzStala": "obliczana", "TypStala": "rzeczywista",
-         "WartStalaProsta": "0", "KodArgStala": 2, "WartParAStala": "1,5", "WartParBStala": "-2", "DataRek": "1"}],
-      "plikimultimedialne": [{"IdPlikMult": 1, "NazwaPliku": "kociol.jpg", "RodzajPliku": "obraz graficzny/zdjecie fotograficzne",
-         "StosWysDoSzer": 0.75, "CoPlikIlustr": "fakt", "KodElemIlustr": 2, "Podpis": "Kocioł"}]
-    })"), &bladImportu);
+    TFormGlowne glowne(dane.path());
+    Baza &baza = glowne.kontekst().baza;
+    for (Tabela t : WszystkieTabele)
+        if (!baza.zalozTabele(t, false))
+            qWarning("Nie można założyć tabeli");
+    const QStringList nazwy = {QStringLiteral("kociol"), QStringLiteral("choroba"), QStringLiteral("wypoczynek")};
+    for (const QString &n : nazwy) {
+        QFile f(przyklady.filePath(n + u'/' + n + QStringLiteral(".json")));
+        QString blad;
+        if (!f.open(QIODevice::ReadOnly) || !importujJson(baza, f.readAll(), &blad))
+            qWarning("Nie można zaimportować %s: %s", qPrintable(n), qPrintable(blad));
+        for (const QString &plik : QDir(przyklady.filePath(n)).entryList(QDir::Files))
+            if (!plik.endsWith(QStringLiteral(".json")))
+                QFile::copy(przyklady.filePath(n + u'/' + plik), QDir(dane.path()).filePath(plik));
+    }
+    baza.synchronizuj();
+    glowne.resize(1000, 640);
+    zapisz(&glowne, QStringLiteral("okno-glowne"));
+
+    // The table windows.
     glowne.formTabSyst()->otworz();
-    zapisz(glowne.formTabSyst(), folder, QStringLiteral("tabela-systemow"));
+    zapisz(glowne.formTabSyst(), QStringLiteral("tabela-systemow"));
     glowne.formTabSyst()->hide();
     glowne.formTabFakt()->otworz();
-    zapisz(glowne.formTabFakt(), folder, QStringLiteral("tabela-faktow"));
+    glowne.formTabFakt()->zbiorFakt()->znajdz("IdFakt", 103);
+    zapisz(glowne.formTabFakt(), QStringLiteral("tabela-faktow"));
+    glowne.formTabFakt()->zbiorFakt()->znajdz("IdFakt", 106);
+    if (auto *p = glowne.formTabFakt()->findChild<QPushButton *>(QStringLiteral("przyciskWartPosr"))) {
+        p->click();
+        zapisz(glowne.formTabFakt()->widokWartosciPosr(), QStringLiteral("wartosci-faktu"));
+        glowne.formTabFakt()->widokWartosciPosr()->hide();
+    }
     glowne.formTabFakt()->hide();
     glowne.formTabWartFaktWylicz()->otworz();
-    zapisz(glowne.formTabWartFaktWylicz(), folder, QStringLiteral("tabela-wartosci"));
+    glowne.formTabWartFaktWylicz()->zbiorFakt()->znajdz("IdFakt", 103);
+    zapisz(glowne.formTabWartFaktWylicz(), QStringLiteral("tabela-wartosci"));
     glowne.formTabWartFaktWylicz()->hide();
     glowne.formTabStale()->otworz();
-    zapisz(glowne.formTabStale(), folder, QStringLiteral("tabela-stalych"));
+    glowne.formTabStale()->zbiorStale()->znajdz("IdStala", 104);
+    zapisz(glowne.formTabStale(), QStringLiteral("tabela-stalych"));
     glowne.formTabStale()->hide();
     glowne.formTabPlikMult()->otworz();
-    zapisz(glowne.formTabPlikMult(), folder, QStringLiteral("tabela-plikow"));
+    zapisz(glowne.formTabPlikMult(), QStringLiteral("tabela-plikow"));
     glowne.formTabPlikMult()->hide();
-    importujJson(glowne.kontekst().baza, QByteArrayLiteral(R"({
-      "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "płomień niebieski", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.8,
-         "PrzesReg": "[kolor płomienia]=[niebieski] AND\n[temperatura pary]>=[próg]", "KonklReg": "[temperatura pary]=[350]",
-         "OpisKonklReg": "Spalanie prawidłowe", "InstrReg": "Utrzymuj dopływ powietrza", "OpisReg": "Instrukcja kotła",
-         "CzyOdpal": "nie", "CFKonklReg": 0, "CzyBieUdzWeWnios": "tak"}],
-      "trajektoria": [
-        {"IdKrokTraj": 1, "KodSyst": 1, "KodRegTraj": 1, "PozRegTraj": 1, "IterRegTraj": 1, "KierWniTraj": "w przod",
-         "CzyOdpalTraj": "nie", "PrzyczNieOdpalTraj": "Reguła nieprzyjęta na stos do \"odpalenia\". Pole przesłankowe reguły zwraca wartość logiczną FALSE", "DataRek": "5.3.2024"},
-        {"IdKrokTraj": 2, "KodSyst": 1, "KodRegTraj": 1, "PozRegTraj": 1, "IterRegTraj": 2, "KierWniTraj": "w przod",
-         "CzyOdpalTraj": "tak", "CFKonklRegTraj": 0.72, "PrzyczNieOdpalTraj": "Reguła została \"odpalona\" w danym kroku trajektorii wnioskowania", "DataRek": "5.3.2024"}]
-    })"), &bladImportu);
     glowne.formTabReg()->otworz();
-    zapisz(glowne.formTabReg(), folder, QStringLiteral("tabela-regul"));
+    glowne.formTabReg()->zbiorReg()->znajdz("IdReg", 104);
+    zapisz(glowne.formTabReg(), QStringLiteral("tabela-regul"));
     glowne.formTabReg()->wywolajEdytor();
-    zapisz(glowne.formTabReg()->edytor(), folder, QStringLiteral("edytor-reguly"));
+    glowne.formTabReg()->edytor()->wybierzFakt(2);
+    zapisz(glowne.formTabReg()->edytor(), QStringLiteral("edytor-reguly"));
     glowne.formTabReg()->edytor()->hide();
+    glowne.formTabReg()->pokazKarte();
+    zapisz(glowne.formTabReg()->karta(), QStringLiteral("karta-reguly"));
+    glowne.formTabReg()->karta()->hide();
     glowne.formTabReg()->hide();
-    glowne.formTabTraj()->otworz();
-    zapisz(glowne.formTabTraj(), folder, QStringLiteral("tabela-trajektorii"));
-    glowne.formTabTraj()->hide();
-    {
-        TRekSyst s;
-        s.IdSyst = 1;
-        s.NazSyst = QStringLiteral("Kotły parowe");
-        TRekFakt f;
-        f.IdFakt = 1;
-        f.NazFakt = QStringLiteral("kolor płomienia");
-        TRekWartFaktWylicz a, b;
-        a.IdWartFaktWylicz = 1;
-        a.WartFaktWylicz = QStringLiteral("niebieski");
-        a.CzyFaktMaWartAkt = QStringLiteral("tak");
-        a.CFWartFaktWyliczAkt = 0.8;
-        b.IdWartFaktWylicz = 2;
-        b.WartFaktWylicz = QStringLiteral("żółty");
-        b.CzyFaktMaWartAkt = QStringLiteral("nie");
-        TFormWizWartFaktWyliczPosrLubKonc widok(glowne.kontekst());
-        widok.pokazWartosci(s, f, {a, b});
-        zapisz(&widok, folder, QStringLiteral("wartosci-faktu"));
-    }
 
     TFormOstrzTab ostrzezenie(Tabela::Fakty, glowne.kontekst().konfig);
-    zapisz(&ostrzezenie, folder, QStringLiteral("ostrzezenie"));
+    zapisz(&ostrzezenie, QStringLiteral("ostrzezenie"));
+    ostrzezenie.hide();
     TFormOProgramie oProgramie(glowne.kontekst().konfig);
-    zapisz(&oProgramie, folder, QStringLiteral("o-programie"));
-
+    zapisz(&oProgramie, QStringLiteral("o-programie"));
+    oProgramie.hide();
     TFormKonfig konfiguracja(glowne.kontekst());
-    zapisz(&konfiguracja, folder, QStringLiteral("konfiguracja"));
+    zapisz(&konfiguracja, QStringLiteral("konfiguracja"));
+    konfiguracja.hide();
 
-    // A picture of ratio 0,75 and, where gst-launch-1.0 exists, a short film.
-    QImage obraz(400, 300, QImage::Format_RGB32);
-    {
-        QPainter m(&obraz);
-        QLinearGradient g(0, 0, 400, 300);
-        g.setColorAt(0, QColor(30, 90, 160));
-        g.setColorAt(1, QColor(220, 230, 240));
-        m.fillRect(obraz.rect(), g);
-        m.setPen(Qt::white);
-        m.setFont(QFont(QStringLiteral("DejaVu Sans"), 28, QFont::Bold));
-        m.drawText(obraz.rect(), Qt::AlignCenter, QStringLiteral("kocioł.jpg"));
-    }
-    obraz.save(QDir(dane.path()).filePath(QStringLiteral("kociol.jpg")), "JPG");
+    // The pictures and the film of the boiler.
     ustawPrzechwytKomunikatow([](const QString &t) { qWarning("%s", qPrintable(t)); });
-    if (PokazObraz(glowne.kontekst(), QStringLiteral("kociol.jpg"), 0.75,
-                   QStringLiteral("Manometr kotła: odczytaj ciśnienie na skali zewnętrznej.")))
-        zapisz(&formWizGraf(glowne.kontekst()), folder, QStringLiteral("wizualizacja-obrazu"));
-    const QString gst = QStandardPaths::findExecutable(QStringLiteral("gst-launch-1.0"));
-    if (!gst.isEmpty()
-        && QProcess::execute(gst, {QStringLiteral("-q"), QStringLiteral("videotestsrc"), QStringLiteral("num-buffers=50"),
-                                   QStringLiteral("!"), QStringLiteral("video/x-raw,width=320,height=240,framerate=10/1"),
-                                   QStringLiteral("!"), QStringLiteral("jpegenc"), QStringLiteral("!"),
-                                   QStringLiteral("avimux"), QStringLiteral("!"), QStringLiteral("filesink"),
-                                   QStringLiteral("location=") + QDir(dane.path()).filePath(QStringLiteral("film.avi"))})
-               == 0
-        && PokazFilm(glowne.kontekst(), QStringLiteral("film.avi"), 0.75,
-                     QStringLiteral("Kolejność czynności przy odpowietrzaniu instalacji."))) {
+    if (PokazObraz(glowne.kontekst(), QStringLiteral("plomien.bmp"), 0.75,
+                   QStringLiteral("Płomień palnika: barwa żółta świadczy o niezupełnym spalaniu.")))
+        zapisz(&formWizGraf(glowne.kontekst()), QStringLiteral("wizualizacja-obrazu"));
+    formWizGraf(glowne.kontekst()).hide();
+    if (PokazFilm(glowne.kontekst(), QStringLiteral("czyszczenie_palnika.avi"), 0.75,
+                  QStringLiteral("Czyszczenie palnika kotła."))) {
         TFormWizFilm &film = formWizFilm(glowne.kontekst());
         film.przyciskOdtworz()->click();
-        QTest::qWait(2500);
-        zapisz(&film, folder, QStringLiteral("wizualizacja-filmu"));
+        QTest::qWait(1500);
+        zapisz(&film, QStringLiteral("wizualizacja-filmu"));
         film.hide();
     }
-
-    // The inference windows on a small knowledge base.
     ustawPrzechwytKomunikatow([](const QString &) {});
-    importujJson(glowne.kontekst().baza, R"({
-      "systemyeksperckie": [{"IdSyst": 1, "NazSyst": "Kocioł parowy", "OpisSyst": "Diagnostyka kotła"}],
-      "fakty": [
-        {"IdFakt": 1, "KodSyst": 1, "NazFakt": "temperatura", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty",
-         "PytFakt": "Podaj temperaturę pary na wylocie kotła", "JedWartFakt": "°C", "WartFakt": "???", "CFWartFakt": 0},
-        {"IdFakt": 2, "KodSyst": 1, "NazFakt": "kolor płomienia", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy",
-         "CzyWielWart": "nie", "LiczWart": 3, "WartFakt": "???", "PytFakt": "Zaznacz kolor płomienia w palenisku"},
-        {"IdFakt": 3, "KodSyst": 1, "NazFakt": "stan", "RodzFakt": "koncowy", "TypFakt": "wyliczeniowy",
-         "CzyWielWart": "nie", "LiczWart": 2, "WartFakt": "???"}],
-      "wartoscifaktowwyliczeniowych": [
-        {"IdWartFaktWylicz": 1, "KodFakt": 2, "WartFaktWylicz": "czerwony", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-        {"IdWartFaktWylicz": 2, "KodFakt": 2, "WartFaktWylicz": "niebieski", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-        {"IdWartFaktWylicz": 3, "KodFakt": 2, "WartFaktWylicz": "żółty", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-        {"IdWartFaktWylicz": 4, "KodFakt": 3, "WartFaktWylicz": "zły", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-        {"IdWartFaktWylicz": 5, "KodFakt": 3, "WartFaktWylicz": "dobry", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}],
-      "reguly": [
-        {"IdReg": 1, "KodSyst": 1, "NazReg": "Przegrzanie", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.9,
-         "PrzesReg": "[temperatura]>[500]", "KonklReg": "[stan]=[zły]", "OpisKonklReg": "Kocioł przegrzany",
-         "InstrReg": "Zmniejsz dopływ paliwa i sprawdź zawór bezpieczeństwa.", "OpisReg": "Instrukcja obsługi kotła"}]
-    })", nullptr);
-    glowne.kontekst().baza.synchronizuj();
+
+    // Forward chaining of the boiler: the input dialogs as they would ask, the first
+    // conclusion, and the trajectory of the whole run.
     TWnioskowanie &wn = glowne.wnioskowanie();
-    wn.wyborSystemu();
-    zapisz(wn.formWybSyst(), folder, QStringLiteral("wybor-systemu"));
-    wn.formWybSyst()->przyciskOk()->click();
-    wn.weryfikacja();
-    wn.formWeryf()->przyciskStart()->click();
-    zapisz(wn.formWeryf(), folder, QStringLiteral("weryfikacja"));
-    wn.formWeryf()->hide();
-    wn.czytanieFaktow();
-    zapisz(wn.formCzytFakt(), folder, QStringLiteral("czytanie-faktow"));
-    wn.formCzytFakt()->hide();
-    wn.sesja.LinieOpisu = {QStringLiteral("Obiekt"), QStringLiteral("kocioł nr 2"), QStringLiteral("Data"),
-                           QStringLiteral("5.3.2024"), {}, {}, {}, {}, {}, {}};
-    wn.realizacja();
-    zapisz(wn.formRealizWnios(), folder, QStringLiteral("realizacja-wnioskowania"));
-    wn.formRealizWnios()->przyciskWPrzod()->click();
-    wn.formWniosWPrzod()->lista()->setCurrentRow(0);
-    wn.formWniosWPrzod()->pokazUwage(0);
-    zapisz(wn.formWniosWPrzod(), folder, QStringLiteral("wnioskowanie-w-przod"));
-    wn.formWniosWPrzod()->hide();
     {
         TKontekstCzytFakt k;
         k.kodSyst = 1;
-        k.nazSyst = QStringLiteral("Kocioł parowy");
-        k.fakt = *dostep::fakt(glowne.kontekst().baza, 2);
-        k.wartosci = dostep::wartosciFaktu(glowne.kontekst().baza, 2);
+        k.nazSyst = QStringLiteral("Diagnostyka usterek kotła parowego");
+        k.fakt = *dostep::fakt(baza, 103);
+        k.wartosci = dostep::wartosciFaktu(baza, 103);
         wn.formCzytFaktWnios()->przygotuj(k);
-        zapisz(wn.formCzytFaktWnios(), folder, QStringLiteral("przypisanie-wartosci-wyliczeniowej"));
+        zapisz(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci-wyliczeniowej"));
         wn.formCzytFaktWnios()->hide();
-        k.fakt = *dostep::fakt(glowne.kontekst().baza, 1);
+        k.fakt = *dostep::fakt(baza, 101);
         k.wartosci.clear();
         wn.formCzytFaktWnios()->przygotuj(k);
-        zapisz(wn.formCzytFaktWnios(), folder, QStringLiteral("przypisanie-wartosci"));
+        zapisz(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci"));
         wn.formCzytFaktWnios()->hide();
     }
-    TWizKonkl wiz;
-    wiz.kodSyst = 1;
-    wiz.nazSyst = QStringLiteral("Kocioł parowy");
-    wiz.idReg = 1;
-    wiz.nazReg = QStringLiteral("Przegrzanie");
-    wiz.konklReg = QStringLiteral("[stan]=[zły]");
-    wiz.opisKonklReg = QStringLiteral("Kocioł przegrzany");
-    wiz.instrReg = QStringLiteral("Zmniejsz dopływ paliwa i sprawdź zawór bezpieczeństwa.");
-    wiz.opisReg = QStringLiteral("Instrukcja obsługi kotła");
-    wiz.cfKonkl = 0.9;
-    wiz.cfZagreg = 0.9;
-    wiz.rodzFakt = QStringLiteral("koncowy");
-    wn.formWizKonkl()->wypelnij(wiz);
-    zapisz(wn.formWizKonkl(), folder, QStringLiteral("wizualizacja-konkluzji"));
-    wn.formWizKonkl()->hide();
-    wn.formFalsHip()->przygotuj(1, QStringLiteral("Kocioł parowy"), QStringLiteral("[stan]=[zły]"),
-                                {QStringLiteral("[stan]=[dobry]"), QStringLiteral("[stan]=[awaria]")});
-    wn.formFalsHip()->lista()->item(0)->setSelected(true);
-    zapisz(wn.formFalsHip(), folder, QStringLiteral("falsyfikacja-hipotezy"));
+    QFile::copy(przyklady.filePath(QStringLiteral("kociol/wartosci_faktow.txt")),
+                QDir(dane.path()).filePath(QStringLiteral("wartosci_faktow_kociol.txt")));
+    doWyrzutni(wn, 0, QDir(dane.path()).filePath(QStringLiteral("wartosci_faktow_kociol.txt")), true);
+    zapisz(wn.formRealizWnios(), QStringLiteral("realizacja-wnioskowania"));
+    wn.formRealizWnios()->przyciskWPrzod()->click();
+    wn.formWniosWPrzod()->pokazUwage(0);
+    zapisz(wn.formWniosWPrzod(), QStringLiteral("wnioskowanie-w-przod"));
+    wn.formWniosWPrzod()->pokazUwage(-1);
+    wn.formWniosWPrzod()->przyciskStart()->click();
+    zapisz(wn.formWizKonkl(), QStringLiteral("wizualizacja-konkluzji"));
+    for (int i = 0; i < 20 && wn.wstrzymany(); ++i)
+        wn.formWizKonkl()->przyciskKontynuuj()->click();
+    wn.formRealizWnios()->hide();
+    glowne.formTabTraj()->otworz();
+    zapisz(glowne.formTabTraj(), QStringLiteral("tabela-trajektorii"));
+    glowne.formTabTraj()->hide();
+
+    // Backward chaining of the infection base that does not prove its hypothesis: the
+    // falsification form with the conclusions about the same fact.
+    QFile::copy(przyklady.filePath(QStringLiteral("choroba/wartosci_faktow.txt")),
+                QDir(dane.path()).filePath(QStringLiteral("wartosci_faktow_choroba.txt")));
+    doWyrzutni(wn, 1, QDir(dane.path()).filePath(QStringLiteral("wartosci_faktow_choroba.txt")), false);
+    wn.formRealizWnios()->przyciskWstecz()->click();
+    wybierz(wn.formWniosWstecz()->lista(), QStringLiteral("[rozpoznanie]=[zapalenie oskrzeli]"));
+    zapisz(wn.formWniosWstecz(), QStringLiteral("wnioskowanie-wstecz"));
+    wn.formWniosWstecz()->przyciskStart()->click();
+    if (wn.formFalsHip()->lista()->count() > 0)
+        wn.formFalsHip()->lista()->item(0)->setSelected(true);
+    zapisz(wn.formFalsHip(), QStringLiteral("falsyfikacja-hipotezy"));
     wn.formFalsHip()->hide();
+    wn.formRealizWnios()->hide();
+
     wn.kontrolaSpojnosci();
     wn.formKontrSpojn()->przyciskStart()->click();
-    zapisz(wn.formKontrSpojn(), folder, QStringLiteral("kontrola-spojnosci"));
+    zapisz(wn.formKontrSpojn(), QStringLiteral("kontrola-spojnosci"));
     return 0;
 }

@@ -103,6 +103,8 @@ TOcenaReg::TOcenaReg(Baza &baza, const TParKonfig &konfig, TSesjaWnios &sesja, T
 
 void TOcenaReg::blad(const QString &tekst) { m_uzytkownik.komunikat(tekst); }
 
+bool TOcenaReg::pytac(const TRekFakt &fakt) const { return !tylkoOdczyt && czyPytac(fakt); }
+
 void TOcenaReg::dodajBezWart(int idFakt)
 {
     if (m_bezWartosci && !m_bezWartosci->contains(idFakt))
@@ -176,7 +178,7 @@ std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int
         return bladStalej(QStringLiteral("C7"));
     if (stala->TypStala == slowa::Logiczna && arg->TypFakt != slowa::Logiczny)
         return bladStalej(QStringLiteral("C8"));
-    if (arg->WartFakt == slowa::BrakWartosci && czyPytac(*arg)) {
+    if (arg->WartFakt == slowa::BrakWartosci && pytac(*arg)) {
         m_uzytkownik.komunikat(kom::Q3(arg->TypFakt, arg->IdFakt, stala->IdStala));
         zapytaj(*arg, ZrodloPytania::ArgumentStalej);
         if (auto poDialogu = dostep::fakt(m_baza, arg->IdFakt))
@@ -270,7 +272,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
             tok = nieznany();
             dodajBezWart(fakt.IdFakt);
         }
-        if (fakt.RodzFakt == slowa::Wprowadzany && n == 0 && czyPytac(fakt) && moznaPytac) {
+        if (fakt.RodzFakt == slowa::Wprowadzany && n == 0 && pytac(fakt) && moznaPytac) {
             m_uzytkownik.komunikat(kom::Q1(fakt.IdFakt));
             // A dialog left without its OK button records nothing; asking again would never end.
             moznaPytac = zapytaj(fakt, ZrodloPytania::Przeslanka);
@@ -309,7 +311,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     if (wsk->WartFakt == slowa::BrakWartosci) {
         if (czyPochodny(*wsk))
             dodajBezWart(wsk->IdFakt);
-        if (!czyPytac(*wsk))
+        if (!pytac(*wsk))
             return nieznany();
         m_uzytkownik.komunikat(kom::Q2(wsk->TypFakt, wsk->IdFakt));
         zapytaj(*wsk, ZrodloPytania::Przeslanka);
@@ -403,18 +405,14 @@ const TOcenaReg::TRegulaPrzygotowana &TOcenaReg::przygotowana(const TRekReg &reg
     return r;
 }
 
-TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
-                                           QList<int> *bezWartosci)
+TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokenyPrzeslanek)
 {
     TWynikReg wynik;
     TRegulaPrzygotowana &rp = const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
     const QString kod = rp.kod;
-    m_sesja.OstatniKodReg = kod;
-    m_bezWartosci = bezWartosci;
     auto przerwij = [&](const QString &tekst) {
         blad(tekst);
         wynik.przerwanie = true;
-        m_bezWartosci = nullptr;
         return wynik;
     };
 
@@ -429,9 +427,10 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         const auto tok = ocenPrzeslanke(kod, p, &rp.nazwy[size_t(tokeny.size())]);
         if (!tok) {
             wynik.przerwanie = true;
-            m_bezWartosci = nullptr;
             return wynik;
         }
+        if (tokenyPrzeslanek)
+            tokenyPrzeslanek->append(*tok);
         tokeny.append(*tok);
     }
     TKluczTokenow klucz;
@@ -482,7 +481,6 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart, nazwyKonkl);
         if (!stala) {
             wynik.przerwanie = true;
-            m_bezWartosci = nullptr;
             return wynik;
         }
         wynik.stalaWKonkl = stala->jest;
@@ -490,11 +488,25 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         wynik.wartStalej = stala->wartosc;
         wynik.typStalej = stala->typ;
     }
-    m_bezWartosci = nullptr;
-
     wynik.cfKonkl = reg.CFReg * wynik.cfPrzes;
+    wynik.przyjeta = wynik.wartosc == Wart::True && wynik.cfKonkl >= m_konfig.ProgCF &&
+                     !(wynik.stalaWKonkl && !wynik.stalaMaWart);
+    return wynik;
+}
+
+TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
+                                           QList<int> *bezWartosci)
+{
+    m_sesja.OstatniKodReg = przygotowana(reg).kod;
+    m_bezWartosci = bezWartosci;
+    TWynikReg wynik = OcenRegule(reg);
+    m_bezWartosci = nullptr;
+    if (wynik.przerwanie)
+        return wynik;
+
     auto bladBazy = [&]() {
         wynik.przerwanie = true;
+        wynik.przyjeta = false;
         return wynik;
     };
     if (tryb != TrybOceny::WPrzod) {
@@ -516,7 +528,6 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
                         kom::przyczyna(wynik.wartosc, ponizejProgu, stalaBezWart)) ||
         m_baza.blad())
         return bladBazy();
-    wynik.przyjeta = wynik.wartosc == Wart::True && !ponizejProgu && !stalaBezWart;
     return wynik;
 }
 

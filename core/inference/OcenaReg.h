@@ -61,6 +61,13 @@ public:
     TWynikReg OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
                                      QList<int> *bezWartosci = nullptr);
 
+    // The evaluation of `reg` without writing anything: the bracket checks, the token of every
+    // elementary premise (OblPrzesElem), the reduction, the conclusion and its constant, the
+    // conclusion CF and whether the rule would be accepted. Shows the messages as
+    // OblWartLogPolaPrzesReg does; on an error message `przerwanie` is set. `tokeny` receives
+    // the tokens of the premises evaluated, in their order.
+    TWynikReg OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny = nullptr);
+
     // OblPrzesElem: the token of one elementary premise of rule `kod`; no value after an
     // error message.
     std::optional<TTokenPrzes> OblPrzesElem(const QString &kod, const TPrzesElem &p);
@@ -91,6 +98,12 @@ public:
     TWizKonkl WizKonklReg(const TRekReg &reg, double cfZagreg, const QString &rodzFakt) const;
 
     TrybWnios trybPytania = TrybWnios::WPrzod;
+
+    // Looking only: an input fact without value is never asked for (no question, no dialog)
+    // and counts as the user's "no value", so OblPrzesElem and OcenRegule change nothing in
+    // the tables. OblWartLogPolaPrzesReg, ZapiszKonkl and OdpalRegule write all the same and
+    // are not for this mode.
+    bool tylkoOdczyt = false;
 
     // A constant named by a value: whether one was found, whether it has a value, its value
     // text and its type word.
@@ -151,6 +164,8 @@ private:
     // input argument). No value after an error message in frame B.
     std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc,
                                        TNazwyPrzeslanki *n = nullptr);
+    // Whether the input fact is to be asked for now (never while only looking).
+    bool pytac(const TRekFakt &fakt) const;
     // Opens the input dialog for an input fact and returns whether it was closed by OK.
     bool zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo);
     std::optional<TTokenPrzes> ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt);

@@ -114,6 +114,37 @@ const std::vector<StronaInstrukcji> &stronyInstrukcji()
     return strony;
 }
 
+const std::vector<StronaInstrukcji> &stronyDodatkowe()
+{
+    static const std::vector<StronaInstrukcji> strony = [] {
+        std::vector<StronaInstrukcji> s;
+        auto dodaj = [&s](const char *numer, int rozdzial, int podrozdzial, const char *tytul) {
+            const QString t = QString::fromLatin1(numer) + QStringLiteral(". ") + QString::fromUtf8(tytul);
+            s.push_back({QString::fromLatin1(numer), rozdzial, podrozdzial, t, t});
+        };
+        dodaj("7.1.1", 7, 1, "Karta reguły.");
+        dodaj("9.1.1", 9, 1, "Wyjaśnienia przebiegu wnioskowania: drzewo \"odpalonych\" reguł i \"dlaczego nie\".");
+        dodaj("9.1.2", 9, 1, "Raport z konsultacji.");
+        return s;
+    }();
+    return strony;
+}
+
+QStringList odnosnikiStrony(const QString &numer)
+{
+    const QString n = normalizuj(numer);
+    const QString rodzic = n.count(u'.') == 2 ? n.section(u'.', 0, 1) : QString();
+    QStringList w;
+    if (!rodzic.isEmpty() && stronaInstrukcji(rodzic))
+        w << rodzic;
+    for (const auto &s : stronyDodatkowe()) {
+        const QString jej = s.numer.section(u'.', 0, 1);
+        if (s.numer != n && (jej == n || (!rodzic.isEmpty() && jej == rodzic)))
+            w << s.numer;
+    }
+    return w;
+}
+
 const std::vector<RozdzialInstrukcji> &rozdzialyInstrukcji()
 {
     static const std::vector<RozdzialInstrukcji> r = [] {
@@ -130,6 +161,9 @@ const StronaInstrukcji *stronaInstrukcji(const QString &numer)
 {
     const QString n = normalizuj(numer);
     for (const auto &s : stronyInstrukcji())
+        if (s.numer == n)
+            return &s;
+    for (const auto &s : stronyDodatkowe())
         if (s.numer == n)
             return &s;
     return nullptr;
@@ -149,9 +183,10 @@ std::vector<PrzyciskNawigacji> nawigacjaStrony(const QString &numer)
 {
     std::vector<PrzyciskNawigacji> w;
     const StronaInstrukcji *s = stronaInstrukcji(numer);
-    if (!s)
-        return w;
     const auto &strony = stronyInstrukcji();
+    // Pages beside the book have no place in its order: their links lead back to it.
+    if (!s || s < strony.data() || s >= strony.data() + strony.size())
+        return w;
     const auto indeks = s - strony.data();
     const int ostatniRozdzial = int(rozdzialyInstrukcji().size());
     auto pierwszaStronaRozdzialu = [&](int r) -> const StronaInstrukcji & {
@@ -222,9 +257,11 @@ QStringList znajdzWInstrukcji(const QString &fraza)
     QStringList w;
     if (fraza.trimmed().isEmpty())
         return w;
-    for (const auto &s : stronyInstrukcji())
-        if (s.tytul.contains(fraza, Qt::CaseInsensitive) || tekstStrony(s.numer).contains(fraza, Qt::CaseInsensitive))
-            w << s.numer;
+    for (const auto *strony : {&stronyInstrukcji(), &stronyDodatkowe()})
+        for (const auto &s : *strony)
+            if (s.tytul.contains(fraza, Qt::CaseInsensitive) ||
+                tekstStrony(s.numer).contains(fraza, Qt::CaseInsensitive))
+                w << s.numer;
     return w;
 }
 

@@ -63,6 +63,10 @@ inline constexpr const char *FalsHip = "11.7";
 inline constexpr const char *WniosMiesz = "11.8";
 inline constexpr const char *WizKonkl = "11.9";
 inline constexpr const char *Konfiguracja = "13.1";
+// Pages beside the book, on the explanations.
+inline constexpr const char *Wyjasnienia = "9.1.1";
+inline constexpr const char *RaportKonsultacji = "9.1.2";
+inline constexpr const char *KartaReg = "7.1.1";
 } // namespace pomoc
 
 struct StronaInstrukcji {
@@ -89,10 +93,22 @@ struct PrzyciskNawigacji {
 // Every page, in book order (page 0 first).
 const std::vector<StronaInstrukcji> &stronyInstrukcji();
 
+// The pages beside the book, on the explanations of a run: "9.1.1" (the tree of fired rules
+// and "why not"), "9.1.2" (the consultation report), "7.1.1" (the rule card). They are not
+// in the menu, the table of contents or the book's navigation; each is reached from its
+// parent page ("9.1", "7.1"), whose window links to it, and from the "Pomoc" button of its
+// view.
+const std::vector<StronaInstrukcji> &stronyDodatkowe();
+
+// The pages a page links to beside its navigation: for a book page the pages beside the book
+// under it, for a page beside the book its parent page and its sisters; empty for others.
+QStringList odnosnikiStrony(const QString &numer);
+
 // The chapters 1 to 13 with their titles.
 const std::vector<RozdzialInstrukcji> &rozdzialyInstrukcji();
 
-// The page of a number ("5.1"; a trailing point is accepted: "5.1."); nullptr when there is none.
+// The page of a number ("5.1"; a trailing point is accepted: "5.1."), in the book or beside
+// it; nullptr when there is none.
 const StronaInstrukcji *stronaInstrukcji(const QString &numer);
 
 // The title of a chapter (0: the table of contents); empty for an unknown chapter.
@@ -109,7 +125,8 @@ QStringList spisTresci();
 // empty for an unknown page.
 QString tekstStrony(const QString &numer);
 
-// Numbers of the pages whose title or text contains `fraza` (case-insensitive), in book order.
+// Numbers of the pages whose title or text contains `fraza` (case-insensitive), in book order,
+// then the pages beside the book.
 QStringList znajdzWInstrukcji(const QString &fraza);
 
 } // namespace tremida

@@ -25,6 +25,14 @@ public:
 
     // Ends the current page and starts a new one.
     virtual void nowaStrona() = 0;
+
+    // Draws the picture of file `plik` scaled into the rectangle with its top-left corner at
+    // (x, y). False, drawing nothing, when the file cannot be read or decoded, or the canvas
+    // draws no pictures.
+    virtual bool rysujObraz(int /*x*/, int /*y*/, int /*szerokosc*/, int /*wysokosc*/, const QString & /*plik*/)
+    {
+        return false;
+    }
 };
 
 } // namespace tremida

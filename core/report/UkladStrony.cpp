@@ -45,10 +45,16 @@ void UkladStrony::nastepnaLinia()
 
 void UkladStrony::linia()
 {
-    const int koniec = m_plotno.szerokoscStrony() - m_m.prawy;
+    // "_" after "_" from the left margin until the pen reaches the right margin, drawn as one
+    // text: a page of a long printout would otherwise cost hundreds of drawings per row.
+    const int dlugosc = m_plotno.szerokoscStrony() - m_m.prawy - m_m.lewy;
     const int krok = std::max(1, m_plotno.szerokoscTekstu(QStringLiteral("_")));
-    for (int x = m_m.lewy; x < koniec; x += krok)
-        m_plotno.piszTekst(x, m_y, QStringLiteral("_"));
+    // The width of one "_" is rounded; the row is measured as a whole until it reaches the margin.
+    QString podkreslenie(std::max(0, dlugosc / krok), u'_');
+    while (dlugosc > 0 && m_plotno.szerokoscTekstu(podkreslenie) < dlugosc)
+        podkreslenie += u'_';
+    if (!podkreslenie.isEmpty())
+        m_plotno.piszTekst(m_m.lewy, m_y, podkreslenie);
     m_ostatniaLinia = m_y;
 }
 

@@ -1,5 +1,6 @@
 #include "Wydruki.h"
 
+#include "ElementyWydruku.h"
 #include "TDrukFakt.h"
 #include "UkladStrony.h"
 #include "store/Baza.h"
@@ -19,136 +20,72 @@ QString komunikatKonca(RodzajWydruku r)
     case RodzajWydruku::Systemy: return KomKoniecSystemow;
     case RodzajWydruku::Fakty: return KomKoniecFaktow;
     case RodzajWydruku::Reguly: return KomKoniecRegul;
+    case RodzajWydruku::Stale: return KomKoniecStalych;
+    case RodzajWydruku::Trajektoria: return KomKoniecTraj;
+    case RodzajWydruku::PlikiMult: return KomKoniecPlikMult;
     }
     return {};
 }
 } // namespace wydruk
 
-namespace {
-
-constexpr int Odstep = 20; // gap between a wrapped cell and the next column
-
-MarginesyWydruku marginesy(RodzajWydruku r, bool pozioma)
-{
-    if (r == RodzajWydruku::Systemy)
-        return pozioma ? MarginesyWydruku{12, 300, 100, 150, 100} : MarginesyWydruku{8, 100, 100, 300, 50};
-    return pozioma ? MarginesyWydruku{8, 300, 100, 150, 50} : MarginesyWydruku{6, 100, 100, 150, 50};
-}
-
-QString cf(const std::optional<double> &v) { return v ? realNaTekst(*v) : QString(); }
-
-bool czytaj(QSqlQuery &q, QString *blad)
-{
-    if (q.exec())
-        return true;
-    if (blad)
-        *blad = bladZapytania(q);
-    return false;
-}
-
-// Selects the plain font of the printout, bold or underlined when asked.
-void czcionka(UkladStrony &u, bool pogrubiona = false, bool podkreslona = false)
-{
-    u.plotno().ustawCzcionke(u.marginesy().rozmiarCzcionki, pogrubiona, podkreslona);
-}
-
-void podkreslony(UkladStrony &u, int x, const QString &tekst)
-{
-    czcionka(u, false, true);
-    u.pisz(x, tekst);
-    czcionka(u);
-}
-
-// A heading underlined at the left margin, the text (or `brak` when it is empty) wrapped over
-// the full width below it, and the next line.
-void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, const QString &brak)
-{
-    podkreslony(u, u.marginesy().lewy, naglowek);
-    u.nastepnaLinia();
-    u.zawijaj(u.marginesy().lewy, u.szerokoscPelna(), tekst.isEmpty() ? brak : tekst);
-    u.nastepnaLinia();
-}
-
-// Header lines of the facts and rules printouts; sets the line counter.
-void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSyst, const QString &nazwaSyst, const QString &tytul,
-                     const QStringList &x, const QStringList &linia1, const QStringList &linia2)
-{
-    const MarginesyWydruku &m = u.marginesy();
-    const int lh = u.wysokoscLinii();
-    czcionka(u);
-    u.ustawY(m.gora);
-    u.pisz(m.lewy, QStringLiteral("System ekspercki szkieletowy TREMIDA"));
-    u.przesunY(1);
-    u.pisz(m.lewy, QStringLiteral("Kod systemu eksperckiego (bazy wiedzy): %1").arg(kodSyst, 2));
-    u.przesunY(1);
-    const QString etykieta = QStringLiteral("Nazwa systemu:");
-    u.pisz(m.lewy, etykieta);
-    const int xNazwy = m.lewy + u.plotno().szerokoscTekstu(QStringLiteral("Nazwa systemu: "));
-    const QStringList kawalki = u.podzial(pozioma ? 2400 : 1800, nazwaSyst);
-    for (qsizetype i = 0; i < kawalki.size(); ++i) {
-        if (i > 0)
-            u.ustawY(u.y() + lh);
-        u.pisz(xNazwy, kawalki[i]);
-    }
-    u.przesunY(1);
-    u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
-    u.przesunY(1);
-    u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
-    u.przesunY(2);
-    czcionka(u, true);
-    u.piszWysrodkowany(tytul);
-    czcionka(u);
-    u.przesunY(2);
-    u.linia();
-    u.przesunY(1);
-    for (qsizetype i = 0; i < linia1.size(); ++i)
-        u.pisz(x[i].toInt(), linia1[i]);
-    u.przesunY(1);
-    for (qsizetype i = 0; i < linia2.size(); ++i)
-        u.pisz(x[i].toInt(), linia2[i]);
-    u.linia();
-    u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 12);
-}
-
-std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
-{
-    QSqlQuery q = baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
-        return std::nullopt;
-    if (!q.next())
-        return TRekSyst{kodSyst, QString(), QString(), QString()};
-    return TRekSyst::z(q.record());
-}
-
-} // namespace
+using namespace wydruk;
 
 std::optional<QString> brakRekordowDoWydruku(Baza &baza, RodzajWydruku r, int kodSyst)
 {
     QSqlQuery q = baza.zapytanie();
+    QString pusto;
     switch (r) {
     case RodzajWydruku::Systemy:
         q.prepare(QStringLiteral("SELECT count(*) FROM systemyeksperckie"));
+        pusto = QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
         break;
     case RodzajWydruku::Fakty:
         q.prepare(QStringLiteral("SELECT count(*) FROM fakty WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaFaktow;
         break;
     case RodzajWydruku::Reguly:
         q.prepare(QStringLiteral("SELECT count(*) FROM reguly WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaRegul;
+        break;
+    case RodzajWydruku::Stale:
+        q.prepare(QStringLiteral("SELECT count(*) FROM stale WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaStalych;
+        break;
+    case RodzajWydruku::Trajektoria:
+        q.prepare(QStringLiteral("SELECT count(*) FROM trajektoria WHERE KodSyst=:ParIdSyst"));
+        pusto = KomPustaTabelaTraj;
+        break;
+    case RodzajWydruku::PlikiMult:
+        if (kodSyst > 0) {
+            q.prepare(QStringLiteral("SELECT count(*) FROM plikimultimedialne WHERE ") + WarunekPlikowSystemu);
+            pusto = KomBrakPlikMultSystemu;
+        } else {
+            q.prepare(QStringLiteral("SELECT count(*) FROM plikimultimedialne"));
+            pusto = KomPustaTabelaPlikMult;
+        }
         break;
     }
-    if (r != RodzajWydruku::Systemy)
+    if (r == RodzajWydruku::PlikiMult && kodSyst > 0)
+        wiazWarunekPlikowSystemu(q, kodSyst);
+    else if (r != RodzajWydruku::Systemy && r != RodzajWydruku::PlikiMult)
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
     if (q.exec() && q.next() && q.value(0).toInt() > 0)
         return std::nullopt;
+    return pusto;
+}
+
+bool drukujTabele(Baza &baza, RodzajWydruku r, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien,
+                  QString *blad)
+{
     switch (r) {
-    case RodzajWydruku::Systemy:
-        return QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana.");
-    case RodzajWydruku::Fakty: return wydruk::KomPustaTabelaFaktow;
-    case RodzajWydruku::Reguly: return wydruk::KomPustaTabelaRegul;
+    case RodzajWydruku::Systemy: return drukujSystemy(baza, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Fakty: return drukujFakty(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Reguly: return drukujReguly(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Stale: return drukujStale(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::Trajektoria: return drukujTrajektorie(baza, kodSyst, plotno, pozioma, dzien, blad);
+    case RodzajWydruku::PlikiMult: return drukujPlikiMult(baza, kodSyst, plotno, pozioma, dzien, blad);
     }
-    return std::nullopt;
+    return false;
 }
 
 bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
@@ -162,13 +99,7 @@ bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien,
     const MarginesyWydruku &m = u.marginesy();
     const int xNazwy = 500;
     u.ustawNaglowek([&] {
-        czcionka(u);
-        u.ustawY(m.gora);
-        u.pisz(m.lewy, QStringLiteral("System ekspercki szkieletowy TREMIDA"));
-        u.przesunY(1);
-        u.pisz(m.lewy, QStringLiteral("Numer strony wydruku: %1").arg(u.numerStrony(), 2));
-        u.przesunY(1);
-        u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
+        poczatekNaglowkaTabeli(u, dzien);
         u.przesunY(2);
         czcionka(u, true);
         u.piszWysrodkowany(QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"));
@@ -219,17 +150,14 @@ bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
     const QList<int> x = pozioma ? QList<int>{150, 300, 1120, 1400, 1610, 1820, 1990, 2090, 2250, 2380, 2550, 3000, 3180}
                                  : QList<int>{150, 250, 800, 1000, 1150, 1300, 1420, 1490, 1610, 1700, 1820, 2140, 2270};
     enum { KKod, KNazwa, KRodz, KTyp, KJedn, KWart, KCF, KWiel, KLicz, KKodW, KSlowo, KStan, KCFW };
-    auto szer = [&](int k) { return x[k + 1] - x[k] - Odstep; };
+    auto szer = [&](int k) { return x[k + 1] - x[k] - OdstepKolumn; };
 
     UkladStrony u(plotno, marginesy(RodzajWydruku::Fakty, pozioma), true);
-    QStringList xs;
-    for (int v : x)
-        xs << QString::number(v);
     u.ustawNaglowek([&] {
         naglowekSystemu(u, pozioma, dzien, kodSyst, syst->NazSyst,
                         QStringLiteral("TABELA FAKTÓW ORAZ WARTOŚCI FAKTÓW WYLICZENIOWYCH SYSTEMU EKSPERCKIEGO (BAZY "
                                        "WIEDZY)"),
-                        xs,
+                        x,
                         {"Kod", "Nazwa", "Rodzaj", "Typ", "Jednostka", "Wartość", "CF", "Czy fakt", "Liczba", "Kod",
                          "Wartość", "Czy wart.", "CF"},
                         {"faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "wielow.?", "wart.",
@@ -315,14 +243,11 @@ bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const Q
     if (!czytaj(q, blad))
         return false;
     const QList<int> x = pozioma ? QList<int>{150, 500, 2590, 2800, 3180} : QList<int>{150, 350, 1850, 2000, 2270};
-    QStringList xs;
-    for (int v : x)
-        xs << QString::number(v);
     UkladStrony u(plotno, marginesy(RodzajWydruku::Reguly, pozioma), true);
     const MarginesyWydruku &m = u.marginesy();
     u.ustawNaglowek([&] {
         naglowekSystemu(u, pozioma, dzien, kodSyst, syst->NazSyst, QStringLiteral("TABELA REGUŁ SYSTEMU EKSPERCKIEGO (BAZY WIEDZY)"),
-                        xs, {"Kod", "Nazwa", "Poziom", "Kierunek", "CF"},
+                        x, {"Kod", "Nazwa", "Poziom", "Kierunek", "CF"},
                         {"reguły", "reguły", "reguły", "wnioskowania", "reguły"});
     });
     u.rozpocznij();
@@ -340,7 +265,7 @@ bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const Q
         u.pisz(x[2], QString::number(r.PozReg));
         u.pisz(x[3], r.KierWniReg);
         u.pisz(x[4], realNaTekst(r.CFReg));
-        u.zawijaj(x[1], x[2] - x[1] - Odstep, r.NazReg);
+        u.zawijaj(x[1], x[2] - x[1] - OdstepKolumn, r.NazReg);
         u.nastepnaLinia();
         podkreslony(u, m.lewy, QStringLiteral("Tekst reguły:"));
         u.nastepnaLinia();

@@ -37,13 +37,20 @@ std::vector<Wymog> wymogi(Polecenie p)
     case Polecenie::WyborSyst:
         return {{T::Systemy, P::S5}, {T::Fakty, P::S5}, {T::WartFaktWylicz, P::S5}, {T::Stale, P::S5},
                 {T::Reguly, P::S5}, {T::Trajektoria, P::S5}};
+    case Polecenie::DrukTabStale: return {{T::Systemy, P::Brak}, {T::Stale, P::Brak}};
+    case Polecenie::DrukTabTraj: return {{T::Systemy, P::Brak}, {T::Trajektoria, P::Brak}};
+    case Polecenie::DrukTabPlikMult: return {{T::PlikiMult, P::Brak}};
+    case Polecenie::DrukTabPlikMultSyst:
+        return {{T::Systemy, P::Brak}, {T::Fakty, P::Brak}, {T::Reguly, P::Brak}, {T::PlikiMult, P::Brak}};
+    case Polecenie::ZapisFaktPlik: return {{T::Systemy, P::Brak}, {T::Fakty, P::Brak}, {T::WartFaktWylicz, P::Brak}};
     }
     return {};
 }
 
 bool czyDruk(Polecenie p)
 {
-    return p == Polecenie::DrukTabSyst || p == Polecenie::DrukTabFakt || p == Polecenie::DrukTabReg;
+    return p == Polecenie::DrukTabSyst || p == Polecenie::DrukTabFakt || p == Polecenie::DrukTabReg ||
+           p == Polecenie::DrukTabStale || p == Polecenie::DrukTabTraj || p == Polecenie::DrukTabPlikMultSyst;
 }
 
 } // namespace

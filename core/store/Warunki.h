@@ -25,6 +25,14 @@ enum class Polecenie {
     OtwTabPlikMult,     // Multimedia table -> "Otwarcie tabeli"
     KontrSpojnBazy,     // "Kontrola spójności bazy"
     WyborSyst,          // "Wybór systemu eksperckiego (bazy wiedzy)"
+    // Beside the menu: tremida-cli's printouts of the constants, trajectory and multimedia
+    // tables (all files, or those illustrating one system's facts and rules) and the writing
+    // of input-fact values to a file.
+    DrukTabStale,
+    DrukTabTraj,
+    DrukTabPlikMult,
+    DrukTabPlikMultSyst,
+    ZapisFaktPlik,
 };
 
 // Suffixes appended to a missing-file message.

@@ -4,6 +4,7 @@
 #include "Odczyt.h"
 #include "rules/DaneReg.h"
 #include "store/Baza.h"
+#include "store/PlikiProgramu.h"
 #include "app/ParKonfig.h"
 #include "store/Rekordy.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <optional>
 
-#include <sys/stat.h>
 
 namespace tremida {
 
@@ -66,14 +66,6 @@ private:
     bool m_ok = true;
 };
 
-// Whether two paths name one file (through a link, too).
-bool tenSamPlik(const QString &a, const QString &b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 // The error file is created anew: it may never be a file the program keeps its data in, nor
 // a pipe or a device (which would block or take the text nowhere).
 std::optional<QString> odmowaPlikuBledow(const Baza &baza, const QString &sciezka)
@@ -84,15 +76,10 @@ std::optional<QString> odmowaPlikuBledow(const Baza &baza, const QString &sciezk
         return std::nullopt;
     if (!fi.isFile())
         return QStringLiteral("Plik błędów %1 nie jest zwykłym plikiem.\n\rOpcja nie zostanie zrealizowana.").arg(nazwa);
-    QStringList plikiProgramu{QDir(baza.folder()).filePath(konfig::NazwaPliku),
-                              QDir(baza.folder()).filePath(Baza::PlikGlowny)};
-    for (Tabela t : WszystkieTabele)
-        plikiProgramu << baza.sciezka(t);
-    for (const QString &p : plikiProgramu)
-        if (tenSamPlik(sciezka, p))
-            return QStringLiteral("Plik błędów %1 jest plikiem %2 programu; jego zapis zniszczyłby dane.\n\rWybierz "
-                                  "inną nazwę pliku błędów. Opcja nie zostanie zrealizowana.")
-                .arg(nazwa, QFileInfo(p).fileName());
+    if (const auto plik = plikProgramu(baza, sciezka))
+        return QStringLiteral("Plik błędów %1 jest plikiem %2 programu; jego zapis zniszczyłby dane.\n\rWybierz "
+                              "inną nazwę pliku błędów. Opcja nie zostanie zrealizowana.")
+            .arg(nazwa, *plik);
     return std::nullopt;
 }
 

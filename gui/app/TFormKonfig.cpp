@@ -200,19 +200,17 @@ TFormKonfig::TFormKonfig(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodzic
             m_kontekst.pokazStroneInstrukcji(QStringLiteral("13.1"));
     });
 
+    // One row of buttons, OK and "Pomoc" at its end, so that the dialog fits a laptop screen.
     auto *akcje = new QHBoxLayout;
     for (QPushButton *b : {m_zastStd, m_przepiszStd, m_zapisz, m_czytaj, m_zastWlasne})
         akcje->addWidget(b);
-    auto *zamkniecie = new QHBoxLayout;
-    zamkniecie->addStretch();
-    zamkniecie->addWidget(m_ok);
-    zamkniecie->addWidget(m_pomoc);
-    zamkniecie->addStretch();
+    akcje->addSpacing(16);
+    akcje->addWidget(m_ok);
+    akcje->addWidget(m_pomoc);
     auto *uklad = ukladPrzewijany(this);
     uklad->addWidget(wnioskowanie);
     uklad->addWidget(kolory);
     uklad->addLayout(akcje);
-    uklad->addLayout(zamkniecie);
 
     ustawWlasne(wlasneZParametrow(k.konfig));
     ZmiaKolFormKonfig(k.konfig);

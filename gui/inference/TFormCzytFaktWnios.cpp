@@ -34,6 +34,14 @@ QLineEdit *tylkoDoOdczytu()
 
 const QStringList Wybory = {QStringLiteral("tak"), QStringLiteral("nie"), QStringLiteral("???")};
 
+// A caption that takes the colours of the role of the data it names.
+QLabel *etykieta(const QString &tekst, QList<QLabel *> &rola)
+{
+    auto *l = new QLabel(tekst);
+    rola.append(l);
+    return l;
+}
+
 } // namespace
 
 TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rodzic)
@@ -48,12 +56,12 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     m_kodSyst->setMaximumWidth(90);
     m_nazSyst = tylkoDoOdczytu();
     auto *system = new QHBoxLayout;
-    system->addWidget(new QLabel(QStringLiteral("Kod systemu:")));
+    system->addWidget(etykieta(QStringLiteral("Kod systemu:"), m_etBierne));
     system->addWidget(m_kodSyst);
-    system->addWidget(new QLabel(QStringLiteral("Nazwa systemu:")));
+    system->addWidget(etykieta(QStringLiteral("Nazwa systemu:"), m_etBierne));
     system->addWidget(m_nazSyst, 1);
 
-    auto *parametry = new QGroupBox(QStringLiteral("PARAMETRY FAKTU"));
+    auto *parametry = m_parametry = new QGroupBox(QStringLiteral("PARAMETRY FAKTU"));
     auto *p = new QGridLayout(parametry);
     m_kodFakt = tylkoDoOdczytu();
     m_nazFakt = tylkoDoOdczytu();
@@ -61,29 +69,29 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     m_typFakt = tylkoDoOdczytu();
     m_wielWart = tylkoDoOdczytu();
     m_liczWart = tylkoDoOdczytu();
-    m_etWielWart = new QLabel(QStringLiteral("Czy fakt jest jest wielowartościowy?"));
-    m_etLiczWart = new QLabel(QStringLiteral("Liczba wartości: (20 max.)"));
+    m_etWielWart = etykieta(QStringLiteral("Czy fakt jest jest wielowartościowy?"), m_etBierne);
+    m_etLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), m_etBierne);
     m_opisFakt = new QPlainTextEdit;
     m_opisFakt->setReadOnly(true);
     m_opisFakt->setMaximumHeight(48);
     m_pytFakt = new QPlainTextEdit;
     m_pytFakt->setReadOnly(true);
     m_pytFakt->setMaximumHeight(48);
-    p->addWidget(new QLabel(QStringLiteral("Kod faktu:")), 0, 0);
+    p->addWidget(etykieta(QStringLiteral("Kod faktu:"), m_etBierne), 0, 0);
     p->addWidget(m_kodFakt, 0, 1);
-    p->addWidget(new QLabel(QStringLiteral("Nazwa faktu:")), 0, 2);
+    p->addWidget(etykieta(QStringLiteral("Nazwa faktu:"), m_etBierne), 0, 2);
     p->addWidget(m_nazFakt, 0, 3, 1, 3);
-    p->addWidget(new QLabel(QStringLiteral("Rodzaj faktu:")), 1, 0);
+    p->addWidget(etykieta(QStringLiteral("Rodzaj faktu:"), m_etBierne), 1, 0);
     p->addWidget(m_rodzFakt, 1, 1);
-    p->addWidget(new QLabel(QStringLiteral("Typ faktu:")), 1, 2);
+    p->addWidget(etykieta(QStringLiteral("Typ faktu:"), m_etBierne), 1, 2);
     p->addWidget(m_typFakt, 1, 3);
     p->addWidget(m_etWielWart, 2, 0);
     p->addWidget(m_wielWart, 2, 1);
     p->addWidget(m_etLiczWart, 2, 2);
     p->addWidget(m_liczWart, 2, 3);
-    p->addWidget(new QLabel(QStringLiteral("Opis faktu:")), 3, 0);
+    p->addWidget(etykieta(QStringLiteral("Opis faktu:"), m_etBierne), 3, 0);
     p->addWidget(m_opisFakt, 3, 1, 1, 5);
-    p->addWidget(new QLabel(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:")), 4, 0);
+    p->addWidget(etykieta(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), m_etBierne), 4, 0);
     p->addWidget(m_pytFakt, 4, 1, 1, 5);
 
     m_skalar = new QGroupBox(QStringLiteral("FAKT RZECZYWISTY, CAŁKOWITY LUB LOGICZNY"));
@@ -93,11 +101,14 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     m_wartosc->setObjectName(QStringLiteral("WartFakt"));
     m_cf = new QLineEdit;
     m_cf->setObjectName(QStringLiteral("CFWartFakt"));
-    s->addRow(QStringLiteral("Jednostka:"), m_jednostka);
-    s->addRow(QStringLiteral("Wartość faktu  (jeśli faktu rzeczywistego, to liczba rzeczywista z przecinkiem "
-                             "dziesiętnym) :"),
+    s->addRow(etykieta(QStringLiteral("Jednostka:"), m_etBierne), m_jednostka);
+    s->addRow(etykieta(QStringLiteral("Wartość faktu  (jeśli faktu rzeczywistego, to liczba rzeczywista z przecinkiem "
+                                      "dziesiętnym) :"),
+                       m_etCzynne),
               m_wartosc);
-    s->addRow(QStringLiteral("CF (liczba rzeczywista z przedziału [0,1] z przecinkiem dziesiętnym) :"), m_cf);
+    s->addRow(etykieta(QStringLiteral("CF (liczba rzeczywista z przedziału [0,1] z przecinkiem dziesiętnym) :"),
+                       m_etCzynne),
+              m_cf);
 
     m_wylicz = new QGroupBox(QStringLiteral("FAKT WYLICZENIOWY"));
     auto *w = new QVBoxLayout(m_wylicz);
@@ -106,13 +117,13 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     auto *un = new QHBoxLayout(naglowek);
     un->setContentsMargins(0, 0, 0, 0);
     for (int k = 0; k < 2; ++k) {
-        auto *kod = new QLabel(QStringLiteral("Kod wartości faktu"));
+        auto *kod = etykieta(QStringLiteral("Kod wartości faktu"), m_etBierne);
         kod->setFixedWidth(60);
         kod->setWordWrap(true);
         un->addWidget(kod);
-        un->addWidget(new QLabel(QStringLiteral("Wartość faktu")), 2);
-        un->addWidget(new QLabel(QStringLiteral("Czy przypisujesz faktowi tę wartość?")), 2);
-        auto *cf = new QLabel(QStringLiteral("CF"));
+        un->addWidget(etykieta(QStringLiteral("Wartość faktu"), m_etBierne), 2);
+        un->addWidget(etykieta(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), m_etCzynne), 2);
+        auto *cf = etykieta(QStringLiteral("CF"), m_etCzynne);
         cf->setFixedWidth(60);
         un->addWidget(cf);
     }
@@ -176,11 +187,17 @@ TFormCzytFaktWnios::TFormCzytFaktWnios(KontekstAplikacji &kontekst, QWidget *rod
     uklad->addStretch(1);
     uklad->addLayout(przyciski);
 
-    // The full size, with every row shown, is the size the enumerated section shrinks from.
+    // The full size, with every row shown, is the size the enumerated section shrinks from;
+    // a scalar fact has a size of its own.
     m_skalar->hide();
     m_szerokosc = 1000;
-    m_wysokoscPelna = sizeHint().height();
+    m_wysokoscPelna = rozmiarWgTresci(this).height();
     m_skalar->show();
+    for (QWidget *w : {static_cast<QWidget *>(m_wylicz), static_cast<QWidget *>(m_etWielWart),
+                       static_cast<QWidget *>(m_wielWart), static_cast<QWidget *>(m_etLiczWart),
+                       static_cast<QWidget *>(m_liczWart)})
+        w->hide();
+    m_wysokoscSkalar = rozmiarWgTresci(this).height();
 
     connect(m_ok, &QPushButton::clicked, this, &TFormCzytFaktWnios::ok);
     connect(m_pomoc, &QPushButton::clicked, this, [this] {
@@ -205,6 +222,12 @@ void TFormCzytFaktWnios::ZmiaKolFormCzytFaktWnios()
         zastosujKolory(k, Rola::Czynne, {r.cf, r.wybor});
     }
     zastosujKolory(k, Rola::Pomocnicze, {m_ok, m_pomoc});
+    for (QLabel *l : std::as_const(m_etBierne))
+        zastosujKolory(k, Rola::Bierne, {l});
+    for (QLabel *l : std::as_const(m_etCzynne))
+        zastosujKolory(k, Rola::Czynne, {l});
+    zastosujKolory(k, Rola::Bierne, {m_parametry});
+    zastosujKolory(k, Rola::Czynne, {m_skalar, m_wylicz});
 }
 
 QLineEdit *TFormCzytFaktWnios::EditJakoKomp(int n) const
@@ -279,7 +302,8 @@ void TFormCzytFaktWnios::przygotuj(const TKontekstCzytFakt &k)
         m_cf->setText(f.CFWartFakt ? realNaTekst(*f.CFWartFakt) : QString());
         for (QWidget *l : m_linie)
             l->hide();
-        adjustSize();
+        setMinimumHeight(0);
+        resize(m_szerokosc, m_wysokoscSkalar);
         return;
     }
     // At most 20 rows are shown; a fact with more value rows shows its first 20.

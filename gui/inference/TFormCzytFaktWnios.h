@@ -78,10 +78,13 @@ private:
     QString m_wynik;
     bool m_zamknietyOk = false;
     int m_wysokoscPelna = 0;
+    int m_wysokoscSkalar = 0; // the height with the scalar section, whatever was shown before
     int m_szerokosc = 0;
     QLineEdit *m_kodSyst, *m_nazSyst;
     QLineEdit *m_kodFakt, *m_nazFakt, *m_rodzFakt, *m_typFakt, *m_wielWart, *m_liczWart, *m_jednostka;
     QLabel *m_etWielWart, *m_etLiczWart;
+    QGroupBox *m_parametry;
+    QList<QLabel *> m_etBierne, m_etCzynne; // captions coloured by the role of their data
     QPlainTextEdit *m_opisFakt, *m_pytFakt;
     QGroupBox *m_skalar, *m_wylicz;
     QLineEdit *m_wartosc, *m_cf;

@@ -6,6 +6,7 @@
 
 #include "widgets/Ekran.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -126,6 +127,13 @@ void TFormMetodyWnios::ustawKonkluzje(int kodSyst, const QString &nazSyst, const
     m_lista->clearSelection();
     m_lista->blockSignals(false);
     m_hipoteza->clear();
+}
+
+void TFormMetodyWnios::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    if (zamknieto && isVisible())
+        zamknieto();
 }
 
 QString TFormMetodyWnios::hipoteza() const { return m_hipoteza->text(); }

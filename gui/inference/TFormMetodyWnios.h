@@ -48,6 +48,8 @@ public:
     void pokazStartIOk(bool widoczne);
 
     std::function<void()> start, przerwij, anuluj, ok;
+    // The window's close box; empty: the form is only hidden.
+    std::function<void()> zamknieto;
 
     QListWidget *lista() const { return m_lista; }
     QLineEdit *poleHipotezy() const { return m_hipoteza; }
@@ -57,6 +59,9 @@ public:
     QPushButton *przyciskOk() const { return m_ok; }
 
     void ZmiaKolFormMetodyWnios();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     KontekstAplikacji &m_kontekst;

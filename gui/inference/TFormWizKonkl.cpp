@@ -64,7 +64,7 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     siatka->setColumnStretch(1, 1);
     siatka->setColumnStretch(3, 1);
 
-    auto *rodzaj = new QGroupBox(QStringLiteral("Konkluzja dotyczy faktu:"));
+    auto *rodzaj = m_rodzaj = new QGroupBox(QStringLiteral("Konkluzja dotyczy faktu:"));
     m_posredni = new QRadioButton(QStringLiteral("pośredniego"));
     m_koncowy = new QRadioButton(QStringLiteral("końcowego"));
     for (QRadioButton *r : {m_posredni, m_koncowy}) {
@@ -81,8 +81,8 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     m_instr = new QPlainTextEdit;
     m_instr->setObjectName(QStringLiteral("instrReg"));
     m_instr->setReadOnly(true);
-    auto *etOpisReg = new QLabel(QStringLiteral("Opisowa charaktery- styka reguły. Autorzy"));
-    etOpisReg->setWordWrap(true);
+    // The caption hyphenated for a line break breaks there, never with the hyphen mid-line.
+    auto *etOpisReg = new QLabel(QStringLiteral("Opisowa charaktery-\nstyka reguły. Autorzy"));
     m_etykiety.append(etOpisReg);
     m_opisReg = new QPlainTextEdit;
     m_opisReg->setObjectName(QStringLiteral("opisReg"));
@@ -114,6 +114,8 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     ilustracje->addWidget(m_nastFilm, 1, 2);
     ilustracje->addWidget(m_poprzFilm, 1, 3);
     ilustracje->setColumnStretch(4, 1);
+    // The buttons of a rule without pictures or films keep their place empty.
+    zachowajMiejsce({m_nastObraz, m_poprzObraz, m_nastFilm, m_poprzFilm});
     m_obrazy = new TPrzyciskiIlustracji(m_kontekst, slowa::ObrazGraficzny, m_nastObraz, m_poprzObraz, liczbaObrazow, this);
     m_filmy = new TPrzyciskiIlustracji(m_kontekst, slowa::Film, m_nastFilm, m_poprzFilm, liczbaFilmow, this);
 
@@ -192,7 +194,7 @@ void TFormWizKonkl::ZmiaKolFormWizKonkl()
         zastosujKolory(k, Rola::Bierne, {e});
     for (QLabel *l : m_etykiety)
         zastosujKolory(k, Rola::Bierne, {l});
-    zastosujKolory(k, Rola::Bierne, {m_instr, m_opisReg, m_opisKonkl, m_posredni, m_koncowy});
+    zastosujKolory(k, Rola::Bierne, {m_instr, m_opisReg, m_opisKonkl, m_rodzaj, m_posredni, m_koncowy});
     zastosujKolory(k, Rola::Pomocnicze, {m_kontynuuj, m_zamknij, m_skladnia, m_drzewo, m_symulacja, m_pomoc,
                                          m_nastObraz, m_poprzObraz, m_nastFilm, m_poprzFilm});
 }

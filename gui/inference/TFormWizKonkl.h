@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -57,6 +58,7 @@ private:
     QList<QLabel *> m_etykiety;
     QList<QLineEdit *> m_pola;
     QPlainTextEdit *m_instr, *m_opisReg, *m_opisKonkl;
+    QGroupBox *m_rodzaj;
     QRadioButton *m_posredni, *m_koncowy;
     QPushButton *m_kontynuuj, *m_zamknij, *m_skladnia, *m_drzewo, *m_symulacja, *m_pomoc;
     QPushButton *m_nastObraz, *m_poprzObraz, *m_nastFilm, *m_poprzFilm;

@@ -48,7 +48,17 @@ TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania m
     m_kontrSpojn = new TFormKontrSpojn(kontekst, oknoGlowne);
 
     m_wybSyst->poWyborze = [this](int kod) { wybrano(kod); };
-    m_weryf->poZweryfikowaniu = [this] { m_menu.realiz->setEnabled(true); };
+    m_weryf->poZweryfikowaniu = [this](int kod) {
+        // Only the verification of the knowledge base chosen now makes inference available.
+        if (kod != sesja.KodSyst)
+            return;
+        m_zweryfikowana = true;
+        m_menu.realiz->setEnabled(true);
+    };
+    m_weryf->poNieudanej = [this](int kod) {
+        if (kod == sesja.KodSyst)
+            wylaczWnioskowanie();
+    };
     m_realiz->organizujWPrzod = [this] { organizujWPrzod(); };
     m_realiz->organizujWstecz = [this] { organizujWstecz(); };
     m_realiz->organizujMiesz = [this] { organizujMiesz(); };
@@ -79,6 +89,8 @@ TWnioskowanie::TWnioskowanie(KontekstAplikacji &kontekst, TPozycjeWnioskowania m
     m_formFals->przerwij = [this] { opuscFals(); };
     m_formFals->anuluj = [this] { opuscFals(); };
     m_formFals->ok = [this] { opuscFals(); };
+    // The close box leaves the form as its three closing buttons do.
+    m_formFals->zamknieto = [this] { opuscFals(); };
 
     m_wizKonkl->kontynuuj = [this] { kontynuuj(); };
     m_wizKonkl->zamknij = [this] { zamknijProces(); };
@@ -110,8 +122,6 @@ void TWnioskowanie::wyborSystemu() { m_wybSyst->otworz(); }
 
 void TWnioskowanie::wybrano(int kodSyst)
 {
-    // A run paused on another choice is abandoned: what it wrote stays, nothing continues it.
-    porzucWstrzymany();
     QString blad;
     const auto tekst = WybierzSystem(m_kontekst.baza, kodSyst, sesja, &blad);
     if (!tekst) {
@@ -119,12 +129,51 @@ void TWnioskowanie::wybrano(int kodSyst)
             komunikat(blad);
         return;
     }
+    // Whatever belonged to the previous choice ends: a paused run is abandoned (what it wrote
+    // stays, nothing continues it) and no window of that knowledge base stays on screen.
+    zamknijOknaWnioskowania();
+    m_czytFakt->hide();
+    m_weryf->hide();
     sesja.wyczyscTryby();
     m_metoda = Metoda::Brak;
     // A newly chosen knowledge base must be verified before inference.
+    m_zweryfikowana = false;
     ustawPozycje(true, true, false);
     m_wybSyst->hide();
     komunikat(*tekst);
+}
+
+void TWnioskowanie::zamknijOknaWnioskowania()
+{
+    porzucWstrzymany();
+    m_wyrzutniaPoPrzebiegu = false;
+    m_realiz->hide();
+    for (TFormMetodyWnios *f : {static_cast<TFormMetodyWnios *>(m_formWPrzod),
+                                static_cast<TFormMetodyWnios *>(m_formWstecz),
+                                static_cast<TFormMetodyWnios *>(m_formMiesz),
+                                static_cast<TFormMetodyWnios *>(m_formFals)}) {
+        f->pokazStartIOk(true);
+        f->hide();
+    }
+}
+
+void TWnioskowanie::wylaczWnioskowanie()
+{
+    // Inference waits for a clean verification again; the launcher and the method forms of
+    // the earlier verification end with it.
+    m_zweryfikowana = false;
+    m_menu.realiz->setEnabled(false);
+    zamknijOknaWnioskowania();
+    sesja.wyczyscTryby();
+    m_metoda = Metoda::Brak;
+}
+
+void TWnioskowanie::pokazWyrzutniePoPrzebiegu()
+{
+    if (!m_wyrzutniaPoPrzebiegu)
+        return;
+    m_wyrzutniaPoPrzebiegu = false;
+    pokazOkno(m_realiz);
 }
 
 void TWnioskowanie::czytanieFaktow()
@@ -141,7 +190,7 @@ void TWnioskowanie::weryfikacja()
 
 void TWnioskowanie::realizacja()
 {
-    if (!sesja.czyWybrany())
+    if (!sesja.czyWybrany() || !m_zweryfikowana)
         return;
     m_realiz->wypelnij(sesja.KodSyst, sesja.NazSyst, sesja.LinieOpisu);
     pokazOkno(m_realiz);
@@ -172,6 +221,8 @@ void TWnioskowanie::porzucWstrzymany()
 
 void TWnioskowanie::organizujWPrzod()
 {
+    if (!m_zweryfikowana)
+        return;
     porzucWstrzymany();
     m_formWPrzod->pokazStartIOk(true);
     QStringList konkluzje;
@@ -192,6 +243,8 @@ void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, con
 
 void TWnioskowanie::organizujWstecz()
 {
+    if (!m_zweryfikowana)
+        return;
     porzucWstrzymany();
     m_formWstecz->pokazStartIOk(true);
     QStringList konkluzje;
@@ -202,6 +255,8 @@ void TWnioskowanie::organizujWstecz()
 
 void TWnioskowanie::organizujMiesz()
 {
+    if (!m_zweryfikowana)
+        return;
     porzucWstrzymany();
     m_formWPrzod->lista()->clear();
     m_formWPrzod->pokazStartIOk(true);
@@ -217,11 +272,14 @@ void TWnioskowanie::organizujMiesz()
 
 void TWnioskowanie::startWPrzod()
 {
+    if (!m_zweryfikowana)
+        return;
     // Start continues a run only after a continuation; otherwise a new run replaces the
     // paused one. Either way the display shown now is no longer current.
     m_wizKonkl->hide();
     m_metoda = Metoda::WPrzod;
     poPrzebieguWPrzod(m_wPrzod.Start(m_formWPrzod->hipoteza()));
+    pokazWyrzutniePoPrzebiegu();
 }
 
 void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
@@ -250,6 +308,8 @@ void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
 
 void TWnioskowanie::startWstecz()
 {
+    if (!m_zweryfikowana)
+        return;
     m_metoda = Metoda::Wstecz;
     const QString hipoteza = m_formWstecz->hipoteza();
     // Start and OK stay hidden while the run lasts, so that no second run can start.
@@ -258,6 +318,7 @@ void TWnioskowanie::startWstecz()
     if (w == WynikPrzebiegu::Przerwany && hipoteza.isEmpty())
         m_formWstecz->pokazStartIOk(true);
     poPrzebieguWstecz(w);
+    pokazWyrzutniePoPrzebiegu();
 }
 
 void TWnioskowanie::poPrzebieguWstecz(WynikPrzebiegu w)
@@ -288,7 +349,16 @@ void TWnioskowanie::poKoncuWstecz()
 
 void TWnioskowanie::startMiesz()
 {
-    // Start during a pause begins anew: the paused phase is abandoned.
+    if (!m_zweryfikowana)
+        return;
+    // Start on a paused phase continues it, as the display's continue button would: the
+    // backward passes continue a paused pass, and the phases after it follow only as the
+    // run itself leads to them.
+    if (m_miesz.czyWstrzymany()) {
+        m_wizKonkl->hide();
+        kontynuuj();
+        return;
+    }
     if (wstrzymany())
         porzucWstrzymany();
     m_metoda = Metoda::Miesz;
@@ -296,21 +366,25 @@ void TWnioskowanie::startMiesz()
     const WynikPrzebiegu w = m_miesz.Start(m_formMiesz->hipoteza());
     // Paused: the proving phase goes on from the display. Nothing ran: the message about
     // the hypothesis was shown and the form stays.
-    if (w == WynikPrzebiegu::Wstrzymany || !m_fazaMieszanaRuszyla)
+    if (w == WynikPrzebiegu::Wstrzymany || !m_fazaMieszanaRuszyla) {
+        pokazWyrzutniePoPrzebiegu();
         return;
+    }
     m_formMiesz->pokazUwage(-1);
     m_formMiesz->hide();
+    m_wyrzutniaPoPrzebiegu = false;
     poKoncuWstecz();
 }
 
 void TWnioskowanie::startFals()
 {
-    if (!m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
+    if (!m_zweryfikowana || !m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
         return;
     const QList<int> zaznaczone = m_formFals->zaznaczone();
     if (!zaznaczone.isEmpty())
         m_formFals->pokazStartIOk(false);
     poPrzebieguFals(m_fals.Start(zaznaczone));
+    pokazWyrzutniePoPrzebiegu();
 }
 
 void TWnioskowanie::poPrzebieguFals(WynikPrzebiegu w)
@@ -347,48 +421,40 @@ void TWnioskowanie::kontynuuj()
     if (m_fals.czyWstrzymany()) {
         m_formFals->pokazUwage(0);
         poPrzebieguFals(m_fals.Dalej());
-        return;
-    }
-    if (m_wstecz.czyWstrzymany()) {
+    } else if (m_wstecz.czyWstrzymany()) {
         if (!sesja.Mieszane)
             m_formWstecz->pokazUwage(0);
         poPrzebieguWstecz(m_wstecz.Dalej());
-        return;
-    }
-    if (m_metoda == Metoda::WPrzod || (sesja.Mieszane && sesja.FazaWPrzod) || m_wPrzod.stan.wstrzymany) {
+    } else if (m_wPrzod.stan.wstrzymany) {
         m_oknoGlowne->repaint();
         if (!sesja.Mieszane)
             m_formWPrzod->pokazUwage(0);
         poPrzebieguWPrzod(m_wPrzod.Start(m_formWPrzod->hipoteza()));
     }
+    pokazWyrzutniePoPrzebiegu();
 }
 
 void TWnioskowanie::zamknijProces()
 {
     // Backward chaining and falsification go on to their next display or their end; the
-    // three inference commands are disabled on the way (wymagajNowegoWyboru).
+    // three inference commands are disabled on the way (wymagajNowegoWyboru). The launcher
+    // comes last: after the final message and after the run's forms are hidden.
     if (m_fals.czyWstrzymany()) {
         poPrzebieguFals(m_fals.Zamknij());
-        pokazOkno(m_realiz);
-        return;
-    }
-    if (sesja.Mieszane) {
+    } else if (sesja.Mieszane && m_miesz.czyWstrzymany()) {
         // In mixed inference the display and the paused run stay; only the launcher is shown.
         m_wizKonkl->show();
-        pokazOkno(m_realiz);
-        return;
-    }
-    if (m_wstecz.czyWstrzymany()) {
+    } else if (m_wstecz.czyWstrzymany()) {
         poPrzebieguWstecz(m_wstecz.Zamknij());
-        pokazOkno(m_realiz);
-        return;
-    }
-    if (m_wPrzod.stan.wstrzymany) {
+    } else if (m_wPrzod.stan.wstrzymany) {
         m_formWPrzod->pokazUwage(-1);
         m_wPrzod.Zamknij();
+    } else {
+        // No run waits at the display any more (it ended or was abandoned): nothing to close.
+        m_wyrzutniaPoPrzebiegu = false;
         return;
     }
-    ustawPozycje(false, false, false);
+    m_wyrzutniaPoPrzebiegu = false;
     pokazOkno(m_realiz);
 }
 
@@ -428,7 +494,8 @@ void TWnioskowanie::wymagajNowegoWyboru()
 {
     ustawPozycje(false, false, false);
     m_realiz->wypelnij(sesja.KodSyst, sesja.NazSyst, sesja.LinieOpisu);
-    pokazOkno(m_realiz);
+    // The launcher is shown once the engine has returned and the run's forms are hidden.
+    m_wyrzutniaPoPrzebiegu = true;
 }
 
 void TWnioskowanie::pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci)

@@ -90,6 +90,13 @@ private:
     void ustawPozycje(bool czytFakt, bool weryf, bool realiz);
     void wybrano(int kodSyst);
     void porzucWstrzymany();
+    // Abandons a paused run and hides the launcher, the method forms and the falsification
+    // form with the conclusions display.
+    void zamknijOknaWnioskowania();
+    // A verification failed: inference is unavailable until a clean one.
+    void wylaczWnioskowanie();
+    // Shows the launcher when a run asked for it (wymagajNowegoWyboru) on its way out.
+    void pokazWyrzutniePoPrzebiegu();
     void pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje);
     void organizujWPrzod();
     void organizujWstecz();
@@ -118,6 +125,10 @@ private:
     TFalsHip m_fals;
     TWniosMiesz m_miesz;
     Metoda m_metoda = Metoda::Brak;
+    // The chosen knowledge base passed a verification (its OK pressed): the launcher and the
+    // method forms may start inference.
+    bool m_zweryfikowana = false;
+    bool m_wyrzutniaPoPrzebiegu = false;
     bool m_fazaMieszanaRuszyla = false; // a phase of the mixed run in hand has started
 
     TFormWybSyst *m_wybSyst;

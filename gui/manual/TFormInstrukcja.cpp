@@ -170,6 +170,15 @@ TFormInstrukcja::TFormInstrukcja(const QString &numer, const TParKonfig &konfig,
         uklad->addWidget(m_tekst, 1);
     }
     uklad->addLayout(wierszSzukania);
+    // The pages beside the book linked from this one (and back), above the navigation.
+    for (const QString &cel : odnosnikiStrony(m_numer)) {
+        const StronaInstrukcji *s = stronaInstrukcji(cel);
+        auto *b = new QPushButton(QStringLiteral("Zobacz: ") + s->tytul, this);
+        b->setObjectName(QStringLiteral("odnosnik"));
+        connect(b, &QPushButton::clicked, this, [this, cel] { emit przejdzDo(cel); });
+        m_odnosniki.push_back(b);
+        uklad->addWidget(b, 0, Qt::AlignLeft);
+    }
     uklad->addLayout(przyciski);
     resize(820, strona->rozdzial == 0 ? 720 : 600);
     ZmiaKolFormInstrukcja(konfig);
@@ -298,6 +307,8 @@ void TFormInstrukcja::ZmiaKolFormInstrukcja(const TParKonfig &konfig)
     zastosujKolory(konfig, Rola::Bierne, {m_rozdzial, m_podrozdzial, m_tekst, m_naglowekGalerii});
     zastosujKolory(konfig, Rola::Pomocnicze, {m_etykietaSzukaj, m_szukaj, m_znajdz, m_wynikSzukania, m_ok});
     for (QPushButton *b : m_nawigacja)
+        zastosujKolory(konfig, Rola::Pomocnicze, {b});
+    for (QPushButton *b : m_odnosniki)
         zastosujKolory(konfig, Rola::Pomocnicze, {b});
 }
 

@@ -34,6 +34,8 @@ public:
     // Every navigation button, in the order next section, previous section, next chapter,
     // previous chapter.
     const std::vector<QPushButton *> &przyciskiNawigacji() const { return m_nawigacja; }
+    // The buttons of the pages beside the book this page links to ("Zobacz: ..."), in order.
+    const std::vector<QPushButton *> &odnosniki() const { return m_odnosniki; }
 
     // Selects the next occurrence of the find field's text after the cursor, from the top
     // again at the end; false (with a note beside the field) when the text does not occur.
@@ -59,6 +61,7 @@ private:
     QLabel *m_wynikSzukania;
     QPushButton *m_ok;
     std::vector<QPushButton *> m_nawigacja;
+    std::vector<QPushButton *> m_odnosniki;
     std::vector<KierunekStrony> m_kierunki;
 };
 

@@ -4,6 +4,8 @@
 #include "manual/Instrukcja.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QMenu>
 
 namespace tremida::gui {
@@ -40,10 +42,43 @@ TFormInstrukcja *TInstrukcja::pokaz(const QString &numer)
     TFormInstrukcja *o = okno(numer);
     if (!o)
         return nullptr;
+    // A modal dialog blocks every window but its own: the page opened from it becomes one of
+    // its windows, and goes back to the main window when the dialog closes.
+    QWidget *modalny = QApplication::activeModalWidget();
+    if (modalny && modalny != o && !o->isAncestorOf(modalny)) {
+        if (o->parentWidget() != modalny) {
+            przenies(o, modalny);
+            modalny->installEventFilter(this);
+        }
+    } else if (o->parentWidget() != m_rodzic) {
+        przenies(o, m_rodzic);
+    }
     o->show();
     o->raise();
     o->activateWindow();
     return o;
+}
+
+void TInstrukcja::przenies(TFormInstrukcja *strona, QWidget *wlasciciel)
+{
+    const bool widoczna = strona->isVisible();
+    const QPoint miejsce = strona->pos();
+    strona->setParent(wlasciciel, strona->windowFlags() | Qt::Window);
+    strona->move(miejsce);
+    if (widoczna)
+        strona->show();
+}
+
+bool TInstrukcja::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::Hide && !e->spontaneous() && o->isWidgetType()) {
+        auto *dialog = static_cast<QWidget *>(o);
+        dialog->removeEventFilter(this);
+        for (auto &[numer, strona] : m_okna)
+            if (strona && strona->parentWidget() == dialog)
+                przenies(strona, m_rodzic);
+    }
+    return QObject::eventFilter(o, e);
 }
 
 void TInstrukcja::wypelnijMenu(QMenu *menu)

@@ -23,7 +23,8 @@ public:
     TInstrukcja(KontekstAplikacji &kontekst, QWidget *rodzicOkien);
 
     // Shows and raises the page `numer` ("5.1", "0"); nullptr, showing nothing, for a number
-    // that names no page.
+    // that names no page. Opened while a modal dialog is open (its "Pomoc"), the page belongs
+    // to that dialog until it closes, so that the page takes input beside the dialog.
     TFormInstrukcja *pokaz(const QString &numer);
 
     // The window of a page, made on first use (hidden); nullptr for an unknown number.
@@ -33,7 +34,14 @@ public:
     // sections.
     void wypelnijMenu(QMenu *menu);
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
+    // Gives the page to `wlasciciel` (a modal dialog, or the main window), keeping its place
+    // on the screen and whether it is shown.
+    void przenies(TFormInstrukcja *strona, QWidget *wlasciciel);
+
     KontekstAplikacji &m_kontekst;
     QWidget *m_rodzic;
     std::map<QString, QPointer<TFormInstrukcja>> m_okna;

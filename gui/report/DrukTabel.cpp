@@ -5,6 +5,7 @@
 #include "report/PlotnoQt.h"
 
 #include <QDate>
+#include <QDir>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,7 +20,9 @@ DialogiDrukarki &dialogiTestowe()
     return d;
 }
 
-bool pokazDialogi(QPrinter &drukarka, QWidget *rodzic)
+} // namespace
+
+bool pokazDialogiDrukarki(QPrinter &drukarka, QWidget *rodzic)
 {
     if (dialogiTestowe())
         return dialogiTestowe()(drukarka, rodzic);
@@ -30,11 +33,40 @@ bool pokazDialogi(QPrinter &drukarka, QWidget *rodzic)
     return druk.exec() == QDialog::Accepted;
 }
 
-} // namespace
-
 void ustawDialogiDrukarki(DialogiDrukarki dialogi)
 {
     dialogiTestowe() = std::move(dialogi);
+}
+
+std::optional<bool> drukujPrzezDialogi(const QString &folder, const QString &nazwaDokumentu, bool pozioma,
+                                      const RysowanieWydruku &rysuj, QWidget *rodzic, QString *blad)
+{
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
+    drukarka.setFullPage(true);
+    drukarka.setPageSize(QPageSize(QPageSize::A4));
+    drukarka.setPageOrientation(pozioma ? QPageLayout::Landscape : QPageLayout::Portrait);
+    drukarka.setDocName(nazwaDokumentu);
+    // The print dialog offers a PDF file named after the printout in the working folder (Qt
+    // would offer the home folder); the printer chosen by default stays chosen.
+    const QPrinter::OutputFormat format = drukarka.outputFormat();
+    drukarka.setOutputFileName(QDir(folder).absoluteFilePath(nazwaDokumentu + QStringLiteral(".pdf")));
+    drukarka.setOutputFormat(format);
+    if (!pokazDialogiDrukarki(drukarka, rodzic))
+        return std::nullopt;
+    // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
+    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
+    drukarka.setFullPage(true);
+    QString b;
+    bool ok;
+    {
+        PlotnoQt plotno(&drukarka);
+        ok = plotno.czyGotowe() && rysuj(plotno, drukarka.pageLayout().orientation() == QPageLayout::Landscape, &b);
+        ok = plotno.zakoncz() && ok;
+    }
+    if (!ok && blad)
+        *blad = b.isEmpty() ? QStringLiteral("Drukarka nie przyjęła wydruku. Opcja nie zostanie zrealizowana.") : b;
+    return ok;
 }
 
 void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst, QWidget *rodzic)
@@ -45,39 +77,22 @@ void drukujTabele(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, int kodSyst
     }
     if (rodzaj != RodzajWydruku::Systemy)
         pokazKomunikat(wydruk::KomPrzygotujDrukarke, rodzic);
-
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setResolution(PlotnoQt::Rozdzielczosc);
-    drukarka.setFullPage(true);
-    drukarka.setPageSize(QPageSize(QPageSize::A4));
-    drukarka.setPageOrientation(rodzaj == RodzajWydruku::Systemy ? QPageLayout::Landscape : QPageLayout::Portrait);
-    drukarka.setDocName(rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
-                        : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
-                                                          : QStringLiteral("Tabela reguł"));
-    if (pokazDialogi(drukarka, rodzic)) {
-        // The dialogs may have changed the resolution; the layout is in 300 dpi pixels.
-        drukarka.setResolution(PlotnoQt::Rozdzielczosc);
-        drukarka.setFullPage(true);
-        const bool pozioma = drukarka.pageLayout().orientation() == QPageLayout::Landscape;
-        PlotnoQt plotno(&drukarka);
-        QString blad;
-        bool ok = plotno.czyGotowe();
-        if (ok) {
-            const QDate dzis = QDate::currentDate();
-            switch (rodzaj) {
-            case RodzajWydruku::Systemy: ok = drukujSystemy(kontekst.baza, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Fakty: ok = drukujFakty(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
-            case RodzajWydruku::Reguly: ok = drukujReguly(kontekst.baza, kodSyst, plotno, pozioma, dzis, &blad); break;
-            }
-            ok = plotno.zakoncz() && ok;
-        }
-        if (!ok) {
-            pokazKomunikat(blad.isEmpty() ? QStringLiteral("Drukarka nie przyjęła wydruku. Opcja nie zostanie zrealizowana.")
-                                          : blad,
-                           rodzic);
-            return;
-        }
+    const QString nazwa = rodzaj == RodzajWydruku::Systemy ? QStringLiteral("Tabela systemów eksperckich")
+                          : rodzaj == RodzajWydruku::Fakty ? QStringLiteral("Tabela faktów")
+                                                            : QStringLiteral("Tabela reguł");
+    const QDate dzis = QDate::currentDate();
+    QString blad;
+    const auto wynik = drukujPrzezDialogi(
+        kontekst.folder, nazwa, rodzaj == RodzajWydruku::Systemy,
+        [&](Plotno &plotno, bool pozioma, QString *b) {
+            return tremida::drukujTabele(kontekst.baza, rodzaj, kodSyst, plotno, pozioma, dzis, b);
+        },
+        rodzic, &blad);
+    if (wynik && !*wynik) {
+        pokazKomunikat(blad, rodzic);
+        return;
     }
+    // Also after a cancelled dialog, as the printouts always did.
     pokazKomunikat(wydruk::komunikatKonca(rodzaj), rodzic);
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPdfWriter>
 
@@ -41,21 +42,30 @@ void PlotnoQt::ustawCzcionke(int punkty, bool pogrubiona, bool podkreslona)
     m_czcionka.setUnderline(podkreslona);
     if (m_malarz.isActive())
         m_malarz.setFont(m_czcionka);
+    m_miary.emplace(m_czcionka, m_urzadzenie);
 }
 
-int PlotnoQt::szerokoscTekstu(const QString &tekst) const
-{
-    return QFontMetrics(m_czcionka, m_urzadzenie).horizontalAdvance(tekst);
-}
+int PlotnoQt::szerokoscTekstu(const QString &tekst) const { return m_miary->horizontalAdvance(tekst); }
 
 void PlotnoQt::piszTekst(int x, int y, const QString &tekst)
 {
     if (tekst.isEmpty())
         return;
-    m_malarz.drawText(x, y + QFontMetrics(m_czcionka, m_urzadzenie).ascent(), tekst);
+    m_malarz.drawText(x, y + m_miary->ascent(), tekst);
 }
 
 void PlotnoQt::nowaStrona() { m_urzadzenie->newPage(); }
+
+bool PlotnoQt::rysujObraz(int x, int y, int szerokosc, int wysokosc, const QString &plik)
+{
+    QImageReader czytnik(plik);
+    czytnik.setAutoTransform(true);
+    const QImage obraz = czytnik.read();
+    if (obraz.isNull() || szerokosc <= 0 || wysokosc <= 0 || !m_malarz.isActive())
+        return false;
+    m_malarz.drawImage(QRect(x, y, szerokosc, wysokosc), obraz);
+    return true;
+}
 
 bool drukujDoPdf(const QString &plik, bool pozioma, const std::function<bool(Plotno &, QString *)> &rysuj,
                  QString *blad)

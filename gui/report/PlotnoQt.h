@@ -6,9 +6,11 @@
 #include "report/Plotno.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QPagedPaintDevice;
 
@@ -31,6 +33,7 @@ public:
     int szerokoscTekstu(const QString &tekst) const override;
     void piszTekst(int x, int y, const QString &tekst) override;
     void nowaStrona() override;
+    bool rysujObraz(int x, int y, int szerokosc, int wysokosc, const QString &plik) override;
 
     // The font family of printouts on this machine.
     static QString rodzinaCzcionki();
@@ -41,6 +44,9 @@ private:
     QPagedPaintDevice *m_urzadzenie;
     QPainter m_malarz;
     QFont m_czcionka;
+    // The metrics of the current font on the device, made once per font: a long printout
+    // measures and draws millions of texts.
+    std::optional<QFontMetrics> m_miary;
 };
 
 // Writes a printout to a PDF file: sets up an A4 PDF writer (landscape or portrait), lets

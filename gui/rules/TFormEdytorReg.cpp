@@ -153,13 +153,17 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
             });
     }
     {
-        auto *u = new QVBoxLayout(m_elementy);
-        u->addWidget(napis(QStringLiteral("Element wprowadź do pola przesłankowego/konkluzji od:"), m_elementy), 0,
+        // The values of an enumerated fact take the place of the constants of the other types,
+        // and every row keeps its place when hidden, so that the fact's row and the buttons
+        // below do not move with the type of the fact chosen.
+        auto *u = new QGridLayout(m_elementy);
+        u->addWidget(napis(QStringLiteral("Element wprowadź do pola przesłankowego/konkluzji od:"), m_elementy), 0, 0,
                      Qt::AlignRight);
-        u->addWidget(m_pasekFakty);
-        u->addWidget(m_pasekWart);
-        u->addWidget(m_pasekStale);
-        u->addWidget(m_pasekLiteral);
+        u->addWidget(m_pasekFakty, 1, 0);
+        u->addWidget(m_pasekWart, 2, 0);
+        u->addWidget(m_pasekStale, 2, 0);
+        u->addWidget(m_pasekLiteral, 3, 0);
+        zachowajMiejsce({m_pasekWart, m_pasekStale, m_pasekLiteral});
     }
 
     // --- operators and parentheses
@@ -186,6 +190,9 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
     connect(m_opKonca, &QPushButton::clicked, this, [this] { wstawOczekujacy(Miejsce::Koniec); });
     uo->addWidget(m_opKursora);
     uo->addWidget(m_opKonca);
+    // Operators the fact's type does not allow leave their place empty.
+    for (QPushButton *p : std::as_const(m_operatory))
+        zachowajMiejsce({p});
 
     // --- bottom buttons
     m_kopiujCalosc = new QPushButton(QStringLiteral("Kopiuj całość tekstu reguły. Wróć do tabeli reguł. "), this);
@@ -220,6 +227,7 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
     uklad->addWidget(m_elementy);
     uklad->addWidget(m_operatoryGrupa);
     uklad->addLayout(przyciski);
+    zachowajMiejsce({m_elementy, m_operatoryGrupa});
     resize(1050, 720);
 
     m_czlonGrupa->ustawWybor(CzlonPrzes);

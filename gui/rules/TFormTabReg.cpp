@@ -1,6 +1,7 @@
 #include "TFormTabReg.h"
 
 #include "TFormEdytorReg.h"
+#include "TFormKartaReg.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "manual/Instrukcja.h"
@@ -47,6 +48,7 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     m_reg = new ZbiorDanych(k.baza, Tabela::Reguly, this);
     ustawZbioryStrzezone({m_reg});
     m_edytor = new TFormEdytorReg(k, this);
+    m_karta = new TFormKartaReg(k, this);
 
     // --- view choice and knowledge-base selection
     m_wgSyst = new WidokWgSystemu(this, m_reg, QStringLiteral("Wizualizacja rekordów tabeli reguł:"),
@@ -209,6 +211,8 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     m_weryfikuj = przycisk(QStringLiteral("Weryfikuj składnię"), QStringLiteral("weryfikujSkladnie"), pomocnicze);
     connect(m_edytuj, &QPushButton::clicked, this, &TFormTabReg::wywolajEdytor);
     connect(m_weryfikuj, &QPushButton::clicked, this, &TFormTabReg::weryfikujSkladnie);
+    m_pokazKarte = przycisk(QStringLiteral("Karta reguły..."), QStringLiteral("kartaReguly"), pomocnicze);
+    connect(m_pokazKarte, &QPushButton::clicked, this, &TFormTabReg::pokazKarte);
 
     auto *pliki = new QGroupBox(pomocnicze);
     m_naglowekPlikow = etykieta(QStringLiteral("PLIKI MULTIMEDIALNE (OBRAZY GRAFICZNE, ZDJĘCIA FOTOGRAFICZNE, FILMY) "
@@ -249,12 +253,13 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
         u->addWidget(m_kopia, 3, 0, 1, 3);
         u->addWidget(m_edytuj, 4, 0, 1, 3);
         u->addWidget(m_weryfikuj, 5, 0, 1, 3);
-        u->addWidget(pliki, 6, 0, 1, 3);
-        u->setRowStretch(7, 1);
+        u->addWidget(m_pokazKarte, 6, 0, 1, 3);
+        u->addWidget(pliki, 7, 0, 1, 3);
+        u->setRowStretch(8, 1);
         auto *przyciski = new QHBoxLayout;
         przyciski->addWidget(przyciskPomoc());
         przyciski->addWidget(przyciskOk());
-        u->addLayout(przyciski, 8, 0, 1, 3);
+        u->addLayout(przyciski, 9, 0, 1, 3);
     }
     pomocnicze->setMaximumWidth(380);
 
@@ -466,6 +471,20 @@ void TFormTabReg::weryfikujSkladnie()
         pokazKomunikat(t, this);
 }
 
+void TFormTabReg::pokazKarte()
+{
+    if (m_reg->biezacy() < 0)
+        return;
+    // The card is of the rule as stored: changes not posted yet are not on it.
+    if (m_reg->czyEdycjaLubWstawianie()) {
+        pokazKomunikat(QStringLiteral("Karta reguły pokazuje regułę zapisaną w tabeli reguł. Zatwierdź albo anuluj "
+                                      "najpierw zmiany rekordu.\n\rOpcja nie zostanie zrealizowana."),
+                       this);
+        return;
+    }
+    m_karta->pokaz(m_reg->wartosc(QStringLiteral("IdReg")).toInt());
+}
+
 void TFormTabReg::wywolajEdytor()
 {
     if (m_reg->biezacy() < 0)
@@ -498,7 +517,8 @@ void TFormTabReg::ZmiaKolFormTabReg(const TParKonfig &k)
     zastosujKolory(k, Rola::Pomocnicze,
                    {m_wgSyst->nawigator(), m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
                     m_lKopiowany, m_kopiowany, m_lKopiuj, m_kopiujPrzes, m_kopiujKonkl, m_kopiujCalosc, m_edytuj,
-                    m_weryfikuj, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
+                    m_weryfikuj, m_pokazKarte, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(),
+                    przyciskPomoc()});
 }
 
 } // namespace tremida::gui

@@ -19,6 +19,7 @@ class QPushButton;
 namespace tremida::gui {
 
 class TFormEdytorReg;
+class TFormKartaReg;
 class TPrzyciskiIlustracji;
 
 class TFormTabReg : public OknoTabeli {
@@ -46,6 +47,10 @@ public:
     // finding in its own message, then the final one when the check reached its end.
     void weryfikujSkladnie();
 
+    // "Karta reguły...": the card of the current rule as stored, in a read-only window; while
+    // the rule is being inserted or edited a message asks to post or cancel first.
+    void pokazKarte();
+
     // "Wywołaj edytor": the editor on the premise and conclusion shown in the form.
     void wywolajEdytor();
 
@@ -58,6 +63,7 @@ public:
     Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
     Nawigator *nawigator() const { return m_nawReg; }
     TFormEdytorReg *edytor() const { return m_edytor; }
+    TFormKartaReg *karta() const { return m_karta; }
     const TPrzyciskiIlustracji &obrazy() const { return *m_obrazy; }
     const TPrzyciskiIlustracji &filmy() const { return *m_filmy; }
 
@@ -81,7 +87,7 @@ private:
     GrupaRadiowa *m_kier, *m_czyOdpal, *m_czyUdz;
     QPlainTextEdit *m_przes, *m_konkl, *m_opisKonkl, *m_instr, *m_opis;
 
-    QPushButton *m_szukajWolnego, *m_szukajRekordu, *m_edytuj, *m_weryfikuj;
+    QPushButton *m_szukajWolnego, *m_szukajRekordu, *m_edytuj, *m_weryfikuj, *m_pokazKarte;
     QLabel *m_lWolnyKod, *m_lSzukany;
     QLineEdit *m_wolnyKod, *m_szukany;
     QWidget *m_kopia;
@@ -95,6 +101,7 @@ private:
     TPrzyciskiIlustracji *m_obrazy, *m_filmy;
 
     TFormEdytorReg *m_edytor;
+    TFormKartaReg *m_karta;
 };
 
 } // namespace tremida::gui

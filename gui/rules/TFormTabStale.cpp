@@ -43,7 +43,7 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
 
     m_siatkaStale = new Siatka(m_stale, this);
-    m_siatkaStale->setMinimumHeight(120);
+    m_siatkaStale->setMinimumHeight(80);
     m_nawStale = new Nawigator(m_stale, Nawigator::wszystkie(), this);
     connect(m_nawStale, &Nawigator::poAkcji, this, &TFormTabStale::poAkcjiNawigatora);
     connect(m_stale, &ZbiorDanych::przewiniety, this, [this] {
@@ -134,8 +134,10 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
         grupy->addWidget(m_typArg);
         grupy->addStretch();
         u->addLayout(grupy, 2, 0, 1, 6);
-        u->addWidget(m_lWartosc, 3, 0);
-        u->addWidget(m_wartosc, 3, 1, 1, 5);
+        // The value of a simple constant takes the row of a computed constant's argument
+        // (only one kind is shown at a time).
+        u->addWidget(m_lWartosc, 4, 0);
+        u->addWidget(m_wartosc, 4, 1, 1, 5);
         u->addWidget(m_lArgKod, 4, 0);
         u->addWidget(m_argKod, 4, 1);
         u->addWidget(m_lArgNazwa, 4, 2, 1, 2, Qt::AlignRight);

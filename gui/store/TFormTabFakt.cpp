@@ -55,7 +55,7 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
 
     // --- facts grid and navigator
     m_siatkaFakt = new Siatka(m_fakt, this);
-    m_siatkaFakt->setMinimumHeight(120);
+    m_siatkaFakt->setMinimumHeight(80);
     m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
     connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
     connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
@@ -212,15 +212,18 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
         u->addWidget(m_jedn, 3, 1, 1, 5);
         u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
         u->addWidget(m_opis, 4, 1, 1, 5);
+        // The fields of an input fact and those of an intermediate or final fact share their
+        // rows (only one kind is shown at a time), so the panel is no taller than one kind
+        // needs.
         u->addWidget(m_lPyt, 5, 0, 1, 6);
+        u->addWidget(m_naglowekPosr, 5, 0, 1, 6);
         u->addWidget(m_pyt, 6, 0, 1, 6);
+        u->addWidget(m_wartPosr, 6, 0, 1, 6);
         u->addWidget(m_wartWpr, 7, 0, 1, 6);
-        u->addWidget(m_naglowekPosr, 8, 0, 1, 6);
-        u->addWidget(m_wartPosr, 9, 0, 1, 6);
-        u->addWidget(m_przyciskWartWpr, 10, 0, 1, 6);
-        u->addWidget(m_przyciskWartPosr, 11, 0, 1, 6);
+        u->addWidget(m_przyciskWartWpr, 7, 0, 1, 6, Qt::AlignTop);
+        u->addWidget(m_przyciskWartPosr, 7, 0, 1, 6, Qt::AlignTop);
         u->setColumnStretch(5, 1);
-        u->setRowStretch(12, 1);
+        u->setRowStretch(8, 1);
     }
 
     // --- auxiliary controls

@@ -1,5 +1,7 @@
 #include "TFormTabTraj.h"
 
+#include "TPanelWyjasnien.h"
+
 #include "app/Kolory.h"
 #include "manual/Instrukcja.h"
 #include "store/Slowa.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -146,10 +149,23 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     m_dol = dol;
     m_pola = pola;
 
+    // The explanations stand beside the steps grid; a step chosen in a tree moves the grid.
+    m_wyjasnienia = new TPanelWyjasnien(k, this);
+    connect(m_wyjasnienia, &TPanelWyjasnien::krokWybrany, this, [this](int krok) {
+        if (m_traj->czyOtwarty() && m_traj->znajdz(QStringLiteral("IdKrokTraj"), krok))
+            pokazKrok();
+    });
+    auto *obokSiatki = new QSplitter(Qt::Horizontal, this);
+    obokSiatki->setChildrenCollapsible(false);
+    obokSiatki->addWidget(m_siatkaTraj);
+    obokSiatki->addWidget(m_wyjasnienia);
+    obokSiatki->setStretchFactor(0, 3);
+    obokSiatki->setStretchFactor(1, 2);
+
     auto *uklad = ukladPrzewijany(this);
     uklad->addLayout(wyborSyst);
     uklad->addWidget(m_naglowekTraj);
-    uklad->addWidget(m_siatkaTraj, 1);
+    uklad->addWidget(obokSiatki, 1);
     uklad->addWidget(m_nawTraj);
     uklad->addLayout(dol);
     resize(1250, 900);
@@ -229,6 +245,7 @@ void TFormTabTraj::uruchomZapytanieKrokow()
         {{QStringLiteral("ParIdSyst"), m_syst->wartosc(QStringLiteral("IdSyst"))}});
     m_traj->otworz();
     pokazKrok();
+    m_wyjasnienia->ustawSystem(m_syst->wartosc(QStringLiteral("IdSyst")).toInt());
 }
 
 void TFormTabTraj::pokazKrok()
@@ -248,6 +265,7 @@ void TFormTabTraj::ZmiaKolFormTabTraj(const TParKonfig &k)
                     m_siatkaTraj, m_lKrok, m_krok, m_lKodSystKroku, m_kodSystKroku, m_lReg, m_reg, m_lPoz, m_poz, m_lIter,
                     m_iter, m_lCF, m_cf, m_lData, m_data, m_kier, m_czyOdpal, m_przyczyna, m_nawSyst, m_nawTraj});
     zastosujKolory(k, Rola::Pomocnicze, {przyciskOk(), przyciskPomoc()});
+    m_wyjasnienia->ZmiaKolPanelWyjasnien(k);
 }
 
 } // namespace tremida::gui

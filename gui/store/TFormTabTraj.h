@@ -16,6 +16,8 @@ class QLineEdit;
 
 namespace tremida::gui {
 
+class TPanelWyjasnien;
+
 class TFormTabTraj : public OknoTabeli {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ public:
     GrupaRadiowa *kierunek() const { return m_kier; }
     GrupaRadiowa *czyOdpalona() const { return m_czyOdpal; }
     GrupaRadiowa *przyczyna() const { return m_przyczyna; }
+    // The explanations of the chosen system's last run, beside the steps grid.
+    TPanelWyjasnien *wyjasnienia() const { return m_wyjasnienia; }
 
 protected:
     void zamknijZbiory() override;
@@ -60,6 +64,7 @@ private:
     QLabel *m_lKrok, *m_lKodSystKroku, *m_lReg, *m_lPoz, *m_lIter, *m_lCF, *m_lData;
     QLineEdit *m_krok, *m_kodSystKroku, *m_reg, *m_poz, *m_iter, *m_cf, *m_data;
     GrupaRadiowa *m_kier, *m_czyOdpal, *m_przyczyna;
+    TPanelWyjasnien *m_wyjasnienia;
     QBoxLayout *m_dol = nullptr;
     QLayout *m_pola = nullptr;
 };

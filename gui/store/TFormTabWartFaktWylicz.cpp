@@ -247,12 +247,14 @@ void TFormTabWartFaktWylicz::otworz()
             m_k.baza.zajmij(t);
     m_widok->ustawWybor(WidokFaktu);
     m_wybor->show();
-    show();
-    raise();
-    activateWindow();
+    m_otwieranie = true;
     m_syst->otworz(); // runs the facts query, which runs the values query
     if (!m_wart->czyOtwarty())
         uruchomZapytanieWartosci();
+    m_otwieranie = false;
+    show();
+    raise();
+    activateWindow();
 }
 
 void TFormTabWartFaktWylicz::zamknijZbiory()
@@ -298,7 +300,7 @@ void TFormTabWartFaktWylicz::uruchomZapytanieWartosci()
     m_wart->otworz();
     policzWartosci();
     // The checks of the chosen fact, shown after moving to its first value.
-    if (m_fakt->biezacy() < 0)
+    if (m_fakt->biezacy() < 0 || m_otwieranie)
         return;
     if (const auto fakt = faktOKodzie(m_k.baza, m_fakt->wartosc(QStringLiteral("IdFakt")).toInt()))
         if (const auto k = kontrolaWartosciFaktu(*fakt, wartosciFaktu(m_k.baza, fakt->IdFakt)))

@@ -64,6 +64,9 @@ private:
     QLabel *m_lWprCF, *m_naglowekPosr, *m_lPosrCFAkt, *m_lPosrCFPoprz;
     QLineEdit *m_wprCF, *m_posrCFAkt, *m_posrCFPoprz;
     int m_liczbaWartosci = 0;
+    // The window is being opened: the first fact is shown without its checks, which run when
+    // the user chooses another fact.
+    bool m_otwieranie = false;
 };
 
 } // namespace tremida::gui

@@ -163,7 +163,8 @@ void TFormWizWartFaktWylicz::pokazWartosci(const TRekSyst &syst, const TRekFakt 
             w.cfPoprz->setText(tekstCF(v.CFWartFaktWyliczPoprz));
         }
     }
-    adjustSize();
+    // As tall as its rows need (25 pixels each), whatever it showed before.
+    resize(rozmiarWgTresci(this));
 }
 
 int TFormWizWartFaktWylicz::liczbaWidocznychWierszy() const

@@ -142,6 +142,8 @@ void TFormKontrSpojn::start()
     widok.ok = [this] { m_ok->setText(QStringLiteral("OK")); };
     KontrolaSpojnosciBazy(m_kontekst.baza, m_kontekst.konfig, m_zapis->isChecked() ? m_nazwa->text() : QString(),
                           widok);
+    // The error file just written appears in the folder's file list.
+    m_wybor->ustawFolder(m_wybor->folder());
 }
 
 } // namespace tremida::gui

@@ -62,7 +62,7 @@ TFormWeryf::TFormWeryf(KontekstAplikacji &kontekst, QWidget *rodzic)
     connect(m_anuluj, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_przyciskOk, &QPushButton::clicked, this, [this] {
         if (poZweryfikowaniu)
-            poZweryfikowaniu();
+            poZweryfikowaniu(m_kodSyst);
         hide();
         pokazKomunikat(komunikatBazaZweryfikowana(), parentWidget());
     });
@@ -140,10 +140,13 @@ void TFormWeryf::start()
         m_ok[int(p)]->repaint();
     };
     const TWynikWeryf wynik = WeryfikujBazeWiedzy(m_kontekst.baza, m_kontekst.konfig, m_kodSyst, m_pelna, widok);
-    if (wynik.czysta)
+    if (wynik.czysta) {
         przyciskiPoPrzebiegu(true);
-    else
-        hide();
+        return;
+    }
+    hide();
+    if (poNieudanej)
+        poNieudanej(m_kodSyst);
 }
 
 } // namespace tremida::gui

@@ -25,8 +25,11 @@ public:
     // z procesu weryfikacji" hidden; the form is shown.
     void przygotuj(int kodSyst, const QString &nazSyst, bool pelna);
 
-    // OK after a clean run (enables "Realizacja procesu wnioskowania").
-    std::function<void()> poZweryfikowaniu;
+    // OK after a clean run (enables "Realizacja procesu wnioskowania"), with the code of the
+    // verified knowledge base.
+    std::function<void(int kodSyst)> poZweryfikowaniu;
+    // A run ended with an error (the form is hidden): inference is not available.
+    std::function<void(int kodSyst)> poNieudanej;
 
     QLabel *etykieta(int przebieg) const { return m_et.at(przebieg); }
     QProgressBar *pasek(int przebieg) const { return m_pasek.at(przebieg); }

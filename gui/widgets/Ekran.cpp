@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -27,6 +28,15 @@ public:
         return widget()->sizeHint() + QSize(f, f);
     }
     QSize minimumSizeHint() const override { return {160, 120}; }
+
+protected:
+    // A change of the content's layout changes the size this area asks for.
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o == widget() && e->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(o, e);
+    }
 };
 
 // The frame a window manager adds around a window that is not shown yet (then Qt knows none).
@@ -79,6 +89,24 @@ QVBoxLayout *ukladPrzewijany(QWidget *okno)
     return new QVBoxLayout(tresc);
 }
 
+QSize rozmiarWgTresci(QWidget *okno)
+{
+    // Every layout of the content is worked out again, nested ones included (activate goes
+    // through them all once the top one is invalidated).
+    if (auto *obszar = okno->findChild<QScrollArea *>(QStringLiteral("obszarPrzewijany"), Qt::FindDirectChildrenOnly)) {
+        if (QWidget *tresc = obszar->widget(); tresc && tresc->layout()) {
+            tresc->layout()->invalidate();
+            tresc->layout()->activate();
+        }
+        obszar->updateGeometry();
+    }
+    if (okno->layout()) {
+        okno->layout()->invalidate();
+        okno->layout()->activate();
+    }
+    return okno->sizeHint();
+}
+
 void umiescNaEkranie(QWidget *okno, bool pierwszyRaz)
 {
     QWidget *nad = pierwszyRaz ? QApplication::activeWindow() : nullptr;
@@ -94,7 +122,7 @@ void umiescNaEkranie(QWidget *okno, bool pierwszyRaz)
     const QSize najwiekszy(wolne.width() - m.left() - m.right(), wolne.height() - m.top() - m.bottom());
     // At its first showing a window takes at least the size its content asks for, where the
     // screen has room, so that nothing needs scrolling that could be shown.
-    QSize rozmiar = pierwszyRaz ? okno->size().expandedTo(okno->sizeHint()) : okno->size();
+    QSize rozmiar = pierwszyRaz ? okno->size().expandedTo(rozmiarWgTresci(okno)) : okno->size();
     rozmiar = rozmiar.boundedTo(najwiekszy);
     rozmiar = rozmiar.expandedTo(okno->minimumSize().boundedTo(najwiekszy));
     if (rozmiar != okno->size())

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+class QSize;
 class QVBoxLayout;
 class QWidget;
 
@@ -14,6 +15,10 @@ namespace tremida::gui {
 // the content's size never resizes the window. Widgets added to the returned layout belong to
 // the window as before (findChild finds them).
 QVBoxLayout *ukladPrzewijany(QWidget *okno);
+
+// The size a window with ukladPrzewijany asks for with the content as it is now (fields just
+// hidden or shown included), as sizeHint() would give it once the layouts have caught up.
+QSize rozmiarWgTresci(QWidget *okno);
 
 // Puts a window entirely on its screen: no larger than the screen's free area (its frame
 // included), centred over the window it is opened from (the active window) or, without one,

@@ -2,12 +2,14 @@
 
 #include "store/Wymiana.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUuid>
 #include <QTest>
 
@@ -30,11 +32,37 @@ void zalozWszystkieTabele(Baza &baza)
     }
 }
 
+QStringList wierszeZapytania(Baza &baza, const QString &zapytanie)
+{
+    QStringList wynik;
+    QSqlQuery q = baza.zapytanie();
+    if (!q.exec(zapytanie))
+        return {QStringLiteral("blad")};
+    while (q.next()) {
+        QStringList pola;
+        for (int i = 0; i < q.record().count(); ++i)
+            pola << q.value(i).toString();
+        wynik << pola.join(u'|');
+    }
+    return wynik;
+}
+
 QString plikDanych(const QString &nazwa) { return QDir(QStringLiteral(TREMIDA_TEST_DATA)).filePath(nazwa); }
 
 QString katalogPrzykladow()
 {
     return QDir(QStringLiteral(TREMIDA_TEST_DATA "/../../examples")).canonicalPath();
+}
+
+QMap<QString, QByteArray> skrotyPlikowTabel(const QString &folder)
+{
+    QMap<QString, QByteArray> w;
+    for (const QString &plik : QDir(folder).entryList({QStringLiteral("*.db")}, QDir::Files)) {
+        QFile f(QDir(folder).filePath(plik));
+        if (f.open(QIODevice::ReadOnly))
+            w.insert(plik, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
+    }
+    return w;
 }
 
 QString plikPrzykladu(const QString &przyklad, const QString &nazwa)
@@ -54,6 +82,27 @@ void importuj(Baza &baza, const QString &json)
     }
     QString blad;
     QVERIFY2(importujJson(baza, tresc, &blad), qPrintable(blad));
+}
+
+void zaimportujPrzyklad(const QString &folder, const QString &przyklad)
+{
+    const WynikCli z = uruchomCli(folder, {QStringLiteral("create-tables")});
+    QVERIFY2(z.kod == 0, qPrintable(z.out + z.err));
+    const WynikCli w =
+        uruchomCli(folder, {QStringLiteral("import"), plikPrzykladu(przyklad, przyklad + QStringLiteral(".json"))});
+    QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
+}
+
+QMap<QString, QByteArray> skrotyPlikow(const QString &folder)
+{
+    QMap<QString, QByteArray> w;
+    const QDir d(folder);
+    for (const QString &nazwa : d.entryList({QStringLiteral("*.db"), QStringLiteral("*.txt")}, QDir::Files)) {
+        QFile f(d.filePath(nazwa));
+        if (f.open(QIODevice::ReadOnly))
+            w.insert(nazwa, QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
+    }
+    return w;
 }
 
 InnyProgram::InnyProgram(const QString &plik) : m_nazwa(QUuid::createUuid().toString())

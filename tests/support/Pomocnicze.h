@@ -5,6 +5,7 @@
 #include "store/Baza.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -31,12 +32,27 @@ void zalozWszystkieTabele(Baza &baza);
 // Imports a JSON fixture of tests/data (or a JSON text when `json` starts with "{").
 void importuj(Baza &baza, const QString &json);
 
+// The rows of a query of the database, fields joined by "|"; one row "blad" when it fails.
+QStringList wierszeZapytania(Baza &baza, const QString &zapytanie);
+
+// The SHA-256 of each table file (*.db) of a folder, by file name: equal maps before and after
+// a command mean that it changed no table.
+QMap<QString, QByteArray> skrotyPlikowTabel(const QString &folder);
+
 // Path of a file under tests/data.
 QString plikDanych(const QString &nazwa);
 
 // The folder of the example knowledge bases (examples/), and a file of one example.
 QString katalogPrzykladow();
 QString plikPrzykladu(const QString &przyklad, const QString &nazwa);
+
+// Creates the table files in `folder` and imports the example `przyklad` ("kociol") through
+// tremida-cli; fails the test on error.
+void zaimportujPrzyklad(const QString &folder, const QString &przyklad);
+
+// The SHA-256 hashes of the table files and text files of a folder, by file name: a run that
+// must leave the tables untouched compares them before and after.
+QMap<QString, QByteArray> skrotyPlikow(const QString &folder);
 
 // A connection of another program to one table file, for changes and locks the program under
 // test meets as they come from outside.

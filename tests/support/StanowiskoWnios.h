@@ -75,20 +75,7 @@ struct StanowiskoWnios {
     }
 
     // The rows of a query, fields joined by "|".
-    QStringList sql(const QString &zapytanie)
-    {
-        QStringList wynik;
-        QSqlQuery q = baza.zapytanie();
-        if (!q.exec(zapytanie))
-            return {QStringLiteral("blad")};
-        while (q.next()) {
-            QStringList pola;
-            for (int i = 0; i < q.record().count(); ++i)
-                pola << q.value(i).toString();
-            wynik << pola.join(u'|');
-        }
-        return wynik;
-    }
+    QStringList sql(const QString &zapytanie) { return wierszeZapytania(baza, zapytanie); }
 
     // The system's trajectory as "rule|iteration|direction|fired" rows in step order.
     QStringList trajektoria()

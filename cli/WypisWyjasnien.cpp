@@ -1,0 +1,48 @@
+#include "WypisWyjasnien.h"
+
+#include "store/Konwersje.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace tremida::cli {
+
+std::optional<int> kodArgumentu(const QString &a)
+{
+    if (a.startsWith(u'-'))
+        return std::nullopt;
+    return tekstNaInt(a);
+}
+
+int wypiszWyjasnienie(Kontekst &k, const TWynikWyjasnienia &w, bool json, const QString &naglowek,
+                      const QString &kluczJson, bool jedno)
+{
+    if (w.blad) {
+        json ? k.komunikatJson(*w.blad) : k.komunikat(*w.blad);
+        return Porazka;
+    }
+    if (json) {
+        QJsonObject o = w.opisJson();
+        if (jedno) {
+            o.insert(kluczJson, w.drzewa.isEmpty() ? QJsonValue() : QJsonValue(w.drzewa.first().json()));
+        } else {
+            QJsonArray a;
+            for (const TWezelWyj &d : w.drzewa)
+                a.append(d.json());
+            o.insert(kluczJson, a);
+        }
+        k.zdarzenieJson(QJsonDocument(o).toJson(QJsonDocument::Compact));
+        return Sukces;
+    }
+    if (!naglowek.isEmpty())
+        k.out << naglowek << '\n';
+    for (const TWezelWyj &d : w.drzewa) {
+        k.out << '\n';
+        for (const QString &l : d.linie())
+            k.out << l << '\n';
+    }
+    k.out.flush();
+    return Sukces;
+}
+
+} // namespace tremida::cli
