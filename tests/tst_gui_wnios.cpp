@@ -6,6 +6,7 @@
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "inference/DostepWnios.h"
+#include "inference/KursorPracy.h"
 #include "inference/TFormCzytFaktWnios.h"
 #include "inference/TFormMetodyWnios.h"
 #include "inference/TFormRealizWnios.h"
@@ -297,6 +298,50 @@ private slots:
 
     // The display's close button ends a forward run with its message, whether the user uses
     // the button or the window's close box.
+    // While a run works the busy cursor is over the windows; a message or the input dialog
+    // shown in the middle of it has the usual cursor; once the run waits at the display, or
+    // has stopped on an error, no cursor of the run is left.
+    void kursorPracy_data()
+    {
+        QTest::addColumn<bool>("bladZapisu");
+        QTest::newRow("run paused at its display") << false;
+        QTest::newRow("run stopped by a refused write") << true;
+    }
+    void kursorPracy()
+    {
+        QFETCH(bool, bladZapisu);
+        Stanowisko st;
+        doWyrzutni(st.o);
+        if (bladZapisu) {
+            InnyProgram inny(st.f.plik(QStringLiteral("trajektoria.db")));
+            inny.sql(QStringLiteral("CREATE TRIGGER odmowa BEFORE INSERT ON trajektoria "
+                                    "BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
+        }
+        QStringList kursory; // at every message and question: the cursor shown, and whether a run works
+        auto kursor = [&kursory](const QString &co) {
+            const QCursor *c = QApplication::overrideCursor();
+            kursory << co + (c ? (c->shape() == Qt::ArrowCursor ? " strzałka" : " inny") : " brak") +
+                           (KursorPracy::czyPraca() ? " w pracy" : "");
+        };
+        ustawPrzechwytKomunikatow([&](const QString &) { kursor(QStringLiteral("komunikat")); });
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back([&](TFormCzytFaktWnios *d) {
+            kursor(QStringLiteral("pytanie"));
+            skalar(QStringLiteral("600"), QStringLiteral("1"))(d);
+        });
+        TWnioskowanie &w = st.o.wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        w.formWniosWPrzod()->przyciskStart()->click();
+        QVERIFY(!kursory.isEmpty());
+        for (const QString &k : kursory)
+            QVERIFY2(k.endsWith(QStringLiteral(" strzałka w pracy")), qPrintable(k));
+        if (!bladZapisu)
+            QCOMPARE(kursory.filter(QStringLiteral("pytanie")).size(), 1);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(!KursorPracy::czyPraca());
+        QCOMPARE(w.formWizKonkl()->isVisible(), !bladZapisu);
+    }
+
     void zamkniecieWPrzod_data()
     {
         QTest::addColumn<bool>("zamknieciemOkna");

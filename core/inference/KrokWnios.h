@@ -33,6 +33,7 @@ public:
     void czytajFakt(TKontekstCzytFakt &kontekst) override;
     void pokazKonkluzje(const TWizKonkl &wiz) override;
     void uwagaWToku(bool widoczna) override { m_uzytkownik.uwagaWToku(widoczna); }
+    void wToku() override { m_uzytkownik.wToku(); }
     void pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci) override;
     void uwagaFazyMieszanej(int faza) override { m_uzytkownik.uwagaFazyMieszanej(faza); }
     void wymagajNowegoWyboru() override { m_uzytkownik.wymagajNowegoWyboru(); }

@@ -498,6 +498,8 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
                                            QList<int> *bezWartosci)
 {
     m_sesja.OstatniKodReg = przygotowana(reg).kod;
+    if ((++m_liczbaOcen & 0xFFFu) == 0)
+        m_uzytkownik.wToku();
     m_bezWartosci = bezWartosci;
     TWynikReg wynik = OcenRegule(reg);
     m_bezWartosci = nullptr;

@@ -194,6 +194,7 @@ private:
     std::pair<QString, QString> m_normyRedukcji;
     std::unordered_map<int, TRegulaPrzygotowana> m_reguly;
     int m_liczbaPytan = 0; // input dialogs opened so far
+    unsigned m_liczbaOcen = 0; // rules evaluated so far (the user hears of the work now and then)
 };
 
 } // namespace tremida
