@@ -57,6 +57,7 @@ quint64 nastepnaWersja()
 struct TOdczyty : Baza::PamiecOdczytow {
     qint64 licznik = -1;
     quint64 wersja = nastepnaWersja();
+    const quint64 pokolenie = nastepnaWersja(); // never changes: the store's own number
     QHash<int, std::shared_ptr<const TRekFakt>> fakty;
     int systemNazw = 0; // the system whose fact names are in faktyWgNazwy, 0 for none
     QHash<QString, int> faktyWgNazwy;
@@ -206,6 +207,12 @@ quint64 wersjaOdczytow(Baza &baza)
 {
     const TOdczyty *p = odczyty(baza);
     return p ? p->wersja : 0;
+}
+
+quint64 pokolenieOdczytow(Baza &baza)
+{
+    const TOdczyty *p = odczyty(baza);
+    return p ? p->pokolenie : 0;
 }
 
 std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt)

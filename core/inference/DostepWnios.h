@@ -23,6 +23,11 @@ namespace dostep {
 // with every write and whenever the remembered records are forgotten. 0 when nothing is
 // remembered (outside a transaction), so that nothing may be taken as unchanged.
 quint64 wersjaOdczytow(Baza &baza);
+// A number that stays the same as long as the remembered records are not forgotten (another
+// program's write, a transaction's end): what inference writes leaves it as it is, so the
+// names of facts and constants, their codes and the constants themselves read under one number
+// hold while it lasts. 0 when nothing is remembered.
+quint64 pokolenieOdczytow(Baza &baza);
 
 // The first fact of the system, in table order, whose NazFakt equals `nazwa` exactly.
 std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazwa);

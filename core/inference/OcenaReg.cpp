@@ -129,28 +129,46 @@ bool TOcenaReg::zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo)
 
 std::shared_ptr<const TRekFakt> TOcenaReg::faktONazwie(const QString &nazwa, TNazwyPrzeslanki *n)
 {
-    const quint64 wersja = n ? dostep::wersjaOdczytow(m_baza) : 0;
+    if (!n)
+        return dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
+    const quint64 wersja = dostep::wersjaOdczytow(m_baza);
     if (wersja && n->wersjaFaktu == wersja)
         return n->fakt;
-    auto fakt = dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
-    if (n) {
-        n->wersjaFaktu = wersja;
-        n->fakt = fakt;
-    }
+    // A record written since is found again by its code, as its name still names it.
+    const quint64 pokolenie = dostep::pokolenieOdczytow(m_baza);
+    auto fakt = pokolenie && n->pokolenieFaktu == pokolenie && n->fakt
+                    ? dostep::faktDzielony(m_baza, n->fakt->IdFakt)
+                    : dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
+    n->wersjaFaktu = wersja;
+    n->pokolenieFaktu = pokolenie;
+    n->fakt = fakt;
     return fakt;
 }
 
 std::shared_ptr<const TRekStala> TOcenaReg::stalaONazwie(const QString &wartosc, TNazwyPrzeslanki *n)
 {
-    const quint64 wersja = n ? dostep::wersjaOdczytow(m_baza) : 0;
-    if (wersja && n->wersjaStalej == wersja)
+    // Inference never writes a constant: the one found stays true while the records last.
+    const quint64 pokolenie = n ? dostep::pokolenieOdczytow(m_baza) : 0;
+    if (pokolenie && n->pokolenieStalej == pokolenie)
         return n->stala;
     auto stala = dostep::stalaONazwieDzielona(m_baza, m_sesja.KodSyst, wartosc);
     if (n) {
-        n->wersjaStalej = wersja;
+        n->pokolenieStalej = pokolenie;
         n->stala = stala;
     }
     return stala;
+}
+
+std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst)
+{
+    const auto it = m_liczbyRzecz.constFind(tekst);
+    if (it != m_liczbyRzecz.constEnd())
+        return *it;
+    if (m_liczbyRzecz.size() > 4096)
+        m_liczbyRzecz.clear();
+    const std::optional<double> liczba = tekstNaReal(tekst);
+    m_liczbyRzecz.insert(tekst, liczba);
+    return liczba;
 }
 
 std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc,
@@ -359,7 +377,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
     };
     if (typ == slowa::Rzeczywisty)
-        return porownanie(tekstNaReal);
+        return porownanie([this](const QString &t) { return liczbaRzecz(t); });
     if (typ == slowa::Calkowity)
         return porownanie(tekstNaInt);
     return porownanie(tekstNaLog);

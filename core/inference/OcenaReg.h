@@ -133,11 +133,14 @@ private:
         size_t operator()(const TKluczTokenow &k) const noexcept;
     };
     // The fact and the constant named by a premise (or a conclusion) as found at a state of
-    // the remembered records (dostep::wersjaOdczytow); found again when the state changed.
+    // the remembered records (dostep::wersjaOdczytow, dostep::pokolenieOdczytow): the fact is
+    // found again by its code when a record changed, by its name when the records were
+    // forgotten; the constant only when they were forgotten.
     struct TNazwyPrzeslanki {
         quint64 wersjaFaktu = 0;
+        quint64 pokolenieFaktu = 0;
         std::shared_ptr<const TRekFakt> fakt;
-        quint64 wersjaStalej = 0;
+        quint64 pokolenieStalej = 0;
         std::shared_ptr<const TRekStala> stala;
     };
     // What a rule's texts give whatever the facts say, made once per rule and used while its
@@ -159,6 +162,8 @@ private:
     // remembered records changed since `n` was filled.
     std::shared_ptr<const TRekFakt> faktONazwie(const QString &nazwa, TNazwyPrzeslanki *n);
     std::shared_ptr<const TRekStala> stalaONazwie(const QString &wartosc, TNazwyPrzeslanki *n);
+    // tekstNaReal, remembered by text: fact values and right sides repeat from rule to rule.
+    std::optional<double> liczbaRzecz(const QString &tekst);
     std::optional<TTokenPrzes> ocenPrzeslanke(const QString &kod, const TPrzesElem &p, TNazwyPrzeslanki *n);
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.
@@ -194,6 +199,7 @@ private:
     std::pair<QString, QString> m_normyRedukcji;
     std::unordered_map<int, TRegulaPrzygotowana> m_reguly;
     int m_liczbaPytan = 0; // input dialogs opened so far
+    QHash<QString, std::optional<double>> m_liczbyRzecz;
     unsigned m_liczbaOcen = 0; // rules evaluated so far (the user hears of the work now and then)
 };
 
