@@ -1,9 +1,7 @@
 // Printing from the menu: the systems printout, the choice of a system for the facts and
 // rules printouts, cancelled printer dialogs and empty selections.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
 
@@ -44,24 +42,23 @@ class TstGuiDruk : public QObject {
     QString m_pdf;
     bool m_anulujDialogi = false;
 
-private slots:
-    void init()
+    // The printer dialogs of `okno` print to m_pdf, or are cancelled when m_anulujDialogi.
+    void drukDoPdf(GlowneTestowe &okno)
     {
-        m_komunikaty.clear();
-        m_anulujDialogi = false;
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        ustawDialogiDrukarki([this](QPrinter &drukarka, QWidget *) {
+        okno.dialogi().naDrukarke = [this](QPrinter &drukarka) {
             if (m_anulujDialogi)
                 return false;
             drukarka.setOutputFormat(QPrinter::PdfFormat);
             drukarka.setOutputFileName(m_pdf);
             return true;
-        });
+        };
     }
-    void cleanup()
+
+private slots:
+    void init()
     {
-        ustawPrzechwytKomunikatow({});
-        ustawDialogiDrukarki({});
+        m_komunikaty.clear();
+        m_anulujDialogi = false;
     }
 
     void drukSystemow_data()
@@ -76,7 +73,8 @@ private slots:
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("systemy.pdf"));
         m_anulujDialogi = anuluj;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        drukDoPdf(okno);
         zalozWszystkieTabele(okno.kontekst().baza);
         importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
@@ -126,7 +124,8 @@ private slots:
         QFETCH(QString, stronaPomocy);
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        drukDoPdf(okno);
         zalozWszystkieTabele(okno.kontekst().baza);
         importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
         importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "Pusty"}]})"));
@@ -157,7 +156,8 @@ private slots:
     void kodSystemuBezGrupCyfr()
     {
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        drukDoPdf(okno);
         zalozWszystkieTabele(okno.kontekst().baza);
         importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
         m_komunikaty.clear();
@@ -173,7 +173,8 @@ private slots:
     {
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        drukDoPdf(okno);
         zalozWszystkieTabele(okno.kontekst().baza);
         importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
