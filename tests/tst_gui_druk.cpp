@@ -42,9 +42,12 @@ class TstGuiDruk : public QObject {
     QString m_pdf;
     bool m_anulujDialogi = false;
 
-    // The printer dialogs of `okno` print to m_pdf, or are cancelled when m_anulujDialogi.
-    void drukDoPdf(GlowneTestowe &okno)
+    // Every table of `okno` created and `dane` imported; its printer dialogs print to m_pdf, or
+    // are cancelled when m_anulujDialogi.
+    void przygotuj(GlowneTestowe &okno, const QString &dane)
     {
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, dane);
         okno.dialogi().naDrukarke = [this](QPrinter &drukarka) {
             if (m_anulujDialogi)
                 return false;
@@ -74,9 +77,7 @@ private slots:
         m_pdf = f.plik(QStringLiteral("systemy.pdf"));
         m_anulujDialogi = anuluj;
         GlowneTestowe okno(f.sciezka(), m_komunikaty);
-        drukDoPdf(okno);
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabSyst)->trigger();
         QCOMPARE(m_komunikaty, QStringList{QStringLiteral("Transfer tabeli systemów eksperckich (baz wiedzy) do drukarki "
@@ -125,9 +126,7 @@ private slots:
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
         GlowneTestowe okno(f.sciezka(), m_komunikaty);
-        drukDoPdf(okno);
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "Pusty"}]})"));
         QString strona;
         okno.kontekst().pokazStroneInstrukcji = [&strona](const QString &s) { strona = s; };
@@ -157,9 +156,7 @@ private slots:
     {
         FolderRoboczy f;
         GlowneTestowe okno(f.sciezka(), m_komunikaty);
-        drukDoPdf(okno);
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
+        przygotuj(okno, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabReg)->trigger();
         const QTableView *siatka = okno.oknoWyboruDoDruku(RodzajWydruku::Reguly)->siatka();
@@ -174,9 +171,7 @@ private slots:
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
         GlowneTestowe okno(f.sciezka(), m_komunikaty);
-        drukDoPdf(okno);
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabFakt)->trigger();
         TFormWybSystDruk *wybor = okno.oknoWyboruDoDruku(RodzajWydruku::Fakty);
