@@ -1,7 +1,5 @@
 #include "Ilustracje.h"
 
-#include "widgets/Ekran.h"
-
 #include "TFormWizFilm.h"
 #include "TFormWizGraf.h"
 #include "app/Komunikat.h"
@@ -105,7 +103,6 @@ TPrzyciskiIlustracji::TPrzyciskiIlustracji(KontekstAplikacji &k, const QString &
     : QObject(rodzic), m_kontekst(k), m_rodzaj(rodzajPliku), m_nastepny(nastepny), m_poprzedni(poprzedni),
       m_liczba(liczba), m_krok(rodzajPliku == slowa::Film)
 {
-    zachowajMiejsce({m_nastepny, m_poprzedni});
     connect(m_nastepny, &QPushButton::clicked, this, [this] { pokaz(m_krok.naprzod()); });
     connect(m_poprzedni, &QPushButton::clicked, this, [this] { pokaz(m_krok.wstecz()); });
     wyczysc();
