@@ -5,7 +5,9 @@
 #include "Cli.h"
 #include "OpcjePrzebiegu.h"
 
+#include "inference/PolaWizKonkl.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
@@ -66,21 +68,8 @@ public:
         }
         QTextStream &o = m_k.out;
         o << "----\n";
-        o << "Kod systemu: " << w.kodSyst << '\n';
-        o << "Nazwa systemu: " << w.nazSyst << '\n';
-        o << "Kod reguly: " << w.idReg << '\n';
-        o << "Nazwa reguły: " << w.nazReg << '\n';
-        o << "Konkluzja reguły: " << w.konklReg << '\n';
-        o << "Opis konkluzji: " << w.opisKonklReg << '\n';
-        o << "Stopień pewności konkluzji: " << realNaTekst(w.cfKonkl) << '\n';
-        o << "Zaagregowany stopień pewności konkluzji (obliczony z uaktywnionych reguł o tej samej konkluzji): "
-          << realNaTekst(w.cfZagreg) << '\n';
-        o << "Konkluzja dotyczy faktu: "
-          << (w.rodzFakt == slowa::Koncowy ? QStringLiteral("końcowego") : QStringLiteral("pośredniego")) << '\n';
-        o << "Instrukcje/ zalecenia dla użytkownika wynikające z konkluzji reguły: " << w.instrReg << '\n';
-        o << "Opisowa charakterystyka reguły. Autorzy: " << w.opisReg << '\n';
-        o << "Liczba obrazów/zdjęć: " << w.liczbaObrazow << '\n';
-        o << "Liczba filmów: " << w.liczbaFilmow << '\n';
+        for (const PoleKonkl p : PolaKonkl)
+            o << podpisPolaKonkl(p) << ": " << tekstPolaKonkl(w, p) << '\n';
         o << "----\n";
         o.flush();
     }
@@ -218,18 +207,7 @@ int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
     bool zapisane = true;
     auto piszLinie = [&]() { zapisane = zapisane && wyjscie.write(linia) == linia.size(); };
     if (!json) {
-        linia = QStringList{QStringLiteral("Kod kroku trajektorii wnioskowania"), QStringLiteral("Kod systemu"),
-                            QStringLiteral("Kod reguły analizowanej w danym kroku"),
-                            QStringLiteral("Poziom analizowanych reguł w danym kroku"),
-                            QStringLiteral("Numer iteracji na danym poziomie reguł w danym kroku"),
-                            QStringLiteral("Kierunek wnioskowania w danym kroku"),
-                            QStringLiteral("Czy analizowana reguła została \"odpalona\"?"),
-                            QStringLiteral("CF konkluzji analizowanej i \"odpalonej\" reguły"),
-                            QStringLiteral("Przyczyna \"nieodpalenia\" analizowanej reguły"),
-                            QStringLiteral("Data wygenerowania rekordu kroku trajektorii")}
-                    .join(u'\t')
-                    .toUtf8() +
-                '\n';
+        linia = naglowkiKolumnTraj().join(u'\t').toUtf8() + '\n';
         piszLinie();
     }
     // Steps repeat a few texts and CFs over and over: each is converted once.

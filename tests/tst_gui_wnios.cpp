@@ -2,9 +2,7 @@
 // launcher, a forward run stepped through its conclusions display, the input-fact dialog,
 // the enabling of the three inference commands along the road, and the display's buttons.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "inference/DostepWnios.h"
 #include "inference/KursorPracy.h"
 #include "inference/TFormCzytFaktWnios.h"
@@ -34,17 +32,6 @@ using namespace tremida::gui;
 using namespace tremida::test;
 
 namespace {
-
-// The main window on a working folder holding the boiler knowledge base.
-struct Stanowisko {
-    FolderRoboczy f;
-    TFormGlowne o{f.sciezka()};
-    Stanowisko()
-    {
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
-    }
-};
 
 
 // Answers every input dialog that opens with the next action of the queue (the dialog is
@@ -180,17 +167,15 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     // Forward chaining without a hypothesis: each fired rule pauses at the display; the
     // input dialog asks for the real and the enumerated input fact; the run ends by
     // exhaustion, disables the three commands and shows the launcher again.
     void wPrzodBezHipotezy()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -270,8 +255,8 @@ private slots:
         QFETCH(QString, plik);
         QFETCH(QString, wyzwalacz);
         QFETCH(QString, komunikat);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -281,7 +266,7 @@ private slots:
         const int wiersze = q.value(0).toInt();
         const int licznik = w.sesja.LicznikKrokow;
         q.finish();
-        InnyProgram(st.f.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
+        InnyProgram(st.folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
                                          QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         m_komunikaty.clear();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("czerwony"), QStringLiteral("1")));
@@ -351,8 +336,8 @@ private slots:
     void zamkniecieWPrzod()
     {
         QFETCH(bool, zamknieciemOkna);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -374,8 +359,8 @@ private slots:
     // announced before its display; Start pressed during the first pause starts anew.
     void wPrzodZHipoteza()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
@@ -404,8 +389,8 @@ private slots:
     // Choosing another knowledge base while a run is paused abandons that run cleanly.
     void wyborPodczasPauzy()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -439,8 +424,8 @@ private slots:
     void nowyWyborKonczyOkna()
     {
         QFETCH(QString, okno);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         Baza &baza = o.kontekst().baza;
@@ -505,8 +490,8 @@ private slots:
     // unavailable: the command is disabled and the launcher of the earlier verification gone.
     void nieudanaWeryfikacja()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         doWyrzutni(o);
         QSqlQuery q = o.kontekst().baza.zapytanie();
@@ -540,8 +525,8 @@ private slots:
     // without rules.
     void wyrzutnia()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         for (int i = 0; i < 10; ++i)

@@ -9,6 +9,7 @@
 #include "rules/KontrReg.h"
 #include "store/DataRek.h"
 #include "store/Ilustracje.h"
+#include "store/KontrRegula.h"
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
@@ -21,8 +22,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -60,6 +59,26 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     m_siatkaReg = new Siatka(m_reg, this);
     m_siatkaReg->setMinimumHeight(110);
     m_nawReg = new Nawigator(m_reg, Nawigator::wszystkie(), this);
+    polaczZbiorRegul();
+
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaReguly(szczegoly);
+    ulozSzczegoly(szczegoly);
+    auto *pomocnicze = new QWidget(this);
+    utworzWyszukiwanie(pomocnicze);
+    utworzKopiowanie(pomocnicze);
+    utworzPrzyciskiReguly(pomocnicze);
+    QGroupBox *pliki = utworzPliki(pomocnicze);
+    ulozPomocnicze(pomocnicze, pliki);
+    ulozOkno(szczegoly, pomocnicze);
+
+    m_edytuj->hide();
+    ZmiaKolFormTabReg(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
+}
+
+void TFormTabReg::polaczZbiorRegul()
+{
     connect(m_nawReg, &Nawigator::poAkcji, this, &TFormTabReg::poAkcjiNawigatora);
     connect(m_reg, &ZbiorDanych::przewiniety, this, [this] {
         if (m_reg->stan() == StanZbioru::Wstawianie)
@@ -72,9 +91,10 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
         m_kopia->setVisible(m_reg->czyEdycjaLubWstawianie());
         m_edytuj->setVisible(m_reg->biezacy() >= 0);
     });
+}
 
-    // --- fields of the current rule
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod reguły:"), szczegoly);
     m_kod = pole(szczegoly, QStringLiteral("IdReg"), 100);
     m_lKodSystReg = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
@@ -131,46 +151,50 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     powiaz(m_czyOdpal, m_reg, QStringLiteral("CzyOdpal"));
     powiaz(m_cfKonkl, m_reg, QStringLiteral("CFKonklReg"));
     powiaz(m_czyUdz, m_reg, QStringLiteral("CzyBieUdzWeWnios"));
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
-        u->addWidget(m_kodSystReg, 0, 3);
-        u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
-        u->addWidget(m_poz, 0, 5);
-        u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
-        u->addWidget(m_cf, 0, 7);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 7);
-        // The groups in one row, the run's CF and the date in the next, so that the window
-        // fits a laptop screen beside its auxiliary column.
-        auto *grupy = new QHBoxLayout;
-        grupy->addWidget(m_kier);
-        grupy->addWidget(m_czyOdpal);
-        grupy->addWidget(m_czyUdz);
-        grupy->addStretch();
-        u->addLayout(grupy, 2, 0, 1, 8);
-        auto *stan = new QHBoxLayout;
-        stan->addWidget(m_lCFKonkl);
-        stan->addWidget(m_cfKonkl);
-        stan->addStretch();
-        stan->addWidget(m_lData);
-        stan->addWidget(m_data);
-        u->addLayout(stan, 3, 0, 1, 8);
-        int w = 4;
-        for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
-                            std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
-            u->addWidget(l, w, 0, Qt::AlignTop);
-            u->addWidget(m, w, 1, 1, 7);
-            ++w;
-        }
-        u->setColumnStretch(7, 1);
-        u->setRowStretch(4, 1);
-    }
+}
 
-    // --- auxiliary controls
-    auto *pomocnicze = new QWidget(this);
+void TFormTabReg::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
+    u->addWidget(m_kodSystReg, 0, 3);
+    u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
+    u->addWidget(m_poz, 0, 5);
+    u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
+    u->addWidget(m_cf, 0, 7);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 7);
+    // The groups in one row, the run's CF and the date in the next, so that the window
+    // fits a laptop screen beside its auxiliary column.
+    auto *grupy = new QHBoxLayout;
+    grupy->addWidget(m_kier);
+    grupy->addWidget(m_czyOdpal);
+    grupy->addWidget(m_czyUdz);
+    grupy->addStretch();
+    u->addLayout(grupy, 2, 0, 1, 8);
+    auto *stan = new QHBoxLayout;
+    stan->addWidget(m_lCFKonkl);
+    stan->addWidget(m_cfKonkl);
+    stan->addStretch();
+    stan->addWidget(m_lData);
+    stan->addWidget(m_data);
+    u->addLayout(stan, 3, 0, 1, 8);
+    int w = 4;
+    for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
+                        std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
+        u->addWidget(l, w, 0, Qt::AlignTop);
+        u->addWidget(m, w, 1, 1, 7);
+        ++w;
+    }
+    u->setColumnStretch(7, 1);
+    u->setRowStretch(4, 1);
+}
+
+// The free code and the search by code.
+void TFormTabReg::utworzWyszukiwanie(QWidget *pomocnicze)
+{
     m_szukajWolnego = przycisk(QStringLiteral("Znajdź wolny kod"), QStringLiteral("znajdzWolnyKod"), pomocnicze);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod"), pomocnicze);
     m_wolnyKod = pole(pomocnicze, QStringLiteral("wolnyKod"), 100, true);
@@ -183,7 +207,12 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
                    QStringLiteral("Nie podałeś kodu reguły do wyszukania."), QStringLiteral("Zła postać kodu reguły. Popraw."),
                    QStringLiteral("Rekordu o wskazanym kodzie reguły w tabeli nie znaleziono."));
     });
+}
 
+// The copy of the premise, the conclusion or the whole of another rule, shown while a rule is
+// typed.
+void TFormTabReg::utworzKopiowanie(QWidget *pomocnicze)
+{
     m_kopia = new QWidget(pomocnicze);
     m_kopia->setObjectName(QStringLiteral("kopia"));
     m_lKopiowany = etykieta(QStringLiteral("Kod reguły do skopiowania:"), m_kopia);
@@ -195,25 +224,31 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     connect(m_kopiujPrzes, &QPushButton::clicked, this, [this] { kopiuj(Kopia::PolePrzes); });
     connect(m_kopiujKonkl, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Konkluzja); });
     connect(m_kopiujCalosc, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Calosc); });
-    {
-        auto *u = new QGridLayout(m_kopia);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lKopiowany, 0, 0, 1, 2);
-        u->addWidget(m_kopiowany, 0, 2);
-        u->addWidget(m_lKopiuj, 1, 0);
-        u->addWidget(m_kopiujPrzes, 1, 1);
-        u->addWidget(m_kopiujKonkl, 1, 2);
-        u->addWidget(m_kopiujCalosc, 2, 1, 1, 2);
-    }
+    auto *u = new QGridLayout(m_kopia);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lKopiowany, 0, 0, 1, 2);
+    u->addWidget(m_kopiowany, 0, 2);
+    u->addWidget(m_lKopiuj, 1, 0);
+    u->addWidget(m_kopiujPrzes, 1, 1);
+    u->addWidget(m_kopiujKonkl, 1, 2);
+    u->addWidget(m_kopiujCalosc, 2, 1, 1, 2);
     m_kopia->hide();
+}
 
+// The editor, the syntax check and the rule card.
+void TFormTabReg::utworzPrzyciskiReguly(QWidget *pomocnicze)
+{
     m_edytuj = przycisk(QStringLiteral("Wywołaj edytor"), QStringLiteral("wywolajEdytor"), pomocnicze);
     m_weryfikuj = przycisk(QStringLiteral("Weryfikuj składnię"), QStringLiteral("weryfikujSkladnie"), pomocnicze);
     connect(m_edytuj, &QPushButton::clicked, this, &TFormTabReg::wywolajEdytor);
     connect(m_weryfikuj, &QPushButton::clicked, this, &TFormTabReg::weryfikujSkladnie);
     m_pokazKarte = przycisk(QStringLiteral("Karta reguły..."), QStringLiteral("kartaReguly"), pomocnicze);
     connect(m_pokazKarte, &QPushButton::clicked, this, &TFormTabReg::pokazKarte);
+}
 
+// The pictures and films that illustrate the rule's conclusion.
+QGroupBox *TFormTabReg::utworzPliki(QWidget *pomocnicze)
+{
     auto *pliki = new QGroupBox(pomocnicze);
     m_naglowekPlikow = etykieta(QStringLiteral("PLIKI MULTIMEDIALNE (OBRAZY GRAFICZNE, ZDJĘCIA FOTOGRAFICZNE, FILMY) "
                                                "ILUSTRUJĄCE KONKLUZJĘ REGUŁY"),
@@ -227,42 +262,48 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     m_obrazPoprz = przycisk(QString(), QStringLiteral("obrazPoprzedni"), pliki);
     m_filmNast = przycisk(QString(), QStringLiteral("filmNastepny"), pliki);
     m_filmPoprz = przycisk(QString(), QStringLiteral("filmPoprzedni"), pliki);
-    m_obrazy = new TPrzyciskiIlustracji(k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazow, this);
-    m_filmy = new TPrzyciskiIlustracji(k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmow, this);
-    {
-        auto *u = new QGridLayout(pliki);
-        u->addWidget(m_naglowekPlikow, 0, 0, 1, 2);
-        u->addWidget(m_lLiczbaObrazow, 1, 0);
-        u->addWidget(m_liczbaObrazow, 1, 1);
-        u->addWidget(m_obrazNast, 2, 0, 1, 2);
-        u->addWidget(m_obrazPoprz, 3, 0, 1, 2);
-        u->addWidget(m_lLiczbaFilmow, 4, 0);
-        u->addWidget(m_liczbaFilmow, 4, 1);
-        u->addWidget(m_filmNast, 5, 0, 1, 2);
-        u->addWidget(m_filmPoprz, 6, 0, 1, 2);
-    }
-    {
-        auto *u = new QGridLayout(pomocnicze);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_szukajWolnego, 0, 0);
-        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-        u->addWidget(m_wolnyKod, 0, 2);
-        u->addWidget(m_lSzukany, 1, 0, 1, 2);
-        u->addWidget(m_szukany, 1, 2);
-        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
-        u->addWidget(m_kopia, 3, 0, 1, 3);
-        u->addWidget(m_edytuj, 4, 0, 1, 3);
-        u->addWidget(m_weryfikuj, 5, 0, 1, 3);
-        u->addWidget(m_pokazKarte, 6, 0, 1, 3);
-        u->addWidget(pliki, 7, 0, 1, 3);
-        u->setRowStretch(8, 1);
-        auto *przyciski = new QHBoxLayout;
-        przyciski->addWidget(przyciskPomoc());
-        przyciski->addWidget(przyciskOk());
-        u->addLayout(przyciski, 9, 0, 1, 3);
-    }
-    pomocnicze->setMaximumWidth(380);
+    m_obrazy = new TPrzyciskiIlustracji(m_k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazow, this);
+    m_filmy = new TPrzyciskiIlustracji(m_k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmow, this);
+    // The picture and film buttons keep their place when hidden.
+    zachowajMiejsce({m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz});
+    auto *u = new QGridLayout(pliki);
+    u->addWidget(m_naglowekPlikow, 0, 0, 1, 2);
+    u->addWidget(m_lLiczbaObrazow, 1, 0);
+    u->addWidget(m_liczbaObrazow, 1, 1);
+    u->addWidget(m_obrazNast, 2, 0, 1, 2);
+    u->addWidget(m_obrazPoprz, 3, 0, 1, 2);
+    u->addWidget(m_lLiczbaFilmow, 4, 0);
+    u->addWidget(m_liczbaFilmow, 4, 1);
+    u->addWidget(m_filmNast, 5, 0, 1, 2);
+    u->addWidget(m_filmPoprz, 6, 0, 1, 2);
+    return pliki;
+}
 
+void TFormTabReg::ulozPomocnicze(QWidget *pomocnicze, QGroupBox *pliki)
+{
+    auto *u = new QGridLayout(pomocnicze);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_szukajWolnego, 0, 0);
+    u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+    u->addWidget(m_wolnyKod, 0, 2);
+    u->addWidget(m_lSzukany, 1, 0, 1, 2);
+    u->addWidget(m_szukany, 1, 2);
+    u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    u->addWidget(m_kopia, 3, 0, 1, 3);
+    u->addWidget(m_edytuj, 4, 0, 1, 3);
+    u->addWidget(m_weryfikuj, 5, 0, 1, 3);
+    u->addWidget(m_pokazKarte, 6, 0, 1, 3);
+    u->addWidget(pliki, 7, 0, 1, 3);
+    u->setRowStretch(8, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    u->addLayout(przyciski, 9, 0, 1, 3);
+    pomocnicze->setMaximumWidth(380);
+}
+
+void TFormTabReg::ulozOkno(QGroupBox *szczegoly, QWidget *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
@@ -275,10 +316,6 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     uklad->addWidget(m_nawReg);
     uklad->addLayout(dol, 2);
     resize(1200, 920);
-
-    m_edytuj->hide();
-    ZmiaKolFormTabReg(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
 }
 
 bool TFormTabReg::widokWszystkich() const { return m_wgSyst->wszystkie(); }
@@ -338,33 +375,11 @@ void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
 
 void TFormTabReg::kontrolaPoZatwierdzeniu(const QVariant &klucz)
 {
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), klucz);
-    if (!q.exec() || !q.next())
+    const auto regula = regulaOKodzie(m_k.baza, klucz.toInt());
+    if (!regula)
         return;
-    const QSqlRecord r = q.record();
-    q.finish();
-    const int poz = r.value(QStringLiteral("PozReg")).toInt();
-    const double cf = r.value(QStringLiteral("CFReg")).toDouble();
-    QString komunikat;
-    if (poz <= 0)
-        komunikat = QStringLiteral("Wartość poziomu reguły błędna. Popraw.");
-    else if (poz > m_k.konfig.MaxPozReg)
-        komunikat = QStringLiteral("Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\r"
-                                   "Wejdź w tryb edycji rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\r"
-                                   "powiększyć wartość maksymalną w pliku konfiguracyjnym.");
-    else if (cf < 0.0 || cf > 1.0)
-        komunikat = QStringLiteral("CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.");
-    else if (r.value(QStringLiteral("InstrReg")).toString().trimmed().isEmpty())
-        komunikat = QStringLiteral(
-            "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły.\n\r"
-            "Istnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu wnioskowania,\n\r"
-            "jednak jest konieczne z merytorycznego punktu widzenia. Wejdź w tryb edycji rekordu\n\r"
-            "i dopisz te instrukcje i/lub zalecenia, aktualnie, lub najpóźniej przed startem procesu\n\r"
-            "wnioskowania.");
-    if (!komunikat.isEmpty()) {
-        pokazKomunikat(komunikat, this);
+    if (const auto komunikat = kontrolaPoZatwierdzeniuReguly(*regula, m_k.konfig.MaxPozReg)) {
+        pokazKomunikat(*komunikat, this);
         return;
     }
     policzMultimedia();
@@ -393,44 +408,48 @@ void TFormTabReg::kopiuj(Kopia co)
         pokazKomunikat(QStringLiteral("Kod reguły do skopiowania nieokreślony lub błędnej postaci.") + ogon, this);
         return;
     }
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), *kod);
-    if (!q.exec() || !q.next()) {
+    const auto zrodlo = regulaOKodzie(m_k.baza, *kod);
+    if (!zrodlo) {
         pokazKomunikat(QStringLiteral("Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.") + ogon, this);
         return;
     }
-    const QSqlRecord zrodlo = q.record();
-    q.finish();
-    QStringList kolumny;
+    const TRekReg &z = *zrodlo;
+    auto ustaw = [this](const char *kol, const QVariant &v) { m_reg->ustawWartosc(QLatin1String(kol), v); };
+    auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
     QString komunikat;
     switch (co) {
     case Kopia::PolePrzes:
-        kolumny = {QStringLiteral("PrzesReg")};
+        ustaw("PrzesReg", tekst(z.PrzesReg));
         komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
                                    "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
                                    "zatwierdzić.");
         break;
     case Kopia::Konkluzja:
-        kolumny = {QStringLiteral("KonklReg")};
+        ustaw("KonklReg", tekst(z.KonklReg));
         komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
                                    "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
                                    "zatwierdzić.");
         break;
     case Kopia::Calosc:
         // Everything except the rule's own key and its knowledge base.
-        kolumny = {QStringLiteral("NazReg"),    QStringLiteral("PozReg"),       QStringLiteral("KierWniReg"),
-                   QStringLiteral("CFReg"),     QStringLiteral("PrzesReg"),     QStringLiteral("KonklReg"),
-                   QStringLiteral("OpisKonklReg"), QStringLiteral("InstrReg"),  QStringLiteral("OpisReg"),
-                   QStringLiteral("CzyOdpal"),  QStringLiteral("CFKonklReg"),   QStringLiteral("CzyBieUdzWeWnios"),
-                   QStringLiteral("DataRek")};
+        ustaw("NazReg", tekst(z.NazReg));
+        ustaw("PozReg", z.PozReg);
+        ustaw("KierWniReg", tekst(z.KierWniReg));
+        ustaw("CFReg", z.CFReg);
+        ustaw("PrzesReg", tekst(z.PrzesReg));
+        ustaw("KonklReg", tekst(z.KonklReg));
+        ustaw("OpisKonklReg", tekst(z.OpisKonklReg));
+        ustaw("InstrReg", tekst(z.InstrReg));
+        ustaw("OpisReg", tekst(z.OpisReg));
+        ustaw("CzyOdpal", tekst(z.CzyOdpal));
+        ustaw("CFKonklReg", z.CFKonklReg ? QVariant(*z.CFKonklReg) : QVariant());
+        ustaw("CzyBieUdzWeWnios", tekst(z.CzyBieUdzWeWnios));
+        ustaw("DataRek", tekst(z.DataRek));
         komunikat = QStringLiteral("Wszystkie dane reguły, oprócz kodu reguły i kodu systemu skopiowano.\n\rAby "
                                    "zapisać te dane do rekordu nowej/edytowanej reguły musisz dane uzupełnić, a "
                                    "następnie rekord zatwierdzić.");
         break;
     }
-    for (const QString &kol : kolumny)
-        m_reg->ustawWartosc(kol, zrodlo.value(kol));
     if (co == Kopia::Calosc)
         pokazDate(m_data, m_reg);
     pokazKomunikat(komunikat, this);

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -71,6 +72,17 @@ protected:
     void zamknijZbiory() override;
 
 private:
+    // The parts of the window, in the order they are built.
+    void polaczZbiorRegul();
+    void utworzPolaReguly(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    void utworzWyszukiwanie(QWidget *pomocnicze);
+    void utworzKopiowanie(QWidget *pomocnicze);
+    void utworzPrzyciskiReguly(QWidget *pomocnicze);
+    QGroupBox *utworzPliki(QWidget *pomocnicze);
+    void ulozPomocnicze(QWidget *pomocnicze, QGroupBox *pliki);
+    void ulozOkno(QGroupBox *szczegoly, QWidget *pomocnicze);
+
     void poAkcjiNawigatora(PrzyciskNaw p);
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void policzMultimedia();

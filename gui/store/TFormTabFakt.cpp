@@ -1,6 +1,5 @@
 #include "TFormTabFakt.h"
 
-#include "Ilustracje.h"
 #include "TFormOstrzBrakWartFakt.h"
 #include "TFormWizWartFaktWylicz.h"
 #include "app/Kolory.h"
@@ -8,7 +7,9 @@
 #include "store/DataRek.h"
 #include "store/KontrFakt.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
+#include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
 
@@ -57,6 +58,24 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_siatkaFakt = new Siatka(m_fakt, this);
     m_siatkaFakt->setMinimumHeight(80);
     m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
+    polaczZbiorFaktow();
+
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaFaktu(szczegoly);
+    utworzWartoscWpr(szczegoly);
+    utworzWartoscPosr(szczegoly);
+    ulozSzczegoly(szczegoly);
+    QWidget *pomocnicze = utworzPomocnicze();
+    ulozPomocnicze(pomocnicze);
+    ulozOkno(szczegoly, pomocnicze);
+
+    ustawWidocznosc();
+    ZmiaKolFormTabFakt(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
+}
+
+void TFormTabFakt::polaczZbiorFaktow()
+{
     connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
     connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
         if (m_fakt->stan() == StanZbioru::Wstawianie)
@@ -76,9 +95,10 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             m_kopiowany->hide();
         }
     });
+}
 
-    // --- detail fields
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
     m_kod = pole(szczegoly, QStringLiteral("IdFakt"), 100);
     m_lKodSystFakt = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
@@ -121,8 +141,11 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     powiaz(m_jedn, m_fakt, QStringLiteral("JedWartFakt"));
     powiaz(m_opis, m_fakt, QStringLiteral("OpisFakt"));
     powiaz(m_pyt, m_fakt, QStringLiteral("PytFakt"));
+}
 
-    // input value pair
+// The value and CF of an input fact of type real, integer or logical.
+void TFormTabFakt::utworzWartoscWpr(QGroupBox *szczegoly)
+{
     m_wartWpr = new QWidget(szczegoly);
     m_lWartWpr = etykieta(QStringLiteral("Wartość faktu wprowadzanego - całkowito-\nliczbowego, rzeczywistego lub "
                                          "logicznego:"),
@@ -137,18 +160,20 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
                                            "przedziału [0,1] z przecinkiem dziesiętnym."));
     powiaz(m_wartWprWart, m_fakt, QStringLiteral("WartFakt"));
     powiaz(m_wartWprCF, m_fakt, QStringLiteral("CFWartFakt"));
-    {
-        auto *u = new QGridLayout(m_wartWpr);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lWartWpr, 0, 0, 1, 4);
-        u->addWidget(m_lWartWprWart, 1, 0);
-        u->addWidget(m_wartWprWart, 1, 1);
-        u->addWidget(m_lWartWprCF, 1, 2);
-        u->addWidget(m_wartWprCF, 1, 3);
-        u->setColumnStretch(1, 1);
-    }
+    auto *u = new QGridLayout(m_wartWpr);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lWartWpr, 0, 0, 1, 4);
+    u->addWidget(m_lWartWprWart, 1, 0);
+    u->addWidget(m_wartWprWart, 1, 1);
+    u->addWidget(m_lWartWprCF, 1, 2);
+    u->addWidget(m_wartWprCF, 1, 3);
+    u->setColumnStretch(1, 1);
+}
 
-    // current / previous values of intermediate and final facts
+// The current and previous values of an intermediate or final fact, and the buttons that
+// show an enumerated fact's values.
+void TFormTabFakt::utworzWartoscPosr(QGroupBox *szczegoly)
+{
     m_naglowekPosr = etykieta(QStringLiteral("WARTOŚĆ (WARTOŚCI) FAKTU POŚREDNIEGO/KOŃCOWEGO W PROCESIE WNIOSKOWANIA"),
                               szczegoly);
     m_wartPosr = new QWidget(szczegoly);
@@ -164,19 +189,17 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     powiaz(m_cfAkt, m_fakt, QStringLiteral("CFWartFakt"), true);
     powiaz(m_wartPoprz, m_fakt, QStringLiteral("WartPoprzFakt"), true);
     powiaz(m_cfPoprz, m_fakt, QStringLiteral("CFWartPoprzFakt"), true);
-    {
-        auto *u = new QGridLayout(m_wartPosr);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lWartAkt, 0, 0);
-        u->addWidget(m_wartAkt, 0, 1);
-        u->addWidget(m_lCFAkt, 0, 2);
-        u->addWidget(m_cfAkt, 0, 3);
-        u->addWidget(m_lWartPoprz, 1, 0);
-        u->addWidget(m_wartPoprz, 1, 1);
-        u->addWidget(m_lCFPoprz, 1, 2);
-        u->addWidget(m_cfPoprz, 1, 3);
-        u->setColumnStretch(1, 1);
-    }
+    auto *u = new QGridLayout(m_wartPosr);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lWartAkt, 0, 0);
+    u->addWidget(m_wartAkt, 0, 1);
+    u->addWidget(m_lCFAkt, 0, 2);
+    u->addWidget(m_cfAkt, 0, 3);
+    u->addWidget(m_lWartPoprz, 1, 0);
+    u->addWidget(m_wartPoprz, 1, 1);
+    u->addWidget(m_lCFPoprz, 1, 2);
+    u->addWidget(m_cfPoprz, 1, 3);
+    u->setColumnStretch(1, 1);
     m_przyciskWartWpr =
         new QPushButton(QStringLiteral("Wartość (wartości) oraz CF wartości faktu wprowadzanego wyliczeniowego"), szczegoly);
     m_przyciskWartWpr->setObjectName(QStringLiteral("przyciskWartWpr"));
@@ -184,49 +207,53 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_przyciskWartPosr->setObjectName(QStringLiteral("przyciskWartPosr"));
     connect(m_przyciskWartWpr, &QPushButton::clicked, this, [this] { pokazWartosci(false); });
     connect(m_przyciskWartPosr, &QPushButton::clicked, this, [this] { pokazWartosci(true); });
+}
 
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodSystFakt, 0, 2);
-        u->addWidget(m_kodSystFakt, 0, 3);
-        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-        u->addWidget(m_data, 0, 5);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 5);
-        auto *grupy = new QHBoxLayout;
-        grupy->addWidget(m_rodzaj);
-        grupy->addWidget(m_typ);
-        auto *wiel = new QVBoxLayout;
-        wiel->addWidget(m_wielWart);
-        auto *liczba = new QHBoxLayout;
-        liczba->addWidget(m_lLiczWart);
-        liczba->addWidget(m_liczWart);
-        liczba->addStretch();
-        wiel->addLayout(liczba);
-        grupy->addLayout(wiel);
-        grupy->addStretch();
-        u->addLayout(grupy, 2, 0, 1, 6);
-        u->addWidget(m_lJedn, 3, 0);
-        u->addWidget(m_jedn, 3, 1, 1, 5);
-        u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
-        u->addWidget(m_opis, 4, 1, 1, 5);
-        // The fields of an input fact and those of an intermediate or final fact share their
-        // rows (only one kind is shown at a time), so the panel is no taller than one kind
-        // needs.
-        u->addWidget(m_lPyt, 5, 0, 1, 6);
-        u->addWidget(m_naglowekPosr, 5, 0, 1, 6);
-        u->addWidget(m_pyt, 6, 0, 1, 6);
-        u->addWidget(m_wartPosr, 6, 0, 1, 6);
-        u->addWidget(m_wartWpr, 7, 0, 1, 6);
-        u->addWidget(m_przyciskWartWpr, 7, 0, 1, 6, Qt::AlignTop);
-        u->addWidget(m_przyciskWartPosr, 7, 0, 1, 6, Qt::AlignTop);
-        u->setColumnStretch(5, 1);
-        u->setRowStretch(8, 1);
-    }
+void TFormTabFakt::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lKodSystFakt, 0, 2);
+    u->addWidget(m_kodSystFakt, 0, 3);
+    u->addWidget(m_lData, 0, 4, Qt::AlignRight);
+    u->addWidget(m_data, 0, 5);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 5);
+    auto *grupy = new QHBoxLayout;
+    grupy->addWidget(m_rodzaj);
+    grupy->addWidget(m_typ);
+    auto *wiel = new QVBoxLayout;
+    wiel->addWidget(m_wielWart);
+    auto *liczba = new QHBoxLayout;
+    liczba->addWidget(m_lLiczWart);
+    liczba->addWidget(m_liczWart);
+    liczba->addStretch();
+    wiel->addLayout(liczba);
+    grupy->addLayout(wiel);
+    grupy->addStretch();
+    u->addLayout(grupy, 2, 0, 1, 6);
+    u->addWidget(m_lJedn, 3, 0);
+    u->addWidget(m_jedn, 3, 1, 1, 5);
+    u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
+    u->addWidget(m_opis, 4, 1, 1, 5);
+    // The fields of an input fact and those of an intermediate or final fact share their
+    // rows (only one kind is shown at a time), so the panel is no taller than one kind
+    // needs.
+    u->addWidget(m_lPyt, 5, 0, 1, 6);
+    u->addWidget(m_naglowekPosr, 5, 0, 1, 6);
+    u->addWidget(m_pyt, 6, 0, 1, 6);
+    u->addWidget(m_wartPosr, 6, 0, 1, 6);
+    u->addWidget(m_wartWpr, 7, 0, 1, 6);
+    u->addWidget(m_przyciskWartWpr, 7, 0, 1, 6, Qt::AlignTop);
+    u->addWidget(m_przyciskWartPosr, 7, 0, 1, 6, Qt::AlignTop);
+    u->setColumnStretch(5, 1);
+    u->setRowStretch(8, 1);
+}
 
-    // --- auxiliary controls
+// The column beside the fields: free code, search, copy, pictures and films, OK and help.
+QWidget *TFormTabFakt::utworzPomocnicze()
+{
     auto *pomocnicze = new QWidget(this);
     m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod"), pomocnicze);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod:"), pomocnicze);
@@ -253,45 +280,49 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_lLiczbaFilmow = etykieta(QStringLiteral("Liczba filmów"), pomocnicze);
     m_liczbaObrazowPole = pole(pomocnicze, QStringLiteral("liczbaObrazow"), 50, true);
     m_liczbaFilmowPole = pole(pomocnicze, QStringLiteral("liczbaFilmow"), 50, true);
-    m_obrazNast = new QPushButton(QStringLiteral("Pokaż obraz/zdjęcie"), pomocnicze);
+    m_obrazNast = new QPushButton(pomocnicze);
     m_obrazNast->setObjectName(QStringLiteral("obrazNastepny"));
-    m_obrazPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni obraz/zdjęcie"), pomocnicze);
+    m_obrazPoprz = new QPushButton(pomocnicze);
     m_obrazPoprz->setObjectName(QStringLiteral("obrazPoprzedni"));
-    m_filmNast = new QPushButton(QStringLiteral("Pokaż film"), pomocnicze);
+    m_filmNast = new QPushButton(pomocnicze);
     m_filmNast->setObjectName(QStringLiteral("filmNastepny"));
-    m_filmPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni film"), pomocnicze);
+    m_filmPoprz = new QPushButton(pomocnicze);
     m_filmPoprz->setObjectName(QStringLiteral("filmPoprzedni"));
-    connect(m_obrazNast, &QPushButton::clicked, this, [this] { pokazPlik(false, +1); });
-    connect(m_obrazPoprz, &QPushButton::clicked, this, [this] { pokazPlik(false, -1); });
-    connect(m_filmNast, &QPushButton::clicked, this, [this] { pokazPlik(true, +1); });
-    connect(m_filmPoprz, &QPushButton::clicked, this, [this] { pokazPlik(true, -1); });
-    {
-        auto *u = new QGridLayout(pomocnicze);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_szukajWolnego, 0, 0);
-        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-        u->addWidget(m_wolnyKod, 0, 2);
-        u->addWidget(m_lSzukany, 1, 0, 1, 2);
-        u->addWidget(m_szukany, 1, 2);
-        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
-        u->addWidget(m_lKopiowany, 3, 0, 1, 2);
-        u->addWidget(m_kopiowany, 3, 2);
-        u->addWidget(m_kopiuj, 4, 0, 1, 3);
-        u->addWidget(m_lLiczbaObrazow, 5, 0, 1, 2);
-        u->addWidget(m_liczbaObrazowPole, 5, 2);
-        u->addWidget(m_obrazNast, 6, 0, 1, 3);
-        u->addWidget(m_obrazPoprz, 7, 0, 1, 3);
-        u->addWidget(m_lLiczbaFilmow, 8, 0, 1, 2);
-        u->addWidget(m_liczbaFilmowPole, 8, 2);
-        u->addWidget(m_filmNast, 9, 0, 1, 3);
-        u->addWidget(m_filmPoprz, 10, 0, 1, 3);
-        u->setRowStretch(11, 1);
-        auto *przyciski = new QHBoxLayout;
-        przyciski->addWidget(przyciskPomoc());
-        przyciski->addWidget(przyciskOk());
-        u->addLayout(przyciski, 12, 0, 1, 3);
-    }
+    m_obrazy = new TPrzyciskiIlustracji(m_k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazowPole, this);
+    m_filmy = new TPrzyciskiIlustracji(m_k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmowPole, this);
+    return pomocnicze;
+}
 
+void TFormTabFakt::ulozPomocnicze(QWidget *pomocnicze)
+{
+    auto *u = new QGridLayout(pomocnicze);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_szukajWolnego, 0, 0);
+    u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+    u->addWidget(m_wolnyKod, 0, 2);
+    u->addWidget(m_lSzukany, 1, 0, 1, 2);
+    u->addWidget(m_szukany, 1, 2);
+    u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    u->addWidget(m_lKopiowany, 3, 0, 1, 2);
+    u->addWidget(m_kopiowany, 3, 2);
+    u->addWidget(m_kopiuj, 4, 0, 1, 3);
+    u->addWidget(m_lLiczbaObrazow, 5, 0, 1, 2);
+    u->addWidget(m_liczbaObrazowPole, 5, 2);
+    u->addWidget(m_obrazNast, 6, 0, 1, 3);
+    u->addWidget(m_obrazPoprz, 7, 0, 1, 3);
+    u->addWidget(m_lLiczbaFilmow, 8, 0, 1, 2);
+    u->addWidget(m_liczbaFilmowPole, 8, 2);
+    u->addWidget(m_filmNast, 9, 0, 1, 3);
+    u->addWidget(m_filmPoprz, 10, 0, 1, 3);
+    u->setRowStretch(11, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    u->addLayout(przyciski, 12, 0, 1, 3);
+}
+
+void TFormTabFakt::ulozOkno(QWidget *szczegoly, QWidget *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
@@ -305,25 +336,6 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     uklad->addWidget(m_nawFakt);
     uklad->addLayout(dol);
     resize(1150, 900);
-
-    ustawWidocznosc();
-    odswiezPrzyciskiPlikow(false);
-    odswiezPrzyciskiPlikow(true);
-    ZmiaKolFormTabFakt(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
-}
-
-QStringList TFormTabFakt::naglowkiKolumn()
-{
-    return {QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
-                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
-                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
-                           QStringLiteral("Liczba wartości faktu"), QStringLiteral("Opis faktu"),
-                           QStringLiteral("Pytanie o wartość faktu"), QStringLiteral("Wartość faktu na koniec danej iteracji"),
-                           QStringLiteral("Wartość faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec danej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("Data wygenerowania rekordu")};
 }
 
 bool TFormTabFakt::widokWszystkich() const { return m_wgSyst->wszystkie(); }
@@ -335,7 +347,7 @@ void TFormTabFakt::otworz()
         raise();
         return;
     }
-    m_fakt->ustawNaglowki(naglowkiKolumn());
+    m_fakt->ustawNaglowki(naglowkiKolumnFakt());
     m_brakTabeliPlikowZgloszony = false;
     m_wgSyst->otworz();
     show();
@@ -380,11 +392,8 @@ void TFormTabFakt::poAkcjiNawigatora(PrzyciskNaw p)
     case PrzyciskNaw::Wstaw:
         m_data->clear();
         m_fakt->ustawWartosc(QStringLiteral("DataRek"), GenDataRek());
-        m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
-        m_liczbaObrazowPole->setText(QStringLiteral("0"));
-        m_liczbaFilmowPole->setText(QStringLiteral("0"));
-        odswiezPrzyciskiPlikow(false);
-        odswiezPrzyciskiPlikow(true);
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
         m_fakt->ustawWartosc(QStringLiteral("RodzFakt"), slowa::Wprowadzany);
         m_fakt->ustawWartosc(QStringLiteral("TypFakt"), slowa::Wyliczeniowy);
         m_fakt->ustawWartosc(QStringLiteral("CzyWielWart"), slowa::Nie);
@@ -518,63 +527,23 @@ void TFormTabFakt::pokazWartosci(bool posredni)
 
 void TFormTabFakt::policzMultimedia()
 {
-    m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
-    if (m_fakt->biezacy() >= 0 && m_fakt->stan() != StanZbioru::Wstawianie) {
-        if (!m_k.baza.czyDolaczona(Tabela::PlikiMult)) {
-            if (!m_brakTabeliPlikowZgloszony) {
-                m_brakTabeliPlikowZgloszony = true;
-                pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku plikimultimedialne.db tabeli plików "
-                                              "multimedialnych.\n\rObrazy i filmy ilustrujące fakty nie będą "
-                                              "dostępne."),
-                               this);
-            }
-        } else {
-            const int kod = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
-            m_liczbaObrazow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::ObrazGraficzny).size());
-            m_liczbaFilmow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::Film).size());
+    if (m_fakt->biezacy() < 0 || m_fakt->stan() == StanZbioru::Wstawianie) {
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
+        return;
+    }
+    if (!m_k.baza.czyDolaczona(Tabela::PlikiMult)) {
+        if (!m_brakTabeliPlikowZgloszony) {
+            m_brakTabeliPlikowZgloszony = true;
+            pokazKomunikat(komunikatBrakTabeliIlustracjiFaktow(), this);
         }
-    }
-    m_liczbaObrazowPole->setText(intNaTekst(m_liczbaObrazow));
-    m_liczbaFilmowPole->setText(intNaTekst(m_liczbaFilmow));
-    odswiezPrzyciskiPlikow(false);
-    odswiezPrzyciskiPlikow(true);
-}
-
-void TFormTabFakt::odswiezPrzyciskiPlikow(bool film)
-{
-    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
-    const int nr = film ? m_nrFilmu : m_nrObrazu;
-    QPushButton *nast = film ? m_filmNast : m_obrazNast;
-    QPushButton *poprz = film ? m_filmPoprz : m_obrazPoprz;
-    const QString jeden = film ? QStringLiteral("Pokaż film") : QStringLiteral("Pokaż obraz/zdjęcie");
-    const QString pierwszy = film ? QStringLiteral("Pokaż pierwszy film") : QStringLiteral("Pokaż pierwszy obraz/zdjęcie");
-    const QString nastepny = film ? QStringLiteral("Pokaż następny film") : QStringLiteral("Pokaż następny obraz/zdjęcie");
-    if (nr == 0) {
-        nast->setText(liczba == 1 ? jeden : pierwszy);
-        nast->setVisible(liczba >= 1);
-        poprz->setVisible(false);
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
         return;
     }
-    nast->setText(nastepny);
-    nast->setVisible(nr < liczba);
-    poprz->setVisible(nr >= 2);
-}
-
-void TFormTabFakt::pokazPlik(bool film, int krok)
-{
-    int &nr = film ? m_nrFilmu : m_nrObrazu;
-    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
-    const int cel = nr + krok;
-    const QList<TRekPlikMult> pliki = plikiIlustrujace(m_k.baza, m_fakt->wartosc(QStringLiteral("IdFakt")).toInt(),
-                                                       slowa::Fakt, film ? slowa::Film : slowa::ObrazGraficzny);
-    if (cel < 1 || cel > pliki.size())
-        return;
-    const TRekPlikMult &p = pliki[cel - 1];
-    if (!pokazPlikIlustracji(m_k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, film ? slowa::Film : slowa::ObrazGraficzny))
-        return;
-    // With one file only the button keeps showing that file.
-    nr = liczba == 1 ? 0 : cel;
-    odswiezPrzyciskiPlikow(film);
+    const int kod = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
+    m_obrazy->ustawElement(kod, slowa::Fakt);
+    m_filmy->ustawElement(kod, slowa::Fakt);
 }
 
 void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)

@@ -3,6 +3,7 @@
 // after a fact is posted, the copy of a fact with its enumerated values, the display of an
 // enumerated fact's values and the pictures and films that illustrate the current fact.
 
+#include "Ilustracje.h"
 #include "widgets/Kontrolki.h"
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
@@ -10,6 +11,7 @@
 
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,9 +34,6 @@ public:
 
     void ZmiaKolFormTabFakt(const TParKonfig &konfig);
 
-    // Captions of the columns of the facts table in every grid that shows it.
-    static QStringList naglowkiKolumn();
-
     // View choice: all facts (true) or the facts of the chosen system.
     void ustawWidokWszystkich(bool wszystkie);
     bool widokWszystkich() const;
@@ -46,8 +45,8 @@ public:
     TFormOstrzBrakWartFakt *ostrzezenieBrakWartosci() const { return m_ostrzBrak; }
     TFormWizWartFaktWyliczWpr *widokWartosciWpr() const { return m_wizWpr; }
     TFormWizWartFaktWyliczPosrLubKonc *widokWartosciPosr() const { return m_wizPosr; }
-    int liczbaObrazow() const { return m_liczbaObrazow; }
-    int liczbaFilmow() const { return m_liczbaFilmow; }
+    int liczbaObrazow() const { return m_obrazy->krok().liczba(); }
+    int liczbaFilmow() const { return m_filmy->krok().liczba(); }
 
 protected:
     void zamknijZbiory() override;
@@ -59,8 +58,15 @@ private:
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void kopiuj();
     void pokazWartosci(bool posredni);
-    void pokazPlik(bool film, int krok);
-    void odswiezPrzyciskiPlikow(bool film);
+    // The parts of the window, in the order they are built.
+    void polaczZbiorFaktow();
+    void utworzPolaFaktu(QGroupBox *szczegoly);
+    void utworzWartoscWpr(QGroupBox *szczegoly);
+    void utworzWartoscPosr(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    QWidget *utworzPomocnicze();
+    void ulozPomocnicze(QWidget *pomocnicze);
+    void ulozOkno(QWidget *szczegoly, QWidget *pomocnicze);
 
     ZbiorDanych *m_fakt;
     WidokWgSystemu *m_wgSyst;
@@ -87,8 +93,7 @@ private:
     QLabel *m_lLiczbaObrazow, *m_lLiczbaFilmow;
     QLineEdit *m_liczbaObrazowPole, *m_liczbaFilmowPole;
     QPushButton *m_obrazNast, *m_obrazPoprz, *m_filmNast, *m_filmPoprz;
-    int m_liczbaObrazow = 0, m_liczbaFilmow = 0;
-    int m_nrObrazu = 0, m_nrFilmu = 0;
+    TPrzyciskiIlustracji *m_obrazy, *m_filmy;
     bool m_brakTabeliPlikowZgloszony = false;
 
     TFormOstrzBrakWartFakt *m_ostrzBrak;

@@ -1,12 +1,13 @@
 #include "TFormTabPlikMult.h"
 
 #include "Ilustracje.h"
-#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
+#include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
 
@@ -240,9 +241,8 @@ void TFormTabPlikMult::otworz()
                             QStringLiteral("Element ilustrowany przez plik"), QStringLiteral("Kod ilustrowanego elementu"),
                             QStringLiteral("Podpis pod obrazem graficznym/zdjęciem/ekranem"),
                             QStringLiteral("Data wygenerowania rekordu")});
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
-    m_fakty->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
+    m_fakty->ustawNaglowki(naglowkiKolumnFakt());
     m_reguly->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
                              QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
                              QStringLiteral("CF reguły"), QStringLiteral("Przesłanki reguły"),
@@ -284,17 +284,11 @@ bool TFormTabPlikMult::ustawWidok(Widok w)
         m_k.baza.synchronizuj();
         QString brak;
         if (!m_k.baza.plikIstnieje(Tabela::Systemy))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku systemyeksperckie.db tabeli systemów eksperckich (baz "
-                                  "wiedzy).\n\rOpcja nie zostanie zrealizowana. Tabela jest niezbędna do wyboru systemu "
-                                  "eksperckiego.");
+            brak = komunikatBrakPliku(Tabela::Systemy, Przyrostek::S1);
         else if (w == Widok::Fakt && !m_k.baza.plikIstnieje(Tabela::Fakty))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku fakty.db tabeli faktów.\n\rOpcja nie zostanie "
-                                  "zrealizowana. Tabela jest niezbędna do wyboru faktu ilustrowanego przez pliki "
-                                  "multimedialne.");
+            brak = komunikatBrakPliku(Tabela::Fakty, Przyrostek::WyborFaktuIlustr);
         else if (w == Widok::Regula && !m_k.baza.plikIstnieje(Tabela::Reguly))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku reguly.db tabeli reguł.\n\rOpcja nie zostanie "
-                                  "zrealizowana. Tabela jest niezbędna do wyboru reguły ilustrowanej przez pliki "
-                                  "multimedialne.");
+            brak = komunikatBrakPliku(Tabela::Reguly, Przyrostek::WyborRegulyIlustr);
         if (!brak.isEmpty()) {
             pokazKomunikat(brak, this);
             przywroc();

@@ -2,6 +2,7 @@
 
 #include "app/Kolory.h"
 #include "store/DataRek.h"
+#include "store/NaglowkiKolumn.h"
 
 #include "widgets/Ekran.h"
 
@@ -116,8 +117,7 @@ void TFormTabSyst::otworz()
         raise();
         return;
     }
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
     if (!m_syst->czyOtwarty())
         m_k.baza.zajmij(Tabela::Systemy);
     if (!m_syst->otworz())

@@ -4,6 +4,7 @@
 
 #include "app/Kolory.h"
 #include "manual/Instrukcja.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
@@ -205,17 +206,8 @@ int TFormTabTraj::indeksPrzyczyny(const QString &zapisana)
 
 void TFormTabTraj::otworz()
 {
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
-    m_traj->ustawNaglowki(
-        {QStringLiteral("Kod kroku trajektorii wnioskowania"), QStringLiteral("Kod systemu"),
-         QStringLiteral("Kod reguły analizowanej w danym kroku"), QStringLiteral("Poziom analizowanych reguł w danym kroku"),
-         QStringLiteral("Numer iteracji na danym poziomie reguł w danym kroku"),
-         QStringLiteral("Kierunek wnioskowania w danym kroku"),
-         QStringLiteral("Czy analizowana reguła została \"odpalona\"?"),
-         QStringLiteral("CF konkluzji analizowanej i \"odpalonej\" reguły"),
-         QStringLiteral("Przyczyna \"nieodpalenia\" analizowanej reguły"),
-         QStringLiteral("Data wygenerowania rekordu kroku trajektorii")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
+    m_traj->ustawNaglowki(naglowkiKolumnTraj());
     if (!m_syst->czyOtwarty()) {
         m_k.baza.zajmij(Tabela::Systemy);
         m_k.baza.zajmij(Tabela::Trajektoria);

@@ -1,11 +1,11 @@
 #include "TFormTabWartFaktWylicz.h"
 
-#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
 #include "store/KontrFakt.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
@@ -235,7 +235,7 @@ void TFormTabWartFaktWylicz::otworz()
         return;
     }
     m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu"), QStringLiteral("Opis systemu")});
-    m_fakt->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
+    m_fakt->ustawNaglowki(naglowkiKolumnFakt());
     m_wart->ustawNaglowki({QStringLiteral("Kod wartości faktu wyliczeniowego"), QStringLiteral("Kod faktu"),
                            QStringLiteral("Wartość faktu wyliczeniowego"), QStringLiteral("Czy fakt ma tę wartość ?"),
                            QStringLiteral("CF wartości faktu wyliczeniowego"),

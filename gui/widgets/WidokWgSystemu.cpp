@@ -6,6 +6,7 @@
 #include "ZbiorDanych.h"
 
 #include "store/Baza.h"
+#include "store/NaglowkiKolumn.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -87,8 +88,7 @@ void WidokWgSystemu::czytajRekordy()
 
 void WidokWgSystemu::otworz()
 {
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
     if (!m_rekordy->czyOtwarty()) {
         m_rekordy->baza().zajmij(Tabela::Systemy);
         m_rekordy->baza().zajmij(m_rekordy->tabela());
