@@ -8,7 +8,8 @@
 // The post changes nothing the tables hold (the current record's own value written back), so
 // the folder can be measured again.
 
-#include "app/Komunikat.h"
+#include "app/Dialogi.h"
+#include "app/KontekstAplikacji.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormTabReg.h"
 #include "store/TFormTabFakt.h"
@@ -27,6 +28,13 @@ using namespace tremida;
 using namespace tremida::gui;
 
 namespace {
+
+// Messages go to the standard error output instead of a modal box.
+class DialogiPomiaru : public Dialogi {
+public:
+    void komunikat(const QString &tekst, QWidget *) override { QTextStream(stderr) << tekst << '\n'; }
+    bool potwierdzenie(const QString &, QWidget *) override { return true; }
+};
 
 double pamiecMB()
 {
@@ -54,8 +62,8 @@ int main(int argc, char *argv[])
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString okno = QString::fromLocal8Bit(argv[2]);
-    ustawPrzechwytKomunikatow([&](const QString &t) { QTextStream(stderr) << t << '\n'; });
-    TFormGlowne glowne(folder);
+    KontekstAplikacji kontekst(folder, std::make_unique<DialogiPomiaru>());
+    TFormGlowne glowne(kontekst);
     const double pamiecStartu = pamiecMB();
 
     QElapsedTimer zegar;

@@ -295,10 +295,10 @@ private slots:
     void kursorPracy()
     {
         QFETCH(bool, bladZapisu);
-        Stanowisko st;
-        doWyrzutni(st.o);
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        doWyrzutni(*st.glowne);
         if (bladZapisu) {
-            InnyProgram inny(st.f.plik(QStringLiteral("trajektoria.db")));
+            InnyProgram inny(st.folder.plik(QStringLiteral("trajektoria.db")));
             inny.sql(QStringLiteral("CREATE TRIGGER odmowa BEFORE INSERT ON trajektoria "
                                     "BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         }
@@ -308,13 +308,13 @@ private slots:
             kursory << co + (c ? (c->shape() == Qt::ArrowCursor ? " strzałka" : " inny") : " brak") +
                            (KursorPracy::czyPraca() ? " w pracy" : "");
         };
-        ustawPrzechwytKomunikatow([&](const QString &) { kursor(QStringLiteral("komunikat")); });
+        st.glowne->dialogi().naKomunikat = [&](const QString &) { kursor(QStringLiteral("komunikat")); };
         Odpowiadacz odp;
         odp.odpowiedzi.push_back([&](TFormCzytFaktWnios *d) {
             kursor(QStringLiteral("pytanie"));
             skalar(QStringLiteral("600"), QStringLiteral("1"))(d);
         });
-        TWnioskowanie &w = st.o.wnioskowanie();
+        TWnioskowanie &w = st.glowne->wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
         w.formWniosWPrzod()->przyciskStart()->click();
         QVERIFY(!kursory.isEmpty());
