@@ -91,9 +91,8 @@ void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
     m_poz = polePowiazane(szczegoly, m_reg, QStringLiteral("PozReg"), 80);
     m_lCF = etykieta(QStringLiteral("CF:"), szczegoly);
     m_cf = polePowiazane(szczegoly, m_reg, QStringLiteral("CFReg"), 100);
-    m_kier = new GrupaRadiowa(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
-                              szczegoly);
-    m_kier->setObjectName(QStringLiteral("KierWniReg"));
+    m_kier = grupaPowiazana(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
+                            szczegoly, m_reg, QStringLiteral("KierWniReg"));
     m_lPrzes = etykieta(QStringLiteral("Tekst pola przesłankowego"), szczegoly);
     m_przes = memoPowiazane(szczegoly, m_reg, QStringLiteral("PrzesReg"));
     m_lKonkl = etykieta(QStringLiteral("Tekst konkluzji"), szczegoly);
@@ -109,18 +108,15 @@ void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
         m->setMinimumHeight(36);
         m->setMaximumHeight(60);
     }
-    m_czyOdpal = new GrupaRadiowa(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyOdpal->setObjectName(QStringLiteral("CzyOdpal"));
+    m_czyOdpal = grupaPowiazana(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                                QStringLiteral("CzyOdpal"));
     m_lCFKonkl = etykieta(QStringLiteral("CF konkluzji reguły"), szczegoly);
     m_cfKonkl = polePowiazane(szczegoly, m_reg, QStringLiteral("CFKonklReg"), 100);
-    m_czyUdz = new GrupaRadiowa(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyUdz->setObjectName(QStringLiteral("CzyBieUdzWeWnios"));
+    m_czyUdz = grupaPowiazana(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                              QStringLiteral("CzyBieUdzWeWnios"));
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kier, m_reg, QStringLiteral("KierWniReg"));
-    powiaz(m_czyOdpal, m_reg, QStringLiteral("CzyOdpal"));
-    powiaz(m_czyUdz, m_reg, QStringLiteral("CzyBieUdzWeWnios"));
 }
 
 void TFormTabReg::ulozSzczegoly(QGroupBox *szczegoly)

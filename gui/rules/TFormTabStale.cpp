@@ -45,11 +45,10 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     m_kodSystStala = polePowiazane(szczegoly, m_stale, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa stałej:"), szczegoly);
     m_nazwa = polePowiazane(szczegoly, m_stale, QStringLiteral("NazStala"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzStala"));
-    m_typ = new GrupaRadiowa(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
-                             szczegoly);
-    m_typ->setObjectName(QStringLiteral("TypStala"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly,
+                              m_stale, QStringLiteral("RodzStala"));
+    m_typ = grupaPowiazana(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
+                           szczegoly, m_stale, QStringLiteral("TypStala"));
     m_lJedn = etykieta(QStringLiteral("Jednostka stałej:"), szczegoly);
     m_jedn = polePowiazane(szczegoly, m_stale, QStringLiteral("JedWartStala"), 200);
     m_lWartosc = etykieta(QStringLiteral("Wartość stałej prostej:"), szczegoly);
@@ -78,8 +77,6 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_rodzaj, m_stale, QStringLiteral("RodzStala"));
-    powiaz(m_typ, m_stale, QStringLiteral("TypStala"));
     connect(m_argKod, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
     connect(m_argNazwa, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
     {

@@ -86,15 +86,13 @@ void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
     m_kodSystFakt = polePowiazane(szczegoly, m_fakt, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa faktu:"), szczegoly);
     m_nazwa = polePowiazane(szczegoly, m_fakt, QStringLiteral("NazFakt"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy},
-                                1, szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzFakt"));
-    m_typ = new GrupaRadiowa(QStringLiteral("Typ faktu:"),
-                             {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly);
-    m_typ->setObjectName(QStringLiteral("TypFakt"));
-    m_wielWart = new GrupaRadiowa(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
-                                  szczegoly);
-    m_wielWart->setObjectName(QStringLiteral("CzyWielWart"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy}, 1,
+                              szczegoly, m_fakt, QStringLiteral("RodzFakt"));
+    m_typ = grupaPowiazana(QStringLiteral("Typ faktu:"),
+                           {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly,
+                           m_fakt, QStringLiteral("TypFakt"));
+    m_wielWart = grupaPowiazana(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
+                                szczegoly, m_fakt, QStringLiteral("CzyWielWart"));
     m_lLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), szczegoly);
     m_liczWart = polePowiazane(szczegoly, m_fakt, QStringLiteral("LiczWart"), 60);
     m_lJedn = etykieta(QStringLiteral("Jednostka:"), szczegoly);
@@ -110,9 +108,6 @@ void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
     m_lData = etykieta(QStringLiteral("Data wygenero-\nwania rekordu"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_rodzaj, m_fakt, QStringLiteral("RodzFakt"));
-    powiaz(m_typ, m_fakt, QStringLiteral("TypFakt"));
-    powiaz(m_wielWart, m_fakt, QStringLiteral("CzyWielWart"));
 }
 
 // The value and CF of an input fact of type real, integer or logical.

@@ -149,16 +149,14 @@ void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
     m_kod = polePowiazane(szczegoly, m_pliki, QStringLiteral("IdPlikMult"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa pliku wraz z rozszerzeniem"), szczegoly);
     m_nazwa = polePowiazane(szczegoly, m_pliki, QStringLiteral("NazwaPliku"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
-                                szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzajPliku"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
+                              szczegoly, m_pliki, QStringLiteral("RodzajPliku"));
     m_lStosunek = etykieta(QStringLiteral("Stosunek wysokości obrazu graficznego/zdjęcia/ekranu do jego szerokości\n"
                                           "(liczba dziesiętna niemianowana z przecinkiem dziesiętnym)"),
                            szczegoly);
     m_stosunek = polePowiazane(szczegoly, m_pliki, QStringLiteral("StosWysDoSzer"), 120);
-    m_coIlustr = new GrupaRadiowa(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
-                                  {slowa::Fakt, slowa::Regula}, 2, szczegoly);
-    m_coIlustr->setObjectName(QStringLiteral("CoPlikIlustr"));
+    m_coIlustr = grupaPowiazana(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
+                                {slowa::Fakt, slowa::Regula}, 2, szczegoly, m_pliki, QStringLiteral("CoPlikIlustr"));
     m_lKodEl2 = etykieta(QStringLiteral("Kod ilustrowanego elementu"), szczegoly);
     m_kodElementu = polePowiazane(szczegoly, m_pliki, QStringLiteral("KodElemIlustr"), 100);
     m_lPodpis = etykieta(QStringLiteral("Podpis pod obrazem graficznym/zdjęciem fotograficznym/filmem"), szczegoly);
@@ -166,8 +164,6 @@ void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
     m_podpis->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
-    powiaz(m_rodzaj, m_pliki, QStringLiteral("RodzajPliku"));
-    powiaz(m_coIlustr, m_pliki, QStringLiteral("CoPlikIlustr"));
 }
 
 void TFormTabPlikMult::ulozSzczegoly(QGroupBox *szczegoly)

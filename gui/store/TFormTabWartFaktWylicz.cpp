@@ -134,11 +134,10 @@ void TFormTabWartFaktWylicz::utworzPanelWprowadzanego(QGroupBox *szczegoly)
 {
     const QStringList wybory = {slowa::Tak, slowa::Nie, slowa::BrakWartosci};
     m_panelWpr = new QWidget(szczegoly);
-    m_wprAkt = new GrupaRadiowa(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), wybory, 3, m_panelWpr);
-    m_wprAkt->setObjectName(QStringLiteral("CzyFaktMaWartAkt"));
+    m_wprAkt = grupaPowiazana(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), wybory, 3, m_panelWpr, m_wart,
+                              QStringLiteral("CzyFaktMaWartAkt"));
     m_lWprCF = etykieta(QStringLiteral("CF wartości faktu:"), m_panelWpr);
     m_wprCF = polePowiazane(m_panelWpr, m_wart, QStringLiteral("CFWartFaktWyliczAkt"), 100);
-    powiaz(m_wprAkt, m_wart, QStringLiteral("CzyFaktMaWartAkt"));
     {
         auto *u = new QHBoxLayout(m_panelWpr);
         u->setContentsMargins(0, 0, 0, 0);

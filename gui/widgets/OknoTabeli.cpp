@@ -148,4 +148,13 @@ QPlainTextEdit *OknoTabeli::memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, c
     return m;
 }
 
+GrupaRadiowa *OknoTabeli::grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
+                                         ZbiorDanych *zbior, const QString &kolumna)
+{
+    auto *g = new GrupaRadiowa(tytul, pozycje, kolumny, rodzic);
+    g->setObjectName(kolumna);
+    powiaz(g, zbior, kolumna);
+    return g;
+}
+
 } // namespace tremida::gui

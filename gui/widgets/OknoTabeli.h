@@ -14,6 +14,8 @@
 
 namespace tremida::gui {
 
+class GrupaRadiowa;
+
 class TFormOstrzWyj;
 
 class OknoTabeli : public QWidget {
@@ -40,6 +42,10 @@ public:
     static QLineEdit *polePowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna, int szerokosc = 0);
     // A multi-line text bound to the column `kolumna` of `zbior` and named after it.
     static QPlainTextEdit *memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna);
+    // A choice group (caption `tytul`, items `pozycje` in `kolumny` columns) bound to the column
+    // `kolumna` of `zbior` and named after it.
+    static GrupaRadiowa *grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
+                                        ZbiorDanych *zbior, const QString &kolumna);
 
 protected:
     // Datasets whose unposted record the OK button guards.
