@@ -5,7 +5,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzBrakWartFakt.h"
@@ -25,10 +25,8 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiFakt : public QObject {
+class TstGuiFakt : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabFakt *okno() { return m_s->glowne->formTabFakt(); }
     template <typename T = QLineEdit> T *w(const char *nazwa)
@@ -56,16 +54,10 @@ class TstGuiFakt : public QObject {
 private slots:
     void init()
     {
-        m_komunikaty.clear();
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_fakty.json", true);
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabFakt)->trigger();
+        otworzStanowisko("tabele_fakty.json", Akcja::OtwTabFakt, true);
         QVERIFY(okno()->isVisible());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcieIWidok()
     {

@@ -153,12 +153,20 @@ class TstGuiWnios : public QObject {
         QVERIFY(w.formRealizWnios()->isVisible());
     }
 
-    // The launcher, a forward run and its first conclusion (the temperature answered 600).
-    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    // The launcher and its forward-chaining button: the form of the forward run.
+    TFormMetodyWnios *doWPrzod(TFormGlowne &o)
     {
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
+        return w.formWniosWPrzod();
+    }
+
+    // The launcher, a forward run and its first conclusion (the temperature answered 600).
+    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    {
+        doWPrzod(o);
+        TWnioskowanie &w = o.wnioskowanie();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
         w.formWniosWPrzod()->przyciskStart()->click();
     }
@@ -176,10 +184,8 @@ private slots:
     {
         StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
         TFormGlowne &o = *st.glowne;
-        doWyrzutni(o);
+        TFormMetodyWnios *forma = doWPrzod(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        TFormMetodyWnios *forma = w.formWniosWPrzod();
         QVERIFY(forma->isVisible());
         QVERIFY(!w.formRealizWnios()->isVisible());
         QStringList lista;
@@ -361,10 +367,8 @@ private slots:
     {
         StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
         TFormGlowne &o = *st.glowne;
-        doWyrzutni(o);
+        TFormMetodyWnios *forma = doWPrzod(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        TFormMetodyWnios *forma = w.formWniosWPrzod();
         forma->lista()->setCurrentRow(1);
         QCOMPARE(forma->poleHipotezy()->text(), QStringLiteral("[awaria]=[true]"));
         Odpowiadacz odp;

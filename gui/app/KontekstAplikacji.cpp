@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <QAbstractButton>
+
 namespace tremida::gui {
 
 namespace {
@@ -31,6 +33,14 @@ KontekstAplikacji::~KontekstAplikacji()
     delete wizFilm.data();
     auto &k = konteksty();
     k.erase(std::remove(k.begin(), k.end(), this), k.end());
+}
+
+void KontekstAplikacji::polaczPomoc(QAbstractButton *przycisk, const QString &strona)
+{
+    connect(przycisk, &QAbstractButton::clicked, this, [this, strona] {
+        if (pokazStroneInstrukcji)
+            pokazStroneInstrukcji(strona);
+    });
 }
 
 Dialogi &KontekstAplikacji::dialogiAplikacji()

@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+class QAbstractButton;
+
 namespace tremida::gui {
 
 class TFormWizFilm;
@@ -38,6 +40,9 @@ public:
     // Opens a page of the built-in manual by its number ("5.1", "0"); every "Pomoc" button
     // calls it. Set by the main window once the manual exists; empty means no manual.
     std::function<void(const QString &)> pokazStroneInstrukcji;
+    // Makes `przycisk` (a window's "Pomoc") open the manual page `strona` when clicked; with
+    // no manual the click does nothing.
+    void polaczPomoc(QAbstractButton *przycisk, const QString &strona);
 
     // Tells every window to apply the colours of `konfig` again.
     void zastosujKoloryWszedzie() { emit koloryZmienione(); }

@@ -168,10 +168,7 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
                                       "przód i/lub wstecz."),
                        this);
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WizKonkl));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WizKonkl));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWizKonkl::ZmiaKolFormWizKonkl);
     ZmiaKolFormWizKonkl();
 }

@@ -68,10 +68,7 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
         if (poWyborze)
             poWyborze(kod);
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WyborSyst));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WyborSyst));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWybSyst::ZmiaKolFormWybSyst);
     ZmiaKolFormWybSyst();
 }

@@ -28,9 +28,6 @@ namespace tremida::gui {
 
 namespace {
 
-const QString WidokWszystkich = QStringLiteral("wszystkich reguł");
-const QString WidokSystemu = QStringLiteral("tylko reguł wybranego systemu eksperckiego ");
-
 QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 {
     auto *p = new QPushButton(tekst, rodzic);
@@ -41,24 +38,15 @@ QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzi
 } // namespace
 
 TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), Tabela::Reguly,
+                          rodzic)
 {
     setObjectName(QStringLiteral("TFormTabReg"));
-    m_reg = new ZbiorDanych(k.baza, Tabela::Reguly, this);
-    ustawZbioryStrzezone({m_reg});
     m_edytor = new TFormEdytorReg(k, this);
     m_karta = new TFormKartaReg(k, this);
 
-    // --- view choice and knowledge-base selection
-    m_wgSyst = new WidokWgSystemu(this, m_reg, QStringLiteral("Wizualizacja rekordów tabeli reguł:"),
-                                  WidokWszystkich, WidokSystemu, 100);
-    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
-            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    // --- rules grid and navigator
-    m_siatkaReg = new Siatka(m_reg, this);
-    m_siatkaReg->setMinimumHeight(110);
-    m_nawReg = new Nawigator(m_reg, Nawigator::wszystkie(), this);
+    utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli reguł:"), QStringLiteral("wszystkich reguł"),
+                       QStringLiteral("tylko reguł wybranego systemu eksperckiego "), 100, 110);
     polaczZbiorRegul();
 
     auto *szczegoly = new QGroupBox(this);
@@ -77,16 +65,14 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
 }
 
+void TFormTabReg::poPrzewinieciu()
+{
+    policzMultimedia();
+    m_edytuj->setVisible(m_reg->biezacy() >= 0);
+}
+
 void TFormTabReg::polaczZbiorRegul()
 {
-    connect(m_nawReg, &Nawigator::poAkcji, this, &TFormTabReg::poAkcjiNawigatora);
-    connect(m_reg, &ZbiorDanych::przewiniety, this, [this] {
-        if (m_reg->stan() == StanZbioru::Wstawianie)
-            return;
-        pokazDate(m_data, m_reg);
-        policzMultimedia();
-        m_edytuj->setVisible(m_reg->biezacy() >= 0);
-    });
     connect(m_reg, &ZbiorDanych::stanZmieniony, this, [this] {
         m_kopia->setVisible(m_reg->czyEdycjaLubWstawianie());
         m_edytuj->setVisible(m_reg->biezacy() >= 0);
@@ -96,61 +82,41 @@ void TFormTabReg::polaczZbiorRegul()
 void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
 {
     m_lKod = etykieta(QStringLiteral("Kod reguły:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdReg"), 100);
+    m_kod = polePowiazane(szczegoly, m_reg, QStringLiteral("IdReg"), 100);
     m_lKodSystReg = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystReg = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_kodSystReg = polePowiazane(szczegoly, m_reg, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa reguły:"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazReg"));
+    m_nazwa = polePowiazane(szczegoly, m_reg, QStringLiteral("NazReg"));
     m_lPoz = etykieta(QStringLiteral("Poziom reguły:"), szczegoly);
-    m_poz = pole(szczegoly, QStringLiteral("PozReg"), 80);
+    m_poz = polePowiazane(szczegoly, m_reg, QStringLiteral("PozReg"), 80);
     m_lCF = etykieta(QStringLiteral("CF:"), szczegoly);
-    m_cf = pole(szczegoly, QStringLiteral("CFReg"), 100);
-    m_kier = new GrupaRadiowa(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
-                              szczegoly);
-    m_kier->setObjectName(QStringLiteral("KierWniReg"));
+    m_cf = polePowiazane(szczegoly, m_reg, QStringLiteral("CFReg"), 100);
+    m_kier = grupaPowiazana(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
+                            szczegoly, m_reg, QStringLiteral("KierWniReg"));
     m_lPrzes = etykieta(QStringLiteral("Tekst pola przesłankowego"), szczegoly);
-    m_przes = new QPlainTextEdit(szczegoly);
-    m_przes->setObjectName(QStringLiteral("PrzesReg"));
+    m_przes = memoPowiazane(szczegoly, m_reg, QStringLiteral("PrzesReg"));
     m_lKonkl = etykieta(QStringLiteral("Tekst konkluzji"), szczegoly);
-    m_konkl = new QPlainTextEdit(szczegoly);
-    m_konkl->setObjectName(QStringLiteral("KonklReg"));
+    m_konkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("KonklReg"));
     m_lOpisKonkl = etykieta(QStringLiteral("Opis konkluzji:"), szczegoly);
-    m_opisKonkl = new QPlainTextEdit(szczegoly);
-    m_opisKonkl->setObjectName(QStringLiteral("OpisKonklReg"));
+    m_opisKonkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisKonklReg"));
     m_lInstr = etykieta(QStringLiteral("Instrukcja/ zalecenia"), szczegoly);
-    m_instr = new QPlainTextEdit(szczegoly);
-    m_instr->setObjectName(QStringLiteral("InstrReg"));
+    m_instr = memoPowiazane(szczegoly, m_reg, QStringLiteral("InstrReg"));
     m_lOpis = etykieta(QStringLiteral("Źródło regu-\nły, autorzy"), szczegoly);
-    m_opis = new QPlainTextEdit(szczegoly);
-    m_opis->setObjectName(QStringLiteral("OpisReg"));
+    m_opis = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisReg"));
     m_przes->setMinimumHeight(60);
     for (QPlainTextEdit *m : {m_konkl, m_opisKonkl, m_instr, m_opis}) {
         m->setMinimumHeight(36);
         m->setMaximumHeight(60);
     }
-    m_czyOdpal = new GrupaRadiowa(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyOdpal->setObjectName(QStringLiteral("CzyOdpal"));
+    m_czyOdpal = grupaPowiazana(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                                QStringLiteral("CzyOdpal"));
     m_lCFKonkl = etykieta(QStringLiteral("CF konkluzji reguły"), szczegoly);
-    m_cfKonkl = pole(szczegoly, QStringLiteral("CFKonklReg"), 100);
-    m_czyUdz = new GrupaRadiowa(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyUdz->setObjectName(QStringLiteral("CzyBieUdzWeWnios"));
+    m_cfKonkl = polePowiazane(szczegoly, m_reg, QStringLiteral("CFKonklReg"), 100);
+    m_czyUdz = grupaPowiazana(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                              QStringLiteral("CzyBieUdzWeWnios"));
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kod, m_reg, QStringLiteral("IdReg"));
-    powiaz(m_kodSystReg, m_reg, QStringLiteral("KodSyst"));
-    powiaz(m_nazwa, m_reg, QStringLiteral("NazReg"));
-    powiaz(m_poz, m_reg, QStringLiteral("PozReg"));
-    powiaz(m_cf, m_reg, QStringLiteral("CFReg"));
-    powiaz(m_kier, m_reg, QStringLiteral("KierWniReg"));
-    powiaz(m_przes, m_reg, QStringLiteral("PrzesReg"));
-    powiaz(m_konkl, m_reg, QStringLiteral("KonklReg"));
-    powiaz(m_opisKonkl, m_reg, QStringLiteral("OpisKonklReg"));
-    powiaz(m_instr, m_reg, QStringLiteral("InstrReg"));
-    powiaz(m_opis, m_reg, QStringLiteral("OpisReg"));
-    powiaz(m_czyOdpal, m_reg, QStringLiteral("CzyOdpal"));
-    powiaz(m_cfKonkl, m_reg, QStringLiteral("CFKonklReg"));
-    powiaz(m_czyUdz, m_reg, QStringLiteral("CzyBieUdzWeWnios"));
 }
 
 void TFormTabReg::ulozSzczegoly(QGroupBox *szczegoly)
@@ -309,48 +275,26 @@ void TFormTabReg::ulozOkno(QGroupBox *szczegoly, QWidget *pomocnicze)
     dol->addWidget(pomocnicze);
     // The copy and edit buttons keep their place when hidden, so the others do not move.
     zachowajMiejsce({m_kopia, m_edytuj});
-    auto *uklad = ukladPrzewijany(this);
-    uklad->addWidget(m_wgSyst->grupa());
-    uklad->addWidget(m_wgSyst->panel());
-    uklad->addWidget(m_siatkaReg, 1);
-    uklad->addWidget(m_nawReg);
+    auto *uklad = ulozPrzegladanie();
     uklad->addLayout(dol, 2);
     resize(1200, 920);
 }
 
-bool TFormTabReg::widokWszystkich() const { return m_wgSyst->wszystkie(); }
-
-void TFormTabReg::otworz()
+QStringList TFormTabReg::naglowkiRekordow() const
 {
-    if (m_reg->czyEdycjaLubWstawianie()) {
-        show();
-        raise();
-        return;
-    }
-    m_reg->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
-                          QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
-                          QStringLiteral("CF reguły"), QStringLiteral("Tekst pola przesłankowego"),
-                          QStringLiteral("Tekst konkluzji"), QStringLiteral("Opis konkluzji"),
-                          QStringLiteral("Instrukcja/ zalecenia"), QStringLiteral("Źródło reguły, autorzy"),
-                          QStringLiteral("Czy została odpalona?"), QStringLiteral("CF konkluzji reguły"),
-                          QStringLiteral("Czy nadal uwzględniana?"), QStringLiteral("Data wygenerowania rekordu")});
-    m_wgSyst->otworz();
-    show();
-    raise();
-    activateWindow();
+    return {QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
+            QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"), QStringLiteral("CF reguły"),
+            QStringLiteral("Tekst pola przesłankowego"), QStringLiteral("Tekst konkluzji"),
+            QStringLiteral("Opis konkluzji"), QStringLiteral("Instrukcja/ zalecenia"),
+            QStringLiteral("Źródło reguły, autorzy"), QStringLiteral("Czy została odpalona?"),
+            QStringLiteral("CF konkluzji reguły"), QStringLiteral("Czy nadal uwzględniana?"),
+            QStringLiteral("Data wygenerowania rekordu")};
 }
 
 void TFormTabReg::zamknijZbiory()
 {
-    m_wgSyst->zamknij();
+    OknoTabeliWgSystemu::zamknijZbiory();
     m_edytor->hide();
-}
-
-void TFormTabReg::ustawWidokWszystkich(bool wszystkie)
-{
-    if (!m_wgSyst->przelacz(wszystkie))
-        return;
-    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
@@ -416,19 +360,17 @@ void TFormTabReg::kopiuj(Kopia co)
     const TRekReg &z = *zrodlo;
     auto ustaw = [this](const char *kol, const QVariant &v) { m_reg->ustawWartosc(QLatin1String(kol), v); };
     auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
+    const QString zapiszTekst = QStringLiteral("\n\rAby zapisać ten tekst do rekordu nowej/edytowanej reguły musisz "
+                                               "pozostałe dane uzupełnić, a następnie rekord zatwierdzić.");
     QString komunikat;
     switch (co) {
     case Kopia::PolePrzes:
         ustaw("PrzesReg", tekst(z.PrzesReg));
-        komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
-                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
-                                   "zatwierdzić.");
+        komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.") + zapiszTekst;
         break;
     case Kopia::Konkluzja:
         ustaw("KonklReg", tekst(z.KonklReg));
-        komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
-                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
-                                   "zatwierdzić.");
+        komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.") + zapiszTekst;
         break;
     case Kopia::Calosc:
         // Everything except the rule's own key and its knowledge base.
@@ -531,10 +473,10 @@ void TFormTabReg::ZmiaKolFormTabReg(const TParKonfig &k)
                     m_kier, m_lPrzes, m_przes, m_lKonkl, m_konkl, m_lOpisKonkl, m_opisKonkl, m_lInstr, m_instr, m_lOpis,
                     m_opis, m_czyOdpal, m_lCFKonkl, m_cfKonkl, m_czyUdz});
     zastosujKolory(k, Rola::Bierne,
-                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaReg, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatka, m_lData, m_data,
                     m_naglowekPlikow, m_lLiczbaObrazow, m_liczbaObrazow, m_lLiczbaFilmow, m_liczbaFilmow});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_wgSyst->nawigator(), m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
+                   {m_wgSyst->nawigator(), m_naw, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
                     m_lKopiowany, m_kopiowany, m_lKopiuj, m_kopiujPrzes, m_kopiujKonkl, m_kopiujCalosc, m_edytuj,
                     m_weryfikuj, m_pokazKarte, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(),
                     przyciskPomoc()});

@@ -25,19 +25,10 @@
 
 namespace tremida::gui {
 
-namespace {
-
-const QString WidokWszystkich = QStringLiteral("wszystkich faktów");
-const QString WidokSystemu = QStringLiteral("tylko faktów wybranego systemu eksperckiego ");
-
-} // namespace
-
 TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), Tabela::Fakty, rodzic)
 {
     setObjectName(QStringLiteral("TFormTabFakt"));
-    m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
-    ustawZbioryStrzezone({m_fakt});
     m_ostrzBrak = new TFormOstrzBrakWartFakt(k.konfig, this);
     m_wizWpr = new TFormWizWartFaktWyliczWpr(k, this);
     m_wizPosr = new TFormWizWartFaktWyliczPosrLubKonc(k, this);
@@ -48,16 +39,8 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             raise();
         });
 
-    // --- view choice and system selection
-    m_wgSyst = new WidokWgSystemu(this, m_fakt, QStringLiteral("Wizualizacja rekordów tabeli faktów:"),
-                                  WidokWszystkich, WidokSystemu, 110);
-    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
-            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    // --- facts grid and navigator
-    m_siatkaFakt = new Siatka(m_fakt, this);
-    m_siatkaFakt->setMinimumHeight(80);
-    m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
+    utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli faktów:"), QStringLiteral("wszystkich faktów"),
+                       QStringLiteral("tylko faktów wybranego systemu eksperckiego "), 110, 80);
     polaczZbiorFaktow();
 
     auto *szczegoly = new QGroupBox(this);
@@ -74,16 +57,14 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
 }
 
+void TFormTabFakt::poPrzewinieciu()
+{
+    ustawWidocznosc();
+    policzMultimedia();
+}
+
 void TFormTabFakt::polaczZbiorFaktow()
 {
-    connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
-    connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
-        if (m_fakt->stan() == StanZbioru::Wstawianie)
-            return;
-        pokazDate(m_data, m_fakt);
-        ustawWidocznosc();
-        policzMultimedia();
-    });
     connect(m_fakt, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
         if (kol == QLatin1String("RodzFakt") || kol == QLatin1String("TypFakt") || kol == QLatin1String("CzyWielWart"))
             ustawWidocznosc();
@@ -100,30 +81,26 @@ void TFormTabFakt::polaczZbiorFaktow()
 void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
 {
     m_lKod = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdFakt"), 100);
+    m_kod = polePowiazane(szczegoly, m_fakt, QStringLiteral("IdFakt"), 100);
     m_lKodSystFakt = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystFakt = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_kodSystFakt = polePowiazane(szczegoly, m_fakt, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa faktu:"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazFakt"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy},
-                                1, szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzFakt"));
-    m_typ = new GrupaRadiowa(QStringLiteral("Typ faktu:"),
-                             {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly);
-    m_typ->setObjectName(QStringLiteral("TypFakt"));
-    m_wielWart = new GrupaRadiowa(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
-                                  szczegoly);
-    m_wielWart->setObjectName(QStringLiteral("CzyWielWart"));
+    m_nazwa = polePowiazane(szczegoly, m_fakt, QStringLiteral("NazFakt"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy}, 1,
+                              szczegoly, m_fakt, QStringLiteral("RodzFakt"));
+    m_typ = grupaPowiazana(QStringLiteral("Typ faktu:"),
+                           {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly,
+                           m_fakt, QStringLiteral("TypFakt"));
+    m_wielWart = grupaPowiazana(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
+                                szczegoly, m_fakt, QStringLiteral("CzyWielWart"));
     m_lLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), szczegoly);
-    m_liczWart = pole(szczegoly, QStringLiteral("LiczWart"), 60);
+    m_liczWart = polePowiazane(szczegoly, m_fakt, QStringLiteral("LiczWart"), 60);
     m_lJedn = etykieta(QStringLiteral("Jednostka:"), szczegoly);
-    m_jedn = pole(szczegoly, QStringLiteral("JedWartFakt"));
+    m_jedn = polePowiazane(szczegoly, m_fakt, QStringLiteral("JedWartFakt"));
     m_lOpis = etykieta(QStringLiteral("Opis faktu:"), szczegoly);
-    m_opis = new QPlainTextEdit(szczegoly);
-    m_opis->setObjectName(QStringLiteral("OpisFakt"));
+    m_opis = memoPowiazane(szczegoly, m_fakt, QStringLiteral("OpisFakt"));
     m_lPyt = etykieta(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), szczegoly);
-    m_pyt = new QPlainTextEdit(szczegoly);
-    m_pyt->setObjectName(QStringLiteral("PytFakt"));
+    m_pyt = memoPowiazane(szczegoly, m_fakt, QStringLiteral("PytFakt"));
     for (QPlainTextEdit *m : {m_opis, m_pyt}) {
         m->setMinimumHeight(44);
         m->setMaximumHeight(70);
@@ -131,16 +108,6 @@ void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
     m_lData = etykieta(QStringLiteral("Data wygenero-\nwania rekordu"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kod, m_fakt, QStringLiteral("IdFakt"));
-    powiaz(m_kodSystFakt, m_fakt, QStringLiteral("KodSyst"));
-    powiaz(m_nazwa, m_fakt, QStringLiteral("NazFakt"));
-    powiaz(m_rodzaj, m_fakt, QStringLiteral("RodzFakt"));
-    powiaz(m_typ, m_fakt, QStringLiteral("TypFakt"));
-    powiaz(m_wielWart, m_fakt, QStringLiteral("CzyWielWart"));
-    powiaz(m_liczWart, m_fakt, QStringLiteral("LiczWart"));
-    powiaz(m_jedn, m_fakt, QStringLiteral("JedWartFakt"));
-    powiaz(m_opis, m_fakt, QStringLiteral("OpisFakt"));
-    powiaz(m_pyt, m_fakt, QStringLiteral("PytFakt"));
 }
 
 // The value and CF of an input fact of type real, integer or logical.
@@ -151,15 +118,13 @@ void TFormTabFakt::utworzWartoscWpr(QGroupBox *szczegoly)
                                          "logicznego:"),
                           m_wartWpr);
     m_lWartWprWart = etykieta(QStringLiteral("Wartość:"), m_wartWpr);
-    m_wartWprWart = pole(m_wartWpr, QStringLiteral("WartFakt"));
+    m_wartWprWart = polePowiazane(m_wartWpr, m_fakt, QStringLiteral("WartFakt"));
     m_wartWprWart->setToolTip(QStringLiteral("Jeśli fakt rzeczywisty to z przecinkiem dziesiętnym nie z kropką. Jeśli "
                                              "logiczny to True lub False, małymi lub dużymi literami"));
     m_lWartWprCF = etykieta(QStringLiteral("CF:"), m_wartWpr);
-    m_wartWprCF = pole(m_wartWpr, QStringLiteral("CFWartFakt"), 100);
+    m_wartWprCF = polePowiazane(m_wartWpr, m_fakt, QStringLiteral("CFWartFakt"), 100);
     m_wartWprCF->setToolTip(QStringLiteral("Nie zapomnij wpisać CF wartości faktu. CF to liczba rzeczywista z "
                                            "przedziału [0,1] z przecinkiem dziesiętnym."));
-    powiaz(m_wartWprWart, m_fakt, QStringLiteral("WartFakt"));
-    powiaz(m_wartWprCF, m_fakt, QStringLiteral("CFWartFakt"));
     auto *u = new QGridLayout(m_wartWpr);
     u->setContentsMargins(0, 0, 0, 0);
     u->addWidget(m_lWartWpr, 0, 0, 1, 4);
@@ -329,43 +294,14 @@ void TFormTabFakt::ulozOkno(QWidget *szczegoly, QWidget *pomocnicze)
     // The fields of one kind or type keep their place while a fact of another is shown.
     zachowajMiejsce({m_lLiczWart, m_liczWart, m_wielWart, m_lPyt, m_pyt, m_wartWpr, m_naglowekPosr, m_wartPosr,
                      m_przyciskWartWpr, m_przyciskWartPosr, m_kopiuj, m_lKopiowany, m_kopiowany});
-    auto *uklad = ukladPrzewijany(this);
-    uklad->addWidget(m_wgSyst->grupa());
-    uklad->addWidget(m_wgSyst->panel());
-    uklad->addWidget(m_siatkaFakt, 1);
-    uklad->addWidget(m_nawFakt);
+    auto *uklad = ulozPrzegladanie();
     uklad->addLayout(dol);
     resize(1150, 900);
 }
 
-bool TFormTabFakt::widokWszystkich() const { return m_wgSyst->wszystkie(); }
+QStringList TFormTabFakt::naglowkiRekordow() const { return naglowkiKolumnFakt(); }
 
-void TFormTabFakt::otworz()
-{
-    if (m_fakt->czyEdycjaLubWstawianie()) {
-        show();
-        raise();
-        return;
-    }
-    m_fakt->ustawNaglowki(naglowkiKolumnFakt());
-    m_brakTabeliPlikowZgloszony = false;
-    m_wgSyst->otworz();
-    show();
-    raise();
-    activateWindow();
-}
-
-void TFormTabFakt::zamknijZbiory()
-{
-    m_wgSyst->zamknij();
-}
-
-void TFormTabFakt::ustawWidokWszystkich(bool wszystkie)
-{
-    if (!m_wgSyst->przelacz(wszystkie))
-        return;
-    m_wgSyst->czytajRekordy();
-}
+void TFormTabFakt::przedOtwarciem() { m_brakTabeliPlikowZgloszony = false; }
 
 void TFormTabFakt::ustawWidocznosc()
 {
@@ -553,11 +489,11 @@ void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)
                     m_lLiczWart, m_liczWart, m_lJedn, m_jedn, m_lOpis, m_opis, m_lPyt, m_pyt, m_lWartWpr, m_lWartWprWart,
                     m_wartWprWart, m_lWartWprCF, m_wartWprCF});
     zastosujKolory(k, Rola::Bierne,
-                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaFakt, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatka, m_lData, m_data,
                     m_naglowekPosr, m_lWartAkt, m_wartAkt, m_lCFAkt, m_cfAkt, m_lWartPoprz, m_wartPoprz, m_lCFPoprz,
                     m_cfPoprz, m_lLiczbaObrazow, m_liczbaObrazowPole, m_lLiczbaFilmow, m_liczbaFilmowPole});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_wgSyst->nawigator(), m_nawFakt, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                   {m_wgSyst->nawigator(), m_naw, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
                     m_szukajRekordu, m_lKopiowany, m_kopiowany, m_kopiuj, m_przyciskWartWpr, m_przyciskWartPosr,
                     m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
 }

@@ -5,17 +5,11 @@
 
 #include "Ilustracje.h"
 #include "widgets/Kontrolki.h"
-#include "widgets/Nawigator.h"
-#include "widgets/OknoTabeli.h"
-#include "widgets/WidokWgSystemu.h"
+#include "widgets/OknoTabeliWgSystemu.h"
 
 #include <QString>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -23,25 +17,14 @@ class TFormOstrzBrakWartFakt;
 class TFormWizWartFaktWyliczWpr;
 class TFormWizWartFaktWyliczPosrLubKonc;
 
-class TFormTabFakt : public OknoTabeli {
+class TFormTabFakt : public OknoTabeliWgSystemu {
     Q_OBJECT
 public:
     explicit TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
-    // Opens the systems table, selects the view of one system's facts, runs the facts query
-    // for the first system, counts the first fact's multimedia and shows the window.
-    void otworz();
-
     void ZmiaKolFormTabFakt(const TParKonfig &konfig);
 
-    // View choice: all facts (true) or the facts of the chosen system.
-    void ustawWidokWszystkich(bool wszystkie);
-    bool widokWszystkich() const;
-
-    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorFakt() const { return m_fakt; }
-    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
-    Nawigator *nawigator() const { return m_nawFakt; }
     TFormOstrzBrakWartFakt *ostrzezenieBrakWartosci() const { return m_ostrzBrak; }
     TFormWizWartFaktWyliczWpr *widokWartosciWpr() const { return m_wizWpr; }
     TFormWizWartFaktWyliczPosrLubKonc *widokWartosciPosr() const { return m_wizPosr; }
@@ -49,12 +32,15 @@ public:
     int liczbaFilmow() const { return m_filmy->krok().liczba(); }
 
 protected:
-    void zamknijZbiory() override;
+    QStringList naglowkiRekordow() const override;
+    void poPrzewinieciu() override;
+    // Opening the window anew reports a missing table of files again.
+    void przedOtwarciem() override;
+    void poAkcjiNawigatora(PrzyciskNaw p) override;
 
 private:
     void ustawWidocznosc();
     void policzMultimedia();
-    void poAkcjiNawigatora(PrzyciskNaw p);
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void kopiuj();
     void pokazWartosci(bool posredni);
@@ -68,13 +54,10 @@ private:
     void ulozPomocnicze(QWidget *pomocnicze);
     void ulozOkno(QWidget *szczegoly, QWidget *pomocnicze);
 
-    ZbiorDanych *m_fakt;
-    WidokWgSystemu *m_wgSyst;
-    Siatka *m_siatkaFakt;
-    Nawigator *m_nawFakt;
+    ZbiorDanych *m_fakt = m_rekordy;
 
     QLabel *m_lKod, *m_lKodSystFakt, *m_lNazwa, *m_lLiczWart, *m_lJedn, *m_lOpis, *m_lPyt, *m_lData;
-    QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn, *m_data;
+    QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn;
     GrupaRadiowa *m_rodzaj, *m_typ, *m_wielWart;
     QPlainTextEdit *m_opis, *m_pyt;
     QWidget *m_wartWpr;

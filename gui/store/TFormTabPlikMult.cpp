@@ -36,8 +36,7 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"), QStringLiteral("10.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabPlikMult"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     m_fakty = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     m_reguly = new ZbiorDanych(k.baza, Tabela::Reguly, this);
     m_pliki = new ZbiorDanych(k.baza, Tabela::PlikiMult, this);
@@ -51,7 +50,19 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
         ustawWidok(w == WidokFaktu ? Widok::Fakt : w == WidokReguly ? Widok::Regula : Widok::Wszystkie);
     });
 
-    // --- element selection
+    utworzWyborElementu();
+    utworzPliki();
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaPliku(szczegoly);
+    ulozSzczegoly(szczegoly);
+    ulozOkno(szczegoly, utworzPomocnicze());
+
+    ZmiaKolFormTabPlikMult(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabPlikMult(m_k.konfig); });
+}
+
+void TFormTabPlikMult::utworzWyborElementu()
+{
     m_wybor = new QWidget(this);
     m_naglowekSyst = etykieta(QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY)"), m_wybor);
     m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wybor);
@@ -114,8 +125,10 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
             if (el == zbiorElementow() && el->czyOtwarty())
                 uruchomZapytaniePlikow();
         });
+}
 
-    // --- files
+void TFormTabPlikMult::utworzPliki()
+{
     m_siatkaPliki = new Siatka(m_pliki, this);
     m_siatkaPliki->setMinimumHeight(120);
     m_nawPliki = new Nawigator(m_pliki, Nawigator::wszystkie(), this);
@@ -128,56 +141,53 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
         m_wybor->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
         m_widok->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
     });
+}
 
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod pliku:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdPlikMult"), 100);
+    m_kod = polePowiazane(szczegoly, m_pliki, QStringLiteral("IdPlikMult"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa pliku wraz z rozszerzeniem"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazwaPliku"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
-                                szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzajPliku"));
+    m_nazwa = polePowiazane(szczegoly, m_pliki, QStringLiteral("NazwaPliku"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
+                              szczegoly, m_pliki, QStringLiteral("RodzajPliku"));
     m_lStosunek = etykieta(QStringLiteral("Stosunek wysokości obrazu graficznego/zdjęcia/ekranu do jego szerokości\n"
                                           "(liczba dziesiętna niemianowana z przecinkiem dziesiętnym)"),
                            szczegoly);
-    m_stosunek = pole(szczegoly, QStringLiteral("StosWysDoSzer"), 120);
-    m_coIlustr = new GrupaRadiowa(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
-                                  {slowa::Fakt, slowa::Regula}, 2, szczegoly);
-    m_coIlustr->setObjectName(QStringLiteral("CoPlikIlustr"));
+    m_stosunek = polePowiazane(szczegoly, m_pliki, QStringLiteral("StosWysDoSzer"), 120);
+    m_coIlustr = grupaPowiazana(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
+                                {slowa::Fakt, slowa::Regula}, 2, szczegoly, m_pliki, QStringLiteral("CoPlikIlustr"));
     m_lKodEl2 = etykieta(QStringLiteral("Kod ilustrowanego elementu"), szczegoly);
-    m_kodElementu = pole(szczegoly, QStringLiteral("KodElemIlustr"), 100);
+    m_kodElementu = polePowiazane(szczegoly, m_pliki, QStringLiteral("KodElemIlustr"), 100);
     m_lPodpis = etykieta(QStringLiteral("Podpis pod obrazem graficznym/zdjęciem fotograficznym/filmem"), szczegoly);
-    m_podpis = new QPlainTextEdit(szczegoly);
-    m_podpis->setObjectName(QStringLiteral("Podpis"));
+    m_podpis = memoPowiazane(szczegoly, m_pliki, QStringLiteral("Podpis"));
     m_podpis->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
-    powiaz(m_kod, m_pliki, QStringLiteral("IdPlikMult"));
-    powiaz(m_nazwa, m_pliki, QStringLiteral("NazwaPliku"));
-    powiaz(m_rodzaj, m_pliki, QStringLiteral("RodzajPliku"));
-    powiaz(m_stosunek, m_pliki, QStringLiteral("StosWysDoSzer"));
-    powiaz(m_coIlustr, m_pliki, QStringLiteral("CoPlikIlustr"));
-    powiaz(m_kodElementu, m_pliki, QStringLiteral("KodElemIlustr"));
-    powiaz(m_podpis, m_pliki, QStringLiteral("Podpis"));
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lData, 0, 2, Qt::AlignRight);
-        u->addWidget(m_data, 0, 3);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 3);
-        u->addWidget(m_rodzaj, 2, 0, 1, 2);
-        u->addWidget(m_coIlustr, 2, 2, 1, 2);
-        u->addWidget(m_lStosunek, 3, 0, 1, 3);
-        u->addWidget(m_stosunek, 3, 3);
-        u->addWidget(m_lKodEl2, 4, 0);
-        u->addWidget(m_kodElementu, 4, 1);
-        u->addWidget(m_lPodpis, 5, 0, 1, 4);
-        u->addWidget(m_podpis, 6, 0, 1, 4);
-        u->setColumnStretch(1, 1);
-    }
+}
 
+void TFormTabPlikMult::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lData, 0, 2, Qt::AlignRight);
+    u->addWidget(m_data, 0, 3);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 3);
+    u->addWidget(m_rodzaj, 2, 0, 1, 2);
+    u->addWidget(m_coIlustr, 2, 2, 1, 2);
+    u->addWidget(m_lStosunek, 3, 0, 1, 3);
+    u->addWidget(m_stosunek, 3, 3);
+    u->addWidget(m_lKodEl2, 4, 0);
+    u->addWidget(m_kodElementu, 4, 1);
+    u->addWidget(m_lPodpis, 5, 0, 1, 4);
+    u->addWidget(m_podpis, 6, 0, 1, 4);
+    u->setColumnStretch(1, 1);
+}
+
+QGridLayout *TFormTabPlikMult::utworzPomocnicze()
+{
     m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod pliku multimedialnego"), this);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod pliku:"), this);
     m_wolnyKod = pole(this, QStringLiteral("wolnyKod"), 100, true);
@@ -207,6 +217,11 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     przyciski->addWidget(przyciskPomoc());
     przyciski->addWidget(przyciskOk());
     pomocnicze->addLayout(przyciski, 7, 0, 1, 2);
+    return pomocnicze;
+}
+
+void TFormTabPlikMult::ulozOkno(QGroupBox *szczegoly, QGridLayout *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
@@ -218,9 +233,6 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     uklad->addWidget(m_nawPliki);
     uklad->addLayout(dol);
     resize(1150, 780);
-
-    ZmiaKolFormTabPlikMult(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabPlikMult(m_k.konfig); });
 }
 
 ZbiorDanych *TFormTabPlikMult::zbiorElementow() const

@@ -47,8 +47,7 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA TRAJEKTORII WNIOSKOWANIA"), QString::fromLatin1(pomoc::TabTraj), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabTraj"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     m_traj = new ZbiorDanych(k.baza, Tabela::Trajektoria, this);
 
     // --- knowledge bases

@@ -11,10 +11,7 @@
 #include <QStringList>
 #include <QTableView>
 
-class QButtonGroup;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

@@ -18,8 +18,7 @@ WidokWgSystemu::WidokWgSystemu(OknoTabeli *okno, ZbiorDanych *rekordy, const QSt
                                const QString &wszystkich, const QString &systemu, int wysokoscSiatki)
     : QObject(okno), m_rekordy(rekordy), m_wszystkich(wszystkich), m_systemu(systemu)
 {
-    m_syst = new ZbiorDanych(rekordy->baza(), Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = OknoTabeli::zbiorSystemow(rekordy->baza(), this);
 
     m_widok = new GrupaRadiowa(podpis, {wszystkich, systemu}, 2, okno);
     m_widok->setObjectName(QStringLiteral("widok"));
