@@ -1,40 +1,128 @@
 #!/usr/bin/env bash
-# Times tremida-cli infer end to end on synthetic knowledge bases and prints, per case, the
-# wall time, the trajectory rows written (one per rule evaluation, one per firing), the rows
-# per second and the peak memory (maximum resident set size from /usr/bin/time).
+# Measures tremida-cli and the table windows on synthetic knowledge bases, in one run:
 #
-#   bench/run.sh [N]        N rules per case (default 1000); build first with scripts/build.sh
+# 1. inference (tremida-cli infer ... --json, one transaction): per case the wall time, the
+#    trajectory rows written (one per rule evaluation and one per firing), the time the
+#    sqlite3 shell takes to insert the very same rows into a fresh empty trajektoria.db
+#    (INSERT ... SELECT from the engine's own file, one transaction, 64 MB cache), the ratio
+#    of the two (the share of the storage's own speed the engine reaches) and the peak memory
+#    (maximum resident set size from /usr/bin/time);
+# 2. tremida-cli trajectory and export after the largest forward run: time, output size and
+#    peak memory;
+# 3. the trajectory window over the N1 forward run and the facts and rules windows over a base
+#    of W records each (offscreen): open time, scroll to the end and back, a post, peak memory.
+#
+#   bench/run.sh [N1 [N2 [W]]]   chain lengths (default 1000 and 4000), window records
+#                                (default 10000); build first: scripts/build.sh
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-n="${1:-1000}"
+n1="${1:-1000}"
+n2="${2:-4000}"
+nw="${3:-10000}"
 gen="$root/build/bench/tremida-bench-gen"
 cli="$root/build/cli/tremida-cli"
-[ -x "$gen" ] && [ -x "$cli" ] || { echo "Najpierw zbuduj: scripts/build.sh" >&2; exit 1; }
+okna="$root/build/bench/tremida-bench-okna"
+for p in "$gen" "$cli" "$okna"; do
+  [ -x "$p" ] || { echo "Najpierw zbuduj: scripts/build.sh" >&2; exit 1; }
+done
+command -v sqlite3 >/dev/null || { echo "Brak powłoki sqlite3 (pakiet sqlite3)." >&2; exit 1; }
 work="$(mktemp -d "${TMPDIR:-/tmp}/tremida-bench.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
+export LC_ALL=C.UTF-8
 
-printf '%-28s %9s %9s %12s %10s\n' "przypadek" "czas [s]" "wiersze" "wiersze/s" "pamięć[MB]"
-run_case() {
-  local name="$1" kind="$2"; shift 2
-  local dir="$work/$name"
+now() { date +%s.%N; }
+mb() { LC_ALL=C awk -v k="$(tail -n 1 "$1")" 'BEGIN { printf "%.1f", k / 1024 }'; }
+
+# A working folder with the synthetic base `kind` of `n` records imported.
+przygotuj() {
+  local dir="$1" kind="$2" n="$3"
   mkdir -p "$dir"
   "$gen" "$kind" "$n" > "$dir/baza.json"
-  "$cli" --dir "$dir" create-tables >/dev/null
-  "$cli" --dir "$dir" import "$dir/baza.json" >/dev/null
-  local start end
-  start=$(date +%s.%N)
-  /usr/bin/time -f '%M' -o "$dir/time.txt" "$cli" --dir "$dir" infer 1 --json "$@" > "$dir/out.jsonl" 2>/dev/null || true
-  end=$(date +%s.%N)
-  local rows kb
-  rows=$(( $("$cli" --dir "$dir" trajectory 1 | wc -l) - 1 ))
-  kb=$(tail -n 1 "$dir/time.txt")
-  LC_ALL=C awk -v n="$name" -v s="$start" -v e="$end" -v r="$rows" -v m="$kb" \
-    'BEGIN { t = e - s; printf "%-28s %9.2f %9d %12.0f %10.1f\n", n, t, r, r / t, m / 1024 }'
+  "$cli" --dir "$dir" create-tables >/dev/null 2>&1
+  "$cli" --dir "$dir" import "$dir/baza.json" >/dev/null 2>&1
 }
 
-run_case "w przód, najgorszy porządek" chain-forward --method forward
-run_case "wstecz, łańcuch hipotez" chain-backward --method backward --hypothesis "[F$n]=[TRUE]"
+# The engine's trajectory rows inserted by the sqlite3 shell into a fresh empty table of the
+# same schema; prints the seconds it took.
+surowe() {
+  local dir="$1" pusty="$1/pusty"
+  mkdir -p "$pusty"
+  "$cli" --dir "$pusty" create-tables >/dev/null 2>&1
+  local s e
+  s=$(now)
+  sqlite3 "$pusty/trajektoria.db" <<SQL
+PRAGMA cache_size=-65536;
+ATTACH '$dir/trajektoria.db' AS silnik;
+BEGIN;
+INSERT INTO main.trajektoria SELECT * FROM silnik.trajektoria ORDER BY IdKrokTraj;
+COMMIT;
+SQL
+  e=$(now)
+  LC_ALL=C awk -v s="$s" -v e="$e" 'BEGIN { printf "%.3f", e - s }'
+  rm -rf "$pusty"
+}
+
+declare -A katalog=()
+licznik=0
+printf '%-30s %9s %9s %10s %8s %10s\n' "wnioskowanie" "czas [s]" "wiersze" "sqlite [s]" "stosunek" "pamięć[MB]"
+run_case() {
+  local name="$1" kind="$2" n="$3"; shift 3
+  licznik=$((licznik + 1))
+  local dir="$work/$kind-$n-$licznik"
+  przygotuj "$dir" "$kind" "$n"
+  local s e
+  s=$(now)
+  /usr/bin/time -f '%M' -o "$dir/time.txt" "$cli" --dir "$dir" infer 1 --json "$@" > "$dir/out.jsonl" 2>/dev/null || true
+  e=$(now)
+  local rows raw
+  rows=$(sqlite3 "$dir/trajektoria.db" "SELECT count(*) FROM trajektoria")
+  raw=$(surowe "$dir")
+  LC_ALL=C awk -v n="$name" -v s="$s" -v e="$e" -v r="$rows" -v raw="$raw" -v m="$(mb "$dir/time.txt")" \
+    'BEGIN { t = e - s; printf "%-30s %9.2f %9d %10.2f %8.2f %10.1f\n", n, t, r, raw, raw / t, m }'
+  katalog["$name"]="$dir"
+}
+
+run_case "w przód, N=$n1" chain-forward "$n1" --method forward
+run_case "wstecz, N=$n1" chain-backward "$n1" --method backward --hypothesis "[F$n1]=[TRUE]"
+run_case "w przód, N=$n2" chain-forward "$n2" --method forward
+run_case "wstecz, N=$n2" chain-backward "$n2" --method backward --hypothesis "[F$n2]=[TRUE]"
 for norma in rozmyta algebraiczna Lukasiewicza; do
-  run_case "szeroka, $norma" wide --method forward \
+  run_case "szeroka $n1, $norma" wide "$n1" --method forward \
     --set "TNormaIloczyn=$norma" --set "SNormaSuma=$norma" --set "SNormaKonkl=$norma"
 done
+# Only the trajectory of the forward chains is read below.
+for name in "${!katalog[@]}"; do
+  case "$name" in "w przód"*) ;; *) rm -rf "${katalog[$name]}" ;; esac
+done
+
+echo
+printf '%-30s %9s %12s %10s\n' "odczyt" "czas [s]" "wyjście[MB]" "pamięć[MB]"
+odczyt() {
+  local name="$1" dir="$2"; shift 2
+  local s e
+  s=$(now)
+  /usr/bin/time -f '%M' -o "$dir/odczyt.txt" "$cli" --dir "$dir" "$@" > "$dir/wyjscie" 2>/dev/null
+  e=$(now)
+  LC_ALL=C awk -v n="$name" -v s="$s" -v e="$e" -v b="$(stat -c %s "$dir/wyjscie")" -v m="$(mb "$dir/odczyt.txt")" \
+    'BEGIN { printf "%-30s %9.2f %12.1f %10.1f\n", n, e - s, b / 1048576, m }'
+  rm -f "$dir/wyjscie"
+}
+for n in "$n1" "$n2"; do
+  dir="${katalog["w przód, N=$n"]}"
+  odczyt "trajectory 1, N=$n" "$dir" trajectory 1
+  odczyt "trajectory 1 --json, N=$n" "$dir" trajectory 1 --json
+  odczyt "export, N=$n" "$dir" export
+done
+rm -rf "${katalog["w przód, N=$n2"]}"
+
+echo
+printf '%-30s %9s %10s %11s %9s %10s\n' "okno" "rekordy" "otwarcie[s]" "przewinięcie" "zapis[s]" "pamięć[MB]"
+okno() {
+  local name="$1" dir="$2" rodzaj="$3"
+  QT_QPA_PLATFORM=offscreen "$okna" "$dir" "$rodzaj" 2>/dev/null | LC_ALL=C awk -v n="$name" \
+    '{ printf "%-30s %9d %10.3f %11.3f %9.3f %10.1f\n", n, $2, $4, $6, $8, $12 }'
+}
+okno "trajektoria, w przód N=$n1" "${katalog["w przód, N=$n1"]}" traj
+przygotuj "$work/okna" wide "$nw"
+okno "fakty, szeroka $nw" "$work/okna" fakty
+okno "reguły, szeroka $nw" "$work/okna" reguly

@@ -31,7 +31,9 @@ struct Kontekst {
     void zdarzenieJson(const QByteArray &obiektJson);
 };
 
-struct Polecenie {
+// One command of tremida-cli: its name, usage line, description and what runs it (not to be
+// confused with tremida::Polecenie, a menu command whose file preconditions core checks).
+struct PolecenieCli {
     QString nazwa;
     QString skladnia; // "create-tables [TABLE...] [--overwrite]"
     QString opis;
@@ -39,7 +41,7 @@ struct Polecenie {
 };
 
 // Every command of tremida-cli, in the order of the usage text.
-const std::vector<Polecenie> &polecenia();
+const std::vector<PolecenieCli> &polecenia();
 
 // The usage text of one command or, for an empty name, of the whole program.
 QString skladnia(const QString &nazwa = QString());

@@ -7,23 +7,12 @@ namespace tremida::cli {
 int polecenieExplain(Kontekst &k, const QStringList &argumenty)
 {
     const QString pol = QStringLiteral("explain");
-    std::optional<int> kodSyst;
-    std::optional<QString> konkluzja;
-    bool json = false;
-    for (qsizetype i = 0; i < argumenty.size(); ++i) {
-        const QString &a = argumenty[i];
-        if (a == u"--json")
-            json = true;
-        else if (a == u"--conclusion" && i + 1 < argumenty.size())
-            konkluzja = argumenty[++i];
-        else if (!kodSyst && kodArgumentu(a))
-            kodSyst = kodArgumentu(a);
-        else
-            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
-    }
-    if (!kodSyst)
+    ArgumentyWyjasnien a;
+    if (const auto blad = czytajArgumentyWyjasnien(k, pol, argumenty, MiejsceKonkluzji::PoOpcji, a))
+        return *blad;
+    if (!a.kod)
         return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
-    const TWynikWyjasnienia w = wyjasnienia::jak(k.baza, k.konfig, *kodSyst, konkluzja);
+    const TWynikWyjasnienia w = wyjasnienia::jak(k.baza, k.konfig, *a.kod, a.konkluzja);
     QString naglowek;
     if (!w.blad) {
         const TPrzebiegWnios &p = w.przebieg;
@@ -42,7 +31,7 @@ int polecenieExplain(Kontekst &k, const QStringList &argumenty)
         if (!p.pusty() && w.drzewa.isEmpty())
             naglowek += QStringLiteral("\nW ostatnim przebiegu wnioskowania nie została osiągnięta żadna konkluzja.");
     }
-    return wypiszWyjasnienie(k, w, json, naglowek, QStringLiteral("drzewa"), false);
+    return wypiszWyjasnienie(k, w, a.json, naglowek, QStringLiteral("drzewa"), false);
 }
 
 } // namespace tremida::cli

@@ -3,10 +3,9 @@
 #include "Cli.h"
 
 #include "rules/KontrReg.h"
+#include "store/KontrRegula.h"
 #include "store/Konwersje.h"
 #include "store/Warunki.h"
-
-#include <QSqlRecord>
 
 namespace tremida::cli {
 
@@ -32,27 +31,21 @@ int polecenieCheckRule(Kontekst &k, const QStringList &argumenty)
         pokaz(komunikatBrakPliku(Tabela::Reguly));
         return Porazka;
     }
-    QSqlQuery q = k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), *idReg);
-    if (!q.exec()) {
-        pokaz(bladZapytania(q));
+    QString bladOdczytu;
+    const auto regula = regulaOKodzie(k.baza, *idReg, &bladOdczytu);
+    if (!regula) {
+        pokaz(bladOdczytu.isEmpty() ? QStringLiteral("Reguły o kodzie %1 nie znaleziono w tabeli reguł.").arg(*idReg)
+                                    : bladOdczytu);
         return Porazka;
     }
-    if (!q.next()) {
-        pokaz(QStringLiteral("Reguły o kodzie %1 nie znaleziono w tabeli reguł.").arg(*idReg));
-        return Porazka;
-    }
-    const TRekReg regula = TRekReg::z(q.record());
-    q.finish();
 
     TDaneReg dane;
     QString blad;
-    if (!dane.wczytaj(k.baza, regula.KodSyst, &blad)) {
+    if (!dane.wczytaj(k.baza, regula->KodSyst, &blad)) {
         pokaz(blad);
         return Porazka;
     }
-    const TWynikKontrSkladni wynik = KontrSkladniReg(polaZRekordu(regula), dane, k.konfig);
+    const TWynikKontrSkladni wynik = KontrSkladniReg(polaZRekordu(*regula), dane, k.konfig);
     for (const QString &t : wynik.komunikaty())
         pokaz(t);
     return wynik.poprawna ? Sukces : Porazka;

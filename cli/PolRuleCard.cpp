@@ -7,20 +7,13 @@ namespace tremida::cli {
 int polecenieRuleCard(Kontekst &k, const QStringList &argumenty)
 {
     const QString pol = QStringLiteral("rule-card");
-    std::optional<int> idReg;
-    bool json = false;
-    for (const QString &a : argumenty) {
-        if (a == u"--json")
-            json = true;
-        else if (!idReg && kodArgumentu(a))
-            idReg = kodArgumentu(a);
-        else
-            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
-    }
-    if (!idReg)
+    ArgumentyWyjasnien a;
+    if (const auto blad = czytajArgumentyWyjasnien(k, pol, argumenty, MiejsceKonkluzji::Brak, a))
+        return *blad;
+    if (!a.kod)
         return bladUzycia(k, pol, QStringLiteral("Podaj kod reguły."));
-    const TWynikWyjasnienia w = wyjasnienia::kartaReguly(k.baza, k.konfig, *idReg);
-    return wypiszWyjasnienie(k, w, json, QString(), QStringLiteral("karta"), true);
+    const TWynikWyjasnienia w = wyjasnienia::kartaReguly(k.baza, k.konfig, *a.kod);
+    return wypiszWyjasnienie(k, w, a.json, QString(), QStringLiteral("karta"), true);
 }
 
 } // namespace tremida::cli

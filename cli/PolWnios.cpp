@@ -5,16 +5,22 @@
 #include "Cli.h"
 #include "OpcjePrzebiegu.h"
 
+#include "inference/PolaWizKonkl.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Rekordy.h"
 #include "store/Slowa.h"
 #include "store/Warunki.h"
 
+#include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <unistd.h>
 
@@ -62,21 +68,8 @@ public:
         }
         QTextStream &o = m_k.out;
         o << "----\n";
-        o << "Kod systemu: " << w.kodSyst << '\n';
-        o << "Nazwa systemu: " << w.nazSyst << '\n';
-        o << "Kod reguly: " << w.idReg << '\n';
-        o << "Nazwa reguły: " << w.nazReg << '\n';
-        o << "Konkluzja reguły: " << w.konklReg << '\n';
-        o << "Opis konkluzji: " << w.opisKonklReg << '\n';
-        o << "Stopień pewności konkluzji: " << realNaTekst(w.cfKonkl) << '\n';
-        o << "Zaagregowany stopień pewności konkluzji (obliczony z uaktywnionych reguł o tej samej konkluzji): "
-          << realNaTekst(w.cfZagreg) << '\n';
-        o << "Konkluzja dotyczy faktu: "
-          << (w.rodzFakt == slowa::Koncowy ? QStringLiteral("końcowego") : QStringLiteral("pośredniego")) << '\n';
-        o << "Instrukcje/ zalecenia dla użytkownika wynikające z konkluzji reguły: " << w.instrReg << '\n';
-        o << "Opisowa charakterystyka reguły. Autorzy: " << w.opisReg << '\n';
-        o << "Liczba obrazów/zdjęć: " << w.liczbaObrazow << '\n';
-        o << "Liczba filmów: " << w.liczbaFilmow << '\n';
+        for (const PoleKonkl p : PolaKonkl)
+            o << podpisPolaKonkl(p) << ": " << tekstPolaKonkl(w, p) << '\n';
         o << "----\n";
         o.flush();
     }
@@ -197,48 +190,95 @@ int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
         k.komunikat(*brak);
         return Porazka;
     }
+    // The steps are read one at a time and written out as they come: a run of millions of
+    // steps needs no more memory than one.
     QSqlQuery q = k.baza.zapytanie();
+    q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
     q.bindValue(QStringLiteral(":ParIdSyst"), *kodSyst);
     if (!q.exec()) {
         k.komunikat(QStringLiteral("Nie można odczytać tabeli trajektoria.db."));
         return Porazka;
     }
-    auto opt = [](const std::optional<int> &v) { return v ? QString::number(*v) : QString(); };
-    if (!json)
-        k.out << QStringList{QStringLiteral("Kod kroku trajektorii wnioskowania"), QStringLiteral("Kod systemu"),
-                             QStringLiteral("Kod reguły analizowanej w danym kroku"),
-                             QStringLiteral("Poziom analizowanych reguł w danym kroku"),
-                             QStringLiteral("Numer iteracji na danym poziomie reguł w danym kroku"),
-                             QStringLiteral("Kierunek wnioskowania w danym kroku"),
-                             QStringLiteral("Czy analizowana reguła została \"odpalona\"?"),
-                             QStringLiteral("CF konkluzji analizowanej i \"odpalonej\" reguły"),
-                             QStringLiteral("Przyczyna \"nieodpalenia\" analizowanej reguły"),
-                             QStringLiteral("Data wygenerowania rekordu kroku trajektorii")}
-                     .join(u'\t')
-              << '\n';
-    while (q.next()) {
-        const TRekTraj t = TRekTraj::z(q.record());
-        if (json) {
-            auto n = [](const std::optional<int> &v) { return v ? QByteArray::number(*v) : QByteArray("null"); };
-            k.out << QString::fromUtf8(
-                "{\"IdKrokTraj\":" + QByteArray::number(t.IdKrokTraj) + ",\"KodSyst\":" +
-                QByteArray::number(t.KodSyst) + ",\"KodRegTraj\":" + QByteArray::number(t.KodRegTraj) +
-                ",\"PozRegTraj\":" + n(t.PozRegTraj) + ",\"IterRegTraj\":" + n(t.IterRegTraj) +
-                ",\"KierWniTraj\":" + tekstJson(t.KierWniTraj) + ",\"CzyOdpalTraj\":" + tekstJson(t.CzyOdpalTraj) +
-                ",\"CFKonklRegTraj\":" + (t.CFKonklRegTraj ? liczbaJson(*t.CFKonklRegTraj) : QByteArray("null")) +
-                ",\"PrzyczNieOdpalTraj\":" + tekstJson(t.PrzyczNieOdpalTraj) + ",\"DataRek\":" +
-                tekstJson(t.DataRek) + "}")
-                  << '\n';
-        } else {
-            k.out << QStringList{QString::number(t.IdKrokTraj), QString::number(t.KodSyst),
-                                 QString::number(t.KodRegTraj), opt(t.PozRegTraj), opt(t.IterRegTraj),
-                                 t.KierWniTraj, t.CzyOdpalTraj,
-                                 t.CFKonklRegTraj ? realNaTekst(*t.CFKonklRegTraj) : QString(),
-                                 t.PrzyczNieOdpalTraj, t.DataRek}
-                         .join(u'\t')
-                  << '\n';
+    k.out.flush();
+    QFile wyjscie;
+    wyjscie.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    QByteArray linia;
+    bool zapisane = true;
+    auto piszLinie = [&]() { zapisane = zapisane && wyjscie.write(linia) == linia.size(); };
+    if (!json) {
+        linia = naglowkiKolumnTraj().join(u'\t').toUtf8() + '\n';
+        piszLinie();
+    }
+    // Steps repeat a few texts and CFs over and over: each is converted once.
+    QHash<QString, QByteArray> teksty;
+    QHash<quint64, QByteArray> liczby;
+    auto zTekstu = [&](const QString &t) -> const QByteArray & {
+        auto it = teksty.find(t);
+        if (it == teksty.end()) {
+            if (teksty.size() > 1000)
+                teksty.clear();
+            // The JSON text goes through the same conversions as a message line does.
+            it = teksty.insert(t, json ? QString::fromUtf8(tekstJson(t)).toUtf8() : t.toUtf8());
         }
+        return *it;
+    };
+    auto zLiczby = [&](double d) -> const QByteArray & {
+        quint64 bity;
+        std::memcpy(&bity, &d, sizeof bity);
+        auto it = liczby.find(bity);
+        if (it == liczby.end()) {
+            if (liczby.size() > 1000)
+                liczby.clear();
+            it = liczby.insert(bity, json ? liczbaJson(d) : realNaTekst(d).toUtf8());
+        }
+        return *it;
+    };
+    std::vector<int> pozycje;
+    while (q.next()) {
+        if (pozycje.empty()) {
+            const QSqlRecord r = q.record();
+            for (const char *kolumna : {"IdKrokTraj", "KodSyst", "KodRegTraj", "PozRegTraj", "IterRegTraj",
+                                        "KierWniTraj", "CzyOdpalTraj", "CFKonklRegTraj", "PrzyczNieOdpalTraj",
+                                        "DataRek"})
+                pozycje.push_back(r.indexOf(QLatin1String(kolumna)));
+        }
+        auto wartosc = [&](int i) { return pozycje[size_t(i)] >= 0 ? q.value(pozycje[size_t(i)]) : QVariant(); };
+        auto calk = [&](int i) { return QByteArray::number(wartosc(i).toInt()); };
+        auto opcjonalna = [&](int i, const QByteArray &brak) {
+            const QVariant v = wartosc(i);
+            return v.isNull() ? brak : QByteArray::number(v.toInt());
+        };
+        const QVariant cf = wartosc(7);
+        linia.clear();
+        if (json) {
+            linia += "{\"IdKrokTraj\":" + calk(0) + ",\"KodSyst\":" + calk(1) + ",\"KodRegTraj\":" + calk(2) +
+                     ",\"PozRegTraj\":" + opcjonalna(3, "null") + ",\"IterRegTraj\":" + opcjonalna(4, "null") +
+                     ",\"KierWniTraj\":" + zTekstu(wartosc(5).toString()) +
+                     ",\"CzyOdpalTraj\":" + zTekstu(wartosc(6).toString()) +
+                     ",\"CFKonklRegTraj\":" + (cf.isNull() ? QByteArray("null") : zLiczby(cf.toDouble())) +
+                     ",\"PrzyczNieOdpalTraj\":" + zTekstu(wartosc(8).toString()) +
+                     ",\"DataRek\":" + zTekstu(wartosc(9).toString()) + "}\n";
+        } else {
+            linia += calk(0) + '\t' + calk(1) + '\t' + calk(2) + '\t' + opcjonalna(3, {}) + '\t' + opcjonalna(4, {}) +
+                     '\t' + zTekstu(wartosc(5).toString()) + '\t' + zTekstu(wartosc(6).toString()) + '\t' +
+                     (cf.isNull() ? QByteArray() : zLiczby(cf.toDouble())) + '\t' +
+                     zTekstu(wartosc(8).toString()) + '\t' + zTekstu(wartosc(9).toString()) + '\n';
+        }
+        piszLinie();
+    }
+    zapisane = wyjscie.flush() && zapisane;
+    wyjscie.close();
+    // Steps that could not be read to the end are not passed off as the whole trajectory.
+    if (q.lastError().isValid()) {
+        k.komunikat(QStringLiteral("Nie można odczytać tabeli trajektoria.db."));
+        return Porazka;
+    }
+    if (!zapisane || std::fflush(stdout) != 0) {
+        k.err << QStringLiteral("Nie można zapisać kroków trajektorii na standardowe wyjście (brak miejsca na dysku "
+                                "albo zamknięty odbiorca).\n");
+        k.err.flush();
+        return Porazka;
     }
     return Sukces;
 }

@@ -5,8 +5,15 @@
 #include "store/Konwersje.h"
 #include "store/Wymiana.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tremida::cli {
 
@@ -70,16 +77,53 @@ int polecenieExport(Kontekst &k, const QStringList &argumenty)
         k.err.flush();
         return Porazka;
     };
-    QByteArray json;
+    const QString bladWyjscia = QStringLiteral(
+        "Nie można zapisać rekordów na standardowe wyjście (brak miejsca na dysku albo zamknięty odbiorca).");
+    k.out.flush();
+    // The records go out as they are read, so memory stays small whatever the size of the
+    // tables. Into a file they are written in place, and a failure cuts the file back to where
+    // it was; anywhere else (a pipe, a terminal) they are gathered in a temporary file first
+    // and passed on only when all were read.
+    const int fd = fileno(stdout);
+    struct stat st {};
+    const bool doPliku = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     QString blad;
-    if (!eksportujJson(k.baza, kodSyst, &json, &blad))
+    if (doPliku) {
+        const off_t poczatek = (fcntl(fd, F_GETFL) & O_APPEND) ? st.st_size : lseek(fd, 0, SEEK_CUR);
+        QFile plik;
+        plik.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+        const WynikEksportu w = eksportujJson(k.baza, kodSyst, plik, &blad);
+        plik.close();
+        if (w != WynikEksportu::Zapisany && poczatek >= 0) {
+            if (ftruncate(fd, poczatek) == 0)
+                lseek(fd, poczatek, SEEK_SET);
+        }
+        if (w == WynikEksportu::BladOdczytu)
+            return porazka(blad);
+        if (w == WynikEksportu::BladZapisu)
+            return porazka(bladWyjscia);
+        return Sukces;
+    }
+    QTemporaryFile zbior(QDir::temp().filePath(QStringLiteral("tremida-eksport-XXXXXX.json")));
+    if (!zbior.open())
+        return porazka(QStringLiteral("Nie można utworzyć pliku tymczasowego w folderze %1: %2.")
+                           .arg(QDir::toNativeSeparators(QDir::tempPath()), zbior.errorString()));
+    switch (eksportujJson(k.baza, kodSyst, zbior, &blad)) {
+    case WynikEksportu::BladOdczytu:
         return porazka(blad);
-    k.out.flush();
-    k.out << QString::fromUtf8(json);
-    k.out.flush();
-    if (k.out.status() != QTextStream::Ok)
-        return porazka(QStringLiteral("Nie można zapisać rekordów na standardowe wyjście (brak miejsca na dysku "
-                                      "albo zamknięty odbiorca)."));
+    case WynikEksportu::BladZapisu:
+        return porazka(QStringLiteral("Nie można zapisać pliku tymczasowego %1: %2.")
+                           .arg(QDir::toNativeSeparators(zbior.fileName()), zbior.errorString()));
+    case WynikEksportu::Zapisany:
+        break;
+    }
+    zbior.seek(0);
+    QFile wyjscie;
+    wyjscie.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+    QByteArray porcja;
+    while (!(porcja = zbior.read(1 << 20)).isEmpty())
+        if (wyjscie.write(porcja) != porcja.size())
+            return porazka(bladWyjscia);
     return Sukces;
 }
 

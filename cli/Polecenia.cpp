@@ -24,9 +24,9 @@ int polecenieWhyNot(Kontekst &, const QStringList &);
 int polecenieRuleCard(Kontekst &, const QStringList &);
 int polecenieReport(Kontekst &, const QStringList &);
 
-const std::vector<Polecenie> &polecenia()
+const std::vector<PolecenieCli> &polecenia()
 {
-    static const std::vector<Polecenie> lista = {
+    static const std::vector<PolecenieCli> lista = {
         {QStringLiteral("create-tables"), QStringLiteral("create-tables [TABELA...] [--overwrite]"),
          QStringLiteral("zakłada tabele (domyślnie wszystkie siedem); istniejącego pliku nie zmienia bez --overwrite"),
          polecenieCreateTables},

@@ -14,6 +14,25 @@ std::optional<int> kodArgumentu(const QString &a)
     return tekstNaInt(a);
 }
 
+std::optional<int> czytajArgumentyWyjasnien(Kontekst &k, const QString &pol, const QStringList &argumenty,
+                                            MiejsceKonkluzji miejsce, ArgumentyWyjasnien &a)
+{
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString &arg = argumenty[i];
+        if (arg == u"--json")
+            a.json = true;
+        else if (miejsce == MiejsceKonkluzji::PoOpcji && arg == u"--conclusion" && i + 1 < argumenty.size())
+            a.konkluzja = argumenty[++i];
+        else if (!a.kod && kodArgumentu(arg))
+            a.kod = kodArgumentu(arg);
+        else if (miejsce == MiejsceKonkluzji::PoKodzie && a.kod && !a.konkluzja)
+            a.konkluzja = arg;
+        else
+            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(arg));
+    }
+    return std::nullopt;
+}
+
 int wypiszWyjasnienie(Kontekst &k, const TWynikWyjasnienia &w, bool json, const QString &naglowek,
                       const QString &kluczJson, bool jedno)
 {

@@ -12,6 +12,23 @@ namespace tremida::cli {
 // Parses "SYSTEM" or "RULE" codes of the explanation commands; no value when not an integer.
 std::optional<int> kodArgumentu(const QString &a);
 
+// The arguments of an explanation command: the code of the system or rule, the conclusion
+// text and --json.
+struct ArgumentyWyjasnien {
+    std::optional<int> kod;
+    std::optional<QString> konkluzja;
+    bool json = false;
+};
+// Where a command takes its conclusion text: nowhere, after "--conclusion", or as the word
+// after the code.
+enum class MiejsceKonkluzji { Brak, PoOpcji, PoKodzie };
+
+// Reads the arguments of the command `pol` into `a`. An argument it does not take prints the
+// usage message "Nieznany argument: ..." and gives the exit code to return; a missing code
+// or conclusion is left for the command to report.
+std::optional<int> czytajArgumentyWyjasnien(Kontekst &k, const QString &pol, const QStringList &argumenty,
+                                            MiejsceKonkluzji miejsce, ArgumentyWyjasnien &a);
+
 // Prints the result: its message and Porazka when there is none; otherwise a heading line
 // (`naglowek`, not with --json) and the trees, or with --json the document {opisJson...,
 // `kluczJson`: [trees] (or the one tree when `jedno`)}, and Sukces.

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         return BladUzycia;
     }
     const QString nazwa = argumenty.takeFirst();
-    const Polecenie *polecenie = nullptr;
+    const PolecenieCli *polecenie = nullptr;
     for (const auto &p : polecenia())
         if (p.nazwa == nazwa)
             polecenie = &p;

@@ -28,7 +28,9 @@ int main(int argc, char *argv[])
         if (!tremida::gui::wybierzFolderRoboczy(ustawienia))
             return 0;
     }
-    tremida::gui::TFormGlowne okno(QDir::currentPath());
+    // The context outlives the main window and every window it opens: they hold references to it.
+    tremida::gui::KontekstAplikacji kontekst(QDir::currentPath());
+    tremida::gui::TFormGlowne okno(kontekst);
     okno.show();
     return app.exec();
 }

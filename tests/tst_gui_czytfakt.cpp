@@ -1,9 +1,7 @@
 // The input-fact dialog of a run (scalar and enumerated sections, their checks and sizes)
 // and the window reading input-fact values from a text file.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "inference/DostepWnios.h"
 #include "inference/TFormCzytFakt.h"
 #include "inference/TFormCzytFaktWnios.h"
@@ -26,17 +24,6 @@ using namespace tremida::gui;
 using namespace tremida::test;
 
 namespace {
-
-// The main window on a working folder holding the boiler knowledge base.
-struct Stanowisko {
-    FolderRoboczy f;
-    TFormGlowne o{f.sciezka()};
-    Stanowisko()
-    {
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
-    }
-};
 
 
 const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
@@ -66,9 +53,7 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     void skalarny_data()
     {
@@ -105,8 +90,8 @@ private slots:
         QFETCH(bool, zamkniety);
         QFETCH(QString, zapisana);
         QFETCH(QString, poprzednia);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
@@ -148,8 +133,8 @@ private slots:
         QFETCH(QStringList, komunikaty);
         QFETCH(QStringList, zapisane);
         QFETCH(QString, poprzednia);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
@@ -175,8 +160,8 @@ private slots:
     // and rows 3 to 20 are hidden.
     void rozmiarWyliczeniowego()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
         QCOMPARE(d->height(), d->wysokoscPelna() - 225);
@@ -189,8 +174,8 @@ private slots:
     // it is asked first.
     void rozmiarSkalarnegoPoWyliczeniowym()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         // Each time shown and hidden, as the dialog of a run is.
         QSize rozmiary[3];
@@ -209,8 +194,8 @@ private slots:
     // The close box records "no value" like OK with nothing chosen, and keeps stored values.
     void zamknieciePolemOkna()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
         d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
@@ -227,9 +212,9 @@ private slots:
     // final message.
     void plikFaktow()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
-        st.f.zapisz(QStringLiteral("pomiar.txt"),
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
+        st.folder.zapisz(QStringLiteral("pomiar.txt"),
                  "Obiekt\r\nkociol nr 2\r\nData\r\n5.3.2024\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n"
                  "1\r\n12,5\r\n0,7\r\n  7\r\nx\r\n1\r\n");
         TWnioskowanie &w = o.wnioskowanie();
@@ -250,7 +235,7 @@ private slots:
         const auto znalezione = pliki->findItems(QStringLiteral("pomiar.txt"), Qt::MatchExactly);
         QCOMPARE(znalezione.size(), 1);
         pliki->itemClicked(znalezione.first());
-        QCOMPARE(okno->poleSciezki()->text(), st.f.plik(QStringLiteral("pomiar.txt")));
+        QCOMPARE(okno->poleSciezki()->text(), st.folder.plik(QStringLiteral("pomiar.txt")));
         okno->przyciskCzytaj()->click();
         QCOMPARE(m_komunikaty,
                  QStringList({"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów.\n\rDane tego "

@@ -1,9 +1,7 @@
 // Printing from the menu: the systems printout, the choice of a system for the facts and
 // rules printouts, cancelled printer dialogs and empty selections.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
 
@@ -44,24 +42,26 @@ class TstGuiDruk : public QObject {
     QString m_pdf;
     bool m_anulujDialogi = false;
 
-private slots:
-    void init()
+    // Every table of `okno` created and `dane` imported; its printer dialogs print to m_pdf, or
+    // are cancelled when m_anulujDialogi.
+    void przygotuj(GlowneTestowe &okno, const QString &dane)
     {
-        m_komunikaty.clear();
-        m_anulujDialogi = false;
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
-        ustawDialogiDrukarki([this](QPrinter &drukarka, QWidget *) {
+        zalozWszystkieTabele(okno.kontekst().baza);
+        importuj(okno.kontekst().baza, dane);
+        okno.dialogi().naDrukarke = [this](QPrinter &drukarka) {
             if (m_anulujDialogi)
                 return false;
             drukarka.setOutputFormat(QPrinter::PdfFormat);
             drukarka.setOutputFileName(m_pdf);
             return true;
-        });
+        };
     }
-    void cleanup()
+
+private slots:
+    void init()
     {
-        ustawPrzechwytKomunikatow({});
-        ustawDialogiDrukarki({});
+        m_komunikaty.clear();
+        m_anulujDialogi = false;
     }
 
     void drukSystemow_data()
@@ -76,9 +76,8 @@ private slots:
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("systemy.pdf"));
         m_anulujDialogi = anuluj;
-        TFormGlowne okno(f.sciezka());
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabSyst)->trigger();
         QCOMPARE(m_komunikaty, QStringList{QStringLiteral("Transfer tabeli systemów eksperckich (baz wiedzy) do drukarki "
@@ -126,9 +125,8 @@ private slots:
         QFETCH(QString, stronaPomocy);
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
-        TFormGlowne okno(f.sciezka());
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "Pusty"}]})"));
         QString strona;
         okno.kontekst().pokazStroneInstrukcji = [&strona](const QString &s) { strona = s; };
@@ -157,9 +155,8 @@ private slots:
     void kodSystemuBezGrupCyfr()
     {
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        przygotuj(okno, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 12345, "NazSyst": "Duży"}]})"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabReg)->trigger();
         const QTableView *siatka = okno.oknoWyboruDoDruku(RodzajWydruku::Reguly)->siatka();
@@ -173,9 +170,8 @@ private slots:
     {
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
-        TFormGlowne okno(f.sciezka());
-        zalozWszystkieTabele(okno.kontekst().baza);
-        importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
+        przygotuj(okno, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
         okno.akcja(Akcja::DrukTabFakt)->trigger();
         TFormWybSystDruk *wybor = okno.oknoWyboruDoDruku(RodzajWydruku::Fakty);

@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormEdytorReg.h"
@@ -31,10 +31,8 @@ QStringList teksty(const QListWidget *l)
 }
 } // namespace
 
-class TstGuiEdytor : public QObject {
+class TstGuiEdytor : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabReg *tabela() { return m_s->glowne->formTabReg(); }
     TFormEdytorReg *ed() { return tabela()->edytor(); }
@@ -65,14 +63,10 @@ class TstGuiEdytor : public QObject {
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_kotly.json");
-        m_s->glowne->akcja(Akcja::OtwTabReg)->trigger();
+        otworzStanowisko("gui_reg_kotly.json", Akcja::OtwTabReg);
         m_komunikaty.clear();
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcieNaTekstachFormularza()
     {

@@ -5,7 +5,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzBrakWartFakt.h"
@@ -25,10 +25,8 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiFakt : public QObject {
+class TstGuiFakt : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabFakt *okno() { return m_s->glowne->formTabFakt(); }
     template <typename T = QLineEdit> T *w(const char *nazwa)
@@ -56,16 +54,10 @@ class TstGuiFakt : public QObject {
 private slots:
     void init()
     {
-        m_komunikaty.clear();
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_fakty.json", true);
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabFakt)->trigger();
+        otworzStanowisko("tabele_fakty.json", Akcja::OtwTabFakt, true);
         QVERIFY(okno()->isVisible());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcieIWidok()
     {
@@ -355,7 +347,10 @@ private slots:
                                            "zostanie zrealizowana."});
         QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
 
-        // With both pictures on disk the buttons step through them.
+        // With both pictures on disk the buttons step through them from the first, once the
+        // fact is chosen again.
+        idzDoFaktu(13);
+        idzDoFaktu(14);
         QImage obraz(8, 4, QImage::Format_RGB32);
         obraz.fill(Qt::blue);
         QVERIFY(obraz.save(m_s->folder.plik("manometr.bmp")));
@@ -369,6 +364,40 @@ private slots:
         QVERIFY(widoczny("obrazPoprzedni"));
         QCOMPARE(w<QPushButton>("obrazPoprzedni")->text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
         QVERIFY(m_komunikaty.isEmpty());
+    }
+
+    // The next button shows position n + 1 and sets n to n + 1 even when the file at n + 1
+    // cannot be shown; the buttons change only after a file was shown.
+    void nastepnyPoNieudanymPokazaniu_data()
+    {
+        QTest::addColumn<QStringList>("naDysku");
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<bool>("nastepnyWidoczny");
+        QTest::addColumn<bool>("poprzedniWidoczny");
+        const QString brakPierwszego = QStringLiteral(
+            "Stwierdzono brak na dysku pliku manometr.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana.");
+        const QString brakDrugiego = QStringLiteral(
+            "Stwierdzono brak na dysku pliku zawor.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana.");
+        QTest::newRow("brak pierwszego, drugi pokazany") << QStringList{"zawor.bmp"} << QStringList{brakPierwszego}
+                                                         << false << true;
+        QTest::newRow("brak obu") << QStringList{} << QStringList{brakPierwszego, brakDrugiego} << true << false;
+    }
+    void nastepnyPoNieudanymPokazaniu()
+    {
+        QFETCH(QStringList, naDysku);
+        QFETCH(QStringList, komunikaty);
+        QFETCH(bool, nastepnyWidoczny);
+        QFETCH(bool, poprzedniWidoczny);
+        QImage obraz(8, 4, QImage::Format_RGB32);
+        obraz.fill(Qt::blue);
+        for (const QString &plik : naDysku)
+            QVERIFY(obraz.save(m_s->folder.plik(plik)));
+        idzDoFaktu(14);
+        w<QPushButton>("obrazNastepny")->click();
+        w<QPushButton>("obrazNastepny")->click();
+        QCOMPARE(m_komunikaty, komunikaty);
+        QCOMPARE(widoczny("obrazNastepny"), nastepnyWidoczny);
+        QCOMPARE(widoczny("obrazPoprzedni"), poprzedniWidoczny);
     }
 };
 

@@ -1,9 +1,7 @@
 // The main window: caption, the menu tree, the inference items, the table creation flow
 // and the messages of the commands.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "app/TFormOstrzTab.h"
 
 #include <QAction>
@@ -55,14 +53,12 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     void oknoIMenu()
     {
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
         QCOMPARE(okno.windowTitle(), QStringLiteral("SZKIELETOWY SYSTEM EKSPERCKI \"TREMIDA\""));
         QCOMPARE(m_komunikaty,
                  QStringList{"Pliku o nazwie \"plik konfiguracyjny systemu TREMIDA.txt\"\n\rnie znaleziono w napędzie i "
@@ -139,7 +135,7 @@ private slots:
         QFETCH(Akcja, akcja);
         QFETCH(QString, komunikat);
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
         m_komunikaty.clear();
         okno.akcja(akcja)->trigger();
         QCOMPARE(m_komunikaty, QStringList{komunikat});
@@ -148,7 +144,7 @@ private slots:
     void zalozenieTabeli()
     {
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
         m_komunikaty.clear();
         okno.akcja(Akcja::ZalTabReg)->trigger();
         QCOMPARE(m_komunikaty, QStringList{"Tabela reguł została założona na dysku.\n\rCelem otwarcia tabeli wejdź w "
@@ -194,7 +190,7 @@ private slots:
     void otwarcieTrajektoriiBlokujeZalozenie()
     {
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
         okno.akcja(Akcja::ZalTabSyst)->trigger();
         okno.akcja(Akcja::ZalTabTraj)->trigger();
         okno.akcja(Akcja::ZalTabPlikMult)->trigger();

@@ -1,9 +1,7 @@
 // The manual's windows: the menu "Pomoc" - "Instrukcja programu", the page window and its
 // buttons, page 0 with its gallery, the find field, and the page each "Pomoc" button opens.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "app/TFormKonfig.h"
 #include "inference/DostepWnios.h"
 #include "inference/TFormCzytFaktWnios.h"
@@ -62,16 +60,10 @@ class TstGuiInstrukcja : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        ustawPrzechwytKomunikatow([](const QString &) {});
-    }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
-
     void menuInstrukcji()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         const QList<QAction *> pozycje = glowne.menuInstrukcja()->actions();
         QCOMPARE(pozycje.size(), 14);
         QCOMPARE(pozycje[0]->text(), QStringLiteral("0. Sposób posługiwania się instrukcją programu. Spis treści instrukcji."));
@@ -100,7 +92,7 @@ private slots:
     void oknoStrony()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         TFormInstrukcja *s = glowne.instrukcja().pokaz("6.7");
         QVERIFY(s && s->isVisible());
         QCOMPARE(s->windowTitle(), QStringLiteral("INSTRUKCJA PROGRAMU"));
@@ -144,7 +136,7 @@ private slots:
         QFETCH(QString, napis);
         QFETCH(QString, cel);
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         glowne.instrukcja().pokaz("5.1"); // another open page stays open
         TFormInstrukcja *s = glowne.instrukcja().pokaz(strona);
         QPushButton *b = przyciskONapisie(s, napis);
@@ -161,7 +153,7 @@ private slots:
     void brakujacePrzyciski()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         auto napisy = [&](const QString &n) {
             QStringList w;
             for (QPushButton *b : glowne.instrukcja().okno(n)->przyciskiNawigacji())
@@ -177,7 +169,7 @@ private slots:
     void stronaZero()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         TFormInstrukcja *s = glowne.instrukcja().pokaz("0");
         QCOMPARE(s->tytulRozdzialu(),
                  QStringLiteral("0. Sposób posługiwania się instrukcją programu. Spis treści instrukcji."));
@@ -198,7 +190,7 @@ private slots:
     void szukanie()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         TFormInstrukcja *s = glowne.instrukcja().pokaz("0");
         s->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s));
@@ -222,7 +214,7 @@ private slots:
     void koloryStron()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         TFormInstrukcja *s = glowne.instrukcja().pokaz("12.1");
         glowne.kontekst().konfig.KolCzcBier = 32768; // "zielony"
         glowne.kontekst().konfig.KolCzcPomoc = 0;    // "czarny"
@@ -252,7 +244,7 @@ private slots:
         QFETCH(QString, nastepna);
         QFETCH(QByteArray, szukane);
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         glowne.show();
         zalozWszystkieTabele(glowne.kontekst().baza);
         importuj(glowne.kontekst().baza, QStringLiteral(R"({
@@ -347,7 +339,7 @@ private slots:
         QFETCH(QString, numer);
         QFETCH(QString, podrozdzial);
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), [](const QString &) {});
         QVERIFY(glowne.kontekst().pokazStroneInstrukcji);
         glowne.kontekst().pokazStroneInstrukcji(numer);
         QCOMPARE(widoczneStrony(), QStringList{numer});

@@ -1,9 +1,7 @@
 // The configuration dialog driven through its controls: the twelve checks in their order,
 // standard and own values, the file written and read back, colours applied by role.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/KontekstAplikacji.h"
+#include "StanowiskoGui.h"
 #include "app/PlikKonfig.h"
 #include "app/TFormGlowne.h"
 #include "app/TFormKonfig.h"
@@ -67,14 +65,12 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     void kolumny()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         k.konfig.MaxPozReg = 7;
         k.konfig.ProgCF = 0.1;
         k.konfig.KolCzcCzyn = 123; // none of the seventeen
@@ -103,7 +99,7 @@ private slots:
     void kontroleWKolejnosci()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         TFormKonfig d(k);
         for (int p = 0; p < TFormKonfig::LiczbaParametrow; ++p) {
             if (d.poleWlasne(p))
@@ -196,7 +192,7 @@ private slots:
     void standardowe()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         k.konfig.CzyTylkoOdpal = true;
         k.konfig.CzyPelnaWeryf = false;
         k.konfig.KolTlaCzyn = 0;
@@ -228,7 +224,7 @@ private slots:
     void zapisIOdczyt()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         TFormKonfig d(k);
         d.poleWlasne(MaxPoz)->setText(QStringLiteral("12"));
         d.poleWlasne(Prog)->setText(QStringLiteral("0,15"));
@@ -272,7 +268,7 @@ private slots:
     void zapisOdrzucony()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         TFormKonfig d(k);
         wybierz(d, TloBier, QStringLiteral("niebieski")); // the passive font is blue too
         d.przyciskZapiszWlasne()->click();
@@ -290,7 +286,7 @@ private slots:
     void odczytBledny()
     {
         FolderRoboczy f;
-        KontekstAplikacji k(f.sciezka());
+        KontekstAplikacji k(f.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         TFormKonfig d(k);
         d.przyciskCzytajWlasne()->click();
         QCOMPARE(m_komunikaty, QStringList{"Pliku o nazwie \"plik konfiguracyjny systemu TREMIDA.txt\"\n\rnie "
@@ -323,7 +319,7 @@ private slots:
     void zOknaGlownego()
     {
         FolderRoboczy f;
-        TFormGlowne glowne(f.sciezka());
+        GlowneTestowe glowne(f.sciezka(), m_komunikaty);
         auto *d = glowne.findChild<TFormKonfig *>();
         QVERIFY(d);
         QStringList strony;

@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabPlikMult.h"
@@ -21,10 +21,8 @@ using namespace tremida::test;
 
 Q_DECLARE_METATYPE(tremida::gui::TFormTabPlikMult::Widok)
 
-class TstGuiPlikMult : public QObject {
+class TstGuiPlikMult : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabPlikMult *okno() { return m_s->glowne->formTabPlikMult(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
@@ -33,15 +31,10 @@ class TstGuiPlikMult : public QObject {
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "dwa_systemy.json");
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabPlikMult)->trigger();
+        otworzStanowisko("dwa_systemy.json", Akcja::OtwTabPlikMult);
         QVERIFY(okno()->isVisible());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcie()
     {

@@ -3,9 +3,7 @@
 // the print dialog offers in the working folder, and the choice of the working folder at a
 // start from the applications menu.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "app/TlumaczeniaQt.h"
 #include "app/WyborFolderu.h"
 
@@ -128,11 +126,9 @@ private slots:
     {
         m_komunikaty.clear();
         m_folderStartu = QDir::currentPath();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
     void cleanup()
     {
-        ustawPrzechwytKomunikatow({});
         usunTlumaczenia();
         QDir::setCurrent(m_folderStartu);
     }
@@ -207,7 +203,7 @@ private slots:
         QDialogButtonBox przyciski(QDialogButtonBox::Cancel);
         QCOMPARE(przyciski.button(QDialogButtonBox::Cancel)->text(), anuluj);
         FolderRoboczy roboczy;
-        TFormGlowne okno(roboczy.sciezka());
+        GlowneTestowe okno(roboczy.sciezka(), m_komunikaty);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
     }
@@ -225,7 +221,7 @@ private slots:
         QFETCH(bool, drukuj);
         wczytajTlumaczeniaQt();
         FolderRoboczy f;
-        TFormGlowne okno(f.sciezka());
+        GlowneTestowe okno(f.sciezka(), m_komunikaty);
         zalozWszystkieTabele(okno.kontekst().baza);
         importuj(okno.kontekst().baza, QStringLiteral("dwa_systemy.json"));
         m_komunikaty.clear();
@@ -279,6 +275,8 @@ private slots:
         FolderRoboczy dom, inny, cel, ustawieniaFolder;
         QVERIFY(QDir::setCurrent(dom.sciezka()));
         QSettings ustawienia(ustawieniaFolder.plik(QStringLiteral("tremida.conf")), QSettings::IniFormat);
+        // A message would reach the test through the context's dialogs.
+        KontekstAplikacji kontekst(dom.sciezka(), std::make_unique<DialogiTestowe>(m_komunikaty));
         QString poprzedni;
         if (zapamietany == QStringLiteral("inny"))
             poprzedni = inny.sciezka();

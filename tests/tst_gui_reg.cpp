@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormTabReg.h"
@@ -26,10 +26,8 @@ const QString Ogon = QStringLiteral("\n\rKontrola składni reguły nie będzie k
                                     "w kontrolę składni reguły.");
 }
 
-class TstGuiReg : public QObject {
+class TstGuiReg : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabReg *okno() { return m_s->glowne->formTabReg(); }
     ZbiorDanych *reguly() { return okno()->zbiorReg(); }
@@ -67,16 +65,11 @@ class TstGuiReg : public QObject {
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_kotly.json");
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabReg)->trigger();
+        otworzStanowisko("gui_reg_kotly.json", Akcja::OtwTabReg);
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void widokRegul()
     {

@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "rules/TFormTabStale.h"
@@ -18,10 +18,8 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiStale : public QObject {
+class TstGuiStale : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabStale *okno() { return m_s->glowne->formTabStale(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
@@ -31,16 +29,11 @@ class TstGuiStale : public QObject {
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_stale.json");
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabStale)->trigger();
+        otworzStanowisko("tabele_stale.json", Akcja::OtwTabStale);
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void wstawienieUstawiaWartosciPoczatkowe()
     {

@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzWyj.h"
@@ -50,10 +50,8 @@ QStringList nazwySystemow(Baza &baza)
 
 } // namespace
 
-class TstGuiSyst : public QObject {
+class TstGuiSyst : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabSyst *okno() { return m_s->glowne->formTabSyst(); }
 
@@ -67,16 +65,10 @@ class TstGuiSyst : public QObject {
 private slots:
     void init()
     {
-        m_komunikaty.clear();
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "dwa_systemy.json", true);
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabSyst)->trigger();
+        otworzStanowisko("dwa_systemy.json", Akcja::OtwTabSyst, true);
         QVERIFY(okno()->isVisible());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcie()
     {

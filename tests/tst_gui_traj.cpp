@@ -2,7 +2,7 @@
 // radio groups showing the stored words and outcome sentences.
 
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabTraj.h"
@@ -16,26 +16,19 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiTraj : public QObject {
+class TstGuiTraj : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabTraj *okno() { return m_s->glowne->formTabTraj(); }
 
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "gui_reg_traj.json");
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
+        otworzStanowisko("gui_reg_traj.json", Akcja::OtwTabTraj);
         QVERIFY(okno()->isVisible());
         QVERIFY(m_komunikaty.isEmpty());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void krokiWybranegoSystemu()
     {

@@ -3,7 +3,7 @@
 
 #include "Pisanie.h"
 #include "Pomocnicze.h"
-#include "StanowiskoGui.h"
+#include "TestOkna.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormTabWartFaktWylicz.h"
@@ -17,10 +17,8 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiWart : public QObject {
+class TstGuiWart : public QObject, private TestOkna {
     Q_OBJECT
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 
     TFormTabWartFaktWylicz *okno() { return m_s->glowne->formTabWartFaktWylicz(); }
     QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
@@ -33,15 +31,10 @@ class TstGuiWart : public QObject {
 private slots:
     void init()
     {
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, "tabele_wartosci.json", true);
-        m_komunikaty.clear();
-        m_s->glowne->akcja(Akcja::OtwTabWartFaktWylicz)->trigger();
+        otworzStanowisko("tabele_wartosci.json", Akcja::OtwTabWartFaktWylicz, true);
         QVERIFY(okno()->isVisible());
     }
-    void cleanup()
-    {
-        m_s.reset();
-    }
+    void cleanup() { zamknijStanowisko(); }
 
     void otwarcie()
     {

@@ -1,9 +1,7 @@
 // The verification form and the consistency-check form: rows of each mode, the buttons
 // after a clean or failed run, the memo, the error file and the summary.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "inference/TFormWybSyst.h"
 #include "inference/TWnioskowanie.h"
 #include "inference/TWyborPliku.h"
@@ -25,17 +23,6 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-// The main window on a working folder holding the boiler knowledge base.
-struct Stanowisko {
-    FolderRoboczy f;
-    TFormGlowne o{f.sciezka()};
-    Stanowisko()
-    {
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
-    }
-};
-
 
 class TstGuiWeryf : public QObject {
     Q_OBJECT
@@ -45,9 +32,7 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     void trybyWeryfikacji_data()
     {
@@ -72,8 +57,8 @@ private slots:
         QFETCH(QStringList, etykiety);
         QFETCH(bool, czysta);
         QFETCH(QString, komunikat);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         o.kontekst().konfig.CzyPelnaWeryf = pelna;
         TWnioskowanie &w = o.wnioskowanie();
         o.akcja(Akcja::WyborSyst)->trigger();
@@ -110,14 +95,14 @@ private slots:
     // with the summary message.
     void kontrolaSpojnosci()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
         o.akcja(Akcja::KontrSpojnBazy)->trigger();
         TFormKontrSpojn *okno = o.wnioskowanie().formKontrSpojn();
         QVERIFY(okno->isVisible());
         QVERIFY(okno->poleZapisu()->isChecked());
-        QCOMPARE(okno->poleNazwyPliku()->text(), st.f.plik(QStringLiteral("bledywbaziedanych.txt")));
+        QCOMPARE(okno->poleNazwyPliku()->text(), st.folder.plik(QStringLiteral("bledywbaziedanych.txt")));
         QCOMPARE(okno->pasek()->maximum(), 1);
         okno->przyciskStart()->click();
         const QStringList memo = okno->memo()->toPlainText().split(u'\n');
@@ -127,7 +112,7 @@ private slots:
         QCOMPARE(okno->pasek()->value(), okno->pasek()->maximum());
         QCOMPARE(m_komunikaty.size(), 1);
         QCOMPARE(memo.last(), QStringLiteral("• ") + m_komunikaty.first());
-        QFile plik(st.f.plik(QStringLiteral("bledywbaziedanych.txt")));
+        QFile plik(st.folder.plik(QStringLiteral("bledywbaziedanych.txt")));
         QVERIFY(plik.open(QIODevice::ReadOnly));
         const QStringList wiersze = QString::fromUtf8(plik.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(wiersze.size(), memo.size() + 1);
@@ -137,10 +122,10 @@ private slots:
                  1);
 
         // Without the check box no file is written; the memo is cleared for the new run.
-        QVERIFY(QFile::remove(st.f.plik(QStringLiteral("bledywbaziedanych.txt"))));
+        QVERIFY(QFile::remove(st.folder.plik(QStringLiteral("bledywbaziedanych.txt"))));
         okno->poleZapisu()->setChecked(false);
         okno->przyciskStart()->click();
-        QVERIFY(!QFile::exists(st.f.plik(QStringLiteral("bledywbaziedanych.txt"))));
+        QVERIFY(!QFile::exists(st.folder.plik(QStringLiteral("bledywbaziedanych.txt"))));
         QCOMPARE(okno->memo()->toPlainText().count(QStringLiteral("BŁĘDY SPÓJNOŚCI")), 1);
     }
 };

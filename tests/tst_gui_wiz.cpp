@@ -1,8 +1,8 @@
 // The picture and film viewers: fitting, decoding, the checks and messages of a chosen
 // file, stepping through an element's files, the buttons and the colours.
 
+#include "DialogiTestowe.h"
 #include "Pomocnicze.h"
-#include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
 #include "store/Ilustracje.h"
 #include "store/TFormWizFilm.h"
@@ -47,8 +47,9 @@ const char *Multimedia = R"({"plikimultimedialne": [
 
 struct Srodowisko {
     FolderRoboczy folder;
-    KontekstAplikacji k{folder.sciezka()};
-    Srodowisko()
+    KontekstAplikacji k;
+    // The messages go to `komunikaty`.
+    explicit Srodowisko(QStringList &komunikaty) : k(folder.sciezka(), std::make_unique<DialogiTestowe>(komunikaty))
     {
         k.baza.otworz(folder.sciezka());
         zalozWszystkieTabele(k.baza);
@@ -97,9 +98,7 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     void obraz_data()
     {
@@ -115,7 +114,7 @@ private slots:
         QFETCH(QString, nazwa);
         QFETCH(double, stosunek);
         QFETCH(QRect, miejsce);
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         QVERIFY(PokazObraz(s.k, nazwa, stosunek, QStringLiteral("Podpis obrazu")));
         TFormWizGraf &w = formWizGraf(s.k);
         QCOMPARE(w.windowTitle(), QStringLiteral("WIZUALIZACJA OBRAZU GRAFICZNEGO/ZDJĘCIA FOTOGRAFICZNEGO"));
@@ -143,7 +142,7 @@ private slots:
     {
         QFETCH(QString, nazwa);
         QFETCH(QString, poczatek);
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         QVERIFY(!PokazObraz(s.k, nazwa, 1.0, QString()));
         QCOMPARE(m_komunikaty.size(), 1);
         QVERIFY2(m_komunikaty[0].startsWith(poczatek), qPrintable(m_komunikaty[0]));
@@ -187,7 +186,7 @@ private slots:
         QFETCH(QString, nazwa);
         QFETCH(bool, zeStosunkiem);
         QFETCH(QString, komunikat);
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         const std::optional<double> stosunek = zeStosunkiem ? std::optional<double>(1.0) : std::nullopt;
         QVERIFY(!pokazPlikIlustracji(s.k, nazwa, stosunek, QString(), rodzaj));
         QCOMPARE(m_komunikaty, QStringList{komunikat});
@@ -223,7 +222,7 @@ private slots:
         QFETCH(QString, liczbaPlikow);
         QFETCH(QString, poczatek);
         QFETCH(QStringList, stany);
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         importuj(s.k.baza, QStringLiteral(R"({"plikimultimedialne": [
  {"IdPlikMult": 5, "NazwaPliku": "b.jpg", "RodzajPliku": "obraz graficzny/zdjecie fotograficzne",
   "StosWysDoSzer": 1, "CoPlikIlustr": "fakt", "KodElemIlustr": 20, "Podpis": "Jedyny"},
@@ -259,7 +258,7 @@ private slots:
     // A failed check keeps the new position and leaves the buttons as they were.
     void krokZBledem()
     {
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         QPushButton nastepny, poprzedni;
         QLineEdit liczba;
         TPrzyciskiIlustracji przyciski(s.k, Film, &nastepny, &poprzedni, &liczba);
@@ -284,7 +283,7 @@ private slots:
 
     void pomocIKolory()
     {
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         QStringList strony;
         s.k.pokazStroneInstrukcji = [&](const QString &st) { strony << st; };
         formWizGraf(s.k).przyciskPomoc()->click();
@@ -311,7 +310,7 @@ private slots:
     void film()
     {
         QFETCH(bool, zDzwiekiem);
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         if (zrobFilm(s.folder, QStringLiteral("r.avi"), zDzwiekiem).isEmpty())
             QSKIP("gst-launch-1.0 is not installed or cannot make an AVI film here");
         const bool pokazany = PokazFilm(s.k, QStringLiteral("r.avi"), 0.75, QStringLiteral("Podpis filmu"));
@@ -341,7 +340,7 @@ private slots:
 
     void filmUszkodzony()
     {
-        Srodowisko s;
+        Srodowisko s(m_komunikaty);
         QVERIFY(!PokazFilm(s.k, QStringLiteral("zly.avi"), 0.75, QString()));
         QCOMPARE(m_komunikaty.size(), 1);
         QVERIFY2(m_komunikaty[0].startsWith(QStringLiteral("Pliku filmu zly.avi nie można odtworzyć")),

@@ -2,10 +2,9 @@
 // launcher, a forward run stepped through its conclusions display, the input-fact dialog,
 // the enabling of the three inference commands along the road, and the display's buttons.
 
-#include "Pomocnicze.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
+#include "StanowiskoGui.h"
 #include "inference/DostepWnios.h"
+#include "inference/KursorPracy.h"
 #include "inference/TFormCzytFaktWnios.h"
 #include "inference/TFormMetodyWnios.h"
 #include "inference/TFormRealizWnios.h"
@@ -33,17 +32,6 @@ using namespace tremida::gui;
 using namespace tremida::test;
 
 namespace {
-
-// The main window on a working folder holding the boiler knowledge base.
-struct Stanowisko {
-    FolderRoboczy f;
-    TFormGlowne o{f.sciezka()};
-    Stanowisko()
-    {
-        zalozWszystkieTabele(o.kontekst().baza);
-        importuj(o.kontekst().baza, QStringLiteral("wnios_kociol.json"));
-    }
-};
 
 
 // Answers every input dialog that opens with the next action of the queue (the dialog is
@@ -165,12 +153,20 @@ class TstGuiWnios : public QObject {
         QVERIFY(w.formRealizWnios()->isVisible());
     }
 
-    // The launcher, a forward run and its first conclusion (the temperature answered 600).
-    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    // The launcher and its forward-chaining button: the form of the forward run.
+    TFormMetodyWnios *doWPrzod(TFormGlowne &o)
     {
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         w.formRealizWnios()->przyciskWPrzod()->click();
+        return w.formWniosWPrzod();
+    }
+
+    // The launcher, a forward run and its first conclusion (the temperature answered 600).
+    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    {
+        doWPrzod(o);
+        TWnioskowanie &w = o.wnioskowanie();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
         w.formWniosWPrzod()->przyciskStart()->click();
     }
@@ -179,21 +175,17 @@ private slots:
     void init()
     {
         m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) { m_komunikaty << t; });
     }
-    void cleanup() { ustawPrzechwytKomunikatow({}); }
 
     // Forward chaining without a hypothesis: each fired rule pauses at the display; the
     // input dialog asks for the real and the enumerated input fact; the run ends by
     // exhaustion, disables the three commands and shows the launcher again.
     void wPrzodBezHipotezy()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
-        doWyrzutni(o);
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
+        TFormMetodyWnios *forma = doWPrzod(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        TFormMetodyWnios *forma = w.formWniosWPrzod();
         QVERIFY(forma->isVisible());
         QVERIFY(!w.formRealizWnios()->isVisible());
         QStringList lista;
@@ -269,8 +261,8 @@ private slots:
         QFETCH(QString, plik);
         QFETCH(QString, wyzwalacz);
         QFETCH(QString, komunikat);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -280,7 +272,7 @@ private slots:
         const int wiersze = q.value(0).toInt();
         const int licznik = w.sesja.LicznikKrokow;
         q.finish();
-        InnyProgram(st.f.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
+        InnyProgram(st.folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
                                          QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         m_komunikaty.clear();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("czerwony"), QStringLiteral("1")));
@@ -297,6 +289,50 @@ private slots:
 
     // The display's close button ends a forward run with its message, whether the user uses
     // the button or the window's close box.
+    // While a run works the busy cursor is over the windows; a message or the input dialog
+    // shown in the middle of it has the usual cursor; once the run waits at the display, or
+    // has stopped on an error, no cursor of the run is left.
+    void kursorPracy_data()
+    {
+        QTest::addColumn<bool>("bladZapisu");
+        QTest::newRow("run paused at its display") << false;
+        QTest::newRow("run stopped by a refused write") << true;
+    }
+    void kursorPracy()
+    {
+        QFETCH(bool, bladZapisu);
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        doWyrzutni(*st.glowne);
+        if (bladZapisu) {
+            InnyProgram inny(st.folder.plik(QStringLiteral("trajektoria.db")));
+            inny.sql(QStringLiteral("CREATE TRIGGER odmowa BEFORE INSERT ON trajektoria "
+                                    "BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
+        }
+        QStringList kursory; // at every message and question: the cursor shown, and whether a run works
+        auto kursor = [&kursory](const QString &co) {
+            const QCursor *c = QApplication::overrideCursor();
+            kursory << co + (c ? (c->shape() == Qt::ArrowCursor ? " strzałka" : " inny") : " brak") +
+                           (KursorPracy::czyPraca() ? " w pracy" : "");
+        };
+        st.glowne->dialogi().naKomunikat = [&](const QString &) { kursor(QStringLiteral("komunikat")); };
+        Odpowiadacz odp;
+        odp.odpowiedzi.push_back([&](TFormCzytFaktWnios *d) {
+            kursor(QStringLiteral("pytanie"));
+            skalar(QStringLiteral("600"), QStringLiteral("1"))(d);
+        });
+        TWnioskowanie &w = st.glowne->wnioskowanie();
+        w.formRealizWnios()->przyciskWPrzod()->click();
+        w.formWniosWPrzod()->przyciskStart()->click();
+        QVERIFY(!kursory.isEmpty());
+        for (const QString &k : kursory)
+            QVERIFY2(k.endsWith(QStringLiteral(" strzałka w pracy")), qPrintable(k));
+        if (!bladZapisu)
+            QCOMPARE(kursory.filter(QStringLiteral("pytanie")).size(), 1);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(!KursorPracy::czyPraca());
+        QCOMPARE(w.formWizKonkl()->isVisible(), !bladZapisu);
+    }
+
     void zamkniecieWPrzod_data()
     {
         QTest::addColumn<bool>("zamknieciemOkna");
@@ -306,8 +342,8 @@ private slots:
     void zamkniecieWPrzod()
     {
         QFETCH(bool, zamknieciemOkna);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -329,12 +365,10 @@ private slots:
     // announced before its display; Start pressed during the first pause starts anew.
     void wPrzodZHipoteza()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
-        doWyrzutni(o);
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
+        TFormMetodyWnios *forma = doWPrzod(o);
         TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        TFormMetodyWnios *forma = w.formWniosWPrzod();
         forma->lista()->setCurrentRow(1);
         QCOMPARE(forma->poleHipotezy()->text(), QStringLiteral("[awaria]=[true]"));
         Odpowiadacz odp;
@@ -359,8 +393,8 @@ private slots:
     // Choosing another knowledge base while a run is paused abandons that run cleanly.
     void wyborPodczasPauzy()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         doPierwszejKonkluzji(o, odp);
@@ -394,8 +428,8 @@ private slots:
     void nowyWyborKonczyOkna()
     {
         QFETCH(QString, okno);
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
         Baza &baza = o.kontekst().baza;
@@ -460,8 +494,8 @@ private slots:
     // unavailable: the command is disabled and the launcher of the earlier verification gone.
     void nieudanaWeryfikacja()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         TWnioskowanie &w = o.wnioskowanie();
         doWyrzutni(o);
         QSqlQuery q = o.kontekst().baza.zapytanie();
@@ -495,8 +529,8 @@ private slots:
     // without rules.
     void wyrzutnia()
     {
-        Stanowisko st;
-        TFormGlowne &o = st.o;
+        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
+        TFormGlowne &o = *st.glowne;
         doWyrzutni(o);
         TWnioskowanie &w = o.wnioskowanie();
         for (int i = 0; i < 10; ++i)

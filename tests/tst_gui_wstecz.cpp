@@ -1,10 +1,8 @@
 // Backward chaining, falsification and mixed inference driven through their windows: the
 // method forms, the falsification form and the conclusions display's two process buttons.
 
-#include "Pomocnicze.h"
+#include "StanowiskoGui.h"
 #include "TekstyWstecz.h"
-#include "app/Komunikat.h"
-#include "app/TFormGlowne.h"
 #include "inference/TFormFalsHip.h"
 #include "inference/TFormMetodyWnios.h"
 #include "inference/TFormRealizWnios.h"
@@ -68,10 +66,10 @@ class TstGuiWstecz : public QObject {
 
     // The main window on a working folder with `fixture` imported, `zmiany` run, system 1
     // chosen and the launcher shown.
-    std::unique_ptr<TFormGlowne> stanowisko(FolderRoboczy &f, const QString &fixture,
-                                            const QStringList &zmiany = {})
+    std::unique_ptr<GlowneTestowe> stanowisko(FolderRoboczy &f, const QString &fixture,
+                                              const QStringList &zmiany = {})
     {
-        auto o = std::make_unique<TFormGlowne>(f.sciezka());
+        auto o = std::make_unique<GlowneTestowe>(f.sciezka(), [this](const QString &t) { zapiszKomunikat(t); });
         Baza &baza = o->kontekst().baza;
         zalozWszystkieTabele(baza);
         importuj(baza, fixture);
@@ -110,21 +108,17 @@ class TstGuiWstecz : public QObject {
         m_w->formWniosWstecz()->przyciskStart()->click();
     }
 
+    // A message with the state of the windows when it was shown.
+    void zapiszKomunikat(const QString &t)
+    {
+        m_komunikaty << t;
+        m_uwagiMiesz << (m_w ? m_w->formWniosMiesz()->widocznaUwaga() : -1);
+        m_wyrzutniaPrzyKomunikacie << (m_w && m_w->formRealizWnios()->isVisible());
+    }
+
 private slots:
-    void init()
-    {
-        m_komunikaty.clear();
-        ustawPrzechwytKomunikatow([this](const QString &t) {
-            m_komunikaty << t;
-            m_uwagiMiesz << (m_w ? m_w->formWniosMiesz()->widocznaUwaga() : -1);
-            m_wyrzutniaPrzyKomunikacie << (m_w && m_w->formRealizWnios()->isVisible());
-        });
-    }
-    void cleanup()
-    {
-        ustawPrzechwytKomunikatow({});
-        m_w = nullptr;
-    }
+    void init() { m_komunikaty.clear(); }
+    void cleanup() { m_w = nullptr; }
 
     // Two ready rules: one display each with the CF aggregated so far, then the final
     // message, after which the form is left for the launcher.
@@ -349,11 +343,11 @@ private slots:
         m_komunikaty.clear();
         m_wyrzutniaPrzyKomunikacie.clear();
         QList<bool> formaPrzyKomunikacie;
-        ustawPrzechwytKomunikatow([&](const QString &t) {
+        o->dialogi().naKomunikat = [&](const QString &t) {
             m_komunikaty << t;
             m_wyrzutniaPrzyKomunikacie << w.formRealizWnios()->isVisible();
             formaPrzyKomunikacie << forma->isVisible();
-        });
+        };
         wiz->przyciskZamknij()->click();
         QCOMPARE(m_komunikaty, QStringList{komunikat});
         QCOMPARE(m_wyrzutniaPrzyKomunikacie, QList<bool>{false});

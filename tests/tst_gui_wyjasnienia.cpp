@@ -88,18 +88,14 @@ private slots:
         }
         QCOMPARE(w, WynikPrzebiegu::Zakonczony);
         m_pdf = m_s->folder.plik(QStringLiteral("raport.pdf"));
-        ustawDialogiDrukarki([this](QPrinter &drukarka, QWidget *) {
+        m_s->glowne->dialogi().naDrukarke = [this](QPrinter &drukarka) {
             drukarka.setOutputFormat(QPrinter::PdfFormat);
             drukarka.setOutputFileName(m_pdf);
             return true;
-        });
+        };
         m_komunikaty.clear();
     }
-    void cleanup()
-    {
-        ustawDialogiDrukarki({});
-        m_s.reset();
-    }
+    void cleanup() { m_s.reset(); }
 
     // The viewer shows the conclusions of the last run; choosing one shows its tree, and a
     // step chosen in the tree moves the grid to that step.

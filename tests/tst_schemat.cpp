@@ -1,7 +1,7 @@
 // Creation of the seven table files: columns, required flags, indexes, the two ways of
 // creating the constants table, and what the engine refuses.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 #include "store/Rekordy.h"
 
 #include <QFile>
@@ -104,10 +104,8 @@ private slots:
     {
         QFETCH(QString, tabela);
         QFETCH(QStringList, opis);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         QVERIFY(QFile::exists(folder.plik(tabela + QStringLiteral(".db"))));
         QStringList jest;
         for (const Kol &k : kolumny(baza, tabela))
@@ -138,10 +136,8 @@ private slots:
         QFETCH(QString, nazwa);
         QFETCH(bool, unikalny);
         QFETCH(QString, porownanie);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         const Ind i = indeks(baza, tabela, nazwa);
         QCOMPARE(i.porownanie, porownanie);
         QCOMPARE(i.unikalny, unikalny);
@@ -208,10 +204,8 @@ private slots:
     {
         QFETCH(QString, sql);
         QFETCH(bool, przyjety);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         QSqlQuery q = baza.zapytanie();
         QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")));
         QVERIFY(q.exec(QStringLiteral("INSERT INTO fakty (IdFakt,KodSyst,NazFakt,RodzFakt,TypFakt) VALUES "
@@ -223,13 +217,9 @@ private slots:
 
     void nadpisanieOprozniaTabele()
     {
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
-        QSqlQuery q = baza.zapytanie();
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")));
-        q.finish();
+        BazaTestowa pusta;
+        Baza &baza = pusta.baza;
+        pusta.sql({QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")});
         QCOMPARE(baza.liczbaRekordow(Tabela::Systemy), 1);
         QVERIFY(baza.zalozTabele(Tabela::Systemy, true));
         QCOMPARE(baza.liczbaRekordow(Tabela::Systemy), 0);
@@ -237,13 +227,9 @@ private slots:
 
     void zajetejTabeliNieNadpisuje()
     {
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
-        QSqlQuery q = baza.zapytanie();
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")));
-        q.finish();
+        BazaTestowa pusta;
+        Baza &baza = pusta.baza;
+        pusta.sql({QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")});
         baza.zajmij(Tabela::Systemy);
         QString blad;
         QVERIFY(!baza.zalozTabele(Tabela::Systemy, true, &blad));
@@ -281,10 +267,8 @@ private slots:
 
     void transakcjaNaDwochPlikach()
     {
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         {
             Transakcja tr(baza);
             QSqlQuery q = baza.zapytanie();

@@ -1,6 +1,6 @@
 // File-existence preconditions of the menu commands.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 #include "store/Warunki.h"
 
 #include <QFile>
@@ -93,10 +93,8 @@ private slots:
         QFETCH(Polecenie, polecenie);
         QFETCH(QString, brakujacy);
         QFETCH(QString, komunikat);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         QSqlQuery q = baza.zapytanie();
         QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'a')")));
         q.finish();
@@ -119,10 +117,8 @@ private slots:
     {
         QFETCH(Polecenie, polecenie);
         QFETCH(bool, odmowa);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         const auto wynik = sprawdzWarunki(polecenie, baza);
         QCOMPARE(wynik.has_value(), odmowa);
         if (odmowa)

@@ -1,7 +1,6 @@
 // Forward chaining and rule evaluation on small knowledge bases, with a recording user.
 
-#include "Pomocnicze.h"
-#include "UzytkownikTestowy.h"
+#include "StanowiskoWnios.h"
 #include "inference/DostepWnios.h"
 #include "inference/PrzypiszWartFakt.h"
 #include "inference/WniosWPrzod.h"
@@ -17,23 +16,13 @@ namespace {
 
 const QString LF = QStringLiteral("\n\r");
 
-// One knowledge base in a temporary folder with its engine.
-struct Stanowisko {
-    FolderRoboczy folder;
-    Baza baza;
-    TParKonfig konfig;
-    TSesjaWnios sesja;
-    UzytkownikTestowy uzytkownik{baza, konfig};
-    TWniosWPrzod wnios{baza, konfig, sesja, uzytkownik};
+// One knowledge base in a temporary folder with its forward-chaining engine.
+struct Stanowisko : StanowiskoWnios {
+    TWniosWPrzod &wnios = wprzod;
 
     explicit Stanowisko(const QString &fixture, const QString &dodatek = QString())
+        : StanowiskoWnios(fixture, {}, dodatek)
     {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, fixture);
-        if (!dodatek.isEmpty())
-            importuj(baza, dodatek);
-        WybierzSystem(baza, 1, sesja);
     }
 
     // Prepares and runs forward chaining, continuing after every conclusion until the end.
@@ -42,27 +31,7 @@ struct Stanowisko {
         QStringList konkluzje;
         if (!wnios.Przygotuj(konkluzje))
             return WynikPrzebiegu::Przerwany;
-        WynikPrzebiegu w = wnios.Start(hipoteza);
-        for (int i = 0; w == WynikPrzebiegu::Wstrzymany && i < 100; ++i) {
-            sesja.KontynuacjaZadana = true;
-            w = wnios.Start();
-        }
-        return w;
-    }
-
-    QStringList sql(const QString &zapytanie)
-    {
-        QStringList wynik;
-        QSqlQuery q = baza.zapytanie();
-        if (!q.exec(zapytanie))
-            return {QStringLiteral("blad")};
-        while (q.next()) {
-            QStringList pola;
-            for (int i = 0; i < q.record().count(); ++i)
-                pola << q.value(i).toString();
-            wynik << pola.join(u'|');
-        }
-        return wynik;
+        return doKonca(wnios.Start(hipoteza), [this] { return wnios.Start(); });
     }
 };
 

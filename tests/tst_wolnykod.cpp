@@ -1,6 +1,6 @@
 // The smallest free key of a table.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 #include "store/Rekordy.h"
 #include "store/WolnyKod.h"
 
@@ -41,10 +41,8 @@ private slots:
     {
         QFETCH(QList<int>, klucze);
         QFETCH(int, wynik);
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         wstawSystemy(baza, klucze);
         TWolnyKod wk;
         QCOMPARE(wk.znajdz(baza, Tabela::Systemy), std::optional<int>(wynik));
@@ -53,10 +51,8 @@ private slots:
 
     void wszystkieZajete()
     {
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         QSqlQuery q = baza.zapytanie();
         QVERIFY(q.exec(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM n WHERE x<1000000) "
                                       "INSERT INTO systemyeksperckie (IdSyst, NazSyst) SELECT x, 's' FROM n")));
@@ -66,10 +62,8 @@ private slots:
 
     void dwieTabeleNieWplywajaNaSiebie()
     {
-        FolderRoboczy folder;
-        Baza baza;
-        QVERIFY(baza.otworz(folder.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[folder, baza] = pusta;
         wstawSystemy(baza, {1, 2, 3});
         TWolnyKod wk;
         QCOMPARE(wk.znajdz(baza, Tabela::Systemy), std::optional<int>(4));

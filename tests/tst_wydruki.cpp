@@ -2,7 +2,7 @@
 // wrapping rule, the page model, and what the three printouts put on the page.
 
 #include "PlotnoNagrywajace.h"
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 #include "report/UkladStrony.h"
 #include "report/Wydruki.h"
 
@@ -63,10 +63,8 @@ private slots:
 
     void pustaTabela()
     {
-        FolderRoboczy f;
-        Baza baza;
-        QVERIFY(baza.otworz(f.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[f, baza] = pusta;
         QCOMPARE(brakRekordowDoWydruku(baza, RodzajWydruku::Systemy).value_or(QString()),
                  QStringLiteral("Tabela systemów eksperckich (baz wiedzy) pusta. Opcja nie zostanie zrealizowana."));
         importuj(baza, QStringLiteral("dwa_systemy.json"));
@@ -80,10 +78,8 @@ private slots:
 
     void systemy()
     {
-        FolderRoboczy f;
-        Baza baza;
-        QVERIFY(baza.otworz(f.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[f, baza] = pusta;
         importuj(baza, QStringLiteral("dwa_systemy.json"));
         PlotnoNagrywajace p(3300, 2400);
         QVERIFY(drukujSystemy(baza, p, true, Dzien));
@@ -108,10 +104,8 @@ private slots:
 
     void regulaZKonkluzjaWDwochLiniach()
     {
-        FolderRoboczy f;
-        Baza baza;
-        QVERIFY(baza.otworz(f.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[f, baza] = pusta;
         importuj(baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 3, "NazSyst": "S"}],
             "reguly": [{"IdReg": 4, "KodSyst": 3, "NazReg": "R", "PozReg": 2, "KierWniReg": "wstecz", "CFReg": 0.75,
                         "PrzesReg": "\r\n[a]=[1]\r\nAND [b]=[2]", "KonklReg": "[c]=\r\n[3]"}]})"));
@@ -133,10 +127,8 @@ private slots:
 
     void faktyStanWartosciBezCF()
     {
-        FolderRoboczy f;
-        Baza baza;
-        QVERIFY(baza.otworz(f.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[f, baza] = pusta;
         importuj(baza, QStringLiteral("dwa_systemy.json"));
         PlotnoNagrywajace p(3300, 2400);
         QVERIFY(drukujFakty(baza, 1, p, true, Dzien));
@@ -157,10 +149,8 @@ private slots:
 
     void podzialStronyWSrodkuFaktu()
     {
-        FolderRoboczy f;
-        Baza baza;
-        QVERIFY(baza.otworz(f.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[f, baza] = pusta;
         QString wartosci;
         for (int i = 1; i <= 20; ++i)
             wartosci += QStringLiteral(R"(%1{"IdWartFaktWylicz": %2, "KodFakt": 5, "WartFaktWylicz": "w%2"})")

@@ -114,6 +114,24 @@ private slots:
             << QStringLiteral("forward") << QStringList{QStringLiteral("explain")} << 2 << QStringList{};
         QTest::newRow("why-not: bez konkluzji")
             << QStringLiteral("forward") << QStringList{QStringLiteral("why-not"), QStringLiteral("1")} << 2 << QStringList{};
+        QTest::newRow("explain: --conclusion bez tekstu")
+            << QStringLiteral("backward") << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion")}
+            << 2 << QStringList{};
+        QTest::newRow("explain: drugi kod")
+            << QStringLiteral("forward") << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("2")}
+            << 2 << QStringList{};
+        QTest::newRow("why-not: nadmiarowy argument")
+            << QStringLiteral("backward")
+            << QStringList{QStringLiteral("why-not"), QStringLiteral("1"),
+                           QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]"), QStringLiteral("x")}
+            << 2 << QStringList{};
+        QTest::newRow("rule-card: konkluzja niedozwolona")
+            << QStringLiteral("forward")
+            << QStringList{QStringLiteral("rule-card"), QStringLiteral("105"), QStringLiteral("[stan]=[zły]")} << 2
+            << QStringList{};
+        QTest::newRow("rule-card: --json przed kodem")
+            << QStringLiteral("forward") << QStringList{QStringLiteral("rule-card"), QStringLiteral("--json"), QStringLiteral("105")}
+            << 0 << QStringList{};
     }
     void polecenia()
     {

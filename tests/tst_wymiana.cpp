@@ -1,6 +1,6 @@
 // Records in and out as JSON: the round trip and the all-or-nothing import.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
 #include "store/Wymiana.h"
 
 #include <QDir>
@@ -156,10 +156,8 @@ private slots:
 
     void eksportJednegoSystemu()
     {
-        FolderRoboczy a;
-        Baza baza;
-        QVERIFY(baza.otworz(a.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[a, baza] = pusta;
         importuj(baza, QStringLiteral("dwa_systemy.json"));
         const QJsonObject doc = QJsonDocument::fromJson(eksport(baza, 1)).object();
         auto klucze = [&](const char *tabela, const char *kolumna) {
@@ -220,10 +218,8 @@ private slots:
     {
         QFETCH(QString, json);
         QFETCH(QStringList, wBledzie);
-        FolderRoboczy a;
-        Baza baza;
-        QVERIFY(baza.otworz(a.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[a, baza] = pusta;
         importuj(baza, QStringLiteral("dwa_systemy.json"));
         const int przed = razem(baza);
         const QByteArray stan = eksport(baza);
@@ -458,10 +454,8 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, komunikat);
-        FolderRoboczy a;
-        Baza baza;
-        QVERIFY(baza.otworz(a.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[a, baza] = pusta;
         importuj(baza, QStringLiteral("dwa_systemy.json"));
         const int przed = razem(baza);
         QString blad;
@@ -488,10 +482,8 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, hex);
-        FolderRoboczy a;
-        Baza baza;
-        QVERIFY(baza.otworz(a.sciezka()));
-        zalozWszystkieTabele(baza);
+        BazaTestowa pusta;
+        auto &[a, baza] = pusta;
         QString blad;
         QVERIFY2(importujJson(baza, json, &blad), qPrintable(blad));
         QCOMPARE(wartosc(baza, QStringLiteral("SELECT hex(NazSyst) FROM systemyeksperckie WHERE IdSyst = 7")), hex);

@@ -5,7 +5,7 @@
 // of the infection base handed over to falsification. With "--ekran" after the folder each
 // picture is the whole screen (where the window lies on it), not the window alone.
 
-#include "app/Komunikat.h"
+#include "app/KontekstAplikacji.h"
 #include "app/TFormGlowne.h"
 #include "app/TFormKonfig.h"
 #include "app/TFormOProgramie.h"
@@ -100,6 +100,17 @@ void doWyrzutni(TWnioskowanie &wn, int wiersz, const QString &plikFaktow, bool z
     wn.realizacja();
 }
 
+// The messages are not shown (a modal box would wait); while `glosno` they are logged.
+class DialogiZrzutow : public Dialogi {
+public:
+    bool glosno = false;
+    void komunikat(const QString &tekst, QWidget *) override
+    {
+        if (glosno)
+            qWarning("%s", qPrintable(tekst));
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -110,7 +121,6 @@ int main(int argc, char *argv[])
     QDir().mkpath(g_folder);
     QTemporaryDir dane;
     const QDir przyklady(QStringLiteral(TREMIDA_PRZYKLADY));
-    ustawPrzechwytKomunikatow([](const QString &) {});
     // No modal dialog may wait for an answer: every input dialog is left without a value.
     QTimer odpowiadacz;
     QObject::connect(&odpowiadacz, &QTimer::timeout, [] {
@@ -119,7 +129,10 @@ int main(int argc, char *argv[])
     });
     odpowiadacz.start(200);
 
-    TFormGlowne glowne(dane.path());
+    auto dialogiZrzutow = std::make_unique<DialogiZrzutow>();
+    DialogiZrzutow &dialogi = *dialogiZrzutow;
+    KontekstAplikacji kontekst(dane.path(), std::move(dialogiZrzutow));
+    TFormGlowne glowne(kontekst);
     Baza &baza = glowne.kontekst().baza;
     for (Tabela t : WszystkieTabele)
         if (!baza.zalozTabele(t, false))
@@ -186,7 +199,7 @@ int main(int argc, char *argv[])
     konfiguracja.hide();
 
     // The pictures and the film of the boiler.
-    ustawPrzechwytKomunikatow([](const QString &t) { qWarning("%s", qPrintable(t)); });
+    dialogi.glosno = true;
     if (PokazObraz(glowne.kontekst(), QStringLiteral("plomien.bmp"), 0.75,
                    QStringLiteral("Płomień palnika: barwa żółta świadczy o niezupełnym spalaniu.")))
         zapisz(&formWizGraf(glowne.kontekst()), QStringLiteral("wizualizacja-obrazu"));
@@ -199,7 +212,7 @@ int main(int argc, char *argv[])
         zapisz(&film, QStringLiteral("wizualizacja-filmu"));
         film.hide();
     }
-    ustawPrzechwytKomunikatow([](const QString &) {});
+    dialogi.glosno = false;
 
     // Forward chaining of the boiler: the input dialogs as they would ask, the first
     // conclusion, and the trajectory of the whole run.

@@ -2,6 +2,7 @@
 
 #include "store/Warunki.h"
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -32,9 +33,49 @@ QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
 
 QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst)
 {
-    return rekordySystemu<TRekTraj>(
-        baza, Tabela::Trajektoria,
-        QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"), kodSyst);
+    // A run may have millions of steps: the columns are read by their place, and the few texts
+    // the steps repeat (direction, fired mark, reason, date) are kept once and shared.
+    QList<TRekTraj> wynik;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
+                             "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek FROM trajektoria "
+                             "WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    QHash<QString, QString> teksty;
+    auto tekst = [&](int i) {
+        const QString t = q.value(i).toString();
+        if (t.isNull())
+            return t;
+        if (teksty.size() > 4096)
+            teksty.clear();
+        const auto it = teksty.constFind(t);
+        return it != teksty.constEnd() ? *it : *teksty.insert(t, t);
+    };
+    auto opcjonalna = [&](int i) -> std::optional<int> {
+        const QVariant v = q.value(i);
+        return v.isNull() ? std::nullopt : std::optional<int>(v.toInt());
+    };
+    if (baza.czytaj(q, Tabela::Trajektoria)) {
+        while (q.next()) {
+            TRekTraj t;
+            t.IdKrokTraj = q.value(0).toInt();
+            t.KodSyst = q.value(1).toInt();
+            t.KodRegTraj = q.value(2).toInt();
+            t.PozRegTraj = opcjonalna(3);
+            t.IterRegTraj = opcjonalna(4);
+            t.KierWniTraj = tekst(5);
+            t.CzyOdpalTraj = tekst(6);
+            const QVariant cf = q.value(7);
+            if (!cf.isNull())
+                t.CFKonklRegTraj = cf.toDouble();
+            t.PrzyczNieOdpalTraj = tekst(8);
+            t.DataRek = tekst(9);
+            wynik.append(std::move(t));
+        }
+    }
+    q.finish();
+    return wynik;
 }
 
 QList<TRekReg> regulySystemu(Baza &baza, int kodSyst)

@@ -211,37 +211,41 @@ QString CzytFakt(int nr, int kod)
 
 } // namespace kom
 
-WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst, TSesjaWnios &sesja,
-                                 const PokazKomunikat &pokaz, const std::function<void()> &przedKoncem)
-{
-    auto komunikat = [&](const QString &t) {
-        if (pokaz)
-            pokaz(t);
-    };
-    const QString nazwa = QDir::toNativeSeparators(sciezka);
-    const QString bladOdczytu = QStringLiteral("Błąd odczytu pliku tekstowego ") + nazwa + QStringLiteral(".") + NL;
-    const QString dalszeNie = NL + QStringLiteral("Dalsze wartości faktów z pliku nie zostaną odczytane.");
-    const QString opcjaNie = NL + QStringLiteral("Opcja nie zostanie zrealizowana.");
-    if (sciezka.isEmpty() || !QFile::exists(sciezka)) {
-        komunikat(kom::BrakPlikuFakt());
-        return WynikCzytFakt::Blad;
-    }
-    // A pipe or a device is never read: it would block the program or never end.
-    if (!QFileInfo(sciezka).isFile()) {
-        komunikat(QStringLiteral("Plik tekstowy ") + nazwa +
-                  QStringLiteral(" nie może zostać odczytany (to nie jest zwykły plik).") + opcjaNie);
-        return WynikCzytFakt::Blad;
-    }
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly)) {
-        komunikat(QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" nie może zostać odczytany (") +
-                  plik.errorString() + QStringLiteral(").") + opcjaNie);
-        return WynikCzytFakt::Blad;
-    }
+namespace {
 
-    // The encoding of the whole file is settled before anything is written: UTF-8 when every
-    // line is valid UTF-8, else Windows-1250 when every line is valid in it.
-    bool utf8 = true;
+using Komunikat = std::function<void(const QString &)>;
+
+QString bladOdczytu(const QString &nazwa)
+{
+    return QStringLiteral("Błąd odczytu pliku tekstowego ") + nazwa + QStringLiteral(".") + NL;
+}
+
+const QString DalszeNie = NL + QStringLiteral("Dalsze wartości faktów z pliku nie zostaną odczytane.");
+const QString OpcjaNie = NL + QStringLiteral("Opcja nie zostanie zrealizowana.");
+
+// Opens the file for reading: the message of the first check that fails (no file, not a
+// regular file, cannot be opened), or no value.
+std::optional<QString> otworzPlikFaktow(QFile &plik, const QString &sciezka, const QString &nazwa)
+{
+    if (sciezka.isEmpty() || !QFile::exists(sciezka))
+        return kom::BrakPlikuFakt();
+    // A pipe or a device is never read: it would block the program or never end.
+    if (!QFileInfo(sciezka).isFile())
+        return QStringLiteral("Plik tekstowy ") + nazwa +
+               QStringLiteral(" nie może zostać odczytany (to nie jest zwykły plik).") + OpcjaNie;
+    if (!plik.open(QIODevice::ReadOnly))
+        return QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" nie może zostać odczytany (") +
+               plik.errorString() + QStringLiteral(").") + OpcjaNie;
+    return std::nullopt;
+}
+
+// Settles the encoding of the whole file before anything is written (UTF-8 when every line
+// is valid UTF-8, else Windows-1250 when every line is valid in it) and checks that the ten
+// lines of the description are there. On success the file is back at its start and `utf8`
+// tells the encoding; otherwise the message.
+std::optional<QString> sprawdzPlikFaktow(QFile &plik, const QString &nazwa, bool &utf8)
+{
+    utf8 = true;
     int liczbaLinii = 0;
     auto przegladaj = [&](const std::function<bool(const QByteArray &)> &linia) {
         liczbaLinii = 0;
@@ -261,27 +265,171 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
     if (ok && !utf8) {
         bool w1250 = true;
         ok = przegladaj([&](const QByteArray &b) { return w1250 = dekoduj1250(bezKoncaLinii(b)).has_value(); });
-        if (ok && !w1250) {
-            komunikat(QStringLiteral("Plik tekstowy ") + nazwa +
-                      QStringLiteral(" nie jest zapisany ani w kodowaniu UTF-8, ani w kodowaniu Windows-1250 "
-                                     "(wiersz ") +
-                      QString::number(liczbaLinii) + QStringLiteral(").") + opcjaNie);
-            return WynikCzytFakt::Blad;
-        }
+        if (ok && !w1250)
+            return QStringLiteral("Plik tekstowy ") + nazwa +
+                   QStringLiteral(" nie jest zapisany ani w kodowaniu UTF-8, ani w kodowaniu Windows-1250 "
+                                  "(wiersz ") +
+                   QString::number(liczbaLinii) + QStringLiteral(").") + OpcjaNie;
     }
-    if (!ok || !plik.seek(0)) {
-        komunikat(bladOdczytu + plik.errorString() + opcjaNie);
-        return WynikCzytFakt::Blad;
-    }
-    if (liczbaLinii < 10) {
-        komunikat(QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" ma tylko ") +
-                  QString::number(liczbaLinii) +
-                  QStringLiteral(" wierszy, a pierwsze dziesięć wierszy pliku to nazwy i wartości pięciu zmiennych "
-                                 "opisowych.") +
-                  opcjaNie);
-        return WynikCzytFakt::Blad;
-    }
+    if (!ok || !plik.seek(0))
+        return bladOdczytu(nazwa) + plik.errorString() + OpcjaNie;
+    if (liczbaLinii < 10)
+        return QStringLiteral("Plik tekstowy ") + nazwa + QStringLiteral(" ma tylko ") + QString::number(liczbaLinii) +
+               QStringLiteral(" wierszy, a pierwsze dziesięć wierszy pliku to nazwy i wartości pięciu zmiennych "
+                              "opisowych.") +
+               OpcjaNie;
+    return std::nullopt;
+}
 
+// One triple of the file: the code of a fact, its value and the CF of the value.
+struct TTrojka {
+    int kod = 0;
+    QString wartosc;
+    QString cf;
+};
+
+enum class Odczyt { Trojka, Koniec, Blad };
+
+// Reads the next triple; blank lines at the end of the file are no triple. A code line that
+// is no integer, a missing value or CF line, or a read error gives its message and Blad.
+Odczyt czytajTrojke(TCzytnik &czytnik, QFile &plik, const QString &nazwa, TTrojka &t, const Komunikat &komunikat)
+{
+    std::optional<QString> liniaKodu = czytnik.linia();
+    if (!liniaKodu)
+        return Odczyt::Koniec;
+    const int nrKodu = czytnik.nr();
+    if (liniaKodu->trimmed().isEmpty()) {
+        std::optional<QString> l;
+        while ((l = czytnik.linia()) && l->trimmed().isEmpty()) {
+        }
+        if (!l && !czytnik.blad())
+            return Odczyt::Koniec;
+    }
+    const auto kod = kodZLinii(*liniaKodu);
+    if (!kod) {
+        komunikat(bladOdczytu(nazwa) + QStringLiteral("Wiersz ") + QString::number(nrKodu) +
+                  QStringLiteral(" powinien zawierać kod faktu (liczbę całkowitą), a zawiera: \"") +
+                  krotko(*liniaKodu) + QStringLiteral("\".") + DalszeNie);
+        return Odczyt::Blad;
+    }
+    const std::optional<QString> wart = czytnik.linia();
+    const std::optional<QString> liniaCF = wart ? czytnik.linia() : std::nullopt;
+    if (!liniaCF) {
+        if (czytnik.blad())
+            komunikat(bladOdczytu(nazwa) + plik.errorString() + DalszeNie);
+        else
+            komunikat(bladOdczytu(nazwa) + QStringLiteral("Po kodzie faktu w wierszu ") + QString::number(nrKodu) +
+                      QStringLiteral(" brak wiersza z ") +
+                      (wart ? QStringLiteral("CF wartości faktu.") : QStringLiteral("wartością faktu.")) + DalszeNie);
+        return Odczyt::Blad;
+    }
+    t = {*kod, *wart, *liniaCF};
+    return Odczyt::Trojka;
+}
+
+// The checks of a triple before anything of it is written, in their order: the number of the
+// message of the first that fails (1 no such fact, 2 a fact of another system, 3 not an input
+// fact, 4 CF not a real number, 5 CF outside [0,1]), or 0.
+int kontrolaTrojki(const std::optional<TRekFakt> &fakt, int kodSyst, const std::optional<double> &cf)
+{
+    if (!fakt)
+        return 1;
+    if (fakt->KodSyst != kodSyst)
+        return 2;
+    if (fakt->RodzFakt != slowa::Wprowadzany)
+        return 3;
+    if (!cf)
+        return 4;
+    if (*cf < 0.0 || *cf > 1.0)
+        return 5;
+    return 0;
+}
+
+// Writes the value of an enumerated fact: the value row read is marked "tak" with the CF; for
+// a single-valued fact the other rows are marked "nie" with CF 1 and the fact's own value
+// columns are written too. A value that is no row of the fact gives message 9 and writes
+// nothing. Returns false when a read or write failed.
+bool zapiszWartoscWyliczeniowa(Baza &baza, TRekFakt &f, const QString &wart, double cf, const Komunikat &komunikat,
+                               const std::function<bool(const QString &)> &zapiszFakt)
+{
+    QList<TRekWartFaktWylicz> wiersze = dostep::wartosciFaktu(baza, f.IdFakt);
+    if (baza.blad())
+        return false;
+    qsizetype znaleziony = -1;
+    for (qsizetype i = 0; i < wiersze.size() && znaleziony < 0; ++i)
+        if (wiersze[i].WartFaktWylicz == wart)
+            znaleziony = i;
+    if (znaleziony < 0) {
+        komunikat(kom::CzytFakt(9, f.IdFakt));
+        return true;
+    }
+    const bool jednowartosciowy = f.CzyWielWart == slowa::Nie;
+    bool zapisane = true;
+    for (qsizetype i = 0; i < wiersze.size(); ++i) {
+        TRekWartFaktWylicz &w = wiersze[i];
+        if (i == znaleziony) {
+            w.CzyFaktMaWartAkt = slowa::Tak;
+            w.CFWartFaktWyliczAkt = cf;
+        } else if (jednowartosciowy) {
+            w.CzyFaktMaWartAkt = slowa::Nie;
+            w.CFWartFaktWyliczAkt = 1.0;
+        } else {
+            continue;
+        }
+        zapisane = zapisane && dostep::zapiszWartWylicz(baza, w);
+    }
+    if (jednowartosciowy && zapisane)
+        zapisane = zapiszFakt(wart);
+    return zapisane;
+}
+
+// Writes the value of a triple that passed its checks, by the fact's type; a value that is not
+// of the type gives its message (6 to 9) and writes nothing. Returns false when a read or
+// write failed.
+bool zapiszTrojke(Baza &baza, TRekFakt f, const QString &wart, double cf, const Komunikat &komunikat)
+{
+    auto zapiszFakt = [&](const QString &w) {
+        f.WartFakt = w;
+        f.WartPoprzFakt = w;
+        f.CFWartFakt = cf;
+        f.CFWartPoprzFakt = cf;
+        return dostep::zapiszWartFaktu(baza, f);
+    };
+    if (f.TypFakt == slowa::Logiczny) {
+        const QString g = wart.toUpper();
+        if (g == slowa::True || g == slowa::False)
+            return zapiszFakt(g);
+        komunikat(kom::CzytFakt(6, f.IdFakt));
+    } else if (f.TypFakt == slowa::Calkowity) {
+        if (tekstNaInt(wart))
+            return zapiszFakt(wart);
+        komunikat(kom::CzytFakt(7, f.IdFakt));
+    } else if (f.TypFakt == slowa::Rzeczywisty) {
+        if (tekstNaReal(wart))
+            return zapiszFakt(wart);
+        komunikat(kom::CzytFakt(8, f.IdFakt));
+    } else if (f.TypFakt == slowa::Wyliczeniowy) {
+        return zapiszWartoscWyliczeniowa(baza, f, wart, cf, komunikat, zapiszFakt);
+    }
+    return true;
+}
+
+} // namespace
+
+WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst, TSesjaWnios &sesja,
+                                 const PokazKomunikat &pokaz, const std::function<void()> &przedKoncem)
+{
+    const Komunikat komunikat = [&](const QString &t) {
+        if (pokaz)
+            pokaz(t);
+    };
+    const QString nazwa = QDir::toNativeSeparators(sciezka);
+    QFile plik(sciezka);
+    bool utf8 = true;
+    if (auto b = otworzPlikFaktow(plik, sciezka, nazwa); b || (b = sprawdzPlikFaktow(plik, nazwa, utf8))) {
+        komunikat(*b);
+        return WynikCzytFakt::Blad;
+    }
     TCzytnik czytnik(plik, utf8);
     for (QString &opis : sesja.LinieOpisu)
         opis = czytnik.linia().value_or(QString());
@@ -299,122 +447,23 @@ WynikCzytFakt CzytajWartFaktPlik(Baza &baza, const QString &sciezka, int kodSyst
     if (!transakcja.ok() || !transakcja.zajmij({Tabela::Fakty, Tabela::WartFaktWylicz}))
         return zakoncz(WynikCzytFakt::Blad);
 
-    for (;;) {
-        std::optional<QString> liniaKodu = czytnik.linia();
-        if (!liniaKodu)
-            break;
-        const int nrKodu = czytnik.nr();
-        if (liniaKodu->trimmed().isEmpty()) {
-            // Blank lines at the end of the file are no triple.
-            std::optional<QString> l;
-            while ((l = czytnik.linia()) && l->trimmed().isEmpty()) {
-            }
-            if (!l && !czytnik.blad())
-                break;
-        }
-        const auto kod = kodZLinii(*liniaKodu);
-        if (!kod) {
-            komunikat(bladOdczytu + QStringLiteral("Wiersz ") + QString::number(nrKodu) +
-                      QStringLiteral(" powinien zawierać kod faktu (liczbę całkowitą), a zawiera: \"") +
-                      krotko(*liniaKodu) + QStringLiteral("\".") + dalszeNie);
+    TTrojka t;
+    for (Odczyt o; (o = czytajTrojke(czytnik, plik, nazwa, t, komunikat)) != Odczyt::Koniec;) {
+        if (o == Odczyt::Blad)
             return zakoncz(WynikCzytFakt::Blad);
-        }
-        const std::optional<QString> wart = czytnik.linia();
-        const std::optional<QString> liniaCF = wart ? czytnik.linia() : std::nullopt;
-        if (!liniaCF) {
-            if (czytnik.blad())
-                komunikat(bladOdczytu + plik.errorString() + dalszeNie);
-            else
-                komunikat(bladOdczytu + QStringLiteral("Po kodzie faktu w wierszu ") + QString::number(nrKodu) +
-                          QStringLiteral(" brak wiersza z ") +
-                          (wart ? QStringLiteral("CF wartości faktu.") : QStringLiteral("wartością faktu.")) +
-                          dalszeNie);
-            return zakoncz(WynikCzytFakt::Blad);
-        }
-
-        const auto fakt = dostep::fakt(baza, *kod);
+        const auto fakt = dostep::fakt(baza, t.kod);
         if (baza.blad())
             return zakoncz(WynikCzytFakt::Blad);
-        if (!fakt) {
-            komunikat(kom::CzytFakt(1, *kod));
+        const auto cf = tekstNaReal(t.cf);
+        if (const int nr = kontrolaTrojki(fakt, kodSyst, cf)) {
+            komunikat(kom::CzytFakt(nr, t.kod));
             continue;
         }
-        if (fakt->KodSyst != kodSyst) {
-            komunikat(kom::CzytFakt(2, *kod));
-            continue;
-        }
-        if (fakt->RodzFakt != slowa::Wprowadzany) {
-            komunikat(kom::CzytFakt(3, *kod));
-            continue;
-        }
-        const auto cf = tekstNaReal(*liniaCF);
-        if (!cf) {
-            komunikat(kom::CzytFakt(4, *kod));
-            continue;
-        }
-        if (*cf < 0.0 || *cf > 1.0) {
-            komunikat(kom::CzytFakt(5, *kod));
-            continue;
-        }
-        TRekFakt f = *fakt;
-        auto zapiszFakt = [&](const QString &w) {
-            f.WartFakt = w;
-            f.WartPoprzFakt = w;
-            f.CFWartFakt = *cf;
-            f.CFWartPoprzFakt = *cf;
-            return dostep::zapiszWartFaktu(baza, f);
-        };
-        bool zapisane = true;
-        if (f.TypFakt == slowa::Logiczny) {
-            const QString g = wart->toUpper();
-            if (g != slowa::True && g != slowa::False)
-                komunikat(kom::CzytFakt(6, *kod));
-            else
-                zapisane = zapiszFakt(g);
-        } else if (f.TypFakt == slowa::Calkowity) {
-            if (!tekstNaInt(*wart))
-                komunikat(kom::CzytFakt(7, *kod));
-            else
-                zapisane = zapiszFakt(*wart);
-        } else if (f.TypFakt == slowa::Rzeczywisty) {
-            if (!tekstNaReal(*wart))
-                komunikat(kom::CzytFakt(8, *kod));
-            else
-                zapisane = zapiszFakt(*wart);
-        } else if (f.TypFakt == slowa::Wyliczeniowy) {
-            QList<TRekWartFaktWylicz> wiersze = dostep::wartosciFaktu(baza, f.IdFakt);
-            if (baza.blad())
-                return zakoncz(WynikCzytFakt::Blad);
-            qsizetype znaleziony = -1;
-            for (qsizetype i = 0; i < wiersze.size() && znaleziony < 0; ++i)
-                if (wiersze[i].WartFaktWylicz == *wart)
-                    znaleziony = i;
-            if (znaleziony < 0) {
-                komunikat(kom::CzytFakt(9, *kod));
-                continue;
-            }
-            const bool jednowartosciowy = f.CzyWielWart == slowa::Nie;
-            for (qsizetype i = 0; i < wiersze.size(); ++i) {
-                TRekWartFaktWylicz &w = wiersze[i];
-                if (i == znaleziony) {
-                    w.CzyFaktMaWartAkt = slowa::Tak;
-                    w.CFWartFaktWyliczAkt = *cf;
-                } else if (jednowartosciowy) {
-                    w.CzyFaktMaWartAkt = slowa::Nie;
-                    w.CFWartFaktWyliczAkt = 1.0;
-                } else {
-                    continue;
-                }
-                zapisane = zapisane && dostep::zapiszWartWylicz(baza, w);
-            }
-            if (jednowartosciowy && zapisane)
-                zapisane = zapiszFakt(*wart);
-        }
-        if (!zapisane)
+        if (!zapiszTrojke(baza, *fakt, t.wartosc, *cf, komunikat))
             return zakoncz(WynikCzytFakt::Blad);
     }
     if (czytnik.blad()) {
-        komunikat(bladOdczytu + plik.errorString() + dalszeNie);
+        komunikat(bladOdczytu(nazwa) + plik.errorString() + DalszeNie);
         return zakoncz(WynikCzytFakt::Blad);
     }
     plik.close();

@@ -1,10 +1,10 @@
 #include "DostepWnios.h"
 
 #include "store/Baza.h"
+#include "store/WstawianieWsadowe.h"
 
 #include <QSqlQuery>
 #include <QHash>
-#include <QPair>
 #include <QSqlRecord>
 #include <QVariant>
 
@@ -40,16 +40,40 @@ QVariant opt(const std::optional<double> &v) { return v ? QVariant(*v) : QVarian
 QVariant txt(const QString &s) { return s.isNull() ? QVariant() : QVariant(s); }
 
 // Records read during the current transaction. A record is served from here only while the
-// connection's change count is the one seen when the store was last known to be exact; a
-// write made by this file drops the records it changes and moves that count on, any other
-// write (an input dialog, a bulk reset) empties the store.
+// connection's change count is the one seen when the store was last known to be exact. A
+// write made by this file puts what it wrote into the remembered record when the engine
+// changed exactly that row and nothing else (no trigger of another program wrote besides),
+// and drops the record otherwise; then the count is taken again. Any other write (a bulk
+// reset) empties the store. The names of a system's facts and constants are read once, all
+// together, so a lookup by name costs the same whatever the size of the base.
+// Numbers the states of the stores of every connection: a store takes a new one when it is
+// made and whenever a record in it changes.
+quint64 nastepnaWersja()
+{
+    static quint64 ostatnia = 0;
+    return ++ostatnia;
+}
+
 struct TOdczyty : Baza::PamiecOdczytow {
     qint64 licznik = -1;
-    QHash<int, std::optional<TRekFakt>> fakty;
-    QHash<QPair<int, QString>, std::optional<int>> faktyWgNazwy;
+    quint64 wersja = nastepnaWersja();
+    const quint64 pokolenie = nastepnaWersja(); // never changes: the store's own number
+    QHash<int, std::shared_ptr<const TRekFakt>> fakty;
+    int systemNazw = 0; // the system whose fact names are in faktyWgNazwy, 0 for none
+    QHash<QString, int> faktyWgNazwy;
     QHash<int, QList<TRekWartFaktWylicz>> wartosci;
-    QHash<QPair<int, QString>, std::optional<TRekStala>> stale;
-    QHash<int, std::optional<TRekReg>> reguly;
+    int systemStalych = 0; // the system whose constants are in staleWgNazwy, 0 for none
+    QHash<QString, std::shared_ptr<const TRekStala>> staleWgNazwy;
+    QHash<int, std::shared_ptr<const TRekReg>> reguly;
+    // What the aggregation of a conclusion's CF reads, for every rule of one system: the
+    // rules by conclusion text (in key order) and the fired mark and CF of each.
+    struct TStanReguly {
+        QString czyOdpal;
+        double cfKonkl = 0.0;
+    };
+    int systemStanow = 0; // the system whose rules are in stanyRegul, 0 for none
+    QHash<int, TStanReguly> stanyRegul;
+    QHash<QString, QList<int>> regulyWgKonkl;
 };
 
 // The store valid for this moment, or none outside a transaction (another program may
@@ -60,7 +84,8 @@ TOdczyty *odczyty(Baza &baza)
         return nullptr;
     auto &slot = baza.pamiecOdczytow();
     const qint64 teraz = baza.licznikZmian();
-    auto *p = dynamic_cast<TOdczyty *>(slot.get());
+    // The store is this file's own: nothing else is ever kept in the slot.
+    auto *p = static_cast<TOdczyty *>(slot.get());
     if (!p || p->licznik != teraz) {
         slot = std::make_unique<TOdczyty>();
         p = static_cast<TOdczyty *>(slot.get());
@@ -70,16 +95,19 @@ TOdczyty *odczyty(Baza &baza)
 }
 
 // Runs a write of this file: the store is checked before it (so earlier foreign writes
-// still empty it), `porzuc` drops what the write changes, and the store is exact again
-// after it.
-template <typename Porzuc>
-bool zapisz(Baza &baza, QSqlQuery &q, Tabela t, Porzuc porzuc)
+// still empty it); after it `zmien` updates what the write changed, told whether the write
+// changed exactly one row and nothing besides, and the store is exact again.
+template <typename Zmien>
+bool zapisz(Baza &baza, QSqlQuery &q, Tabela t, Zmien zmien)
 {
     TOdczyty *p = odczyty(baza);
+    const qint64 przed = baza.licznikZmian();
     const bool ok = baza.zapisz(q, t);
     if (p) {
-        porzuc(*p);
-        p->licznik = baza.licznikZmian();
+        const qint64 po = baza.licznikZmian();
+        zmien(*p, ok && baza.zmianyOstatniegoZapisu() == 1 && po - przed == 1);
+        p->licznik = po;
+        p->wersja = nastepnaWersja();
     }
     return ok;
 }
@@ -105,40 +133,109 @@ bool teSame(const QString &a, const QString &b) { return !a.isNull() && !b.isNul
 
 // The remembered record of `klucz` when it is exact now, for a write that would change nothing.
 template <typename V>
-const V *zapamietany(Baza &baza, QHash<int, std::optional<V>> TOdczyty::*mapa, int klucz)
+const V *zapamietany(Baza &baza, QHash<int, std::shared_ptr<const V>> TOdczyty::*mapa, int klucz)
 {
     TOdczyty *p = odczyty(baza);
     if (!p)
         return nullptr;
     const auto it = (p->*mapa).constFind(klucz);
-    return it != (p->*mapa).constEnd() && it->has_value() ? &**it : nullptr;
+    return it != (p->*mapa).constEnd() ? it->get() : nullptr;
 }
 
-} // namespace
-
-std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
+// After a write of some columns of the record `klucz`: the remembered record with the written
+// columns (`wpisz` copies them in) when the write is known exact, otherwise none.
+template <typename V, typename Wpisz>
+void poZapisie(QHash<int, std::shared_ptr<const V>> &mapa, int klucz, bool dokladny, Wpisz wpisz)
 {
-    return zPamieci(baza, &TOdczyty::fakty, idFakt, [&] {
-        QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"));
-        q.bindValue(QStringLiteral(":ParIdFakt"), idFakt);
-        return pierwszy<TRekFakt>(baza, q, Tabela::Fakty);
-    });
+    const auto it = mapa.find(klucz);
+    if (it == mapa.end())
+        return;
+    if (!dokladny || !*it) {
+        mapa.erase(it);
+        return;
+    }
+    auto nowy = std::make_shared<V>(**it);
+    wpisz(*nowy);
+    *it = std::move(nowy);
 }
 
-std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazwa)
+std::shared_ptr<const TRekFakt> czytajFakt(Baza &baza, int idFakt)
 {
-    const auto id = zPamieci(baza, &TOdczyty::faktyWgNazwy, qMakePair(kodSyst, nazwa), [&] {
+    QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"));
+    q.bindValue(QStringLiteral(":ParIdFakt"), idFakt);
+    const auto f = pierwszy<TRekFakt>(baza, q, Tabela::Fakty);
+    return f ? std::make_shared<const TRekFakt>(*f) : nullptr;
+}
+
+// The code of the first fact of the system, in table order, named `nazwa`; 0 for none.
+int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
+{
+    TOdczyty *p = odczyty(baza);
+    if (!p || kodSyst <= 0) {
         QSqlQuery &q = baza.przygotowane(QStringLiteral(
             "SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst AND NazFakt=:ParNazFakt ORDER BY IdFakt LIMIT 1"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         q.bindValue(QStringLiteral(":ParNazFakt"), nazwa);
-        std::optional<int> wynik;
+        int wynik = 0;
         if (baza.czytaj(q, Tabela::Fakty) && q.next())
             wynik = q.value(0).toInt();
         q.finish();
         return wynik;
-    });
-    return id ? fakt(baza, *id) : std::nullopt;
+    }
+    if (p->systemNazw != kodSyst) {
+        p->faktyWgNazwy.clear();
+        QSqlQuery &q = baza.przygotowane(
+            QStringLiteral("SELECT IdFakt, NazFakt FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+        if (baza.czytaj(q, Tabela::Fakty)) {
+            while (q.next()) {
+                const QString nazwa = q.value(1).toString();
+                if (!p->faktyWgNazwy.contains(nazwa))
+                    p->faktyWgNazwy.insert(nazwa, q.value(0).toInt());
+            }
+        }
+        q.finish();
+        // A read that failed leaves no names: every later lookup finds nothing, as the read did.
+        p->systemNazw = kodSyst;
+    }
+    return p->faktyWgNazwy.value(nazwa, 0);
+}
+
+} // namespace
+
+quint64 wersjaOdczytow(Baza &baza)
+{
+    const TOdczyty *p = odczyty(baza);
+    return p ? p->wersja : 0;
+}
+
+quint64 pokolenieOdczytow(Baza &baza)
+{
+    const TOdczyty *p = odczyty(baza);
+    return p ? p->pokolenie : 0;
+}
+
+std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt)
+{
+    return zPamieci(baza, &TOdczyty::fakty, idFakt, [&] { return czytajFakt(baza, idFakt); });
+}
+
+std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
+{
+    const auto f = faktDzielony(baza, idFakt);
+    return f ? std::optional<TRekFakt>(*f) : std::nullopt;
+}
+
+std::shared_ptr<const TRekFakt> faktONazwieDzielony(Baza &baza, int kodSyst, const QString &nazwa)
+{
+    const int id = kodFaktuONazwie(baza, kodSyst, nazwa);
+    return id ? faktDzielony(baza, id) : nullptr;
+}
+
+std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazwa)
+{
+    const auto f = faktONazwieDzielony(baza, kodSyst, nazwa);
+    return f ? std::optional<TRekFakt>(*f) : std::nullopt;
 }
 
 QList<TRekFakt> faktySystemu(Baza &baza, int kodSyst, const QStringList &rodzaje)
@@ -170,15 +267,33 @@ std::optional<TRekWartFaktWylicz> wartoscWylicz(Baza &baza, int idWartFaktWylicz
     return pierwszy<TRekWartFaktWylicz>(baza, q, Tabela::WartFaktWylicz);
 }
 
-std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &nazwa)
+std::shared_ptr<const TRekStala> stalaONazwieDzielona(Baza &baza, int kodSyst, const QString &nazwa)
 {
-    return zPamieci(baza, &TOdczyty::stale, qMakePair(kodSyst, nazwa), [&] {
+    TOdczyty *p = odczyty(baza);
+    if (!p || kodSyst <= 0) {
         QSqlQuery &q = baza.przygotowane(QStringLiteral(
             "SELECT * FROM stale WHERE KodSyst=:ParIdSyst AND NazStala=:ParNazStala ORDER BY IdStala LIMIT 1"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         q.bindValue(QStringLiteral(":ParNazStala"), nazwa);
-        return pierwszy<TRekStala>(baza, q, Tabela::Stale);
-    });
+        const auto s = pierwszy<TRekStala>(baza, q, Tabela::Stale);
+        return s ? std::make_shared<const TRekStala>(*s) : nullptr;
+    }
+    if (p->systemStalych != kodSyst) {
+        p->staleWgNazwy.clear();
+        QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"));
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+        for (const TRekStala &s : wszystkie<TRekStala>(baza, q, Tabela::Stale))
+            if (!p->staleWgNazwy.contains(s.NazStala))
+                p->staleWgNazwy.insert(s.NazStala, std::make_shared<const TRekStala>(s));
+        p->systemStalych = kodSyst;
+    }
+    return p->staleWgNazwy.value(nazwa);
+}
+
+std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &nazwa)
+{
+    const auto s = stalaONazwieDzielona(baza, kodSyst, nazwa);
+    return s ? std::optional<TRekStala>(*s) : std::nullopt;
 }
 
 std::optional<TRekSyst> system(Baza &baza, int idSyst)
@@ -188,13 +303,20 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst)
     return pierwszy<TRekSyst>(baza, q, Tabela::Systemy);
 }
 
-std::optional<TRekReg> regula(Baza &baza, int idReg)
+std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
 {
-    return zPamieci(baza, &TOdczyty::reguly, idReg, [&] {
+    return zPamieci(baza, &TOdczyty::reguly, idReg, [&]() -> std::shared_ptr<const TRekReg> {
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
-        return pierwszy<TRekReg>(baza, q, Tabela::Reguly);
+        const auto r = pierwszy<TRekReg>(baza, q, Tabela::Reguly);
+        return r ? std::make_shared<const TRekReg>(*r) : nullptr;
     });
+}
+
+std::optional<TRekReg> regula(Baza &baza, int idReg)
+{
+    const auto r = regulaDzielona(baza, idReg);
+    return r ? std::optional<TRekReg>(*r) : std::nullopt;
 }
 
 bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
@@ -212,7 +334,14 @@ bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
     q.bindValue(QStringLiteral(":ParCFWartFakt"), opt(f.CFWartFakt));
     q.bindValue(QStringLiteral(":ParCFWartPoprzFakt"), opt(f.CFWartPoprzFakt));
     q.bindValue(QStringLiteral(":ParIdFakt"), f.IdFakt);
-    return zapisz(baza, q, Tabela::Fakty, [&](TOdczyty &p) { p.fakty.remove(f.IdFakt); });
+    return zapisz(baza, q, Tabela::Fakty, [&](TOdczyty &p, bool dokladny) {
+        poZapisie(p.fakty, f.IdFakt, dokladny, [&](TRekFakt &r) {
+            r.WartFakt = f.WartFakt;
+            r.WartPoprzFakt = f.WartPoprzFakt;
+            r.CFWartFakt = f.CFWartFakt;
+            r.CFWartPoprzFakt = f.CFWartPoprzFakt;
+        });
+    });
 }
 
 bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w)
@@ -225,9 +354,23 @@ bool zapiszWartWylicz(Baza &baza, const TRekWartFaktWylicz &w)
     q.bindValue(QStringLiteral(":ParPoprz"), txt(w.CzyFaktMaWartPoprz));
     q.bindValue(QStringLiteral(":ParCFPoprz"), opt(w.CFWartFaktWyliczPoprz));
     q.bindValue(QStringLiteral(":ParIdWart"), w.IdWartFaktWylicz);
-    // The row is found by its own code; its fact is not known for sure, so every fact's
-    // value rows are read again.
-    return zapisz(baza, q, Tabela::WartFaktWylicz, [](TOdczyty &p) { p.wartosci.clear(); });
+    return zapisz(baza, q, Tabela::WartFaktWylicz, [&](TOdczyty &p, bool dokladny) {
+        // The row is found by its own code: when the remembered rows of its fact hold it, the
+        // written columns go into it; otherwise every fact's value rows are read again.
+        const auto it = p.wartosci.find(w.KodFakt);
+        if (dokladny && it != p.wartosci.end()) {
+            for (TRekWartFaktWylicz &r : *it) {
+                if (r.IdWartFaktWylicz != w.IdWartFaktWylicz)
+                    continue;
+                r.CzyFaktMaWartAkt = w.CzyFaktMaWartAkt;
+                r.CFWartFaktWyliczAkt = w.CFWartFaktWyliczAkt;
+                r.CzyFaktMaWartPoprz = w.CzyFaktMaWartPoprz;
+                r.CFWartFaktWyliczPoprz = w.CFWartFaktWyliczPoprz;
+                return;
+            }
+        }
+        p.wartosci.clear();
+    });
 }
 
 bool zapiszStanReguly(Baza &baza, const TRekReg &r)
@@ -243,42 +386,77 @@ bool zapiszStanReguly(Baza &baza, const TRekReg &r)
     q.bindValue(QStringLiteral(":ParCzyBieUdz"), txt(r.CzyBieUdzWeWnios));
     q.bindValue(QStringLiteral(":ParCFKonklReg"), opt(r.CFKonklReg));
     q.bindValue(QStringLiteral(":ParIdReg"), r.IdReg);
-    return zapisz(baza, q, Tabela::Reguly, [&](TOdczyty &p) { p.reguly.remove(r.IdReg); });
+    return zapisz(baza, q, Tabela::Reguly, [&](TOdczyty &p, bool dokladny) {
+        poZapisie(p.reguly, r.IdReg, dokladny, [&](TRekReg &z) {
+            z.CzyOdpal = r.CzyOdpal;
+            z.CzyBieUdzWeWnios = r.CzyBieUdzWeWnios;
+            z.CFKonklReg = r.CFKonklReg;
+        });
+        if (const auto it = p.stanyRegul.find(r.IdReg); it != p.stanyRegul.end()) {
+            if (!dokladny) {
+                p.systemStanow = 0;
+                return;
+            }
+            it->czyOdpal = r.CzyOdpal;
+            it->cfKonkl = r.CFKonklReg.value_or(0.0);
+        }
+    });
+}
+
+QList<double> cfOdpalonych(Baza &baza, int kodSyst, const QString &konkl)
+{
+    QList<double> wynik;
+    TOdczyty *p = odczyty(baza);
+    if (!p) {
+        QSqlQuery &q = baza.przygotowane(QStringLiteral(
+            "SELECT CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' "
+            "AND KonklReg=:ParKonkl COLLATE BINARY ORDER BY IdReg"));
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+        // The conclusion texts are compared exactly, letter case included.
+        q.bindValue(QStringLiteral(":ParKonkl"), konkl);
+        if (baza.czytaj(q, Tabela::Reguly)) {
+            while (q.next())
+                wynik.append(q.value(0).toDouble());
+        }
+        q.finish();
+        return wynik;
+    }
+    if (p->systemStanow != kodSyst) {
+        p->stanyRegul.clear();
+        p->regulyWgKonkl.clear();
+        QSqlQuery &q = baza.przygotowane(QStringLiteral(
+            "SELECT IdReg, KonklReg, CzyOdpal, CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"));
+        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+        if (baza.czytaj(q, Tabela::Reguly)) {
+            while (q.next()) {
+                const int id = q.value(0).toInt();
+                p->stanyRegul.insert(id, {q.value(2).toString(), q.value(3).toDouble()});
+                p->regulyWgKonkl[q.value(1).toString()].append(id);
+            }
+        }
+        q.finish();
+        p->systemStanow = kodSyst;
+    }
+    for (int id : p->regulyWgKonkl.value(konkl)) {
+        const TOdczyty::TStanReguly &s = p->stanyRegul[id];
+        if (s.czyOdpal == QLatin1String("tak"))
+            wynik.append(s.cfKonkl);
+    }
+    return wynik;
 }
 
 bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
                    const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
                    const QString &dataRek)
 {
-    const QString sql = QStringLiteral(
-        "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
-        "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek) VALUES (:ParIdKrokTraj, :ParKodSyst, "
-        ":ParKodRegTraj, :ParPozRegTraj, :ParIterRegTraj, :ParKierWniTraj, :ParCzyOdpalTraj, :ParCFKonklRegTraj, "
-        ":ParPrzyczNieOdpalTraj, :ParDataRek)");
-    auto wiazWszystkie = [&](auto &&wiaz) {
-        wiaz(":ParIdKrokTraj", idKrok);
-        wiaz(":ParKodSyst", kodSyst);
-        wiaz(":ParKodRegTraj", idReg);
-        wiaz(":ParPozRegTraj", poziom);
-        wiaz(":ParIterRegTraj", iteracja);
-        wiaz(":ParKierWniTraj", kierunek);
-        wiaz(":ParCzyOdpalTraj", czyOdpal);
-        wiaz(":ParCFKonklRegTraj", cfKonkl);
-        wiaz(":ParPrzyczNieOdpalTraj", przyczyna);
-        wiaz(":ParDataRek", dataRek);
-    };
-    // The trajectory is not remembered: nothing is dropped.
-    if (PolecenieSql *p = baza.polecenie(sql)) {
-        TOdczyty *pamiec = odczyty(baza);
-        wiazWszystkie([p](const char *nazwa, const auto &wartosc) { p->wiaz(nazwa, wartosc); });
-        const bool ok = baza.zapisz(*p, Tabela::Trajektoria);
-        if (pamiec)
-            pamiec->licznik = baza.licznikZmian();
-        return ok;
-    }
-    QSqlQuery &q = baza.przygotowane(sql);
-    wiazWszystkie([&q](const char *nazwa, const auto &wartosc) { q.bindValue(QLatin1String(nazwa), wartosc); });
-    return zapisz(baza, q, Tabela::Trajektoria, [](TOdczyty &) {});
+    static const QStringList kolumny{QStringLiteral("IdKrokTraj"),     QStringLiteral("KodSyst"),
+                                     QStringLiteral("KodRegTraj"),     QStringLiteral("PozRegTraj"),
+                                     QStringLiteral("IterRegTraj"),    QStringLiteral("KierWniTraj"),
+                                     QStringLiteral("CzyOdpalTraj"),   QStringLiteral("CFKonklRegTraj"),
+                                     QStringLiteral("PrzyczNieOdpalTraj"), QStringLiteral("DataRek")};
+    // The trajectory is not remembered: a row kept or written changes no remembered record.
+    return baza.wstawianie(Tabela::Trajektoria, kolumny)
+        .dodaj({idKrok, kodSyst, idReg, poziom, iteracja, kierunek, czyOdpal, cfKonkl, przyczyna, dataRek});
 }
 
 int maksKrokTraj(Baza &baza)

@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace tremida {
@@ -18,9 +19,23 @@ class Baza;
 
 namespace dostep {
 
+// A number that stays the same as long as every record read stays as it was read: it changes
+// with every write and whenever the remembered records are forgotten. 0 when nothing is
+// remembered (outside a transaction), so that nothing may be taken as unchanged.
+quint64 wersjaOdczytow(Baza &baza);
+// A number that stays the same as long as the remembered records are not forgotten (another
+// program's write, a transaction's end): what inference writes leaves it as it is, so the
+// names of facts and constants, their codes and the constants themselves read under one number
+// hold while it lasts. 0 when nothing is remembered.
+quint64 pokolenieOdczytow(Baza &baza);
+
 // The first fact of the system, in table order, whose NazFakt equals `nazwa` exactly.
 std::optional<TRekFakt> faktONazwie(Baza &baza, int kodSyst, const QString &nazwa);
 std::optional<TRekFakt> fakt(Baza &baza, int idFakt);
+// The same records shared with the store rather than copied (none when there is no such
+// record); a record stays as it was read, whatever is written after.
+std::shared_ptr<const TRekFakt> faktONazwieDzielony(Baza &baza, int kodSyst, const QString &nazwa);
+std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt);
 // Facts of the system whose RodzFakt is one of `rodzaje`.
 QList<TRekFakt> faktySystemu(Baza &baza, int kodSyst, const QStringList &rodzaje);
 
@@ -29,9 +44,15 @@ std::optional<TRekWartFaktWylicz> wartoscWylicz(Baza &baza, int idWartFaktWylicz
 
 // The first constant of the system whose NazStala equals `nazwa` exactly.
 std::optional<TRekStala> stalaONazwie(Baza &baza, int kodSyst, const QString &nazwa);
+std::shared_ptr<const TRekStala> stalaONazwieDzielona(Baza &baza, int kodSyst, const QString &nazwa);
 
 std::optional<TRekSyst> system(Baza &baza, int idSyst);
 std::optional<TRekReg> regula(Baza &baza, int idReg);
+std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg);
+
+// CFKonklReg of every fired rule (CzyOdpal "tak") of the system whose conclusion is exactly
+// `konkl`, in key order; NULL reads as 0.
+QList<double> cfOdpalonych(Baza &baza, int kodSyst, const QString &konkl);
 
 // Writes the value columns of a fact (WartFakt, WartPoprzFakt, CFWartFakt, CFWartPoprzFakt).
 // Each write returns false when it was not made.
@@ -41,7 +62,9 @@ std::optional<TRekReg> regula(Baza &baza, int idReg);
 // Writes the run columns of a rule (CzyOdpal, CzyBieUdzWeWnios, CFKonklReg).
 [[nodiscard]] bool zapiszStanReguly(Baza &baza, const TRekReg &r);
 
-// Appends one trajectory row.
+// Appends one trajectory row. The row is kept with the rows after it and written with them
+// (see WstawianieWsadowe) before anything reads the trajectory, writes a table, ends the work
+// or tells the user anything. False when writes are refused or a batch was refused.
 [[nodiscard]] bool wstawKrokTraj(Baza &baza, int idKrok, int kodSyst, int idReg, int poziom, int iteracja,
                    const QString &kierunek, const QString &czyOdpal, double cfKonkl, const QString &przyczyna,
                    const QString &dataRek);

@@ -3,6 +3,7 @@
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
+#include <array>
 
 namespace tremida::kom {
 
@@ -149,6 +150,18 @@ QString przyczyna(const QString &wartosc, bool ponizejProgu, bool stalaBezWart)
                                     "nieokreślonych wartości faktów w polu przesłankowym");
     return nie + QStringLiteral("Pole przesłankowe reguły zwraca wartość logiczną UNKNOWN jw. Konkluzja reguły "
                                 "zawiera ponadto stałą obliczaną o nieokreślonej wartości");
+}
+
+const QString &przyczyna(TWartLog wartosc, bool ponizejProgu, bool stalaBezWart)
+{
+    static const auto zdania = [] {
+        std::array<QString, 12> z;
+        for (int w = 0; w < 3; ++w)
+            for (int k = 0; k < 4; ++k)
+                z[size_t(w * 4 + k)] = przyczyna(tekstWartLog(TWartLog(w)), k & 1, k & 2);
+        return z;
+    }();
+    return zdania[size_t(int(wartosc) * 4 + (ponizejProgu ? 1 : 0) + (stalaBezWart ? 2 : 0))];
 }
 
 QString przyczynaOdpalona()

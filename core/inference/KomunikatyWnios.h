@@ -3,6 +3,7 @@
 // function builds one message from its fixed pieces; "\n\r" is the line break.
 
 #include "rules/Usterki.h"
+#include "rules/Logika.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ QString Q3(const QString &typArg, int idFakt, int idStala);
 
 // Reasons written to PrzyczNieOdpalTraj.
 QString przyczyna(const QString &wartosc, bool ponizejProgu, bool stalaBezWart);
+// The same by the logical value; made once, as every examined rule writes one.
+const QString &przyczyna(TWartLog wartosc, bool ponizejProgu, bool stalaBezWart);
 QString przyczynaOdpalona();
 
 // Forward chaining.

@@ -9,6 +9,14 @@ namespace tremida {
 const std::initializer_list<Tabela> TabeleWnioskowania = {Tabela::Fakty, Tabela::WartFaktWylicz, Tabela::Reguly,
                                                           Tabela::Trajektoria};
 
+bool TUzytkownikStrzezony::wstrzymany() const
+{
+    // The user is told nothing before the rows the step has kept are written: a row refused
+    // stops the step before anything that followed it is shown, as it would have unkept.
+    (void)m_baza.zapiszWsady();
+    return m_baza.zapisWstrzymany();
+}
+
 void TUzytkownikStrzezony::komunikat(const QString &tekst)
 {
     if (!wstrzymany())
@@ -60,6 +68,9 @@ TKrokWnios::TKrokWnios(Baza &baza, TSesjaWnios &sesja, TUzytkownikStrzezony &uzy
 
 bool TKrokWnios::koniec(const std::function<void()> &poBledzie)
 {
+    // Whoever reads the tables after the step (also inside the command-line run's transaction)
+    // finds every row of the step written.
+    (void)m_baza.zapiszWsady();
     if (!m_transakcja.zakoncz())
         return true;
     // The rows of the rolled-back step are gone: their step numbers are free again.

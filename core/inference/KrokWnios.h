@@ -20,6 +20,8 @@ enum class WynikPrzebiegu {
 // The user of a run, guarded: once a read or write of the tables has failed in the current
 // work, nothing more is shown or asked (no message, conclusion or question would be true any
 // more); the step then ends with the failure's message. Notices of the forms pass through.
+// The trajectory rows kept by the step are written before the user is told anything, so a
+// row that is refused stops the step before what followed it is shown.
 class TUzytkownikStrzezony : public TUzytkownikWnios {
 public:
     TUzytkownikStrzezony(Baza &baza, TUzytkownikWnios &uzytkownik) : m_baza(baza), m_uzytkownik(uzytkownik) {}
@@ -31,12 +33,13 @@ public:
     void czytajFakt(TKontekstCzytFakt &kontekst) override;
     void pokazKonkluzje(const TWizKonkl &wiz) override;
     void uwagaWToku(bool widoczna) override { m_uzytkownik.uwagaWToku(widoczna); }
+    void wToku() override { m_uzytkownik.wToku(); }
     void pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci) override;
     void uwagaFazyMieszanej(int faza) override { m_uzytkownik.uwagaFazyMieszanej(faza); }
     void wymagajNowegoWyboru() override { m_uzytkownik.wymagajNowegoWyboru(); }
 
 private:
-    bool wstrzymany() const { return m_baza.zapisWstrzymany(); }
+    bool wstrzymany() const;
 
     Baza &m_baza;
     TUzytkownikWnios &m_uzytkownik;

@@ -9,6 +9,9 @@
 #include "rules/Stale.h"
 
 #include <QSqlQuery>
+#include <QVarLengthArray>
+
+#include <cmath>
 
 namespace tremida {
 
@@ -23,8 +26,33 @@ bool czyPochodny(const TRekFakt &f) { return f.RodzFakt == slowa::Posredni || f.
 
 bool czyPytac(const TRekFakt &f) { return f.RodzFakt == slowa::Wprowadzany && f.WartPoprzFakt != slowa::Nzn; }
 
+// A text of letters a-z alone compared with a word of capitals, without making its upper case.
+std::optional<bool> rownyBezWielkosci(const QString &t, QLatin1StringView slowo)
+{
+    if (t.size() != slowo.size())
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c >= 0x80)
+            return std::nullopt;
+        if ((c >= u'a' && c <= u'z' ? c - 32 : c) != char16_t(slowo[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
 std::optional<bool> tekstNaLog(const QString &t)
 {
+    // The common case, a text of plain letters, needs no upper-case copy.
+    const auto prawda = rownyBezWielkosci(t, QLatin1StringView("TRUE"));
+    const auto falsz = rownyBezWielkosci(t, QLatin1StringView("FALSE"));
+    if (prawda && falsz) {
+        if (*prawda)
+            return true;
+        if (*falsz)
+            return false;
+        return std::nullopt;
+    }
     const QString g = t.toUpper();
     if (g == slowa::True)
         return true;
@@ -99,15 +127,61 @@ bool TOcenaReg::zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo)
     k.fakt = fakt;
     if (fakt.TypFakt == slowa::Wyliczeniowy)
         k.wartosci = dostep::wartosciFaktu(m_baza, fakt.IdFakt);
+    ++m_liczbaPytan;
     m_uzytkownik.czytajFakt(k);
     // A value the dialog could not save ends the asking: the run stops with the failure.
     return k.zamknietyOk && !m_baza.blad();
 }
 
-std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc)
+std::shared_ptr<const TRekFakt> TOcenaReg::faktONazwie(const QString &nazwa, TNazwyPrzeslanki *n)
+{
+    if (!n)
+        return dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
+    const quint64 wersja = dostep::wersjaOdczytow(m_baza);
+    if (wersja && n->wersjaFaktu == wersja)
+        return n->fakt;
+    // A record written since is found again by its code, as its name still names it.
+    const quint64 pokolenie = dostep::pokolenieOdczytow(m_baza);
+    auto fakt = pokolenie && n->pokolenieFaktu == pokolenie && n->fakt
+                    ? dostep::faktDzielony(m_baza, n->fakt->IdFakt)
+                    : dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
+    n->wersjaFaktu = wersja;
+    n->pokolenieFaktu = pokolenie;
+    n->fakt = fakt;
+    return fakt;
+}
+
+std::shared_ptr<const TRekStala> TOcenaReg::stalaONazwie(const QString &wartosc, TNazwyPrzeslanki *n)
+{
+    // Inference never writes a constant: the one found stays true while the records last.
+    const quint64 pokolenie = n ? dostep::pokolenieOdczytow(m_baza) : 0;
+    if (pokolenie && n->pokolenieStalej == pokolenie)
+        return n->stala;
+    auto stala = dostep::stalaONazwieDzielona(m_baza, m_sesja.KodSyst, wartosc);
+    if (n) {
+        n->pokolenieStalej = pokolenie;
+        n->stala = stala;
+    }
+    return stala;
+}
+
+std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst)
+{
+    const auto it = m_liczbyRzecz.constFind(tekst);
+    if (it != m_liczbyRzecz.constEnd())
+        return *it;
+    if (m_liczbyRzecz.size() > 4096)
+        m_liczbyRzecz.clear();
+    const std::optional<double> liczba = tekstNaReal(tekst);
+    m_liczbyRzecz.insert(tekst, liczba);
+    return liczba;
+}
+
+std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc,
+                                                         TNazwyPrzeslanki *n)
 {
     TStala wynik;
-    const auto stala = dostep::stalaONazwie(m_baza, m_sesja.KodSyst, wartosc);
+    const auto stala = stalaONazwie(wartosc, n);
     if (!stala)
         return wynik;
     wynik.jest = true;
@@ -148,12 +222,17 @@ std::optional<TOcenaReg::TStala> TOcenaReg::rozwiazStala(const QString &kod, int
 
 std::optional<TTokenPrzes> TOcenaReg::OblPrzesElem(const QString &kod, const TPrzesElem &p)
 {
+    return ocenPrzeslanke(kod, p, nullptr);
+}
+
+std::optional<TTokenPrzes> TOcenaReg::ocenPrzeslanke(const QString &kod, const TPrzesElem &p, TNazwyPrzeslanki *n)
+{
     m_ostatniaPrzeslanka = p.nr;
     auto bladP = [&](IdUsterki id) -> std::optional<TTokenPrzes> {
         blad(jezyk::komunikat(id, kod, p.nr));
         return std::nullopt;
     };
-    const auto fakt = dostep::faktONazwie(m_baza, m_sesja.KodSyst, p.nazFakt);
+    const auto fakt = faktONazwie(p.nazFakt, n);
     if (!fakt)
         return bladP(IdUsterki::P1);
     if (!Operatory.contains(p.oper))
@@ -172,12 +251,15 @@ std::optional<TTokenPrzes> TOcenaReg::OblPrzesElem(const QString &kod, const TPr
         blad(kom::ramkaB(kod, p.nr, kom::N4())); // a type word the rule language does not know
         return std::nullopt;
     }
-    const auto stala = rozwiazStala(kod, p.nr, p.wart);
+    const int pytaniaPrzed = m_liczbaPytan;
+    const auto stala = rozwiazStala(kod, p.nr, p.wart, n);
     if (!stala)
         return std::nullopt;
-    // The constant may have asked for this very fact as its argument (Q3): the answer, or
-    // its "nzn" mark, counts at once, and the fact is not asked for a second time.
-    const auto poStalej = dostep::faktONazwie(m_baza, m_sesja.KodSyst, p.nazFakt);
+    if (m_liczbaPytan == pytaniaPrzed)
+        return ocenSkalar(kod, p, *fakt, *stala);
+    // The constant has asked for its argument (Q3), which may be this very fact: the answer,
+    // or its "nzn" mark, counts at once, and the fact is not asked for a second time.
+    const auto poStalej = faktONazwie(p.nazFakt, n);
     return ocenSkalar(kod, p, poStalej ? *poStalej : *fakt, *stala);
 }
 
@@ -237,9 +319,11 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
     }
 }
 
-std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrzesElem &p, TRekFakt fakt,
+std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrzesElem &p, const TRekFakt &faktCzytany,
                                                  const TStala &stala)
 {
+    const TRekFakt *wsk = &faktCzytany;
+    std::optional<TRekFakt> poDialogu;
     auto bladP = [&](IdUsterki id) -> std::optional<TTokenPrzes> {
         blad(jezyk::komunikat(id, kod, p.nr));
         return std::nullopt;
@@ -248,18 +332,19 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         blad(kom::ramkaB(kod, p.nr, kom::N4()));
         return std::nullopt;
     };
-    if (fakt.WartFakt == slowa::BrakWartosci) {
-        if (czyPochodny(fakt))
-            dodajBezWart(fakt.IdFakt);
-        if (!pytac(fakt))
+    if (wsk->WartFakt == slowa::BrakWartosci) {
+        if (czyPochodny(*wsk))
+            dodajBezWart(wsk->IdFakt);
+        if (!pytac(*wsk))
             return nieznany();
-        m_uzytkownik.komunikat(kom::Q2(fakt.TypFakt, fakt.IdFakt));
-        zapytaj(fakt, ZrodloPytania::Przeslanka);
-        const auto poDialogu = dostep::fakt(m_baza, fakt.IdFakt);
+        m_uzytkownik.komunikat(kom::Q2(wsk->TypFakt, wsk->IdFakt));
+        zapytaj(*wsk, ZrodloPytania::Przeslanka);
+        poDialogu = dostep::fakt(m_baza, wsk->IdFakt);
         if (!poDialogu || poDialogu->WartFakt == slowa::BrakWartosci)
             return nieznany();
-        fakt = *poDialogu;
+        wsk = &*poDialogu;
     }
+    const TRekFakt &fakt = *wsk;
     const double cf = zaokraglijCF(fakt.CFWartFakt.value_or(0.0));
     const QString &typ = fakt.TypFakt;
     const QString typStalej = typ == slowa::Rzeczywisty ? slowa::Rzeczywista
@@ -298,50 +383,118 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
     };
     if (typ == slowa::Rzeczywisty)
-        return porownanie(tekstNaReal);
+        return porownanie([this](const QString &t) { return liczbaRzecz(t); });
     if (typ == slowa::Calkowity)
         return porownanie(tekstNaInt);
     return porownanie(tekstNaLog);
 }
 
-TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny)
+size_t TOcenaReg::HashKlucza::operator()(const TKluczTokenow &k) const noexcept
+{
+    return qHashBits(k.tokeny.data(), sizeof(quint16) * size_t(k.liczba), size_t(k.liczba));
+}
+
+const TOcenaReg::TRegulaPrzygotowana &TOcenaReg::przygotowana(const TRekReg &reg)
+{
+    if (m_normyRedukcji.first != m_konfig.TNormaIloczyn || m_normyRedukcji.second != m_konfig.SNormaSuma) {
+        m_redukcje.clear();
+        m_reguly.clear();
+        m_normyRedukcji = {m_konfig.TNormaIloczyn, m_konfig.SNormaSuma};
+    }
+    // Texts read again from the table are new copies of the same characters as a rule; the
+    // remembered copies are then replaced by them, so the next comparison is of places only.
+    auto teSame = [](QString &zapamietany, const QString &tekst) {
+        if (zapamietany.isSharedWith(tekst))
+            return true;
+        if (zapamietany != tekst || zapamietany.isNull() != tekst.isNull())
+            return false;
+        zapamietany = tekst;
+        return true;
+    };
+    const auto it = m_reguly.find(reg.IdReg);
+    if (it != m_reguly.end() && teSame(it->second.przes, reg.PrzesReg) && teSame(it->second.konkl, reg.KonklReg))
+        return it->second;
+    // A bound keeps memory small when rule texts are edited between many runs.
+    if (m_reguly.size() > 20000)
+        m_reguly.clear();
+    TRegulaPrzygotowana &r = m_reguly[reg.IdReg];
+    r.przes = reg.PrzesReg;
+    r.konkl = reg.KonklReg;
+    r.kod = QString::number(reg.IdReg);
+    r.bladNawiasow = jezyk::kontrolaNawiasow(r.kod, reg.PrzesReg, reg.KonklReg);
+    r.pole = skanPola(reg.PrzesReg);
+    r.konklSkan = skanKonkl(reg.KonklReg);
+    r.redukcje.clear();
+    r.nazwy.assign(size_t(r.pole.przes.size()) + 1, TNazwyPrzeslanki());
+    return r;
+}
+
+TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokenyPrzeslanek)
 {
     TWynikReg wynik;
-    const QString kod = QString::number(reg.IdReg);
+    TRegulaPrzygotowana &rp = const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
+    const QString kod = rp.kod;
     auto przerwij = [&](const QString &tekst) {
         blad(tekst);
         wynik.przerwanie = true;
         return wynik;
     };
 
-    if (const auto tekst = jezyk::kontrolaNawiasow(kod, reg.PrzesReg, reg.KonklReg))
-        return przerwij(*tekst);
+    if (rp.bladNawiasow)
+        return przerwij(*rp.bladNawiasow);
 
-    const TSkanPola pole = skanPola(reg.PrzesReg);
-    QStringList tekstyTokenow;
+    // The premise field's value and CF: the token of every elementary premise in place of the
+    // premise, reduced. A field reduced before with the same tokens is not reduced again.
+    const TSkanPola &pole = rp.pole;
+    QVarLengthArray<TTokenPrzes, 8> tokeny;
     for (const TPrzesElem &p : pole.przes) {
-        const auto tok = OblPrzesElem(kod, p);
+        const auto tok = ocenPrzeslanke(kod, p, &rp.nazwy[size_t(tokeny.size())]);
         if (!tok) {
             wynik.przerwanie = true;
             return wynik;
         }
-        if (tokeny)
-            tokeny->append(*tok);
-        tekstyTokenow << tokenLog(tok->wartosc, tok->cf);
+        if (tokenyPrzeslanek)
+            tokenyPrzeslanek->append(*tok);
+        tokeny.append(*tok);
     }
-
-    const jezyk::TRedukcja red = redukuj(pole.tekstTokenow(tekstyTokenow), kod);
+    TKluczTokenow klucz;
+    bool zKluczem = tokeny.size() <= qsizetype(klucz.tokeny.size());
+    for (qsizetype i = 0; zKluczem && i < tokeny.size(); ++i) {
+        const double r = zaokraglijCF(tokeny[i].cf);
+        const double setne = std::round(std::fabs(r) * 100.0);
+        zKluczem = std::isfinite(r) && setne < 8192;
+        if (zKluczem)
+            klucz.tokeny[size_t(i)] = quint16(int(tokeny[i].wartosc) | (r < 0 ? 4 : 0) | (int(setne) << 3));
+    }
+    klucz.liczba = int(tokeny.size());
+    const auto znana = zKluczem ? rp.redukcje.find(klucz) : rp.redukcje.end();
+    jezyk::TRedukcja red;
+    if (znana != rp.redukcje.end()) {
+        red = znana->second;
+    } else {
+        QStringList teksty;
+        for (const TTokenPrzes &t : tokeny)
+            teksty << tokenLog(t.wartosc, t.cf);
+        red = redukuj(pole.tekstTokenow(teksty), kod);
+        if (zKluczem && !red.komunikat) {
+            if (rp.redukcje.size() > 1024)
+                rp.redukcje.clear();
+            rp.redukcje.emplace(klucz, red);
+        }
+    }
     if (red.komunikat)
         return przerwij(*red.komunikat);
     // Parentheses in the wrong order reduce to no token: the field is taken as UNKNOWN.
     wynik.wartosc = red.wartosc.value_or(Wart::Unknown);
     wynik.cfPrzes = red.wartosc ? red.cf : 0.0;
 
-    const auto konkl = skanKonkl(reg.KonklReg);
-    IdUsterki usterka{};
-    const auto faktKonkl = FaktKonkluzji(m_baza, m_sesja.KodSyst, konkl, &usterka);
+    const std::optional<TPrzesElem> &konkl = rp.konklSkan;
+    TNazwyPrzeslanki *nazwyKonkl = &rp.nazwy.back();
+    const auto faktKonkl = konkl ? faktONazwie(konkl->nazFakt, nazwyKonkl) : nullptr;
     if (!faktKonkl)
-        return przerwij(jezyk::komunikat(usterka, kod));
+        return przerwij(jezyk::komunikat(IdUsterki::K1, kod));
+    if (faktKonkl->RodzFakt == slowa::Wprowadzany)
+        return przerwij(jezyk::komunikat(IdUsterki::K2, kod));
     if (konkl->oper != u"=")
         return przerwij(jezyk::komunikat(IdUsterki::K3, kod));
     wynik.konklFakt = konkl->nazFakt;
@@ -349,7 +502,7 @@ TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny)
     wynik.konklWart = konkl->wart;
     wynik.rodzFaktKonkl = faktKonkl->RodzFakt;
     if (faktKonkl->TypFakt != slowa::Wyliczeniowy) {
-        const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart);
+        const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart, nazwyKonkl);
         if (!stala) {
             wynik.przerwanie = true;
             return wynik;
@@ -368,7 +521,9 @@ TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokeny)
 TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
                                            QList<int> *bezWartosci)
 {
-    m_sesja.OstatniKodReg = QString::number(reg.IdReg);
+    m_sesja.OstatniKodReg = przygotowana(reg).kod;
+    if ((++m_liczbaOcen & 0xFFFu) == 0)
+        m_uzytkownik.wToku();
     m_bezWartosci = bezWartosci;
     TWynikReg wynik = OcenRegule(reg);
     m_bezWartosci = nullptr;
@@ -381,19 +536,22 @@ TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int 
         return wynik;
     };
     if (tryb != TrybOceny::WPrzod) {
-        if (auto r = dostep::regula(m_baza, reg.IdReg)) {
-            r->CFKonklReg = wynik.cfKonkl;
-            if (!dostep::zapiszStanReguly(m_baza, *r))
+        // A write that would change nothing is not made (see dostep::zapiszStanReguly).
+        const auto r = dostep::regulaDzielona(m_baza, reg.IdReg);
+        if (r && (r->CFKonklReg != wynik.cfKonkl || r->CzyOdpal.isNull() || r->CzyBieUdzWeWnios.isNull())) {
+            TRekReg zmieniona = *r;
+            zmieniona.CFKonklReg = wynik.cfKonkl;
+            if (!dostep::zapiszStanReguly(m_baza, zmieniona))
                 return bladBazy();
         }
     }
     const bool stalaBezWart = wynik.stalaWKonkl && !wynik.stalaMaWart;
     const bool ponizejProgu = wynik.cfKonkl < m_konfig.ProgCF;
-    const QString kier = tryb == TrybOceny::WPrzod  ? slowa::WPrzod
-                         : tryb == TrybOceny::Wstecz ? slowa::Wstecz
-                                                     : slowa::Falsyf;
+    const QString &kier = tryb == TrybOceny::WPrzod  ? slowa::WPrzod
+                          : tryb == TrybOceny::Wstecz ? slowa::Wstecz
+                                                      : slowa::Falsyf;
     if (!DopiszKrokTraj(m_baza, m_sesja, reg.IdReg, poziom, iteracja, kier, slowa::Nie, wynik.cfKonkl,
-                        kom::przyczyna(tekstWartLog(wynik.wartosc), ponizejProgu, stalaBezWart)) ||
+                        kom::przyczyna(wynik.wartosc, ponizejProgu, stalaBezWart)) ||
         m_baza.blad())
         return bladBazy();
     return wynik;
@@ -412,11 +570,8 @@ TSkanPola TOcenaReg::skanPola(const QString &pole)
 
 jezyk::TRedukcja TOcenaReg::redukuj(const QString &tekstTokenow, const QString &kod)
 {
-    if (m_redukcje.size() > 20000 || m_normyRedukcji.first != m_konfig.TNormaIloczyn ||
-        m_normyRedukcji.second != m_konfig.SNormaSuma) {
+    if (m_redukcje.size() > 20000)
         m_redukcje.clear();
-        m_normyRedukcji = {m_konfig.TNormaIloczyn, m_konfig.SNormaSuma};
-    }
     const auto it = m_redukcje.constFind(tekstTokenow);
     if (it != m_redukcje.constEnd())
         return *it;
@@ -549,20 +704,9 @@ double TOcenaReg::AgregCF(double a, double b) const { return SNormaCF(m_konfig.S
 
 double TOcenaReg::zagregowanyCF(const QString &konkl) const
 {
-    QSqlQuery &q = m_baza.przygotowane(QStringLiteral(
-        "SELECT CFKonklReg FROM reguly WHERE KodSyst=:ParIdSyst AND CzyOdpal='tak' "
-        "AND KonklReg=:ParKonkl COLLATE BINARY ORDER BY IdReg"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), m_sesja.KodSyst);
-    // The conclusion texts are compared exactly, letter case included.
-    q.bindValue(QStringLiteral(":ParKonkl"), konkl);
     std::optional<double> agreg;
-    if (m_baza.czytaj(q, Tabela::Reguly)) {
-        while (q.next()) {
-            const double cf = q.value(0).toDouble();
-            agreg = agreg ? AgregCF(*agreg, cf) : cf;
-        }
-    }
-    q.finish();
+    for (double cf : dostep::cfOdpalonych(m_baza, m_sesja.KodSyst, konkl))
+        agreg = agreg ? AgregCF(*agreg, cf) : cf;
     return agreg.value_or(0.0);
 }
 

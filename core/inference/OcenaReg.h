@@ -10,8 +10,12 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <array>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace tremida {
 
@@ -123,15 +127,60 @@ public:
     }
 
 private:
+    // The tokens of a premise field as a key: per premise its value and its CF in whole
+    // hundredths (the token text is made of nothing else). Fields of more premises, or CFs
+    // too large for the key, have none.
+    struct TKluczTokenow {
+        std::array<quint16, 8> tokeny{};
+        int liczba = 0;
+        bool operator==(const TKluczTokenow &) const = default;
+    };
+    struct HashKlucza {
+        size_t operator()(const TKluczTokenow &k) const noexcept;
+    };
+    // The fact and the constant named by a premise (or a conclusion) as found at a state of
+    // the remembered records (dostep::wersjaOdczytow, dostep::pokolenieOdczytow): the fact is
+    // found again by its code when a record changed, by its name when the records were
+    // forgotten; the constant only when they were forgotten.
+    struct TNazwyPrzeslanki {
+        quint64 wersjaFaktu = 0;
+        quint64 pokolenieFaktu = 0;
+        std::shared_ptr<const TRekFakt> fakt;
+        quint64 pokolenieStalej = 0;
+        std::shared_ptr<const TRekStala> stala;
+    };
+    // What a rule's texts give whatever the facts say, made once per rule and used while its
+    // texts stay the same: its code as text, the message of the raw bracket checks, the
+    // scans of the premise field and of the conclusion, the reductions of the token texts
+    // met so far (made with m_normyRedukcji), and what its names were found to stand for.
+    struct TRegulaPrzygotowana {
+        QString przes, konkl;
+        QString kod;
+        std::optional<QString> bladNawiasow;
+        TSkanPola pole;
+        std::optional<TPrzesElem> konklSkan;
+        std::unordered_map<TKluczTokenow, jezyk::TRedukcja, HashKlucza> redukcje;
+        std::vector<TNazwyPrzeslanki> nazwy; // one per premise, then the conclusion's
+    };
+    const TRegulaPrzygotowana &przygotowana(const TRekReg &reg);
+
+    // The fact named `nazwa` and the constant named `wartosc`, found again only when the
+    // remembered records changed since `n` was filled.
+    std::shared_ptr<const TRekFakt> faktONazwie(const QString &nazwa, TNazwyPrzeslanki *n);
+    std::shared_ptr<const TRekStala> stalaONazwie(const QString &wartosc, TNazwyPrzeslanki *n);
+    // tekstNaReal, remembered by text: fact values and right sides repeat from rule to rule.
+    std::optional<double> liczbaRzecz(const QString &tekst);
+    std::optional<TTokenPrzes> ocenPrzeslanke(const QString &kod, const TPrzesElem &p, TNazwyPrzeslanki *n);
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.
-    std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc);
+    std::optional<TStala> rozwiazStala(const QString &kod, int przeslanka, const QString &wartosc,
+                                       TNazwyPrzeslanki *n = nullptr);
     // Whether the input fact is to be asked for now (never while only looking).
     bool pytac(const TRekFakt &fakt) const;
     // Opens the input dialog for an input fact and returns whether it was closed by OK.
     bool zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo);
     std::optional<TTokenPrzes> ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt);
-    std::optional<TTokenPrzes> ocenSkalar(const QString &kod, const TPrzesElem &p, TRekFakt fakt,
+    std::optional<TTokenPrzes> ocenSkalar(const QString &kod, const TPrzesElem &p, const TRekFakt &fakt,
                                           const TStala &stala);
     void dodajBezWart(int idFakt);
     void blad(const QString &tekst);
@@ -154,6 +203,10 @@ private:
     QHash<QString, std::optional<TPrzesElem>> m_skanyKonkl;
     QHash<QString, jezyk::TRedukcja> m_redukcje;
     std::pair<QString, QString> m_normyRedukcji;
+    std::unordered_map<int, TRegulaPrzygotowana> m_reguly;
+    int m_liczbaPytan = 0; // input dialogs opened so far
+    QHash<QString, std::optional<double>> m_liczbyRzecz;
+    unsigned m_liczbaOcen = 0; // rules evaluated so far (the user hears of the work now and then)
 };
 
 } // namespace tremida

@@ -66,6 +66,11 @@ public:
     // The notice "in progress" of the method's form, shown while a run works.
     virtual void uwagaWToku(bool /*widoczna*/) {}
 
+    // Called now and then while a run works without asking or telling the user anything
+    // (every few thousand rule evaluations), so that the windows can repaint. Must not start
+    // anything of the run. Nothing by default.
+    virtual void wToku() {}
+
     // The falsification form: the main hypothesis and the falsification candidates in their
     // order, none selected. The user then selects some and presses Start (TFalsHip::Start with
     // their indices) or leaves the form (TFalsHip::Przerwij).

@@ -178,7 +178,7 @@ WynikPrzebiegu TWniosWPrzod::przebieg(Krok krok)
             ++stan.pozycja;
             if (stan.pozycja > dlugosc)
                 return koniecWyczerpania();
-            const auto reg = dostep::regula(m_baza, m_listaReg.at(stan.pozycja - 1).IdReg);
+            const auto reg = dostep::regulaDzielona(m_baza, m_listaReg.at(stan.pozycja - 1).IdReg);
             if (m_baza.blad())
                 return WynikPrzebiegu::Przerwany;
             if (!reg || reg->CzyBieUdzWeWnios != slowa::Tak) {

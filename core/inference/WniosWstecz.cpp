@@ -212,7 +212,7 @@ void TWniosWstecz::dodajBezWart(const QList<int> &fakty, int *nowe)
 
 bool TWniosWstecz::ocen(int idReg, TrybOceny tryb, int *nowe)
 {
-    const auto reg = dostep::regula(m_baza, idReg);
+    const auto reg = dostep::regulaDzielona(m_baza, idReg);
     if (!reg)
         return !m_baza.blad();
     QList<int> bez;

@@ -1,5 +1,7 @@
 #include "Baza.h"
 
+#include "WstawianieWsadowe.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QLockFile>
@@ -19,7 +21,8 @@
 namespace tremida {
 
 Baza::Baza()
-    : m_nazwaPolaczenia(QStringLiteral("tremida-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_pojemnoscWsadow(WstawianieWsadowe::DomyslnaPojemnosc),
+      m_nazwaPolaczenia(QStringLiteral("tremida-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
 }
 
@@ -58,10 +61,22 @@ void usunPozostalosci(const QString &folder)
     }
 }
 
+// Before SQLite starts in the process: the pages a statement changes are copied aside (so
+// that a failing statement can be taken back) in memory up to two megabytes, not in a
+// temporary file after the first 64 kilobytes. A statement of many trajectory rows changes a
+// page of an index for nearly every row it adds; written to a file, those copies would cost
+// more than the rows themselves. When SQLite has started already, it keeps its own setting.
+void ustawSilnik()
+{
+    static const bool ustawiony = sqlite3_config(SQLITE_CONFIG_STMTJRNL_SPILL, 2 * 1024 * 1024) == SQLITE_OK;
+    (void)ustawiony;
+}
+
 } // namespace
 
 bool Baza::otworz(const QString &folder, QString *blad)
 {
+    ustawSilnik();
     zamknij();
     QFileInfo fi(folder);
     if (!fi.exists() || !fi.isDir()) {
@@ -157,88 +172,55 @@ QSqlQuery &Baza::przygotowane(const QString &sql)
     return it->second;
 }
 
-PolecenieSql::~PolecenieSql() { sqlite3_finalize(m_stmt); }
-
-void PolecenieSql::wiaz(const char *nazwa, int wartosc)
+WstawianieWsadowe &Baza::wstawianie(Tabela t, const QStringList &kolumny)
 {
-    sqlite3_bind_int(m_stmt, sqlite3_bind_parameter_index(m_stmt, nazwa), wartosc);
+    auto &w = m_wsady[t];
+    if (!w) {
+        w = std::make_unique<WstawianieWsadowe>(*this, t, kolumny);
+        w->ustawPojemnosc(m_pojemnoscWsadow);
+    }
+    return *w;
 }
 
-void PolecenieSql::wiaz(const char *nazwa, double wartosc)
+bool Baza::zapiszWsady(std::optional<Tabela> t)
 {
-    sqlite3_bind_double(m_stmt, sqlite3_bind_parameter_index(m_stmt, nazwa), wartosc);
-}
-
-void PolecenieSql::wiaz(const char *nazwa, const QString &tekst)
-{
-    const int nr = sqlite3_bind_parameter_index(m_stmt, nazwa);
-    if (nr <= 0)
-        return;
-    if (tekst.isNull()) {
-        sqlite3_bind_null(m_stmt, nr);
-        return;
-    }
-    if (m_teksty.size() <= size_t(nr))
-        m_teksty.resize(size_t(nr) + 1);
-    auto &[ostatni, utf8] = m_teksty[size_t(nr)];
-    if (ostatni.isNull() || ostatni != tekst) {
-        ostatni = tekst;
-        utf8 = tekst.toUtf8();
-    }
-    // Bound with its terminating zero, so that the checks on the text's length read it in
-    // place rather than copying it to add one.
-    if (utf8.contains('\0'))
-        sqlite3_bind_text(m_stmt, nr, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC);
-    else
-        sqlite3_bind_text(m_stmt, nr, utf8.constData(), -1, SQLITE_STATIC);
-}
-
-bool PolecenieSql::wykonaj()
-{
-    const int wynik = sqlite3_step(m_stmt);
-    const bool ok = wynik == SQLITE_DONE || wynik == SQLITE_ROW;
-    if (!ok) {
-        m_kodBledu = wynik;
-        m_tekstBledu = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_stmt)));
-    }
-    sqlite3_reset(m_stmt);
-    sqlite3_clear_bindings(m_stmt);
+    bool ok = true;
+    for (auto &[tabela, w] : m_wsady)
+        if (!t || *t == tabela)
+            ok = w->zapisz() && ok;
     return ok;
 }
 
-PolecenieSql *Baza::polecenie(const QString &sql)
+void Baza::ustawPojemnoscWsadow(int wiersze)
 {
-    if (!m_uchwyt)
-        return nullptr;
-    auto it = m_polecenia.find(sql);
-    if (it == m_polecenia.end()) {
-        sqlite3_stmt *stmt = nullptr;
-        if (sqlite3_prepare16_v3(static_cast<sqlite3 *>(m_uchwyt), sql.utf16(),
-                                 static_cast<int>(sql.size() * sizeof(char16_t)), SQLITE_PREPARE_PERSISTENT, &stmt,
-                                 nullptr) != SQLITE_OK) {
-            sqlite3_finalize(stmt);
-            return nullptr;
-        }
-        it = m_polecenia.emplace(sql, std::make_unique<PolecenieSql>(stmt)).first;
-    }
-    return it->second.get();
+    m_pojemnoscWsadow = std::max(1, wiersze);
+    for (auto &[tabela, w] : m_wsady)
+        w->ustawPojemnosc(m_pojemnoscWsadow);
 }
 
 void Baza::porzucPrzygotowane()
 {
+    // Kept rows are written while their statements can still be (a failure is recorded).
+    (void)zapiszWsady();
+    for (auto &[tabela, w] : m_wsady)
+        w->zwolnijPolecenia();
     m_przygotowane.clear();
-    m_polecenia.clear();
     m_pamiecOdczytow.reset();
 }
 
 qint64 Baza::licznikZmian() const
 {
     if (m_uchwyt)
-        return sqlite3_total_changes64(static_cast<sqlite3 *>(m_uchwyt));
+        return sqlite3_total_changes64(static_cast<sqlite3 *>(m_uchwyt)) - m_wstawioneWsadami;
     QSqlQuery q(polaczenie());
     if (!q.exec(QStringLiteral("SELECT total_changes()")) || !q.next())
         return -1;
-    return q.value(0).toLongLong();
+    return q.value(0).toLongLong() - m_wstawioneWsadami;
+}
+
+qint64 Baza::zmianyOstatniegoZapisu() const
+{
+    return m_uchwyt ? sqlite3_changes64(static_cast<sqlite3 *>(m_uchwyt)) : -1;
 }
 
 QSqlDatabase Baza::polaczenie() const { return QSqlDatabase::database(m_nazwaPolaczenia, false); }
@@ -497,7 +479,7 @@ bool Baza::rozpocznijTransakcje()
 
 bool Baza::zatwierdzTransakcje()
 {
-    if (!m_wTransakcji || m_blad)
+    if (!m_wTransakcji || m_blad || !zapiszWsady())
         return false;
     m_pamiecOdczytow.reset();
     for (auto &[sql, q] : m_przygotowane)
@@ -516,6 +498,8 @@ bool Baza::wycofajTransakcje()
     if (!m_wTransakcji)
         return false;
     m_pamiecOdczytow.reset();
+    for (auto &[tabela, w] : m_wsady)
+        w->porzuc();
     for (auto &[sql, q] : m_przygotowane)
         q.finish();
     QSqlQuery q(polaczenie());
@@ -548,28 +532,14 @@ bool Baza::zapisWstrzymany() const
 
 bool Baza::zapisz(QSqlQuery &q, Tabela t)
 {
-    if (zapisWstrzymany())
+    // The kept rows come first, as they were added before this change.
+    if (zapisWstrzymany() || !zapiszWsady())
         return false;
     const bool ok = q.exec();
     if (!ok)
         zglosBlad(bladBazy(RodzajBleduBazy::Zapis, t, q.lastError()));
     q.finish();
     return ok;
-}
-
-bool Baza::zapisz(PolecenieSql &p, Tabela t)
-{
-    if (zapisWstrzymany())
-        return false;
-    if (p.wykonaj())
-        return true;
-    TBladBazy b;
-    b.rodzaj = RodzajBleduBazy::Zapis;
-    b.tabela = t;
-    b.kod = p.kodBledu();
-    b.tekstSilnika = p.tekstBledu();
-    zglosBlad(b);
-    return false;
 }
 
 bool Baza::zajmijDoZapisu(Tabela t)
@@ -585,6 +555,8 @@ bool Baza::zajmijDoZapisu(Tabela t)
 
 bool Baza::czytaj(QSqlQuery &q, Tabela t)
 {
+    if (!zapiszWsady(t))
+        return false;
     if (q.exec())
         return true;
     zglosBlad(bladBazy(RodzajBleduBazy::Odczyt, t, q.lastError()));

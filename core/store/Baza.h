@@ -21,39 +21,9 @@
 #include <memory>
 #include <optional>
 
-struct sqlite3_stmt;
-
 namespace tremida {
 
-// A statement run straight on the SQLite connection, for the writes inference makes
-// thousands of times in a run (a trajectory step for every rule it examines), where the
-// Qt layer would cost more than the write itself. Parameters are named as in every other
-// statement (":ParIdKrokTraj"); a name the statement does not have is ignored.
-class PolecenieSql {
-public:
-    explicit PolecenieSql(sqlite3_stmt *stmt) : m_stmt(stmt) {}
-    ~PolecenieSql();
-    PolecenieSql(const PolecenieSql &) = delete;
-    PolecenieSql &operator=(const PolecenieSql &) = delete;
-
-    void wiaz(const char *nazwa, int wartosc);
-    void wiaz(const char *nazwa, double wartosc);
-    void wiaz(const char *nazwa, const QString &tekst); // a null text is bound as NULL
-
-    // Runs the statement, then makes it ready for new values; false when the engine
-    // refused it (a constraint, a full disk), with the engine's code and text kept.
-    [[nodiscard]] bool wykonaj();
-    int kodBledu() const { return m_kodBledu; }
-    const QString &tekstBledu() const { return m_tekstBledu; }
-
-private:
-    sqlite3_stmt *m_stmt;
-    int m_kodBledu = 0;
-    QString m_tekstBledu;
-    // The last text bound to each parameter and its UTF-8 form, which the statement reads
-    // in place; the same sentence bound again is not converted again.
-    std::vector<std::pair<QString, QByteArray>> m_teksty;
-};
+class WstawianieWsadowe;
 
 class Baza {
 public:
@@ -100,13 +70,27 @@ public:
     // the read lock a kept statement would otherwise hold).
     QSqlQuery &przygotowane(const QString &sql);
 
-    // The same for a write run straight on the connection; none when the driver does not
-    // give access to it (the caller then writes through przygotowane()).
-    PolecenieSql *polecenie(const QString &sql);
+    // The batch writer of table `t` (see WstawianieWsadowe) whose rows give the values of
+    // `kolumny` in this order; one per table, kept for the connection's life.
+    WstawianieWsadowe &wstawianie(Tabela t, const QStringList &kolumny);
+    // Writes the rows every batch writer keeps (with `t`: only those of table `t`). False,
+    // with the failure recorded, when a row was refused.
+    [[nodiscard]] bool zapiszWsady(std::optional<Tabela> t = std::nullopt);
+    // How many rows a batch writer keeps before it writes them (1: each row when it is added).
+    void ustawPojemnoscWsadow(int wiersze);
+
+    // The SQLite connection behind the Qt driver, or none when the driver does not give it.
+    void *uchwyt() const { return m_uchwyt; }
 
     // Number of rows changed through the connection since it was opened: a reader that
-    // remembers records can tell from it whether anything has been written since.
+    // remembers records can tell from it whether anything has been written since. Rows
+    // appended by the batch writers are not counted: nothing remembers them.
     qint64 licznikZmian() const;
+    // Rows changed by the last statement that changed any (not by triggers it set off); -1
+    // when the driver cannot tell.
+    qint64 zmianyOstatniegoZapisu() const;
+    // Rows a batch writer has just appended (left out of licznikZmian()).
+    void policzWstawione(qint64 wiersze) { m_wstawioneWsadami += wiersze; }
 
     // Records remembered by a reader for the current transaction only. They are dropped
     // when a transaction begins or ends and when the attachments change, because another
@@ -153,18 +137,18 @@ public:
     // Whether writes are refused now: a failure of the current work is recorded.
     bool zapisWstrzymany() const;
 
-    // Runs a statement that changes table `t` (or, prepared by polecenie(), the same).
-    // False, with the failure recorded, when the engine refuses it or when writes are
-    // refused (zapisWstrzymany()).
+    // Runs a statement that changes table `t`, after the rows the batch writers keep. False,
+    // with the failure recorded, when the engine refuses it or when writes are refused
+    // (zapisWstrzymany()).
     [[nodiscard]] bool zapisz(QSqlQuery &q, Tabela t);
-    [[nodiscard]] bool zapisz(PolecenieSql &p, Tabela t);
     // Takes the write lock of table `t` for the open transaction before any change is made,
     // so that a work that could not be saved is not done at all. Waits for another program
     // as a write would; false, with the failure recorded, when the lock cannot be had. A
     // table whose file is not attached needs no lock.
     [[nodiscard]] bool zajmijDoZapisu(Tabela t);
 
-    // Runs a statement that reads table `t`; false, with the failure recorded, when it fails.
+    // Runs a statement that reads table `t` (after the rows kept for it by its batch writer);
+    // false, with the failure recorded, when it fails.
     [[nodiscard]] bool czytaj(QSqlQuery &q, Tabela t);
 
 private:
@@ -175,7 +159,9 @@ private:
     void porzucPrzygotowane();
 
     std::map<QString, QSqlQuery> m_przygotowane;
-    std::map<QString, std::unique_ptr<PolecenieSql>> m_polecenia;
+    std::map<Tabela, std::unique_ptr<WstawianieWsadowe>> m_wsady;
+    int m_pojemnoscWsadow;
+    qint64 m_wstawioneWsadami = 0;
     std::unique_ptr<PamiecOdczytow> m_pamiecOdczytow;
     void *m_uchwyt = nullptr; // the SQLite connection behind the Qt driver
 

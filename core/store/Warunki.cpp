@@ -53,13 +53,23 @@ bool czyDruk(Polecenie p)
            p == Polecenie::DrukTabStale || p == Polecenie::DrukTabTraj || p == Polecenie::DrukTabPlikMultSyst;
 }
 
+// "Stwierdzono brak na dysku pliku <file> <phrase>."
+QString brakPliku(Tabela t)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    return QStringLiteral("Stwierdzono brak na dysku pliku ") + o.plik() + u' ' + o.fraza + u'.';
+}
+
 } // namespace
 
 QString komunikatBrakPliku(Tabela t, const QString &przyrostek)
 {
-    const OpisTabeli &o = opisTabeli(t);
-    return QStringLiteral("Stwierdzono brak na dysku pliku ") + o.plik() + u' ' + o.fraza
-           + QStringLiteral(".\n\rOpcja nie zostanie zrealizowana.") + przyrostek;
+    return brakPliku(t) + QStringLiteral("\n\rOpcja nie zostanie zrealizowana.") + przyrostek;
+}
+
+QString komunikatBrakTabeliIlustracjiFaktow()
+{
+    return brakPliku(Tabela::PlikiMult) + QStringLiteral("\n\rObrazy i filmy ilustrujące fakty nie będą dostępne.");
 }
 
 QString komunikatWadliwyPlik(const QString &problem, const QString &przyrostek)

@@ -43,10 +43,20 @@ inline const QString S2 = QStringLiteral(" Tabela jest niezbędna do wyboru fakt
 inline const QString S3 = QStringLiteral(" Tabela jest niezbędna do generowania i edycji reguł.");
 inline const QString S4 = QStringLiteral(" Procesu kontroli spójności bazy nie można zrealizować.");
 inline const QString S5 = QStringLiteral(" Procesu wnioskowania nie można zrealizować.");
+// The views of the multimedia window that choose an illustrated fact or rule.
+inline const QString WyborFaktuIlustr =
+    QStringLiteral(" Tabela jest niezbędna do wyboru faktu ilustrowanego przez pliki multimedialne.");
+inline const QString WyborRegulyIlustr =
+    QStringLiteral(" Tabela jest niezbędna do wyboru reguły ilustrowanej przez pliki multimedialne.");
 } // namespace Przyrostek
 
 // "Stwierdzono brak na dysku pliku <file> <phrase>.\n\rOpcja nie zostanie zrealizowana." + suffix
 QString komunikatBrakPliku(Tabela t, const QString &przyrostek = QString());
+
+// The facts window without the multimedia table: "Stwierdzono brak na dysku pliku
+// plikimultimedialne.db tabeli plików multimedialnych.\n\rObrazy i filmy ilustrujące fakty nie
+// będą dostępne."
+QString komunikatBrakTabeliIlustracjiFaktow();
 
 // The problem of a table file that exists but is not a valid table file of its name (see
 // Baza::problemPliku), then "\n\rOpcja nie zostanie zrealizowana." and the suffix.

@@ -3,6 +3,7 @@
 #include "Baza.h"
 #include "Rekordy.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -625,12 +626,12 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
     return true;
 }
 
-bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QString *blad)
+WynikEksportu eksportujJson(Baza &baza, std::optional<int> kodSyst, QIODevice &wyjscie, QString *blad)
 {
     auto porazka = [&](const OpisTabeli &o, const QString &powod) {
         if (blad)
             *blad = QStringLiteral("Nie można odczytać tabeli %1: %2.").arg(o.plik(), powod);
-        return false;
+        return WynikEksportu::BladOdczytu;
     };
     // Every table is checked before any is read: a system's records span them all, and the
     // filters of the enumerated values and multimedia files read the facts and the rules.
@@ -651,7 +652,17 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
         }
     }
 
-    QByteArray out = "{";
+    // The text is made in pieces and handed over whenever a piece is large enough, so the
+    // memory used does not grow with the tables.
+    constexpr qsizetype Porcja = 1 << 20;
+    QByteArray out;
+    out.reserve(Porcja + 64 * 1024);
+    auto oddaj = [&]() {
+        const bool ok = out.isEmpty() || wyjscie.write(out) == out.size();
+        out.clear();
+        return ok;
+    };
+    out += "{";
     bool pierwszaTabela = true;
     for (Tabela t : WszystkieTabele) {
         const OpisTabeli &o = opisTabeli(t);
@@ -670,22 +681,38 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
         pierwszaTabela = false;
         dopiszTekst(out, o.nazwa);
         out += ": [";
+        // The columns by their place in the result, found once; the names, written in every
+        // record, once as JSON text.
+        std::vector<int> pozycje;
+        std::vector<QByteArray> nazwy;
         bool pierwszyRekord = true;
         while (q.next()) {
-            const QSqlRecord r = q.record();
+            if (pozycje.empty()) {
+                const QSqlRecord r = q.record();
+                for (const OpisKolumny &k : o.kolumny) {
+                    pozycje.push_back(r.indexOf(k.nazwa));
+                    QByteArray n;
+                    dopiszTekst(n, k.nazwa);
+                    nazwy.push_back(n + ": ");
+                }
+            }
             out += pierwszyRekord ? "\n    {" : ",\n    {";
             pierwszyRekord = false;
             for (size_t i = 0; i < o.kolumny.size(); ++i) {
                 if (i)
                     out += ", ";
-                dopiszTekst(out, o.kolumny[i].nazwa);
-                out += ": ";
+                out += nazwy[i];
                 QString powod;
-                if (!dopiszWartosc(out, o.kolumny[i], r.value(o.kolumny[i].nazwa), &powod))
+                const QVariant v = pozycje[i] >= 0 ? q.value(pozycje[i]) : QVariant();
+                if (!dopiszWartosc(out, o.kolumny[i], v, &powod)) {
+                    const int klucz = o.indeksKolumny(o.kluczGlowny);
                     return porazka(o, QStringLiteral("w rekordzie %1=%2 %3")
-                                          .arg(o.kluczGlowny, r.value(o.kluczGlowny).toString(), powod));
+                                          .arg(o.kluczGlowny, q.value(pozycje[size_t(klucz)]).toString(), powod));
+                }
             }
             out += "}";
+            if (out.size() >= Porcja && !oddaj())
+                return WynikEksportu::BladZapisu;
         }
         // The rows end early when the engine fails part-way through the table.
         if (q.lastError().isValid())
@@ -693,7 +720,18 @@ bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QSt
         out += pierwszyRekord ? "]" : "\n  ]";
     }
     out += "\n}\n";
-    *json = out;
+    return oddaj() ? WynikEksportu::Zapisany : WynikEksportu::BladZapisu;
+}
+
+bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QString *blad)
+{
+    QByteArray tekst;
+    QBuffer bufor(&tekst);
+    bufor.open(QIODevice::WriteOnly);
+    if (eksportujJson(baza, kodSyst, bufor, blad) != WynikEksportu::Zapisany)
+        return false;
+    bufor.close();
+    *json = tekst;
     return true;
 }
 

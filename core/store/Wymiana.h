@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QIODevice;
+
 namespace tremida {
 
 class Baza;
@@ -28,5 +30,12 @@ bool importujJson(Baza &baza, const QByteArray &json, QString *blad, int *liczba
 // documented columns (and no other), cannot be read to the end, or holds a value the
 // column's type or JSON cannot carry.
 bool eksportujJson(Baza &baza, std::optional<int> kodSyst, QByteArray *json, QString *blad);
+
+// The same written to `wyjscie` piece by piece as the records are read, so that memory does
+// not grow with the tables. What was written before a failure is left to the caller to
+// take back: a failure to read (message in *blad) may come after records were written.
+// BladZapisu: the device refused a piece.
+enum class WynikEksportu { Zapisany, BladOdczytu, BladZapisu };
+WynikEksportu eksportujJson(Baza &baza, std::optional<int> kodSyst, QIODevice &wyjscie, QString *blad);
 
 } // namespace tremida

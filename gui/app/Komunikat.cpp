@@ -1,5 +1,6 @@
 #include "Komunikat.h"
 
+#include "KontekstAplikacji.h"
 #include "store/Konwersje.h"
 
 #include <QApplication>
@@ -11,16 +12,6 @@
 #include <QVBoxLayout>
 
 namespace tremida::gui {
-
-namespace {
-PrzechwytKomunikatu &przechwyt()
-{
-    static PrzechwytKomunikatu p;
-    return p;
-}
-} // namespace
-
-void ustawPrzechwytKomunikatow(PrzechwytKomunikatu p) { przechwyt() = std::move(p); }
 
 QDialog *utworzOknoKomunikatu(const QString &tekst, QWidget *rodzic)
 {
@@ -52,13 +43,7 @@ QDialog *utworzOknoKomunikatu(const QString &tekst, QWidget *rodzic)
 
 void pokazKomunikat(const QString &tekst, QWidget *rodzic)
 {
-    if (przechwyt()) {
-        przechwyt()(tekst);
-        return;
-    }
-    QDialog *okno = utworzOknoKomunikatu(tekst, rodzic);
-    okno->exec();
-    delete okno;
+    KontekstAplikacji::dialogiAplikacji().komunikat(tekst, rodzic);
 }
 
 } // namespace tremida::gui

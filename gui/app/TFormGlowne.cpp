@@ -29,22 +29,22 @@
 
 namespace tremida::gui {
 
-TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
-    : QMainWindow(rodzic), m_kontekst(std::make_unique<KontekstAplikacji>(folder))
+TFormGlowne::TFormGlowne(KontekstAplikacji &kontekst, QWidget *rodzic) : QMainWindow(rodzic), m_kontekst(kontekst)
 {
     setObjectName(QStringLiteral("TFormGlowne"));
     setWindowTitle(QStringLiteral("SZKIELETOWY SYSTEM EKSPERCKI \"TREMIDA\""));
     // Every window opens entirely on the screen, centred over the one it is opened from.
     wlaczUmieszczanieOkien();
 
+    const QString &folder = m_kontekst.folder;
     QString blad;
-    if (!m_kontekst->baza.otworz(folder, &blad))
+    if (!m_kontekst.baza.otworz(folder, &blad))
         pokazKomunikat(blad);
-    for (const QString &problem : m_kontekst->baza.synchronizuj())
+    for (const QString &problem : m_kontekst.baza.synchronizuj())
         pokazKomunikat(problem);
     // The configuration comes first, so that every window finds its colours when created.
-    wczytajKonfiguracjePrzyStarcie(m_kontekst->konfig, m_kontekst->baza.folder().isEmpty() ? folder
-                                                                                           : m_kontekst->baza.folder(),
+    wczytajKonfiguracjePrzyStarcie(m_kontekst.konfig,
+                                   m_kontekst.baza.folder().isEmpty() ? folder : m_kontekst.baza.folder(),
                                    [](const QString &t) { pokazKomunikat(t); });
 
     auto *tlo = new TloTytulowe(this);
@@ -60,13 +60,13 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     m_napis->setAlignment(Qt::AlignCenter);
 
     budujMenu();
-    m_oProgramie = new TFormOProgramie(m_kontekst->konfig, this);
-    connect(m_kontekst.get(), &KontekstAplikacji::koloryZmienione, this,
-            [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst->konfig); });
+    m_oProgramie = new TFormOProgramie(m_kontekst.konfig, this);
+    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this,
+            [this] { m_oProgramie->ZmiaKolFormOProgramie(m_kontekst.konfig); });
     // Created once, after the configuration is loaded; its own values persist between uses.
-    new TFormKonfig(*m_kontekst, this);
+    new TFormKonfig(m_kontekst, this);
     utworzOknaTabel();
-    m_wnioskowanie = new TWnioskowanie(*m_kontekst,
+    m_wnioskowanie = new TWnioskowanie(m_kontekst,
                                        {m_akcje.at(Akcja::CzytFaktPlik), m_akcje.at(Akcja::WeryfBazy),
                                         m_akcje.at(Akcja::RealizWnios)},
                                        this);
@@ -78,7 +78,11 @@ TFormGlowne::TFormGlowne(const QString &folder, QWidget *rodzic)
     }
 }
 
-TFormGlowne::~TFormGlowne() = default;
+TFormGlowne::~TFormGlowne()
+{
+    // The manual goes with this window; the context stays.
+    m_kontekst.pokazStroneInstrukcji = {};
+}
 
 void TFormGlowne::resizeEvent(QResizeEvent *e)
 {
@@ -169,9 +173,9 @@ void TFormGlowne::budujMenu()
     QMenu *pomoc = pasek->addMenu(QStringLiteral("Pomoc"));
     m_menuInstrukcja = pomoc->addMenu(QStringLiteral("Instrukcja programu"));
     // The manual: its menu of chapters and sections, and the page every "Pomoc" button opens.
-    m_instrukcja = new TInstrukcja(*m_kontekst, this);
+    m_instrukcja = new TInstrukcja(m_kontekst, this);
     m_instrukcja->wypelnijMenu(m_menuInstrukcja);
-    m_kontekst->pokazStroneInstrukcji = [this](const QString &numer) { m_instrukcja->pokaz(numer); };
+    m_kontekst.pokazStroneInstrukcji = [this](const QString &numer) { m_instrukcja->pokaz(numer); };
     pomoc->addSeparator();
     connect(dodaj(pomoc, Akcja::OProgramie, QStringLiteral("O programie")), &QAction::triggered, this,
             [this] { m_oProgramie->exec(); });
@@ -185,7 +189,7 @@ void TFormGlowne::ustawPozycjeWnioskowania(bool dostepne)
 
 bool TFormGlowne::warunkiSpelnione(Polecenie p)
 {
-    if (const auto komunikat = sprawdzWarunki(p, m_kontekst->baza)) {
+    if (const auto komunikat = sprawdzWarunki(p, m_kontekst.baza)) {
         pokazKomunikat(*komunikat, this);
         return false;
     }
@@ -197,15 +201,15 @@ void TFormGlowne::otworzTabele(Akcja a)
     switch (a) {
     case Akcja::OtwTabSyst:
         if (warunkiSpelnione(Polecenie::OtwTabSyst))
-            m_tabSyst->otworz();
+            formTabSyst()->otworz();
         break;
     case Akcja::DrukTabSyst:
         if (warunkiSpelnione(Polecenie::DrukTabSyst))
-            drukujTabele(*m_kontekst, RodzajWydruku::Systemy, 0, this);
+            drukujTabele(m_kontekst, RodzajWydruku::Systemy, 0, this);
         break;
     case Akcja::OtwTabFakt:
         if (warunkiSpelnione(Polecenie::OtwTabFakt))
-            m_tabFakt->otworz();
+            formTabFakt()->otworz();
         break;
     case Akcja::DrukTabFakt:
         if (warunkiSpelnione(Polecenie::DrukTabFakt))
@@ -213,7 +217,7 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabWartFaktWylicz:
         if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
-            m_tabWartFaktWylicz->otworz();
+            formTabWartFaktWylicz()->otworz();
         break;
     case Akcja::DrukTabWartFaktWylicz:
         pokazKomunikat(QStringLiteral("Wydruku tabeli wartości faktów wyliczeniowych dokonuje się wraz z wydrukiem\n\r"
@@ -222,11 +226,11 @@ void TFormGlowne::otworzTabele(Akcja a)
         break;
     case Akcja::OtwTabStale:
         if (warunkiSpelnione(Polecenie::OtwTabStale))
-            m_tabStale->otworz();
+            formTabStale()->otworz();
         break;
     case Akcja::OtwTabReg:
         if (warunkiSpelnione(Polecenie::OtwTabReg))
-            m_tabReg->otworz();
+            formTabReg()->otworz();
         break;
     case Akcja::DrukTabReg:
         if (warunkiSpelnione(Polecenie::DrukTabReg))
@@ -236,13 +240,13 @@ void TFormGlowne::otworzTabele(Akcja a)
         if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
             // Once the trajectory has been opened its file is not created again in this run.
             m_akcje.at(Akcja::ZalTabTraj)->setEnabled(false);
-            m_tabTraj->otworz();
+            formTabTraj()->otworz();
         }
         break;
     case Akcja::OtwTabPlikMult:
         if (warunkiSpelnione(Polecenie::OtwTabPlikMult)) {
             m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
-            m_tabPlikMult->otworz();
+            formTabPlikMult()->otworz();
         }
         break;
     case Akcja::DrukTabStale:
@@ -256,20 +260,39 @@ TFormWybSystDruk *TFormGlowne::oknoWyboruDoDruku(RodzajWydruku r)
 {
     auto &okno = r == RodzajWydruku::Fakty ? m_wybSystDrukFakt : m_wybSystDrukReg;
     if (!okno)
-        okno = new TFormWybSystDruk(*m_kontekst, r, this);
+        okno = new TFormWybSystDruk(m_kontekst, r, this);
     return okno;
 }
 
 void TFormGlowne::utworzOknaTabel()
 {
-    m_tabSyst = new TFormTabSyst(*m_kontekst, this);
-    m_tabFakt = new TFormTabFakt(*m_kontekst, this);
-    m_tabWartFaktWylicz = new TFormTabWartFaktWylicz(*m_kontekst, this);
-    m_tabStale = new TFormTabStale(*m_kontekst, this);
-    m_tabPlikMult = new TFormTabPlikMult(*m_kontekst, this);
-    m_tabReg = new TFormTabReg(*m_kontekst, this);
-    m_tabTraj = new TFormTabTraj(*m_kontekst, this);
+    new TFormTabSyst(m_kontekst, this);
+    new TFormTabFakt(m_kontekst, this);
+    new TFormTabWartFaktWylicz(m_kontekst, this);
+    new TFormTabStale(m_kontekst, this);
+    new TFormTabPlikMult(m_kontekst, this);
+    new TFormTabReg(m_kontekst, this);
+    new TFormTabTraj(m_kontekst, this);
 }
+
+namespace {
+
+// The one table window of its class among the children of the main window.
+template <typename Okno>
+Okno *oknoTabeli(const TFormGlowne *glowne)
+{
+    return glowne->findChild<Okno *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+TFormTabSyst *TFormGlowne::formTabSyst() const { return oknoTabeli<TFormTabSyst>(this); }
+TFormTabFakt *TFormGlowne::formTabFakt() const { return oknoTabeli<TFormTabFakt>(this); }
+TFormTabWartFaktWylicz *TFormGlowne::formTabWartFaktWylicz() const { return oknoTabeli<TFormTabWartFaktWylicz>(this); }
+TFormTabStale *TFormGlowne::formTabStale() const { return oknoTabeli<TFormTabStale>(this); }
+TFormTabPlikMult *TFormGlowne::formTabPlikMult() const { return oknoTabeli<TFormTabPlikMult>(this); }
+TFormTabReg *TFormGlowne::formTabReg() const { return oknoTabeli<TFormTabReg>(this); }
+TFormTabTraj *TFormGlowne::formTabTraj() const { return oknoTabeli<TFormTabTraj>(this); }
 
 void TFormGlowne::nieOprogramowana()
 {
@@ -283,11 +306,11 @@ void TFormGlowne::oknoNiedostepne()
 
 void TFormGlowne::zalozTabele(Tabela t)
 {
-    Baza &baza = m_kontekst->baza;
+    Baza &baza = m_kontekst.baza;
     baza.synchronizuj();
     const bool istnieje = baza.plikIstnieje(t);
     if (istnieje) {
-        TFormOstrzTab ostrzezenie(t, m_kontekst->konfig, this);
+        TFormOstrzTab ostrzezenie(t, m_kontekst.konfig, this);
         if (!ostrzezenie.zapytaj())
             return;
     }

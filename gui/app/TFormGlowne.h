@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <map>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -44,12 +43,14 @@ enum class Akcja {
 class TFormGlowne : public QMainWindow {
     Q_OBJECT
 public:
-    // Creates the shared objects, loads the configuration of `folder` (its messages shown)
-    // and builds the menu.
-    explicit TFormGlowne(const QString &folder, QWidget *rodzic = nullptr);
+    // Opens the database of the context's folder and loads its configuration (their messages
+    // shown), then builds the menu and the windows. Every window holds a reference to
+    // `kontekst`, so the context must outlive the main window: whoever creates the window
+    // creates the context first and ends it after the window.
+    explicit TFormGlowne(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
     ~TFormGlowne() override;
 
-    KontekstAplikacji &kontekst() { return *m_kontekst; }
+    KontekstAplikacji &kontekst() { return m_kontekst; }
     QAction *akcja(Akcja a) const { return m_akcje.at(a); }
     QMenu *menuBazaDanych() const { return m_menuBazaDanych; }
     QMenu *menuInstrukcja() const { return m_menuInstrukcja; }
@@ -80,7 +81,7 @@ private:
     void nieOprogramowana();
     void oknoNiedostepne();
 
-    std::unique_ptr<KontekstAplikacji> m_kontekst;
+    KontekstAplikacji &m_kontekst;
     std::map<Akcja, QAction *> m_akcje;
     QMenu *m_menuBazaDanych = nullptr;
     QMenu *m_menuInstrukcja = nullptr;
@@ -91,25 +92,18 @@ private:
     TInstrukcja *m_instrukcja = nullptr;
 
 public:
-    // The table windows, created once at start and hidden.
-    TFormTabSyst *formTabSyst() const { return m_tabSyst; }
-    TFormTabFakt *formTabFakt() const { return m_tabFakt; }
-    TFormTabWartFaktWylicz *formTabWartFaktWylicz() const { return m_tabWartFaktWylicz; }
-    TFormTabStale *formTabStale() const { return m_tabStale; }
-    TFormTabPlikMult *formTabPlikMult() const { return m_tabPlikMult; }
-    TFormTabReg *formTabReg() const { return m_tabReg; }
-    TFormTabTraj *formTabTraj() const { return m_tabTraj; }
+    // The table windows, created once at start and hidden (children of this window).
+    TFormTabSyst *formTabSyst() const;
+    TFormTabFakt *formTabFakt() const;
+    TFormTabWartFaktWylicz *formTabWartFaktWylicz() const;
+    TFormTabStale *formTabStale() const;
+    TFormTabPlikMult *formTabPlikMult() const;
+    TFormTabReg *formTabReg() const;
+    TFormTabTraj *formTabTraj() const;
 
 private:
     void utworzOknaTabel();
-    TFormTabSyst *m_tabSyst = nullptr;
-    TFormTabFakt *m_tabFakt = nullptr;
-    TFormTabWartFaktWylicz *m_tabWartFaktWylicz = nullptr;
-    TFormTabStale *m_tabStale = nullptr;
-    TFormTabPlikMult *m_tabPlikMult = nullptr;
     TWnioskowanie *m_wnioskowanie = nullptr;
-    TFormTabReg *m_tabReg = nullptr;
-    TFormTabTraj *m_tabTraj = nullptr;
 };
 
 } // namespace tremida::gui

@@ -195,10 +195,7 @@ TFormKonfig::TFormKonfig(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodzic
     connect(m_czytaj, &QPushButton::clicked, this, &TFormKonfig::czytajWlasneZPliku);
     connect(m_zastWlasne, &QPushButton::clicked, this, &TFormKonfig::zastosujWlasne);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QStringLiteral("13.1"));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QStringLiteral("13.1"));
 
     // One row of buttons, OK and "Pomoc" at its end, so that the dialog fits a laptop screen.
     auto *akcje = new QHBoxLayout;

@@ -8,11 +8,7 @@
 #include <QDialog>
 #include <array>
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

@@ -17,14 +17,15 @@ struct TPolaSystemu {
     QLineEdit *kod = nullptr;
     QLineEdit *nazwa = nullptr;
 
-    // Builds the two labelled read-only fields in one row.
-    QHBoxLayout *utworz()
+    // Builds the two labelled read-only fields in one row; the code field is at most
+    // `szerokoscKodu` pixels wide.
+    QHBoxLayout *utworz(int szerokoscKodu = 110)
     {
         etKod = new QLabel(QStringLiteral("Kod systemu:"));
         etNazwa = new QLabel(QStringLiteral("Nazwa systemu:"));
         kod = new QLineEdit;
         kod->setReadOnly(true);
-        kod->setMaximumWidth(110);
+        kod->setMaximumWidth(szerokoscKodu);
         nazwa = new QLineEdit;
         nazwa->setReadOnly(true);
         auto *u = new QHBoxLayout;

@@ -59,10 +59,7 @@ TFormRealizWnios::TFormRealizWnios(KontekstAplikacji &kontekst, QWidget *rodzic)
     connect(m_miesz, &QPushButton::clicked, this, [this] { if (organizujMiesz) organizujMiesz(); });
     connect(m_anuluj, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::RodzajeWnios));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::RodzajeWnios));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormRealizWnios::ZmiaKolFormRealizWnios);
     ZmiaKolFormRealizWnios();
 }

@@ -3,9 +3,9 @@
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "app/KontekstAplikacji.h"
+#include "inference/PolaWizKonkl.h"
 #include "manual/Instrukcja.h"
 #include "store/Ilustracje.h"
-#include "store/Konwersje.h"
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
@@ -37,18 +37,18 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
         siatka->addWidget(et, wiersz, kolumna * 2);
         siatka->addWidget(pole(nazwa, this), wiersz, kolumna * 2 + 1);
     };
-    dodajPole(QStringLiteral("Kod systemu"), QStringLiteral("kodSyst"), 0);
-    dodajPole(QStringLiteral("Nazwa systemu"), QStringLiteral("nazSyst"), 1);
+    dodajPole(podpisPolaKonkl(PoleKonkl::KodSyst), QStringLiteral("kodSyst"), 0);
+    dodajPole(podpisPolaKonkl(PoleKonkl::NazSyst), QStringLiteral("nazSyst"), 1);
     ++wiersz;
-    dodajPole(QStringLiteral("Kod reguly"), QStringLiteral("kodReg"), 0);
-    dodajPole(QStringLiteral("Nazwa reguły"), QStringLiteral("nazReg"), 1);
+    dodajPole(podpisPolaKonkl(PoleKonkl::KodReg), QStringLiteral("kodReg"), 0);
+    dodajPole(podpisPolaKonkl(PoleKonkl::NazReg), QStringLiteral("nazReg"), 1);
     ++wiersz;
-    auto *etKonkl = new QLabel(QStringLiteral("Konkluzja reguły"));
+    auto *etKonkl = new QLabel(podpisPolaKonkl(PoleKonkl::KonklReg));
     m_etykiety.append(etKonkl);
     siatka->addWidget(etKonkl, wiersz, 0);
     siatka->addWidget(pole(QStringLiteral("konklReg"), this), wiersz, 1, 1, 3);
     ++wiersz;
-    auto *etOpisKonkl = new QLabel(QStringLiteral("Opis konkluzji:"));
+    auto *etOpisKonkl = new QLabel(podpisPolaKonkl(PoleKonkl::OpisKonkl) + u':');
     m_etykiety.append(etOpisKonkl);
     m_opisKonkl = new QPlainTextEdit;
     m_opisKonkl->setObjectName(QStringLiteral("opisKonklReg"));
@@ -57,16 +57,14 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     siatka->addWidget(etOpisKonkl, wiersz, 0);
     siatka->addWidget(m_opisKonkl, wiersz, 1, 1, 3);
     ++wiersz;
-    dodajPole(QStringLiteral("Stopień pewności konkluzji "), QStringLiteral("cfKonkl"), 0);
-    dodajPole(QStringLiteral("Zaagregowany stopień pewności konkluzji (obliczony z uaktywnionych reguł o tej samej "
-                             "konkluzji)"),
-              QStringLiteral("cfZagreg"), 1);
+    dodajPole(podpisPolaKonkl(PoleKonkl::CFKonkl) + u' ', QStringLiteral("cfKonkl"), 0);
+    dodajPole(podpisPolaKonkl(PoleKonkl::CFZagreg), QStringLiteral("cfZagreg"), 1);
     siatka->setColumnStretch(1, 1);
     siatka->setColumnStretch(3, 1);
 
-    auto *rodzaj = m_rodzaj = new QGroupBox(QStringLiteral("Konkluzja dotyczy faktu:"));
-    m_posredni = new QRadioButton(QStringLiteral("pośredniego"));
-    m_koncowy = new QRadioButton(QStringLiteral("końcowego"));
+    auto *rodzaj = m_rodzaj = new QGroupBox(podpisPolaKonkl(PoleKonkl::RodzFakt) + u':');
+    m_posredni = new QRadioButton(podpisPosredniego());
+    m_koncowy = new QRadioButton(podpisKoncowego());
     for (QRadioButton *r : {m_posredni, m_koncowy}) {
         // Read-only: the mark follows the conclusion's fact only.
         r->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -76,13 +74,15 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     uRodzaj->addWidget(m_posredni);
     uRodzaj->addWidget(m_koncowy);
 
-    auto *etInstr = new QLabel(QStringLiteral("Instrukcje/ zalecenia dla użytkownika wynikające z konkluzji reguły:"));
+    auto *etInstr = new QLabel(podpisPolaKonkl(PoleKonkl::InstrReg) + u':');
     m_etykiety.append(etInstr);
     m_instr = new QPlainTextEdit;
     m_instr->setObjectName(QStringLiteral("instrReg"));
     m_instr->setReadOnly(true);
-    // The caption hyphenated for a line break breaks there, never with the hyphen mid-line.
-    auto *etOpisReg = new QLabel(QStringLiteral("Opisowa charaktery-\nstyka reguły. Autorzy"));
+    // The caption is hyphenated for a line break and breaks there, never with the hyphen
+    // mid-line.
+    auto *etOpisReg = new QLabel(podpisPolaKonkl(PoleKonkl::OpisReg)
+                                     .replace(QStringLiteral("charakterystyka"), QStringLiteral("charaktery-\nstyka")));
     m_etykiety.append(etOpisReg);
     m_opisReg = new QPlainTextEdit;
     m_opisReg->setObjectName(QStringLiteral("opisReg"));
@@ -98,8 +98,8 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
     m_nastFilm = new QPushButton(QStringLiteral("Pokaż następny film"));
     m_poprzFilm = new QPushButton(QStringLiteral("Pokaż poprzedni film"));
     auto *ilustracje = new QGridLayout;
-    auto *etObrazy = new QLabel(QStringLiteral("Liczba obrazów/zdjęć"));
-    auto *etFilmy = new QLabel(QStringLiteral("Liczba filmów"));
+    auto *etObrazy = new QLabel(podpisPolaKonkl(PoleKonkl::LiczbaObrazow));
+    auto *etFilmy = new QLabel(podpisPolaKonkl(PoleKonkl::LiczbaFilmow));
     m_etykiety << etObrazy << etFilmy;
     QLineEdit *liczbaObrazow = pole(QStringLiteral("liczbaObrazow"), this);
     QLineEdit *liczbaFilmow = pole(QStringLiteral("liczbaFilmow"), this);
@@ -168,10 +168,7 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
                                       "przód i/lub wstecz."),
                        this);
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WizKonkl));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WizKonkl));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWizKonkl::ZmiaKolFormWizKonkl);
     ZmiaKolFormWizKonkl();
 }
@@ -202,16 +199,14 @@ void TFormWizKonkl::ZmiaKolFormWizKonkl()
 void TFormWizKonkl::wypelnij(const TWizKonkl &w)
 {
     m_wiz = w;
-    pole(QStringLiteral("kodSyst"))->setText(QString::number(w.kodSyst));
-    pole(QStringLiteral("nazSyst"))->setText(w.nazSyst);
-    pole(QStringLiteral("kodReg"))->setText(QString::number(w.idReg));
-    pole(QStringLiteral("nazReg"))->setText(w.nazReg);
-    pole(QStringLiteral("konklReg"))->setText(w.konklReg);
-    m_opisKonkl->setPlainText(w.opisKonklReg);
-    pole(QStringLiteral("cfKonkl"))->setText(realNaTekst(w.cfKonkl));
-    pole(QStringLiteral("cfZagreg"))->setText(realNaTekst(w.cfZagreg));
-    m_instr->setPlainText(w.instrReg);
-    m_opisReg->setPlainText(w.opisReg);
+    for (auto [p, nazwa] : {std::pair{PoleKonkl::KodSyst, "kodSyst"}, std::pair{PoleKonkl::NazSyst, "nazSyst"},
+                            std::pair{PoleKonkl::KodReg, "kodReg"}, std::pair{PoleKonkl::NazReg, "nazReg"},
+                            std::pair{PoleKonkl::KonklReg, "konklReg"}, std::pair{PoleKonkl::CFKonkl, "cfKonkl"},
+                            std::pair{PoleKonkl::CFZagreg, "cfZagreg"}})
+        pole(QLatin1String(nazwa))->setText(tekstPolaKonkl(w, p));
+    m_opisKonkl->setPlainText(tekstPolaKonkl(w, PoleKonkl::OpisKonkl));
+    m_instr->setPlainText(tekstPolaKonkl(w, PoleKonkl::InstrReg));
+    m_opisReg->setPlainText(tekstPolaKonkl(w, PoleKonkl::OpisReg));
     m_obrazy->ustawElement(w.idReg, slowa::Regula);
     m_filmy->ustawElement(w.idReg, slowa::Regula);
     m_posredni->setChecked(w.rodzFakt == slowa::Posredni);

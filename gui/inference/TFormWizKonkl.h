@@ -8,12 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

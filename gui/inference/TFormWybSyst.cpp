@@ -4,10 +4,8 @@
 #include "app/KontekstAplikacji.h"
 #include "manual/Instrukcja.h"
 
-#include <QHeaderView>
-#include <QSqlQuery>
-#include <QLocale>
-#include <QSqlQueryModel>
+#include "widgets/SiatkaSystemow.h"
+
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,16 +20,8 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
                                              "którego chcesz realizować proces wnioskowania:"));
     m_instrukcja->setWordWrap(true);
 
-    m_model = new QSqlQueryModel(this);
-    m_siatka = new QTableView;
-    m_siatka->setModel(m_model);
-    // Codes are shown as the system writes them ("1234"), not with the desktop's digit groups.
-    m_siatka->setLocale(QLocale::c());
-    m_siatka->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_siatka->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_siatka->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_siatka->verticalHeader()->hide();
-    m_siatka->horizontalHeader()->setStretchLastSection(true);
+    m_systemy = new SiatkaSystemow(this);
+    m_siatka = m_systemy->widok();
 
     m_pierwszy = new QPushButton(QStringLiteral("|◀"));
     m_poprzedni = new QPushButton(QStringLiteral("◀"));
@@ -66,8 +56,8 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
     connect(m_pierwszy, &QPushButton::clicked, this, [this] { przesun(0); });
     connect(m_poprzedni, &QPushButton::clicked, this, [this] { przesun(m_siatka->currentIndex().row() - 1); });
     connect(m_nastepny, &QPushButton::clicked, this, [this] { przesun(m_siatka->currentIndex().row() + 1); });
-    connect(m_ostatni, &QPushButton::clicked, this, [this] { przesun(m_model->rowCount() - 1); });
-    connect(m_siatka->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFormWybSyst::pokazBiezacy);
+    connect(m_ostatni, &QPushButton::clicked, this, [this] { przesun(m_systemy->liczbaWierszy() - 1); });
+    connect(m_systemy, &SiatkaSystemow::biezacyZmieniony, this, &TFormWybSyst::pokazBiezacy);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         const int kod = biezacyKodSyst();
         if (kod <= 0) {
@@ -78,10 +68,7 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
         if (poWyborze)
             poWyborze(kod);
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WyborSyst));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WyborSyst));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWybSyst::ZmiaKolFormWybSyst);
     ZmiaKolFormWybSyst();
 }
@@ -96,17 +83,7 @@ void TFormWybSyst::ZmiaKolFormWybSyst()
 
 void TFormWybSyst::otworz()
 {
-    QSqlQuery q = m_kontekst.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT IdSyst, NazSyst, OpisSyst FROM systemyeksperckie ORDER BY IdSyst"));
-    q.exec();
-    m_model->setQuery(std::move(q));
-    while (m_model->canFetchMore())
-        m_model->fetchMore();
-    m_model->setHeaderData(0, Qt::Horizontal, QStringLiteral("Kod systemu"));
-    m_model->setHeaderData(1, Qt::Horizontal, QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"));
-    m_model->setHeaderData(2, Qt::Horizontal, QStringLiteral("Opis systemu"));
-    m_siatka->setColumnWidth(0, 90);
-    m_siatka->setColumnWidth(1, 320);
+    m_systemy->czytaj(m_kontekst.baza);
     przesun(0);
     pokazBiezacy();
     show();
@@ -116,26 +93,14 @@ void TFormWybSyst::otworz()
 
 void TFormWybSyst::ustawBiezacy(int wiersz) { przesun(wiersz); }
 
-void TFormWybSyst::przesun(int wiersz)
-{
-    if (m_model->rowCount() == 0)
-        return;
-    wiersz = std::clamp(wiersz, 0, m_model->rowCount() - 1);
-    m_siatka->setCurrentIndex(m_model->index(wiersz, 0));
-    m_siatka->selectRow(wiersz);
-}
+void TFormWybSyst::przesun(int wiersz) { m_systemy->przesun(wiersz); }
 
-int TFormWybSyst::biezacyKodSyst() const
-{
-    const QModelIndex i = m_siatka->currentIndex();
-    return i.isValid() ? m_model->index(i.row(), 0).data().toInt() : 0;
-}
+int TFormWybSyst::biezacyKodSyst() const { return m_systemy->kodBiezacy(); }
 
 void TFormWybSyst::pokazBiezacy()
 {
-    const QModelIndex i = m_siatka->currentIndex();
-    m_pola.kod->setText(i.isValid() ? m_model->index(i.row(), 0).data().toString() : QString());
-    m_pola.nazwa->setText(i.isValid() ? m_model->index(i.row(), 1).data().toString() : QString());
+    m_pola.kod->setText(m_systemy->kodBiezacyTekst());
+    m_pola.nazwa->setText(m_systemy->nazwaBiezaca());
 }
 
 } // namespace tremida::gui

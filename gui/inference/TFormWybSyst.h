@@ -8,12 +8,12 @@
 #include <QWidget>
 #include <functional>
 
-class QSqlQueryModel;
 class QTableView;
 
 namespace tremida::gui {
 
 class KontekstAplikacji;
+class SiatkaSystemow;
 
 class TFormWybSyst : public QWidget {
     Q_OBJECT
@@ -42,7 +42,7 @@ private:
 
     KontekstAplikacji &m_kontekst;
     QLabel *m_instrukcja;
-    QSqlQueryModel *m_model;
+    SiatkaSystemow *m_systemy;
     QTableView *m_siatka;
     TPolaSystemu m_pola;
     QPushButton *m_pierwszy, *m_poprzedni, *m_nastepny, *m_ostatni;

@@ -1,5 +1,7 @@
 #include "TWnioskowanie.h"
 
+#include "KursorPracy.h"
+
 #include "TFormCzytFakt.h"
 #include "TFormCzytFaktWnios.h"
 #include "TFormFalsHip.h"
@@ -14,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QWidget>
 
@@ -272,6 +275,7 @@ void TWnioskowanie::organizujMiesz()
 
 void TWnioskowanie::startWPrzod()
 {
+    const KursorPracy praca;
     if (!m_zweryfikowana)
         return;
     // Start continues a run only after a continuation; otherwise a new run replaces the
@@ -308,6 +312,7 @@ void TWnioskowanie::poPrzebieguWPrzod(WynikPrzebiegu w)
 
 void TWnioskowanie::startWstecz()
 {
+    const KursorPracy praca;
     if (!m_zweryfikowana)
         return;
     m_metoda = Metoda::Wstecz;
@@ -349,6 +354,7 @@ void TWnioskowanie::poKoncuWstecz()
 
 void TWnioskowanie::startMiesz()
 {
+    const KursorPracy praca;
     if (!m_zweryfikowana)
         return;
     // Start on a paused phase continues it, as the display's continue button would: the
@@ -378,6 +384,7 @@ void TWnioskowanie::startMiesz()
 
 void TWnioskowanie::startFals()
 {
+    const KursorPracy praca;
     if (!m_zweryfikowana || !m_fals.czyPrzygotowana() || m_fals.czyWstrzymany())
         return;
     const QList<int> zaznaczone = m_formFals->zaznaczone();
@@ -417,6 +424,7 @@ void TWnioskowanie::opuscFals()
 
 void TWnioskowanie::kontynuuj()
 {
+    const KursorPracy praca;
     sesja.KontynuacjaZadana = true;
     if (m_fals.czyWstrzymany()) {
         m_formFals->pokazUwage(0);
@@ -436,6 +444,7 @@ void TWnioskowanie::kontynuuj()
 
 void TWnioskowanie::zamknijProces()
 {
+    const KursorPracy praca;
     // Backward chaining and falsification go on to their next display or their end; the
     // three inference commands are disabled on the way (wymagajNowegoWyboru). The launcher
     // comes last: after the final message and after the run's forms are hidden.
@@ -460,9 +469,30 @@ void TWnioskowanie::zamknijProces()
 
 // ---- TUzytkownikWnios ----
 
-void TWnioskowanie::komunikat(const QString &tekst) { pokazKomunikat(tekst, rodzicKomunikatu()); }
+void TWnioskowanie::komunikat(const QString &tekst)
+{
+    const PrzerwaPracy pytanie;
+    pokazKomunikat(tekst, rodzicKomunikatu());
+}
 
-void TWnioskowanie::czytajFakt(TKontekstCzytFakt &kontekst) { m_czytFaktWnios->otworz(kontekst); }
+void TWnioskowanie::czytajFakt(TKontekstCzytFakt &kontekst)
+{
+    const PrzerwaPracy pytanie;
+    m_czytFaktWnios->otworz(kontekst);
+}
+
+void TWnioskowanie::wToku()
+{
+    // The visible windows are painted again about ten times a second (a notice shown or a
+    // window changed by the run). No event is taken from the queue: nothing the user does can
+    // start, close or change anything in the middle of the run.
+    if (m_zegarOdmalowania.isValid() && m_zegarOdmalowania.elapsed() < 100)
+        return;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->repaint();
+    m_zegarOdmalowania.start();
+}
 
 void TWnioskowanie::pokazKonkluzje(const TWizKonkl &wiz)
 {

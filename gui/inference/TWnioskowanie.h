@@ -10,6 +10,7 @@
 #include "inference/WniosMiesz.h"
 #include "inference/WniosWPrzod.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -80,6 +81,7 @@ public:
     void czytajFakt(TKontekstCzytFakt &kontekst) override;
     void pokazKonkluzje(const TWizKonkl &wiz) override;
     void uwagaWToku(bool widoczna) override;
+    void wToku() override;
     void wymagajNowegoWyboru() override;
     void pokazFalsyfikacje(const QString &hipGlowna, const QStringList &kandydaci) override;
     void uwagaFazyMieszanej(int faza) override;
@@ -125,6 +127,7 @@ private:
     TFalsHip m_fals;
     TWniosMiesz m_miesz;
     Metoda m_metoda = Metoda::Brak;
+    QElapsedTimer m_zegarOdmalowania; // since the windows were last painted during a run
     // The chosen knowledge base passed a verification (its OK pressed): the launcher and the
     // method forms may start inference.
     bool m_zweryfikowana = false;

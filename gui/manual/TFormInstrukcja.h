@@ -9,10 +9,7 @@
 #include <QWidget>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

@@ -6,36 +6,13 @@
 
 #include <QDate>
 #include <QDir>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace tremida::gui {
 
-namespace {
-
-DialogiDrukarki &dialogiTestowe()
-{
-    static DialogiDrukarki d;
-    return d;
-}
-
-} // namespace
-
 bool pokazDialogiDrukarki(QPrinter &drukarka, QWidget *rodzic)
 {
-    if (dialogiTestowe())
-        return dialogiTestowe()(drukarka, rodzic);
-    QPageSetupDialog ustawienia(&drukarka, rodzic);
-    if (ustawienia.exec() != QDialog::Accepted)
-        return false;
-    QPrintDialog druk(&drukarka, rodzic);
-    return druk.exec() == QDialog::Accepted;
-}
-
-void ustawDialogiDrukarki(DialogiDrukarki dialogi)
-{
-    dialogiTestowe() = std::move(dialogi);
+    return KontekstAplikacji::dialogiAplikacji().dialogiDrukarki(drukarka, rodzic);
 }
 
 std::optional<bool> drukujPrzezDialogi(const QString &folder, const QString &nazwaDokumentu, bool pozioma,

@@ -15,14 +15,9 @@ namespace tremida::gui {
 
 class KontekstAplikacji;
 
-// Shows the printer set-up dialog and then the print dialog for `drukarka`; false when the
-// user cancels either. Tests replace the dialogs (for instance by a PDF file) with
-// ustawDialogiDrukarki; an empty function restores them.
-using DialogiDrukarki = std::function<bool(QPrinter &, QWidget *)>;
-void ustawDialogiDrukarki(DialogiDrukarki dialogi);
-
-// The printer set-up dialog and then the print dialog for `drukarka` (or what a test set in
-// their place); false when the user cancels either.
+// The printer set-up dialog and then the print dialog for `drukarka`, through the
+// application's dialogs (a test's dialogs may choose a PDF file instead); false when the user
+// cancels either.
 bool pokazDialogiDrukarki(QPrinter &drukarka, QWidget *rodzic);
 
 // Draws a printout on a canvas in the chosen orientation; false with a message in *blad

@@ -3,19 +3,17 @@
 // enumerated facts) or its rules: the systems grid, the chosen system's code and name, and
 // the buttons that print, cancel or open the manual.
 
+#include "inference/PolaSystemu.h"
 #include "report/Wydruki.h"
 
 #include <QWidget>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSqlQueryModel;
 class QTableView;
 
 namespace tremida::gui {
 
 class KontekstAplikacji;
+class SiatkaSystemow;
 
 class TFormWybSystDruk : public QWidget {
     Q_OBJECT
@@ -43,11 +41,10 @@ private:
 
     KontekstAplikacji &m_kontekst;
     RodzajWydruku m_rodzaj;
-    QSqlQueryModel *m_model;
+    SiatkaSystemow *m_systemy;
     QTableView *m_siatka;
     QLabel *m_zacheta = nullptr;
-    QLabel *m_etKod, *m_etNazwa;
-    QLineEdit *m_kod, *m_nazwa;
+    TPolaSystemu m_pola;
     QPushButton *m_drukuj, *m_anuluj, *m_pomoc;
 };
 

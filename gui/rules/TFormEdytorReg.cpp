@@ -204,10 +204,7 @@ TFormEdytorReg::TFormEdytorReg(KontekstAplikacji &k, TFormTabReg *tabela)
     connect(m_kopiujPrzes, &QPushButton::clicked, this, &TFormEdytorReg::kopiujPrzes);
     connect(m_kopiujKonkl, &QPushButton::clicked, this, &TFormEdytorReg::kopiujKonkl);
     connect(m_zamknij, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_k.pokazStroneInstrukcji)
-            m_k.pokazStroneInstrukcji(QString::fromLatin1(pomoc::EdytorReg));
-    });
+    m_k.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::EdytorReg));
 
     auto *teksty = new QGridLayout;
     teksty->addWidget(m_lPrzes, 0, 0, Qt::AlignTop);

@@ -13,13 +13,7 @@
 #include <QWidget>
 #include <optional>
 
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

@@ -36,10 +36,7 @@ TFormKartaReg::TFormKartaReg(KontekstAplikacji &k, QWidget *rodzic) : QWidget(ro
     m_pomoc = new QPushButton(QStringLiteral("Pomoc"), this);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_k.pokazStroneInstrukcji)
-            m_k.pokazStroneInstrukcji(QString::fromLatin1(pomoc::KartaReg));
-    });
+    m_k.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::KartaReg));
 
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch();

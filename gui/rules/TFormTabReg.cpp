@@ -9,6 +9,7 @@
 #include "rules/KontrReg.h"
 #include "store/DataRek.h"
 #include "store/Ilustracje.h"
+#include "store/KontrRegula.h"
 #include "store/Konwersje.h"
 #include "store/Slowa.h"
 
@@ -21,16 +22,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
 
 namespace {
-
-const QString WidokWszystkich = QStringLiteral("wszystkich reguł");
-const QString WidokSystemu = QStringLiteral("tylko reguł wybranego systemu eksperckiego ");
 
 QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 {
@@ -42,135 +38,129 @@ QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzi
 } // namespace
 
 TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), Tabela::Reguly,
+                          rodzic)
 {
     setObjectName(QStringLiteral("TFormTabReg"));
-    m_reg = new ZbiorDanych(k.baza, Tabela::Reguly, this);
-    ustawZbioryStrzezone({m_reg});
     m_edytor = new TFormEdytorReg(k, this);
     m_karta = new TFormKartaReg(k, this);
 
-    // --- view choice and knowledge-base selection
-    m_wgSyst = new WidokWgSystemu(this, m_reg, QStringLiteral("Wizualizacja rekordów tabeli reguł:"),
-                                  WidokWszystkich, WidokSystemu, 100);
-    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
-            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
+    utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli reguł:"), QStringLiteral("wszystkich reguł"),
+                       QStringLiteral("tylko reguł wybranego systemu eksperckiego "), 100, 110);
+    polaczZbiorRegul();
 
-    // --- rules grid and navigator
-    m_siatkaReg = new Siatka(m_reg, this);
-    m_siatkaReg->setMinimumHeight(110);
-    m_nawReg = new Nawigator(m_reg, Nawigator::wszystkie(), this);
-    connect(m_nawReg, &Nawigator::poAkcji, this, &TFormTabReg::poAkcjiNawigatora);
-    connect(m_reg, &ZbiorDanych::przewiniety, this, [this] {
-        if (m_reg->stan() == StanZbioru::Wstawianie)
-            return;
-        pokazDate(m_data, m_reg);
-        policzMultimedia();
-        m_edytuj->setVisible(m_reg->biezacy() >= 0);
-    });
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaReguly(szczegoly);
+    ulozSzczegoly(szczegoly);
+    auto *pomocnicze = new QWidget(this);
+    utworzWyszukiwanie(pomocnicze);
+    utworzKopiowanie(pomocnicze);
+    utworzPrzyciskiReguly(pomocnicze);
+    QGroupBox *pliki = utworzPliki(pomocnicze);
+    ulozPomocnicze(pomocnicze, pliki);
+    ulozOkno(szczegoly, pomocnicze);
+
+    m_edytuj->hide();
+    ZmiaKolFormTabReg(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
+}
+
+void TFormTabReg::poPrzewinieciu()
+{
+    policzMultimedia();
+    m_edytuj->setVisible(m_reg->biezacy() >= 0);
+}
+
+void TFormTabReg::polaczZbiorRegul()
+{
     connect(m_reg, &ZbiorDanych::stanZmieniony, this, [this] {
         m_kopia->setVisible(m_reg->czyEdycjaLubWstawianie());
         m_edytuj->setVisible(m_reg->biezacy() >= 0);
     });
+}
 
-    // --- fields of the current rule
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod reguły:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdReg"), 100);
+    m_kod = polePowiazane(szczegoly, m_reg, QStringLiteral("IdReg"), 100);
     m_lKodSystReg = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystReg = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_kodSystReg = polePowiazane(szczegoly, m_reg, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa reguły:"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazReg"));
+    m_nazwa = polePowiazane(szczegoly, m_reg, QStringLiteral("NazReg"));
     m_lPoz = etykieta(QStringLiteral("Poziom reguły:"), szczegoly);
-    m_poz = pole(szczegoly, QStringLiteral("PozReg"), 80);
+    m_poz = polePowiazane(szczegoly, m_reg, QStringLiteral("PozReg"), 80);
     m_lCF = etykieta(QStringLiteral("CF:"), szczegoly);
-    m_cf = pole(szczegoly, QStringLiteral("CFReg"), 100);
-    m_kier = new GrupaRadiowa(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
-                              szczegoly);
-    m_kier->setObjectName(QStringLiteral("KierWniReg"));
+    m_cf = polePowiazane(szczegoly, m_reg, QStringLiteral("CFReg"), 100);
+    m_kier = grupaPowiazana(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
+                            szczegoly, m_reg, QStringLiteral("KierWniReg"));
     m_lPrzes = etykieta(QStringLiteral("Tekst pola przesłankowego"), szczegoly);
-    m_przes = new QPlainTextEdit(szczegoly);
-    m_przes->setObjectName(QStringLiteral("PrzesReg"));
+    m_przes = memoPowiazane(szczegoly, m_reg, QStringLiteral("PrzesReg"));
     m_lKonkl = etykieta(QStringLiteral("Tekst konkluzji"), szczegoly);
-    m_konkl = new QPlainTextEdit(szczegoly);
-    m_konkl->setObjectName(QStringLiteral("KonklReg"));
+    m_konkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("KonklReg"));
     m_lOpisKonkl = etykieta(QStringLiteral("Opis konkluzji:"), szczegoly);
-    m_opisKonkl = new QPlainTextEdit(szczegoly);
-    m_opisKonkl->setObjectName(QStringLiteral("OpisKonklReg"));
+    m_opisKonkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisKonklReg"));
     m_lInstr = etykieta(QStringLiteral("Instrukcja/ zalecenia"), szczegoly);
-    m_instr = new QPlainTextEdit(szczegoly);
-    m_instr->setObjectName(QStringLiteral("InstrReg"));
+    m_instr = memoPowiazane(szczegoly, m_reg, QStringLiteral("InstrReg"));
     m_lOpis = etykieta(QStringLiteral("Źródło regu-\nły, autorzy"), szczegoly);
-    m_opis = new QPlainTextEdit(szczegoly);
-    m_opis->setObjectName(QStringLiteral("OpisReg"));
+    m_opis = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisReg"));
     m_przes->setMinimumHeight(60);
     for (QPlainTextEdit *m : {m_konkl, m_opisKonkl, m_instr, m_opis}) {
         m->setMinimumHeight(36);
         m->setMaximumHeight(60);
     }
-    m_czyOdpal = new GrupaRadiowa(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyOdpal->setObjectName(QStringLiteral("CzyOdpal"));
+    m_czyOdpal = grupaPowiazana(QStringLiteral("Czy została odpalona?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                                QStringLiteral("CzyOdpal"));
     m_lCFKonkl = etykieta(QStringLiteral("CF konkluzji reguły"), szczegoly);
-    m_cfKonkl = pole(szczegoly, QStringLiteral("CFKonklReg"), 100);
-    m_czyUdz = new GrupaRadiowa(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly);
-    m_czyUdz->setObjectName(QStringLiteral("CzyBieUdzWeWnios"));
+    m_cfKonkl = polePowiazane(szczegoly, m_reg, QStringLiteral("CFKonklReg"), 100);
+    m_czyUdz = grupaPowiazana(QStringLiteral("Czy nadal uwzględniana?"), {slowa::Tak, slowa::Nie}, 2, szczegoly, m_reg,
+                              QStringLiteral("CzyBieUdzWeWnios"));
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kod, m_reg, QStringLiteral("IdReg"));
-    powiaz(m_kodSystReg, m_reg, QStringLiteral("KodSyst"));
-    powiaz(m_nazwa, m_reg, QStringLiteral("NazReg"));
-    powiaz(m_poz, m_reg, QStringLiteral("PozReg"));
-    powiaz(m_cf, m_reg, QStringLiteral("CFReg"));
-    powiaz(m_kier, m_reg, QStringLiteral("KierWniReg"));
-    powiaz(m_przes, m_reg, QStringLiteral("PrzesReg"));
-    powiaz(m_konkl, m_reg, QStringLiteral("KonklReg"));
-    powiaz(m_opisKonkl, m_reg, QStringLiteral("OpisKonklReg"));
-    powiaz(m_instr, m_reg, QStringLiteral("InstrReg"));
-    powiaz(m_opis, m_reg, QStringLiteral("OpisReg"));
-    powiaz(m_czyOdpal, m_reg, QStringLiteral("CzyOdpal"));
-    powiaz(m_cfKonkl, m_reg, QStringLiteral("CFKonklReg"));
-    powiaz(m_czyUdz, m_reg, QStringLiteral("CzyBieUdzWeWnios"));
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
-        u->addWidget(m_kodSystReg, 0, 3);
-        u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
-        u->addWidget(m_poz, 0, 5);
-        u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
-        u->addWidget(m_cf, 0, 7);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 7);
-        // The groups in one row, the run's CF and the date in the next, so that the window
-        // fits a laptop screen beside its auxiliary column.
-        auto *grupy = new QHBoxLayout;
-        grupy->addWidget(m_kier);
-        grupy->addWidget(m_czyOdpal);
-        grupy->addWidget(m_czyUdz);
-        grupy->addStretch();
-        u->addLayout(grupy, 2, 0, 1, 8);
-        auto *stan = new QHBoxLayout;
-        stan->addWidget(m_lCFKonkl);
-        stan->addWidget(m_cfKonkl);
-        stan->addStretch();
-        stan->addWidget(m_lData);
-        stan->addWidget(m_data);
-        u->addLayout(stan, 3, 0, 1, 8);
-        int w = 4;
-        for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
-                            std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
-            u->addWidget(l, w, 0, Qt::AlignTop);
-            u->addWidget(m, w, 1, 1, 7);
-            ++w;
-        }
-        u->setColumnStretch(7, 1);
-        u->setRowStretch(4, 1);
-    }
+}
 
-    // --- auxiliary controls
-    auto *pomocnicze = new QWidget(this);
+void TFormTabReg::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
+    u->addWidget(m_kodSystReg, 0, 3);
+    u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
+    u->addWidget(m_poz, 0, 5);
+    u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
+    u->addWidget(m_cf, 0, 7);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 7);
+    // The groups in one row, the run's CF and the date in the next, so that the window
+    // fits a laptop screen beside its auxiliary column.
+    auto *grupy = new QHBoxLayout;
+    grupy->addWidget(m_kier);
+    grupy->addWidget(m_czyOdpal);
+    grupy->addWidget(m_czyUdz);
+    grupy->addStretch();
+    u->addLayout(grupy, 2, 0, 1, 8);
+    auto *stan = new QHBoxLayout;
+    stan->addWidget(m_lCFKonkl);
+    stan->addWidget(m_cfKonkl);
+    stan->addStretch();
+    stan->addWidget(m_lData);
+    stan->addWidget(m_data);
+    u->addLayout(stan, 3, 0, 1, 8);
+    int w = 4;
+    for (auto [l, m] : {std::pair{m_lPrzes, m_przes}, std::pair{m_lKonkl, m_konkl}, std::pair{m_lOpisKonkl, m_opisKonkl},
+                        std::pair{m_lInstr, m_instr}, std::pair{m_lOpis, m_opis}}) {
+        u->addWidget(l, w, 0, Qt::AlignTop);
+        u->addWidget(m, w, 1, 1, 7);
+        ++w;
+    }
+    u->setColumnStretch(7, 1);
+    u->setRowStretch(4, 1);
+}
+
+// The free code and the search by code.
+void TFormTabReg::utworzWyszukiwanie(QWidget *pomocnicze)
+{
     m_szukajWolnego = przycisk(QStringLiteral("Znajdź wolny kod"), QStringLiteral("znajdzWolnyKod"), pomocnicze);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod"), pomocnicze);
     m_wolnyKod = pole(pomocnicze, QStringLiteral("wolnyKod"), 100, true);
@@ -183,7 +173,12 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
                    QStringLiteral("Nie podałeś kodu reguły do wyszukania."), QStringLiteral("Zła postać kodu reguły. Popraw."),
                    QStringLiteral("Rekordu o wskazanym kodzie reguły w tabeli nie znaleziono."));
     });
+}
 
+// The copy of the premise, the conclusion or the whole of another rule, shown while a rule is
+// typed.
+void TFormTabReg::utworzKopiowanie(QWidget *pomocnicze)
+{
     m_kopia = new QWidget(pomocnicze);
     m_kopia->setObjectName(QStringLiteral("kopia"));
     m_lKopiowany = etykieta(QStringLiteral("Kod reguły do skopiowania:"), m_kopia);
@@ -195,25 +190,31 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     connect(m_kopiujPrzes, &QPushButton::clicked, this, [this] { kopiuj(Kopia::PolePrzes); });
     connect(m_kopiujKonkl, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Konkluzja); });
     connect(m_kopiujCalosc, &QPushButton::clicked, this, [this] { kopiuj(Kopia::Calosc); });
-    {
-        auto *u = new QGridLayout(m_kopia);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lKopiowany, 0, 0, 1, 2);
-        u->addWidget(m_kopiowany, 0, 2);
-        u->addWidget(m_lKopiuj, 1, 0);
-        u->addWidget(m_kopiujPrzes, 1, 1);
-        u->addWidget(m_kopiujKonkl, 1, 2);
-        u->addWidget(m_kopiujCalosc, 2, 1, 1, 2);
-    }
+    auto *u = new QGridLayout(m_kopia);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lKopiowany, 0, 0, 1, 2);
+    u->addWidget(m_kopiowany, 0, 2);
+    u->addWidget(m_lKopiuj, 1, 0);
+    u->addWidget(m_kopiujPrzes, 1, 1);
+    u->addWidget(m_kopiujKonkl, 1, 2);
+    u->addWidget(m_kopiujCalosc, 2, 1, 1, 2);
     m_kopia->hide();
+}
 
+// The editor, the syntax check and the rule card.
+void TFormTabReg::utworzPrzyciskiReguly(QWidget *pomocnicze)
+{
     m_edytuj = przycisk(QStringLiteral("Wywołaj edytor"), QStringLiteral("wywolajEdytor"), pomocnicze);
     m_weryfikuj = przycisk(QStringLiteral("Weryfikuj składnię"), QStringLiteral("weryfikujSkladnie"), pomocnicze);
     connect(m_edytuj, &QPushButton::clicked, this, &TFormTabReg::wywolajEdytor);
     connect(m_weryfikuj, &QPushButton::clicked, this, &TFormTabReg::weryfikujSkladnie);
     m_pokazKarte = przycisk(QStringLiteral("Karta reguły..."), QStringLiteral("kartaReguly"), pomocnicze);
     connect(m_pokazKarte, &QPushButton::clicked, this, &TFormTabReg::pokazKarte);
+}
 
+// The pictures and films that illustrate the rule's conclusion.
+QGroupBox *TFormTabReg::utworzPliki(QWidget *pomocnicze)
+{
     auto *pliki = new QGroupBox(pomocnicze);
     m_naglowekPlikow = etykieta(QStringLiteral("PLIKI MULTIMEDIALNE (OBRAZY GRAFICZNE, ZDJĘCIA FOTOGRAFICZNE, FILMY) "
                                                "ILUSTRUJĄCE KONKLUZJĘ REGUŁY"),
@@ -227,93 +228,73 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     m_obrazPoprz = przycisk(QString(), QStringLiteral("obrazPoprzedni"), pliki);
     m_filmNast = przycisk(QString(), QStringLiteral("filmNastepny"), pliki);
     m_filmPoprz = przycisk(QString(), QStringLiteral("filmPoprzedni"), pliki);
-    m_obrazy = new TPrzyciskiIlustracji(k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazow, this);
-    m_filmy = new TPrzyciskiIlustracji(k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmow, this);
-    {
-        auto *u = new QGridLayout(pliki);
-        u->addWidget(m_naglowekPlikow, 0, 0, 1, 2);
-        u->addWidget(m_lLiczbaObrazow, 1, 0);
-        u->addWidget(m_liczbaObrazow, 1, 1);
-        u->addWidget(m_obrazNast, 2, 0, 1, 2);
-        u->addWidget(m_obrazPoprz, 3, 0, 1, 2);
-        u->addWidget(m_lLiczbaFilmow, 4, 0);
-        u->addWidget(m_liczbaFilmow, 4, 1);
-        u->addWidget(m_filmNast, 5, 0, 1, 2);
-        u->addWidget(m_filmPoprz, 6, 0, 1, 2);
-    }
-    {
-        auto *u = new QGridLayout(pomocnicze);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_szukajWolnego, 0, 0);
-        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-        u->addWidget(m_wolnyKod, 0, 2);
-        u->addWidget(m_lSzukany, 1, 0, 1, 2);
-        u->addWidget(m_szukany, 1, 2);
-        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
-        u->addWidget(m_kopia, 3, 0, 1, 3);
-        u->addWidget(m_edytuj, 4, 0, 1, 3);
-        u->addWidget(m_weryfikuj, 5, 0, 1, 3);
-        u->addWidget(m_pokazKarte, 6, 0, 1, 3);
-        u->addWidget(pliki, 7, 0, 1, 3);
-        u->setRowStretch(8, 1);
-        auto *przyciski = new QHBoxLayout;
-        przyciski->addWidget(przyciskPomoc());
-        przyciski->addWidget(przyciskOk());
-        u->addLayout(przyciski, 9, 0, 1, 3);
-    }
-    pomocnicze->setMaximumWidth(380);
+    m_obrazy = new TPrzyciskiIlustracji(m_k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazow, this);
+    m_filmy = new TPrzyciskiIlustracji(m_k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmow, this);
+    // The picture and film buttons keep their place when hidden.
+    zachowajMiejsce({m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz});
+    auto *u = new QGridLayout(pliki);
+    u->addWidget(m_naglowekPlikow, 0, 0, 1, 2);
+    u->addWidget(m_lLiczbaObrazow, 1, 0);
+    u->addWidget(m_liczbaObrazow, 1, 1);
+    u->addWidget(m_obrazNast, 2, 0, 1, 2);
+    u->addWidget(m_obrazPoprz, 3, 0, 1, 2);
+    u->addWidget(m_lLiczbaFilmow, 4, 0);
+    u->addWidget(m_liczbaFilmow, 4, 1);
+    u->addWidget(m_filmNast, 5, 0, 1, 2);
+    u->addWidget(m_filmPoprz, 6, 0, 1, 2);
+    return pliki;
+}
 
+void TFormTabReg::ulozPomocnicze(QWidget *pomocnicze, QGroupBox *pliki)
+{
+    auto *u = new QGridLayout(pomocnicze);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_szukajWolnego, 0, 0);
+    u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+    u->addWidget(m_wolnyKod, 0, 2);
+    u->addWidget(m_lSzukany, 1, 0, 1, 2);
+    u->addWidget(m_szukany, 1, 2);
+    u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    u->addWidget(m_kopia, 3, 0, 1, 3);
+    u->addWidget(m_edytuj, 4, 0, 1, 3);
+    u->addWidget(m_weryfikuj, 5, 0, 1, 3);
+    u->addWidget(m_pokazKarte, 6, 0, 1, 3);
+    u->addWidget(pliki, 7, 0, 1, 3);
+    u->setRowStretch(8, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    u->addLayout(przyciski, 9, 0, 1, 3);
+    pomocnicze->setMaximumWidth(380);
+}
+
+void TFormTabReg::ulozOkno(QGroupBox *szczegoly, QWidget *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
     // The copy and edit buttons keep their place when hidden, so the others do not move.
     zachowajMiejsce({m_kopia, m_edytuj});
-    auto *uklad = ukladPrzewijany(this);
-    uklad->addWidget(m_wgSyst->grupa());
-    uklad->addWidget(m_wgSyst->panel());
-    uklad->addWidget(m_siatkaReg, 1);
-    uklad->addWidget(m_nawReg);
+    auto *uklad = ulozPrzegladanie();
     uklad->addLayout(dol, 2);
     resize(1200, 920);
-
-    m_edytuj->hide();
-    ZmiaKolFormTabReg(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
 }
 
-bool TFormTabReg::widokWszystkich() const { return m_wgSyst->wszystkie(); }
-
-void TFormTabReg::otworz()
+QStringList TFormTabReg::naglowkiRekordow() const
 {
-    if (m_reg->czyEdycjaLubWstawianie()) {
-        show();
-        raise();
-        return;
-    }
-    m_reg->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
-                          QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
-                          QStringLiteral("CF reguły"), QStringLiteral("Tekst pola przesłankowego"),
-                          QStringLiteral("Tekst konkluzji"), QStringLiteral("Opis konkluzji"),
-                          QStringLiteral("Instrukcja/ zalecenia"), QStringLiteral("Źródło reguły, autorzy"),
-                          QStringLiteral("Czy została odpalona?"), QStringLiteral("CF konkluzji reguły"),
-                          QStringLiteral("Czy nadal uwzględniana?"), QStringLiteral("Data wygenerowania rekordu")});
-    m_wgSyst->otworz();
-    show();
-    raise();
-    activateWindow();
+    return {QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
+            QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"), QStringLiteral("CF reguły"),
+            QStringLiteral("Tekst pola przesłankowego"), QStringLiteral("Tekst konkluzji"),
+            QStringLiteral("Opis konkluzji"), QStringLiteral("Instrukcja/ zalecenia"),
+            QStringLiteral("Źródło reguły, autorzy"), QStringLiteral("Czy została odpalona?"),
+            QStringLiteral("CF konkluzji reguły"), QStringLiteral("Czy nadal uwzględniana?"),
+            QStringLiteral("Data wygenerowania rekordu")};
 }
 
 void TFormTabReg::zamknijZbiory()
 {
-    m_wgSyst->zamknij();
+    OknoTabeliWgSystemu::zamknijZbiory();
     m_edytor->hide();
-}
-
-void TFormTabReg::ustawWidokWszystkich(bool wszystkie)
-{
-    if (!m_wgSyst->przelacz(wszystkie))
-        return;
-    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
@@ -338,33 +319,11 @@ void TFormTabReg::poAkcjiNawigatora(PrzyciskNaw p)
 
 void TFormTabReg::kontrolaPoZatwierdzeniu(const QVariant &klucz)
 {
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), klucz);
-    if (!q.exec() || !q.next())
+    const auto regula = regulaOKodzie(m_k.baza, klucz.toInt());
+    if (!regula)
         return;
-    const QSqlRecord r = q.record();
-    q.finish();
-    const int poz = r.value(QStringLiteral("PozReg")).toInt();
-    const double cf = r.value(QStringLiteral("CFReg")).toDouble();
-    QString komunikat;
-    if (poz <= 0)
-        komunikat = QStringLiteral("Wartość poziomu reguły błędna. Popraw.");
-    else if (poz > m_k.konfig.MaxPozReg)
-        komunikat = QStringLiteral("Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\r"
-                                   "Wejdź w tryb edycji rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\r"
-                                   "powiększyć wartość maksymalną w pliku konfiguracyjnym.");
-    else if (cf < 0.0 || cf > 1.0)
-        komunikat = QStringLiteral("CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.");
-    else if (r.value(QStringLiteral("InstrReg")).toString().trimmed().isEmpty())
-        komunikat = QStringLiteral(
-            "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły.\n\r"
-            "Istnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu wnioskowania,\n\r"
-            "jednak jest konieczne z merytorycznego punktu widzenia. Wejdź w tryb edycji rekordu\n\r"
-            "i dopisz te instrukcje i/lub zalecenia, aktualnie, lub najpóźniej przed startem procesu\n\r"
-            "wnioskowania.");
-    if (!komunikat.isEmpty()) {
-        pokazKomunikat(komunikat, this);
+    if (const auto komunikat = kontrolaPoZatwierdzeniuReguly(*regula, m_k.konfig.MaxPozReg)) {
+        pokazKomunikat(*komunikat, this);
         return;
     }
     policzMultimedia();
@@ -393,44 +352,46 @@ void TFormTabReg::kopiuj(Kopia co)
         pokazKomunikat(QStringLiteral("Kod reguły do skopiowania nieokreślony lub błędnej postaci.") + ogon, this);
         return;
     }
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), *kod);
-    if (!q.exec() || !q.next()) {
+    const auto zrodlo = regulaOKodzie(m_k.baza, *kod);
+    if (!zrodlo) {
         pokazKomunikat(QStringLiteral("Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.") + ogon, this);
         return;
     }
-    const QSqlRecord zrodlo = q.record();
-    q.finish();
-    QStringList kolumny;
+    const TRekReg &z = *zrodlo;
+    auto ustaw = [this](const char *kol, const QVariant &v) { m_reg->ustawWartosc(QLatin1String(kol), v); };
+    auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
+    const QString zapiszTekst = QStringLiteral("\n\rAby zapisać ten tekst do rekordu nowej/edytowanej reguły musisz "
+                                               "pozostałe dane uzupełnić, a następnie rekord zatwierdzić.");
     QString komunikat;
     switch (co) {
     case Kopia::PolePrzes:
-        kolumny = {QStringLiteral("PrzesReg")};
-        komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
-                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
-                                   "zatwierdzić.");
+        ustaw("PrzesReg", tekst(z.PrzesReg));
+        komunikat = QStringLiteral("Tekst pola przesłankowego reguły skopiowano.") + zapiszTekst;
         break;
     case Kopia::Konkluzja:
-        kolumny = {QStringLiteral("KonklReg")};
-        komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
-                                   "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord "
-                                   "zatwierdzić.");
+        ustaw("KonklReg", tekst(z.KonklReg));
+        komunikat = QStringLiteral("Tekst konkluzji reguły skopiowano.") + zapiszTekst;
         break;
     case Kopia::Calosc:
         // Everything except the rule's own key and its knowledge base.
-        kolumny = {QStringLiteral("NazReg"),    QStringLiteral("PozReg"),       QStringLiteral("KierWniReg"),
-                   QStringLiteral("CFReg"),     QStringLiteral("PrzesReg"),     QStringLiteral("KonklReg"),
-                   QStringLiteral("OpisKonklReg"), QStringLiteral("InstrReg"),  QStringLiteral("OpisReg"),
-                   QStringLiteral("CzyOdpal"),  QStringLiteral("CFKonklReg"),   QStringLiteral("CzyBieUdzWeWnios"),
-                   QStringLiteral("DataRek")};
+        ustaw("NazReg", tekst(z.NazReg));
+        ustaw("PozReg", z.PozReg);
+        ustaw("KierWniReg", tekst(z.KierWniReg));
+        ustaw("CFReg", z.CFReg);
+        ustaw("PrzesReg", tekst(z.PrzesReg));
+        ustaw("KonklReg", tekst(z.KonklReg));
+        ustaw("OpisKonklReg", tekst(z.OpisKonklReg));
+        ustaw("InstrReg", tekst(z.InstrReg));
+        ustaw("OpisReg", tekst(z.OpisReg));
+        ustaw("CzyOdpal", tekst(z.CzyOdpal));
+        ustaw("CFKonklReg", z.CFKonklReg ? QVariant(*z.CFKonklReg) : QVariant());
+        ustaw("CzyBieUdzWeWnios", tekst(z.CzyBieUdzWeWnios));
+        ustaw("DataRek", tekst(z.DataRek));
         komunikat = QStringLiteral("Wszystkie dane reguły, oprócz kodu reguły i kodu systemu skopiowano.\n\rAby "
                                    "zapisać te dane do rekordu nowej/edytowanej reguły musisz dane uzupełnić, a "
                                    "następnie rekord zatwierdzić.");
         break;
     }
-    for (const QString &kol : kolumny)
-        m_reg->ustawWartosc(kol, zrodlo.value(kol));
     if (co == Kopia::Calosc)
         pokazDate(m_data, m_reg);
     pokazKomunikat(komunikat, this);
@@ -512,10 +473,10 @@ void TFormTabReg::ZmiaKolFormTabReg(const TParKonfig &k)
                     m_kier, m_lPrzes, m_przes, m_lKonkl, m_konkl, m_lOpisKonkl, m_opisKonkl, m_lInstr, m_instr, m_lOpis,
                     m_opis, m_czyOdpal, m_lCFKonkl, m_cfKonkl, m_czyUdz});
     zastosujKolory(k, Rola::Bierne,
-                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaReg, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatka, m_lData, m_data,
                     m_naglowekPlikow, m_lLiczbaObrazow, m_liczbaObrazow, m_lLiczbaFilmow, m_liczbaFilmow});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_wgSyst->nawigator(), m_nawReg, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
+                   {m_wgSyst->nawigator(), m_naw, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu,
                     m_lKopiowany, m_kopiowany, m_lKopiuj, m_kopiujPrzes, m_kopiujKonkl, m_kopiujCalosc, m_edytuj,
                     m_weryfikuj, m_pokazKarte, m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(),
                     przyciskPomoc()});

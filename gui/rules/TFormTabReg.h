@@ -5,16 +5,11 @@
 // illustrate the rule's conclusion.
 
 #include "widgets/Kontrolki.h"
-#include "widgets/Nawigator.h"
-#include "widgets/OknoTabeli.h"
-#include "widgets/WidokWgSystemu.h"
+#include "widgets/OknoTabeliWgSystemu.h"
 
 #include <QString>
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -22,20 +17,12 @@ class TFormEdytorReg;
 class TFormKartaReg;
 class TPrzyciskiIlustracji;
 
-class TFormTabReg : public OknoTabeli {
+class TFormTabReg : public OknoTabeliWgSystemu {
     Q_OBJECT
 public:
     explicit TFormTabReg(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
-    // Opens the knowledge bases, selects the view of one knowledge base's rules, runs the
-    // rules query for the first one and shows the window.
-    void otworz();
-
     void ZmiaKolFormTabReg(const TParKonfig &konfig);
-
-    // View choice: all rules (true) or the rules of the chosen knowledge base.
-    void ustawWidokWszystkich(bool wszystkie);
-    bool widokWszystkich() const;
 
     // What a copy from another rule takes over.
     enum class Kopia { PolePrzes, Konkluzja, Calosc };
@@ -58,32 +45,40 @@ public:
     // and the given texts replace those of the form. False when there is no current rule.
     bool wpiszTekstyReguly(const QString *przes, const QString *konkl);
 
-    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorReg() const { return m_reg; }
-    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
-    Nawigator *nawigator() const { return m_nawReg; }
     TFormEdytorReg *edytor() const { return m_edytor; }
     TFormKartaReg *karta() const { return m_karta; }
     const TPrzyciskiIlustracji &obrazy() const { return *m_obrazy; }
     const TPrzyciskiIlustracji &filmy() const { return *m_filmy; }
 
 protected:
+    QStringList naglowkiRekordow() const override;
+    void poPrzewinieciu() override;
+    // Closing also hides the rule editor.
     void zamknijZbiory() override;
+    void poAkcjiNawigatora(PrzyciskNaw p) override;
 
 private:
-    void poAkcjiNawigatora(PrzyciskNaw p);
+    // The parts of the window, in the order they are built.
+    void polaczZbiorRegul();
+    void utworzPolaReguly(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    void utworzWyszukiwanie(QWidget *pomocnicze);
+    void utworzKopiowanie(QWidget *pomocnicze);
+    void utworzPrzyciskiReguly(QWidget *pomocnicze);
+    QGroupBox *utworzPliki(QWidget *pomocnicze);
+    void ulozPomocnicze(QWidget *pomocnicze, QGroupBox *pliki);
+    void ulozOkno(QGroupBox *szczegoly, QWidget *pomocnicze);
+
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void policzMultimedia();
     int kodSystemuReguly() const;
 
-    ZbiorDanych *m_reg;
-    WidokWgSystemu *m_wgSyst;
-    Siatka *m_siatkaReg;
-    Nawigator *m_nawReg;
+    ZbiorDanych *m_reg = m_rekordy;
 
     QLabel *m_lKod, *m_lKodSystReg, *m_lNazwa, *m_lPoz, *m_lCF, *m_lPrzes, *m_lKonkl, *m_lOpisKonkl, *m_lInstr,
         *m_lOpis, *m_lCFKonkl, *m_lData;
-    QLineEdit *m_kod, *m_kodSystReg, *m_nazwa, *m_poz, *m_cf, *m_cfKonkl, *m_data;
+    QLineEdit *m_kod, *m_kodSystReg, *m_nazwa, *m_poz, *m_cf, *m_cfKonkl;
     GrupaRadiowa *m_kier, *m_czyOdpal, *m_czyUdz;
     QPlainTextEdit *m_przes, *m_konkl, *m_opisKonkl, *m_instr, *m_opis;
 

@@ -23,38 +23,13 @@
 
 namespace tremida::gui {
 
-namespace {
-
-const QString WidokWszystkich = QStringLiteral("wszystkich stałych");
-const QString WidokSystemu = QStringLiteral("tylko stałych wybranego systemu eksperckiego ");
-
-} // namespace
-
 TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"), rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"), Tabela::Stale, rodzic)
 {
     setObjectName(QStringLiteral("TFormTabStale"));
-    m_stale = new ZbiorDanych(k.baza, Tabela::Stale, this);
-    ustawZbioryStrzezone({m_stale});
 
-    m_wgSyst = new WidokWgSystemu(this, m_stale, QStringLiteral("Wizualizacja rekordów tabeli stałych:"),
-                                  WidokWszystkich, WidokSystemu, 110);
-    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
-            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
-
-    m_siatkaStale = new Siatka(m_stale, this);
-    m_siatkaStale->setMinimumHeight(80);
-    m_nawStale = new Nawigator(m_stale, Nawigator::wszystkie(), this);
-    connect(m_nawStale, &Nawigator::poAkcji, this, &TFormTabStale::poAkcjiNawigatora);
-    connect(m_stale, &ZbiorDanych::przewiniety, this, [this] {
-        if (m_stale->stan() == StanZbioru::Wstawianie)
-            return;
-        pokazDate(m_data, m_stale);
-        if (m_stale->wartosc(QStringLiteral("RodzStala")).toString() == slowa::Obliczana)
-            wczytajArgumenty(m_stale->wartosc(QStringLiteral("KodSyst")));
-        pokazArgument();
-        ustawWidocznosc();
-    });
+    utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli stałych:"), QStringLiteral("wszystkich stałych"),
+                       QStringLiteral("tylko stałych wybranego systemu eksperckiego "), 110, 80);
     connect(m_stale, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
         if (kol == QLatin1String("RodzStala") || kol == QLatin1String("TypStala")) {
             if (kol == QLatin1String("RodzStala") && m_argumenty.isEmpty())
@@ -65,24 +40,23 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     });
     auto *szczegoly = new QGroupBox(this);
     m_lKod = etykieta(QStringLiteral("Kod stałej:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdStala"), 100);
+    m_kod = polePowiazane(szczegoly, m_stale, QStringLiteral("IdStala"), 100);
     m_lKodSystStala = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystStala = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_kodSystStala = polePowiazane(szczegoly, m_stale, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa stałej:"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazStala"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzStala"));
-    m_typ = new GrupaRadiowa(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
-                             szczegoly);
-    m_typ->setObjectName(QStringLiteral("TypStala"));
+    m_nazwa = polePowiazane(szczegoly, m_stale, QStringLiteral("NazStala"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly,
+                              m_stale, QStringLiteral("RodzStala"));
+    m_typ = grupaPowiazana(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
+                           szczegoly, m_stale, QStringLiteral("TypStala"));
     m_lJedn = etykieta(QStringLiteral("Jednostka stałej:"), szczegoly);
-    m_jedn = pole(szczegoly, QStringLiteral("JedWartStala"), 200);
+    m_jedn = polePowiazane(szczegoly, m_stale, QStringLiteral("JedWartStala"), 200);
     m_lWartosc = etykieta(QStringLiteral("Wartość stałej prostej:"), szczegoly);
-    m_wartosc = pole(szczegoly, QStringLiteral("WartStalaProsta"));
+    m_wartosc = polePowiazane(szczegoly, m_stale, QStringLiteral("WartStalaProsta"));
     m_lA = etykieta(QStringLiteral("Wartość parametru A:"), szczegoly);
-    m_a = pole(szczegoly, QStringLiteral("WartParAStala"), 200);
+    m_a = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParAStala"), 200);
     m_lB = etykieta(QStringLiteral("Wartość parametru B:"), szczegoly);
-    m_b = pole(szczegoly, QStringLiteral("WartParBStala"), 200);
+    m_b = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParBStala"), 200);
     m_lArgKod = etykieta(QStringLiteral("Kod faktu - argumentu stałej obliczanej:"), szczegoly);
     m_argKod = new QComboBox(szczegoly);
     m_argKod->setObjectName(QStringLiteral("argumentKod"));
@@ -95,27 +69,14 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     m_typArg->setObjectName(QStringLiteral("typArgumentu"));
     m_typArg->ustawTylkoDoOdczytu(true);
     m_lOpis = etykieta(QStringLiteral("Opis stałej:"), szczegoly);
-    m_opis = new QPlainTextEdit(szczegoly);
-    m_opis->setObjectName(QStringLiteral("OpisStala"));
+    m_opis = memoPowiazane(szczegoly, m_stale, QStringLiteral("OpisStala"));
     m_lPyt = etykieta(QStringLiteral("Instrukcja wprowadzania wartości stałej:"), szczegoly);
-    m_pyt = new QPlainTextEdit(szczegoly);
-    m_pyt->setObjectName(QStringLiteral("PytStala"));
+    m_pyt = memoPowiazane(szczegoly, m_stale, QStringLiteral("PytStala"));
     for (QPlainTextEdit *m : {m_opis, m_pyt})
         m->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kod, m_stale, QStringLiteral("IdStala"));
-    powiaz(m_kodSystStala, m_stale, QStringLiteral("KodSyst"));
-    powiaz(m_nazwa, m_stale, QStringLiteral("NazStala"));
-    powiaz(m_rodzaj, m_stale, QStringLiteral("RodzStala"));
-    powiaz(m_typ, m_stale, QStringLiteral("TypStala"));
-    powiaz(m_jedn, m_stale, QStringLiteral("JedWartStala"));
-    powiaz(m_wartosc, m_stale, QStringLiteral("WartStalaProsta"));
-    powiaz(m_a, m_stale, QStringLiteral("WartParAStala"));
-    powiaz(m_b, m_stale, QStringLiteral("WartParBStala"));
-    powiaz(m_opis, m_stale, QStringLiteral("OpisStala"));
-    powiaz(m_pyt, m_stale, QStringLiteral("PytStala"));
     connect(m_argKod, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
     connect(m_argNazwa, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
     {
@@ -168,18 +129,8 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
                    QStringLiteral("Nie podałeś kodu stałej do wyszukania."), QStringLiteral("Zła postać kodu stałej. Popraw."),
                    QStringLiteral("Rekordu o wskazanym kodzie stałej w tabeli nie znaleziono."));
     });
-    auto *pomocnicze = new QGridLayout;
-    pomocnicze->addWidget(m_szukajWolnego, 0, 0);
-    pomocnicze->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-    pomocnicze->addWidget(m_wolnyKod, 0, 2);
-    pomocnicze->addWidget(m_lSzukany, 1, 0, 1, 2);
-    pomocnicze->addWidget(m_szukany, 1, 2);
-    pomocnicze->addWidget(m_szukajRekordu, 2, 0, 1, 3);
-    pomocnicze->setRowStretch(3, 1);
-    auto *przyciski = new QHBoxLayout;
-    przyciski->addWidget(przyciskPomoc());
-    przyciski->addWidget(przyciskOk());
-    pomocnicze->addLayout(przyciski, 4, 0, 1, 3);
+    auto *pomocnicze =
+        ukladWyszukiwania(m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu);
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
@@ -187,11 +138,7 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     // The fields of a simple and of a computed constant keep their place whichever is shown.
     zachowajMiejsce({m_lWartosc, m_wartosc, m_lArgKod, m_argKod, m_lArgNazwa, m_argNazwa, m_typArg, m_lA, m_a, m_lB,
                      m_b, m_lJedn, m_jedn});
-    auto *uklad = ukladPrzewijany(this);
-    uklad->addWidget(m_wgSyst->grupa());
-    uklad->addWidget(m_wgSyst->panel());
-    uklad->addWidget(m_siatkaStale, 1);
-    uklad->addWidget(m_nawStale);
+    auto *uklad = ulozPrzegladanie();
     uklad->addLayout(dol);
     resize(1150, 860);
 
@@ -200,46 +147,35 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabStale(m_k.konfig); });
 }
 
-bool TFormTabStale::widokWszystkich() const { return m_wgSyst->wszystkie(); }
-
-void TFormTabStale::otworz()
+QStringList TFormTabStale::naglowkiRekordow() const
 {
-    if (m_stale->czyEdycjaLubWstawianie()) {
-        show();
-        raise();
-        return;
-    }
-    m_stale->ustawNaglowki({QStringLiteral("Kod stałej"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa stałej"),
-                            QStringLiteral("Rodzaj stałej"), QStringLiteral("Typ stałej"),
-                            QStringLiteral("Jednostka wartości stałej"), QStringLiteral("Wartość stałej prostej"),
-                            QStringLiteral("Kod argumentu stałej obliczanej"), QStringLiteral("Parametr A"),
-                            QStringLiteral("Parametr B"), QStringLiteral("Opis stałej"),
-                            QStringLiteral("Instrukcja wprowadzania wartości"),
-                            QStringLiteral("Data wygenerowania rekordu")});
-    m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
-    m_wgSyst->otworz();
-    show();
-    raise();
-    activateWindow();
+    return {QStringLiteral("Kod stałej"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa stałej"),
+            QStringLiteral("Rodzaj stałej"), QStringLiteral("Typ stałej"),
+            QStringLiteral("Jednostka wartości stałej"), QStringLiteral("Wartość stałej prostej"),
+            QStringLiteral("Kod argumentu stałej obliczanej"), QStringLiteral("Parametr A"),
+            QStringLiteral("Parametr B"), QStringLiteral("Opis stałej"),
+            QStringLiteral("Instrukcja wprowadzania wartości"), QStringLiteral("Data wygenerowania rekordu")};
 }
 
-void TFormTabStale::zamknijZbiory()
+void TFormTabStale::poPrzewinieciu()
 {
-    m_wgSyst->zamknij();
+    if (m_stale->wartosc(QStringLiteral("RodzStala")).toString() == slowa::Obliczana)
+        wczytajArgumenty(m_stale->wartosc(QStringLiteral("KodSyst")));
+    pokazArgument();
+    ustawWidocznosc();
 }
 
-void TFormTabStale::ustawWidokWszystkich(bool wszystkie)
+void TFormTabStale::przedOtwarciem() { m_naw->ustawPrzyciski(Nawigator::wszystkie()); }
+
+void TFormTabStale::poZmianieWidoku(bool wszystkie)
 {
-    if (!m_wgSyst->przelacz(wszystkie))
-        return;
     if (wszystkie) {
         std::vector<PrzyciskNaw> bezWstawiania = Nawigator::wszystkie();
         std::erase(bezWstawiania, PrzyciskNaw::Wstaw);
-        m_nawStale->ustawPrzyciski(bezWstawiania);
+        m_naw->ustawPrzyciski(bezWstawiania);
     } else {
-        m_nawStale->ustawPrzyciski(Nawigator::wszystkie());
+        m_naw->ustawPrzyciski(Nawigator::wszystkie());
     }
-    m_wgSyst->czytajRekordy();
 }
 
 void TFormTabStale::wczytajArgumenty(const QVariant &kodSyst)
@@ -351,9 +287,9 @@ void TFormTabStale::ZmiaKolFormTabStale(const TParKonfig &k)
                     m_jedn, m_lWartosc, m_wartosc, m_lA, m_a, m_lB, m_b, m_lArgKod, m_argKod, m_lArgNazwa, m_argNazwa,
                     m_lOpis, m_opis, m_lPyt, m_pyt});
     zastosujKolory(k, Rola::Bierne,
-                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaStale, m_typArg, m_lData, m_data});
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatka, m_typArg, m_lData, m_data});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_wgSyst->nawigator(), m_nawStale, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                   {m_wgSyst->nawigator(), m_naw, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
                     m_szukajRekordu, przyciskOk(), przyciskPomoc()});
 }
 

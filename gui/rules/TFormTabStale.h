@@ -4,45 +4,34 @@
 // a post.
 
 #include "widgets/Kontrolki.h"
-#include "widgets/Nawigator.h"
-#include "widgets/OknoTabeli.h"
-#include "widgets/WidokWgSystemu.h"
+#include "widgets/OknoTabeliWgSystemu.h"
 
 #include <QList>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
-class TFormTabStale : public OknoTabeli {
+class TFormTabStale : public OknoTabeliWgSystemu {
     Q_OBJECT
 public:
     explicit TFormTabStale(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
-    // Opens the knowledge bases and the constants of the first one and shows the window.
-    void otworz();
-
     void ZmiaKolFormTabStale(const TParKonfig &konfig);
 
-    // View choice: all constants (true) or those of the chosen knowledge base.
-    void ustawWidokWszystkich(bool wszystkie);
-    bool widokWszystkich() const;
-
-    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorStale() const { return m_stale; }
-    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
-    Nawigator *nawigator() const { return m_nawStale; }
     QComboBox *listaKodowArgumentu() const { return m_argKod; }
     QComboBox *listaNazwArgumentu() const { return m_argNazwa; }
     // Chooses the argument at this position of the lists, as the user does.
     void wybierzArgument(int pozycja);
 
 protected:
-    void zamknijZbiory() override;
+    QStringList naglowkiRekordow() const override;
+    void poPrzewinieciu() override;
+    // Every navigator button while one knowledge base is shown; no insert in the view of all.
+    void przedOtwarciem() override;
+    void poZmianieWidoku(bool wszystkie) override;
+    void poAkcjiNawigatora(PrzyciskNaw p) override;
 
 private:
     struct Argument {
@@ -52,16 +41,12 @@ private:
     void wczytajArgumenty(const QVariant &kodSyst);
     void pokazArgument();
     void ustawWidocznosc();
-    void poAkcjiNawigatora(PrzyciskNaw p);
 
-    ZbiorDanych *m_stale;
-    WidokWgSystemu *m_wgSyst;
-    Siatka *m_siatkaStale;
-    Nawigator *m_nawStale;
+    ZbiorDanych *m_stale = m_rekordy;
 
     QLabel *m_lKod, *m_lKodSystStala, *m_lNazwa, *m_lJedn, *m_lWartosc, *m_lA, *m_lB, *m_lOpis, *m_lPyt, *m_lData,
         *m_lArgKod, *m_lArgNazwa;
-    QLineEdit *m_kod, *m_kodSystStala, *m_nazwa, *m_jedn, *m_wartosc, *m_a, *m_b, *m_data;
+    QLineEdit *m_kod, *m_kodSystStala, *m_nazwa, *m_jedn, *m_wartosc, *m_a, *m_b;
     QPlainTextEdit *m_opis, *m_pyt;
     GrupaRadiowa *m_rodzaj, *m_typ, *m_typArg;
     QComboBox *m_argKod, *m_argNazwa;

@@ -1,7 +1,5 @@
 #include "Ilustracje.h"
 
-#include "widgets/Ekran.h"
-
 #include "TFormWizFilm.h"
 #include "TFormWizGraf.h"
 #include "app/Komunikat.h"
@@ -10,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -24,38 +21,11 @@ QString sciezkaPliku(const KontekstAplikacji &k, const QString &nazwa)
     return QFileInfo(nazwa).isAbsolute() ? nazwa : QDir(k.baza.folder()).filePath(nazwa);
 }
 
-struct Przegladarki {
-    QPointer<TFormWizGraf> graf;
-    QPointer<TFormWizFilm> film;
-};
-
-// Viewers are top-level windows, so they cannot be children of the context; they are kept
-// here and deleted with it.
-QHash<KontekstAplikacji *, Przegladarki> &przegladarki()
-{
-    static QHash<KontekstAplikacji *, Przegladarki> h;
-    return h;
-}
-
-Przegladarki &przegladarkiKontekstu(KontekstAplikacji &k)
-{
-    auto &h = przegladarki();
-    if (!h.contains(&k)) {
-        QObject::connect(&k, &QObject::destroyed, [kp = &k] {
-            const Przegladarki p = przegladarki().take(kp);
-            delete p.graf.data();
-            delete p.film.data();
-        });
-    }
-    return h[&k];
-}
-
-// The viewer kept in `pole`, created on first use and re-coloured with the context.
+// The viewer kept by the context in `okno`, created on first use and re-coloured with the
+// context.
 template <typename Okno>
-Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> Przegladarki::*pole,
-                   void (Okno::*zmiaKol)(const TParKonfig &))
+Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> &okno, void (Okno::*zmiaKol)(const TParKonfig &))
 {
-    QPointer<Okno> &okno = przegladarkiKontekstu(k).*pole;
     if (!okno) {
         okno = new Okno(k);
         QObject::connect(&k, &KontekstAplikacji::koloryZmienione, okno,
@@ -68,12 +38,12 @@ Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> Przegladarki::*pole,
 
 TFormWizGraf &formWizGraf(KontekstAplikacji &k)
 {
-    return przegladarka(k, &Przegladarki::graf, &TFormWizGraf::ZmiaKolFormWizGraf);
+    return przegladarka(k, k.wizGraf, &TFormWizGraf::ZmiaKolFormWizGraf);
 }
 
 TFormWizFilm &formWizFilm(KontekstAplikacji &k)
 {
-    return przegladarka(k, &Przegladarki::film, &TFormWizFilm::ZmiaKolFormWizFilm);
+    return przegladarka(k, k.wizFilm, &TFormWizFilm::ZmiaKolFormWizFilm);
 }
 
 bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
@@ -133,7 +103,6 @@ TPrzyciskiIlustracji::TPrzyciskiIlustracji(KontekstAplikacji &k, const QString &
     : QObject(rodzic), m_kontekst(k), m_rodzaj(rodzajPliku), m_nastepny(nastepny), m_poprzedni(poprzedni),
       m_liczba(liczba), m_krok(rodzajPliku == slowa::Film)
 {
-    zachowajMiejsce({m_nastepny, m_poprzedni});
     connect(m_nastepny, &QPushButton::clicked, this, [this] { pokaz(m_krok.naprzod()); });
     connect(m_poprzedni, &QPushButton::clicked, this, [this] { pokaz(m_krok.wstecz()); });
     wyczysc();

@@ -1,6 +1,5 @@
 #include "TFormTabFakt.h"
 
-#include "Ilustracje.h"
 #include "TFormOstrzBrakWartFakt.h"
 #include "TFormWizWartFaktWylicz.h"
 #include "app/Kolory.h"
@@ -8,7 +7,9 @@
 #include "store/DataRek.h"
 #include "store/KontrFakt.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
+#include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
 
@@ -24,19 +25,10 @@
 
 namespace tremida::gui {
 
-namespace {
-
-const QString WidokWszystkich = QStringLiteral("wszystkich faktów");
-const QString WidokSystemu = QStringLiteral("tylko faktów wybranego systemu eksperckiego ");
-
-} // namespace
-
 TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), Tabela::Fakty, rodzic)
 {
     setObjectName(QStringLiteral("TFormTabFakt"));
-    m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
-    ustawZbioryStrzezone({m_fakt});
     m_ostrzBrak = new TFormOstrzBrakWartFakt(k.konfig, this);
     m_wizWpr = new TFormWizWartFaktWyliczWpr(k, this);
     m_wizPosr = new TFormWizWartFaktWyliczPosrLubKonc(k, this);
@@ -47,24 +39,32 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             raise();
         });
 
-    // --- view choice and system selection
-    m_wgSyst = new WidokWgSystemu(this, m_fakt, QStringLiteral("Wizualizacja rekordów tabeli faktów:"),
-                                  WidokWszystkich, WidokSystemu, 110);
-    connect(m_wgSyst->grupa(), &GrupaRadiowa::wybrano, this,
-            [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
+    utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli faktów:"), QStringLiteral("wszystkich faktów"),
+                       QStringLiteral("tylko faktów wybranego systemu eksperckiego "), 110, 80);
+    polaczZbiorFaktow();
 
-    // --- facts grid and navigator
-    m_siatkaFakt = new Siatka(m_fakt, this);
-    m_siatkaFakt->setMinimumHeight(80);
-    m_nawFakt = new Nawigator(m_fakt, Nawigator::wszystkie(), this);
-    connect(m_nawFakt, &Nawigator::poAkcji, this, &TFormTabFakt::poAkcjiNawigatora);
-    connect(m_fakt, &ZbiorDanych::przewiniety, this, [this] {
-        if (m_fakt->stan() == StanZbioru::Wstawianie)
-            return;
-        pokazDate(m_data, m_fakt);
-        ustawWidocznosc();
-        policzMultimedia();
-    });
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaFaktu(szczegoly);
+    utworzWartoscWpr(szczegoly);
+    utworzWartoscPosr(szczegoly);
+    ulozSzczegoly(szczegoly);
+    QWidget *pomocnicze = utworzPomocnicze();
+    ulozPomocnicze(pomocnicze);
+    ulozOkno(szczegoly, pomocnicze);
+
+    ustawWidocznosc();
+    ZmiaKolFormTabFakt(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
+}
+
+void TFormTabFakt::poPrzewinieciu()
+{
+    ustawWidocznosc();
+    policzMultimedia();
+}
+
+void TFormTabFakt::polaczZbiorFaktow()
+{
     connect(m_fakt, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
         if (kol == QLatin1String("RodzFakt") || kol == QLatin1String("TypFakt") || kol == QLatin1String("CzyWielWart"))
             ustawWidocznosc();
@@ -76,34 +76,31 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
             m_kopiowany->hide();
         }
     });
+}
 
-    // --- detail fields
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdFakt"), 100);
+    m_kod = polePowiazane(szczegoly, m_fakt, QStringLiteral("IdFakt"), 100);
     m_lKodSystFakt = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystFakt = pole(szczegoly, QStringLiteral("KodSyst"), 100);
+    m_kodSystFakt = polePowiazane(szczegoly, m_fakt, QStringLiteral("KodSyst"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa faktu:"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazFakt"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy},
-                                1, szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzFakt"));
-    m_typ = new GrupaRadiowa(QStringLiteral("Typ faktu:"),
-                             {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly);
-    m_typ->setObjectName(QStringLiteral("TypFakt"));
-    m_wielWart = new GrupaRadiowa(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
-                                  szczegoly);
-    m_wielWart->setObjectName(QStringLiteral("CzyWielWart"));
+    m_nazwa = polePowiazane(szczegoly, m_fakt, QStringLiteral("NazFakt"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy}, 1,
+                              szczegoly, m_fakt, QStringLiteral("RodzFakt"));
+    m_typ = grupaPowiazana(QStringLiteral("Typ faktu:"),
+                           {slowa::Wyliczeniowy, slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 2, szczegoly,
+                           m_fakt, QStringLiteral("TypFakt"));
+    m_wielWart = grupaPowiazana(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
+                                szczegoly, m_fakt, QStringLiteral("CzyWielWart"));
     m_lLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), szczegoly);
-    m_liczWart = pole(szczegoly, QStringLiteral("LiczWart"), 60);
+    m_liczWart = polePowiazane(szczegoly, m_fakt, QStringLiteral("LiczWart"), 60);
     m_lJedn = etykieta(QStringLiteral("Jednostka:"), szczegoly);
-    m_jedn = pole(szczegoly, QStringLiteral("JedWartFakt"));
+    m_jedn = polePowiazane(szczegoly, m_fakt, QStringLiteral("JedWartFakt"));
     m_lOpis = etykieta(QStringLiteral("Opis faktu:"), szczegoly);
-    m_opis = new QPlainTextEdit(szczegoly);
-    m_opis->setObjectName(QStringLiteral("OpisFakt"));
+    m_opis = memoPowiazane(szczegoly, m_fakt, QStringLiteral("OpisFakt"));
     m_lPyt = etykieta(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), szczegoly);
-    m_pyt = new QPlainTextEdit(szczegoly);
-    m_pyt->setObjectName(QStringLiteral("PytFakt"));
+    m_pyt = memoPowiazane(szczegoly, m_fakt, QStringLiteral("PytFakt"));
     for (QPlainTextEdit *m : {m_opis, m_pyt}) {
         m->setMinimumHeight(44);
         m->setMaximumHeight(70);
@@ -111,44 +108,37 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_lData = etykieta(QStringLiteral("Data wygenero-\nwania rekordu"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 
-    powiaz(m_kod, m_fakt, QStringLiteral("IdFakt"));
-    powiaz(m_kodSystFakt, m_fakt, QStringLiteral("KodSyst"));
-    powiaz(m_nazwa, m_fakt, QStringLiteral("NazFakt"));
-    powiaz(m_rodzaj, m_fakt, QStringLiteral("RodzFakt"));
-    powiaz(m_typ, m_fakt, QStringLiteral("TypFakt"));
-    powiaz(m_wielWart, m_fakt, QStringLiteral("CzyWielWart"));
-    powiaz(m_liczWart, m_fakt, QStringLiteral("LiczWart"));
-    powiaz(m_jedn, m_fakt, QStringLiteral("JedWartFakt"));
-    powiaz(m_opis, m_fakt, QStringLiteral("OpisFakt"));
-    powiaz(m_pyt, m_fakt, QStringLiteral("PytFakt"));
+}
 
-    // input value pair
+// The value and CF of an input fact of type real, integer or logical.
+void TFormTabFakt::utworzWartoscWpr(QGroupBox *szczegoly)
+{
     m_wartWpr = new QWidget(szczegoly);
     m_lWartWpr = etykieta(QStringLiteral("Wartość faktu wprowadzanego - całkowito-\nliczbowego, rzeczywistego lub "
                                          "logicznego:"),
                           m_wartWpr);
     m_lWartWprWart = etykieta(QStringLiteral("Wartość:"), m_wartWpr);
-    m_wartWprWart = pole(m_wartWpr, QStringLiteral("WartFakt"));
+    m_wartWprWart = polePowiazane(m_wartWpr, m_fakt, QStringLiteral("WartFakt"));
     m_wartWprWart->setToolTip(QStringLiteral("Jeśli fakt rzeczywisty to z przecinkiem dziesiętnym nie z kropką. Jeśli "
                                              "logiczny to True lub False, małymi lub dużymi literami"));
     m_lWartWprCF = etykieta(QStringLiteral("CF:"), m_wartWpr);
-    m_wartWprCF = pole(m_wartWpr, QStringLiteral("CFWartFakt"), 100);
+    m_wartWprCF = polePowiazane(m_wartWpr, m_fakt, QStringLiteral("CFWartFakt"), 100);
     m_wartWprCF->setToolTip(QStringLiteral("Nie zapomnij wpisać CF wartości faktu. CF to liczba rzeczywista z "
                                            "przedziału [0,1] z przecinkiem dziesiętnym."));
-    powiaz(m_wartWprWart, m_fakt, QStringLiteral("WartFakt"));
-    powiaz(m_wartWprCF, m_fakt, QStringLiteral("CFWartFakt"));
-    {
-        auto *u = new QGridLayout(m_wartWpr);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lWartWpr, 0, 0, 1, 4);
-        u->addWidget(m_lWartWprWart, 1, 0);
-        u->addWidget(m_wartWprWart, 1, 1);
-        u->addWidget(m_lWartWprCF, 1, 2);
-        u->addWidget(m_wartWprCF, 1, 3);
-        u->setColumnStretch(1, 1);
-    }
+    auto *u = new QGridLayout(m_wartWpr);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lWartWpr, 0, 0, 1, 4);
+    u->addWidget(m_lWartWprWart, 1, 0);
+    u->addWidget(m_wartWprWart, 1, 1);
+    u->addWidget(m_lWartWprCF, 1, 2);
+    u->addWidget(m_wartWprCF, 1, 3);
+    u->setColumnStretch(1, 1);
+}
 
-    // current / previous values of intermediate and final facts
+// The current and previous values of an intermediate or final fact, and the buttons that
+// show an enumerated fact's values.
+void TFormTabFakt::utworzWartoscPosr(QGroupBox *szczegoly)
+{
     m_naglowekPosr = etykieta(QStringLiteral("WARTOŚĆ (WARTOŚCI) FAKTU POŚREDNIEGO/KOŃCOWEGO W PROCESIE WNIOSKOWANIA"),
                               szczegoly);
     m_wartPosr = new QWidget(szczegoly);
@@ -164,19 +154,17 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     powiaz(m_cfAkt, m_fakt, QStringLiteral("CFWartFakt"), true);
     powiaz(m_wartPoprz, m_fakt, QStringLiteral("WartPoprzFakt"), true);
     powiaz(m_cfPoprz, m_fakt, QStringLiteral("CFWartPoprzFakt"), true);
-    {
-        auto *u = new QGridLayout(m_wartPosr);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_lWartAkt, 0, 0);
-        u->addWidget(m_wartAkt, 0, 1);
-        u->addWidget(m_lCFAkt, 0, 2);
-        u->addWidget(m_cfAkt, 0, 3);
-        u->addWidget(m_lWartPoprz, 1, 0);
-        u->addWidget(m_wartPoprz, 1, 1);
-        u->addWidget(m_lCFPoprz, 1, 2);
-        u->addWidget(m_cfPoprz, 1, 3);
-        u->setColumnStretch(1, 1);
-    }
+    auto *u = new QGridLayout(m_wartPosr);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_lWartAkt, 0, 0);
+    u->addWidget(m_wartAkt, 0, 1);
+    u->addWidget(m_lCFAkt, 0, 2);
+    u->addWidget(m_cfAkt, 0, 3);
+    u->addWidget(m_lWartPoprz, 1, 0);
+    u->addWidget(m_wartPoprz, 1, 1);
+    u->addWidget(m_lCFPoprz, 1, 2);
+    u->addWidget(m_cfPoprz, 1, 3);
+    u->setColumnStretch(1, 1);
     m_przyciskWartWpr =
         new QPushButton(QStringLiteral("Wartość (wartości) oraz CF wartości faktu wprowadzanego wyliczeniowego"), szczegoly);
     m_przyciskWartWpr->setObjectName(QStringLiteral("przyciskWartWpr"));
@@ -184,49 +172,53 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_przyciskWartPosr->setObjectName(QStringLiteral("przyciskWartPosr"));
     connect(m_przyciskWartWpr, &QPushButton::clicked, this, [this] { pokazWartosci(false); });
     connect(m_przyciskWartPosr, &QPushButton::clicked, this, [this] { pokazWartosci(true); });
+}
 
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodSystFakt, 0, 2);
-        u->addWidget(m_kodSystFakt, 0, 3);
-        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-        u->addWidget(m_data, 0, 5);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 5);
-        auto *grupy = new QHBoxLayout;
-        grupy->addWidget(m_rodzaj);
-        grupy->addWidget(m_typ);
-        auto *wiel = new QVBoxLayout;
-        wiel->addWidget(m_wielWart);
-        auto *liczba = new QHBoxLayout;
-        liczba->addWidget(m_lLiczWart);
-        liczba->addWidget(m_liczWart);
-        liczba->addStretch();
-        wiel->addLayout(liczba);
-        grupy->addLayout(wiel);
-        grupy->addStretch();
-        u->addLayout(grupy, 2, 0, 1, 6);
-        u->addWidget(m_lJedn, 3, 0);
-        u->addWidget(m_jedn, 3, 1, 1, 5);
-        u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
-        u->addWidget(m_opis, 4, 1, 1, 5);
-        // The fields of an input fact and those of an intermediate or final fact share their
-        // rows (only one kind is shown at a time), so the panel is no taller than one kind
-        // needs.
-        u->addWidget(m_lPyt, 5, 0, 1, 6);
-        u->addWidget(m_naglowekPosr, 5, 0, 1, 6);
-        u->addWidget(m_pyt, 6, 0, 1, 6);
-        u->addWidget(m_wartPosr, 6, 0, 1, 6);
-        u->addWidget(m_wartWpr, 7, 0, 1, 6);
-        u->addWidget(m_przyciskWartWpr, 7, 0, 1, 6, Qt::AlignTop);
-        u->addWidget(m_przyciskWartPosr, 7, 0, 1, 6, Qt::AlignTop);
-        u->setColumnStretch(5, 1);
-        u->setRowStretch(8, 1);
-    }
+void TFormTabFakt::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lKodSystFakt, 0, 2);
+    u->addWidget(m_kodSystFakt, 0, 3);
+    u->addWidget(m_lData, 0, 4, Qt::AlignRight);
+    u->addWidget(m_data, 0, 5);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 5);
+    auto *grupy = new QHBoxLayout;
+    grupy->addWidget(m_rodzaj);
+    grupy->addWidget(m_typ);
+    auto *wiel = new QVBoxLayout;
+    wiel->addWidget(m_wielWart);
+    auto *liczba = new QHBoxLayout;
+    liczba->addWidget(m_lLiczWart);
+    liczba->addWidget(m_liczWart);
+    liczba->addStretch();
+    wiel->addLayout(liczba);
+    grupy->addLayout(wiel);
+    grupy->addStretch();
+    u->addLayout(grupy, 2, 0, 1, 6);
+    u->addWidget(m_lJedn, 3, 0);
+    u->addWidget(m_jedn, 3, 1, 1, 5);
+    u->addWidget(m_lOpis, 4, 0, Qt::AlignTop);
+    u->addWidget(m_opis, 4, 1, 1, 5);
+    // The fields of an input fact and those of an intermediate or final fact share their
+    // rows (only one kind is shown at a time), so the panel is no taller than one kind
+    // needs.
+    u->addWidget(m_lPyt, 5, 0, 1, 6);
+    u->addWidget(m_naglowekPosr, 5, 0, 1, 6);
+    u->addWidget(m_pyt, 6, 0, 1, 6);
+    u->addWidget(m_wartPosr, 6, 0, 1, 6);
+    u->addWidget(m_wartWpr, 7, 0, 1, 6);
+    u->addWidget(m_przyciskWartWpr, 7, 0, 1, 6, Qt::AlignTop);
+    u->addWidget(m_przyciskWartPosr, 7, 0, 1, 6, Qt::AlignTop);
+    u->setColumnStretch(5, 1);
+    u->setRowStretch(8, 1);
+}
 
-    // --- auxiliary controls
+// The column beside the fields: free code, search, copy, pictures and films, OK and help.
+QWidget *TFormTabFakt::utworzPomocnicze()
+{
     auto *pomocnicze = new QWidget(this);
     m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod"), pomocnicze);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod:"), pomocnicze);
@@ -253,107 +245,63 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     m_lLiczbaFilmow = etykieta(QStringLiteral("Liczba filmów"), pomocnicze);
     m_liczbaObrazowPole = pole(pomocnicze, QStringLiteral("liczbaObrazow"), 50, true);
     m_liczbaFilmowPole = pole(pomocnicze, QStringLiteral("liczbaFilmow"), 50, true);
-    m_obrazNast = new QPushButton(QStringLiteral("Pokaż obraz/zdjęcie"), pomocnicze);
+    m_obrazNast = new QPushButton(pomocnicze);
     m_obrazNast->setObjectName(QStringLiteral("obrazNastepny"));
-    m_obrazPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni obraz/zdjęcie"), pomocnicze);
+    m_obrazPoprz = new QPushButton(pomocnicze);
     m_obrazPoprz->setObjectName(QStringLiteral("obrazPoprzedni"));
-    m_filmNast = new QPushButton(QStringLiteral("Pokaż film"), pomocnicze);
+    m_filmNast = new QPushButton(pomocnicze);
     m_filmNast->setObjectName(QStringLiteral("filmNastepny"));
-    m_filmPoprz = new QPushButton(QStringLiteral("Pokaż poprzedni film"), pomocnicze);
+    m_filmPoprz = new QPushButton(pomocnicze);
     m_filmPoprz->setObjectName(QStringLiteral("filmPoprzedni"));
-    connect(m_obrazNast, &QPushButton::clicked, this, [this] { pokazPlik(false, +1); });
-    connect(m_obrazPoprz, &QPushButton::clicked, this, [this] { pokazPlik(false, -1); });
-    connect(m_filmNast, &QPushButton::clicked, this, [this] { pokazPlik(true, +1); });
-    connect(m_filmPoprz, &QPushButton::clicked, this, [this] { pokazPlik(true, -1); });
-    {
-        auto *u = new QGridLayout(pomocnicze);
-        u->setContentsMargins(0, 0, 0, 0);
-        u->addWidget(m_szukajWolnego, 0, 0);
-        u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-        u->addWidget(m_wolnyKod, 0, 2);
-        u->addWidget(m_lSzukany, 1, 0, 1, 2);
-        u->addWidget(m_szukany, 1, 2);
-        u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
-        u->addWidget(m_lKopiowany, 3, 0, 1, 2);
-        u->addWidget(m_kopiowany, 3, 2);
-        u->addWidget(m_kopiuj, 4, 0, 1, 3);
-        u->addWidget(m_lLiczbaObrazow, 5, 0, 1, 2);
-        u->addWidget(m_liczbaObrazowPole, 5, 2);
-        u->addWidget(m_obrazNast, 6, 0, 1, 3);
-        u->addWidget(m_obrazPoprz, 7, 0, 1, 3);
-        u->addWidget(m_lLiczbaFilmow, 8, 0, 1, 2);
-        u->addWidget(m_liczbaFilmowPole, 8, 2);
-        u->addWidget(m_filmNast, 9, 0, 1, 3);
-        u->addWidget(m_filmPoprz, 10, 0, 1, 3);
-        u->setRowStretch(11, 1);
-        auto *przyciski = new QHBoxLayout;
-        przyciski->addWidget(przyciskPomoc());
-        przyciski->addWidget(przyciskOk());
-        u->addLayout(przyciski, 12, 0, 1, 3);
-    }
+    m_obrazy = new TPrzyciskiIlustracji(m_k, slowa::ObrazGraficzny, m_obrazNast, m_obrazPoprz, m_liczbaObrazowPole, this);
+    m_filmy = new TPrzyciskiIlustracji(m_k, slowa::Film, m_filmNast, m_filmPoprz, m_liczbaFilmowPole, this);
+    return pomocnicze;
+}
 
+void TFormTabFakt::ulozPomocnicze(QWidget *pomocnicze)
+{
+    auto *u = new QGridLayout(pomocnicze);
+    u->setContentsMargins(0, 0, 0, 0);
+    u->addWidget(m_szukajWolnego, 0, 0);
+    u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
+    u->addWidget(m_wolnyKod, 0, 2);
+    u->addWidget(m_lSzukany, 1, 0, 1, 2);
+    u->addWidget(m_szukany, 1, 2);
+    u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    u->addWidget(m_lKopiowany, 3, 0, 1, 2);
+    u->addWidget(m_kopiowany, 3, 2);
+    u->addWidget(m_kopiuj, 4, 0, 1, 3);
+    u->addWidget(m_lLiczbaObrazow, 5, 0, 1, 2);
+    u->addWidget(m_liczbaObrazowPole, 5, 2);
+    u->addWidget(m_obrazNast, 6, 0, 1, 3);
+    u->addWidget(m_obrazPoprz, 7, 0, 1, 3);
+    u->addWidget(m_lLiczbaFilmow, 8, 0, 1, 2);
+    u->addWidget(m_liczbaFilmowPole, 8, 2);
+    u->addWidget(m_filmNast, 9, 0, 1, 3);
+    u->addWidget(m_filmPoprz, 10, 0, 1, 3);
+    u->setRowStretch(11, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    u->addLayout(przyciski, 12, 0, 1, 3);
+}
+
+void TFormTabFakt::ulozOkno(QWidget *szczegoly, QWidget *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addWidget(pomocnicze);
     // The fields of one kind or type keep their place while a fact of another is shown.
     zachowajMiejsce({m_lLiczWart, m_liczWart, m_wielWart, m_lPyt, m_pyt, m_wartWpr, m_naglowekPosr, m_wartPosr,
                      m_przyciskWartWpr, m_przyciskWartPosr, m_kopiuj, m_lKopiowany, m_kopiowany});
-    auto *uklad = ukladPrzewijany(this);
-    uklad->addWidget(m_wgSyst->grupa());
-    uklad->addWidget(m_wgSyst->panel());
-    uklad->addWidget(m_siatkaFakt, 1);
-    uklad->addWidget(m_nawFakt);
+    auto *uklad = ulozPrzegladanie();
     uklad->addLayout(dol);
     resize(1150, 900);
-
-    ustawWidocznosc();
-    odswiezPrzyciskiPlikow(false);
-    odswiezPrzyciskiPlikow(true);
-    ZmiaKolFormTabFakt(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
 }
 
-QStringList TFormTabFakt::naglowkiKolumn()
-{
-    return {QStringLiteral("Kod faktu"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa faktu"),
-                           QStringLiteral("Rodzaj faktu"), QStringLiteral("Typ faktu"),
-                           QStringLiteral("Jednostka wartości faktu"), QStringLiteral("Czy fakt wielowartościowy?"),
-                           QStringLiteral("Liczba wartości faktu"), QStringLiteral("Opis faktu"),
-                           QStringLiteral("Pytanie o wartość faktu"), QStringLiteral("Wartość faktu na koniec danej iteracji"),
-                           QStringLiteral("Wartość faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec danej iteracji"),
-                           QStringLiteral("CF wartości faktu na koniec poprzedniej iteracji"),
-                           QStringLiteral("Data wygenerowania rekordu")};
-}
+QStringList TFormTabFakt::naglowkiRekordow() const { return naglowkiKolumnFakt(); }
 
-bool TFormTabFakt::widokWszystkich() const { return m_wgSyst->wszystkie(); }
-
-void TFormTabFakt::otworz()
-{
-    if (m_fakt->czyEdycjaLubWstawianie()) {
-        show();
-        raise();
-        return;
-    }
-    m_fakt->ustawNaglowki(naglowkiKolumn());
-    m_brakTabeliPlikowZgloszony = false;
-    m_wgSyst->otworz();
-    show();
-    raise();
-    activateWindow();
-}
-
-void TFormTabFakt::zamknijZbiory()
-{
-    m_wgSyst->zamknij();
-}
-
-void TFormTabFakt::ustawWidokWszystkich(bool wszystkie)
-{
-    if (!m_wgSyst->przelacz(wszystkie))
-        return;
-    m_wgSyst->czytajRekordy();
-}
+void TFormTabFakt::przedOtwarciem() { m_brakTabeliPlikowZgloszony = false; }
 
 void TFormTabFakt::ustawWidocznosc()
 {
@@ -380,11 +328,8 @@ void TFormTabFakt::poAkcjiNawigatora(PrzyciskNaw p)
     case PrzyciskNaw::Wstaw:
         m_data->clear();
         m_fakt->ustawWartosc(QStringLiteral("DataRek"), GenDataRek());
-        m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
-        m_liczbaObrazowPole->setText(QStringLiteral("0"));
-        m_liczbaFilmowPole->setText(QStringLiteral("0"));
-        odswiezPrzyciskiPlikow(false);
-        odswiezPrzyciskiPlikow(true);
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
         m_fakt->ustawWartosc(QStringLiteral("RodzFakt"), slowa::Wprowadzany);
         m_fakt->ustawWartosc(QStringLiteral("TypFakt"), slowa::Wyliczeniowy);
         m_fakt->ustawWartosc(QStringLiteral("CzyWielWart"), slowa::Nie);
@@ -518,63 +463,23 @@ void TFormTabFakt::pokazWartosci(bool posredni)
 
 void TFormTabFakt::policzMultimedia()
 {
-    m_liczbaObrazow = m_liczbaFilmow = m_nrObrazu = m_nrFilmu = 0;
-    if (m_fakt->biezacy() >= 0 && m_fakt->stan() != StanZbioru::Wstawianie) {
-        if (!m_k.baza.czyDolaczona(Tabela::PlikiMult)) {
-            if (!m_brakTabeliPlikowZgloszony) {
-                m_brakTabeliPlikowZgloszony = true;
-                pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku plikimultimedialne.db tabeli plików "
-                                              "multimedialnych.\n\rObrazy i filmy ilustrujące fakty nie będą "
-                                              "dostępne."),
-                               this);
-            }
-        } else {
-            const int kod = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
-            m_liczbaObrazow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::ObrazGraficzny).size());
-            m_liczbaFilmow = static_cast<int>(plikiIlustrujace(m_k.baza, kod, slowa::Fakt, slowa::Film).size());
+    if (m_fakt->biezacy() < 0 || m_fakt->stan() == StanZbioru::Wstawianie) {
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
+        return;
+    }
+    if (!m_k.baza.czyDolaczona(Tabela::PlikiMult)) {
+        if (!m_brakTabeliPlikowZgloszony) {
+            m_brakTabeliPlikowZgloszony = true;
+            pokazKomunikat(komunikatBrakTabeliIlustracjiFaktow(), this);
         }
-    }
-    m_liczbaObrazowPole->setText(intNaTekst(m_liczbaObrazow));
-    m_liczbaFilmowPole->setText(intNaTekst(m_liczbaFilmow));
-    odswiezPrzyciskiPlikow(false);
-    odswiezPrzyciskiPlikow(true);
-}
-
-void TFormTabFakt::odswiezPrzyciskiPlikow(bool film)
-{
-    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
-    const int nr = film ? m_nrFilmu : m_nrObrazu;
-    QPushButton *nast = film ? m_filmNast : m_obrazNast;
-    QPushButton *poprz = film ? m_filmPoprz : m_obrazPoprz;
-    const QString jeden = film ? QStringLiteral("Pokaż film") : QStringLiteral("Pokaż obraz/zdjęcie");
-    const QString pierwszy = film ? QStringLiteral("Pokaż pierwszy film") : QStringLiteral("Pokaż pierwszy obraz/zdjęcie");
-    const QString nastepny = film ? QStringLiteral("Pokaż następny film") : QStringLiteral("Pokaż następny obraz/zdjęcie");
-    if (nr == 0) {
-        nast->setText(liczba == 1 ? jeden : pierwszy);
-        nast->setVisible(liczba >= 1);
-        poprz->setVisible(false);
+        m_obrazy->wyczysc();
+        m_filmy->wyczysc();
         return;
     }
-    nast->setText(nastepny);
-    nast->setVisible(nr < liczba);
-    poprz->setVisible(nr >= 2);
-}
-
-void TFormTabFakt::pokazPlik(bool film, int krok)
-{
-    int &nr = film ? m_nrFilmu : m_nrObrazu;
-    const int liczba = film ? m_liczbaFilmow : m_liczbaObrazow;
-    const int cel = nr + krok;
-    const QList<TRekPlikMult> pliki = plikiIlustrujace(m_k.baza, m_fakt->wartosc(QStringLiteral("IdFakt")).toInt(),
-                                                       slowa::Fakt, film ? slowa::Film : slowa::ObrazGraficzny);
-    if (cel < 1 || cel > pliki.size())
-        return;
-    const TRekPlikMult &p = pliki[cel - 1];
-    if (!pokazPlikIlustracji(m_k, p.NazwaPliku, p.StosWysDoSzer, p.Podpis, film ? slowa::Film : slowa::ObrazGraficzny))
-        return;
-    // With one file only the button keeps showing that file.
-    nr = liczba == 1 ? 0 : cel;
-    odswiezPrzyciskiPlikow(film);
+    const int kod = m_fakt->wartosc(QStringLiteral("IdFakt")).toInt();
+    m_obrazy->ustawElement(kod, slowa::Fakt);
+    m_filmy->ustawElement(kod, slowa::Fakt);
 }
 
 void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)
@@ -584,11 +489,11 @@ void TFormTabFakt::ZmiaKolFormTabFakt(const TParKonfig &k)
                     m_lLiczWart, m_liczWart, m_lJedn, m_jedn, m_lOpis, m_opis, m_lPyt, m_pyt, m_lWartWpr, m_lWartWprWart,
                     m_wartWprWart, m_lWartWprCF, m_wartWprCF});
     zastosujKolory(k, Rola::Bierne,
-                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatkaFakt, m_lData, m_data,
+                   {m_wgSyst->etykietaKodu(), m_wgSyst->kod(), m_wgSyst->etykietaNazwy(), m_wgSyst->nazwa(), m_wgSyst->siatka(), m_siatka, m_lData, m_data,
                     m_naglowekPosr, m_lWartAkt, m_wartAkt, m_lCFAkt, m_cfAkt, m_lWartPoprz, m_wartPoprz, m_lCFPoprz,
                     m_cfPoprz, m_lLiczbaObrazow, m_liczbaObrazowPole, m_lLiczbaFilmow, m_liczbaFilmowPole});
     zastosujKolory(k, Rola::Pomocnicze,
-                   {m_wgSyst->nawigator(), m_nawFakt, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
+                   {m_wgSyst->nawigator(), m_naw, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany,
                     m_szukajRekordu, m_lKopiowany, m_kopiowany, m_kopiuj, m_przyciskWartWpr, m_przyciskWartPosr,
                     m_obrazNast, m_obrazPoprz, m_filmNast, m_filmPoprz, przyciskOk(), przyciskPomoc()});
 }

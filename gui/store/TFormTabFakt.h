@@ -3,17 +3,13 @@
 // after a fact is posted, the copy of a fact with its enumerated values, the display of an
 // enumerated fact's values and the pictures and films that illustrate the current fact.
 
+#include "Ilustracje.h"
 #include "widgets/Kontrolki.h"
-#include "widgets/Nawigator.h"
-#include "widgets/OknoTabeli.h"
-#include "widgets/WidokWgSystemu.h"
+#include "widgets/OknoTabeliWgSystemu.h"
 
 #include <QString>
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -21,54 +17,47 @@ class TFormOstrzBrakWartFakt;
 class TFormWizWartFaktWyliczWpr;
 class TFormWizWartFaktWyliczPosrLubKonc;
 
-class TFormTabFakt : public OknoTabeli {
+class TFormTabFakt : public OknoTabeliWgSystemu {
     Q_OBJECT
 public:
     explicit TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
-    // Opens the systems table, selects the view of one system's facts, runs the facts query
-    // for the first system, counts the first fact's multimedia and shows the window.
-    void otworz();
-
     void ZmiaKolFormTabFakt(const TParKonfig &konfig);
 
-    // Captions of the columns of the facts table in every grid that shows it.
-    static QStringList naglowkiKolumn();
-
-    // View choice: all facts (true) or the facts of the chosen system.
-    void ustawWidokWszystkich(bool wszystkie);
-    bool widokWszystkich() const;
-
-    ZbiorDanych *zbiorSyst() const { return m_wgSyst->systemy(); }
     ZbiorDanych *zbiorFakt() const { return m_fakt; }
-    Nawigator *nawigatorSyst() const { return m_wgSyst->nawigator(); }
-    Nawigator *nawigator() const { return m_nawFakt; }
     TFormOstrzBrakWartFakt *ostrzezenieBrakWartosci() const { return m_ostrzBrak; }
     TFormWizWartFaktWyliczWpr *widokWartosciWpr() const { return m_wizWpr; }
     TFormWizWartFaktWyliczPosrLubKonc *widokWartosciPosr() const { return m_wizPosr; }
-    int liczbaObrazow() const { return m_liczbaObrazow; }
-    int liczbaFilmow() const { return m_liczbaFilmow; }
+    int liczbaObrazow() const { return m_obrazy->krok().liczba(); }
+    int liczbaFilmow() const { return m_filmy->krok().liczba(); }
 
 protected:
-    void zamknijZbiory() override;
+    QStringList naglowkiRekordow() const override;
+    void poPrzewinieciu() override;
+    // Opening the window anew reports a missing table of files again.
+    void przedOtwarciem() override;
+    void poAkcjiNawigatora(PrzyciskNaw p) override;
 
 private:
     void ustawWidocznosc();
     void policzMultimedia();
-    void poAkcjiNawigatora(PrzyciskNaw p);
     void kontrolaPoZatwierdzeniu(const QVariant &klucz);
     void kopiuj();
     void pokazWartosci(bool posredni);
-    void pokazPlik(bool film, int krok);
-    void odswiezPrzyciskiPlikow(bool film);
+    // The parts of the window, in the order they are built.
+    void polaczZbiorFaktow();
+    void utworzPolaFaktu(QGroupBox *szczegoly);
+    void utworzWartoscWpr(QGroupBox *szczegoly);
+    void utworzWartoscPosr(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    QWidget *utworzPomocnicze();
+    void ulozPomocnicze(QWidget *pomocnicze);
+    void ulozOkno(QWidget *szczegoly, QWidget *pomocnicze);
 
-    ZbiorDanych *m_fakt;
-    WidokWgSystemu *m_wgSyst;
-    Siatka *m_siatkaFakt;
-    Nawigator *m_nawFakt;
+    ZbiorDanych *m_fakt = m_rekordy;
 
     QLabel *m_lKod, *m_lKodSystFakt, *m_lNazwa, *m_lLiczWart, *m_lJedn, *m_lOpis, *m_lPyt, *m_lData;
-    QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn, *m_data;
+    QLineEdit *m_kod, *m_kodSystFakt, *m_nazwa, *m_liczWart, *m_jedn;
     GrupaRadiowa *m_rodzaj, *m_typ, *m_wielWart;
     QPlainTextEdit *m_opis, *m_pyt;
     QWidget *m_wartWpr;
@@ -87,8 +76,7 @@ private:
     QLabel *m_lLiczbaObrazow, *m_lLiczbaFilmow;
     QLineEdit *m_liczbaObrazowPole, *m_liczbaFilmowPole;
     QPushButton *m_obrazNast, *m_obrazPoprz, *m_filmNast, *m_filmPoprz;
-    int m_liczbaObrazow = 0, m_liczbaFilmow = 0;
-    int m_nrObrazu = 0, m_nrFilmu = 0;
+    TPrzyciskiIlustracji *m_obrazy, *m_filmy;
     bool m_brakTabeliPlikowZgloszony = false;
 
     TFormOstrzBrakWartFakt *m_ostrzBrak;

@@ -1,12 +1,13 @@
 #include "TFormTabPlikMult.h"
 
 #include "Ilustracje.h"
-#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
+#include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
 
@@ -35,8 +36,7 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"), QStringLiteral("10.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabPlikMult"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     m_fakty = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     m_reguly = new ZbiorDanych(k.baza, Tabela::Reguly, this);
     m_pliki = new ZbiorDanych(k.baza, Tabela::PlikiMult, this);
@@ -50,7 +50,19 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
         ustawWidok(w == WidokFaktu ? Widok::Fakt : w == WidokReguly ? Widok::Regula : Widok::Wszystkie);
     });
 
-    // --- element selection
+    utworzWyborElementu();
+    utworzPliki();
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaPliku(szczegoly);
+    ulozSzczegoly(szczegoly);
+    ulozOkno(szczegoly, utworzPomocnicze());
+
+    ZmiaKolFormTabPlikMult(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabPlikMult(m_k.konfig); });
+}
+
+void TFormTabPlikMult::utworzWyborElementu()
+{
     m_wybor = new QWidget(this);
     m_naglowekSyst = etykieta(QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY)"), m_wybor);
     m_nawSyst = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_wybor);
@@ -113,8 +125,10 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
             if (el == zbiorElementow() && el->czyOtwarty())
                 uruchomZapytaniePlikow();
         });
+}
 
-    // --- files
+void TFormTabPlikMult::utworzPliki()
+{
     m_siatkaPliki = new Siatka(m_pliki, this);
     m_siatkaPliki->setMinimumHeight(120);
     m_nawPliki = new Nawigator(m_pliki, Nawigator::wszystkie(), this);
@@ -127,56 +141,53 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
         m_wybor->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
         m_widok->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
     });
+}
 
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod pliku:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdPlikMult"), 100);
+    m_kod = polePowiazane(szczegoly, m_pliki, QStringLiteral("IdPlikMult"), 100);
     m_lNazwa = etykieta(QStringLiteral("Nazwa pliku wraz z rozszerzeniem"), szczegoly);
-    m_nazwa = pole(szczegoly, QStringLiteral("NazwaPliku"));
-    m_rodzaj = new GrupaRadiowa(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
-                                szczegoly);
-    m_rodzaj->setObjectName(QStringLiteral("RodzajPliku"));
+    m_nazwa = polePowiazane(szczegoly, m_pliki, QStringLiteral("NazwaPliku"));
+    m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
+                              szczegoly, m_pliki, QStringLiteral("RodzajPliku"));
     m_lStosunek = etykieta(QStringLiteral("Stosunek wysokości obrazu graficznego/zdjęcia/ekranu do jego szerokości\n"
                                           "(liczba dziesiętna niemianowana z przecinkiem dziesiętnym)"),
                            szczegoly);
-    m_stosunek = pole(szczegoly, QStringLiteral("StosWysDoSzer"), 120);
-    m_coIlustr = new GrupaRadiowa(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
-                                  {slowa::Fakt, slowa::Regula}, 2, szczegoly);
-    m_coIlustr->setObjectName(QStringLiteral("CoPlikIlustr"));
+    m_stosunek = polePowiazane(szczegoly, m_pliki, QStringLiteral("StosWysDoSzer"), 120);
+    m_coIlustr = grupaPowiazana(QStringLiteral("Rodzaj elementu ilustrowanego przez plik multimedialny"),
+                                {slowa::Fakt, slowa::Regula}, 2, szczegoly, m_pliki, QStringLiteral("CoPlikIlustr"));
     m_lKodEl2 = etykieta(QStringLiteral("Kod ilustrowanego elementu"), szczegoly);
-    m_kodElementu = pole(szczegoly, QStringLiteral("KodElemIlustr"), 100);
+    m_kodElementu = polePowiazane(szczegoly, m_pliki, QStringLiteral("KodElemIlustr"), 100);
     m_lPodpis = etykieta(QStringLiteral("Podpis pod obrazem graficznym/zdjęciem fotograficznym/filmem"), szczegoly);
-    m_podpis = new QPlainTextEdit(szczegoly);
-    m_podpis->setObjectName(QStringLiteral("Podpis"));
+    m_podpis = memoPowiazane(szczegoly, m_pliki, QStringLiteral("Podpis"));
     m_podpis->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
-    powiaz(m_kod, m_pliki, QStringLiteral("IdPlikMult"));
-    powiaz(m_nazwa, m_pliki, QStringLiteral("NazwaPliku"));
-    powiaz(m_rodzaj, m_pliki, QStringLiteral("RodzajPliku"));
-    powiaz(m_stosunek, m_pliki, QStringLiteral("StosWysDoSzer"));
-    powiaz(m_coIlustr, m_pliki, QStringLiteral("CoPlikIlustr"));
-    powiaz(m_kodElementu, m_pliki, QStringLiteral("KodElemIlustr"));
-    powiaz(m_podpis, m_pliki, QStringLiteral("Podpis"));
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lData, 0, 2, Qt::AlignRight);
-        u->addWidget(m_data, 0, 3);
-        u->addWidget(m_lNazwa, 1, 0);
-        u->addWidget(m_nazwa, 1, 1, 1, 3);
-        u->addWidget(m_rodzaj, 2, 0, 1, 2);
-        u->addWidget(m_coIlustr, 2, 2, 1, 2);
-        u->addWidget(m_lStosunek, 3, 0, 1, 3);
-        u->addWidget(m_stosunek, 3, 3);
-        u->addWidget(m_lKodEl2, 4, 0);
-        u->addWidget(m_kodElementu, 4, 1);
-        u->addWidget(m_lPodpis, 5, 0, 1, 4);
-        u->addWidget(m_podpis, 6, 0, 1, 4);
-        u->setColumnStretch(1, 1);
-    }
+}
 
+void TFormTabPlikMult::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lData, 0, 2, Qt::AlignRight);
+    u->addWidget(m_data, 0, 3);
+    u->addWidget(m_lNazwa, 1, 0);
+    u->addWidget(m_nazwa, 1, 1, 1, 3);
+    u->addWidget(m_rodzaj, 2, 0, 1, 2);
+    u->addWidget(m_coIlustr, 2, 2, 1, 2);
+    u->addWidget(m_lStosunek, 3, 0, 1, 3);
+    u->addWidget(m_stosunek, 3, 3);
+    u->addWidget(m_lKodEl2, 4, 0);
+    u->addWidget(m_kodElementu, 4, 1);
+    u->addWidget(m_lPodpis, 5, 0, 1, 4);
+    u->addWidget(m_podpis, 6, 0, 1, 4);
+    u->setColumnStretch(1, 1);
+}
+
+QGridLayout *TFormTabPlikMult::utworzPomocnicze()
+{
     m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod pliku multimedialnego"), this);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod pliku:"), this);
     m_wolnyKod = pole(this, QStringLiteral("wolnyKod"), 100, true);
@@ -206,6 +217,11 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     przyciski->addWidget(przyciskPomoc());
     przyciski->addWidget(przyciskOk());
     pomocnicze->addLayout(przyciski, 7, 0, 1, 2);
+    return pomocnicze;
+}
+
+void TFormTabPlikMult::ulozOkno(QGroupBox *szczegoly, QGridLayout *pomocnicze)
+{
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
@@ -217,9 +233,6 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     uklad->addWidget(m_nawPliki);
     uklad->addLayout(dol);
     resize(1150, 780);
-
-    ZmiaKolFormTabPlikMult(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabPlikMult(m_k.konfig); });
 }
 
 ZbiorDanych *TFormTabPlikMult::zbiorElementow() const
@@ -240,9 +253,8 @@ void TFormTabPlikMult::otworz()
                             QStringLiteral("Element ilustrowany przez plik"), QStringLiteral("Kod ilustrowanego elementu"),
                             QStringLiteral("Podpis pod obrazem graficznym/zdjęciem/ekranem"),
                             QStringLiteral("Data wygenerowania rekordu")});
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
-    m_fakty->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
+    m_fakty->ustawNaglowki(naglowkiKolumnFakt());
     m_reguly->ustawNaglowki({QStringLiteral("Kod reguły"), QStringLiteral("Kod systemu"), QStringLiteral("Nazwa reguły"),
                              QStringLiteral("Poziom reguły"), QStringLiteral("Kierunek wnioskowania"),
                              QStringLiteral("CF reguły"), QStringLiteral("Przesłanki reguły"),
@@ -284,17 +296,11 @@ bool TFormTabPlikMult::ustawWidok(Widok w)
         m_k.baza.synchronizuj();
         QString brak;
         if (!m_k.baza.plikIstnieje(Tabela::Systemy))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku systemyeksperckie.db tabeli systemów eksperckich (baz "
-                                  "wiedzy).\n\rOpcja nie zostanie zrealizowana. Tabela jest niezbędna do wyboru systemu "
-                                  "eksperckiego.");
+            brak = komunikatBrakPliku(Tabela::Systemy, Przyrostek::S1);
         else if (w == Widok::Fakt && !m_k.baza.plikIstnieje(Tabela::Fakty))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku fakty.db tabeli faktów.\n\rOpcja nie zostanie "
-                                  "zrealizowana. Tabela jest niezbędna do wyboru faktu ilustrowanego przez pliki "
-                                  "multimedialne.");
+            brak = komunikatBrakPliku(Tabela::Fakty, Przyrostek::WyborFaktuIlustr);
         else if (w == Widok::Regula && !m_k.baza.plikIstnieje(Tabela::Reguly))
-            brak = QStringLiteral("Stwierdzono brak na dysku pliku reguly.db tabeli reguł.\n\rOpcja nie zostanie "
-                                  "zrealizowana. Tabela jest niezbędna do wyboru reguły ilustrowanej przez pliki "
-                                  "multimedialne.");
+            brak = komunikatBrakPliku(Tabela::Reguly, Przyrostek::WyborRegulyIlustr);
         if (!brak.isEmpty()) {
             pokazKomunikat(brak, this);
             przywroc();

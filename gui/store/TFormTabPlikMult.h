@@ -7,10 +7,7 @@
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -44,6 +41,13 @@ private:
     void uruchomZapytanieElementow();
     void uruchomZapytaniePlikow();
     void poAkcjiNawigatora(PrzyciskNaw p);
+    // The parts of the window, in the order they are built.
+    void utworzWyborElementu();
+    void utworzPliki();
+    void utworzPolaPliku(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    QGridLayout *utworzPomocnicze();
+    void ulozOkno(QGroupBox *szczegoly, QGridLayout *pomocnicze);
     void przepiszWolnyKod();
     void szukajPliku();
     void szukajElementu();

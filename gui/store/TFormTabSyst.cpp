@@ -2,6 +2,7 @@
 
 #include "app/Kolory.h"
 #include "store/DataRek.h"
+#include "store/NaglowkiKolumn.h"
 
 #include "widgets/Ekran.h"
 
@@ -19,8 +20,7 @@ TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"), QStringLiteral("4.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabSyst"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     ustawZbioryStrzezone({m_syst});
 
     m_naglowek = etykieta(QStringLiteral("TABELA I DEFINICJA SYSTEMU EKSPERCKIEGO (BAZY WIEDZY)"), this);
@@ -39,8 +39,7 @@ TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
     m_nazwa = new QLineEdit(this);
     m_nazwa->setObjectName(QStringLiteral("NazSyst"));
     m_lOpis = etykieta(QStringLiteral("Opis systemu eksperckiego (bazy wiedzy):"), this);
-    m_opis = new QPlainTextEdit(this);
-    m_opis->setObjectName(QStringLiteral("OpisSyst"));
+    m_opis = memoPowiazane(this, m_syst, QStringLiteral("OpisSyst"));
     m_opis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), this);
     m_data = new QLineEdit(this);
@@ -48,7 +47,6 @@ TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
     m_data->setMaximumWidth(120);
     powiaz(m_kod, m_syst, QStringLiteral("IdSyst"));
     powiaz(m_nazwa, m_syst, QStringLiteral("NazSyst"));
-    powiaz(m_opis, m_syst, QStringLiteral("OpisSyst"));
 
     m_szukajKodu = new QPushButton(QStringLiteral("Wyszukaj wolny kod systemu"), this);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod systemu:"), this);
@@ -116,8 +114,7 @@ void TFormTabSyst::otworz()
         raise();
         return;
     }
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
     if (!m_syst->czyOtwarty())
         m_k.baza.zajmij(Tabela::Systemy);
     if (!m_syst->otworz())

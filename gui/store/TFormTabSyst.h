@@ -6,10 +6,7 @@
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

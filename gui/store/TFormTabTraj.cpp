@@ -4,6 +4,7 @@
 
 #include "app/Kolory.h"
 #include "manual/Instrukcja.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
@@ -46,8 +47,7 @@ TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
     : OknoTabeli(k, QStringLiteral("TABELA TRAJEKTORII WNIOSKOWANIA"), QString::fromLatin1(pomoc::TabTraj), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabTraj"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     m_traj = new ZbiorDanych(k.baza, Tabela::Trajektoria, this);
 
     // --- knowledge bases
@@ -205,17 +205,8 @@ int TFormTabTraj::indeksPrzyczyny(const QString &zapisana)
 
 void TFormTabTraj::otworz()
 {
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
-    m_traj->ustawNaglowki(
-        {QStringLiteral("Kod kroku trajektorii wnioskowania"), QStringLiteral("Kod systemu"),
-         QStringLiteral("Kod reguły analizowanej w danym kroku"), QStringLiteral("Poziom analizowanych reguł w danym kroku"),
-         QStringLiteral("Numer iteracji na danym poziomie reguł w danym kroku"),
-         QStringLiteral("Kierunek wnioskowania w danym kroku"),
-         QStringLiteral("Czy analizowana reguła została \"odpalona\"?"),
-         QStringLiteral("CF konkluzji analizowanej i \"odpalonej\" reguły"),
-         QStringLiteral("Przyczyna \"nieodpalenia\" analizowanej reguły"),
-         QStringLiteral("Data wygenerowania rekordu kroku trajektorii")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
+    m_traj->ustawNaglowki(naglowkiKolumnTraj());
     if (!m_syst->czyOtwarty()) {
         m_k.baza.zajmij(Tabela::Systemy);
         m_k.baza.zajmij(Tabela::Trajektoria);

@@ -9,10 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-class QLabel;
-class QBoxLayout;
-class QLayout;
-class QLineEdit;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

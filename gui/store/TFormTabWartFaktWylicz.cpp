@@ -1,11 +1,11 @@
 #include "TFormTabWartFaktWylicz.h"
 
-#include "TFormTabFakt.h"
 #include "app/Kolory.h"
 #include "app/Komunikat.h"
 #include "store/DataRek.h"
 #include "store/KontrFakt.h"
 #include "store/Konwersje.h"
+#include "store/NaglowkiKolumn.h"
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
@@ -31,8 +31,7 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     : OknoTabeli(k, QStringLiteral("TABELA WARTOŚCI FAKTÓW WYLICZENIOWYCH"), QStringLiteral("6.1"), rodzic)
 {
     setObjectName(QStringLiteral("TFormTabWartFaktWylicz"));
-    m_syst = new ZbiorDanych(k.baza, Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = zbiorSystemow(k.baza, this);
     m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     m_wart = new ZbiorDanych(k.baza, Tabela::WartFaktWylicz, this);
     ustawZbioryStrzezone({m_wart});
@@ -44,7 +43,22 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     connect(m_widok, &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
 
-    // --- choice of the system and of the enumerated fact
+    utworzWyborFaktu();
+    utworzWartosci();
+    auto *szczegoly = new QGroupBox(this);
+    utworzPolaWartosci(szczegoly);
+    utworzPanelWprowadzanego(szczegoly);
+    utworzPanelPosredniego(szczegoly);
+    ulozSzczegoly(szczegoly);
+    ulozOkno(szczegoly, utworzPomocnicze());
+
+    ustawPanel();
+    ZmiaKolFormTabWartFaktWylicz(k.konfig);
+    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabWartFaktWylicz(m_k.konfig); });
+}
+
+void TFormTabWartFaktWylicz::utworzWyborFaktu()
+{
     m_wybor = new QWidget(this);
     m_siatkaSyst = new Siatka(m_syst, m_wybor);
     // The systems grid shows the code, name and description only.
@@ -87,8 +101,10 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
         m_wybor->setEnabled(!m_wart->czyEdycjaLubWstawianie());
         m_widok->setEnabled(!m_wart->czyEdycjaLubWstawianie());
     });
+}
 
-    // --- values
+void TFormTabWartFaktWylicz::utworzWartosci()
+{
     m_siatkaWart = new Siatka(m_wart, this);
     m_siatkaWart->setMinimumHeight(120);
     m_nawWart = new Nawigator(m_wart, Nawigator::wszystkie(), this);
@@ -100,28 +116,28 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     });
     m_lLiczba = etykieta(QStringLiteral("Liczba wartości faktu w tabeli:"), this);
     m_liczba = pole(this, QStringLiteral("liczbaWartosci"), 60, true);
+}
 
-    auto *szczegoly = new QGroupBox(this);
+void TFormTabWartFaktWylicz::utworzPolaWartosci(QGroupBox *szczegoly)
+{
     m_lKod = etykieta(QStringLiteral("Kod wartości faktu:"), szczegoly);
-    m_kod = pole(szczegoly, QStringLiteral("IdWartFaktWylicz"), 100);
+    m_kod = polePowiazane(szczegoly, m_wart, QStringLiteral("IdWartFaktWylicz"), 100);
     m_lKodFakt = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
-    m_kodFakt = pole(szczegoly, QStringLiteral("KodFakt"), 100);
+    m_kodFakt = polePowiazane(szczegoly, m_wart, QStringLiteral("KodFakt"), 100);
     m_lWartosc = etykieta(QStringLiteral("Wartość faktu wyliczeniowego:"), szczegoly);
-    m_wartosc = pole(szczegoly, QStringLiteral("WartFaktWylicz"));
+    m_wartosc = polePowiazane(szczegoly, m_wart, QStringLiteral("WartFaktWylicz"));
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
-    powiaz(m_kod, m_wart, QStringLiteral("IdWartFaktWylicz"));
-    powiaz(m_kodFakt, m_wart, QStringLiteral("KodFakt"));
-    powiaz(m_wartosc, m_wart, QStringLiteral("WartFaktWylicz"));
+}
 
+void TFormTabWartFaktWylicz::utworzPanelWprowadzanego(QGroupBox *szczegoly)
+{
     const QStringList wybory = {slowa::Tak, slowa::Nie, slowa::BrakWartosci};
     m_panelWpr = new QWidget(szczegoly);
-    m_wprAkt = new GrupaRadiowa(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), wybory, 3, m_panelWpr);
-    m_wprAkt->setObjectName(QStringLiteral("CzyFaktMaWartAkt"));
+    m_wprAkt = grupaPowiazana(QStringLiteral("Czy przypisujesz faktowi tę wartość?"), wybory, 3, m_panelWpr, m_wart,
+                              QStringLiteral("CzyFaktMaWartAkt"));
     m_lWprCF = etykieta(QStringLiteral("CF wartości faktu:"), m_panelWpr);
-    m_wprCF = pole(m_panelWpr, QStringLiteral("CFWartFaktWyliczAkt"), 100);
-    powiaz(m_wprAkt, m_wart, QStringLiteral("CzyFaktMaWartAkt"));
-    powiaz(m_wprCF, m_wart, QStringLiteral("CFWartFaktWyliczAkt"));
+    m_wprCF = polePowiazane(m_panelWpr, m_wart, QStringLiteral("CFWartFaktWyliczAkt"), 100);
     {
         auto *u = new QHBoxLayout(m_panelWpr);
         u->setContentsMargins(0, 0, 0, 0);
@@ -130,6 +146,11 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
         u->addWidget(m_wprCF);
         u->addStretch();
     }
+}
+
+void TFormTabWartFaktWylicz::utworzPanelPosredniego(QGroupBox *szczegoly)
+{
+    const QStringList wybory = {slowa::Tak, slowa::Nie, slowa::BrakWartosci};
     // Intermediate and final facts get these by inference: shown only.
     m_panelPosr = new QWidget(szczegoly);
     m_naglowekPosr = etykieta(QStringLiteral("STAN PRZYPISANIA WARTOŚCI FAKTOWI W PROCESIE WNIOSKOWANIA"), m_panelPosr);
@@ -159,23 +180,28 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
         u->addWidget(m_posrCFAkt, 3, 0);
         u->addWidget(m_posrCFPoprz, 3, 1);
     }
-    {
-        auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodFakt, 0, 2, Qt::AlignRight);
-        u->addWidget(m_kodFakt, 0, 3);
-        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-        u->addWidget(m_data, 0, 5);
-        u->addWidget(m_lWartosc, 1, 0);
-        u->addWidget(m_wartosc, 1, 1, 1, 5);
-        // The two panels share one place: the window keeps its size whichever is shown.
-        u->addWidget(m_panelWpr, 2, 0, 1, 6);
-        u->addWidget(m_panelPosr, 2, 0, 1, 6);
-        zachowajMiejsce({m_panelWpr, m_panelPosr});
-        u->setColumnStretch(5, 1);
-    }
+}
 
+void TFormTabWartFaktWylicz::ulozSzczegoly(QGroupBox *szczegoly)
+{
+    auto *u = new QGridLayout(szczegoly);
+    u->addWidget(m_lKod, 0, 0);
+    u->addWidget(m_kod, 0, 1);
+    u->addWidget(m_lKodFakt, 0, 2, Qt::AlignRight);
+    u->addWidget(m_kodFakt, 0, 3);
+    u->addWidget(m_lData, 0, 4, Qt::AlignRight);
+    u->addWidget(m_data, 0, 5);
+    u->addWidget(m_lWartosc, 1, 0);
+    u->addWidget(m_wartosc, 1, 1, 1, 5);
+    // The two panels share one place: the window keeps its size whichever is shown.
+    u->addWidget(m_panelWpr, 2, 0, 1, 6);
+    u->addWidget(m_panelPosr, 2, 0, 1, 6);
+    zachowajMiejsce({m_panelWpr, m_panelPosr});
+    u->setColumnStretch(5, 1);
+}
+
+QGridLayout *TFormTabWartFaktWylicz::utworzPomocnicze()
+{
     m_szukajWolnego = new QPushButton(QStringLiteral("Wyszukaj wolny kod:"), this);
     m_lWolnyKod = etykieta(QStringLiteral("Wolny kod wartości faktu:"), this);
     m_wolnyKod = pole(this, QStringLiteral("wolnyKod"), 100, true);
@@ -190,24 +216,16 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
                    QStringLiteral("Zła postać kodu wartości faktu wyliczeniowego. Popraw."),
                    QStringLiteral("Rekordu o wskazanym kodzie wartości faktu wyliczeniowego w tabeli nie znaleziono."));
     });
+    return ukladWyszukiwania(m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukanaWart, m_szukanaWart, m_szukajWartosci);
+}
 
+void TFormTabWartFaktWylicz::ulozOkno(QGroupBox *szczegoly, QGridLayout *pomocnicze)
+{
     auto *pasekWart = new QHBoxLayout;
     pasekWart->addWidget(m_nawWart);
     pasekWart->addStretch();
     pasekWart->addWidget(m_lLiczba);
     pasekWart->addWidget(m_liczba);
-    auto *pomocnicze = new QGridLayout;
-    pomocnicze->addWidget(m_szukajWolnego, 0, 0);
-    pomocnicze->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-    pomocnicze->addWidget(m_wolnyKod, 0, 2);
-    pomocnicze->addWidget(m_lSzukanaWart, 1, 0, 1, 2);
-    pomocnicze->addWidget(m_szukanaWart, 1, 2);
-    pomocnicze->addWidget(m_szukajWartosci, 2, 0, 1, 3);
-    pomocnicze->setRowStretch(3, 1);
-    auto *przyciski = new QHBoxLayout;
-    przyciski->addWidget(przyciskPomoc());
-    przyciski->addWidget(przyciskOk());
-    pomocnicze->addLayout(przyciski, 4, 0, 1, 3);
     auto *dol = new QHBoxLayout;
     dol->addWidget(szczegoly, 1);
     dol->addLayout(pomocnicze);
@@ -219,10 +237,6 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     uklad->addLayout(pasekWart);
     uklad->addLayout(dol);
     resize(1100, 860);
-
-    ustawPanel();
-    ZmiaKolFormTabWartFaktWylicz(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabWartFaktWylicz(m_k.konfig); });
 }
 
 bool TFormTabWartFaktWylicz::widokWszystkich() const { return m_widok->wybor() == WidokWszystkich; }
@@ -235,7 +249,7 @@ void TFormTabWartFaktWylicz::otworz()
         return;
     }
     m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu"), QStringLiteral("Opis systemu")});
-    m_fakt->ustawNaglowki(TFormTabFakt::naglowkiKolumn());
+    m_fakt->ustawNaglowki(naglowkiKolumnFakt());
     m_wart->ustawNaglowki({QStringLiteral("Kod wartości faktu wyliczeniowego"), QStringLiteral("Kod faktu"),
                            QStringLiteral("Wartość faktu wyliczeniowego"), QStringLiteral("Czy fakt ma tę wartość ?"),
                            QStringLiteral("CF wartości faktu wyliczeniowego"),

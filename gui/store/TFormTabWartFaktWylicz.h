@@ -7,9 +7,7 @@
 #include "widgets/Nawigator.h"
 #include "widgets/OknoTabeli.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -47,6 +45,15 @@ private:
     void policzWartosci();
     void ustawPanel();
     void poAkcjiNawigatora(PrzyciskNaw p);
+    // The parts of the window, in the order they are built.
+    void utworzWyborFaktu();
+    void utworzWartosci();
+    void utworzPolaWartosci(QGroupBox *szczegoly);
+    void utworzPanelWprowadzanego(QGroupBox *szczegoly);
+    void utworzPanelPosredniego(QGroupBox *szczegoly);
+    void ulozSzczegoly(QGroupBox *szczegoly);
+    QGridLayout *utworzPomocnicze();
+    void ulozOkno(QGroupBox *szczegoly, QGridLayout *pomocnicze);
 
     ZbiorDanych *m_syst, *m_fakt, *m_wart;
     GrupaRadiowa *m_widok;

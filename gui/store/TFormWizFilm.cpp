@@ -111,10 +111,7 @@ TFormWizFilm::TFormWizFilm(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodz
         m_postep->setValue(0);
     });
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QStringLiteral("10.1"));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QStringLiteral("10.1"));
     ZmiaKolFormWizFilm(k.konfig);
 }
 

@@ -8,13 +8,7 @@
 
 #include <QDialog>
 
-class QAudioOutput;
-class QMediaPlayer;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QTimer;
-class QVideoWidget;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

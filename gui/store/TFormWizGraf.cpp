@@ -63,10 +63,7 @@ TFormWizGraf::TFormWizGraf(KontekstAplikacji &k, QWidget *rodzic) : QDialog(rodz
     m_pomoc = new QPushButton(QStringLiteral("Pomoc"), this);
     m_pomoc->setGeometry(495, 612, 90, 30);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QStringLiteral("10.1"));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QStringLiteral("10.1"));
     ZmiaKolFormWizGraf(k.konfig);
 }
 

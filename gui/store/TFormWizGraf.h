@@ -8,10 +8,7 @@
 #include <QDialog>
 #include <QImage>
 
-class QFrame;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

@@ -113,10 +113,7 @@ TFormWizWartFaktWylicz::TFormWizWartFaktWylicz(KontekstAplikacji &k, bool posred
         hide();
         emit zamknieto();
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_k.pokazStroneInstrukcji)
-            m_k.pokazStroneInstrukcji(QStringLiteral("6.1"));
-    });
+    m_k.polaczPomoc(m_pomoc, QStringLiteral("6.1"));
     auto *dol = new QHBoxLayout;
     dol->addWidget(m_zamknij);
     dol->addStretch();

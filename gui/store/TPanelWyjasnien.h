@@ -8,12 +8,7 @@
 
 #include <QWidget>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabWidget;
-class QTreeView;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida {
 class TModelWyjasnien;

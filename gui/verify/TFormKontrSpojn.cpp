@@ -87,10 +87,7 @@ TFormKontrSpojn::TFormKontrSpojn(KontekstAplikacji &kontekst, QWidget *rodzic)
     // The check runs to its end without yielding, so there is nothing to interrupt.
     connect(m_przerwij, &QPushButton::clicked, this, [] {});
     connect(m_przyciskOk, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::KontrSpojnBazy));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::KontrSpojnBazy));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormKontrSpojn::ZmiaKolFormKontrSpojn);
     ZmiaKolFormKontrSpojn();
 }

@@ -5,12 +5,7 @@
 
 #include <QWidget>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 

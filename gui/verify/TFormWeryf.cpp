@@ -66,10 +66,7 @@ TFormWeryf::TFormWeryf(KontekstAplikacji &kontekst, QWidget *rodzic)
         hide();
         pokazKomunikat(komunikatBazaZweryfikowana(), parentWidget());
     });
-    connect(m_pomoc, &QPushButton::clicked, this, [this] {
-        if (m_kontekst.pokazStroneInstrukcji)
-            m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::WeryfBazy));
-    });
+    m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WeryfBazy));
     connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWeryf::ZmiaKolFormWeryf);
     ZmiaKolFormWeryf();
 }

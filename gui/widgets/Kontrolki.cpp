@@ -1,13 +1,12 @@
 #include "Kontrolki.h"
 
+#include "app/KontekstAplikacji.h"
 #include "store/Konwersje.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -282,26 +281,9 @@ void Siatka::pokazBiezacy()
 // ---------------------------------------------------------------------------------------
 // Confirmations
 
-namespace {
-PrzechwytPotwierdzenia &przechwytPotwierdzen()
-{
-    static PrzechwytPotwierdzenia p;
-    return p;
-}
-} // namespace
-
-void ustawPrzechwytPotwierdzen(PrzechwytPotwierdzenia p) { przechwytPotwierdzen() = std::move(p); }
-
 bool potwierdz(const QString &pytanie, QWidget *rodzic)
 {
-    if (przechwytPotwierdzen())
-        return przechwytPotwierdzen()(pytanie);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("TREMIDA"), tekstDoWyswietlenia(pytanie),
-                    QMessageBox::Yes | QMessageBox::No, rodzic ? rodzic : QApplication::activeWindow());
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return KontekstAplikacji::dialogiAplikacji().potwierdzenie(pytanie, rodzic);
 }
 
 } // namespace tremida::gui

@@ -10,12 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTableView>
-#include <functional>
 
-class QButtonGroup;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
@@ -78,9 +74,8 @@ private:
     QStringList m_ukryte;
 };
 
-// Asks the user to confirm (Yes/No box); tests can answer instead.
+// Asks the user to confirm (the Yes/No box of the application's dialogs, so a test's dialogs
+// answer instead); true for Yes.
 bool potwierdz(const QString &pytanie, QWidget *rodzic = nullptr);
-using PrzechwytPotwierdzenia = std::function<bool(const QString &)>;
-void ustawPrzechwytPotwierdzen(PrzechwytPotwierdzenia przechwyt);
 
 } // namespace tremida::gui

@@ -5,16 +5,20 @@
 #include "store/DataRek.h"
 #include "store/Konwersje.h"
 #include "store/TFormOstrzWyj.h"
+#include "widgets/Kontrolki.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace tremida::gui {
 
 OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_k(k), m_strona(stronaPomocy)
+    : QWidget(rodzic, Qt::Window), m_k(k)
 {
     setWindowTitle(tytul);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
@@ -23,7 +27,7 @@ OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString
     m_pomoc->setObjectName(QStringLiteral("przyciskPomoc"));
     m_ostrzWyj = new TFormOstrzWyj(k.konfig, this);
     connect(m_ok, &QPushButton::clicked, this, &OknoTabeli::wyjdz);
-    connect(m_pomoc, &QPushButton::clicked, this, &OknoTabeli::pomoc);
+    k.polaczPomoc(m_pomoc, stronaPomocy);
     connect(&k, &KontekstAplikacji::koloryZmienione, m_ostrzWyj,
             [this] { m_ostrzWyj->ZmiaKolFormOstrzWyj(m_k.konfig); });
 }
@@ -85,10 +89,29 @@ bool OknoTabeli::szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QS
     return zbior->przejdzDo(wiersz);
 }
 
-void OknoTabeli::pomoc()
+QGridLayout *OknoTabeli::ukladWyszukiwania(QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod, QLabel *lSzukany,
+                                          QLineEdit *szukany, QPushButton *szukaj)
 {
-    if (m_k.pokazStroneInstrukcji)
-        m_k.pokazStroneInstrukcji(m_strona);
+    auto *u = new QGridLayout;
+    u->addWidget(wolny, 0, 0);
+    u->addWidget(lWolnyKod, 0, 1, Qt::AlignRight);
+    u->addWidget(wolnyKod, 0, 2);
+    u->addWidget(lSzukany, 1, 0, 1, 2);
+    u->addWidget(szukany, 1, 2);
+    u->addWidget(szukaj, 2, 0, 1, 3);
+    u->setRowStretch(3, 1);
+    auto *przyciski = new QHBoxLayout;
+    przyciski->addWidget(przyciskPomoc());
+    przyciski->addWidget(przyciskOk());
+    u->addLayout(przyciski, 4, 0, 1, 3);
+    return u;
+}
+
+ZbiorDanych *OknoTabeli::zbiorSystemow(Baza &baza, QObject *rodzic)
+{
+    auto *z = new ZbiorDanych(baza, Tabela::Systemy, rodzic);
+    z->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    return z;
 }
 
 QLabel *OknoTabeli::etykieta(const QString &tekst, QWidget *rodzic)
@@ -108,6 +131,30 @@ QLineEdit *OknoTabeli::pole(QWidget *rodzic, const QString &nazwa, int szerokosc
     }
     p->setReadOnly(tylkoDoOdczytu);
     return p;
+}
+
+QLineEdit *OknoTabeli::polePowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna, int szerokosc)
+{
+    QLineEdit *p = pole(rodzic, kolumna, szerokosc);
+    powiaz(p, zbior, kolumna);
+    return p;
+}
+
+QPlainTextEdit *OknoTabeli::memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna)
+{
+    auto *m = new QPlainTextEdit(rodzic);
+    m->setObjectName(kolumna);
+    powiaz(m, zbior, kolumna);
+    return m;
+}
+
+GrupaRadiowa *OknoTabeli::grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
+                                         ZbiorDanych *zbior, const QString &kolumna)
+{
+    auto *g = new GrupaRadiowa(tytul, pozycje, kolumny, rodzic);
+    g->setObjectName(kolumna);
+    powiaz(g, zbior, kolumna);
+    return g;
 }
 
 } // namespace tremida::gui

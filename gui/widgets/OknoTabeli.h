@@ -10,11 +10,11 @@
 #include <QList>
 #include <QWidget>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
+
+class GrupaRadiowa;
 
 class TFormOstrzWyj;
 
@@ -32,9 +32,20 @@ public:
     // the window was left.
     bool wyjdz();
 
+    // A dataset of the knowledge bases in key order, as every table window reads them.
+    static ZbiorDanych *zbiorSystemow(Baza &baza, QObject *rodzic);
     static QLabel *etykieta(const QString &tekst, QWidget *rodzic);
     // An edit field named `nazwa` (for finding it), at most `szerokosc` pixels wide when given.
     static QLineEdit *pole(QWidget *rodzic, const QString &nazwa, int szerokosc = 0, bool tylkoDoOdczytu = false);
+    // An edit field bound to the column `kolumna` of `zbior` and named after it, at most
+    // `szerokosc` pixels wide when given.
+    static QLineEdit *polePowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna, int szerokosc = 0);
+    // A multi-line text bound to the column `kolumna` of `zbior` and named after it.
+    static QPlainTextEdit *memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna);
+    // A choice group (caption `tytul`, items `pozycje` in `kolumny` columns) bound to the column
+    // `kolumna` of `zbior` and named after it.
+    static GrupaRadiowa *grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
+                                        ZbiorDanych *zbior, const QString &kolumna);
 
 protected:
     // Datasets whose unposted record the OK button guards.
@@ -51,12 +62,15 @@ protected:
     // Empty text: `brak`; not an integer: `zlaPostac`; no such record: `nieZnaleziono`.
     static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
                            const QString &zlaPostac, const QString &nieZnaleziono);
-    void pomoc();
+    // The search column of a table window: the free-key button, caption and field in the first
+    // row, the caption and field of the code sought in the second, the search button in the
+    // third, then space, and "Pomoc" and OK at the foot.
+    QGridLayout *ukladWyszukiwania(QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod, QLabel *lSzukany,
+                                   QLineEdit *szukany, QPushButton *szukaj);
 
     KontekstAplikacji &m_k;
 
 private:
-    QString m_strona;
     QPushButton *m_ok;
     QPushButton *m_pomoc;
     TFormOstrzWyj *m_ostrzWyj;

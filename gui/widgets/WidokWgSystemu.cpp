@@ -6,6 +6,7 @@
 #include "ZbiorDanych.h"
 
 #include "store/Baza.h"
+#include "store/NaglowkiKolumn.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,8 +18,7 @@ WidokWgSystemu::WidokWgSystemu(OknoTabeli *okno, ZbiorDanych *rekordy, const QSt
                                const QString &wszystkich, const QString &systemu, int wysokoscSiatki)
     : QObject(okno), m_rekordy(rekordy), m_wszystkich(wszystkich), m_systemu(systemu)
 {
-    m_syst = new ZbiorDanych(rekordy->baza(), Tabela::Systemy, this);
-    m_syst->ustawZapytanie(QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    m_syst = OknoTabeli::zbiorSystemow(rekordy->baza(), this);
 
     m_widok = new GrupaRadiowa(podpis, {wszystkich, systemu}, 2, okno);
     m_widok->setObjectName(QStringLiteral("widok"));
@@ -87,8 +87,7 @@ void WidokWgSystemu::czytajRekordy()
 
 void WidokWgSystemu::otworz()
 {
-    m_syst->ustawNaglowki({QStringLiteral("Kod systemu"), QStringLiteral("Nazwa systemu eksperckiego (bazy wiedzy)"),
-                           QStringLiteral("Opis systemu"), QStringLiteral("Data wygenerowania rekordu")});
+    m_syst->ustawNaglowki(naglowkiKolumnSyst());
     if (!m_rekordy->czyOtwarty()) {
         m_rekordy->baza().zajmij(Tabela::Systemy);
         m_rekordy->baza().zajmij(m_rekordy->tabela());

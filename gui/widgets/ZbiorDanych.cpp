@@ -14,7 +14,31 @@ namespace tremida::gui {
 namespace {
 // A post the table refused: the record stays in its edit or insert state.
 const QString NiezapisanyRekord = QStringLiteral("Rekord nie został zapisany. Popraw go i zatwierdź ponownie.");
+// Records read together with the one asked for: its neighbours in the list, as a grid shows
+// them one after another.
+constexpr int Strona = 128;
+// Records kept in memory at most; beyond that, those read are forgotten and read again when
+// they are shown.
+constexpr int MaksRekordow = 20000;
+
+// A key as the records are found by: every integer as the same type, as the engine gives it.
+QVariant klucz(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: return QVariant(v.toLongLong());
+    default: return v;
+    }
+}
 } // namespace
+
+size_t ZbiorDanych::HashKlucza::operator()(const QVariant &k) const
+{
+    return k.typeId() == QMetaType::LongLong ? qHash(k.toLongLong()) : qHash(k.toString());
+}
 
 ZbiorDanych::ZbiorDanych(Baza &baza, Tabela tabela, QObject *rodzic)
     : QAbstractTableModel(rodzic), m_baza(baza), m_tabela(tabela)
@@ -31,22 +55,100 @@ void ZbiorDanych::ustawZapytanie(const QString &sql, const QVariantMap &parametr
     m_parametry = parametry;
 }
 
+QVariantList ZbiorDanych::pustyRekord() const
+{
+    QVariantList pusty;
+    for (size_t i = 0; i < opis().kolumny.size(); ++i)
+        pusty << QVariant();
+    return pusty;
+}
+
+bool ZbiorDanych::przygotuj(QSqlQuery &q, const QString &warunek) const
+{
+    // The dataset's query as a part of a larger one: its keys alone, in its order, or its
+    // records of some keys.
+    const OpisTabeli &o = opis();
+    q.setForwardOnly(true);
+    const QString sql = warunek.isEmpty() ? QStringLiteral("SELECT %1 FROM (%2)").arg(o.kluczGlowny, m_sql)
+                                          : QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(m_sql, warunek);
+    if (!q.prepare(sql))
+        return false;
+    for (auto it = m_parametry.cbegin(); it != m_parametry.cend(); ++it)
+        q.bindValue(it.key().startsWith(u':') ? it.key() : u':' + it.key(), it.value());
+    return true;
+}
+
+bool ZbiorDanych::czytajRekordy(const QVariantList &klucze) const
+{
+    const OpisTabeli &o = opis();
+    QStringList parametry;
+    for (int i = 0; i < Strona; ++i)
+        parametry << QStringLiteral(":ParKlucz%1").arg(i);
+    QSqlQuery q = m_baza.zapytanie();
+    if (!przygotuj(q, QStringLiteral("%1 IN (%2)").arg(o.kluczGlowny, parametry.join(u','))))
+        return false;
+    for (int i = 0; i < Strona; ++i)
+        q.bindValue(parametry[i], i < klucze.size() ? klucze[i] : QVariant());
+    if (!q.exec())
+        return false;
+    if (m_rekordy.size() + klucze.size() > MaksRekordow)
+        m_rekordy.clear();
+    // A record the table no longer has (another program deleted it) is shown empty.
+    for (const QVariant &k : klucze)
+        m_rekordy.insert_or_assign(k, pustyRekord());
+    const int ik = indeks(o.kluczGlowny);
+    while (q.next()) {
+        if (m_pozycje.empty()) {
+            const QSqlRecord r = q.record();
+            for (const auto &k : o.kolumny)
+                m_pozycje.push_back(r.indexOf(k.nazwa));
+        }
+        QVariantList w;
+        w.reserve(static_cast<qsizetype>(o.kolumny.size()));
+        for (int p : m_pozycje)
+            w << (p >= 0 ? q.value(p) : QVariant());
+        m_rekordy.insert_or_assign(klucz(w.value(ik)), w);
+    }
+    return true;
+}
+
+const QVariantList *ZbiorDanych::wiersz(int wiersz) const
+{
+    if (wiersz < 0 || wiersz >= liczbaRekordow() || m_klucze[wiersz].isNull())
+        return nullptr;
+    const QVariant &k = m_klucze[wiersz];
+    auto it = m_rekordy.find(k);
+    if (it != m_rekordy.end())
+        return &it->second;
+    // The record's page of neighbours, those not yet in memory.
+    const int poczatek = wiersz / Strona * Strona;
+    QVariantList klucze;
+    for (int i = poczatek; i < std::min(poczatek + Strona, liczbaRekordow()); ++i)
+        if (!m_klucze[i].isNull() && !m_rekordy.count(m_klucze[i]))
+            klucze << m_klucze[i];
+    if (!czytajRekordy(klucze))
+        return nullptr;
+    it = m_rekordy.find(k);
+    return it != m_rekordy.end() ? &it->second : nullptr;
+}
+
 bool ZbiorDanych::wczytaj(const QVariant &kluczDoZachowania, int wierszZapasowy)
 {
     const OpisTabeli &o = opis();
     m_baza.synchronizuj();
     QSqlQuery q = m_baza.zapytanie();
-    q.setForwardOnly(true);
-    bool ok = q.prepare(m_sql);
+    bool ok = przygotuj(q, QString()) && q.exec();
+    QVariantList klucze;
     if (ok) {
-        for (auto it = m_parametry.cbegin(); it != m_parametry.cend(); ++it)
-            q.bindValue(it.key().startsWith(u':') ? it.key() : u':' + it.key(), it.value());
-        ok = q.exec();
+        while (q.next())
+            klucze << klucz(q.value(0));
+        ok = !q.lastError().isValid();
     }
     if (!ok) {
         const QString blad = tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Odczyt, ogon::Opcja);
         beginResetModel();
-        m_wiersze.clear();
+        m_klucze.clear();
+        m_rekordy.clear();
         m_biezacy = -1;
         endResetModel();
         ustawStan(StanZbioru::Zamkniety);
@@ -54,37 +156,27 @@ bool ZbiorDanych::wczytaj(const QVariant &kluczDoZachowania, int wierszZapasowy)
         pokazKomunikat(blad);
         return false;
     }
-    QVector<QVariantList> wiersze;
-    std::vector<int> pozycje;
-    while (q.next()) {
-        const QSqlRecord r = q.record();
-        if (pozycje.empty())
-            for (const auto &k : o.kolumny)
-                pozycje.push_back(r.indexOf(k.nazwa));
-        QVariantList w;
-        w.reserve(static_cast<qsizetype>(o.kolumny.size()));
-        for (int p : pozycje)
-            w << (p >= 0 ? q.value(p) : QVariant());
-        wiersze << w;
-    }
     beginResetModel();
-    m_wiersze = std::move(wiersze);
+    m_klucze = std::move(klucze);
+    m_kluczeRosnace = true;
+    for (qsizetype i = 1; m_kluczeRosnace && i < m_klucze.size(); ++i)
+        m_kluczeRosnace = QVariant::compare(m_klucze[i - 1], m_klucze[i]) == QPartialOrdering::Less;
+    m_rekordy.clear();
+    m_pozycje.clear();
     m_bufor.clear();
     m_kluczEdytowanego = QVariant();
     int nowy = -1;
-    if (!m_wiersze.isEmpty()) {
+    if (!m_klucze.isEmpty()) {
         nowy = std::clamp(wierszZapasowy, 0, liczbaRekordow() - 1);
         if (kluczDoZachowania.isValid()) {
-            const int ik = indeks(o.kluczGlowny);
-            for (int i = 0; i < liczbaRekordow(); ++i)
-                if (m_wiersze[i][ik] == kluczDoZachowania) {
-                    nowy = i;
-                    break;
-                }
+            const qsizetype i = m_klucze.indexOf(klucz(kluczDoZachowania));
+            if (i >= 0)
+                nowy = int(i);
         }
     }
     m_biezacy = nowy;
     endResetModel();
+    (void)o;
     ustawStan(StanZbioru::Przegladanie);
     emit przewiniety();
     return true;
@@ -95,7 +187,8 @@ bool ZbiorDanych::otworz() { return wczytaj(QVariant(), 0); }
 void ZbiorDanych::zamknij()
 {
     beginResetModel();
-    m_wiersze.clear();
+    m_klucze.clear();
+    m_rekordy.clear();
     m_bufor.clear();
     m_biezacy = -1;
     endResetModel();
@@ -118,7 +211,8 @@ QVariant ZbiorDanych::wartoscWiersza(int wiersz, const QString &kolumna) const
         return {};
     if (wiersz == m_biezacy && czyEdycjaLubWstawianie())
         return m_bufor.value(k);
-    return m_wiersze[wiersz].value(k);
+    const QVariantList *w = this->wiersz(wiersz);
+    return w ? w->value(k) : QVariant();
 }
 
 QVariant ZbiorDanych::wartosc(const QString &kolumna) const { return wartoscWiersza(m_biezacy, kolumna); }
@@ -201,7 +295,7 @@ void ZbiorDanych::ustawStan(StanZbioru s)
 
 bool ZbiorDanych::przejdzDo(int wiersz)
 {
-    if (!czyOtwarty() || m_wiersze.isEmpty())
+    if (!czyOtwarty() || m_klucze.isEmpty())
         return false;
     wiersz = std::clamp(wiersz, 0, liczbaRekordow() - 1);
     if (czyEdycjaLubWstawianie()) {
@@ -229,6 +323,17 @@ bool ZbiorDanych::ostatni() { return przejdzDo(liczbaRekordow() - 1); }
 
 int ZbiorDanych::wierszZ(const QString &kolumna, const QVariant &wartosc) const
 {
+    // A key is found among the keys, without reading the records.
+    if (kolumna.compare(opis().kluczGlowny, Qt::CaseInsensitive) == 0) {
+        if (wartosc.isNull())
+            return -1;
+        for (int i = 0; i < liczbaRekordow(); ++i) {
+            const QVariant &k = (i == m_biezacy && czyEdycjaLubWstawianie()) ? m_bufor.value(indeks(kolumna)) : m_klucze[i];
+            if (!k.isNull() && k == wartosc)
+                return i;
+        }
+        return -1;
+    }
     for (int i = 0; i < liczbaRekordow(); ++i) {
         const QVariant v = wartoscWiersza(i, kolumna);
         if (!v.isNull() && v == wartosc)
@@ -247,7 +352,8 @@ bool ZbiorDanych::edytuj()
 {
     if (m_stan != StanZbioru::Przegladanie || m_biezacy < 0)
         return czyEdycjaLubWstawianie();
-    m_bufor = m_wiersze[m_biezacy];
+    const QVariantList *w = wiersz(m_biezacy);
+    m_bufor = w ? *w : pustyRekord();
     m_kluczEdytowanego = m_bufor.value(indeks(opis().kluczGlowny));
     ustawStan(StanZbioru::Edycja);
     return true;
@@ -260,13 +366,10 @@ bool ZbiorDanych::wstaw()
     if (czyEdycjaLubWstawianie() && !zatwierdz())
         return false;
     const int wiersz = std::max(m_biezacy, 0);
-    QVariantList pusty;
-    for (size_t i = 0; i < opis().kolumny.size(); ++i)
-        pusty << QVariant();
     beginInsertRows({}, wiersz, wiersz);
-    m_wiersze.insert(wiersz, pusty);
+    m_klucze.insert(wiersz, QVariant());
     endInsertRows();
-    m_bufor = pusty;
+    m_bufor = pustyRekord();
     m_kluczEdytowanego = QVariant();
     m_biezacy = wiersz;
     ustawStan(StanZbioru::Wstawianie);
@@ -291,7 +394,8 @@ bool ZbiorDanych::zapiszBufor()
     } else {
         // Only the columns the user changed are written: what inference or another program
         // wrote into the others since the record was read stays as it is.
-        const QVariantList &odczytany = m_wiersze[m_biezacy];
+        const QVariantList *w = wiersz(m_biezacy);
+        const QVariantList odczytany = w ? *w : pustyRekord();
         QStringList przypisania;
         for (size_t i = 0; i < o.kolumny.size(); ++i) {
             const QVariant &nowa = m_bufor.value(static_cast<qsizetype>(i));
@@ -330,13 +434,18 @@ bool ZbiorDanych::zatwierdz()
     emit przedZatwierdzeniem(&ok);
     if (!ok || !zapiszBufor())
         return false;
-    const QVariant klucz = m_bufor.value(indeks(opis().kluczGlowny));
-    m_kluczZapisanego = klucz;
+    const QVariant zapisany = m_bufor.value(indeks(opis().kluczGlowny));
+    m_kluczZapisanego = zapisany;
     const int wiersz = m_biezacy;
-    m_wiersze[wiersz] = m_bufor;
+    const QVariant stary = m_stan == StanZbioru::Wstawianie ? QVariant() : klucz(m_kluczEdytowanego);
     m_stan = StanZbioru::Przegladanie;
-    // Read the records again: the saved one keeps its place when it still belongs to the query.
-    wczytaj(klucz, wiersz);
+    m_bufor.clear();
+    m_kluczEdytowanego = QVariant();
+    // The saved record is read back: it keeps its place when it still belongs to the query;
+    // the other records are not read again.
+    const int nowy = poZapisie(wiersz, stary, klucz(zapisany));
+    m_biezacy = nowy >= 0 ? nowy : (m_klucze.isEmpty() ? -1 : std::clamp(wiersz, 0, liczbaRekordow() - 1));
+    emit przewiniety();
     emit stanZmieniony();
     return true;
 }
@@ -346,10 +455,10 @@ void ZbiorDanych::anuluj()
     if (m_stan == StanZbioru::Wstawianie) {
         const int wiersz = m_biezacy;
         beginRemoveRows({}, wiersz, wiersz);
-        m_wiersze.removeAt(wiersz);
+        m_klucze.removeAt(wiersz);
         endRemoveRows();
         m_bufor.clear();
-        m_biezacy = m_wiersze.isEmpty() ? -1 : std::min(wiersz, liczbaRekordow() - 1);
+        m_biezacy = m_klucze.isEmpty() ? -1 : std::min(wiersz, liczbaRekordow() - 1);
         ustawStan(StanZbioru::Przegladanie);
         emit przewiniety();
     } else if (m_stan == StanZbioru::Edycja) {
@@ -369,10 +478,10 @@ bool ZbiorDanych::usun()
     if (m_biezacy < 0 || !czyOtwarty())
         return false;
     const OpisTabeli &o = opis();
-    const QVariant klucz = m_wiersze[m_biezacy].value(indeks(o.kluczGlowny));
+    const QVariant usuwany = m_klucze[m_biezacy];
     QSqlQuery q = m_baza.zapytanie();
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2=:ParKlucz").arg(o.nazwa, o.kluczGlowny));
-    q.bindValue(QStringLiteral(":ParKlucz"), klucz);
+    q.bindValue(QStringLiteral(":ParKlucz"), usuwany);
     if (!q.exec()) {
         pokazKomunikat(tekstBleduBazy(q.lastError(), m_tabela, RodzajBleduBazy::Zapis,
                                       QStringLiteral("Rekord nie został usunięty.")));
@@ -381,10 +490,54 @@ bool ZbiorDanych::usun()
     const bool bylaEdycja = m_stan == StanZbioru::Edycja;
     m_stan = StanZbioru::Przegladanie;
     m_bufor.clear();
-    const bool ok = wczytaj(QVariant(), m_biezacy);
+    const int wiersz = m_biezacy;
+    poZapisie(wiersz, usuwany, QVariant());
+    m_biezacy = m_klucze.isEmpty() ? -1 : std::clamp(wiersz, 0, liczbaRekordow() - 1);
+    emit przewiniety();
     if (bylaEdycja)
         emit stanZmieniony();
-    return ok;
+    return true;
+}
+
+int ZbiorDanych::poZapisie(int wiersz, const QVariant &stary, const QVariant &nowy)
+{
+    const int ik = indeks(opis().kluczGlowny);
+    m_rekordy.erase(stary);
+    m_rekordy.erase(nowy);
+    const bool naMiejscu = wiersz >= 0 && wiersz < liczbaRekordow() && m_klucze[wiersz] == stary &&
+                           m_klucze[wiersz].isNull() == stary.isNull();
+    // The saved record as the query gives it now, if it does.
+    bool jest = !nowy.isNull() && czytajRekordy({nowy});
+    if (jest) {
+        const auto it = m_rekordy.find(nowy);
+        jest = it != m_rekordy.end() && !it->second.value(ik).isNull();
+    }
+    if (!jest)
+        m_rekordy.erase(nowy);
+    if (jest && naMiejscu && !stary.isNull() && stary == nowy) {
+        emit dataChanged(index(wiersz, 0), index(wiersz, columnCount() - 1));
+        return wiersz;
+    }
+    // The record leaves its old place (the row being inserted has none in the table) ...
+    if (naMiejscu) {
+        beginRemoveRows({}, wiersz, wiersz);
+        m_klucze.removeAt(wiersz);
+        endRemoveRows();
+    }
+    if (!jest)
+        return -1;
+    // ... and takes its place by its key among ascending keys, otherwise where it was.
+    int miejsce = std::clamp(wiersz, 0, liczbaRekordow());
+    if (m_kluczeRosnace) {
+        const auto it = std::lower_bound(m_klucze.cbegin(), m_klucze.cend(), nowy, [](const QVariant &a, const QVariant &b) {
+            return QVariant::compare(a, b) == QPartialOrdering::Less;
+        });
+        miejsce = int(it - m_klucze.cbegin());
+    }
+    beginInsertRows({}, miejsce, miejsce);
+    m_klucze.insert(miejsce, nowy);
+    endInsertRows();
+    return miejsce;
 }
 
 void ZbiorDanych::ustawNaglowki(const QStringList &naglowki)

@@ -5,18 +5,28 @@
 // INSERT or UPDATE, and an engine error (key violation, empty required column) is shown in
 // a message box while the record stays in its edit or insert state. The dataset is also the
 // model of the window's grid.
+//
+// Tables may hold millions of records (a long run's trajectory): opening reads only the keys
+// of the query's records, in its order, and the records themselves are read by pages of
+// neighbours when they are shown, and forgotten again when many have been read. A post reads
+// back the record it wrote, not the whole query; "Odśwież" reads everything again.
 
 #include "store/Baza.h"
 #include "store/Schemat.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 #include <QVector>
 
+#include <unordered_map>
+#include <vector>
+
 class QSqlError;
+class QSqlQuery;
 
 namespace tremida::gui {
 
@@ -54,8 +64,8 @@ public:
     StanZbioru stan() const { return m_stan; }
     bool czyEdycjaLubWstawianie() const { return m_stan == StanZbioru::Edycja || m_stan == StanZbioru::Wstawianie; }
     // Number of records shown (a record being inserted included).
-    int liczbaRekordow() const { return static_cast<int>(m_wiersze.size()); }
-    bool pusty() const { return m_wiersze.isEmpty(); }
+    int liczbaRekordow() const { return static_cast<int>(m_klucze.size()); }
+    bool pusty() const { return m_klucze.isEmpty(); }
     // Index of the current record, -1 when there is none.
     int biezacy() const { return m_biezacy; }
     bool naPoczatku() const { return m_biezacy <= 0; }
@@ -128,12 +138,33 @@ private:
     void ustawBiezacy(int wiersz);
     void ustawStan(StanZbioru s);
     QString tekstWartosci(int kolumna, const QVariant &v) const;
+    // The values of record `wiersz` as read (not the edit buffer), read with its page when not
+    // in memory; none for the record being inserted or a record the table no longer has.
+    const QVariantList *wiersz(int wiersz) const;
+    // Reads the records of the given keys from the query into memory. False when the read failed.
+    bool czytajRekordy(const QVariantList &klucze) const;
+    // Prepares a query over the dataset's query with a condition on the key added.
+    bool przygotuj(QSqlQuery &q, const QString &warunek) const;
+    // After a post or a deletion: the record of key `stary` (none when inserted) now has key
+    // `nowy` (none when deleted); it is read back, and leaves the list, enters it or moves in
+    // it as the query now has it. Returns its row, -1 when the query no longer has it.
+    int poZapisie(int wiersz, const QVariant &stary, const QVariant &nowy);
+    QVariantList pustyRekord() const;
 
     Baza &m_baza;
     Tabela m_tabela;
     QString m_sql;
     QVariantMap m_parametry;
-    QVector<QVariantList> m_wiersze;
+    // The keys of the records shown, in the query's order; the record being inserted has a
+    // null key. Whether they ascend (then a record's place is found from its key).
+    QVariantList m_klucze;
+    bool m_kluczeRosnace = true;
+    // Records read, by key, and the positions of the table's columns in the query's result.
+    struct HashKlucza {
+        size_t operator()(const QVariant &k) const;
+    };
+    mutable std::unordered_map<QVariant, QVariantList, HashKlucza> m_rekordy;
+    mutable std::vector<int> m_pozycje;
     QVariantList m_bufor;
     QVariant m_kluczEdytowanego;
     QVariant m_kluczZapisanego;

@@ -1,6 +1,7 @@
 #pragma once
-// A knowledge base for the tests of the checks: a temporary folder with every table file,
-// filled from a JSON fixture, changed by SQL statements and read back as text.
+// A knowledge base for the tests: a temporary folder with every table file, empty or filled
+// from a JSON fixture, changed by SQL statements and read back as text. A test that works on
+// the folder and the connection directly takes them by name: `auto &[folder, baza] = b;`.
 
 #include "Pomocnicze.h"
 
@@ -13,6 +14,12 @@ namespace tremida::test {
 struct BazaTestowa {
     FolderRoboczy folder;
     Baza baza;
+    // Every table file, empty; fails the test when the folder cannot be opened.
+    BazaTestowa()
+    {
+        if (QTest::qVerify(baza.otworz(folder.sciezka()), "baza.otworz(folder.sciezka())", "", __FILE__, __LINE__))
+            zalozWszystkieTabele(baza);
+    }
     explicit BazaTestowa(const QString &fixture)
     {
         baza.otworz(folder.sciezka());

@@ -1,45 +1,62 @@
 #pragma once
-// The setting of a window test: the main window over a fresh working folder with every table
-// created and a knowledge base imported, the messages it shows collected instead of shown.
+// The settings of the window tests: the main window over a working folder on an application
+// context of its own whose dialogs are the test's, and that window over a fresh folder with
+// every table created and a knowledge base imported.
 // Only the window tests include it (they link the GUI library).
 
+#include "DialogiTestowe.h"
 #include "Pomocnicze.h"
-#include "app/Komunikat.h"
+#include "app/KontekstAplikacji.h"
 #include "app/TFormGlowne.h"
-#include "widgets/Kontrolki.h"
 
 #include <QStringList>
 #include <memory>
 
 namespace tremida::test {
 
+// The context is a base listed before the window, so it is made first and ends last: every
+// window holds a reference to it.
+struct KontekstTestowy {
+    KontekstTestowy(const QString &folder, std::unique_ptr<DialogiTestowe> d)
+        : dialogiTestu(*d), kontekstTestu(folder, std::move(d))
+    {
+    }
+    DialogiTestowe &dialogiTestu;
+    gui::KontekstAplikacji kontekstTestu;
+};
+
+// The main window over `folder`; its messages go to `komunikaty` (or to a function).
+class GlowneTestowe : private KontekstTestowy, public gui::TFormGlowne {
+public:
+    GlowneTestowe(const QString &folder, QStringList &komunikaty)
+        : KontekstTestowy(folder, std::make_unique<DialogiTestowe>(komunikaty)), TFormGlowne(kontekstTestu)
+    {
+    }
+    GlowneTestowe(const QString &folder, std::function<void(const QString &)> komunikaty)
+        : KontekstTestowy(folder, std::make_unique<DialogiTestowe>(std::move(komunikaty))), TFormGlowne(kontekstTestu)
+    {
+    }
+
+    // The dialogs in place of the message boxes, questions and printer dialogs.
+    DialogiTestowe &dialogi() { return dialogiTestu; }
+};
+
 class StanowiskoGui {
 public:
     // The messages go to `komunikaty`; with `potwierdzaj` every question is answered yes.
-    StanowiskoGui(QStringList &komunikaty, const char *dane, bool potwierdzaj = false) : m_potwierdzaj(potwierdzaj)
+    StanowiskoGui(QStringList &komunikaty, const char *dane, bool potwierdzaj = false)
+        : glowne(std::make_unique<GlowneTestowe>(folder.sciezka(), komunikaty))
     {
-        gui::ustawPrzechwytKomunikatow([&komunikaty](const QString &t) { komunikaty << t; });
-        if (m_potwierdzaj)
-            gui::ustawPrzechwytPotwierdzen([](const QString &) { return true; });
-        glowne = std::make_unique<gui::TFormGlowne>(folder.sciezka());
+        if (potwierdzaj)
+            glowne->dialogi().naPotwierdzenie = [](const QString &) { return true; };
         zalozWszystkieTabele(glowne->kontekst().baza);
         importuj(glowne->kontekst().baza, dane);
-    }
-    ~StanowiskoGui()
-    {
-        glowne.reset();
-        gui::ustawPrzechwytKomunikatow({});
-        if (m_potwierdzaj)
-            gui::ustawPrzechwytPotwierdzen({});
     }
     StanowiskoGui(const StanowiskoGui &) = delete;
     StanowiskoGui &operator=(const StanowiskoGui &) = delete;
 
     FolderRoboczy folder;
-    std::unique_ptr<gui::TFormGlowne> glowne;
-
-private:
-    bool m_potwierdzaj;
+    std::unique_ptr<GlowneTestowe> glowne;
 };
 
 } // namespace tremida::test

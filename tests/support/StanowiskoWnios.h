@@ -25,12 +25,15 @@ struct StanowiskoWnios {
     TFalsHip fals{wstecz};
     TWniosMiesz miesz{baza, konfig, sesja, uzytkownik, wstecz, wprzod};
 
-    // `fixture`: a file of tests/data or a JSON text; `zmiany`: SQL statements run after it.
-    explicit StanowiskoWnios(const QString &fixture, const QStringList &zmiany = {})
+    // `fixture`: a file of tests/data or a JSON text; `dodatek`: a second one imported after it;
+    // `zmiany`: SQL statements run after both.
+    explicit StanowiskoWnios(const QString &fixture, const QStringList &zmiany = {}, const QString &dodatek = {})
     {
         baza.otworz(folder.sciezka());
         zalozWszystkieTabele(baza);
         importuj(baza, fixture);
+        if (!dodatek.isEmpty())
+            importuj(baza, dodatek);
         for (const QString &z : zmiany) {
             QSqlQuery q = baza.zapytanie();
             if (!q.exec(z))
