@@ -49,9 +49,8 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
 
 namespace {
 
-// The title two lines below the date, then the two heading lines between underline rows.
-void tytulIKolumny(UkladStrony &u, const QString &tytul, const QList<int> &x, const QStringList &linia1,
-                   const QStringList &linia2)
+// The bold centred title two lines below the date and an underline row.
+void tytulWydruku(UkladStrony &u, const QString &tytul)
 {
     u.przesunY(2);
     czcionka(u, true);
@@ -59,6 +58,13 @@ void tytulIKolumny(UkladStrony &u, const QString &tytul, const QList<int> &x, co
     czcionka(u);
     u.przesunY(2);
     u.linia();
+}
+
+// The title, then the two heading lines between underline rows.
+void tytulIKolumny(UkladStrony &u, const QString &tytul, const QList<int> &x, const QStringList &linia1,
+                   const QStringList &linia2)
+{
+    tytulWydruku(u, tytul);
     u.przesunY(1);
     for (qsizetype i = 0; i < linia1.size(); ++i)
         u.pisz(x[i], linia1[i]);
@@ -96,12 +102,7 @@ void naglowekSystemu(UkladStrony &u, bool pozioma, const QDate &dzien, int kodSy
     u.pisz(m.lewy, QStringLiteral("Data wydruku: ") + dataWydruku(dzien));
     if (x.isEmpty()) {
         // A printout without columns: the title and one underline row.
-        u.przesunY(2);
-        czcionka(u, true);
-        u.piszWysrodkowany(tytul);
-        czcionka(u);
-        u.przesunY(2);
-        u.linia();
+        tytulWydruku(u, tytul);
         u.ustawLicznikLinii(static_cast<int>(kawalki.size()) + 10);
         return;
     }

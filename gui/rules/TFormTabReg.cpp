@@ -249,12 +249,7 @@ void TFormTabReg::ulozPomocnicze(QWidget *pomocnicze, QGroupBox *pliki)
 {
     auto *u = new QGridLayout(pomocnicze);
     u->setContentsMargins(0, 0, 0, 0);
-    u->addWidget(m_szukajWolnego, 0, 0);
-    u->addWidget(m_lWolnyKod, 0, 1, Qt::AlignRight);
-    u->addWidget(m_wolnyKod, 0, 2);
-    u->addWidget(m_lSzukany, 1, 0, 1, 2);
-    u->addWidget(m_szukany, 1, 2);
-    u->addWidget(m_szukajRekordu, 2, 0, 1, 3);
+    wierszeWyszukiwania(u, m_szukajWolnego, m_lWolnyKod, m_wolnyKod, m_lSzukany, m_szukany, m_szukajRekordu);
     u->addWidget(m_kopia, 3, 0, 1, 3);
     u->addWidget(m_edytuj, 4, 0, 1, 3);
     u->addWidget(m_weryfikuj, 5, 0, 1, 3);

@@ -89,16 +89,22 @@ bool OknoTabeli::szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QS
     return zbior->przejdzDo(wiersz);
 }
 
-QGridLayout *OknoTabeli::ukladWyszukiwania(QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod, QLabel *lSzukany,
-                                          QLineEdit *szukany, QPushButton *szukaj)
+void OknoTabeli::wierszeWyszukiwania(QGridLayout *u, QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod,
+                                     QLabel *lSzukany, QLineEdit *szukany, QPushButton *szukaj)
 {
-    auto *u = new QGridLayout;
     u->addWidget(wolny, 0, 0);
     u->addWidget(lWolnyKod, 0, 1, Qt::AlignRight);
     u->addWidget(wolnyKod, 0, 2);
     u->addWidget(lSzukany, 1, 0, 1, 2);
     u->addWidget(szukany, 1, 2);
     u->addWidget(szukaj, 2, 0, 1, 3);
+}
+
+QGridLayout *OknoTabeli::ukladWyszukiwania(QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod, QLabel *lSzukany,
+                                          QLineEdit *szukany, QPushButton *szukaj)
+{
+    auto *u = new QGridLayout;
+    wierszeWyszukiwania(u, wolny, lWolnyKod, wolnyKod, lSzukany, szukany, szukaj);
     u->setRowStretch(3, 1);
     auto *przyciski = new QHBoxLayout;
     przyciski->addWidget(przyciskPomoc());

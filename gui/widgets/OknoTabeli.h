@@ -62,6 +62,10 @@ protected:
     // Empty text: `brak`; not an integer: `zlaPostac`; no such record: `nieZnaleziono`.
     static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
                            const QString &zlaPostac, const QString &nieZnaleziono);
+    // The first three rows of a search column in `u`: free-code search with its label and
+    // field, the searched-code label and field, and the record search button.
+    static void wierszeWyszukiwania(QGridLayout *u, QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod,
+                                    QLabel *lSzukany, QLineEdit *szukany, QPushButton *szukaj);
     // The search column of a table window: the free-key button, caption and field in the first
     // row, the caption and field of the code sought in the second, the search button in the
     // third, then space, and "Pomoc" and OK at the foot.
