@@ -131,7 +131,6 @@ private slots:
     }
 
     // The consistency check of the database holding all three examples finds nothing.
-
     void spojnoscWszystkichPrzykladow()
     {
         FolderPrzykladu f({Kociol, Choroba, Wypoczynek});
