@@ -4,7 +4,7 @@
 // table file, the work stops (tremida-cli: exit 1) and the tables are exactly as they were
 // before the work; nothing is reported as saved that was not committed.
 
-#include "Pomocnicze.h"
+#include "Kociol.h"
 #include "UzytkownikTestowy.h"
 #include "inference/WniosWPrzod.h"
 
@@ -28,22 +28,16 @@ const QString Przerwanie = QStringLiteral("\n\rNastąpi przerwanie procesu wnios
 const QString Opcja = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
 const QString Odmowa = QStringLiteral(": zmiana odrzucona przez ograniczenie tabeli (odmowa zapisu).");
 
-QString plikPrzykladu(const QString &nazwa) { return test::plikPrzykladu(QStringLiteral("kociol"), nazwa); }
-
 // The boiler example in a working folder, after its input-fact values were read.
-struct FolderKotla {
-    FolderRoboczy folder;
-    explicit FolderKotla(bool wartosci = true)
+struct Kociol : FolderKotla {
+    explicit Kociol(bool wartosci = true)
     {
-        QCOMPARE(cli({QStringLiteral("create-tables")}).kod, 0);
-        QCOMPARE(cli({QStringLiteral("import"), plikPrzykladu(QStringLiteral("kociol.json"))}).kod, 0);
         if (wartosci)
             QCOMPARE(cli({QStringLiteral("read-facts"), QStringLiteral("1"),
-                          plikPrzykladu(QStringLiteral("wartosci_faktow.txt"))})
+                          kociol::plik(QStringLiteral("wartosci_faktow.txt"))})
                          .kod,
                      0);
     }
-    WynikCli cli(const QStringList &argumenty) const { return uruchomCli(folder.sciezka(), argumenty); }
     QString plik(const QString &nazwa) const { return folder.plik(nazwa); }
     // Every record of every table.
     QString tabele() const
@@ -52,17 +46,6 @@ struct FolderKotla {
         return w.kod == 0 ? w.out : QStringLiteral("export: ") + w.err + w.out;
     }
 };
-
-QStringList komunikaty(const QString &out)
-{
-    QStringList w;
-    for (const QString &linia : out.split(u'\n', Qt::SkipEmptyParts)) {
-        const QJsonObject z = QJsonDocument::fromJson(linia.toUtf8()).object();
-        if (z.value(u"event").toString() == u"message")
-            w << z.value(u"text").toString();
-    }
-    return w;
-}
 
 const QStringList Wnioskowanie = {QStringLiteral("infer"), QStringLiteral("1"), QStringLiteral("--method"),
                                   QStringLiteral("forward"), QStringLiteral("--no-verify"), QStringLiteral("--json")};
@@ -82,7 +65,7 @@ private slots:
         QTest::addColumn<QString>("komunikat");
         const QString odmowa = QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa zapisu'); END");
         const QStringList czytanie = {QStringLiteral("read-facts"), QStringLiteral("1"),
-                                      plikPrzykladu(QStringLiteral("wartosci_faktow.txt")), QStringLiteral("--json")};
+                                      kociol::plik(QStringLiteral("wartosci_faktow.txt")), QStringLiteral("--json")};
         QTest::newRow("inference: trajectory row")
             << "trajektoria.db" << "BEFORE INSERT ON trajektoria" + odmowa << true << Wnioskowanie
             << "Nie można zapisać zmian w tabeli trajektoria.db" + Odmowa + Przerwanie;
@@ -121,7 +104,7 @@ private slots:
         QFETCH(bool, wartosci);
         QFETCH(QStringList, polecenie);
         QFETCH(QString, komunikat);
-        FolderKotla f(wartosci);
+        Kociol f(wartosci);
         if (polecenie.first() == QStringLiteral("verify")) {
             // A missing value that verification resets to "???".
             InnyProgram(f.plik(QStringLiteral("fakty.db"))).sql(QStringLiteral("UPDATE fakty SET WartFakt='' WHERE IdFakt=104"));
@@ -133,7 +116,7 @@ private slots:
         }
         const WynikCli w = f.cli(polecenie);
         QCOMPARE(w.kod, 1);
-        const QStringList k = komunikaty(w.out);
+        const QStringList k = komunikatyJson(w.out);
         QVERIFY2(!k.isEmpty(), qPrintable(w.out + w.err));
         QCOMPARE(k.last(), komunikat);
         QCOMPARE(k.count(komunikat), 1);
@@ -145,13 +128,13 @@ private slots:
     // A value the facts table refuses (longer than its column) is never reported as assigned.
     void wartoscZaDluga()
     {
-        FolderKotla f(false);
+        Kociol f(false);
         f.folder.zapisz(QStringLiteral("odpowiedzi.txt"),
                         "104\t" + QByteArray(600, '0') + "5\t1\n");
         const QString przed = f.tabele();
         const WynikCli w = f.cli(Wnioskowanie + QStringList{QStringLiteral("--answers"), f.plik(QStringLiteral("odpowiedzi.txt"))});
         QCOMPARE(w.kod, 1);
-        const QStringList k = komunikaty(w.out);
+        const QStringList k = komunikatyJson(w.out);
         QCOMPARE(k.last(), QStringLiteral("Nie można zapisać zmian w tabeli fakty.db: zmiana odrzucona przez "
                                           "ograniczenie tabeli (CHECK constraint failed: WartFakt: tekst dłuższy niż "
                                           "500 znaków).") +
@@ -164,7 +147,7 @@ private slots:
     // Another program holds a write lock on the rules table for longer than the run waits.
     void tabelaZablokowana()
     {
-        FolderKotla f;
+        Kociol f;
         const QString przed = f.tabele();
         WynikCli w;
         {
@@ -175,7 +158,7 @@ private slots:
             inny.sql(QStringLiteral("ROLLBACK"));
         }
         QCOMPARE(w.kod, 1);
-        QCOMPARE(komunikaty(w.out).last(), QStringLiteral("Nie można zapisać zmian w tabeli reguly.db: tabela jest "
+        QCOMPARE(komunikatyJson(w.out).last(), QStringLiteral("Nie można zapisać zmian w tabeli reguly.db: tabela jest "
                                                           "używana przez inny program.") +
                                                Przerwanie);
         QCOMPARE(f.tabele(), przed);
@@ -201,7 +184,7 @@ private slots:
         QFETCH(QByteArray, zawartosc);
         QFETCH(QString, obcy);
         QFETCH(QString, przyczyna);
-        FolderKotla f;
+        Kociol f;
         const QString plik = f.plik(QStringLiteral("fakty.db"));
         if (!zawartosc.isEmpty()) {
             QFile::remove(plik);
@@ -218,11 +201,11 @@ private slots:
                                 QStringLiteral(").") + Opcja;
         const WynikCli weryfikacja = f.cli({QStringLiteral("verify"), QStringLiteral("1"), QStringLiteral("--json")});
         QCOMPARE(weryfikacja.kod, 1);
-        QCOMPARE(komunikaty(weryfikacja.out),
+        QCOMPARE(komunikatyJson(weryfikacja.out),
                  QStringList{problem + QStringLiteral(" Procesu wnioskowania nie można zrealizować.")});
         const WynikCli wnioskowanie = f.cli(Wnioskowanie);
         QCOMPARE(wnioskowanie.kod, 1);
-        QCOMPARE(komunikaty(wnioskowanie.out),
+        QCOMPARE(komunikatyJson(wnioskowanie.out),
                  QStringList{problem + QStringLiteral(" Procesu wnioskowania nie można zrealizować.")});
         const WynikCli spojnosc = f.cli({QStringLiteral("check-db")});
         QCOMPARE(spojnosc.kod, 1);
@@ -308,17 +291,8 @@ private:
     {
         QStringList w;
         for (const char *sql : {"SELECT * FROM fakty ORDER BY IdFakt", "SELECT * FROM reguly ORDER BY IdReg",
-                                "SELECT * FROM trajektoria ORDER BY IdKrokTraj"}) {
-            QSqlQuery q = baza.zapytanie();
-            if (!q.exec(QLatin1String(sql)))
-                return {QStringLiteral("blad")};
-            while (q.next()) {
-                QStringList pola;
-                for (int i = 0; i < q.record().count(); ++i)
-                    pola << q.value(i).toString();
-                w << pola.join(u'|');
-            }
-        }
+                                "SELECT * FROM trajektoria ORDER BY IdKrokTraj"})
+            w += wierszeZapytania(baza, QLatin1String(sql));
         return w;
     }
 };

@@ -6,6 +6,23 @@
 
 using namespace tremida;
 
+namespace {
+
+// The conversion of the row's text: a value only for a valid text, and then the row's value.
+template <typename T, typename Konwersja>
+void sprawdzOdczyt(Konwersja konwersja)
+{
+    QFETCH(QString, tekst);
+    QFETCH(bool, poprawny);
+    QFETCH(T, wartosc);
+    const auto w = konwersja(tekst);
+    QCOMPARE(w.has_value(), poprawny);
+    if (poprawny)
+        QCOMPARE(*w, wartosc);
+}
+
+} // namespace
+
 class TstKonwersje : public QObject {
     Q_OBJECT
 private slots:
@@ -44,13 +61,7 @@ private slots:
     }
     void real()
     {
-        QFETCH(QString, tekst);
-        QFETCH(bool, poprawny);
-        QFETCH(double, wartosc);
-        const auto w = tekstNaReal(tekst);
-        QCOMPARE(w.has_value(), poprawny);
-        if (poprawny)
-            QCOMPARE(*w, wartosc);
+        sprawdzOdczyt<double>([](const QString &t) { return tekstNaReal(t); });
     }
 
     void calkowita_data()
@@ -74,13 +85,7 @@ private slots:
     }
     void calkowita()
     {
-        QFETCH(QString, tekst);
-        QFETCH(bool, poprawny);
-        QFETCH(int, wartosc);
-        const auto w = tekstNaInt(tekst);
-        QCOMPARE(w.has_value(), poprawny);
-        if (poprawny)
-            QCOMPARE(*w, wartosc);
+        sprawdzOdczyt<int>([](const QString &t) { return tekstNaInt(t); });
     }
 
     void postacOgolna_data()

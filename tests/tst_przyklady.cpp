@@ -25,23 +25,6 @@ QJsonObject jsonPrzykladu(const QString &przyklad)
     return QJsonDocument::fromJson(f.readAll()).object();
 }
 
-QList<QJsonObject> zdarzenia(const QString &out)
-{
-    QList<QJsonObject> w;
-    for (const QString &linia : out.split(u'\n', Qt::SkipEmptyParts))
-        w << QJsonDocument::fromJson(linia.toUtf8()).object();
-    return w;
-}
-
-QStringList komunikaty(const QString &out)
-{
-    QStringList w;
-    for (const QJsonObject &z : zdarzenia(out))
-        if (z.value(u"event").toString() == u"message")
-            w << z.value(u"text").toString();
-    return w;
-}
-
 // A working folder with the tables of one example (or of all of them).
 struct FolderPrzykladu {
     FolderRoboczy folder;
@@ -61,6 +44,13 @@ struct FolderPrzykladu {
 const QString Kociol = QStringLiteral("kociol");
 const QString Choroba = QStringLiteral("choroba");
 const QString Wypoczynek = QStringLiteral("wypoczynek");
+
+// Each example with the row name its tests give it and the number of its system.
+const struct {
+    const char *wiersz;
+    QString przyklad;
+    int system;
+} Przyklady[] = {{"boiler", Kociol, 1}, {"diagnosis", Choroba, 2}, {"holiday", Wypoczynek, 3}};
 
 // One conclusion event, written as "rule | conclusion | CF | aggregated CF | kind of fact".
 struct Konkluzja {
@@ -87,9 +77,8 @@ private slots:
     {
         QTest::addColumn<QString>("przyklad");
         QTest::addColumn<int>("system");
-        QTest::newRow("boiler") << Kociol << 1;
-        QTest::newRow("diagnosis") << Choroba << 2;
-        QTest::newRow("holiday") << Wypoczynek << 3;
+        for (const auto &p : Przyklady)
+            QTest::newRow(p.wiersz) << p.przyklad << p.system;
     }
 
     // Every rule of the example passes the one-rule syntax check with no warning at all.
@@ -104,27 +93,44 @@ private slots:
             const QString id = QString::number(r.toObject().value(u"IdReg").toInt());
             const WynikCli w = f.cli({QStringLiteral("check-rule"), QStringLiteral("--json"), id});
             QCOMPARE(w.kod, 0);
-            QCOMPARE(komunikaty(w.out), QStringList{QStringLiteral("Składnia reguły poprawna.")});
+            QCOMPARE(komunikatyJson(w.out), QStringList{QStringLiteral("Składnia reguły poprawna.")});
         }
     }
 
-    // Full verification ends cleanly with no warning, and the consistency check of the database
-    // holding all three examples finds nothing.
-    void weryfikacjaBezUwag_data() { przyklad_data(); }
-    void weryfikacjaBezUwag()
+    // Full verification ends cleanly with no warning, and the input-fact value file of each
+    // example is read without a message about any triple: each says only its closing message.
+    void bezUwag_data()
+    {
+        QTest::addColumn<QString>("przyklad");
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<QString>("komunikat");
+        for (const auto &p : Przyklady) {
+            const QString system = QString::number(p.system);
+            QTest::addRow("%s: full verification", p.wiersz)
+                << p.przyklad << QStringList{QStringLiteral("verify"), system, QStringLiteral("--full")}
+                << QStringLiteral("Baza wiedzy została zweryfikowana. Celem kontynuacji procesu wnioskowania, "
+                                  "wybierz teraz opcję menu głównego Wnioskowanie-Realizacja procesu wnioskowania.");
+            QTest::addRow("%s: input-fact value file", p.wiersz)
+                << p.przyklad
+                << QStringList{QStringLiteral("read-facts"), system,
+                               plikPrzykladu(p.przyklad, QStringLiteral("wartosci_faktow.txt"))}
+                << QStringLiteral("Wartości faktów z pliku tekstowego zostały zapisane do tabeli faktów. Celem "
+                                  "kontynuacji procesu wnioskowania, wybierz teraz opcję menu głównego "
+                                  "Wnioskowanie-Weryfikacja bazy wiedzy.");
+        }
+    }
+    void bezUwag()
     {
         QFETCH(QString, przyklad);
-        QFETCH(int, system);
+        QFETCH(QStringList, argumenty);
+        QFETCH(QString, komunikat);
         FolderPrzykladu f({przyklad});
-        const WynikCli w = f.cli({QStringLiteral("verify"), QString::number(system), QStringLiteral("--full"),
-                                  QStringLiteral("--json")});
+        const WynikCli w = f.cli(argumenty << QStringLiteral("--json"));
         QCOMPARE(w.kod, 0);
-        QCOMPARE(komunikaty(w.out),
-                 QStringList{QStringLiteral("Baza wiedzy została zweryfikowana. Celem kontynuacji procesu "
-                                            "wnioskowania, wybierz teraz opcję menu głównego "
-                                            "Wnioskowanie-Realizacja procesu wnioskowania.")});
+        QCOMPARE(komunikatyJson(w.out), QStringList{komunikat});
     }
 
+    // The consistency check of the database holding all three examples finds nothing.
     void spojnoscWszystkichPrzykladow()
     {
         FolderPrzykladu f({Kociol, Choroba, Wypoczynek});
@@ -143,23 +149,6 @@ private slots:
             const QString nazwa = p.toObject().value(u"NazwaPliku").toString();
             QVERIFY2(QFileInfo(plikPrzykladu(przyklad, nazwa)).size() > 0, qPrintable(nazwa));
         }
-    }
-
-    // The input-fact value file of each example is read without a message about any triple.
-    void plikWartosciFaktow_data() { przyklad_data(); }
-    void plikWartosciFaktow()
-    {
-        QFETCH(QString, przyklad);
-        QFETCH(int, system);
-        FolderPrzykladu f({przyklad});
-        const WynikCli w = f.cli({QStringLiteral("read-facts"), QString::number(system),
-                                  plikPrzykladu(przyklad, QStringLiteral("wartosci_faktow.txt")),
-                                  QStringLiteral("--json")});
-        QCOMPARE(w.kod, 0);
-        QCOMPARE(komunikaty(w.out),
-                 QStringList{QStringLiteral("Wartości faktów z pliku tekstowego zostały zapisane do tabeli faktów. "
-                                            "Celem kontynuacji procesu wnioskowania, wybierz teraz opcję menu "
-                                            "głównego Wnioskowanie-Weryfikacja bazy wiedzy.")});
     }
 
     // The preparation script fills an empty folder and refuses one that already holds tables.
@@ -282,7 +271,7 @@ private slots:
                                      QStringList{QStringLiteral("--json")});
             QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
             QStringList otrzymane, oczekiwane;
-            for (const QJsonObject &z : zdarzenia(w.out))
+            for (const QJsonObject &z : zdarzeniaJson(w.out))
                 if (z.value(u"event").toString() == u"conclusion")
                     otrzymane << opis({z.value(u"rule").toInt(), z.value(u"conclusion").toString(),
                                        z.value(u"cf").toDouble(), z.value(u"aggregatedCf").toDouble(),
@@ -290,7 +279,7 @@ private slots:
             for (const Konkluzja &k : konkluzje)
                 oczekiwane << opis(k);
             QCOMPARE(otrzymane, oczekiwane);
-            QCOMPARE(komunikaty(w.out).last(), ostatniKomunikat);
+            QCOMPARE(komunikatyJson(w.out).last(), ostatniKomunikat);
         }
     }
 };

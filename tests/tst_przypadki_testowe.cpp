@@ -2,7 +2,7 @@
 // failing with its difference, the line per case and the summary, the JUnit report, --record,
 // refused test files, and the real tables untouched.
 
-#include "Pomocnicze.h"
+#include "Kociol.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,26 +14,18 @@
 
 using namespace tremida;
 using namespace tremida::test;
+using namespace tremida::test::kociol;
 
 namespace {
 
-const QString Palnik = QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]");
-const QString Niezupelne = QStringLiteral("[stan spalania]=[niezupełne]");
-const QString Przegrzanie = QStringLiteral("[przegrzanie pary]=[TRUE]");
-const QString Zawor = QStringLiteral("[usterka kotła]=[niesprawny zawór bezpieczeństwa]");
-const QString Przegrzewacz = QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]");
-const QString Moc = QStringLiteral("[zalecane obniżenie mocy]=[obniżenie mocy wg temperatury]");
 const QString KoniecWPrzod =
     QStringLiteral("Zakończenie procesu wnioskowania w przód na skutek wyczerpania możliwości procesu.");
 
 // A folder with the boiler example and a test file written into it.
-struct Kociol {
-    FolderRoboczy folder;
+struct Kociol : FolderKotla {
     Kociol()
     {
-        zaimportujPrzyklad(folder.sciezka(), QStringLiteral("kociol"));
-        QFile::copy(plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("wartosci_faktow.txt")),
-                    folder.plik(QStringLiteral("wartosci.txt")));
+        QFile::copy(kociol::plik(QStringLiteral("wartosci_faktow.txt")), folder.plik(QStringLiteral("wartosci.txt")));
     }
     // Writes the test file of system 1 with the cases (JSON objects).
     QString testy(const QJsonArray &przypadki, const QString &nazwa = QStringLiteral("testy.json")) const
@@ -44,7 +36,7 @@ struct Kociol {
     }
     WynikCli test(const QStringList &argumenty) const
     {
-        return uruchomCli(folder.sciezka(), QStringList{QStringLiteral("test")} + argumenty);
+        return cli(QStringList{QStringLiteral("test")} + argumenty);
     }
 };
 
@@ -70,15 +62,7 @@ QJsonObject konkl(const QString &tekst, double cf, double zagreg = -1)
 QJsonArray szescKonkluzji()
 {
     return {konkl(Niezupelne, 0.63), konkl(Przegrzanie, 0.81), konkl(Palnik, 0.504),
-            konkl(Zawor, 0.85),      konkl(Przegrzewacz, 0.729), konkl(Moc, 0.81)};
-}
-
-QList<QJsonObject> zdarzenia(const QString &out)
-{
-    QList<QJsonObject> w;
-    for (const QString &linia : out.split(u'\n', Qt::SkipEmptyParts))
-        w << QJsonDocument::fromJson(linia.toUtf8()).object();
-    return w;
+            konkl(Zawor, 0.85),      konkl(Przegrzewacz, 0.729), konkl(ObnizenieMocy, 0.81)};
 }
 
 } // namespace
@@ -117,7 +101,7 @@ private slots:
             << wPrzod({{QStringLiteral("conclusions"), zamienione}})
             << QStringList{QStringLiteral("oczekiwano konkluzji w kolejności %1; %2; %3; %4; %5; %6, otrzymano w "
                                           "kolejności %2; %1; %3; %4; %5; %6")
-                               .arg(Przegrzanie, Niezupelne, Palnik, Zawor, Przegrzewacz, Moc)};
+                               .arg(Przegrzanie, Niezupelne, Palnik, Zawor, Przegrzewacz, ObnizenieMocy)};
         QTest::newRow("the same as a set")
             << wPrzod({{QStringLiteral("conclusions"), zamienione}, {QStringLiteral("order"), QStringLiteral("set")}})
             << QStringList();
@@ -204,7 +188,7 @@ private slots:
         Kociol k;
         const WynikCli w = k.test({k.testy({przypadek}), QStringLiteral("--json")});
         QCOMPARE(w.kod, roznice.isEmpty() ? 0 : 1);
-        const QList<QJsonObject> z = zdarzenia(w.out);
+        const QList<QJsonObject> z = zdarzeniaJson(w.out);
         QCOMPARE(z.size(), 2);
         QCOMPARE(z[0].value(u"event").toString(), QStringLiteral("case"));
         QCOMPARE(z[0].value(u"ok").toBool(), roznice.isEmpty());
@@ -371,7 +355,7 @@ private slots:
         QJsonObject wstecz{{QStringLiteral("name"), QStringLiteral("wstecz z pytaniami")},
                            {QStringLiteral("method"), QStringLiteral("backward")},
                            {QStringLiteral("hypothesis"), Palnik},
-                           {QStringLiteral("answers"), plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("odpowiedzi.txt"))}};
+                           {QStringLiteral("answers"), kociol::plik(QStringLiteral("odpowiedzi.txt"))}};
         const QString plik = k.testy({wPrzod({}), wstecz}, QStringLiteral("testy.json"));
         QCOMPARE(k.test({plik}).kod, 0);
         QCOMPARE(k.test({plik, QStringLiteral("--record")}).kod, 0);

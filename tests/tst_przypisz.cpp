@@ -1,6 +1,7 @@
 // Entry of input-fact values during inference: checks, messages and what is stored.
 
-#include "Pomocnicze.h"
+#include "BazaTestowa.h"
+#include "TekstyCzytFakt.h"
 #include "inference/DostepWnios.h"
 #include "inference/PrzypiszWartFakt.h"
 
@@ -14,52 +15,15 @@ Q_DECLARE_METATYPE(WynikPrzypisania)
 
 namespace {
 
-const QString A1 = QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
-const QString A2 =
-    QStringLiteral("Została przypisana wartość (wartości) do faktu. Proces wnioskowania będzie kontynuowany.");
-const QString N = QStringLiteral("Nadal nie przypisałeś żadnej wartości do faktu. Proces wnioskowania będzie "
-                                 "kontynuowany,\n\rjednak reguły mające ten fakt w polu przesłankowym mogą nie "
-                                 "zostać \"odpalone\".");
-
-const char *Baza = R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "P"}],
-  "fakty": [
-    {"IdFakt": 1, "KodSyst": 1, "NazFakt": "r", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty", "WartFakt": "???", "CFWartFakt": 0.5},
-    {"IdFakt": 2, "KodSyst": 1, "NazFakt": "c", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "???", "CFWartFakt": 0.5},
-    {"IdFakt": 3, "KodSyst": 1, "NazFakt": "l", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "???", "CFWartFakt": 0.5},
-    {"IdFakt": 4, "KodSyst": 1, "NazFakt": "j", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy", "CzyWielWart": "nie"},
-    {"IdFakt": 5, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "wprowadzany", "TypFakt": "wyliczeniowy", "CzyWielWart": "tak"}],
-  "wartoscifaktowwyliczeniowych": [
-    {"IdWartFaktWylicz": 11, "KodFakt": 4, "WartFaktWylicz": "a", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-    {"IdWartFaktWylicz": 12, "KodFakt": 4, "WartFaktWylicz": "b", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-    {"IdWartFaktWylicz": 21, "KodFakt": 5, "WartFaktWylicz": "a", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-    {"IdWartFaktWylicz": 22, "KodFakt": 5, "WartFaktWylicz": "b", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0},
-    {"IdWartFaktWylicz": 23, "KodFakt": 5, "WartFaktWylicz": "c", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}]})";
-
-struct Stanowisko {
-    FolderRoboczy folder;
-    tremida::Baza baza;
+// Five input facts without values (real, integer, logical, single- and multi-valued enumerated),
+// with the messages shown while values are assigned to them.
+struct Stanowisko : BazaTestowa {
     TParKonfig konfig;
     QStringList komunikaty;
     PokazKomunikat pokaz = [this](const QString &t) { komunikaty << t; };
-    Stanowisko()
-    {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, QString::fromUtf8(Baza));
-    }
-    QString pole(const QString &sql)
-    {
-        QSqlQuery q = baza.zapytanie();
-        q.exec(sql);
-        QStringList w;
-        while (q.next()) {
-            QStringList p;
-            for (int i = 0; i < q.record().count(); ++i)
-                p << q.value(i).toString();
-            w << p.join(u'|');
-        }
-        return w.join(u';');
-    }
+    Stanowisko() : BazaTestowa(QStringLiteral("przypisz.json")) {}
+    // The rows of a query, fields joined by "|", rows by ";".
+    QString pole(const QString &sql) { return wierszeZapytania(baza, sql).join(u';'); }
 };
 
 } // namespace

@@ -205,13 +205,12 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(bool, przyjety);
         BazaTestowa pusta;
-        auto &[folder, baza] = pusta;
-        QSqlQuery q = baza.zapytanie();
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO fakty (IdFakt,KodSyst,NazFakt,RodzFakt,TypFakt) VALUES "
-                                      "(1,1,'temperatura','wprowadzany','rzeczywisty')")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO reguly (IdReg,KodSyst,NazReg,PozReg,KierWniReg,CFReg,PrzesReg,"
-                                      "KonklReg) VALUES (1,1,'R1',1,'oba',1,'[a]=[b]','[c]=[d]')")));
+        pusta.sql({QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'kotly')"),
+                   QStringLiteral("INSERT INTO fakty (IdFakt,KodSyst,NazFakt,RodzFakt,TypFakt) VALUES "
+                                  "(1,1,'temperatura','wprowadzany','rzeczywisty')"),
+                   QStringLiteral("INSERT INTO reguly (IdReg,KodSyst,NazReg,PozReg,KierWniReg,CFReg,PrzesReg,"
+                                  "KonklReg) VALUES (1,1,'R1',1,'oba',1,'[a]=[b]','[c]=[d]')")});
+        QSqlQuery q = pusta.baza.zapytanie();
         QCOMPARE(q.exec(sql), przyjety);
     }
 
@@ -271,10 +270,9 @@ private slots:
         auto &[folder, baza] = pusta;
         {
             Transakcja tr(baza);
-            QSqlQuery q = baza.zapytanie();
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'a')")));
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO fakty (IdFakt,KodSyst,NazFakt,RodzFakt,TypFakt) VALUES "
-                                          "(1,1,'f','posredni','logiczny')")));
+            pusta.sql({QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'a')"),
+                       QStringLiteral("INSERT INTO fakty (IdFakt,KodSyst,NazFakt,RodzFakt,TypFakt) VALUES "
+                                      "(1,1,'f','posredni','logiczny')")});
             // Not committed: both files go back.
         }
         QCOMPARE(baza.liczbaRekordow(Tabela::Systemy), 0);

@@ -2,7 +2,7 @@
 // conclusions that appear, disappear and change their CF against the baseline, the main
 // hypothesis - and the real tables untouched afterwards.
 
-#include "Pomocnicze.h"
+#include "Kociol.h"
 
 #include "explain/Symulacja.h"
 
@@ -16,15 +16,14 @@
 
 using namespace tremida;
 using namespace tremida::test;
+using namespace tremida::test::kociol;
 
 namespace {
 
 // The boiler example in a working folder with the standard configuration file.
-struct Kociol {
-    FolderRoboczy folder;
+struct Kociol : FolderKotla {
     Kociol()
     {
-        zaimportujPrzyklad(folder.sciezka(), QStringLiteral("kociol"));
         folder.zapisz(QStringLiteral("plik konfiguracyjny systemu TREMIDA.txt"),
                       "10\r\nFALSE\r\nFALSE\r\nrozmyta\r\nrozmyta\r\nrozmyta\r\n0,05\r\n0,02\r\nTRUE\r\n255\r\n"
                       "16711680\r\n16711935\r\n-2147483633\r\n-2147483633\r\n-2147483633\r\n"
@@ -34,20 +33,13 @@ struct Kociol {
     WynikCli symuluj(const QStringList &argumenty, bool json = true) const
     {
         QStringList a{QStringLiteral("simulate"), QStringLiteral("1"), QStringLiteral("--answers"),
-                      plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("odpowiedzi.txt"))};
+                      kociol::plik(QStringLiteral("odpowiedzi.txt"))};
         a += argumenty;
         if (json)
             a << QStringLiteral("--json");
-        return uruchomCli(folder.sciezka(), a);
+        return cli(a);
     }
 };
-
-const QString Niezupelne = QStringLiteral("[stan spalania]=[niezupełne]");
-const QString Prawidlowe = QStringLiteral("[stan spalania]=[prawidłowe]");
-const QString Palnik = QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]");
-const QString Przegrzanie = QStringLiteral("[przegrzanie pary]=[TRUE]");
-const QString Przegrzewacz = QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]");
-const QString ObnizenieMocy = QStringLiteral("[zalecane obniżenie mocy]=[obniżenie mocy wg temperatury]");
 
 // "conclusion CF" of each entry of a JSON list of conclusions.
 QStringList lista(const QJsonArray &a)
@@ -274,14 +266,14 @@ private slots:
         p.start(QStringLiteral(TREMIDA_CLI_PATH),
                 {QStringLiteral("--dir"), k.folder.sciezka(), QStringLiteral("simulate"), QStringLiteral("1"),
                  QStringLiteral("--method"), QStringLiteral("mixed"), QStringLiteral("--hypothesis"), Palnik,
-                 QStringLiteral("--facts"), plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("wartosci_faktow.txt")),
+                 QStringLiteral("--facts"), kociol::plik(QStringLiteral("wartosci_faktow.txt")),
                  QStringLiteral("--change"), QStringLiteral("101=600:0,8")});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(skrotyPlikow(k.folder.sciezka()), przed);
         QCOMPARE(QDir(tymczasowy.sciezka()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
         // Nothing of the runs is in the real trajectory.
-        const WynikCli t = uruchomCli(k.folder.sciezka(), {QStringLiteral("trajectory"), QStringLiteral("1")});
+        const WynikCli t = k.cli({QStringLiteral("trajectory"), QStringLiteral("1")});
         QCOMPARE(t.out.count(u'\n'), 1);
     }
 };

@@ -92,12 +92,7 @@ private slots:
     }
 
     // A paused run that is abandoned is no longer paused, and its continuation does nothing.
-    void porzucenie_data()
-    {
-        QTest::addColumn<bool>("wPrzod");
-        QTest::newRow("w przód") << true;
-        QTest::newRow("wstecz") << false;
-    }
+    void porzucenie_data() { dwaWiersze("wPrzod", "w przód", true, "wstecz"); }
 
     void porzucenie()
     {

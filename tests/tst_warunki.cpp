@@ -95,9 +95,7 @@ private slots:
         QFETCH(QString, komunikat);
         BazaTestowa pusta;
         auto &[folder, baza] = pusta;
-        QSqlQuery q = baza.zapytanie();
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'a')")));
-        q.finish();
+        pusta.sql({QStringLiteral("INSERT INTO systemyeksperckie (IdSyst,NazSyst) VALUES (1,'a')")});
         QVERIFY(QFile::remove(folder.plik(brakujacy)));
         const auto wynik = sprawdzWarunki(polecenie, baza);
         QCOMPARE(wynik.value_or(QString()), komunikat);

@@ -246,12 +246,7 @@ private slots:
 
     // Missing values become "???" with CF 0 (current and previous), in both modes; the
     // resets stay after an error that ends the verification later.
-    void resety_data()
-    {
-        QTest::addColumn<bool>("pelna");
-        QTest::newRow("full") << true;
-        QTest::newRow("short") << false;
-    }
+    void resety_data() { dwaWiersze("pelna", "full", true, "short"); }
     void resety()
     {
         QFETCH(bool, pelna);

@@ -1,6 +1,7 @@
 // Forward chaining and rule evaluation on small knowledge bases, with a recording user.
 
 #include "StanowiskoWnios.h"
+#include "TekstyCzytFakt.h"
 #include "inference/DostepWnios.h"
 #include "inference/PrzypiszWartFakt.h"
 #include "inference/WniosWPrzod.h"
@@ -43,13 +44,6 @@ const QString PRZYJETA = QStringLiteral(
     "Reguła została przyjęta na stos do \"odpalenia\", jednak \"nieodpalona\", gdyż trwa jeszcze faza generowania "
     "stosu");
 const QString ODPALONA = QStringLiteral("Reguła została \"odpalona\" w danym kroku trajektorii wnioskowania");
-const QString A1 =
-    QStringLiteral("Została przypisana wartość do faktu. Proces wnioskowania będzie kontynuowany.");
-const QString A2 = QStringLiteral(
-    "Została przypisana wartość (wartości) do faktu. Proces wnioskowania będzie kontynuowany.");
-const QString N = QStringLiteral("Nadal nie przypisałeś żadnej wartości do faktu. Proces wnioskowania będzie "
-                                 "kontynuowany,\n\rjednak reguły mające ten fakt w polu przesłankowym mogą nie "
-                                 "zostać \"odpalone\".");
 const QString Q2_1 = QStringLiteral(
     "Stwierdzono, że fakt wprowadzany rzeczywisty o kodzie 1 nie ma przypisanej wartości.\n\rZostanie "
     "zwizualizowany formularz, na którym powinieneś przypisać faktowi wartość oraz CF.\n\rJeśli wyjdziesz z "
@@ -189,15 +183,7 @@ private slots:
     {
         QFETCH(QString, meta);
         QFETCH(QStringList, pierwszaIteracja);
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "M"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.7},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "y", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.9},
-            {"IdFakt": 3, "KodSyst": 1, "NazFakt": "c", "RodzFakt": "koncowy", "TypFakt": "calkowity", "WartFakt": "???"},
-            {"IdFakt": 4, "KodSyst": 1, "NazFakt": "d", "RodzFakt": "koncowy", "TypFakt": "calkowity", "WartFakt": "???"}],
-          "reguly": [
-            {"IdReg": 10, "KodSyst": 1, "NazReg": "A", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.7, "PrzesReg": "[x]>=[1]", "KonklReg": "[c]=[1]"},
-            {"IdReg": 11, "KodSyst": 1, "NazReg": "B", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.7, "PrzesReg": "[y]>=[1]", "KonklReg": "[d]=[ 2 ]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_meta_reguly.json"));
         s.konfig.MetaReg = meta;
         QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
         QCOMPARE(s.sql(QStringLiteral("SELECT KodRegTraj, CzyOdpalTraj FROM trajektoria WHERE IterRegTraj=1 "
@@ -223,14 +209,7 @@ private slots:
     {
         QFETCH(QString, rodzina);
         QFETCH(QString, drugaKonkluzja);
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "true", "CFWartFakt": 1},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "rzeczywisty", "WartFakt": "12,5", "CFWartFakt": 0.1}],
-          "reguly": [
-            {"IdReg": 1, "KodSyst": 1, "NazReg": "A", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.6, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[12,5]"},
-            {"IdReg": 2, "KodSyst": 1, "NazReg": "B", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.8, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[12,5]"},
-            {"IdReg": 3, "KodSyst": 1, "NazReg": "C", "PozReg": 1, "KierWniReg": "oba", "CFReg": 0.9, "PrzesReg": "[x]=[FALSE]", "KonklReg": "[w] = [12,5]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_agregacja.json"));
         s.konfig.SNormaKonkl = rodzina;
         QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
         QCOMPARE(s.uzytkownik.zdarzenia,
@@ -244,14 +223,7 @@ private slots:
     // Only conclusions written exactly alike, letter case included, are aggregated.
     void agregacjaTegoSamegoTekstu()
     {
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "A"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "true", "CFWartFakt": 1},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny"}],
-          "reguly": [
-            {"IdReg": 1, "KodSyst": 1, "NazReg": "A", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.6, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[TRUE]"},
-            {"IdReg": 2, "KodSyst": 1, "NazReg": "B", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.8, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[true]"},
-            {"IdReg": 3, "KodSyst": 1, "NazReg": "C", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 0.5, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[TRUE]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_agregacja_tekstu.json"));
         s.konfig.SNormaKonkl = konfig::Algebraiczna;
         QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
         QCOMPARE(s.uzytkownik.zdarzenia,
@@ -420,19 +392,7 @@ private slots:
         QFETCH(QString, wynik);
         QFETCH(QString, przyczyna);
         QFETCH(QList<int>, bezWartosci);
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "O"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "a", "RodzFakt": "posredni", "TypFakt": "wyliczeniowy", "CzyWielWart": "nie"},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "b", "RodzFakt": "posredni", "TypFakt": "rzeczywisty", "WartFakt": "???"},
-            {"IdFakt": 3, "KodSyst": 1, "NazFakt": "t", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty", "WartFakt": "600", "CFWartFakt": 0.9},
-            {"IdFakt": 4, "KodSyst": 1, "NazFakt": "p", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
-            {"IdFakt": 5, "KodSyst": 1, "NazFakt": "q", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
-            {"IdFakt": 6, "KodSyst": 1, "NazFakt": "z", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.05},
-            {"IdFakt": 7, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???"}],
-          "wartoscifaktowwyliczeniowych": [
-            {"IdWartFaktWylicz": 1, "KodFakt": 1, "WartFaktWylicz": "x", "CzyFaktMaWartAkt": "tak", "CFWartFaktWyliczAkt": 0.8},
-            {"IdWartFaktWylicz": 2, "KodFakt": 1, "WartFaktWylicz": "y", "CzyFaktMaWartAkt": "???", "CFWartFaktWyliczAkt": 0}],
-          "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "wstecz", "CFReg": 1, "PrzesReg": "x", "KonklReg": "[w]=[TRUE]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_ocena.json"));
         QSqlQuery q = s.baza.zapytanie();
         QVERIFY(q.exec(QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET CzyFaktMaWartAkt='%1', "
                                       "CFWartFaktWyliczAkt=%2 WHERE IdWartFaktWylicz=1")
@@ -458,12 +418,7 @@ private slots:
     // An evaluator kept between runs follows the norms set after its first evaluation.
     void zmianaNormyMiedzyOcenami()
     {
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "O"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "p", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "q", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "1", "CFWartFakt": 0.55},
-            {"IdFakt": 3, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???"}],
-          "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "R", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 1, "PrzesReg": "[p]>=[1] AND [q]>=[1]", "KonklReg": "[w]=[TRUE]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_zmiana_normy.json"));
         const TRekReg reg = *dostep::regula(s.baza, 1);
         TOcenaReg ocena(s.baza, s.konfig, s.sesja, s.uzytkownik);
         QStringList cf;
@@ -512,11 +467,7 @@ private slots:
     // With CzyOdpalUwzgl the fired rule takes part again and fires again without a new iteration.
     void odpalonaUwzgledniana()
     {
-        Stanowisko s(QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 1, "NazSyst": "U"}],
-          "fakty": [
-            {"IdFakt": 1, "KodSyst": 1, "NazFakt": "x", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "TRUE", "CFWartFakt": 1},
-            {"IdFakt": 2, "KodSyst": 1, "NazFakt": "w", "RodzFakt": "koncowy", "TypFakt": "logiczny", "WartFakt": "???"}],
-          "reguly": [{"IdReg": 1, "KodSyst": 1, "NazReg": "A", "PozReg": 1, "KierWniReg": "w przod", "CFReg": 1, "PrzesReg": "[x]=[TRUE]", "KonklReg": "[w]=[TRUE]"}]})"));
+        Stanowisko s(QStringLiteral("wnios_odpalona.json"));
         s.konfig.CzyOdpalUwzgl = true;
         QCOMPARE(s.uruchom(), WynikPrzebiegu::Zakonczony);
         QCOMPARE(s.sql(QStringLiteral("SELECT IterRegTraj, CzyOdpalTraj FROM trajektoria ORDER BY IdKrokTraj")),

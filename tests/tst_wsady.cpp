@@ -4,11 +4,8 @@
 // same point as when every row is written alone; whoever reads the trajectory after a step
 // finds all its rows. And the batch writer itself keeps every value as given.
 
-#include "Pomocnicze.h"
-#include "UzytkownikTestowy.h"
-#include "inference/FalsHip.h"
+#include "StanowiskoWnios.h"
 #include "inference/KrokWnios.h"
-#include "inference/WniosMiesz.h"
 #include "store/WstawianieWsadowe.h"
 
 #include <QFile>
@@ -91,17 +88,7 @@ struct Przebieg {
 
 // One run of a method to its end in a fresh working folder, with `pojemnosc` rows per batch;
 // `wJednejTransakcji`: the whole run inside one transaction, as tremida-cli runs it.
-struct Stanowisko {
-    FolderRoboczy folder;
-    Baza baza;
-    TParKonfig konfig;
-    TSesjaWnios sesja;
-    UzytkownikTestowy uzytkownik{baza, konfig};
-    TWniosWPrzod wprzod{baza, konfig, sesja, uzytkownik};
-    TWniosWstecz wstecz{baza, konfig, sesja, uzytkownik};
-    TFalsHip fals{wstecz};
-    TWniosMiesz miesz{baza, konfig, sesja, uzytkownik, wstecz, wprzod};
-
+struct Stanowisko : SilnikiWnios {
     explicit Stanowisko(const Przebieg &p, int pojemnosc)
     {
         baza.otworz(folder.sciezka());

@@ -2,7 +2,7 @@
 // run: explain, why-not and rule-card as text and as JSON, report as a PDF, their refusals,
 // and no table file changed by any of them.
 
-#include "Pomocnicze.h"
+#include "Kociol.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,26 +18,20 @@ using namespace tremida::test;
 
 namespace {
 
-
 // The boiler's folder with its pictures, after a run of `metoda`.
-struct Kociol {
-    FolderRoboczy folder;
+struct Kociol : FolderKotla {
     explicit Kociol(const QString &metoda)
     {
-        const QString kat = plikPrzykladu(QStringLiteral("kociol"), QString());
+        const QString kat = kociol::plik(QString());
         for (const QString &p : QDir(kat).entryList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg")}, QDir::Files))
             QFile::copy(QDir(kat).filePath(p), folder.plik(p));
-        QCOMPARE(cli({QStringLiteral("create-tables")}).kod, 0);
-        QCOMPARE(cli({QStringLiteral("import"), plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("kociol.json"))}).kod, 0);
         QStringList infer = {QStringLiteral("infer"), QStringLiteral("1"), QStringLiteral("--method"), metoda,
-                             QStringLiteral("--facts"),
-                             plikPrzykladu(QStringLiteral("kociol"), QStringLiteral("wartosci_faktow.txt"))};
+                             QStringLiteral("--facts"), kociol::plik(QStringLiteral("wartosci_faktow.txt"))};
         if (metoda == u"backward")
             infer << QStringLiteral("--hypothesis") << QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]");
         const WynikCli w = cli(infer);
         QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
     }
-    WynikCli cli(const QStringList &a) const { return uruchomCli(folder.sciezka(), a); }
 };
 
 QString pdfNaTekst(const QString &plik)

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -122,6 +123,30 @@ void InnyProgram::sql(const QString &polecenie)
 {
     QSqlQuery q(QSqlDatabase::database(m_nazwa));
     QVERIFY2(q.exec(polecenie), qPrintable(polecenie + u' ' + q.lastError().text()));
+}
+
+void dwaWiersze(const char *kolumna, const char *pierwszy, bool wartosc, const char *drugi)
+{
+    QTest::addColumn<bool>(kolumna);
+    QTest::newRow(pierwszy) << wartosc;
+    QTest::newRow(drugi) << !wartosc;
+}
+
+QList<QJsonObject> zdarzeniaJson(const QString &out)
+{
+    QList<QJsonObject> w;
+    for (const QString &linia : out.split(u'\n', Qt::SkipEmptyParts))
+        w << QJsonDocument::fromJson(linia.toUtf8()).object();
+    return w;
+}
+
+QStringList komunikatyJson(const QString &out)
+{
+    QStringList w;
+    for (const QJsonObject &z : zdarzeniaJson(out))
+        if (z.value(u"event").toString() == u"message")
+            w << z.value(u"text").toString();
+    return w;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include "store/Baza.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -74,6 +76,16 @@ struct WynikCli {
     QString out;
     QString err;
 };
+
+// The rows of a data-driven test run once each way of one choice: the bool column `kolumna`,
+// the row `pierwszy` with `wartosc`, then the row `drugi` with the opposite value.
+void dwaWiersze(const char *kolumna, const char *pierwszy, bool wartosc, const char *drugi);
+
+// Each line of tremida-cli's --json output as a JSON object.
+QList<QJsonObject> zdarzeniaJson(const QString &out);
+
+// The texts of the "message" events of tremida-cli's --json output, in order.
+QStringList komunikatyJson(const QString &out);
 
 // Runs tremida-cli with `--dir folder` and the arguments, feeding `wejscie` to its standard input.
 WynikCli uruchomCli(const QString &folder, const QStringList &argumenty, const QByteArray &wejscie = {});

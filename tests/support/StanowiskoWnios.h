@@ -14,7 +14,9 @@
 
 namespace tremida::test {
 
-struct StanowiskoWnios {
+// A working folder, its connection and every inference engine on one context, with the
+// recording user; the folder stays closed until the test opens it.
+struct SilnikiWnios {
     FolderRoboczy folder;
     Baza baza;
     TParKonfig konfig;
@@ -24,7 +26,9 @@ struct StanowiskoWnios {
     TWniosWstecz wstecz{baza, konfig, sesja, uzytkownik};
     TFalsHip fals{wstecz};
     TWniosMiesz miesz{baza, konfig, sesja, uzytkownik, wstecz, wprzod};
+};
 
+struct StanowiskoWnios : SilnikiWnios {
     // `fixture`: a file of tests/data or a JSON text; `dodatek`: a second one imported after it;
     // `zmiany`: SQL statements run after both.
     explicit StanowiskoWnios(const QString &fixture, const QStringList &zmiany = {}, const QString &dodatek = {})
