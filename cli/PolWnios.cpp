@@ -192,14 +192,12 @@ int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
     }
     // The steps are read one at a time and written out as they come: a run of millions of
     // steps needs no more memory than one.
-    QSqlQuery q = k.baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), *kodSyst);
-    if (!q.exec()) {
+    std::optional<QSqlQuery> odczyt = odczytTrajektorii(k.baza, *kodSyst);
+    if (!odczyt) {
         k.komunikat(QStringLiteral("Nie można odczytać tabeli trajektoria.db."));
         return Porazka;
     }
+    QSqlQuery &q = *odczyt;
     k.out.flush();
     QFile wyjscie;
     wyjscie.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);

@@ -275,12 +275,8 @@ std::optional<TRekFakt> faktOKodzie(Baza &baza, int idFakt)
 {
     if (!baza.czyDolaczona(Tabela::Fakty))
         return std::nullopt;
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"));
-    q.bindValue(QStringLiteral(":ParIdFakt"), idFakt);
-    if (q.exec() && q.next())
-        return TRekFakt::z(q.record());
+    if (const auto r = rekordOKluczu(baza, Tabela::Fakty, idFakt))
+        return TRekFakt::z(*r);
     return std::nullopt;
 }
 

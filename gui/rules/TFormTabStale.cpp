@@ -17,8 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -182,22 +180,15 @@ void TFormTabStale::wczytajArgumenty(const QVariant &kodSyst)
 {
     m_argumenty.clear();
     m_k.baza.synchronizuj();
-    if (m_k.baza.czyDolaczona(Tabela::Fakty)) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT IdFakt, NazFakt, TypFakt FROM fakty WHERE KodSyst=:ParIdSyst AND "
-                                 "TypFakt<>'wyliczeniowy' ORDER BY IdFakt"));
-        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-        if (q.exec())
-            while (q.next())
-                m_argumenty << Argument{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
-    }
+    // A view without a knowledge base offers no argument.
+    if (!kodSyst.isNull())
+        faktyDoWyboru(m_k.baza, kodSyst.toInt(), WyborFaktow::ArgumentyStalych, m_argumenty);
     m_wypelniamArgumenty = true;
     m_argKod->clear();
     m_argNazwa->clear();
-    for (const Argument &a : m_argumenty) {
+    for (const TPozycjaListy &a : m_argumenty) {
         m_argKod->addItem(intNaTekst(a.kod));
-        m_argNazwa->addItem(a.nazwa);
+        m_argNazwa->addItem(a.tekst);
     }
     m_wypelniamArgumenty = false;
 }
@@ -268,11 +259,8 @@ void TFormTabStale::poAkcjiNawigatora(PrzyciskNaw p)
         return;
     }
     if (p == PrzyciskNaw::Zatwierdz && !widokWszystkich()) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.prepare(QStringLiteral("SELECT * FROM stale WHERE IdStala=:ParIdStala"));
-        q.bindValue(QStringLiteral(":ParIdStala"), m_stale->kluczZapisanego());
-        if (q.exec() && q.next()) {
-            const TRekStala stala = TRekStala::z(q.record());
+        if (const auto r = rekordOKluczu(m_k.baza, Tabela::Stale, m_stale->kluczZapisanego())) {
+            const TRekStala stala = TRekStala::z(*r);
             if (const auto k = kontrolaStalej(stala, faktOKodzie(m_k.baza, stala.KodArgStala)))
                 pokazKomunikat(*k, this);
         }

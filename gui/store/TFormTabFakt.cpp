@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -443,11 +442,8 @@ void TFormTabFakt::pokazWartosci(bool posredni)
     }
     TRekSyst syst;
     syst.IdSyst = fakt.KodSyst;
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT NazSyst FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), fakt.KodSyst);
-    if (q.exec() && q.next())
-        syst.NazSyst = q.value(0).toString();
+    if (const auto r = rekordOKluczu(m_k.baza, Tabela::Systemy, fakt.KodSyst))
+        syst.NazSyst = TRekSyst::z(*r).NazSyst;
     TFormWizWartFaktWylicz *widok = posredni ? static_cast<TFormWizWartFaktWylicz *>(m_wizPosr)
                                              : static_cast<TFormWizWartFaktWylicz *>(m_wizWpr);
     widok->pokazWartosci(syst, fakt, wartosci.mid(0, TFormWizWartFaktWylicz::MaksWierszy));
