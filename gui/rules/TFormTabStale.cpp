@@ -37,24 +37,19 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
         }
     });
     auto *szczegoly = new QGroupBox(this);
-    m_lKod = etykieta(QStringLiteral("Kod stałej:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_stale, QStringLiteral("IdStala"), 100);
-    m_lKodSystStala = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystStala = polePowiazane(szczegoly, m_stale, QStringLiteral("KodSyst"), 100);
-    m_lNazwa = etykieta(QStringLiteral("Nazwa stałej:"), szczegoly);
-    m_nazwa = polePowiazane(szczegoly, m_stale, QStringLiteral("NazStala"));
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lKod, m_kod, QStringLiteral("Kod stałej:"), QStringLiteral("IdStala"), 100},
+                   {m_lKodSystStala, m_kodSystStala, QStringLiteral("Kod systemu:"), QStringLiteral("KodSyst"), 100},
+                   {m_lNazwa, m_nazwa, QStringLiteral("Nazwa stałej:"), QStringLiteral("NazStala")}});
     m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly,
                               m_stale, QStringLiteral("RodzStala"));
     m_typ = grupaPowiazana(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
                            szczegoly, m_stale, QStringLiteral("TypStala"));
-    m_lJedn = etykieta(QStringLiteral("Jednostka stałej:"), szczegoly);
-    m_jedn = polePowiazane(szczegoly, m_stale, QStringLiteral("JedWartStala"), 200);
-    m_lWartosc = etykieta(QStringLiteral("Wartość stałej prostej:"), szczegoly);
-    m_wartosc = polePowiazane(szczegoly, m_stale, QStringLiteral("WartStalaProsta"));
-    m_lA = etykieta(QStringLiteral("Wartość parametru A:"), szczegoly);
-    m_a = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParAStala"), 200);
-    m_lB = etykieta(QStringLiteral("Wartość parametru B:"), szczegoly);
-    m_b = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParBStala"), 200);
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lJedn, m_jedn, QStringLiteral("Jednostka stałej:"), QStringLiteral("JedWartStala"), 200},
+                   {m_lWartosc, m_wartosc, QStringLiteral("Wartość stałej prostej:"), QStringLiteral("WartStalaProsta")},
+                   {m_lA, m_a, QStringLiteral("Wartość parametru A:"), QStringLiteral("WartParAStala"), 200},
+                   {m_lB, m_b, QStringLiteral("Wartość parametru B:"), QStringLiteral("WartParBStala"), 200}});
     m_lArgKod = etykieta(QStringLiteral("Kod faktu - argumentu stałej obliczanej:"), szczegoly);
     m_argKod = new QComboBox(szczegoly);
     m_argKod->setObjectName(QStringLiteral("argumentKod"));
@@ -66,10 +61,9 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
                                 {slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 3, szczegoly);
     m_typArg->setObjectName(QStringLiteral("typArgumentu"));
     m_typArg->ustawTylkoDoOdczytu(true);
-    m_lOpis = etykieta(QStringLiteral("Opis stałej:"), szczegoly);
-    m_opis = memoPowiazane(szczegoly, m_stale, QStringLiteral("OpisStala"));
-    m_lPyt = etykieta(QStringLiteral("Instrukcja wprowadzania wartości stałej:"), szczegoly);
-    m_pyt = memoPowiazane(szczegoly, m_stale, QStringLiteral("PytStala"));
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lOpis, m_opis, QStringLiteral("Opis stałej:"), QStringLiteral("OpisStala")},
+                   {m_lPyt, m_pyt, QStringLiteral("Instrukcja wprowadzania wartości stałej:"), QStringLiteral("PytStala")}});
     for (QPlainTextEdit *m : {m_opis, m_pyt})
         m->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
