@@ -9,7 +9,6 @@
 #include "store/Rekordy.h"
 #include "store/Warunki.h"
 
-
 namespace tremida::cli {
 
 int polecenieDruk(Kontekst &k, const QStringList &argumenty)
