@@ -6,9 +6,8 @@
 #include "report/PlotnoQt.h"
 #include "report/Wydruki.h"
 #include "store/Konwersje.h"
+#include "store/Rekordy.h"
 #include "store/Warunki.h"
-
-#include <QSqlQuery>
 
 namespace tremida::cli {
 
@@ -77,10 +76,7 @@ int polecenieDruk(Kontekst &k, const QStringList &argumenty)
         return Porazka;
     }
     if (zSystemem) {
-        QSqlQuery q = k.baza.zapytanie();
-        q.prepare(QStringLiteral("SELECT count(*) FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-        if (!q.exec() || !q.next() || q.value(0).toInt() == 0) {
+        if (!rekordOKluczu(k.baza, Tabela::Systemy, kodSyst)) {
             k.komunikat(QStringLiteral("System ekspercki o kodzie %1 nie istnieje.").arg(kodSyst));
             return Porazka;
         }

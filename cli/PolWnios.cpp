@@ -4,6 +4,7 @@
 
 #include "Cli.h"
 #include "OpcjePrzebiegu.h"
+#include "WypisWyjasnien.h"
 
 #include "inference/PolaWizKonkl.h"
 #include "store/Konwersje.h"
@@ -174,16 +175,12 @@ int polecenieInfer(Kontekst &k, const QStringList &argumenty)
 int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
 {
     const QString pol = QStringLiteral("trajectory");
-    std::optional<int> kodSyst;
-    bool json = false;
-    for (const QString &a : argumenty) {
-        if (a == u"--json")
-            json = true;
-        else if (!a.startsWith(u'-') && !kodSyst && tekstNaInt(a))
-            kodSyst = tekstNaInt(a);
-        else
-            return bladUzycia(k, pol, QStringLiteral("Nieznany argument: %1").arg(a));
-    }
+    // "SYSTEM [--json]", read as the explanation commands read theirs.
+    ArgumentyWyjasnien arg;
+    if (const auto blad = czytajArgumentyWyjasnien(k, pol, argumenty, MiejsceKonkluzji::Brak, arg))
+        return *blad;
+    const std::optional<int> kodSyst = arg.kod;
+    const bool json = arg.json;
     if (!kodSyst)
         return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
     if (const auto brak = sprawdzWarunki(tremida::Polecenie::OtwTabTraj, k.baza)) {
@@ -192,14 +189,12 @@ int polecenieTrajectory(Kontekst &k, const QStringList &argumenty)
     }
     // The steps are read one at a time and written out as they come: a run of millions of
     // steps needs no more memory than one.
-    QSqlQuery q = k.baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), *kodSyst);
-    if (!q.exec()) {
+    std::optional<QSqlQuery> odczyt = odczytTrajektorii(k.baza, *kodSyst);
+    if (!odczyt) {
         k.komunikat(QStringLiteral("Nie można odczytać tabeli trajektoria.db."));
         return Porazka;
     }
+    QSqlQuery &q = *odczyt;
     k.out.flush();
     QFile wyjscie;
     wyjscie.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);

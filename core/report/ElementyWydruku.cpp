@@ -142,6 +142,19 @@ std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad)
     return TRekSyst::z(q.record());
 }
 
+std::optional<TRekSyst> systemIWiersze(Baza &baza, int kodSyst, const QString &sql, QSqlQuery &q, QString *blad)
+{
+    auto syst = systemOKodzie(baza, kodSyst, blad);
+    if (!syst)
+        return std::nullopt;
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!czytaj(q, blad))
+        return std::nullopt;
+    return syst;
+}
+
 void wiazWarunekPlikowSystemu(QSqlQuery &q, int kodSyst)
 {
     q.bindValue(QStringLiteral(":ParFakt"), slowa::Fakt);

@@ -62,6 +62,10 @@ void naglowekTabeli(UkladStrony &u, const QDate &dzien, const QString &tytul, co
 // The system of code `kodSyst` (an empty name when there is none); no value with *blad when the
 // table cannot be read.
 std::optional<TRekSyst> systemOKodzie(Baza &baza, int kodSyst, QString *blad);
+// The system `kodSyst` as systemOKodzie gives it, then the forward read of its rows by `sql`
+// (":ParIdSyst" bound to the code) run in `q`. No value, with the engine's text in *blad,
+// when either read fails.
+std::optional<TRekSyst> systemIWiersze(Baza &baza, int kodSyst, const QString &sql, QSqlQuery &q, QString *blad);
 
 // The condition selecting the multimedia files that illustrate a fact or a rule of the system
 // bound by wiazWarunekPlikowSystemu().

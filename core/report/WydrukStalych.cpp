@@ -15,14 +15,10 @@ using namespace wydruk;
 
 bool drukujStale(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
 {
-    const auto syst = systemOKodzie(baza, kodSyst, blad);
-    if (!syst)
-        return false;
     QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
+    const auto syst =
+        systemIWiersze(baza, kodSyst, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), q, blad);
+    if (!syst)
         return false;
 
     // Column x: code, name, kind, type, unit, simple value, argument, A, B; the end of the page's

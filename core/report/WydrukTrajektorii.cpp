@@ -17,16 +17,14 @@ using namespace wydruk;
 
 bool drukujTrajektorie(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
 {
-    const auto syst = systemOKodzie(baza, kodSyst, blad);
-    if (!syst)
-        return false;
     QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT IdKrokTraj, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, "
-                             "CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek FROM trajektoria WHERE KodSyst=:ParIdSyst "
-                             "ORDER BY IdKrokTraj"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
+    const auto syst = systemIWiersze(
+        baza, kodSyst,
+        QStringLiteral("SELECT IdKrokTraj, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, CzyOdpalTraj, "
+                       "CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek FROM trajektoria WHERE KodSyst=:ParIdSyst "
+                       "ORDER BY IdKrokTraj"),
+        q, blad);
+    if (!syst)
         return false;
 
     // Column x: step, rule, level, iteration, direction, fired, CF, outcome, date.

@@ -135,14 +135,10 @@ bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien,
 
 bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
 {
-    const auto syst = systemOKodzie(baza, kodSyst, blad);
-    if (!syst)
-        return false;
     QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
+    const auto syst =
+        systemIWiersze(baza, kodSyst, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), q, blad);
+    if (!syst)
         return false;
 
     // Column x: code, name, kind, type, unit, value, CF, multi-valued, count, value code,
@@ -233,14 +229,10 @@ bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
 
 bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
 {
-    const auto syst = systemOKodzie(baza, kodSyst, blad);
-    if (!syst)
-        return false;
     QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (!czytaj(q, blad))
+    const auto syst =
+        systemIWiersze(baza, kodSyst, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"), q, blad);
+    if (!syst)
         return false;
     const QList<int> x = pozioma ? QList<int>{150, 500, 2590, 2800, 3180} : QList<int>{150, 350, 1850, 2000, 2270};
     UkladStrony u(plotno, marginesy(RodzajWydruku::Reguly, pozioma), true);

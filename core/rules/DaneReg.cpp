@@ -34,7 +34,65 @@ bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wa
     return true;
 }
 
+// Reads a pick list: code, text and (when selected) type of every row, with the statement's
+// parameters bound by name. A table whose file is not attached gives no rows.
+bool czytajPozycje(Baza &baza, Tabela t, const QString &sql, const QList<std::pair<QString, QVariant>> &parametry,
+                   QList<TPozycjaListy> &pozycje, QString *blad = nullptr)
+{
+    pozycje.clear();
+    if (!baza.czyDolaczona(t))
+        return true;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const auto &[nazwa, wartosc] : parametry)
+        q.bindValue(nazwa, wartosc);
+    if (!q.exec()) {
+        if (blad)
+            *blad = bladZapytania(q);
+        return false;
+    }
+    const bool zTypem = q.record().count() > 2;
+    while (q.next())
+        pozycje << TPozycjaListy{q.value(0).toInt(), q.value(1).toString(), zTypem ? q.value(2).toString() : QString()};
+    return true;
+}
+
 } // namespace
+
+bool faktyDoWyboru(Baza &baza, int kodSyst, WyborFaktow wybor, QList<TPozycjaListy> &pozycje, QString *blad)
+{
+    QString warunek;
+    if (wybor == WyborFaktow::Konkluzje)
+        warunek = QStringLiteral(" AND (RodzFakt='posredni' OR RodzFakt='koncowy')");
+    else if (wybor == WyborFaktow::ArgumentyStalych)
+        warunek = QStringLiteral(" AND TypFakt<>'wyliczeniowy'");
+    return czytajPozycje(baza, Tabela::Fakty,
+                         QStringLiteral("SELECT IdFakt, NazFakt, TypFakt FROM fakty WHERE KodSyst=:ParIdSyst") + warunek +
+                             QStringLiteral(" ORDER BY IdFakt"),
+                         {{QStringLiteral(":ParIdSyst"), kodSyst}}, pozycje, blad);
+}
+
+QList<TPozycjaListy> wartosciDoWyboru(Baza &baza, int idFakt)
+{
+    QList<TPozycjaListy> pozycje;
+    czytajPozycje(baza, Tabela::WartFaktWylicz,
+                  QStringLiteral("SELECT IdWartFaktWylicz, WartFaktWylicz FROM wartoscifaktowwyliczeniowych "
+                                 "WHERE KodFakt=:ParKodFaktWyl ORDER BY IdWartFaktWylicz"),
+                  {{QStringLiteral(":ParKodFaktWyl"), idFakt}}, pozycje);
+    return pozycje;
+}
+
+QList<TPozycjaListy> staleDoWyboru(Baza &baza, int kodSyst, const QString &typStala)
+{
+    QList<TPozycjaListy> pozycje;
+    if (!typStala.isEmpty())
+        czytajPozycje(baza, Tabela::Stale,
+                      QStringLiteral("SELECT IdStala, NazStala FROM stale WHERE KodSyst=:ParIdSyst AND "
+                                     "TypStala=:ParTypStala ORDER BY IdStala"),
+                      {{QStringLiteral(":ParIdSyst"), kodSyst}, {QStringLiteral(":ParTypStala"), typStala}}, pozycje);
+    return pozycje;
+}
 
 bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
 {

@@ -44,4 +44,29 @@ public:
     QList<TRekWartFaktWylicz> wartosciFaktu(int idFakt) const override;
 };
 
+// One entry of the pick lists of the rule editor and of the constants window: a code, its
+// name or value text and, for facts, TypFakt.
+struct TPozycjaListy {
+    int kod = 0;
+    QString tekst;
+    QString typ;
+};
+
+// Which facts a pick list offers.
+enum class WyborFaktow {
+    Wszystkie,        // every fact of the system (a rule's premise)
+    Konkluzje,        // intermediate and final facts (a rule's conclusion)
+    ArgumentyStalych, // facts that are not enumerated (the argument of a computed constant)
+};
+
+// The facts of system `kodSyst` that `wybor` offers, in key order, into `pozycje`. No facts when
+// the facts file is not attached; false with the engine's message in *blad when the read fails.
+bool faktyDoWyboru(Baza &baza, int kodSyst, WyborFaktow wybor, QList<TPozycjaListy> &pozycje,
+                   QString *blad = nullptr);
+// The values of the enumerated fact `idFakt` in key order; none when they cannot be read.
+QList<TPozycjaListy> wartosciDoWyboru(Baza &baza, int idFakt);
+// The constants of system `kodSyst` of type `typStala` in key order; none for an empty type or
+// when they cannot be read.
+QList<TPozycjaListy> staleDoWyboru(Baza &baza, int kodSyst, const QString &typStala);
+
 } // namespace tremida

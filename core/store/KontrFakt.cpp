@@ -87,6 +87,21 @@ WynikKontrFakt kontrolaPoZatwierdzeniuFaktu(const TRekFakt &f)
     return w;
 }
 
+namespace {
+
+// The end of both messages about a fact holding `n` values where the facts table declares
+// `liczWart`: the declared number and what to do about the difference.
+QString niezgodnoscZTabelaFaktow(int n, int liczWart)
+{
+    return QStringLiteral("w stosunku do tabeli faktów (") + intNaTekst(liczWart) + QStringLiteral(" wartości).") + NL
+           + QStringLiteral("Usuń niezgodność, albo korygując liczbę wartości w tabeli faktów,") + NL
+           + (liczWart < n
+                  ? QStringLiteral("albo kasując zbędny rekord (rekordy) w tabeli wartości faktów wyliczeniowych.")
+                  : QStringLiteral("albo dopisując nowy rekord (rekordy) w tabeli wartości faktów wyliczeniowych."));
+}
+
+} // namespace
+
 std::optional<QString> kontrolaPrzedWizualizacjaWartosci(int n, int liczWart, bool posredni)
 {
     if (n == 0)
@@ -96,13 +111,7 @@ std::optional<QString> kontrolaPrzedWizualizacjaWartosci(int n, int liczWart, bo
     if (n != liczWart)
         return QStringLiteral("Stwierdzono niezgodność liczby wartości bieżącego faktu w tabeli wartości faktów "
                               "wyliczeniowych (")
-               + intNaTekst(n) + QStringLiteral(" wartości)") + NL + QStringLiteral("w stosunku do tabeli faktów (")
-               + intNaTekst(liczWart) + QStringLiteral(" wartości).") + NL
-               + QStringLiteral("Usuń niezgodność, albo korygując liczbę wartości w tabeli faktów,") + NL
-               + (liczWart < n
-                      ? QStringLiteral("albo kasując zbędny rekord (rekordy) w tabeli wartości faktów wyliczeniowych.")
-                      : QStringLiteral(
-                          "albo dopisując nowy rekord (rekordy) w tabeli wartości faktów wyliczeniowych."));
+               + intNaTekst(n) + QStringLiteral(" wartości)") + NL + niezgodnoscZTabelaFaktow(n, liczWart);
     return std::nullopt;
 }
 
@@ -135,13 +144,7 @@ std::optional<QString> kontrolaWartosciFaktu(const TRekFakt &f, const QList<TRek
     if (n != liczWart)
         return QStringLiteral("Stwierdzono niezgodność liczby wartości faktu o kodzie ") + kod
                + QStringLiteral(" w tabeli wartości faktów") + NL + QStringLiteral("wyliczeniowych (") + intNaTekst(n)
-               + u' ' + liczbaWartosciSlowo(n) + QStringLiteral(") ") + QStringLiteral("w stosunku do tabeli faktów (")
-               + intNaTekst(liczWart) + QStringLiteral(" wartości).") + NL
-               + QStringLiteral("Usuń niezgodność, albo korygując liczbę wartości w tabeli faktów,") + NL
-               + (liczWart < n
-                      ? QStringLiteral("albo kasując zbędny rekord (rekordy) w tabeli wartości faktów wyliczeniowych.")
-                      : QStringLiteral(
-                          "albo dopisując nowy rekord (rekordy) w tabeli wartości faktów wyliczeniowych."));
+               + u' ' + liczbaWartosciSlowo(n) + QStringLiteral(") ") + niezgodnoscZTabelaFaktow(n, liczWart);
     if (f.CzyWielWart == slowa::Nie) {
         if (f.RodzFakt == slowa::Wprowadzany) {
             int tak = 0;
@@ -275,12 +278,8 @@ std::optional<TRekFakt> faktOKodzie(Baza &baza, int idFakt)
 {
     if (!baza.czyDolaczona(Tabela::Fakty))
         return std::nullopt;
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"));
-    q.bindValue(QStringLiteral(":ParIdFakt"), idFakt);
-    if (q.exec() && q.next())
-        return TRekFakt::z(q.record());
+    if (const auto r = rekordOKluczu(baza, Tabela::Fakty, idFakt))
+        return TRekFakt::z(*r);
     return std::nullopt;
 }
 

@@ -2,24 +2,13 @@
 
 #include "Baza.h"
 
-#include <QSqlQuery>
-
 namespace tremida {
 
 std::optional<TRekReg> regulaOKodzie(Baza &baza, int idReg, QString *blad)
 {
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
-    q.bindValue(QStringLiteral(":ParIdReg"), idReg);
-    if (!q.exec()) {
-        if (blad)
-            *blad = bladZapytania(q);
-        return std::nullopt;
-    }
-    if (!q.next())
-        return std::nullopt;
-    return TRekReg::z(q.record());
+    if (const auto r = rekordOKluczu(baza, Tabela::Reguly, idReg, blad))
+        return TRekReg::z(*r);
+    return std::nullopt;
 }
 
 std::optional<QString> kontrolaPoZatwierdzeniuReguly(const TRekReg &r, int maxPozReg)

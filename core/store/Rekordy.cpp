@@ -182,6 +182,43 @@ QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coI
     return wynik;
 }
 
+std::optional<QSqlRecord> rekordOKluczu(Baza &baza, Tabela t, const QVariant &klucz, QString *blad)
+{
+    const OpisTabeli &o = opisTabeli(t);
+    const QString par = QStringLiteral(":Par") + o.kluczGlowny;
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2=%3").arg(o.nazwa, o.kluczGlowny, par));
+    q.bindValue(par, klucz);
+    if (!q.exec()) {
+        if (blad)
+            *blad = bladZapytania(q);
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    return q.record();
+}
+
+QSqlQuery odczytSystemow(Baza &baza)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.prepare(QStringLiteral("SELECT IdSyst, NazSyst, OpisSyst FROM systemyeksperckie ORDER BY IdSyst"));
+    q.exec();
+    return q;
+}
+
+std::optional<QSqlQuery> odczytTrajektorii(Baza &baza, int kodSyst)
+{
+    QSqlQuery q = baza.zapytanie();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT * FROM trajektoria WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
+    q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    if (!q.exec())
+        return std::nullopt;
+    return q;
+}
+
 bool wstawRekord(Baza &baza, Tabela t, const QVariantList &wartosci, QString *blad)
 {
     const OpisTabeli &o = opisTabeli(t);

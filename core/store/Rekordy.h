@@ -4,6 +4,7 @@
 
 #include "Schemat.h"
 
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariantList>
@@ -92,6 +93,19 @@ struct TRekPlikMult {
 // element's code) of one kind ("obraz graficzny/zdjecie fotograficzne" or "film"), in key
 // order. Empty when the table cannot be read.
 QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coIlustr, const QString &rodzajPliku);
+
+// The record of table `t` whose primary key is `klucz`, with "SELECT * ... WHERE <key>=:Par<key>".
+// No value when there is none or when the read fails (then with the engine's message in *blad;
+// so too when the table's file is not attached).
+std::optional<QSqlRecord> rekordOKluczu(Baza &baza, Tabela t, const QVariant &klucz, QString *blad = nullptr);
+
+// The read of the systems table behind the system-choice grids: code, name and description in
+// key order, already run (a failed read holds no rows).
+QSqlQuery odczytSystemow(Baza &baza);
+
+// The steps of one system's trajectory in key order, read forward only, every column; no value
+// when the read fails.
+std::optional<QSqlQuery> odczytTrajektorii(Baza &baza, int kodSyst);
 
 // Appends one record given its values in column order (NULL for a null QVariant or a null
 // QString), with a parameterised INSERT. Returns false with the engine's message in *blad.

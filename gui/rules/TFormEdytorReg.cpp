@@ -21,7 +21,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -261,65 +260,33 @@ QPlainTextEdit *TFormEdytorReg::cel() const { return m_czlon == Czlon::Przes ? m
 
 void TFormEdytorReg::wczytajFakty()
 {
-    m_fakty.clear();
     m_k.baza.synchronizuj();
-    if (m_k.baza.czyDolaczona(Tabela::Fakty)) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.setForwardOnly(true);
-        QString sql = QStringLiteral("SELECT IdFakt, NazFakt, TypFakt FROM fakty WHERE KodSyst=:ParIdSyst");
-        if (m_czlon == Czlon::Konkl)
-            sql += QStringLiteral(" AND (RodzFakt='posredni' OR RodzFakt='koncowy')");
-        q.prepare(sql + QStringLiteral(" ORDER BY IdFakt"));
-        q.bindValue(QStringLiteral(":ParIdSyst"), m_kodSyst);
-        if (q.exec())
-            while (q.next())
-                m_fakty << Pozycja{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
-        else
-            pokazKomunikat(bladZapytania(q), this);
-    }
+    QString blad;
+    if (!faktyDoWyboru(m_k.baza, m_kodSyst, m_czlon == Czlon::Konkl ? WyborFaktow::Konkluzje : WyborFaktow::Wszystkie,
+                       m_fakty, &blad))
+        pokazKomunikat(blad, this);
     wypelnij(m_faktyKody, m_faktyNazwy, m_fakty);
 }
 
 void TFormEdytorReg::wczytajWartosci(int idFakt)
 {
-    m_wartosci.clear();
-    if (m_k.baza.czyDolaczona(Tabela::WartFaktWylicz)) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT IdWartFaktWylicz, WartFaktWylicz FROM wartoscifaktowwyliczeniowych "
-                                 "WHERE KodFakt=:ParKodFaktWyl ORDER BY IdWartFaktWylicz"));
-        q.bindValue(QStringLiteral(":ParKodFaktWyl"), idFakt);
-        if (q.exec())
-            while (q.next())
-                m_wartosci << Pozycja{q.value(0).toInt(), q.value(1).toString(), {}};
-    }
+    m_wartosci = wartosciDoWyboru(m_k.baza, idFakt);
     wypelnij(m_wartKody, m_wartNazwy, m_wartosci);
 }
 
 void TFormEdytorReg::wczytajStale(const QString &typStala)
 {
     // Both lists are emptied together first, so a code never stands beside another name.
-    m_stale.clear();
-    if (!typStala.isEmpty() && m_k.baza.czyDolaczona(Tabela::Stale)) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT IdStala, NazStala FROM stale WHERE KodSyst=:ParIdSyst AND "
-                                 "TypStala=:ParTypStala ORDER BY IdStala"));
-        q.bindValue(QStringLiteral(":ParIdSyst"), m_kodSyst);
-        q.bindValue(QStringLiteral(":ParTypStala"), typStala);
-        if (q.exec())
-            while (q.next())
-                m_stale << Pozycja{q.value(0).toInt(), q.value(1).toString(), {}};
-    }
+    m_stale = staleDoWyboru(m_k.baza, m_kodSyst, typStala);
     wypelnij(m_staleKody, m_staleNazwy, m_stale);
 }
 
-void TFormEdytorReg::wypelnij(QListWidget *kody, QListWidget *teksty, const QList<Pozycja> &pozycje)
+void TFormEdytorReg::wypelnij(QListWidget *kody, QListWidget *teksty, const QList<TPozycjaListy> &pozycje)
 {
     const QSignalBlocker b1(kody), b2(teksty);
     kody->clear();
     teksty->clear();
-    for (const Pozycja &p : pozycje) {
+    for (const TPozycjaListy &p : pozycje) {
         kody->addItem(intNaTekst(p.kod));
         teksty->addItem(p.tekst);
     }
@@ -412,7 +379,7 @@ void TFormEdytorReg::wstaw(const QString &element, Miejsce m)
     m_zmieniam = false;
 }
 
-void TFormEdytorReg::wstawZListy(const QList<Pozycja> &pozycje, const QListWidget *lista, Miejsce m)
+void TFormEdytorReg::wstawZListy(const QList<TPozycjaListy> &pozycje, const QListWidget *lista, Miejsce m)
 {
     const int w = lista->currentRow();
     if (w >= 0 && w < pozycje.size())

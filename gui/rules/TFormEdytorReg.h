@@ -6,6 +6,7 @@
 // nothing (the syntax check of the rules window does).
 
 #include "app/KontekstAplikacji.h"
+#include "rules/DaneReg.h"
 
 #include <QList>
 #include <QMap>
@@ -83,20 +84,15 @@ protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
-    struct Pozycja {
-        int kod;
-        QString tekst;
-        QString typ; // facts only: TypFakt
-    };
     void wczytajFakty();
     void wczytajWartosci(int idFakt);
     void wczytajStale(const QString &typStala);
     void ustawWidocznosc();
-    static void wypelnij(QListWidget *kody, QListWidget *teksty, const QList<Pozycja> &pozycje);
+    static void wypelnij(QListWidget *kody, QListWidget *teksty, const QList<TPozycjaListy> &pozycje);
     static void zaznacz(QListWidget *kody, QListWidget *teksty, int pozycja);
     void wstaw(const QString &element, Miejsce m);
     // "[" + the entry chosen in the list + "]".
-    void wstawZListy(const QList<Pozycja> &pozycje, const QListWidget *lista, Miejsce m);
+    void wstawZListy(const QList<TPozycjaListy> &pozycje, const QListWidget *lista, Miejsce m);
     QPlainTextEdit *cel() const;
 
     KontekstAplikacji &m_k;
@@ -112,7 +108,7 @@ private:
     Rodzaj m_oczekujacy = Rodzaj::Brak;
     QString m_oczekujacyTekst;
 
-    QList<Pozycja> m_fakty, m_wartosci, m_stale;
+    QList<TPozycjaListy> m_fakty, m_wartosci, m_stale;
 
     QLabel *m_lPrzes, *m_lKonkl;
     QPlainTextEdit *m_edPrzes, *m_edKonkl;

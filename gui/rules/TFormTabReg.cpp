@@ -81,28 +81,20 @@ void TFormTabReg::polaczZbiorRegul()
 
 void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
 {
-    m_lKod = etykieta(QStringLiteral("Kod reguły:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_reg, QStringLiteral("IdReg"), 100);
-    m_lKodSystReg = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystReg = polePowiazane(szczegoly, m_reg, QStringLiteral("KodSyst"), 100);
-    m_lNazwa = etykieta(QStringLiteral("Nazwa reguły:"), szczegoly);
-    m_nazwa = polePowiazane(szczegoly, m_reg, QStringLiteral("NazReg"));
-    m_lPoz = etykieta(QStringLiteral("Poziom reguły:"), szczegoly);
-    m_poz = polePowiazane(szczegoly, m_reg, QStringLiteral("PozReg"), 80);
-    m_lCF = etykieta(QStringLiteral("CF:"), szczegoly);
-    m_cf = polePowiazane(szczegoly, m_reg, QStringLiteral("CFReg"), 100);
+    polaPodpisane(szczegoly, m_reg,
+                  {{m_lKod, m_kod, QStringLiteral("Kod reguły:"), QStringLiteral("IdReg"), 100},
+                   {m_lKodSystReg, m_kodSystReg, QStringLiteral("Kod systemu:"), QStringLiteral("KodSyst"), 100},
+                   {m_lNazwa, m_nazwa, QStringLiteral("Nazwa reguły:"), QStringLiteral("NazReg")},
+                   {m_lPoz, m_poz, QStringLiteral("Poziom reguły:"), QStringLiteral("PozReg"), 80},
+                   {m_lCF, m_cf, QStringLiteral("CF:"), QStringLiteral("CFReg"), 100}});
     m_kier = grupaPowiazana(QStringLiteral("Kierunek wnioskowania:"), {slowa::WPrzod, slowa::Wstecz, slowa::Oba}, 3,
                             szczegoly, m_reg, QStringLiteral("KierWniReg"));
-    m_lPrzes = etykieta(QStringLiteral("Tekst pola przesłankowego"), szczegoly);
-    m_przes = memoPowiazane(szczegoly, m_reg, QStringLiteral("PrzesReg"));
-    m_lKonkl = etykieta(QStringLiteral("Tekst konkluzji"), szczegoly);
-    m_konkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("KonklReg"));
-    m_lOpisKonkl = etykieta(QStringLiteral("Opis konkluzji:"), szczegoly);
-    m_opisKonkl = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisKonklReg"));
-    m_lInstr = etykieta(QStringLiteral("Instrukcja/ zalecenia"), szczegoly);
-    m_instr = memoPowiazane(szczegoly, m_reg, QStringLiteral("InstrReg"));
-    m_lOpis = etykieta(QStringLiteral("Źródło regu-\nły, autorzy"), szczegoly);
-    m_opis = memoPowiazane(szczegoly, m_reg, QStringLiteral("OpisReg"));
+    polaPodpisane(szczegoly, m_reg,
+                  {{m_lPrzes, m_przes, QStringLiteral("Tekst pola przesłankowego"), QStringLiteral("PrzesReg")},
+                   {m_lKonkl, m_konkl, QStringLiteral("Tekst konkluzji"), QStringLiteral("KonklReg")},
+                   {m_lOpisKonkl, m_opisKonkl, QStringLiteral("Opis konkluzji:"), QStringLiteral("OpisKonklReg")},
+                   {m_lInstr, m_instr, QStringLiteral("Instrukcja/ zalecenia"), QStringLiteral("InstrReg")},
+                   {m_lOpis, m_opis, QStringLiteral("Źródło regu-\nły, autorzy"), QStringLiteral("OpisReg")}});
     m_przes->setMinimumHeight(60);
     for (QPlainTextEdit *m : {m_konkl, m_opisKonkl, m_instr, m_opis}) {
         m->setMinimumHeight(36);

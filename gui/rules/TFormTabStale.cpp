@@ -17,8 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -39,24 +37,19 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
         }
     });
     auto *szczegoly = new QGroupBox(this);
-    m_lKod = etykieta(QStringLiteral("Kod stałej:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_stale, QStringLiteral("IdStala"), 100);
-    m_lKodSystStala = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystStala = polePowiazane(szczegoly, m_stale, QStringLiteral("KodSyst"), 100);
-    m_lNazwa = etykieta(QStringLiteral("Nazwa stałej:"), szczegoly);
-    m_nazwa = polePowiazane(szczegoly, m_stale, QStringLiteral("NazStala"));
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lKod, m_kod, QStringLiteral("Kod stałej:"), QStringLiteral("IdStala"), 100},
+                   {m_lKodSystStala, m_kodSystStala, QStringLiteral("Kod systemu:"), QStringLiteral("KodSyst"), 100},
+                   {m_lNazwa, m_nazwa, QStringLiteral("Nazwa stałej:"), QStringLiteral("NazStala")}});
     m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj stałej:"), {slowa::Prosta, slowa::Obliczana}, 1, szczegoly,
                               m_stale, QStringLiteral("RodzStala"));
     m_typ = grupaPowiazana(QStringLiteral("Typ stałej:"), {slowa::Rzeczywista, slowa::Calkowita, slowa::Logiczna}, 1,
                            szczegoly, m_stale, QStringLiteral("TypStala"));
-    m_lJedn = etykieta(QStringLiteral("Jednostka stałej:"), szczegoly);
-    m_jedn = polePowiazane(szczegoly, m_stale, QStringLiteral("JedWartStala"), 200);
-    m_lWartosc = etykieta(QStringLiteral("Wartość stałej prostej:"), szczegoly);
-    m_wartosc = polePowiazane(szczegoly, m_stale, QStringLiteral("WartStalaProsta"));
-    m_lA = etykieta(QStringLiteral("Wartość parametru A:"), szczegoly);
-    m_a = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParAStala"), 200);
-    m_lB = etykieta(QStringLiteral("Wartość parametru B:"), szczegoly);
-    m_b = polePowiazane(szczegoly, m_stale, QStringLiteral("WartParBStala"), 200);
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lJedn, m_jedn, QStringLiteral("Jednostka stałej:"), QStringLiteral("JedWartStala"), 200},
+                   {m_lWartosc, m_wartosc, QStringLiteral("Wartość stałej prostej:"), QStringLiteral("WartStalaProsta")},
+                   {m_lA, m_a, QStringLiteral("Wartość parametru A:"), QStringLiteral("WartParAStala"), 200},
+                   {m_lB, m_b, QStringLiteral("Wartość parametru B:"), QStringLiteral("WartParBStala"), 200}});
     m_lArgKod = etykieta(QStringLiteral("Kod faktu - argumentu stałej obliczanej:"), szczegoly);
     m_argKod = new QComboBox(szczegoly);
     m_argKod->setObjectName(QStringLiteral("argumentKod"));
@@ -68,10 +61,9 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
                                 {slowa::Rzeczywisty, slowa::Calkowity, slowa::Logiczny}, 3, szczegoly);
     m_typArg->setObjectName(QStringLiteral("typArgumentu"));
     m_typArg->ustawTylkoDoOdczytu(true);
-    m_lOpis = etykieta(QStringLiteral("Opis stałej:"), szczegoly);
-    m_opis = memoPowiazane(szczegoly, m_stale, QStringLiteral("OpisStala"));
-    m_lPyt = etykieta(QStringLiteral("Instrukcja wprowadzania wartości stałej:"), szczegoly);
-    m_pyt = memoPowiazane(szczegoly, m_stale, QStringLiteral("PytStala"));
+    polaPodpisane(szczegoly, m_stale,
+                  {{m_lOpis, m_opis, QStringLiteral("Opis stałej:"), QStringLiteral("OpisStala")},
+                   {m_lPyt, m_pyt, QStringLiteral("Instrukcja wprowadzania wartości stałej:"), QStringLiteral("PytStala")}});
     for (QPlainTextEdit *m : {m_opis, m_pyt})
         m->setMaximumHeight(60);
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu:"), szczegoly);
@@ -182,22 +174,15 @@ void TFormTabStale::wczytajArgumenty(const QVariant &kodSyst)
 {
     m_argumenty.clear();
     m_k.baza.synchronizuj();
-    if (m_k.baza.czyDolaczona(Tabela::Fakty)) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT IdFakt, NazFakt, TypFakt FROM fakty WHERE KodSyst=:ParIdSyst AND "
-                                 "TypFakt<>'wyliczeniowy' ORDER BY IdFakt"));
-        q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-        if (q.exec())
-            while (q.next())
-                m_argumenty << Argument{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()};
-    }
+    // A view without a knowledge base offers no argument.
+    if (!kodSyst.isNull())
+        faktyDoWyboru(m_k.baza, kodSyst.toInt(), WyborFaktow::ArgumentyStalych, m_argumenty);
     m_wypelniamArgumenty = true;
     m_argKod->clear();
     m_argNazwa->clear();
-    for (const Argument &a : m_argumenty) {
+    for (const TPozycjaListy &a : m_argumenty) {
         m_argKod->addItem(intNaTekst(a.kod));
-        m_argNazwa->addItem(a.nazwa);
+        m_argNazwa->addItem(a.tekst);
     }
     m_wypelniamArgumenty = false;
 }
@@ -268,11 +253,8 @@ void TFormTabStale::poAkcjiNawigatora(PrzyciskNaw p)
         return;
     }
     if (p == PrzyciskNaw::Zatwierdz && !widokWszystkich()) {
-        QSqlQuery q = m_k.baza.zapytanie();
-        q.prepare(QStringLiteral("SELECT * FROM stale WHERE IdStala=:ParIdStala"));
-        q.bindValue(QStringLiteral(":ParIdStala"), m_stale->kluczZapisanego());
-        if (q.exec() && q.next()) {
-            const TRekStala stala = TRekStala::z(q.record());
+        if (const auto r = rekordOKluczu(m_k.baza, Tabela::Stale, m_stale->kluczZapisanego())) {
+            const TRekStala stala = TRekStala::z(*r);
             if (const auto k = kontrolaStalej(stala, faktOKodzie(m_k.baza, stala.KodArgStala)))
                 pokazKomunikat(*k, this);
         }

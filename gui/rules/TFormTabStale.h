@@ -3,6 +3,7 @@
 // argument fact of a computed constant chosen by code or by name and the checks made after
 // a post.
 
+#include "rules/DaneReg.h"
 #include "widgets/Kontrolki.h"
 #include "widgets/OknoTabeliWgSystemu.h"
 
@@ -34,10 +35,6 @@ protected:
     void poAkcjiNawigatora(PrzyciskNaw p) override;
 
 private:
-    struct Argument {
-        int kod;
-        QString nazwa, typ;
-    };
     void wczytajArgumenty(const QVariant &kodSyst);
     void pokazArgument();
     void ustawWidocznosc();
@@ -50,7 +47,7 @@ private:
     QPlainTextEdit *m_opis, *m_pyt;
     GrupaRadiowa *m_rodzaj, *m_typ, *m_typArg;
     QComboBox *m_argKod, *m_argNazwa;
-    QList<Argument> m_argumenty;
+    QList<TPozycjaListy> m_argumenty;
     bool m_wypelniamArgumenty = false;
 
     QPushButton *m_szukajWolnego, *m_szukajRekordu;

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 namespace tremida::gui {
@@ -80,12 +79,10 @@ void TFormTabFakt::polaczZbiorFaktow()
 
 void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
 {
-    m_lKod = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_fakt, QStringLiteral("IdFakt"), 100);
-    m_lKodSystFakt = etykieta(QStringLiteral("Kod systemu:"), szczegoly);
-    m_kodSystFakt = polePowiazane(szczegoly, m_fakt, QStringLiteral("KodSyst"), 100);
-    m_lNazwa = etykieta(QStringLiteral("Nazwa faktu:"), szczegoly);
-    m_nazwa = polePowiazane(szczegoly, m_fakt, QStringLiteral("NazFakt"));
+    polaPodpisane(szczegoly, m_fakt,
+                  {{m_lKod, m_kod, QStringLiteral("Kod faktu:"), QStringLiteral("IdFakt"), 100},
+                   {m_lKodSystFakt, m_kodSystFakt, QStringLiteral("Kod systemu:"), QStringLiteral("KodSyst"), 100},
+                   {m_lNazwa, m_nazwa, QStringLiteral("Nazwa faktu:"), QStringLiteral("NazFakt")}});
     m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj faktu:"), {slowa::Wprowadzany, slowa::Posredni, slowa::Koncowy}, 1,
                               szczegoly, m_fakt, QStringLiteral("RodzFakt"));
     m_typ = grupaPowiazana(QStringLiteral("Typ faktu:"),
@@ -93,14 +90,12 @@ void TFormTabFakt::utworzPolaFaktu(QGroupBox *szczegoly)
                            m_fakt, QStringLiteral("TypFakt"));
     m_wielWart = grupaPowiazana(QStringLiteral("Czy fakt jest jest wielowartościowy?"), {slowa::Tak, slowa::Nie}, 2,
                                 szczegoly, m_fakt, QStringLiteral("CzyWielWart"));
-    m_lLiczWart = etykieta(QStringLiteral("Liczba wartości: (20 max.)"), szczegoly);
-    m_liczWart = polePowiazane(szczegoly, m_fakt, QStringLiteral("LiczWart"), 60);
-    m_lJedn = etykieta(QStringLiteral("Jednostka:"), szczegoly);
-    m_jedn = polePowiazane(szczegoly, m_fakt, QStringLiteral("JedWartFakt"));
-    m_lOpis = etykieta(QStringLiteral("Opis faktu:"), szczegoly);
-    m_opis = memoPowiazane(szczegoly, m_fakt, QStringLiteral("OpisFakt"));
-    m_lPyt = etykieta(QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), szczegoly);
-    m_pyt = memoPowiazane(szczegoly, m_fakt, QStringLiteral("PytFakt"));
+    polaPodpisane(szczegoly, m_fakt,
+                  {{m_lLiczWart, m_liczWart, QStringLiteral("Liczba wartości: (20 max.)"), QStringLiteral("LiczWart"), 60},
+                   {m_lJedn, m_jedn, QStringLiteral("Jednostka:"), QStringLiteral("JedWartFakt")}});
+    polaPodpisane(szczegoly, m_fakt,
+                  {{m_lOpis, m_opis, QStringLiteral("Opis faktu:"), QStringLiteral("OpisFakt")},
+                   {m_lPyt, m_pyt, QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), QStringLiteral("PytFakt")}});
     for (QPlainTextEdit *m : {m_opis, m_pyt}) {
         m->setMinimumHeight(44);
         m->setMaximumHeight(70);
@@ -443,11 +438,8 @@ void TFormTabFakt::pokazWartosci(bool posredni)
     }
     TRekSyst syst;
     syst.IdSyst = fakt.KodSyst;
-    QSqlQuery q = m_k.baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT NazSyst FROM systemyeksperckie WHERE IdSyst=:ParIdSyst"));
-    q.bindValue(QStringLiteral(":ParIdSyst"), fakt.KodSyst);
-    if (q.exec() && q.next())
-        syst.NazSyst = q.value(0).toString();
+    if (const auto r = rekordOKluczu(m_k.baza, Tabela::Systemy, fakt.KodSyst))
+        syst.NazSyst = TRekSyst::z(*r).NazSyst;
     TFormWizWartFaktWylicz *widok = posredni ? static_cast<TFormWizWartFaktWylicz *>(m_wizPosr)
                                              : static_cast<TFormWizWartFaktWylicz *>(m_wizWpr);
     widok->pokazWartosci(syst, fakt, wartosci.mid(0, TFormWizWartFaktWylicz::MaksWierszy));

@@ -145,10 +145,9 @@ void TFormTabPlikMult::utworzPliki()
 
 void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
 {
-    m_lKod = etykieta(QStringLiteral("Kod pliku:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_pliki, QStringLiteral("IdPlikMult"), 100);
-    m_lNazwa = etykieta(QStringLiteral("Nazwa pliku wraz z rozszerzeniem"), szczegoly);
-    m_nazwa = polePowiazane(szczegoly, m_pliki, QStringLiteral("NazwaPliku"));
+    polaPodpisane(szczegoly, m_pliki,
+                  {{m_lKod, m_kod, QStringLiteral("Kod pliku:"), QStringLiteral("IdPlikMult"), 100},
+                   {m_lNazwa, m_nazwa, QStringLiteral("Nazwa pliku wraz z rozszerzeniem"), QStringLiteral("NazwaPliku")}});
     m_rodzaj = grupaPowiazana(QStringLiteral("Rodzaj pliku multimedialnego"), {slowa::ObrazGraficzny, slowa::Film}, 1,
                               szczegoly, m_pliki, QStringLiteral("RodzajPliku"));
     m_lStosunek = etykieta(QStringLiteral("Stosunek wysokości obrazu graficznego/zdjęcia/ekranu do jego szerokości\n"

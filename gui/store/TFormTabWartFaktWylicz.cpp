@@ -120,12 +120,10 @@ void TFormTabWartFaktWylicz::utworzWartosci()
 
 void TFormTabWartFaktWylicz::utworzPolaWartosci(QGroupBox *szczegoly)
 {
-    m_lKod = etykieta(QStringLiteral("Kod wartości faktu:"), szczegoly);
-    m_kod = polePowiazane(szczegoly, m_wart, QStringLiteral("IdWartFaktWylicz"), 100);
-    m_lKodFakt = etykieta(QStringLiteral("Kod faktu:"), szczegoly);
-    m_kodFakt = polePowiazane(szczegoly, m_wart, QStringLiteral("KodFakt"), 100);
-    m_lWartosc = etykieta(QStringLiteral("Wartość faktu wyliczeniowego:"), szczegoly);
-    m_wartosc = polePowiazane(szczegoly, m_wart, QStringLiteral("WartFaktWylicz"));
+    polaPodpisane(szczegoly, m_wart,
+                  {{m_lKod, m_kod, QStringLiteral("Kod wartości faktu:"), QStringLiteral("IdWartFaktWylicz"), 100},
+                   {m_lKodFakt, m_kodFakt, QStringLiteral("Kod faktu:"), QStringLiteral("KodFakt"), 100},
+                   {m_lWartosc, m_wartosc, QStringLiteral("Wartość faktu wyliczeniowego:"), QStringLiteral("WartFaktWylicz")}});
     m_lData = etykieta(QStringLiteral("Data wygenerowania rekordu"), szczegoly);
     m_data = pole(szczegoly, QStringLiteral("data"), 100, true);
 }

@@ -154,6 +154,23 @@ QPlainTextEdit *OknoTabeli::memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, c
     return m;
 }
 
+void OknoTabeli::polaPodpisane(QWidget *rodzic, ZbiorDanych *zbior, std::initializer_list<PolePodpisane<QLineEdit>> pola)
+{
+    for (const PolePodpisane<QLineEdit> &p : pola) {
+        p.podpis = etykieta(p.tekst, rodzic);
+        p.pole = polePowiazane(rodzic, zbior, p.kolumna, p.szerokosc);
+    }
+}
+
+void OknoTabeli::polaPodpisane(QWidget *rodzic, ZbiorDanych *zbior,
+                               std::initializer_list<PolePodpisane<QPlainTextEdit>> pola)
+{
+    for (const PolePodpisane<QPlainTextEdit> &p : pola) {
+        p.podpis = etykieta(p.tekst, rodzic);
+        p.pole = memoPowiazane(rodzic, zbior, p.kolumna);
+    }
+}
+
 GrupaRadiowa *OknoTabeli::grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
                                          ZbiorDanych *zbior, const QString &kolumna)
 {

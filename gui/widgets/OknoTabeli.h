@@ -42,6 +42,21 @@ public:
     static QLineEdit *polePowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna, int szerokosc = 0);
     // A multi-line text bound to the column `kolumna` of `zbior` and named after it.
     static QPlainTextEdit *memoPowiazane(QWidget *rodzic, ZbiorDanych *zbior, const QString &kolumna);
+    // One captioned field of a record: the members that receive its caption and its field, the
+    // caption's text, the column the field is bound to and the field's greatest width (0: any).
+    template <class Pole>
+    struct PolePodpisane {
+        QLabel *&podpis;
+        Pole *&pole;
+        QString tekst;
+        QString kolumna;
+        int szerokosc = 0;
+    };
+    // Makes the captioned fields in the order given (each caption just before its field), the
+    // fields bound to their columns of `zbior` as polePowiazane and memoPowiazane make them.
+    static void polaPodpisane(QWidget *rodzic, ZbiorDanych *zbior, std::initializer_list<PolePodpisane<QLineEdit>> pola);
+    static void polaPodpisane(QWidget *rodzic, ZbiorDanych *zbior,
+                              std::initializer_list<PolePodpisane<QPlainTextEdit>> pola);
     // A choice group (caption `tytul`, items `pozycje` in `kolumny` columns) bound to the column
     // `kolumna` of `zbior` and named after it.
     static GrupaRadiowa *grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,

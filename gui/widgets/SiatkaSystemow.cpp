@@ -2,10 +2,10 @@
 
 #include "store/Baza.h"
 #include "store/NaglowkiKolumn.h"
+#include "store/Rekordy.h"
 
 #include <QHeaderView>
 #include <QLocale>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <algorithm>
@@ -30,10 +30,7 @@ SiatkaSystemow::SiatkaSystemow(QObject *rodzic) : QObject(rodzic)
 
 void SiatkaSystemow::czytaj(Baza &baza)
 {
-    QSqlQuery q = baza.zapytanie();
-    q.prepare(QStringLiteral("SELECT IdSyst, NazSyst, OpisSyst FROM systemyeksperckie ORDER BY IdSyst"));
-    q.exec();
-    m_model->setQuery(std::move(q));
+    m_model->setQuery(odczytSystemow(baza));
     while (m_model->canFetchMore())
         m_model->fetchMore();
     const QStringList naglowki = naglowkiKolumnSyst();

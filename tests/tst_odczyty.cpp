@@ -1,0 +1,189 @@
+// The reads the windows and tremida-cli make through core: a record by its key, the systems
+// grid, one system's trajectory and the pick lists of facts, values and constants.
+
+#include "BazaTestowa.h"
+#include "rules/DaneReg.h"
+#include "store/Rekordy.h"
+
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(tremida::Tabela)
+Q_DECLARE_METATYPE(tremida::WyborFaktow)
+
+using namespace tremida;
+using namespace tremida::test;
+
+namespace {
+
+// "code name[ type]" of every entry, joined by "; ".
+QString opis(const QList<TPozycjaListy> &pozycje)
+{
+    QStringList l;
+    for (const TPozycjaListy &p : pozycje)
+        l << (QString::number(p.kod) + u' ' + p.tekst + (p.typ.isEmpty() ? QString() : u' ' + p.typ)).trimmed();
+    return l.join(QStringLiteral("; "));
+}
+
+// Every row of a run read, the named columns joined by "|", rows by "; ".
+QString wiersze(QSqlQuery &q, const QStringList &kolumny)
+{
+    QStringList l;
+    while (q.next()) {
+        QStringList pola;
+        for (const QString &k : kolumny)
+            pola << q.record().value(k).toString();
+        l << pola.join(u'|');
+    }
+    return l.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TstOdczyty : public QObject {
+    Q_OBJECT
+private slots:
+    void rekordOKluczu_data()
+    {
+        QTest::addColumn<Tabela>("tabela");
+        QTest::addColumn<int>("klucz");
+        QTest::addColumn<QString>("kolumna");
+        QTest::addColumn<QString>("wartosc"); // "<brak>": no record
+        QTest::newRow("system") << Tabela::Systemy << 2 << "NazSyst" << "Kotły parowe";
+        QTest::newRow("system drugi") << Tabela::Systemy << 7 << "OpisSyst" << "Awarie pomp";
+        QTest::newRow("system nieistniejący") << Tabela::Systemy << 3 << "NazSyst" << "<brak>";
+        QTest::newRow("fakt") << Tabela::Fakty << 5 << "NazFakt" << "stan";
+        QTest::newRow("stała") << Tabela::Stale << 6 << "WartStalaProsta" << "2,5";
+        QTest::newRow("stała nieistniejąca") << Tabela::Stale << 5 << "NazStala" << "<brak>";
+        QTest::newRow("reguła") << Tabela::Reguly << 4 << "KonklReg" << "[awaria]=[wyciek]";
+        QTest::newRow("wartość") << Tabela::WartFaktWylicz << 8 << "WartFaktWylicz" << "zamknięty";
+    }
+    void rekordOKluczu()
+    {
+        QFETCH(Tabela, tabela);
+        QFETCH(int, klucz);
+        QFETCH(QString, kolumna);
+        QFETCH(QString, wartosc);
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        QString blad;
+        const auto r = tremida::rekordOKluczu(b.baza, tabela, klucz, &blad);
+        QCOMPARE(r ? r->value(kolumna).toString() : QStringLiteral("<brak>"), wartosc);
+        QCOMPARE(blad, QString());
+    }
+
+    // A table whose file is gone: no record, and the failure is said.
+    void rekordBezPliku()
+    {
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        QVERIFY(QFile::remove(b.folder.sciezka() + QStringLiteral("/stale.db")));
+        b.baza.synchronizuj();
+        QString blad;
+        QVERIFY(!tremida::rekordOKluczu(b.baza, Tabela::Stale, 6, &blad));
+        QVERIFY(!blad.isEmpty());
+    }
+
+    void systemyWKolejnosciKodow()
+    {
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        QSqlQuery q = odczytSystemow(b.baza);
+        QCOMPARE(wiersze(q, {QStringLiteral("IdSyst"), QStringLiteral("NazSyst"), QStringLiteral("OpisSyst")}),
+                 QStringLiteral("2|Kotły parowe|Diagnoza kotłów; 7|Pompy|Awarie pomp"));
+    }
+
+    void trajektoria_data()
+    {
+        QTest::addColumn<int>("kodSyst");
+        QTest::addColumn<QString>("kroki");
+        QTest::newRow("kroki systemu w kolejności kodów") << 2 << "1|4|tak|0.9; 3|4|nie|";
+        QTest::newRow("jeden krok") << 7 << "2|8|tak|";
+        QTest::newRow("system bez przebiegu") << 5 << "";
+    }
+    void trajektoria()
+    {
+        QFETCH(int, kodSyst);
+        QFETCH(QString, kroki);
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        auto q = odczytTrajektorii(b.baza, kodSyst);
+        QVERIFY(q);
+        QCOMPARE(wiersze(*q, {QStringLiteral("IdKrokTraj"), QStringLiteral("KodRegTraj"), QStringLiteral("CzyOdpalTraj"),
+                              QStringLiteral("CFKonklRegTraj")}),
+                 kroki);
+    }
+
+    void trajektoriaBezPliku()
+    {
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        QVERIFY(QFile::remove(b.folder.sciezka() + QStringLiteral("/trajektoria.db")));
+        b.baza.synchronizuj();
+        QVERIFY(!odczytTrajektorii(b.baza, 2));
+    }
+
+    void faktyDoWyboru_data()
+    {
+        QTest::addColumn<int>("kodSyst");
+        QTest::addColumn<WyborFaktow>("wybor");
+        QTest::addColumn<QString>("fakty");
+        QTest::newRow("przesłanka: wszystkie fakty")
+            << 2 << WyborFaktow::Wszystkie
+            << "3 ciśnienie rzeczywisty; 5 stan logiczny; 9 awaria wyliczeniowy; 12 zawór wyliczeniowy";
+        QTest::newRow("konkluzja: pośrednie i końcowe")
+            << 2 << WyborFaktow::Konkluzje << "5 stan logiczny; 9 awaria wyliczeniowy";
+        QTest::newRow("argument stałej: bez wyliczeniowych")
+            << 2 << WyborFaktow::ArgumentyStalych << "3 ciśnienie rzeczywisty; 5 stan logiczny";
+        QTest::newRow("inny system") << 7 << WyborFaktow::Wszystkie << "4 obroty calkowity";
+        QTest::newRow("system bez faktów") << 5 << WyborFaktow::Wszystkie << "";
+    }
+    void faktyDoWyboru()
+    {
+        QFETCH(int, kodSyst);
+        QFETCH(WyborFaktow, wybor);
+        QFETCH(QString, fakty);
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        QList<TPozycjaListy> pozycje{{1, QStringLiteral("poprzednia lista"), {}}};
+        QString blad;
+        QVERIFY(tremida::faktyDoWyboru(b.baza, kodSyst, wybor, pozycje, &blad));
+        QCOMPARE(opis(pozycje), fakty);
+        QCOMPARE(blad, QString());
+    }
+
+    // With the facts file gone the lists are empty, and nothing is reported as failed.
+    void listyBezPlikow()
+    {
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        for (const char *plik : {"/fakty.db", "/wartoscifaktowwyliczeniowych.db", "/stale.db"})
+            QVERIFY(QFile::remove(b.folder.sciezka() + QLatin1String(plik)));
+        b.baza.synchronizuj();
+        QList<TPozycjaListy> pozycje{{1, QStringLiteral("poprzednia lista"), {}}};
+        QVERIFY(tremida::faktyDoWyboru(b.baza, 2, WyborFaktow::Wszystkie, pozycje));
+        QVERIFY(pozycje.isEmpty());
+        QVERIFY(wartosciDoWyboru(b.baza, 12).isEmpty());
+        QVERIFY(staleDoWyboru(b.baza, 2, QStringLiteral("rzeczywista")).isEmpty());
+    }
+
+    void wartosciIStale_data()
+    {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QString>("oczekiwane");
+        QTest::newRow("wartości faktu w kolejności kodów") << "wartości 12" << "2 otwarty; 8 zamknięty";
+        QTest::newRow("wartości innego faktu") << "wartości 9" << "5 wyciek";
+        QTest::newRow("fakt bez wartości") << "wartości 3" << "";
+        QTest::newRow("stałe rzeczywiste systemu") << "stałe 2 rzeczywista" << "1 Pmin; 6 Pmax";
+        QTest::newRow("stałe całkowite systemu") << "stałe 2 calkowita" << "3 Licznik";
+        QTest::newRow("stałe innego systemu") << "stałe 7 rzeczywista" << "2 Nmax";
+        QTest::newRow("typ nieznany: żadnej stałej") << "stałe 2" << "";
+    }
+    void wartosciIStale()
+    {
+        QFETCH(QString, lista);
+        QFETCH(QString, oczekiwane);
+        BazaTestowa b(QStringLiteral("odczyty.json"));
+        const QStringList l = lista.split(u' ');
+        const QList<TPozycjaListy> pozycje = l[0] == u"wartości"
+                                                 ? wartosciDoWyboru(b.baza, l[1].toInt())
+                                                 : staleDoWyboru(b.baza, l[1].toInt(), l.value(2));
+        QCOMPARE(opis(pozycje), oczekiwane);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOdczyty)
+#include "tst_odczyty.moc"
