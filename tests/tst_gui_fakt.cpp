@@ -6,6 +6,7 @@
 #include "Pisanie.h"
 #include "Pomocnicze.h"
 #include "TestOkna.h"
+#include "WierszeLogiczne.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzBrakWartFakt.h"
@@ -188,9 +189,7 @@ private slots:
 
     void brakWartosci_data()
     {
-        QTest::addColumn<bool>("nieznana");
-        QTest::newRow("value unknown") << true;
-        QTest::newRow("will enter a value") << false;
+        wierszeLogiczne("nieznana", {{"value unknown", true}, {"will enter a value", false}});
     }
     void brakWartosci()
     {
