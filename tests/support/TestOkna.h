@@ -4,6 +4,7 @@
 // set-up dropped so that a test sees only its own. The window is `Okno`, reached from the main
 // window by `DajOkno`; its controls are found by their object names.
 
+#include "Pisanie.h"
 #include "StanowiskoGui.h"
 
 #include <QAction>
@@ -62,6 +63,24 @@ protected:
     QPushButton *przycisk(const QString &nazwa) { return kontrolka<QPushButton>(nazwa); }
     void kliknij(const QString &nazwa) { przycisk(nazwa)->click(); }
     bool widoczny(const QString &nazwa) { return kontrolka<QWidget>(nazwa)->isVisibleTo(okno()); }
+
+    // Types `kod` into the window's search row and presses its search button.
+    void wyszukaj(const QString &kod)
+    {
+        wpisz(kontrolka("szukanyKod"), kod);
+        kliknij("wyszukajRekord");
+    }
+    // One row of a search test with the columns `kod` and `komunikat`: the code searched for,
+    // the messages shown must then be `komunikat` alone, none when it is empty (a record
+    // found). False, the test failed, when they are not.
+    [[nodiscard]] bool wyszukajWgWiersza()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, komunikat);
+        wyszukaj(kod);
+        const QStringList oczekiwane = komunikat.isEmpty() ? QStringList{} : QStringList{komunikat};
+        return QTest::qCompare(m_komunikaty, oczekiwane, "m_komunikaty", "komunikat", __FILE__, __LINE__);
+    }
 
     // The stored value of `kolumna` in the row of `tabela` whose `klucz` is `id`; invalid when
     // there is no such row.
