@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <memory>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -46,15 +45,9 @@ TKontekstCzytFakt kontekstFaktu(Baza &baza, int idFakt)
 
 } // namespace
 
-class TstGuiCzytFakt : public QObject {
+class TstGuiCzytFakt : public QObject, private TestStanowiska {
     Q_OBJECT
-    QStringList m_komunikaty;
-    // Every test starts from a fresh workstation over the boiler knowledge base.
-    std::unique_ptr<StanowiskoGui> m_st;
-
-    GlowneTestowe &glowne() { return *m_st->glowne; }
-    Baza &baza() { return m_st->glowne->kontekst().baza; }
-    TFormCzytFaktWnios *dialog() { return m_st->glowne->wnioskowanie().formCzytFaktWnios(); }
+    TFormCzytFaktWnios *dialog() { return m_s->glowne->wnioskowanie().formCzytFaktWnios(); }
     // The input dialog made ready to ask for fact `idFakt` of the first system.
     TFormCzytFaktWnios *dialogFaktu(int idFakt)
     {
@@ -65,10 +58,10 @@ class TstGuiCzytFakt : public QObject {
 private slots:
     void init()
     {
-        m_komunikaty.clear();
-        m_st = std::make_unique<StanowiskoGui>(m_komunikaty, "wnios_kociol.json");
+        // Every test starts from a fresh workstation over the boiler knowledge base.
+        zalozStanowisko("wnios_kociol.json");
     }
-    void cleanup() { m_st.reset(); }
+    void cleanup() { zamknijStanowisko(); }
 
     void skalarny_data()
     {
@@ -213,7 +206,7 @@ private slots:
     // final message.
     void plikFaktow()
     {
-        m_st->folder.zapisz(QStringLiteral("pomiar.txt"),
+        m_s->folder.zapisz(QStringLiteral("pomiar.txt"),
                  "Obiekt\r\nkociol nr 2\r\nData\r\n5.3.2024\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n"
                  "1\r\n12,5\r\n0,7\r\n  7\r\nx\r\n1\r\n");
         TWnioskowanie &w = glowne().wnioskowanie();
@@ -234,7 +227,7 @@ private slots:
         const auto znalezione = pliki->findItems(QStringLiteral("pomiar.txt"), Qt::MatchExactly);
         QCOMPARE(znalezione.size(), 1);
         pliki->itemClicked(znalezione.first());
-        QCOMPARE(okno->poleSciezki()->text(), m_st->folder.plik(QStringLiteral("pomiar.txt")));
+        QCOMPARE(okno->poleSciezki()->text(), m_s->folder.plik(QStringLiteral("pomiar.txt")));
         okno->przyciskCzytaj()->click();
         QCOMPARE(m_komunikaty,
                  QStringList({"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów.\n\rDane tego "

@@ -27,7 +27,6 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <memory>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -100,15 +99,9 @@ const QString Wybrany = QStringLiteral(
 
 } // namespace
 
-class TstGuiWnios : public QObject {
+class TstGuiWnios : public QObject, private TestStanowiska {
     Q_OBJECT
-    QStringList m_komunikaty;
-    // Every test starts from a fresh workstation over the boiler knowledge base.
-    std::unique_ptr<StanowiskoGui> m_st;
-
-    GlowneTestowe &glowne() { return *m_st->glowne; }
-    Baza &baza() { return m_st->glowne->kontekst().baza; }
-    TWnioskowanie &wnios() { return m_st->glowne->wnioskowanie(); }
+    TWnioskowanie &wnios() { return m_s->glowne->wnioskowanie(); }
 
     // The state of the three inference commands: reading files, verification, inference.
     QList<bool> pozycje()
@@ -179,10 +172,10 @@ class TstGuiWnios : public QObject {
 private slots:
     void init()
     {
-        m_komunikaty.clear();
-        m_st = std::make_unique<StanowiskoGui>(m_komunikaty, "wnios_kociol.json");
+        // Every test starts from a fresh workstation over the boiler knowledge base.
+        zalozStanowisko("wnios_kociol.json");
     }
-    void cleanup() { m_st.reset(); }
+    void cleanup() { zamknijStanowisko(); }
 
     // Forward chaining without a hypothesis: each fired rule pauses at the display; the
     // input dialog asks for the real and the enumerated input fact; the run ends by
@@ -273,7 +266,7 @@ private slots:
         const int wiersze = q.value(0).toInt();
         const int licznik = wnios().sesja.LicznikKrokow;
         q.finish();
-        InnyProgram(m_st->folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
+        InnyProgram(m_s->folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
                                          QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         m_komunikaty.clear();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("czerwony"), QStringLiteral("1")));
@@ -300,7 +293,7 @@ private slots:
         QFETCH(bool, bladZapisu);
         doWyrzutni();
         if (bladZapisu) {
-            InnyProgram inny(m_st->folder.plik(QStringLiteral("trajektoria.db")));
+            InnyProgram inny(m_s->folder.plik(QStringLiteral("trajektoria.db")));
             inny.sql(QStringLiteral("CREATE TRIGGER odmowa BEFORE INSERT ON trajektoria "
                                     "BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         }

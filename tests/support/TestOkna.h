@@ -19,7 +19,7 @@
 namespace tremida::test {
 
 template <class Okno, Okno *(gui::TFormGlowne::*DajOkno)() const>
-class TestOkna {
+class TestOkna : protected TestStanowiska {
 protected:
     // What `otworzOkno` checks besides the window being shown.
     enum Opcja {
@@ -31,10 +31,9 @@ protected:
     // then the menu command `akcja`; the messages shown until then are cleared.
     void otworzStanowisko(const char *dane, gui::Akcja akcja, bool potwierdzaj = false)
     {
+        zalozStanowisko(dane, potwierdzaj);
         m_komunikaty.clear();
-        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, dane, potwierdzaj);
-        m_komunikaty.clear();
-        m_s->glowne->akcja(akcja)->trigger();
+        glowne().akcja(akcja)->trigger();
     }
     // As `otworzStanowisko`, then checks that the window is shown (and the `opcje`); a failed
     // check fails the test.
@@ -45,10 +44,7 @@ protected:
         if (opcje & BezKomunikatow)
             QVERIFY(m_komunikaty.isEmpty());
     }
-    void zamknijStanowisko() { m_s.reset(); }
-
-    Okno *okno() { return (m_s->glowne.get()->*DajOkno)(); }
-    Baza &baza() { return m_s->glowne->kontekst().baza; }
+    Okno *okno() { return (glowne().*DajOkno)(); }
 
     // The window's control named `nazwa`; a name the window lacks stops the test program (the
     // test itself is wrong).
@@ -91,9 +87,6 @@ protected:
         q.bindValue(QStringLiteral(":ParId"), id);
         return q.exec() && q.next() ? q.value(0) : QVariant();
     }
-
-    QStringList m_komunikaty;
-    std::unique_ptr<StanowiskoGui> m_s;
 };
 
 } // namespace tremida::test
