@@ -94,10 +94,7 @@ private slots:
         QFETCH(QStringList, widoczne);
         QFETCH(QStringList, ukryte);
         idzDoFaktu(fakt);
-        for (const QString &n : widoczne)
-            QVERIFY2(widoczny(qPrintable(n)), qPrintable(n));
-        for (const QString &n : ukryte)
-            QVERIFY2(!widoczny(qPrintable(n)), qPrintable(n));
+        sprawdzWidocznosc(widoczne, ukryte);
     }
 
     void kontrolePoZatwierdzeniu_data()

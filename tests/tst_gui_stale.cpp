@@ -84,10 +84,7 @@ private slots:
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         kontrolka<GrupaRadiowa>("RodzStala")->kliknij(rodzaj);
         kontrolka<GrupaRadiowa>("TypStala")->kliknij(typ);
-        for (const QString &n : widoczne)
-            QVERIFY2(widoczny(qPrintable(n)), qPrintable(n));
-        for (const QString &n : ukryte)
-            QVERIFY2(!widoczny(qPrintable(n)), qPrintable(n));
+        sprawdzWidocznosc(widoczne, ukryte);
     }
 
     void kontrolePoZatwierdzeniu_data()

@@ -59,6 +59,15 @@ protected:
     QPushButton *przycisk(const QString &nazwa) { return kontrolka<QPushButton>(nazwa); }
     void kliknij(const QString &nazwa) { przycisk(nazwa)->click(); }
     bool widoczny(const QString &nazwa) { return kontrolka<QWidget>(nazwa)->isVisibleTo(okno()); }
+    // Fails the test, naming the control, unless every control of `widoczne` is shown and none
+    // of `ukryte`.
+    void sprawdzWidocznosc(const QStringList &widoczne, const QStringList &ukryte)
+    {
+        for (const QString &n : widoczne)
+            QVERIFY2(widoczny(n), qPrintable(n));
+        for (const QString &n : ukryte)
+            QVERIFY2(!widoczny(n), qPrintable(n));
+    }
 
     // Types `kod` into the window's search row and presses its search button.
     void wyszukaj(const QString &kod)
