@@ -45,15 +45,23 @@ TKontekstCzytFakt kontekstFaktu(Baza &baza, int idFakt)
 
 } // namespace
 
-class TstGuiCzytFakt : public QObject {
+class TstGuiCzytFakt : public QObject, private TestStanowiska {
     Q_OBJECT
-    QStringList m_komunikaty;
+    TFormCzytFaktWnios *dialog() { return m_s->glowne->wnioskowanie().formCzytFaktWnios(); }
+    // The input dialog made ready to ask for fact `idFakt` of the first system.
+    TFormCzytFaktWnios *dialogFaktu(int idFakt)
+    {
+        dialog()->przygotuj(kontekstFaktu(baza(), idFakt));
+        return dialog();
+    }
 
 private slots:
     void init()
     {
-        m_komunikaty.clear();
+        // Every test starts from a fresh workstation over the boiler knowledge base.
+        zalozStanowisko("wnios_kociol.json");
     }
+    void cleanup() { zamknijStanowisko(); }
 
     void skalarny_data()
     {
@@ -90,11 +98,8 @@ private slots:
         QFETCH(bool, zamkniety);
         QFETCH(QString, zapisana);
         QFETCH(QString, poprzednia);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
-        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
-        d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
+        TFormCzytFaktWnios *d = dialogFaktu(1);
         QVERIFY(!d->sekcjaSkalarna()->isHidden());
         QVERIFY(d->sekcjaWyliczeniowa()->isHidden());
         QCOMPARE(d->poleWartosci()->text(), QStringLiteral("???"));
@@ -104,7 +109,7 @@ private slots:
         d->przyciskOk()->click();
         QCOMPARE(m_komunikaty, komunikaty);
         QCOMPARE(zamkniecie.count(), zamkniety ? 1 : 0);
-        const TRekFakt fakt = *dostep::fakt(o.kontekst().baza, 1);
+        const TRekFakt fakt = *dostep::fakt(baza(), 1);
         QCOMPARE(fakt.WartFakt, zapisana);
         QCOMPARE(fakt.WartPoprzFakt, poprzednia);
     }
@@ -133,11 +138,8 @@ private slots:
         QFETCH(QStringList, komunikaty);
         QFETCH(QStringList, zapisane);
         QFETCH(QString, poprzednia);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
-        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
-        d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
+        TFormCzytFaktWnios *d = dialogFaktu(2);
         QVERIFY(d->sekcjaSkalarna()->isHidden());
         QCOMPARE(d->liczbaWartosci(), 2);
         QCOMPARE(d->EditJakoKomp(2)->text(), QStringLiteral("czerwony"));
@@ -151,19 +153,16 @@ private slots:
         }
         d->przyciskOk()->click();
         QCOMPARE(m_komunikaty, komunikaty);
-        const auto wartosci = dostep::wartosciFaktu(o.kontekst().baza, 2);
+        const auto wartosci = dostep::wartosciFaktu(baza(), 2);
         QCOMPARE((QStringList{wartosci[0].CzyFaktMaWartAkt, wartosci[1].CzyFaktMaWartAkt}), zapisane);
-        QCOMPARE(dostep::fakt(o.kontekst().baza, 2)->WartPoprzFakt, poprzednia);
+        QCOMPARE(dostep::fakt(baza(), 2)->WartPoprzFakt, poprzednia);
     }
 
     // Two value rows take one line: nine empty lines make the dialog 225 pixels shorter,
     // and rows 3 to 20 are hidden.
     void rozmiarWyliczeniowego()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
-        d->przygotuj(kontekstFaktu(o.kontekst().baza, 2));
+        TFormCzytFaktWnios *d = dialogFaktu(2);
         QCOMPARE(d->height(), d->wysokoscPelna() - 225);
         QVERIFY(d->RadioGroupJakoKomp(2)->isVisibleTo(d));
         QVERIFY(!d->RadioGroupJakoKomp(3)->isVisibleTo(d));
@@ -174,14 +173,12 @@ private slots:
     // it is asked first.
     void rozmiarSkalarnegoPoWyliczeniowym()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
+        TFormCzytFaktWnios *d = dialog();
         // Each time shown and hidden, as the dialog of a run is.
         QSize rozmiary[3];
         const int fakty[3] = {1, 2, 1};
         for (int i = 0; i < 3; ++i) {
-            d->przygotuj(kontekstFaktu(o.kontekst().baza, fakty[i]));
+            dialogFaktu(fakty[i]);
             d->show();
             QVERIFY(QTest::qWaitForWindowExposed(d));
             rozmiary[i] = d->size();
@@ -194,15 +191,12 @@ private slots:
     // The close box records "no value" like OK with nothing chosen, and keeps stored values.
     void zamknieciePolemOkna()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
         m_komunikaty.clear();
-        TFormCzytFaktWnios *d = o.wnioskowanie().formCzytFaktWnios();
-        d->przygotuj(kontekstFaktu(o.kontekst().baza, 1));
+        TFormCzytFaktWnios *d = dialogFaktu(1);
         d->poleWartosci()->setText(QStringLiteral("600"));
         d->reject();
         QCOMPARE(m_komunikaty, QStringList{N});
-        const TRekFakt fakt = *dostep::fakt(o.kontekst().baza, 1);
+        const TRekFakt fakt = *dostep::fakt(baza(), 1);
         QCOMPARE(fakt.WartFakt, QStringLiteral("???"));
         QCOMPARE(fakt.WartPoprzFakt, QStringLiteral("nzn"));
     }
@@ -212,16 +206,14 @@ private slots:
     // final message.
     void plikFaktow()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        st.folder.zapisz(QStringLiteral("pomiar.txt"),
+        m_s->folder.zapisz(QStringLiteral("pomiar.txt"),
                  "Obiekt\r\nkociol nr 2\r\nData\r\n5.3.2024\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n"
                  "1\r\n12,5\r\n0,7\r\n  7\r\nx\r\n1\r\n");
-        TWnioskowanie &w = o.wnioskowanie();
-        o.akcja(Akcja::WyborSyst)->trigger();
+        TWnioskowanie &w = glowne().wnioskowanie();
+        glowne().akcja(Akcja::WyborSyst)->trigger();
         w.formWybSyst()->przyciskOk()->click();
         m_komunikaty.clear();
-        o.akcja(Akcja::CzytFaktPlik)->trigger();
+        glowne().akcja(Akcja::CzytFaktPlik)->trigger();
         TFormCzytFakt *okno = w.formCzytFakt();
         QVERIFY(okno->isVisible());
 
@@ -235,7 +227,7 @@ private slots:
         const auto znalezione = pliki->findItems(QStringLiteral("pomiar.txt"), Qt::MatchExactly);
         QCOMPARE(znalezione.size(), 1);
         pliki->itemClicked(znalezione.first());
-        QCOMPARE(okno->poleSciezki()->text(), st.folder.plik(QStringLiteral("pomiar.txt")));
+        QCOMPARE(okno->poleSciezki()->text(), m_s->folder.plik(QStringLiteral("pomiar.txt")));
         okno->przyciskCzytaj()->click();
         QCOMPARE(m_komunikaty,
                  QStringList({"Faktu o odczytanym z pliku kodzie   7 nie znaleziono w tabeli faktów.\n\rDane tego "
@@ -244,12 +236,12 @@ private slots:
                               "procesu wnioskowania, wybierz teraz opcję menu głównego Wnioskowanie-Weryfikacja bazy "
                               "wiedzy."}));
         QVERIFY(!okno->isVisible());
-        QCOMPARE(dostep::fakt(o.kontekst().baza, 1)->WartFakt, QStringLiteral("12,5"));
-        o.kontekst().konfig.CzyPelnaWeryf = false;
-        o.akcja(Akcja::WeryfBazy)->trigger();
+        QCOMPARE(dostep::fakt(baza(), 1)->WartFakt, QStringLiteral("12,5"));
+        glowne().kontekst().konfig.CzyPelnaWeryf = false;
+        glowne().akcja(Akcja::WeryfBazy)->trigger();
         w.formWeryf()->przyciskStart()->click();
         w.formWeryf()->przyciskOk()->click();
-        o.akcja(Akcja::RealizWnios)->trigger();
+        glowne().akcja(Akcja::RealizWnios)->trigger();
         QCOMPARE(w.formRealizWnios()->poleOpisu(1)->text(), QStringLiteral("kociol nr 2"));
         QCOMPARE(w.formRealizWnios()->poleOpisu(2)->text(), QStringLiteral("Data"));
     }

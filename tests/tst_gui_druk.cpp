@@ -2,6 +2,7 @@
 // rules printouts, cancelled printer dialogs and empty selections.
 
 #include "StanowiskoGui.h"
+#include "WierszeLogiczne.h"
 #include "report/DrukTabel.h"
 #include "report/TFormWybSystDruk.h"
 
@@ -66,9 +67,7 @@ private slots:
 
     void drukSystemow_data()
     {
-        QTest::addColumn<bool>("anuluj");
-        QTest::newRow("wydrukowane") << false;
-        QTest::newRow("dialog drukarki anulowany") << true;
+        wierszeLogiczne("anuluj", {{"wydrukowane", false}, {"dialog drukarki anulowany", true}});
     }
     void drukSystemow()
     {

@@ -31,11 +31,10 @@ QStringList teksty(const QListWidget *l)
 }
 } // namespace
 
-class TstGuiEdytor : public QObject, private TestOkna {
+class TstGuiEdytor : public QObject, private TestOkna<TFormTabReg, &TFormGlowne::formTabReg> {
     Q_OBJECT
 
-    TFormTabReg *tabela() { return m_s->glowne->formTabReg(); }
-    TFormEdytorReg *ed() { return tabela()->edytor(); }
+    TFormEdytorReg *ed() { return okno()->edytor(); }
     QPushButton *przycisk(const QString &n)
     {
         auto *p = ed()->findChild<QPushButton *>(n);
@@ -55,8 +54,8 @@ class TstGuiEdytor : public QObject, private TestOkna {
     // Opens the editor from the rules window on a new rule of the chosen knowledge base.
     void otworzNaNowejRegule()
     {
-        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        tabela()->findChild<QPushButton *>("wywolajEdytor")->click();
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
+        kliknij("wywolajEdytor");
         QVERIFY(ed()->isVisible());
     }
 
@@ -70,9 +69,9 @@ private slots:
 
     void otwarcieNaTekstachFormularza()
     {
-        tabela()->findChild<QPlainTextEdit *>("KonklReg")->clear();
-        wpisz(tabela()->findChild<QPlainTextEdit *>("KonklReg"), "[alarm]=[prawda]");
-        tabela()->findChild<QPushButton *>("wywolajEdytor")->click();
+        kontrolka<QPlainTextEdit>("KonklReg")->clear();
+        wpisz(kontrolka<QPlainTextEdit>("KonklReg"), "[alarm]=[prawda]");
+        kliknij("wywolajEdytor");
         QCOMPARE(ed()->tekstPrzes(),
                  QStringLiteral("[temperatura pary]>[poziom maksimum temperatury] AND [kolor płomienia]=[czerwony]"));
         QCOMPARE(ed()->tekstKonkl(), QStringLiteral("[alarm]=[prawda]"));
@@ -232,7 +231,7 @@ private slots:
 
     void bazaBezFaktow()
     {
-        tabela()->nawigatorSyst()->kliknij(PrzyciskNaw::Ostatni);
+        okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Ostatni);
         otworzNaNowejRegule();
         QCOMPARE(ed()->faktyNazwy()->count(), 0);
         for (QWidget *w : std::initializer_list<QWidget *>{ed()->faktyNazwy(), ed()->wartosciNazwy(), ed()->staleNazwy(),
@@ -270,8 +269,8 @@ private slots:
         QFETCH(bool, edytorOtwarty);
         QFETCH(QString, przes);
         QFETCH(QString, konkl);
-        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Ostatni)); // rule 3
-        tabela()->wywolajEdytor();
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Ostatni)); // rule 3
+        okno()->wywolajEdytor();
         QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[kolor płomienia]=[niebieski]"));
         ed()->otworz("[kolor płomienia]=[niebieski] OR [alarm]=[TRUE]", "[stan kotła]=[zły]", 1);
         QPushButton *b = nullptr;
@@ -282,10 +281,10 @@ private slots:
         b->click();
         QCOMPARE(m_komunikaty, QStringList{komunikat});
         QCOMPARE(ed()->isVisible(), edytorOtwarty);
-        QCOMPARE(tabela()->zbiorReg()->stan(), StanZbioru::Edycja);
-        QCOMPARE(tabela()->findChild<QPlainTextEdit *>("PrzesReg")->toPlainText(), przes);
-        QVERIFY(tabela()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
-        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
+        QCOMPARE(okno()->zbiorReg()->stan(), StanZbioru::Edycja);
+        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), przes);
+        QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
+        QSqlQuery q = baza().zapytanie();
         QVERIFY(q.exec("SELECT PrzesReg, KonklReg FROM reguly WHERE IdReg=3") && q.next());
         QCOMPARE(q.value(0).toString(), przes);
         QCOMPARE(q.value(1).toString(), konkl);
@@ -293,14 +292,14 @@ private slots:
 
     void zamkniecieBezKopiowania()
     {
-        tabela()->wywolajEdytor();
+        okno()->wywolajEdytor();
         przycisk("operator NOT")->click();
         przycisk("operatorKonca")->click();
         for (QPushButton *p : ed()->findChildren<QPushButton *>())
             if (p->text() == "Zamknij edytor. Wróć do tabeli reguł")
                 p->click();
         QVERIFY(!ed()->isVisible());
-        QCOMPARE(tabela()->zbiorReg()->stan(), StanZbioru::Przegladanie);
+        QCOMPARE(okno()->zbiorReg()->stan(), StanZbioru::Przegladanie);
         QVERIFY(m_komunikaty.isEmpty());
     }
 };

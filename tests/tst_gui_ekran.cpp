@@ -40,6 +40,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -87,6 +88,25 @@ QString kociolZTrajektoria()
 
 // The place of a widget in its window.
 QRect miejsce(const QWidget *w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// Where each visible button of a window stood when it was first seen.
+using MiejscaPrzyciskow = QHash<QPushButton *, QRect>;
+
+// Remembers the place of every visible button of `okno` not seen before; the first button seen
+// before that now stands elsewhere is returned as `opis` describes it, empty when none moved.
+QString przesuniety(QWidget *okno, MiejscaPrzyciskow &miejsca, const std::function<QString(const QPushButton *)> &opis)
+{
+    for (QPushButton *p : okno->findChildren<QPushButton *>()) {
+        if (!p->isVisibleTo(okno))
+            continue;
+        const auto it = miejsca.constFind(p);
+        if (it == miejsca.constEnd())
+            miejsca.insert(p, miejsce(p));
+        else if (*it != miejsce(p))
+            return opis(p);
+    }
+    return {};
+}
 
 } // namespace
 
@@ -252,7 +272,7 @@ private slots:
         QTest::qWait(10);
         const QRect wolne = QGuiApplication::primaryScreen()->availableGeometry();
         // Where each button stood when it was first seen, and the navigators.
-        QHash<QPushButton *, QRect> miejsca;
+        MiejscaPrzyciskow miejsca;
         const QRect okienko = w->geometry();
         QList<QRect> miejscaNawigatorow;
         for (Nawigator *n : nawigatory)
@@ -262,15 +282,10 @@ private slots:
             QVERIFY(wolne.contains(w->frameGeometry()));
             for (int n = 0; n < nawigatory.size(); ++n)
                 QCOMPARE(miejsce(nawigatory[n]), miejscaNawigatorow[n]);
-            for (QPushButton *p : w->findChildren<QPushButton *>()) {
-                if (!p->isVisibleTo(w))
-                    continue;
-                const auto it = miejsca.constFind(p);
-                if (it == miejsca.constEnd())
-                    miejsca.insert(p, miejsce(p));
-                else
-                    QVERIFY2(*it == miejsce(p), qPrintable(p->objectName() + u' ' + p->text()));
-            }
+            const QString ruszony = przesuniety(w, miejsca, [](const QPushButton *p) {
+                return p->objectName() + u' ' + p->text();
+            });
+            QVERIFY2(ruszony.isEmpty(), qPrintable(ruszony));
             kroczacy->kliknij(i < 6 ? PrzyciskNaw::Nastepny : PrzyciskNaw::Poprzedni);
             QTest::qWait(5);
         }
@@ -293,7 +308,7 @@ private slots:
     {
         StanowiskoGui s(m_komunikaty, qPrintable(kociolZTrajektoria()));
         TFormWizKonkl *wiz = s.glowne->wnioskowanie().formWizKonkl();
-        QHash<QPushButton *, QRect> miejsca;
+        MiejscaPrzyciskow miejsca;
         QRect okienko;
         // Rule 104 has a film, 105 and 106 a picture each, 101 nothing.
         for (int kod : {104, 101, 105, 106, 101, 104}) {
@@ -310,15 +325,10 @@ private slots:
                 okienko = wiz->geometry();
             QCOMPARE(wiz->geometry(), okienko);
             QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(wiz->frameGeometry()));
-            for (QPushButton *p : wiz->findChildren<QPushButton *>()) {
-                if (!p->isVisibleTo(wiz))
-                    continue;
-                const auto it = miejsca.constFind(p);
-                if (it == miejsca.constEnd())
-                    miejsca.insert(p, miejsce(p));
-                else
-                    QVERIFY2(*it == miejsce(p), qPrintable(QStringLiteral("%1, reguła %2").arg(p->text()).arg(kod)));
-            }
+            const QString ruszony = przesuniety(wiz, miejsca, [&](const QPushButton *p) {
+                return QStringLiteral("%1, reguła %2").arg(p->text()).arg(kod);
+            });
+            QVERIFY2(ruszony.isEmpty(), qPrintable(ruszony));
         }
     }
 
@@ -413,7 +423,7 @@ private slots:
         const QRect wolne = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect okienko = e->geometry();
         QVERIFY(wolne.contains(e->frameGeometry()));
-        QHash<QPushButton *, QRect> miejsca;
+        MiejscaPrzyciskow miejsca;
         QVERIFY(e->faktyKody()->count() >= 9);
         for (int czlon = 0; czlon < 2; ++czlon) {
             e->ustawCzlon(czlon == 0 ? TFormEdytorReg::Czlon::Przes : TFormEdytorReg::Czlon::Konkl);
@@ -421,15 +431,10 @@ private slots:
                 e->wybierzFakt(i);
                 QTest::qWait(5);
                 QCOMPARE(e->geometry(), okienko);
-                for (QPushButton *p : e->findChildren<QPushButton *>()) {
-                    if (!p->isVisibleTo(e))
-                        continue;
-                    const auto it = miejsca.constFind(p);
-                    if (it == miejsca.constEnd())
-                        miejsca.insert(p, miejsce(p));
-                    else
-                        QVERIFY2(*it == miejsce(p), qPrintable(QStringLiteral("%1 %2, fakt %3").arg(p->objectName(), p->text()).arg(i)));
-                }
+                const QString ruszony = przesuniety(e, miejsca, [&](const QPushButton *p) {
+                    return QStringLiteral("%1 %2, fakt %3").arg(p->objectName(), p->text()).arg(i);
+                });
+                QVERIFY2(ruszony.isEmpty(), qPrintable(ruszony));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "Pisanie.h"
 #include "Pomocnicze.h"
 #include "TestOkna.h"
+#include "WierszeLogiczne.h"
 #include "app/Komunikat.h"
 #include "app/TFormGlowne.h"
 #include "store/TFormOstrzBrakWartFakt.h"
@@ -25,37 +26,19 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiFakt : public QObject, private TestOkna {
+class TstGuiFakt : public QObject, private TestOkna<TFormTabFakt, &TFormGlowne::formTabFakt> {
     Q_OBJECT
 
-    TFormTabFakt *okno() { return m_s->glowne->formTabFakt(); }
-    template <typename T = QLineEdit> T *w(const char *nazwa)
-    {
-        T *x = okno()->findChild<T *>(QLatin1String(nazwa));
-        if (!x)
-            qFatal("brak kontrolki %s", nazwa);
-        return x;
-    }
-    bool widoczny(const char *nazwa) { return okno()->findChild<QWidget *>(QLatin1String(nazwa))->isVisibleTo(okno()); }
     void idzDoFaktu(int kod)
     {
         QVERIFY(okno()->zbiorFakt()->znajdz("IdFakt", kod));
     }
-    QVariant wartoscWBazie(int idFakt, const QString &kolumna)
-    {
-        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
-        q.prepare("SELECT " + kolumna + " FROM fakty WHERE IdFakt=:k");
-        q.bindValue(":k", idFakt);
-        if (!q.exec() || !q.next())
-            return {};
-        return q.value(0);
-    }
+    QVariant wartoscWBazie(int idFakt, const QString &kolumna) { return zapisana("fakty", "IdFakt", idFakt, kolumna); }
 
 private slots:
     void init()
     {
-        otworzStanowisko("tabele_fakty.json", Akcja::OtwTabFakt, true);
-        QVERIFY(okno()->isVisible());
+        otworzOkno("tabele_fakty.json", Akcja::OtwTabFakt, Potwierdzaj);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -70,7 +53,7 @@ private slots:
         okno()->ustawWidokWszystkich(false);
         okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
         QCOMPARE(okno()->zbiorFakt()->liczbaRekordow(), 1);
-        QCOMPARE(w("NazFakt")->text(), QStringLiteral("budżet"));
+        QCOMPARE(kontrolka("NazFakt")->text(), QStringLiteral("budżet"));
         QVERIFY(m_komunikaty.isEmpty());
     }
 
@@ -78,7 +61,7 @@ private slots:
     void wyborSystemuPodczasWpisywania()
     {
         auto dostepne = [this] {
-            return QList<bool>{w<QWidget>("widok")->isEnabled(), w("wybranyKodSyst")->isEnabled(),
+            return QList<bool>{kontrolka<QWidget>("widok")->isEnabled(), kontrolka("wybranyKodSyst")->isEnabled(),
                                okno()->nawigatorSyst()->isEnabled()};
         };
         QCOMPARE(dostepne(), (QList<bool>{true, true, true}));
@@ -111,10 +94,7 @@ private slots:
         QFETCH(QStringList, widoczne);
         QFETCH(QStringList, ukryte);
         idzDoFaktu(fakt);
-        for (const QString &n : widoczne)
-            QVERIFY2(widoczny(qPrintable(n)), qPrintable(n));
-        for (const QString &n : ukryte)
-            QVERIFY2(!widoczny(qPrintable(n)), qPrintable(n));
+        sprawdzWidocznosc(widoczne, ukryte);
     }
 
     void kontrolePoZatwierdzeniu_data()
@@ -162,18 +142,18 @@ private slots:
         QFETCH(QString, zapisanyCF);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         // A new fact starts as an input, enumerated, single-valued fact of the chosen system.
-        QCOMPARE(w<GrupaRadiowa>("RodzFakt")->wybor(), QStringLiteral("wprowadzany"));
-        QCOMPARE(w<GrupaRadiowa>("TypFakt")->wybor(), QStringLiteral("wyliczeniowy"));
-        QCOMPARE(w<GrupaRadiowa>("CzyWielWart")->wybor(), QStringLiteral("nie"));
-        QCOMPARE(w("KodSyst")->text(), QStringLiteral("1"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("RodzFakt")->wybor(), QStringLiteral("wprowadzany"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("TypFakt")->wybor(), QStringLiteral("wyliczeniowy"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("CzyWielWart")->wybor(), QStringLiteral("nie"));
+        QCOMPARE(kontrolka("KodSyst")->text(), QStringLiteral("1"));
         QVERIFY(widoczny("kopiuj"));
-        wpisz(w("IdFakt"), "30");
-        wpisz(w("NazFakt"), "nowy fakt");
-        w<GrupaRadiowa>("TypFakt")->kliknij(typ);
-        wpisz(w("LiczWart"), liczWart);
+        wpisz(kontrolka("IdFakt"), "30");
+        wpisz(kontrolka("NazFakt"), "nowy fakt");
+        kontrolka<GrupaRadiowa>("TypFakt")->kliknij(typ);
+        wpisz(kontrolka("LiczWart"), liczWart);
         if (typ != "wyliczeniowy") {
-            wpisz(w("WartFakt"), wartosc);
-            wpisz(w("CFWartFakt"), cf);
+            wpisz(kontrolka("WartFakt"), wartosc);
+            wpisz(kontrolka("CFWartFakt"), cf);
         }
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
         QCOMPARE(m_komunikaty, komunikaty);
@@ -188,17 +168,15 @@ private slots:
 
     void brakWartosci_data()
     {
-        QTest::addColumn<bool>("nieznana");
-        QTest::newRow("value unknown") << true;
-        QTest::newRow("will enter a value") << false;
+        wierszeLogiczne("nieznana", {{"value unknown", true}, {"will enter a value", false}});
     }
     void brakWartosci()
     {
         QFETCH(bool, nieznana);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        wpisz(w("IdFakt"), "31");
-        wpisz(w("NazFakt"), "bez wartości");
-        w<GrupaRadiowa>("TypFakt")->kliknij("calkowity");
+        wpisz(kontrolka("IdFakt"), "31");
+        wpisz(kontrolka("NazFakt"), "bez wartości");
+        kontrolka<GrupaRadiowa>("TypFakt")->kliknij("calkowity");
         bool pokazane = false;
         QTimer::singleShot(0, [&] {
             auto *o = qobject_cast<TFormOstrzBrakWartFakt *>(QApplication::activeModalWidget());
@@ -219,17 +197,17 @@ private slots:
     void kopiowanieFaktuWyliczeniowego()
     {
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        wpisz(w("IdFakt"), "40");
-        wpisz(w("kopiowanyKod"), "10");
-        w<QPushButton>("kopiuj")->click();
+        wpisz(kontrolka("IdFakt"), "40");
+        wpisz(kontrolka("kopiowanyKod"), "10");
+        kliknij("kopiuj");
         QCOMPARE(m_komunikaty.size(), 1);
         QVERIFY(m_komunikaty[0].startsWith("Wszystkie dane faktu, oprócz kodu faktu i kodu systemu skopiowano.\n\r"));
         QVERIFY(m_komunikaty[0].endsWith("dopisano na końcu słowo \"Kopia\".\n\rNa drodze edycji skoryguj odpowiednio "
                                          "nazwę nowego/edytowanego faktu."));
-        QCOMPARE(w("NazFakt")->text(), QStringLiteral("kolor płomienia Kopia"));
-        QCOMPARE(w("LiczWart")->text(), QStringLiteral("3"));
+        QCOMPARE(kontrolka("NazFakt")->text(), QStringLiteral("kolor płomienia Kopia"));
+        QCOMPARE(kontrolka("LiczWart")->text(), QStringLiteral("3"));
         // The three values were appended under new keys before the fact itself is posted.
-        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = baza().zapytanie();
         q.exec("SELECT IdWartFaktWylicz, WartFaktWylicz, CzyFaktMaWartAkt, DataRek FROM wartoscifaktowwyliczeniowych "
                "WHERE KodFakt=40 ORDER BY IdWartFaktWylicz");
         QStringList kopie;
@@ -263,11 +241,11 @@ private slots:
         QFETCH(QString, kodZrodla);
         QFETCH(QString, komunikat);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        wpisz(w("IdFakt"), kodNowego);
-        wpisz(w("kopiowanyKod"), kodZrodla);
-        w<QPushButton>("kopiuj")->click();
+        wpisz(kontrolka("IdFakt"), kodNowego);
+        wpisz(kontrolka("kopiowanyKod"), kodZrodla);
+        kliknij("kopiuj");
         QCOMPARE(m_komunikaty, QStringList{komunikat});
-        QCOMPARE(w("NazFakt")->text(), QString());
+        QCOMPARE(kontrolka("NazFakt")->text(), QString());
     }
 
     void wyszukiwanie_data()
@@ -286,19 +264,19 @@ private slots:
         QFETCH(QString, kod);
         QFETCH(QString, komunikat);
         QFETCH(QString, nazwa);
-        wpisz(w("szukanyKod"), kod);
+        wpisz(kontrolka("szukanyKod"), kod);
         for (QPushButton *b : okno()->findChildren<QPushButton *>())
             if (b->text() == "Wyszukaj rekord")
                 b->click();
         QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
-        QCOMPARE(w("NazFakt")->text(), nazwa);
+        QCOMPARE(kontrolka("NazFakt")->text(), nazwa);
     }
 
     void wizualizacjaWartosci()
     {
         // Input fact with its three values.
         idzDoFaktu(10);
-        w<QPushButton>("przyciskWartWpr")->click();
+        kliknij("przyciskWartWpr");
         QVERIFY(m_komunikaty.isEmpty());
         TFormWizWartFaktWyliczWpr *wpr = okno()->widokWartosciWpr();
         QVERIFY(wpr->isVisible());
@@ -318,7 +296,7 @@ private slots:
 
         // Intermediate fact with one value of two: the mismatch message and nothing opens.
         idzDoFaktu(12);
-        w<QPushButton>("przyciskWartPosr")->click();
+        kliknij("przyciskWartPosr");
         QCOMPARE(m_komunikaty,
                  QStringList{"Stwierdzono niezgodność liczby wartości bieżącego faktu w tabeli wartości faktów "
                              "wyliczeniowych (1 wartości)\n\rw stosunku do tabeli faktów (2 wartości).\n\rUsuń "
@@ -332,20 +310,20 @@ private slots:
         idzDoFaktu(14);
         QCOMPARE(okno()->liczbaObrazow(), 2);
         QCOMPARE(okno()->liczbaFilmow(), 1);
-        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
+        QCOMPARE(kontrolka<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
         QVERIFY(widoczny("obrazNastepny"));
         QVERIFY(!widoczny("obrazPoprzedni"));
-        QCOMPARE(w<QPushButton>("filmNastepny")->text(), QStringLiteral("Pokaż film"));
+        QCOMPARE(kontrolka<QPushButton>("filmNastepny")->text(), QStringLiteral("Pokaż film"));
         idzDoFaktu(13);
         QVERIFY(!widoczny("obrazNastepny"));
         QVERIFY(!widoczny("filmNastepny"));
 
         // A missing file is reported and the buttons stay as they were.
         idzDoFaktu(14);
-        w<QPushButton>("obrazNastepny")->click();
+        kliknij("obrazNastepny");
         QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku manometr.bmp do wizualizacji.\n\rOpcja nie "
                                            "zostanie zrealizowana."});
-        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
+        QCOMPARE(kontrolka<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
 
         // With both pictures on disk the buttons step through them from the first, once the
         // fact is chosen again.
@@ -356,13 +334,13 @@ private slots:
         QVERIFY(obraz.save(m_s->folder.plik("manometr.bmp")));
         QVERIFY(obraz.save(m_s->folder.plik("zawor.bmp")));
         m_komunikaty.clear();
-        w<QPushButton>("obrazNastepny")->click();
-        QCOMPARE(w<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));
+        kliknij("obrazNastepny");
+        QCOMPARE(kontrolka<QPushButton>("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));
         QVERIFY(!widoczny("obrazPoprzedni"));
-        w<QPushButton>("obrazNastepny")->click();
+        kliknij("obrazNastepny");
         QVERIFY(!widoczny("obrazNastepny"));
         QVERIFY(widoczny("obrazPoprzedni"));
-        QCOMPARE(w<QPushButton>("obrazPoprzedni")->text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
+        QCOMPARE(kontrolka<QPushButton>("obrazPoprzedni")->text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
         QVERIFY(m_komunikaty.isEmpty());
     }
 
@@ -393,8 +371,8 @@ private slots:
         for (const QString &plik : naDysku)
             QVERIFY(obraz.save(m_s->folder.plik(plik)));
         idzDoFaktu(14);
-        w<QPushButton>("obrazNastepny")->click();
-        w<QPushButton>("obrazNastepny")->click();
+        kliknij("obrazNastepny");
+        kliknij("obrazNastepny");
         QCOMPARE(m_komunikaty, komunikaty);
         QCOMPARE(widoczny("obrazNastepny"), nastepnyWidoczny);
         QCOMPARE(widoczny("obrazPoprzedni"), poprzedniWidoczny);

@@ -21,18 +21,14 @@ using namespace tremida::test;
 
 Q_DECLARE_METATYPE(tremida::gui::TFormTabPlikMult::Widok)
 
-class TstGuiPlikMult : public QObject, private TestOkna {
+class TstGuiPlikMult : public QObject, private TestOkna<TFormTabPlikMult, &TFormGlowne::formTabPlikMult> {
     Q_OBJECT
 
-    TFormTabPlikMult *okno() { return m_s->glowne->formTabPlikMult(); }
-    QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
-    void kliknij(const char *n) { okno()->findChild<QPushButton *>(QLatin1String(n))->click(); }
 
 private slots:
     void init()
     {
-        otworzStanowisko("dwa_systemy.json", Akcja::OtwTabPlikMult);
-        QVERIFY(okno()->isVisible());
+        otworzOkno("dwa_systemy.json", Akcja::OtwTabPlikMult);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -50,16 +46,16 @@ private slots:
     {
         QVERIFY(okno()->ustawWidok(TFormTabPlikMult::Widok::Regula));
         QCOMPARE(okno()->zbiorPlikow()->liczbaRekordow(), 1);
-        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("r1.avi"));
+        QCOMPARE(kontrolka("NazwaPliku")->text(), QStringLiteral("r1.avi"));
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         QCOMPARE(okno()->zbiorPlikow()->wartosc("CoPlikIlustr").toString(), QStringLiteral("regula"));
-        QCOMPARE(pole("KodElemIlustr")->text(), QStringLiteral("1"));
+        QCOMPARE(kontrolka("KodElemIlustr")->text(), QStringLiteral("1"));
         okno()->nawigator()->kliknij(PrzyciskNaw::Anuluj);
         // The second system's rule shows its own picture.
         okno()->nawigatorSyst()->kliknij(PrzyciskNaw::Nastepny);
-        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
+        QCOMPARE(kontrolka("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
         QVERIFY(okno()->ustawWidok(TFormTabPlikMult::Widok::Fakt));
-        QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("kociol.jpg"));
+        QCOMPARE(kontrolka("NazwaPliku")->text(), QStringLiteral("kociol.jpg"));
         QVERIFY(m_komunikaty.isEmpty());
     }
 
@@ -103,9 +99,9 @@ private slots:
         QFETCH(QString, komunikat);
         m_s->folder.zapisz("jest.avi", "RIFF");
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        okno()->findChild<GrupaRadiowa *>("RodzajPliku")->kliknij(rodzaj);
-        wpisz(pole("NazwaPliku"), nazwa);
-        wpisz(pole("StosWysDoSzer"), stosunek);
+        kontrolka<GrupaRadiowa>("RodzajPliku")->kliknij(rodzaj);
+        wpisz(kontrolka("NazwaPliku"), nazwa);
+        wpisz(kontrolka("StosWysDoSzer"), stosunek);
         m_komunikaty.clear();
         kliknij("probnaWizualizacja");
         QCOMPARE(m_komunikaty, QStringList{komunikat});
@@ -124,22 +120,16 @@ private slots:
     }
     void wyszukiwanie()
     {
-        QFETCH(QString, kod);
-        QFETCH(QString, komunikat);
-        wpisz(pole("szukanyKod"), kod);
-        kliknij("wyszukajRekord");
-        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
-        if (komunikat.isEmpty())
-            QCOMPARE(pole("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
+        if (wyszukajWgWiersza() && m_komunikaty.isEmpty())
+            QCOMPARE(kontrolka("NazwaPliku")->text(), QStringLiteral("morze.bmp"));
     }
 
     void pustaTabela()
     {
-        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
+        QSqlQuery q = baza().zapytanie();
         QVERIFY(q.exec("DELETE FROM plikimultimedialne"));
         okno()->nawigator()->kliknij(PrzyciskNaw::Odswiez);
-        wpisz(pole("szukanyKod"), "1");
-        kliknij("wyszukajRekord");
+        wyszukaj("1");
         QCOMPARE(m_komunikaty, QStringList{"Tabela pusta."});
     }
 
@@ -151,10 +141,10 @@ private slots:
         for (QPushButton *b : okno()->findChildren<QPushButton *>())
             if (b->text() == "Wyszukaj wolny kod pliku multimedialnego")
                 b->click();
-        QCOMPARE(pole("wolnyKod")->text(), QStringLiteral("5"));
+        QCOMPARE(kontrolka("wolnyKod")->text(), QStringLiteral("5"));
         kliknij("przepiszWolnyKod");
         QCOMPARE(okno()->zbiorPlikow()->stan(), StanZbioru::Edycja);
-        QCOMPARE(pole("IdPlikMult")->text(), QStringLiteral("5"));
+        QCOMPARE(kontrolka("IdPlikMult")->text(), QStringLiteral("5"));
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
         QCOMPARE(okno()->zbiorPlikow()->wierszZ("IdPlikMult", 1), -1);
         QVERIFY(okno()->zbiorPlikow()->wierszZ("IdPlikMult", 5) >= 0);

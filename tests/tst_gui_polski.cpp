@@ -4,6 +4,7 @@
 // start from the applications menu.
 
 #include "StanowiskoGui.h"
+#include "WierszeLogiczne.h"
 #include "app/TlumaczeniaQt.h"
 #include "app/WyborFolderu.h"
 
@@ -210,9 +211,7 @@ private slots:
 
     void drukDoPlikuWFolderzeRoboczym_data()
     {
-        QTest::addColumn<bool>("drukuj");
-        QTest::newRow("wydruk do proponowanego pliku") << true;
-        QTest::newRow("okno drukowania anulowane") << false;
+        wierszeLogiczne("drukuj", {{"wydruk do proponowanego pliku", true}, {"okno drukowania anulowane", false}});
     }
     // The real printer dialogs of "Druk tabeli": Polish, and the PDF file they offer is in
     // the working folder.

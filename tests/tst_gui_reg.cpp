@@ -26,28 +26,11 @@ const QString Ogon = QStringLiteral("\n\rKontrola składni reguły nie będzie k
                                     "w kontrolę składni reguły.");
 }
 
-class TstGuiReg : public QObject, private TestOkna {
+class TstGuiReg : public QObject, private TestOkna<TFormTabReg, &TFormGlowne::formTabReg> {
     Q_OBJECT
 
-    TFormTabReg *okno() { return m_s->glowne->formTabReg(); }
     ZbiorDanych *reguly() { return okno()->zbiorReg(); }
-    template <typename T = QLineEdit>
-    T *kontrolka(const QString &n)
-    {
-        T *w = okno()->findChild<T *>(n);
-        if (!w)
-            qFatal("no control %s", qPrintable(n));
-        return w;
-    }
-    QPushButton *przycisk(const QString &n) { return kontrolka<QPushButton>(n); }
-    bool widoczny(const QString &n) { return kontrolka<QWidget>(n)->isVisibleTo(okno()); }
-    QVariant zapisana(int idReg, const char *kolumna)
-    {
-        QSqlQuery q = m_s->glowne->kontekst().baza.zapytanie();
-        q.prepare(QStringLiteral("SELECT %1 FROM reguly WHERE IdReg=:ParIdReg").arg(QLatin1String(kolumna)));
-        q.bindValue(":ParIdReg", idReg);
-        return q.exec() && q.next() ? q.value(0) : QVariant();
-    }
+    QVariant zapisana(int idReg, const char *kolumna) { return TestOkna::zapisana("reguly", "IdReg", idReg, kolumna); }
     // A new rule of the chosen knowledge base with every required field typed.
     void wpiszNowa(const QString &poziom, const QString &cf, const QString &instrukcja)
     {
@@ -65,9 +48,7 @@ class TstGuiReg : public QObject, private TestOkna {
 private slots:
     void init()
     {
-        otworzStanowisko("gui_reg_kotly.json", Akcja::OtwTabReg);
-        QVERIFY(okno()->isVisible());
-        QVERIFY(m_komunikaty.isEmpty());
+        otworzOkno("gui_reg_kotly.json", Akcja::OtwTabReg, BezKomunikatow);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -206,7 +187,7 @@ private slots:
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Ostatni));
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Edytuj));
         wpisz(kontrolka("kopiowanyKod"), "10");
-        przycisk("kopiujCalosc")->click();
+        kliknij("kopiujCalosc");
         QCOMPARE(m_komunikaty, QStringList{"Wszystkie dane reguły, oprócz kodu reguły i kodu systemu skopiowano.\n\rAby "
                                            "zapisać te dane do rekordu nowej/edytowanej reguły musisz dane uzupełnić, a "
                                            "następnie rekord zatwierdzić."});
@@ -238,18 +219,14 @@ private slots:
     }
     void wyszukiwanie()
     {
-        QFETCH(QString, kod);
-        QFETCH(QString, komunikat);
         QFETCH(QString, biezacy);
-        wpisz(kontrolka("szukanyKod"), kod);
-        przycisk("wyszukajRekord")->click();
-        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        QVERIFY(wyszukajWgWiersza());
         QCOMPARE(kontrolka("IdReg")->text(), biezacy);
     }
 
     void wolnyKod()
     {
-        przycisk("znajdzWolnyKod")->click();
+        kliknij("znajdzWolnyKod");
         QCOMPARE(kontrolka("wolnyKod")->text(), QStringLiteral("4"));
     }
 
@@ -277,7 +254,7 @@ private slots:
             kontrolka("IdReg")->clear();
             wpisz(kontrolka("IdReg"), kodReguly);
         }
-        przycisk("weryfikujSkladnie")->click();
+        kliknij("weryfikujSkladnie");
         QCOMPARE(m_komunikaty, komunikaty);
     }
 
@@ -292,11 +269,11 @@ private slots:
         QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż pierwszy obraz/zdjęcie"));
         QVERIFY(!widoczny("obrazPoprzedni"));
         QVERIFY(!widoczny("filmNastepny"));
-        przycisk("obrazNastepny")->click();
+        kliknij("obrazNastepny");
         QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż następny obraz/zdjęcie"));
         QVERIFY(!widoczny("obrazPoprzedni"));
-        przycisk("obrazNastepny")->click();
-        przycisk("obrazNastepny")->click();
+        kliknij("obrazNastepny");
+        kliknij("obrazNastepny");
         QVERIFY(!widoczny("obrazNastepny"));
         QVERIFY(widoczny("obrazPoprzedni"));
         QVERIFY(m_komunikaty.isEmpty());
@@ -306,11 +283,11 @@ private slots:
         QCOMPARE(kontrolka("liczbaObrazow")->text(), QStringLiteral("1"));
         QCOMPARE(kontrolka("liczbaFilmow")->text(), QStringLiteral("1"));
         QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż obraz/zdjęcie"));
-        przycisk("obrazNastepny")->click();
+        kliknij("obrazNastepny");
         QCOMPARE(przycisk("obrazNastepny")->text(), QStringLiteral("Pokaż obraz/zdjęcie"));
         QVERIFY(widoczny("obrazNastepny"));
         QCOMPARE(przycisk("filmNastepny")->text(), QStringLiteral("Pokaż film"));
-        przycisk("filmNastepny")->click();
+        kliknij("filmNastepny");
         QCOMPARE(m_komunikaty, QStringList{"Stwierdzono brak na dysku pliku filmu brak.avi do odtworzenia.\n\rOpcja nie "
                                            "zostanie zrealizowana."});
 

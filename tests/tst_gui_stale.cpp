@@ -18,20 +18,14 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiStale : public QObject, private TestOkna {
+class TstGuiStale : public QObject, private TestOkna<TFormTabStale, &TFormGlowne::formTabStale> {
     Q_OBJECT
 
-    TFormTabStale *okno() { return m_s->glowne->formTabStale(); }
-    QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
-    GrupaRadiowa *grupa(const char *n) { return okno()->findChild<GrupaRadiowa *>(QLatin1String(n)); }
-    bool widoczny(const char *n) { return okno()->findChild<QWidget *>(QLatin1String(n))->isVisibleTo(okno()); }
 
 private slots:
     void init()
     {
-        otworzStanowisko("tabele_stale.json", Akcja::OtwTabStale);
-        QVERIFY(okno()->isVisible());
-        QVERIFY(m_komunikaty.isEmpty());
+        otworzOkno("tabele_stale.json", Akcja::OtwTabStale, BezKomunikatow);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -39,19 +33,19 @@ private slots:
     {
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         QVERIFY(m_komunikaty.isEmpty());
-        QCOMPARE(grupa("RodzStala")->wybor(), QStringLiteral("prosta"));
-        QCOMPARE(grupa("TypStala")->wybor(), QStringLiteral("calkowita"));
-        QCOMPARE(pole("WartStalaProsta")->text(), QStringLiteral("0"));
-        QCOMPARE(pole("WartParAStala")->text(), QStringLiteral("1"));
-        QCOMPARE(pole("WartParBStala")->text(), QStringLiteral("0"));
-        QCOMPARE(pole("KodSyst")->text(), QStringLiteral("1"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("RodzStala")->wybor(), QStringLiteral("prosta"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("TypStala")->wybor(), QStringLiteral("calkowita"));
+        QCOMPARE(kontrolka("WartStalaProsta")->text(), QStringLiteral("0"));
+        QCOMPARE(kontrolka("WartParAStala")->text(), QStringLiteral("1"));
+        QCOMPARE(kontrolka("WartParBStala")->text(), QStringLiteral("0"));
+        QCOMPARE(kontrolka("KodSyst")->text(), QStringLiteral("1"));
         // The enumerated fact is no argument; the first one is chosen.
         QCOMPARE(okno()->listaKodowArgumentu()->count(), 3);
         QCOMPARE(okno()->zbiorStale()->wartosc("KodArgStala").toInt(), 10);
         okno()->wybierzArgument(2);
         QCOMPARE(okno()->zbiorStale()->wartosc("KodArgStala").toInt(), 12);
         QCOMPARE(okno()->listaNazwArgumentu()->currentText(), QStringLiteral("alarm"));
-        QCOMPARE(grupa("typArgumentu")->wybor(), QStringLiteral("logiczny"));
+        QCOMPARE(kontrolka<GrupaRadiowa>("typArgumentu")->wybor(), QStringLiteral("logiczny"));
     }
 
     void bazaBezArgumentow()
@@ -88,12 +82,9 @@ private slots:
         QFETCH(QStringList, widoczne);
         QFETCH(QStringList, ukryte);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        grupa("RodzStala")->kliknij(rodzaj);
-        grupa("TypStala")->kliknij(typ);
-        for (const QString &n : widoczne)
-            QVERIFY2(widoczny(qPrintable(n)), qPrintable(n));
-        for (const QString &n : ukryte)
-            QVERIFY2(!widoczny(qPrintable(n)), qPrintable(n));
+        kontrolka<GrupaRadiowa>("RodzStala")->kliknij(rodzaj);
+        kontrolka<GrupaRadiowa>("TypStala")->kliknij(typ);
+        sprawdzWidocznosc(widoczne, ukryte);
     }
 
     void kontrolePoZatwierdzeniu_data()
@@ -145,10 +136,10 @@ private slots:
         QFETCH(QString, b);
         QFETCH(QString, komunikat);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        wpisz(pole("IdStala"), "5");
-        wpisz(pole("NazStala"), "nowa");
-        grupa("RodzStala")->kliknij(rodzaj);
-        grupa("TypStala")->kliknij(typ);
+        wpisz(kontrolka("IdStala"), "5");
+        wpisz(kontrolka("NazStala"), "nowa");
+        kontrolka<GrupaRadiowa>("RodzStala")->kliknij(rodzaj);
+        kontrolka<GrupaRadiowa>("TypStala")->kliknij(typ);
         // The fields of the other kind keep the values preset for a new constant.
         if (rodzaj == "prosta") {
             okno()->zbiorStale()->ustawWartosc("WartStalaProsta", wartosc);
@@ -191,16 +182,11 @@ private slots:
     }
     void wyszukiwanie()
     {
-        QFETCH(QString, kod);
-        QFETCH(QString, komunikat);
-        wpisz(pole("szukanyKod"), kod);
-        okno()->findChild<QPushButton *>("wyszukajRekord")->click();
-        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
-        if (komunikat.isEmpty()) {
-            QCOMPARE(pole("NazStala")->text(), QStringLiteral("próg"));
+        if (wyszukajWgWiersza() && m_komunikaty.isEmpty()) {
+            QCOMPARE(kontrolka("NazStala")->text(), QStringLiteral("próg"));
             // A computed constant shows its argument in both lists.
             QCOMPARE(okno()->listaNazwArgumentu()->currentText(), QStringLiteral("ciśnienie"));
-            QCOMPARE(grupa("typArgumentu")->wybor(), QStringLiteral("calkowity"));
+            QCOMPARE(kontrolka<GrupaRadiowa>("typArgumentu")->wybor(), QStringLiteral("calkowity"));
         }
     }
 };

@@ -50,10 +50,8 @@ QStringList nazwySystemow(Baza &baza)
 
 } // namespace
 
-class TstGuiSyst : public QObject, private TestOkna {
+class TstGuiSyst : public QObject, private TestOkna<TFormTabSyst, &TFormGlowne::formTabSyst> {
     Q_OBJECT
-
-    TFormTabSyst *okno() { return m_s->glowne->formTabSyst(); }
 
     void wpiszSystem(const QString &kod, const QString &nazwa)
     {
@@ -65,8 +63,7 @@ class TstGuiSyst : public QObject, private TestOkna {
 private slots:
     void init()
     {
-        otworzStanowisko("dwa_systemy.json", Akcja::OtwTabSyst, true);
-        QVERIFY(okno()->isVisible());
+        otworzOkno("dwa_systemy.json", Akcja::OtwTabSyst, Potwierdzaj);
     }
     void cleanup() { zamknijStanowisko(); }
 

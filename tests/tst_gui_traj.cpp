@@ -16,17 +16,13 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiTraj : public QObject, private TestOkna {
+class TstGuiTraj : public QObject, private TestOkna<TFormTabTraj, &TFormGlowne::formTabTraj> {
     Q_OBJECT
-
-    TFormTabTraj *okno() { return m_s->glowne->formTabTraj(); }
 
 private slots:
     void init()
     {
-        otworzStanowisko("gui_reg_traj.json", Akcja::OtwTabTraj);
-        QVERIFY(okno()->isVisible());
-        QVERIFY(m_komunikaty.isEmpty());
+        otworzOkno("gui_reg_traj.json", Akcja::OtwTabTraj, BezKomunikatow);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -36,7 +32,7 @@ private slots:
         QCOMPARE(okno()->zbiorTraj()->liczbaRekordow(), 2);
         QCOMPARE(okno()->zbiorTraj()->wartosc("IdKrokTraj").toInt(), 1);
         QCOMPARE(okno()->poleDaty()->text(), QStringLiteral("12.11.2023"));
-        QCOMPARE(okno()->findChild<QLineEdit *>("CFKonklRegTraj")->text(), QStringLiteral("0,81"));
+        QCOMPARE(kontrolka("CFKonklRegTraj")->text(), QStringLiteral("0,81"));
         QCOMPARE(okno()->kierunek()->wybor(), QStringLiteral("w przod"));
         QCOMPARE(okno()->czyOdpalona()->wybor(), QStringLiteral("tak"));
         QCOMPARE(okno()->przyczyna()->indeksWyboru(), 0);
@@ -64,7 +60,7 @@ private slots:
     {
         okno()->kierunek()->kliknij("wstecz");
         QCOMPARE(okno()->kierunek()->wybor(), QStringLiteral("w przod"));
-        QVERIFY(okno()->findChild<QLineEdit *>("KodRegTraj")->isReadOnly());
+        QVERIFY(kontrolka("KodRegTraj")->isReadOnly());
         QCOMPARE(okno()->zbiorTraj()->stan(), StanZbioru::Przegladanie);
     }
 

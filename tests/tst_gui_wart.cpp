@@ -17,11 +17,9 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
-class TstGuiWart : public QObject, private TestOkna {
+class TstGuiWart : public QObject, private TestOkna<TFormTabWartFaktWylicz, &TFormGlowne::formTabWartFaktWylicz> {
     Q_OBJECT
 
-    TFormTabWartFaktWylicz *okno() { return m_s->glowne->formTabWartFaktWylicz(); }
-    QLineEdit *pole(const char *n) { return okno()->findChild<QLineEdit *>(QLatin1String(n)); }
     void wybierzFakt(int kod)
     {
         m_komunikaty.clear();
@@ -31,8 +29,7 @@ class TstGuiWart : public QObject, private TestOkna {
 private slots:
     void init()
     {
-        otworzStanowisko("tabele_wartosci.json", Akcja::OtwTabWartFaktWylicz, true);
-        QVERIFY(okno()->isVisible());
+        otworzOkno("tabele_wartosci.json", Akcja::OtwTabWartFaktWylicz, Potwierdzaj);
     }
     void cleanup() { zamknijStanowisko(); }
 
@@ -110,10 +107,10 @@ private slots:
     {
         wybierzFakt(11);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        QCOMPARE(pole("KodFakt")->text(), QStringLiteral("11"));
-        QCOMPARE(pole("data")->text(), QString());
-        wpisz(pole("IdWartFaktWylicz"), "20");
-        wpisz(pole("WartFaktWylicz"), "zielony");
+        QCOMPARE(kontrolka("KodFakt")->text(), QStringLiteral("11"));
+        QCOMPARE(kontrolka("data")->text(), QString());
+        wpisz(kontrolka("IdWartFaktWylicz"), "20");
+        wpisz(kontrolka("WartFaktWylicz"), "zielony");
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
         QCOMPARE(m_komunikaty,
                  QStringList({"Po wprowadzeniu rekordu, liczba wartości faktu w tabeli (4 wartości)\n\rprzekracza liczbę "
@@ -156,7 +153,7 @@ private slots:
         QFETCH(QString, kod);
         QFETCH(QString, komunikat);
         wybierzFakt(10);
-        wpisz(pole("szukanaWartosc"), kod);
+        wpisz(kontrolka("szukanaWartosc"), kod);
         for (QPushButton *b : okno()->findChildren<QPushButton *>())
             if (b->text() == "Wyszukaj rekord tabeli wartości faktów wyliczeniowych")
                 b->click();

@@ -3,6 +3,7 @@
 
 #include "DialogiTestowe.h"
 #include "Pomocnicze.h"
+#include "WierszeLogiczne.h"
 #include "app/KontekstAplikacji.h"
 #include "store/Ilustracje.h"
 #include "store/TFormWizFilm.h"
@@ -303,9 +304,7 @@ private slots:
 
     void film_data()
     {
-        QTest::addColumn<bool>("zDzwiekiem");
-        QTest::newRow("picture only") << false;
-        QTest::newRow("with sound") << true;
+        wierszeLogiczne("zDzwiekiem", {{"picture only", false}, {"with sound", true}});
     }
     void film()
     {

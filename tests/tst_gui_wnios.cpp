@@ -3,6 +3,7 @@
 // the enabling of the three inference commands along the road, and the display's buttons.
 
 #include "StanowiskoGui.h"
+#include "WierszeLogiczne.h"
 #include "inference/DostepWnios.h"
 #include "inference/KursorPracy.h"
 #include "inference/TFormCzytFaktWnios.h"
@@ -98,42 +99,41 @@ const QString Wybrany = QStringLiteral(
 
 } // namespace
 
-class TstGuiWnios : public QObject {
+class TstGuiWnios : public QObject, private TestStanowiska {
     Q_OBJECT
-    QStringList m_komunikaty;
+    TWnioskowanie &wnios() { return m_s->glowne->wnioskowanie(); }
 
     // The state of the three inference commands: reading files, verification, inference.
-    static QList<bool> pozycje(TFormGlowne &o)
+    QList<bool> pozycje()
     {
-        return {o.akcja(Akcja::CzytFaktPlik)->isEnabled(), o.akcja(Akcja::WeryfBazy)->isEnabled(),
-                o.akcja(Akcja::RealizWnios)->isEnabled()};
+        return {glowne().akcja(Akcja::CzytFaktPlik)->isEnabled(), glowne().akcja(Akcja::WeryfBazy)->isEnabled(),
+                glowne().akcja(Akcja::RealizWnios)->isEnabled()};
     }
 
     // Choice of system 1, short verification and the launcher, checking the menu on the way.
-    void doWyrzutni(TFormGlowne &o)
+    void doWyrzutni()
     {
-        TWnioskowanie &w = o.wnioskowanie();
-        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
-        o.akcja(Akcja::WyborSyst)->trigger();
-        QVERIFY(w.formWybSyst()->isVisible());
-        QCOMPARE(w.formWybSyst()->poleKod()->text(), QStringLiteral("1"));
-        QCOMPARE(w.formWybSyst()->poleNazwa()->text(), QStringLiteral("Kocioł"));
-        w.formWybSyst()->przyciskOk()->click();
-        QVERIFY(!w.formWybSyst()->isVisible());
+        QCOMPARE(pozycje(), QList<bool>({false, false, false}));
+        glowne().akcja(Akcja::WyborSyst)->trigger();
+        QVERIFY(wnios().formWybSyst()->isVisible());
+        QCOMPARE(wnios().formWybSyst()->poleKod()->text(), QStringLiteral("1"));
+        QCOMPARE(wnios().formWybSyst()->poleNazwa()->text(), QStringLiteral("Kocioł"));
+        wnios().formWybSyst()->przyciskOk()->click();
+        QVERIFY(!wnios().formWybSyst()->isVisible());
         QCOMPARE(m_komunikaty.takeLast(), Wybrany);
-        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
-        QCOMPARE(w.sesja.LicznikKrokow, 57);
+        QCOMPARE(pozycje(), QList<bool>({true, true, false}));
+        QCOMPARE(wnios().sesja.LicznikKrokow, 57);
 
         // A visit to the database menu asks for a new choice.
-        emit o.menuBazaDanych()->aboutToShow();
-        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
-        o.akcja(Akcja::WyborSyst)->trigger();
-        w.formWybSyst()->przyciskOk()->click();
+        emit glowne().menuBazaDanych()->aboutToShow();
+        QCOMPARE(pozycje(), QList<bool>({false, false, false}));
+        glowne().akcja(Akcja::WyborSyst)->trigger();
+        wnios().formWybSyst()->przyciskOk()->click();
         m_komunikaty.clear();
 
-        o.kontekst().konfig.CzyPelnaWeryf = false;
-        o.akcja(Akcja::WeryfBazy)->trigger();
-        TFormWeryf *weryf = w.formWeryf();
+        glowne().kontekst().konfig.CzyPelnaWeryf = false;
+        glowne().akcja(Akcja::WeryfBazy)->trigger();
+        TFormWeryf *weryf = wnios().formWeryf();
         QVERIFY(weryf->isVisible());
         QCOMPARE(weryf->etykieta(0)->text(), QStringLiteral("Skrócona weryfikacja faktów:"));
         QVERIFY(weryf->etykieta(1)->isHidden());
@@ -147,47 +147,44 @@ class TstGuiWnios : public QObject {
         QCOMPARE(m_komunikaty,
                  QStringList{"Baza wiedzy została zweryfikowana. Celem kontynuacji procesu wnioskowania, wybierz teraz "
                              "opcję menu głównego Wnioskowanie-Realizacja procesu wnioskowania."});
-        QCOMPARE(pozycje(o), QList<bool>({true, true, true}));
+        QCOMPARE(pozycje(), QList<bool>({true, true, true}));
         m_komunikaty.clear();
-        o.akcja(Akcja::RealizWnios)->trigger();
-        QVERIFY(w.formRealizWnios()->isVisible());
+        glowne().akcja(Akcja::RealizWnios)->trigger();
+        QVERIFY(wnios().formRealizWnios()->isVisible());
     }
 
     // The launcher and its forward-chaining button: the form of the forward run.
-    TFormMetodyWnios *doWPrzod(TFormGlowne &o)
+    TFormMetodyWnios *doWPrzod()
     {
-        doWyrzutni(o);
-        TWnioskowanie &w = o.wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        return w.formWniosWPrzod();
+        doWyrzutni();
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
+        return wnios().formWniosWPrzod();
     }
 
     // The launcher, a forward run and its first conclusion (the temperature answered 600).
-    void doPierwszejKonkluzji(TFormGlowne &o, Odpowiadacz &odp)
+    void doPierwszejKonkluzji(Odpowiadacz &odp)
     {
-        doWPrzod(o);
-        TWnioskowanie &w = o.wnioskowanie();
+        doWPrzod();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("600"), QStringLiteral("1")));
-        w.formWniosWPrzod()->przyciskStart()->click();
+        wnios().formWniosWPrzod()->przyciskStart()->click();
     }
 
 private slots:
     void init()
     {
-        m_komunikaty.clear();
+        // Every test starts from a fresh workstation over the boiler knowledge base.
+        zalozStanowisko("wnios_kociol.json");
     }
+    void cleanup() { zamknijStanowisko(); }
 
     // Forward chaining without a hypothesis: each fired rule pauses at the display; the
     // input dialog asks for the real and the enumerated input fact; the run ends by
     // exhaustion, disables the three commands and shows the launcher again.
     void wPrzodBezHipotezy()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TFormMetodyWnios *forma = doWPrzod(o);
-        TWnioskowanie &w = o.wnioskowanie();
+        TFormMetodyWnios *forma = doWPrzod();
         QVERIFY(forma->isVisible());
-        QVERIFY(!w.formRealizWnios()->isVisible());
+        QVERIFY(!wnios().formRealizWnios()->isVisible());
         QStringList lista;
         for (int i = 0; i < forma->lista()->count(); ++i)
             lista << forma->lista()->item(i)->text();
@@ -198,7 +195,7 @@ private slots:
         forma->przyciskStart()->click();
         QCOMPARE(m_komunikaty.first(), H2);
         QVERIFY(m_komunikaty.contains(A1));
-        TFormWizKonkl *wiz = w.formWizKonkl();
+        TFormWizKonkl *wiz = wnios().formWizKonkl();
         QVERIFY(wiz->isVisible());
         QCOMPARE(wiz->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("1"));
         QCOMPARE(wiz->pole(QStringLiteral("konklReg"))->text(), QStringLiteral("[stan]=[zły]"));
@@ -209,7 +206,7 @@ private slots:
         QCOMPARE(wiz->pole(QStringLiteral("liczbaObrazow"))->text(), QStringLiteral("0"));
         QVERIFY(wiz->przyciskNastObraz()->isHidden());
         QVERIFY(wiz->przyciskNastFilm()->isHidden());
-        QCOMPARE(wartFaktu(o.kontekst().baza, 1), QStringLiteral("600"));
+        QCOMPARE(wartFaktu(baza(), 1), QStringLiteral("600"));
         // While the run is paused the forward notice stays.
         QCOMPARE(forma->widocznaUwaga(), 0);
 
@@ -220,7 +217,7 @@ private slots:
         wiz->przyciskKontynuuj()->click();
         QCOMPARE(odp.pytania, 2);
         QVERIFY(m_komunikaty.contains(N));
-        QCOMPARE(dostep::fakt(o.kontekst().baza, 2)->WartPoprzFakt, QStringLiteral("nzn"));
+        QCOMPARE(dostep::fakt(baza(), 2)->WartPoprzFakt, QStringLiteral("nzn"));
         QVERIFY(wiz->isVisible());
         QCOMPARE(wiz->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
         QVERIFY(wiz->konkluzjaKoncowa());
@@ -235,9 +232,9 @@ private slots:
         QCOMPARE(m_komunikaty, QStringList{H9});
         QVERIFY(!wiz->isVisible());
         QVERIFY(!forma->isVisible());
-        QVERIFY(w.formRealizWnios()->isVisible());
-        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
-        QCOMPARE(wartFaktu(o.kontekst().baza, 4), QStringLiteral("TRUE"));
+        QVERIFY(wnios().formRealizWnios()->isVisible());
+        QCOMPARE(pozycje(), QList<bool>({false, false, false}));
+        QCOMPARE(wartFaktu(baza(), 4), QStringLiteral("TRUE"));
     }
 
     // A step whose write another program's table refuses stops the run with the message
@@ -261,50 +258,42 @@ private slots:
         QFETCH(QString, plik);
         QFETCH(QString, wyzwalacz);
         QFETCH(QString, komunikat);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
-        doPierwszejKonkluzji(o, odp);
-        QVERIFY(w.formWizKonkl()->isVisible());
-        QSqlQuery q = o.kontekst().baza.zapytanie();
+        doPierwszejKonkluzji(odp);
+        QVERIFY(wnios().formWizKonkl()->isVisible());
+        QSqlQuery q = baza().zapytanie();
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM trajektoria")) && q.next());
         const int wiersze = q.value(0).toInt();
-        const int licznik = w.sesja.LicznikKrokow;
+        const int licznik = wnios().sesja.LicznikKrokow;
         q.finish();
-        InnyProgram(st.folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
+        InnyProgram(m_s->folder.plik(plik)).sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz +
                                          QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         m_komunikaty.clear();
         odp.odpowiedzi.push_back(skalar(QStringLiteral("czerwony"), QStringLiteral("1")));
-        w.formWizKonkl()->przyciskKontynuuj()->click();
+        wnios().formWizKonkl()->przyciskKontynuuj()->click();
         QVERIFY(!m_komunikaty.isEmpty());
         QCOMPARE(m_komunikaty.last(), komunikat);
         QCOMPARE(m_komunikaty.count(komunikat), 1);
-        QVERIFY(!w.formWizKonkl()->isVisible());
-        QVERIFY(!w.wstrzymany());
+        QVERIFY(!wnios().formWizKonkl()->isVisible());
+        QVERIFY(!wnios().wstrzymany());
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM trajektoria")) && q.next());
         QCOMPARE(q.value(0).toInt(), wiersze);
-        QCOMPARE(w.sesja.LicznikKrokow, licznik);
+        QCOMPARE(wnios().sesja.LicznikKrokow, licznik);
     }
 
-    // The display's close button ends a forward run with its message, whether the user uses
-    // the button or the window's close box.
     // While a run works the busy cursor is over the windows; a message or the input dialog
     // shown in the middle of it has the usual cursor; once the run waits at the display, or
     // has stopped on an error, no cursor of the run is left.
     void kursorPracy_data()
     {
-        QTest::addColumn<bool>("bladZapisu");
-        QTest::newRow("run paused at its display") << false;
-        QTest::newRow("run stopped by a refused write") << true;
+        wierszeLogiczne("bladZapisu", {{"run paused at its display", false}, {"run stopped by a refused write", true}});
     }
     void kursorPracy()
     {
         QFETCH(bool, bladZapisu);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        doWyrzutni(*st.glowne);
+        doWyrzutni();
         if (bladZapisu) {
-            InnyProgram inny(st.folder.plik(QStringLiteral("trajektoria.db")));
+            InnyProgram inny(m_s->folder.plik(QStringLiteral("trajektoria.db")));
             inny.sql(QStringLiteral("CREATE TRIGGER odmowa BEFORE INSERT ON trajektoria "
                                     "BEGIN SELECT RAISE(ABORT, 'odmowa'); END"));
         }
@@ -314,15 +303,14 @@ private slots:
             kursory << co + (c ? (c->shape() == Qt::ArrowCursor ? " strzałka" : " inny") : " brak") +
                            (KursorPracy::czyPraca() ? " w pracy" : "");
         };
-        st.glowne->dialogi().naKomunikat = [&](const QString &) { kursor(QStringLiteral("komunikat")); };
+        glowne().dialogi().naKomunikat = [&](const QString &) { kursor(QStringLiteral("komunikat")); };
         Odpowiadacz odp;
         odp.odpowiedzi.push_back([&](TFormCzytFaktWnios *d) {
             kursor(QStringLiteral("pytanie"));
             skalar(QStringLiteral("600"), QStringLiteral("1"))(d);
         });
-        TWnioskowanie &w = st.glowne->wnioskowanie();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        w.formWniosWPrzod()->przyciskStart()->click();
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
+        wnios().formWniosWPrzod()->przyciskStart()->click();
         QVERIFY(!kursory.isEmpty());
         for (const QString &k : kursory)
             QVERIFY2(k.endsWith(QStringLiteral(" strzałka w pracy")), qPrintable(k));
@@ -330,45 +318,39 @@ private slots:
             QCOMPARE(kursory.filter(QStringLiteral("pytanie")).size(), 1);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QVERIFY(!KursorPracy::czyPraca());
-        QCOMPARE(w.formWizKonkl()->isVisible(), !bladZapisu);
+        QCOMPARE(wnios().formWizKonkl()->isVisible(), !bladZapisu);
     }
 
+    // The display's close button ends a forward run with its message, whether the user uses
+    // the button or the window's close box.
     void zamkniecieWPrzod_data()
     {
-        QTest::addColumn<bool>("zamknieciemOkna");
-        QTest::newRow("przycisk") << false;
-        QTest::newRow("okno") << true;
+        wierszeLogiczne("zamknieciemOkna", {{"przycisk", false}, {"okno", true}});
     }
     void zamkniecieWPrzod()
     {
         QFETCH(bool, zamknieciemOkna);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
-        doPierwszejKonkluzji(o, odp);
-        QVERIFY(w.wstrzymany());
+        doPierwszejKonkluzji(odp);
+        QVERIFY(wnios().wstrzymany());
         m_komunikaty.clear();
-        TFormWizKonkl *wiz = w.formWizKonkl();
+        TFormWizKonkl *wiz = wnios().formWizKonkl();
         if (zamknieciemOkna)
             wiz->close();
         else
             wiz->przyciskZamknij()->click();
         QCOMPARE(m_komunikaty, QStringList{"Przerwanie procesu wnioskowania w przód przez użytkownika."});
         QVERIFY(!wiz->isVisible());
-        QVERIFY(!w.wstrzymany());
-        QVERIFY(w.formRealizWnios()->isVisible());
-        QCOMPARE(pozycje(o), QList<bool>({false, false, false}));
+        QVERIFY(!wnios().wstrzymany());
+        QVERIFY(wnios().formRealizWnios()->isVisible());
+        QCOMPARE(pozycje(), QList<bool>({false, false, false}));
     }
 
     // With a hypothesis, rules with other conclusions fire silently and the proving rule is
     // announced before its display; Start pressed during the first pause starts anew.
     void wPrzodZHipoteza()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TFormMetodyWnios *forma = doWPrzod(o);
-        TWnioskowanie &w = o.wnioskowanie();
+        TFormMetodyWnios *forma = doWPrzod();
         forma->lista()->setCurrentRow(1);
         QCOMPARE(forma->poleHipotezy()->text(), QStringLiteral("[awaria]=[true]"));
         Odpowiadacz odp;
@@ -377,7 +359,7 @@ private slots:
         QCOMPARE(m_komunikaty.first(), H1);
         QVERIFY(m_komunikaty.last().startsWith(
             QStringLiteral("Hipoteza główna została udowodniona na podstawie reguły o kodzie 3.")));
-        QCOMPARE(w.formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
+        QCOMPARE(wnios().formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
 
         // Start during the first pause: a new run from the reset knowledge base, which asks
         // for the colour again (its "nzn" forgotten) but keeps the temperature.
@@ -386,29 +368,26 @@ private slots:
         forma->przyciskStart()->click();
         QCOMPARE(m_komunikaty.first(), H1);
         QVERIFY(odp.pytania > przed);
-        QVERIFY(w.formWizKonkl()->isVisible());
-        QCOMPARE(w.formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
+        QVERIFY(wnios().formWizKonkl()->isVisible());
+        QCOMPARE(wnios().formWizKonkl()->pole(QStringLiteral("kodReg"))->text(), QStringLiteral("3"));
     }
 
     // Choosing another knowledge base while a run is paused abandons that run cleanly.
     void wyborPodczasPauzy()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
-        doPierwszejKonkluzji(o, odp);
-        QVERIFY(w.wstrzymany());
-        o.akcja(Akcja::WyborSyst)->trigger();
-        w.formWybSyst()->ustawBiezacy(1);
-        w.formWybSyst()->przyciskOk()->click();
-        QVERIFY(!w.wstrzymany());
-        QVERIFY(!w.formWizKonkl()->isVisible());
-        QCOMPARE(w.sesja.KodSyst, 2);
-        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        doPierwszejKonkluzji(odp);
+        QVERIFY(wnios().wstrzymany());
+        glowne().akcja(Akcja::WyborSyst)->trigger();
+        wnios().formWybSyst()->ustawBiezacy(1);
+        wnios().formWybSyst()->przyciskOk()->click();
+        QVERIFY(!wnios().wstrzymany());
+        QVERIFY(!wnios().formWizKonkl()->isVisible());
+        QCOMPARE(wnios().sesja.KodSyst, 2);
+        QCOMPARE(pozycje(), QList<bool>({true, true, false}));
         // The continue button of a display no longer shown cannot revive the old run.
-        w.formWizKonkl()->przyciskKontynuuj()->click();
-        QVERIFY(!w.wstrzymany());
+        wnios().formWizKonkl()->przyciskKontynuuj()->click();
+        QVERIFY(!wnios().wstrzymany());
     }
 
     // A new choice of knowledge base ends whatever belonged to the previous one: its windows
@@ -428,141 +407,131 @@ private slots:
     void nowyWyborKonczyOkna()
     {
         QFETCH(QString, okno);
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TWnioskowanie &w = o.wnioskowanie();
         Odpowiadacz odp;
-        Baza &baza = o.kontekst().baza;
         if (okno == u"wstrzymany") {
-            doPierwszejKonkluzji(o, odp);
-            QVERIFY(w.wstrzymany());
+            doPierwszejKonkluzji(odp);
+            QVERIFY(wnios().wstrzymany());
         } else {
-            doWyrzutni(o);
+            doWyrzutni();
         }
-        QWidget *otwarte = w.formRealizWnios();
+        QWidget *otwarte = wnios().formRealizWnios();
         if (okno == u"wstecz" || okno == u"mieszane") {
-            (okno == u"wstecz" ? w.formRealizWnios()->przyciskWstecz() : w.formRealizWnios()->przyciskMiesz())->click();
-            otwarte = okno == u"wstecz" ? static_cast<QWidget *>(w.formWniosWstecz()) : w.formWniosMiesz();
+            (okno == u"wstecz" ? wnios().formRealizWnios()->przyciskWstecz() : wnios().formRealizWnios()->przyciskMiesz())->click();
+            otwarte = okno == u"wstecz" ? static_cast<QWidget *>(wnios().formWniosWstecz()) : wnios().formWniosMiesz();
         } else if (okno == u"wstrzymany") {
-            otwarte = w.formWniosWPrzod();
+            otwarte = wnios().formWniosWPrzod();
         } else if (okno == u"falsyfikacja") {
-            w.pokazFalsyfikacje(QStringLiteral("[a]=[b]"), {QStringLiteral("[a]=[c]")});
-            otwarte = w.formFalsHip();
+            wnios().pokazFalsyfikacje(QStringLiteral("[a]=[b]"), {QStringLiteral("[a]=[c]")});
+            otwarte = wnios().formFalsHip();
         } else if (okno == u"plik") {
-            o.akcja(Akcja::CzytFaktPlik)->trigger();
-            otwarte = w.formCzytFakt();
+            glowne().akcja(Akcja::CzytFaktPlik)->trigger();
+            otwarte = wnios().formCzytFakt();
         } else if (okno == u"weryfikacja") {
-            o.akcja(Akcja::WeryfBazy)->trigger();
-            otwarte = w.formWeryf();
+            glowne().akcja(Akcja::WeryfBazy)->trigger();
+            otwarte = wnios().formWeryf();
         }
         QVERIFY(otwarte->isVisible());
         const QStringList trajektoria =
-            wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj"));
-        const QStringList reguly = wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
+            wierszeZapytania(baza(), QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj"));
+        const QStringList reguly = wierszeZapytania(baza(), QStringLiteral("SELECT * FROM reguly ORDER BY IdReg"));
 
-        o.akcja(Akcja::WyborSyst)->trigger();
-        w.formWybSyst()->ustawBiezacy(1);
-        w.formWybSyst()->przyciskOk()->click();
-        QCOMPARE(w.sesja.KodSyst, 2);
+        glowne().akcja(Akcja::WyborSyst)->trigger();
+        wnios().formWybSyst()->ustawBiezacy(1);
+        wnios().formWybSyst()->przyciskOk()->click();
+        QCOMPARE(wnios().sesja.KodSyst, 2);
         QCOMPARE(m_komunikaty.takeLast(), Wybrany);
-        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
+        QCOMPARE(pozycje(), QList<bool>({true, true, false}));
         for (QWidget *f : std::initializer_list<QWidget *>{
-                 w.formRealizWnios(), w.formWniosWPrzod(), w.formWniosWstecz(), w.formWniosMiesz(), w.formFalsHip(),
-                 w.formWizKonkl(), w.formCzytFakt(), w.formWeryf()})
+                 wnios().formRealizWnios(), wnios().formWniosWPrzod(), wnios().formWniosWstecz(), wnios().formWniosMiesz(), wnios().formFalsHip(),
+                 wnios().formWizKonkl(), wnios().formCzytFakt(), wnios().formWeryf()})
             QVERIFY2(!f->isVisible(), qPrintable(f->objectName()));
-        QVERIFY(!w.wstrzymany());
+        QVERIFY(!wnios().wstrzymany());
 
         // Buttons pressed on the windows of the old choice start nothing.
         m_komunikaty.clear();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        w.formRealizWnios()->przyciskWstecz()->click();
-        w.formRealizWnios()->przyciskMiesz()->click();
-        w.formWniosWPrzod()->przyciskStart()->click();
-        w.formWniosWstecz()->przyciskStart()->click();
-        w.formWniosMiesz()->przyciskStart()->click();
-        w.formFalsHip()->przyciskStart()->click();
-        w.formWizKonkl()->przyciskKontynuuj()->click();
-        w.realizacja();
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
+        wnios().formRealizWnios()->przyciskWstecz()->click();
+        wnios().formRealizWnios()->przyciskMiesz()->click();
+        wnios().formWniosWPrzod()->przyciskStart()->click();
+        wnios().formWniosWstecz()->przyciskStart()->click();
+        wnios().formWniosMiesz()->przyciskStart()->click();
+        wnios().formFalsHip()->przyciskStart()->click();
+        wnios().formWizKonkl()->przyciskKontynuuj()->click();
+        wnios().realizacja();
         QCOMPARE(m_komunikaty, QStringList{});
-        QVERIFY(!w.formRealizWnios()->isVisible());
-        QVERIFY(!w.formWniosWPrzod()->isVisible());
-        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj")), trajektoria);
-        QCOMPARE(wierszeZapytania(baza, QStringLiteral("SELECT * FROM reguly ORDER BY IdReg")), reguly);
+        QVERIFY(!wnios().formRealizWnios()->isVisible());
+        QVERIFY(!wnios().formWniosWPrzod()->isVisible());
+        QCOMPARE(wierszeZapytania(baza(), QStringLiteral("SELECT * FROM trajektoria ORDER BY IdKrokTraj")), trajektoria);
+        QCOMPARE(wierszeZapytania(baza(), QStringLiteral("SELECT * FROM reguly ORDER BY IdReg")), reguly);
     }
 
     // A full verification that fails after a clean short one (OK pressed) leaves inference
     // unavailable: the command is disabled and the launcher of the earlier verification gone.
     void nieudanaWeryfikacja()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        TWnioskowanie &w = o.wnioskowanie();
-        doWyrzutni(o);
-        QSqlQuery q = o.kontekst().baza.zapytanie();
+        doWyrzutni();
+        QSqlQuery q = baza().zapytanie();
         QVERIFY(q.exec(QStringLiteral("UPDATE reguly SET KierWniReg='w tyl' WHERE IdReg=1")));
-        o.kontekst().konfig.CzyPelnaWeryf = true;
-        o.akcja(Akcja::WeryfBazy)->trigger();
-        w.formWeryf()->przyciskStart()->click();
+        glowne().kontekst().konfig.CzyPelnaWeryf = true;
+        glowne().akcja(Akcja::WeryfBazy)->trigger();
+        wnios().formWeryf()->przyciskStart()->click();
         QCOMPARE(m_komunikaty.last(), QStringLiteral("Reguła o kodzie: 1.\n\rForma kierunku wnioskowania wadliwa.\n\r"
                                                      "Proces wnioskowania nie będzie możliwy."));
-        QVERIFY(!w.formWeryf()->isVisible());
-        QCOMPARE(pozycje(o), QList<bool>({true, true, false}));
-        QVERIFY(!w.formRealizWnios()->isVisible());
+        QVERIFY(!wnios().formWeryf()->isVisible());
+        QCOMPARE(pozycje(), QList<bool>({true, true, false}));
+        QVERIFY(!wnios().formRealizWnios()->isVisible());
         m_komunikaty.clear();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        QVERIFY(!w.formWniosWPrzod()->isVisible());
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
+        QVERIFY(!wnios().formWniosWPrzod()->isVisible());
         QCOMPARE(m_komunikaty, QStringList{});
 
         // A clean verification makes inference available again.
         QVERIFY(q.exec(QStringLiteral("UPDATE reguly SET KierWniReg='w przod' WHERE IdReg=1")));
-        o.kontekst().konfig.CzyPelnaWeryf = false;
-        o.akcja(Akcja::WeryfBazy)->trigger();
-        w.formWeryf()->przyciskStart()->click();
-        w.formWeryf()->przyciskOk()->click();
-        QCOMPARE(pozycje(o), QList<bool>({true, true, true}));
-        o.akcja(Akcja::RealizWnios)->trigger();
-        w.formRealizWnios()->przyciskWPrzod()->click();
-        QVERIFY(w.formWniosWPrzod()->isVisible());
+        glowne().kontekst().konfig.CzyPelnaWeryf = false;
+        glowne().akcja(Akcja::WeryfBazy)->trigger();
+        wnios().formWeryf()->przyciskStart()->click();
+        wnios().formWeryf()->przyciskOk()->click();
+        QCOMPARE(pozycje(), QList<bool>({true, true, true}));
+        glowne().akcja(Akcja::RealizWnios)->trigger();
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
+        QVERIFY(wnios().formWniosWPrzod()->isVisible());
     }
 
     // The launcher shows the ten descriptive lines, two per row, and refuses a method
     // without rules.
     void wyrzutnia()
     {
-        StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
-        TFormGlowne &o = *st.glowne;
-        doWyrzutni(o);
-        TWnioskowanie &w = o.wnioskowanie();
+        doWyrzutni();
         for (int i = 0; i < 10; ++i)
-            w.sesja.LinieOpisu[i] = QStringLiteral("linia %1").arg(i + 1);
-        o.akcja(Akcja::RealizWnios)->trigger();
-        QCOMPARE(w.formRealizWnios()->poleOpisu(0)->text(), QStringLiteral("linia 1"));
-        QCOMPARE(w.formRealizWnios()->poleOpisu(9)->text(), QStringLiteral("linia 10"));
+            wnios().sesja.LinieOpisu[i] = QStringLiteral("linia %1").arg(i + 1);
+        glowne().akcja(Akcja::RealizWnios)->trigger();
+        QCOMPARE(wnios().formRealizWnios()->poleOpisu(0)->text(), QStringLiteral("linia 1"));
+        QCOMPARE(wnios().formRealizWnios()->poleOpisu(9)->text(), QStringLiteral("linia 10"));
 
         // System 2 has no rules at all.
-        w.sesja.KodSyst = 2;
-        w.formRealizWnios()->przyciskWPrzod()->click();
+        wnios().sesja.KodSyst = 2;
+        wnios().formRealizWnios()->przyciskWPrzod()->click();
         QCOMPARE(m_komunikaty.takeLast(),
                  QStringLiteral("Brak reguł zadekretowanych do wnioskowania w przód. Nastąpi wyjście z opcji."));
-        QVERIFY(!w.formWniosWPrzod()->isVisible());
-        w.formRealizWnios()->przyciskWstecz()->click();
+        QVERIFY(!wnios().formWniosWPrzod()->isVisible());
+        wnios().formRealizWnios()->przyciskWstecz()->click();
         QCOMPARE(m_komunikaty.takeLast(),
                  QStringLiteral("Brak reguł zadekretowanych do wnioskowania wstecz. Nastąpi wyjście z opcji."));
-        w.formRealizWnios()->przyciskMiesz()->click();
+        wnios().formRealizWnios()->przyciskMiesz()->click();
         QCOMPARE(m_komunikaty,
                  QStringList({"Brak reguł zadekretowanych do wnioskowania wstecz. Wnioskowanie mieszane ograniczy się "
                               "tylko do fazy wnioskowania w przód.",
                               "Brak reguł zadekretowanych zarówno do wnioskowania wstecz jak i w przód. Nastąpi "
                               "wyjście z opcji."}));
-        QVERIFY(!w.formWniosMiesz()->isVisible());
+        QVERIFY(!wnios().formWniosMiesz()->isVisible());
 
         // System 1: the mixed form offers the conclusions of rules of every direction.
         m_komunikaty.clear();
-        w.sesja.KodSyst = 1;
-        w.formRealizWnios()->przyciskMiesz()->click();
-        QVERIFY(w.formWniosMiesz()->isVisible());
-        QCOMPARE(w.formWniosMiesz()->lista()->count(), 3);
-        QCOMPARE(w.formWniosMiesz()->widocznaUwaga(), -1);
+        wnios().sesja.KodSyst = 1;
+        wnios().formRealizWnios()->przyciskMiesz()->click();
+        QVERIFY(wnios().formWniosMiesz()->isVisible());
+        QCOMPARE(wnios().formWniosMiesz()->lista()->count(), 3);
+        QCOMPARE(wnios().formWniosMiesz()->widocznaUwaga(), -1);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The settings of the window tests: the main window over a working folder on an application
-// context of its own whose dialogs are the test's, and that window over a fresh folder with
-// every table created and a knowledge base imported.
+// context of its own whose dialogs are the test's, that window over a fresh folder with
+// every table created and a knowledge base imported, and a test base making one per test.
 // Only the window tests include it (they link the GUI library).
 
 #include "DialogiTestowe.h"
@@ -57,6 +57,26 @@ public:
 
     FolderRoboczy folder;
     std::unique_ptr<GlowneTestowe> glowne;
+};
+
+// The base of the window tests that start every test from a fresh workstation: its messages go
+// to `m_komunikaty`, and it stands in `m_s` until `zamknijStanowisko`.
+class TestStanowiska {
+protected:
+    // A fresh workstation over the fixture `dane` (every question answered yes with
+    // `potwierdzaj`); the messages of before are dropped, those of its set-up kept.
+    void zalozStanowisko(const char *dane, bool potwierdzaj = false)
+    {
+        m_komunikaty.clear();
+        m_s = std::make_unique<StanowiskoGui>(m_komunikaty, dane, potwierdzaj);
+    }
+    void zamknijStanowisko() { m_s.reset(); }
+
+    GlowneTestowe &glowne() { return *m_s->glowne; }
+    Baza &baza() { return m_s->glowne->kontekst().baza; }
+
+    QStringList m_komunikaty;
+    std::unique_ptr<StanowiskoGui> m_s;
 };
 
 } // namespace tremida::test
