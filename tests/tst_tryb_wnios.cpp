@@ -3,6 +3,7 @@
 
 #include "StanowiskoWnios.h"
 #include "TekstyWstecz.h"
+#include "WierszeLogiczne.h"
 
 using namespace tremida;
 using namespace tremida::test;
@@ -92,7 +93,7 @@ private slots:
     }
 
     // A paused run that is abandoned is no longer paused, and its continuation does nothing.
-    void porzucenie_data() { dwaWiersze("wPrzod", "w przód", true, "wstecz"); }
+    void porzucenie_data() { wierszeLogiczne("wPrzod", {{"w przód", true}, {"wstecz", false}}); }
 
     void porzucenie()
     {

@@ -2,6 +2,7 @@
 // the three passes, the resets of missing values, progress, and the verify command.
 
 #include "BazaTestowa.h"
+#include "WierszeLogiczne.h"
 
 #include "app/ParKonfig.h"
 #include "verify/WeryfBazy.h"
@@ -246,7 +247,7 @@ private slots:
 
     // Missing values become "???" with CF 0 (current and previous), in both modes; the
     // resets stay after an error that ends the verification later.
-    void resety_data() { dwaWiersze("pelna", "full", true, "short"); }
+    void resety_data() { wierszeLogiczne("pelna", {{"full", true}, {"short", false}}); }
     void resety()
     {
         QFETCH(bool, pelna);

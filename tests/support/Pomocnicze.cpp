@@ -125,13 +125,6 @@ void InnyProgram::sql(const QString &polecenie)
     QVERIFY2(q.exec(polecenie), qPrintable(polecenie + u' ' + q.lastError().text()));
 }
 
-void dwaWiersze(const char *kolumna, const char *pierwszy, bool wartosc, const char *drugi)
-{
-    QTest::addColumn<bool>(kolumna);
-    QTest::newRow(pierwszy) << wartosc;
-    QTest::newRow(drugi) << !wartosc;
-}
-
 QList<QJsonObject> zdarzeniaJson(const QString &out)
 {
     QList<QJsonObject> w;

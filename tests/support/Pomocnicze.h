@@ -77,10 +77,6 @@ struct WynikCli {
     QString err;
 };
 
-// The rows of a data-driven test run once each way of one choice: the bool column `kolumna`,
-// the row `pierwszy` with `wartosc`, then the row `drugi` with the opposite value.
-void dwaWiersze(const char *kolumna, const char *pierwszy, bool wartosc, const char *drugi);
-
 // Each line of tremida-cli's --json output as a JSON object.
 QList<QJsonObject> zdarzeniaJson(const QString &out);
 
