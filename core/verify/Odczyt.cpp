@@ -37,7 +37,8 @@ QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, std::optional
 
 QList<TRekSyst> systemy(Baza &baza)
 {
-    return czytajRekordy<TRekSyst>(baza, Tabela::Systemy, QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    return czytajRekordy<TRekSyst>(baza, Tabela::Systemy,
+                                   QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
 }
 
 QList<TRekFakt> fakty(Baza &baza, int kodSyst)
