@@ -128,6 +128,13 @@ private slots:
                                     "o kodzie: 1. Stała rzeczywista prosta. Forma wartości wadliwa - nie konwertuje się "
                                     "do wartości rzeczywistej." + Tail),
                            Bledy};
+        QTest::newRow("simple logical constant tak")
+            << QStringList{"INSERT INTO stale (IdStala, KodSyst, NazStala, RodzStala, TypStala, WartStalaProsta, "
+                           "KodArgStala, WartParAStala, WartParBStala, DataRek) VALUES (3, 1, 'flaga', 'prosta', "
+                           "'logiczna', 'tak', 0, '0', '0', '1')"}
+            << QStringList{nr(1, 1, "Stała o kodzie: 3. Stała logiczna. Forma wartości wadliwa - nie konwertuje się "
+                                    "do wartości logicznej (TRUE, FALSE lub UNKNOWN)." + Tail),
+                           Bledy};
         QTest::newRow("computed constant of another system, in the conclusion")
             << QStringList{"INSERT INTO stale (IdStala, KodSyst, NazStala, RodzStala, TypStala, WartStalaProsta, "
                            "KodArgStala, WartParAStala, WartParBStala, DataRek) VALUES (4, 1, 'obca', 'obliczana', "

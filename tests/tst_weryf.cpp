@@ -191,6 +191,11 @@ private slots:
             << QStringList{"Stała o kodzie: 1. Stała rzeczywista.\n\rForma wartości wadliwa - nie konwertuje się do "
                            "wartości rzeczywistej." + Tail}
             << false;
+        QTest::newRow("simple integer constant of a fraction")
+            << QStringList{"UPDATE stale SET TypStala='calkowita', WartStalaProsta='5,5' WHERE IdStala=1"} << true
+            << QStringList{"Stała o kodzie: 1. Stała całkowita.\n\rForma wartości wadliwa - nie konwertuje się do "
+                           "wartości całkowitoliczbowej." + Tail}
+            << false;
         QTest::newRow("direction w tyl")
             << QStringList{"UPDATE reguly SET KierWniReg='w tyl' WHERE IdReg=1"} << true
             << QStringList{"Reguła o kodzie: 1.\n\rForma kierunku wnioskowania wadliwa." + Tail} << false;

@@ -69,6 +69,26 @@ void zapisz(QWidget *w, const QString &nazwa)
         qInfo("%s", qPrintable(plik));
 }
 
+// Saves the window and hides it again.
+void zapiszIUkryj(QWidget *w, const QString &nazwa)
+{
+    zapisz(w, nazwa);
+    w->hide();
+}
+
+// Opens a table window, on the record whose column `kolumna` holds `id` where a data set is
+// given, and saves it; the window stays open for the caller.
+template <typename Okno>
+Okno *zapiszTabele(Okno *okno, const QString &nazwa, ZbiorDanych *(Okno::*zbior)() const = nullptr,
+                   const QString &kolumna = QString(), int id = 0)
+{
+    okno->otworz();
+    if (zbior)
+        (okno->*zbior)()->znajdz(kolumna, id);
+    zapisz(okno, nazwa);
+    return okno;
+}
+
 // Selects the list item with this text, as a click would.
 void wybierz(QListWidget *lista, const QString &tekst)
 {
@@ -152,51 +172,36 @@ int main(int argc, char *argv[])
     zapisz(&glowne, QStringLiteral("okno-glowne"));
 
     // The table windows.
-    glowne.formTabSyst()->otworz();
-    zapisz(glowne.formTabSyst(), QStringLiteral("tabela-systemow"));
-    glowne.formTabSyst()->hide();
-    glowne.formTabFakt()->otworz();
-    glowne.formTabFakt()->zbiorFakt()->znajdz("IdFakt", 103);
-    zapisz(glowne.formTabFakt(), QStringLiteral("tabela-faktow"));
-    glowne.formTabFakt()->zbiorFakt()->znajdz("IdFakt", 106);
-    if (auto *p = glowne.formTabFakt()->findChild<QPushButton *>(QStringLiteral("przyciskWartPosr"))) {
+    zapiszTabele(glowne.formTabSyst(), QStringLiteral("tabela-systemow"))->hide();
+    TFormTabFakt *fakty =
+        zapiszTabele(glowne.formTabFakt(), QStringLiteral("tabela-faktow"), &TFormTabFakt::zbiorFakt, "IdFakt", 103);
+    fakty->zbiorFakt()->znajdz("IdFakt", 106);
+    if (auto *p = fakty->findChild<QPushButton *>(QStringLiteral("przyciskWartPosr"))) {
         p->click();
-        zapisz(glowne.formTabFakt()->widokWartosciPosr(), QStringLiteral("wartosci-faktu"));
-        glowne.formTabFakt()->widokWartosciPosr()->hide();
+        zapiszIUkryj(fakty->widokWartosciPosr(), QStringLiteral("wartosci-faktu"));
     }
-    glowne.formTabFakt()->hide();
-    glowne.formTabWartFaktWylicz()->otworz();
-    glowne.formTabWartFaktWylicz()->zbiorFakt()->znajdz("IdFakt", 103);
-    zapisz(glowne.formTabWartFaktWylicz(), QStringLiteral("tabela-wartosci"));
-    glowne.formTabWartFaktWylicz()->hide();
-    glowne.formTabStale()->otworz();
-    glowne.formTabStale()->zbiorStale()->znajdz("IdStala", 104);
-    zapisz(glowne.formTabStale(), QStringLiteral("tabela-stalych"));
-    glowne.formTabStale()->hide();
-    glowne.formTabPlikMult()->otworz();
-    zapisz(glowne.formTabPlikMult(), QStringLiteral("tabela-plikow"));
-    glowne.formTabPlikMult()->hide();
-    glowne.formTabReg()->otworz();
-    glowne.formTabReg()->zbiorReg()->znajdz("IdReg", 104);
-    zapisz(glowne.formTabReg(), QStringLiteral("tabela-regul"));
-    glowne.formTabReg()->wywolajEdytor();
-    glowne.formTabReg()->edytor()->wybierzFakt(2);
-    zapisz(glowne.formTabReg()->edytor(), QStringLiteral("edytor-reguly"));
-    glowne.formTabReg()->edytor()->hide();
-    glowne.formTabReg()->pokazKarte();
-    zapisz(glowne.formTabReg()->karta(), QStringLiteral("karta-reguly"));
-    glowne.formTabReg()->karta()->hide();
-    glowne.formTabReg()->hide();
+    fakty->hide();
+    zapiszTabele(glowne.formTabWartFaktWylicz(), QStringLiteral("tabela-wartosci"),
+                 &TFormTabWartFaktWylicz::zbiorFakt, "IdFakt", 103)
+        ->hide();
+    zapiszTabele(glowne.formTabStale(), QStringLiteral("tabela-stalych"), &TFormTabStale::zbiorStale, "IdStala", 104)
+        ->hide();
+    zapiszTabele(glowne.formTabPlikMult(), QStringLiteral("tabela-plikow"))->hide();
+    TFormTabReg *reguly =
+        zapiszTabele(glowne.formTabReg(), QStringLiteral("tabela-regul"), &TFormTabReg::zbiorReg, "IdReg", 104);
+    reguly->wywolajEdytor();
+    reguly->edytor()->wybierzFakt(2);
+    zapiszIUkryj(reguly->edytor(), QStringLiteral("edytor-reguly"));
+    reguly->pokazKarte();
+    zapiszIUkryj(reguly->karta(), QStringLiteral("karta-reguly"));
+    reguly->hide();
 
     TFormOstrzTab ostrzezenie(Tabela::Fakty, glowne.kontekst().konfig);
-    zapisz(&ostrzezenie, QStringLiteral("ostrzezenie"));
-    ostrzezenie.hide();
+    zapiszIUkryj(&ostrzezenie, QStringLiteral("ostrzezenie"));
     TFormOProgramie oProgramie(glowne.kontekst().konfig);
-    zapisz(&oProgramie, QStringLiteral("o-programie"));
-    oProgramie.hide();
+    zapiszIUkryj(&oProgramie, QStringLiteral("o-programie"));
     TFormKonfig konfiguracja(glowne.kontekst());
-    zapisz(&konfiguracja, QStringLiteral("konfiguracja"));
-    konfiguracja.hide();
+    zapiszIUkryj(&konfiguracja, QStringLiteral("konfiguracja"));
 
     // The pictures and the film of the boiler.
     dialogi.glosno = true;
@@ -209,8 +214,7 @@ int main(int argc, char *argv[])
         TFormWizFilm &film = formWizFilm(glowne.kontekst());
         film.przyciskOdtworz()->click();
         QTest::qWait(1500);
-        zapisz(&film, QStringLiteral("wizualizacja-filmu"));
-        film.hide();
+        zapiszIUkryj(&film, QStringLiteral("wizualizacja-filmu"));
     }
     dialogi.glosno = false;
 
@@ -224,13 +228,11 @@ int main(int argc, char *argv[])
         k.fakt = *dostep::fakt(baza, 103);
         k.wartosci = dostep::wartosciFaktu(baza, 103);
         wn.formCzytFaktWnios()->przygotuj(k);
-        zapisz(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci-wyliczeniowej"));
-        wn.formCzytFaktWnios()->hide();
+        zapiszIUkryj(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci-wyliczeniowej"));
         k.fakt = *dostep::fakt(baza, 101);
         k.wartosci.clear();
         wn.formCzytFaktWnios()->przygotuj(k);
-        zapisz(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci"));
-        wn.formCzytFaktWnios()->hide();
+        zapiszIUkryj(wn.formCzytFaktWnios(), QStringLiteral("przypisanie-wartosci"));
     }
     QFile::copy(przyklady.filePath(QStringLiteral("kociol/wartosci_faktow.txt")),
                 QDir(dane.path()).filePath(QStringLiteral("wartosci_faktow_kociol.txt")));
@@ -245,9 +247,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 20 && wn.wstrzymany(); ++i)
         wn.formWizKonkl()->przyciskKontynuuj()->click();
     wn.formRealizWnios()->hide();
-    glowne.formTabTraj()->otworz();
-    zapisz(glowne.formTabTraj(), QStringLiteral("tabela-trajektorii"));
-    glowne.formTabTraj()->hide();
+    zapiszTabele(glowne.formTabTraj(), QStringLiteral("tabela-trajektorii"))->hide();
 
     // Backward chaining of the infection base that does not prove its hypothesis: the
     // falsification form with the conclusions about the same fact.
@@ -260,8 +260,7 @@ int main(int argc, char *argv[])
     wn.formWniosWstecz()->przyciskStart()->click();
     if (wn.formFalsHip()->lista()->count() > 0)
         wn.formFalsHip()->lista()->item(0)->setSelected(true);
-    zapisz(wn.formFalsHip(), QStringLiteral("falsyfikacja-hipotezy"));
-    wn.formFalsHip()->hide();
+    zapiszIUkryj(wn.formFalsHip(), QStringLiteral("falsyfikacja-hipotezy"));
     wn.formRealizWnios()->hide();
 
     wn.kontrolaSpojnosci();

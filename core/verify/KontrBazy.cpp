@@ -62,6 +62,51 @@ bool czyLogiczna(const QString &wart)
     return g == slowa::True || g == slowa::False;
 }
 
+// A scalar type of facts and constants: its name in the facts table and in the constants
+// table, its word in the findings about each, the check of a value's form and the finding of
+// a value that fails it.
+struct TTypSkalarny {
+    QString typFaktu;
+    QString typStalej;
+    QString slowoFaktu;  // "Fakt rzeczywisty"
+    QString slowoStalej; // "Stała rzeczywista"
+    bool (*poprawna)(const QString &);
+    QString forma;
+    QString formaFaktuWSpojnosci; // a fact's malformed value in the consistency check
+    QString brakStalej;           // an empty constant in the verification
+};
+
+const QList<TTypSkalarny> &typySkalarne()
+{
+    static const QString brakStalej = QStringLiteral("Wartość stałej nie wprowadzona do tabeli stałych.");
+    static const QString formaRzecz = QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości "
+                                                     "rzeczywistej.");
+    static const QString formaCalk = QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości "
+                                                    "całkowitoliczbowej.");
+    static const QString formaLog = QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości logicznej "
+                                                   "(TRUE, FALSE lub UNKNOWN).");
+    static const QList<TTypSkalarny> typy = {
+        {slowa::Rzeczywisty, slowa::Rzeczywista, QStringLiteral("rzeczywisty"), QStringLiteral("rzeczywista"),
+         [](const QString &w) { return tekstNaReal(w).has_value(); }, formaRzecz,
+         QStringLiteral("Forma wartości faktu wadliwa - nie konwertuje się do wartości rzeczywistej."), brakStalej},
+        {slowa::Calkowity, slowa::Calkowita, QStringLiteral("całkowity"), QStringLiteral("całkowita"),
+         [](const QString &w) { return tekstNaInt(w).has_value(); }, formaCalk, formaCalk, brakStalej},
+        {slowa::Logiczny, slowa::Logiczna, QStringLiteral("logiczny"), QStringLiteral("logiczna"),
+         czyLogicznaLubNieznana, formaLog, formaLog, QStringLiteral("Wartość stałej nie wprowadzona.")},
+    };
+    return typy;
+}
+
+// The scalar type whose name in one table (`pole`: typFaktu or typStalej) is `typ`; none
+// for an enumerated or unknown type.
+const TTypSkalarny *typSkalarny(QString TTypSkalarny::*pole, const QString &typ)
+{
+    for (const TTypSkalarny &t : typySkalarne())
+        if (t.*pole == typ)
+            return &t;
+    return nullptr;
+}
+
 } // namespace
 
 TKontrBazy::TKontrBazy(Baza &baza, const TParKonfig &konfig, int kodSyst, TrybKontrBazy tryb, Zglos zglos)
@@ -150,25 +195,10 @@ bool TKontrBazy::kontrWyliczeniowy(const TRekFakt &f, const std::function<void()
 
 bool TKontrBazy::kontrSkalarny(const TRekFakt &f)
 {
-    QString rodzaj, forma;
-    std::function<bool(const QString &)> poprawna;
-    if (f.TypFakt == slowa::Rzeczywisty) {
-        rodzaj = QStringLiteral("rzeczywisty");
-        forma = ciagla() ? QStringLiteral("Forma wartości faktu wadliwa - nie konwertuje się do wartości rzeczywistej.")
-                         : QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości rzeczywistej.");
-        poprawna = [](const QString &w) { return tekstNaReal(w).has_value(); };
-    } else if (f.TypFakt == slowa::Calkowity) {
-        rodzaj = QStringLiteral("całkowity");
-        forma = QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości całkowitoliczbowej.");
-        poprawna = [](const QString &w) { return tekstNaInt(w).has_value(); };
-    } else if (f.TypFakt == slowa::Logiczny) {
-        rodzaj = QStringLiteral("logiczny");
-        forma = QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości logicznej (TRUE, FALSE lub "
-                               "UNKNOWN).");
-        poprawna = czyLogicznaLubNieznana;
-    } else {
+    const TTypSkalarny *typ = typSkalarny(&TTypSkalarny::typFaktu, f.TypFakt);
+    if (!typ)
         return true;
-    }
+    const QString &rodzaj = typ->slowoFaktu;
     const QString fakt = faktOKodzie(f.IdFakt);
     if (f.WartFakt.isEmpty()) {
         if (!zresetujFakt(m_baza, f))
@@ -185,7 +215,8 @@ bool TKontrBazy::kontrSkalarny(const TRekFakt &f)
     if (f.RodzFakt != slowa::Wprowadzany)
         return true;
     const QString naglowek = fakt + QStringLiteral(". Fakt ") + rodzaj + QStringLiteral(" wprowadzany.");
-    if (f.WartFakt != slowa::BrakWartosci && !poprawna(f.WartFakt) && !zglos(m_styl.tekst({naglowek, forma})))
+    const QString &forma = ciagla() ? typ->formaFaktuWSpojnosci : typ->forma;
+    if (f.WartFakt != slowa::BrakWartosci && !typ->poprawna(f.WartFakt) && !zglos(m_styl.tekst({naglowek, forma})))
         return false;
     if (czyCFPoza(f.CFWartFakt))
         return zglos(m_styl.tekst({naglowek, CFPozaPrzedzialem}));
@@ -267,32 +298,14 @@ bool TKontrBazy::kontrStala(const TRekStala &s)
                 return false;
         return true;
     }
-    const QString &w = s.WartStalaProsta;
-    const QString pusta = ciagla() ? QStringLiteral("Wartość stałej pusta.")
-                                   : QStringLiteral("Wartość stałej nie wprowadzona do tabeli stałych.");
-    if (s.TypStala == slowa::Rzeczywista) {
-        const QString rodzaj = stala + QStringLiteral(". Stała rzeczywista.");
-        if (w.isEmpty())
-            return zglos(m_styl.tekst({rodzaj, pusta}));
-        if (!tekstNaReal(w))
-            return zglos(m_styl.tekst(
-                {rodzaj, QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości rzeczywistej.")}));
-    } else if (s.TypStala == slowa::Calkowita) {
-        const QString rodzaj = stala + QStringLiteral(". Stała całkowita.");
-        if (w.isEmpty())
-            return zglos(m_styl.tekst({rodzaj, pusta}));
-        if (!tekstNaInt(w))
-            return zglos(m_styl.tekst(
-                {rodzaj, QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości całkowitoliczbowej.")}));
-    } else if (s.TypStala == slowa::Logiczna) {
-        const QString rodzaj = stala + QStringLiteral(". Stała logiczna.");
-        if (w.isEmpty())
-            return zglos(m_styl.tekst(
-                {rodzaj, ciagla() ? QStringLiteral("Wartość stałej pusta.") : QStringLiteral("Wartość stałej nie wprowadzona.")}));
-        if (!czyLogicznaLubNieznana(w))
-            return zglos(m_styl.tekst({rodzaj, QStringLiteral("Forma wartości wadliwa - nie konwertuje się do wartości "
-                                                              "logicznej (TRUE, FALSE lub UNKNOWN).")}));
-    }
+    const TTypSkalarny *typ = typSkalarny(&TTypSkalarny::typStalej, s.TypStala);
+    if (!typ)
+        return true;
+    const QString rodzaj = stala + QStringLiteral(". Stała ") + typ->slowoStalej + u'.';
+    if (s.WartStalaProsta.isEmpty())
+        return zglos(m_styl.tekst({rodzaj, ciagla() ? QStringLiteral("Wartość stałej pusta.") : typ->brakStalej}));
+    if (!typ->poprawna(s.WartStalaProsta))
+        return zglos(m_styl.tekst({rodzaj, typ->forma}));
     return true;
 }
 
@@ -302,34 +315,30 @@ bool TKontrBazy::kontrRegula(const TRekReg &r, const IDaneReg &dane)
     if (r.KierWniReg != slowa::WPrzod && r.KierWniReg != slowa::Wstecz && r.KierWniReg != slowa::Oba &&
         !zglos(m_styl.tekst({regula + u'.', QStringLiteral("Forma kierunku wnioskowania wadliwa.")})))
         return false;
+    // The description warnings: the work goes on after each.
+    auto ostrzez = [&](const QStringList &linie) { zglos(m_styl.tekst(linie, false), true); };
     const QString dalej = ciagla() ? QString() : QStringLiteral(" Proces weryfikacji będzie kontynuowany.");
     if (r.OpisKonklReg.isEmpty()) {
         QStringList c = {regula + QStringLiteral(". Opis konkluzji reguły pusty."),
                          QStringLiteral("Opis ten nie warunkuje procesu wnioskowania, jednak jest zalecany.")};
         if (!ciagla())
             c.append(QStringLiteral("Proces weryfikacji będzie kontynuowany."));
-        zglos(m_styl.tekst(c, false), true);
+        ostrzez(c);
     }
     if (r.InstrReg.isEmpty())
-        zglos(m_styl.tekst({regula + u'.',
-                            QStringLiteral("Brak instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji "
-                                           "reguły."),
-                            QStringLiteral("Nie warunkują one procesu wnioskowania, jednak są konieczne z "
-                                           "merytorycznego punktu widzenia;"),
-                            QStringLiteral("są one wizualizowane jako efekt procesu wnioskowania po \"odpaleniu\" danej "
-                                           "reguły."),
-                            QStringLiteral("Zaleca się wprowadzenie instrukcji.") + dalej},
-                           false),
-              true);
+        ostrzez({regula + u'.',
+                 QStringLiteral("Brak instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły."),
+                 QStringLiteral("Nie warunkują one procesu wnioskowania, jednak są konieczne z merytorycznego punktu "
+                                "widzenia;"),
+                 QStringLiteral("są one wizualizowane jako efekt procesu wnioskowania po \"odpaleniu\" danej reguły."),
+                 QStringLiteral("Zaleca się wprowadzenie instrukcji.") + dalej});
     if (r.OpisReg.isEmpty())
-        zglos(m_styl.tekst({regula + u'.',
-                            QStringLiteral("Brak opisowej charakterystyki reguły i objaśnień reguły (w tym "
-                                           "żródła/autora reguły)."),
-                            QStringLiteral("Dane te nie warunkują procesu wnioskowania, jednak są zalecane, a niekiedy "
-                                           "konieczne, np. ze względu na prawa autorskie."),
-                            QStringLiteral("Zaleca się wprowadzenie charakterystyki.") + dalej},
-                           false),
-              true);
+        ostrzez({regula + u'.',
+                 QStringLiteral("Brak opisowej charakterystyki reguły i objaśnień reguły (w tym żródła/autora "
+                                "reguły)."),
+                 QStringLiteral("Dane te nie warunkują procesu wnioskowania, jednak są zalecane, a niekiedy konieczne, "
+                                "np. ze względu na prawa autorskie."),
+                 QStringLiteral("Zaleca się wprowadzenie charakterystyki.") + dalej});
     if ((r.PozReg < 1 || r.PozReg > m_konfig.MaxPozReg) &&
         !zglos(m_styl.tekst({regula + u'.', QStringLiteral("Poziom reguły zpoza dopuszczalnego przedziału [1,") +
                                                 QString::number(m_konfig.MaxPozReg) + QStringLiteral("].")})))

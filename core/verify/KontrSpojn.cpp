@@ -18,8 +18,6 @@ namespace tremida {
 
 namespace {
 
-const QString ParIdSyst = QStringLiteral(":ParIdSyst");
-
 // Points of progress of one rule (a fact, a value record and a constant count one).
 constexpr int PostepReguly = 5;
 
@@ -177,8 +175,7 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         bladBazy();
         return w;
     }
-    const auto systemy = weryf::czytajRekordy<TRekSyst>(
-        baza, Tabela::Systemy, QStringLiteral("SELECT * FROM systemyeksperckie ORDER BY IdSyst"));
+    const auto systemy = weryf::systemy(baza);
     if (baza.blad()) {
         bladBazy();
         return w;
@@ -195,72 +192,67 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         return w;
     }
 
-    for (const TRekSyst &s : systemy) {
-        if (baza.blad())
-            break;
-        const int kod = s.IdSyst;
+    // Checks every record of one table, one point of progress each; false when a failed read
+    // or write ended the table (the caller then ends the run).
+    auto kontrKazdy = [&](const auto &rekordy, const auto &kontrola) {
+        for (const auto &rek : rekordy) {
+            kontrola(rek);
+            if (baza.blad())
+                return false;
+            postep(1);
+        }
+        return true;
+    };
+    // The checks of one system, table after table; a failed read or write ends them, and the
+    // run with them.
+    auto kontrSystem = [&](const int kod) {
         TKontrBazy kontr(baza, konfig, kod, TrybKontrBazy::Spojnosc,
                          [&](const TUsterkaBazy &u) { listuj(u.tekst, kod, u.ostrzezenie); });
-        const auto fakty = weryf::czytajRekordy<TRekFakt>(
-            baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"),
-            ParIdSyst, kod);
-        if (baza.blad())
-            break;
-        if (fakty.isEmpty()) {
-            listuj(QStringLiteral("Tabela faktów systemu eksperckiego pusta. Proces wnioskowania nie będzie możliwy. "
-                                  "Nie jest też możliwa dalsza kontrola stałych i reguł systemu eksperckiego (bazy "
-                                  "wiedzy). Nastąpi przejście do kontroli następnego systemu eksperckiego (bazy "
-                                  "wiedzy), jeśli istnieje."),
-                   kod, false);
-            continue;
-        }
-        for (const TRekFakt &f : fakty) {
-            kontr.kontrFakt(f, [&]() { postep(1); });
-            if (baza.blad())
-                break;
-            postep(1);
-        }
-        if (baza.blad())
-            break;
+        // Reads one table of the system; an empty one is a finding.
+        auto czytajTabele = [&](const auto &odczyt, const QString &pusta) {
+            const auto rekordy = odczyt(baza, kod);
+            if (!baza.blad() && rekordy.isEmpty())
+                listuj(pusta, kod, false);
+            return rekordy;
+        };
+        // Without facts neither constants nor rules can be checked.
+        const auto fakty = czytajTabele(
+            weryf::fakty, QStringLiteral("Tabela faktów systemu eksperckiego pusta. Proces wnioskowania nie będzie "
+                                         "możliwy. Nie jest też możliwa dalsza kontrola stałych i reguł systemu "
+                                         "eksperckiego (bazy wiedzy). Nastąpi przejście do kontroli następnego "
+                                         "systemu eksperckiego (bazy wiedzy), jeśli istnieje."));
+        if (baza.blad() || fakty.isEmpty())
+            return;
+        if (!kontrKazdy(fakty, [&](const TRekFakt &f) { kontr.kontrFakt(f, [&]() { postep(1); }); }))
+            return;
 
-        const auto stale = weryf::czytajRekordy<TRekStala>(
-            baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"),
-            ParIdSyst, kod);
+        const auto stale = czytajTabele(
+            weryf::stale, QStringLiteral("Tabela stałych bazy wiedzy jest pusta. Nie stanowi to błędu, jeśli w "
+                                         "regułach nie występują stałe. Obecność stałych w regułach zostanie "
+                                         "sprawdzona dalej, przy kontroli reguł."));
         if (baza.blad())
-            break;
-        if (stale.isEmpty())
-            listuj(QStringLiteral("Tabela stałych bazy wiedzy jest pusta. Nie stanowi to błędu, jeśli w regułach nie "
-                                  "występują stałe. Obecność stałych w regułach zostanie sprawdzona dalej, przy "
-                                  "kontroli reguł."),
-                   kod, false);
-        for (const TRekStala &st : stale) {
-            kontr.kontrStala(st);
-            if (baza.blad())
-                break;
-            postep(1);
-        }
-        if (baza.blad())
-            break;
+            return;
+        if (!kontrKazdy(stale, [&](const TRekStala &st) { kontr.kontrStala(st); }))
+            return;
 
-        const auto reguly = weryf::czytajRekordy<TRekReg>(
-            baza, Tabela::Reguly, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"),
-            ParIdSyst, kod);
-        if (baza.blad())
-            break;
-        if (reguly.isEmpty()) {
-            listuj(QStringLiteral("Tabela reguł bazy wiedzy pusta. Proces wnioskowania nie będzie możliwy. Nastąpi "
-                                  "przejście do kontroli następnego systemu eksperckiego (bazy wiedzy), jeśli "
-                                  "istnieje."),
-                   kod, false);
-            continue;
-        }
+        const auto reguly = czytajTabele(
+            weryf::reguly, QStringLiteral("Tabela reguł bazy wiedzy pusta. Proces wnioskowania nie będzie możliwy. "
+                                          "Nastąpi przejście do kontroli następnego systemu eksperckiego (bazy "
+                                          "wiedzy), jeśli istnieje."));
+        if (baza.blad() || reguly.isEmpty())
+            return;
         TDaneReg dane;
         if (!dane.wczytaj(baza, kod) && baza.blad())
-            break;
+            return;
         for (const TRekReg &r : reguly) {
             kontr.kontrRegula(r, dane);
             postep(PostepReguly);
         }
+    };
+    for (const TRekSyst &s : systemy) {
+        if (baza.blad())
+            break;
+        kontrSystem(s.IdSyst);
     }
     if (bladBazy())
         return w;

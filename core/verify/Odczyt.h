@@ -1,36 +1,34 @@
 #pragma once
-// Reading whole record lists for the checks of knowledge bases.
+// The reads of the checks of knowledge bases: every query of the verification before
+// inference and of the consistency check of the database stands here.
 
-#include "store/Baza.h"
+#include "store/Rekordy.h"
 
 #include <QList>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QString>
+
+namespace tremida {
+class Baza;
+}
 
 namespace tremida::weryf {
 
-// The records that `sql` returns (with the integer parameter `par` bound to `wartosc` when
-// `par` is not empty), in the order returned. A table whose file is not attached, or a
-// query that fails, gives no record; a query that fails is recorded as the work's failure
-// (Baza::blad).
-template <typename Rek>
-QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, const QString &par = QString(), int wartosc = 0)
-{
-    QList<Rek> wynik;
-    if (!baza.czyDolaczona(t))
-        return wynik;
-    QSqlQuery q = baza.zapytanie();
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        return wynik;
-    if (!par.isEmpty())
-        q.bindValue(par, wartosc);
-    if (!baza.czytaj(q, t))
-        return wynik;
-    while (q.next())
-        wynik.append(Rek::z(q.record()));
-    return wynik;
-}
+// Each reader gives the records in the order of their ids. A table whose file is not
+// attached gives no record; a query that fails gives no record and is recorded as the
+// work's failure (Baza::blad).
+
+// Every expert system (knowledge base) of the database.
+QList<TRekSyst> systemy(Baza &baza);
+
+// The facts of knowledge base `kodSyst`.
+QList<TRekFakt> fakty(Baza &baza, int kodSyst);
+
+// The input facts ("wprowadzany") of knowledge base `kodSyst`.
+QList<TRekFakt> faktyWprowadzane(Baza &baza, int kodSyst);
+
+// The constants of knowledge base `kodSyst`.
+QList<TRekStala> stale(Baza &baza, int kodSyst);
+
+// The rules of knowledge base `kodSyst`.
+QList<TRekReg> reguly(Baza &baza, int kodSyst);
 
 } // namespace tremida::weryf

@@ -3,15 +3,10 @@
 #include "KontrBazy.h"
 #include "Odczyt.h"
 #include "rules/DaneReg.h"
+#include "store/Baza.h"
 #include "store/Rekordy.h"
 
 namespace tremida {
-
-namespace {
-
-const QString ParIdSyst = QStringLiteral(":ParIdSyst");
-
-} // namespace
 
 QString opisPrzebiegu(PrzebiegWeryf przebieg, bool pelna)
 {
@@ -49,92 +44,82 @@ TWynikWeryf weryfikuj(Baza &baza, const TParKonfig &konfig, int kodSyst, bool pe
         if (widok.ok)
             widok.ok(p);
     };
+    // An empty table: its progress bar stands at 0 and the message is shown.
+    auto pusta = [&](PrzebiegWeryf p, const QString &t) {
+        postep(p, 0, 1);
+        komunikat(t);
+    };
+    // One pass over the records: the progress bar before each check, the first failed
+    // check ends the verification (false).
+    auto przebieg = [&](PrzebiegWeryf p, const auto &rekordy, const auto &kontrola) {
+        const int maks = int(rekordy.size());
+        for (int n = 0; n < maks; ++n) {
+            postep(p, n + 1, maks);
+            if (!kontrola(rekordy[n]))
+                return false;
+        }
+        return true;
+    };
     TKontrBazy kontr(baza, konfig, kodSyst, TrybKontrBazy::Weryfikacja,
                      [&](const TUsterkaBazy &u) { komunikat(u.tekst); });
 
     if (!pelna) {
-        const auto fakty = weryf::czytajRekordy<TRekFakt>(
-            baza, Tabela::Fakty,
-            QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst AND (RodzFakt='wprowadzany') ORDER BY IdFakt"),
-            ParIdSyst, kodSyst);
+        const auto wprowadzane = weryf::faktyWprowadzane(baza, kodSyst);
         if (baza.blad())
             return wynik;
-        if (fakty.isEmpty()) {
+        if (wprowadzane.isEmpty()) {
             komunikat(QStringLiteral("Brak faktów wprowadzanych w tabeli faktów. Proces wnioskowania nie będzie "
                                      "możliwy."));
             return wynik;
         }
-        const int maks = int(fakty.size());
-        for (int n = 0; n < maks; ++n) {
-            postep(PrzebiegWeryf::Fakty, n + 1, maks);
-            if (!kontr.przygotujFaktWprowadzany(fakty[n]))
-                return wynik;
-        }
+        if (!przebieg(PrzebiegWeryf::Fakty, wprowadzane,
+                      [&](const TRekFakt &f) { return kontr.przygotujFaktWprowadzany(f); }))
+            return wynik;
         ok(PrzebiegWeryf::Fakty);
         wynik.czysta = true;
         return wynik;
     }
 
     // Facts.
-    const auto fakty = weryf::czytajRekordy<TRekFakt>(
-        baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), ParIdSyst,
-        kodSyst);
+    const auto fakty = weryf::fakty(baza, kodSyst);
     if (baza.blad())
         return wynik;
     if (fakty.isEmpty()) {
-        postep(PrzebiegWeryf::Fakty, 0, 1);
-        komunikat(QStringLiteral("Tabela faktów jest pusta. Proces wnioskowania nie będzie możliwy."));
+        pusta(PrzebiegWeryf::Fakty, QStringLiteral("Tabela faktów jest pusta. Proces wnioskowania nie będzie możliwy."));
         return wynik;
     }
-    const int maksFakty = int(fakty.size());
-    for (int n = 0; n < maksFakty; ++n) {
-        postep(PrzebiegWeryf::Fakty, n + 1, maksFakty);
-        if (!kontr.kontrFakt(fakty[n]))
-            return wynik;
-    }
+    if (!przebieg(PrzebiegWeryf::Fakty, fakty, [&](const TRekFakt &f) { return kontr.kontrFakt(f); }))
+        return wynik;
     ok(PrzebiegWeryf::Fakty);
 
-    // Constants.
-    const auto stale = weryf::czytajRekordy<TRekStala>(
-        baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), ParIdSyst,
-        kodSyst);
+    // Constants: an empty table is allowed, the rules pass checks the constants they use.
+    const auto stale = weryf::stale(baza, kodSyst);
     if (baza.blad())
         return wynik;
-    if (stale.isEmpty()) {
-        postep(PrzebiegWeryf::Stale, 0, 1);
-        komunikat(QStringLiteral("Tabela stałych bazy wiedzy jest pusta.\n\rJest to dopuszczalne, jeśli w regułach nie "
-                                 "występują stałe.\n\rObecność stałych w regułach będzie jeszcze skontrolowana.\n\r"
-                                 "Proces weryfikacji będzie kontynuowany"));
-    }
-    const int maksStale = int(stale.size());
-    for (int n = 0; n < maksStale; ++n) {
-        postep(PrzebiegWeryf::Stale, n + 1, maksStale);
-        if (!kontr.kontrStala(stale[n]))
-            return wynik;
-    }
+    if (stale.isEmpty())
+        pusta(PrzebiegWeryf::Stale,
+              QStringLiteral("Tabela stałych bazy wiedzy jest pusta.\n\rJest to dopuszczalne, jeśli w regułach nie "
+                             "występują stałe.\n\rObecność stałych w regułach będzie jeszcze skontrolowana.\n\r"
+                             "Proces weryfikacji będzie kontynuowany"));
+    if (!przebieg(PrzebiegWeryf::Stale, stale, [&](const TRekStala &s) { return kontr.kontrStala(s); }))
+        return wynik;
     ok(PrzebiegWeryf::Stale);
 
     // Rules, checked against the tables as the passes before left them.
     kontr.wyczyscZastrzezenia();
-    const auto reguly = weryf::czytajRekordy<TRekReg>(
-        baza, Tabela::Reguly, QStringLiteral("SELECT * FROM reguly WHERE KodSyst=:ParIdSyst ORDER BY IdReg"), ParIdSyst,
-        kodSyst);
+    const auto reguly = weryf::reguly(baza, kodSyst);
     if (baza.blad())
         return wynik;
     if (reguly.isEmpty()) {
-        postep(PrzebiegWeryf::Reguly, 0, 1);
-        komunikat(QStringLiteral("Tabela reguł bazy wiedzy jest pusta.\n\rProces wnioskowania nie będzie możliwy."));
+        pusta(PrzebiegWeryf::Reguly,
+              QStringLiteral("Tabela reguł bazy wiedzy jest pusta.\n\rProces wnioskowania nie będzie możliwy."));
         return wynik;
     }
     TDaneReg dane;
     if (!dane.wczytaj(baza, kodSyst) && baza.blad())
         return wynik;
-    const int maksReguly = int(reguly.size());
-    for (int n = 0; n < maksReguly; ++n) {
-        postep(PrzebiegWeryf::Reguly, n + 1, maksReguly);
-        if (!kontr.kontrRegula(reguly[n], dane))
-            return wynik;
-    }
+    if (!przebieg(PrzebiegWeryf::Reguly, reguly, [&](const TRekReg &r) { return kontr.kontrRegula(r, dane); }))
+        return wynik;
     wynik.zZastrzezeniami = kontr.zastrzezenia();
     if (wynik.zZastrzezeniami)
         komunikat(QStringLiteral("Składnia i dane reguł systemu eksperckiego poprawne z zastrzeżeniami."));
