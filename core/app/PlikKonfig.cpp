@@ -148,11 +148,12 @@ void wczytajKonfiguracjePrzyStarcie(TParKonfig &p, const QString &folder, const 
             przyjmij(p.MaxPozReg, tekstNaInt(t));
             break;
         case 2:
-            przyjmij(p.CzyOdpalUwzgl, logiczna(t));
-            break;
         case 3:
-            przyjmij(p.CzyTylkoOdpal, logiczna(t));
+        case 9: {
+            bool &pole = nr == 2 ? p.CzyOdpalUwzgl : nr == 3 ? p.CzyTylkoOdpal : p.CzyPelnaWeryf;
+            przyjmij(pole, logiczna(t));
             break;
+        }
         case 4:
         case 5:
         case 6: {
@@ -161,13 +162,8 @@ void wczytajKonfiguracjePrzyStarcie(TParKonfig &p, const QString &folder, const 
             break;
         }
         case 7:
-            przyjmij(p.ProgCF, tekstNaReal(t));
-            break;
         case 8:
-            przyjmij(p.PrzyrostCF, tekstNaReal(t));
-            break;
-        case 9:
-            przyjmij(p.CzyPelnaWeryf, logiczna(t));
+            przyjmij(nr == 7 ? p.ProgCF : p.PrzyrostCF, tekstNaReal(t));
             break;
         case 16:
             if (konfig::MetaReguly.contains(t)) p.MetaReg = t; else zla(nr);
