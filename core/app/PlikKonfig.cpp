@@ -136,16 +136,24 @@ void wczytajKonfiguracjePrzyStarcie(TParKonfig &p, const QString &folder, const 
     };
     for (int nr = 1; nr <= linie.size(); ++nr) {
         const QString &t = linie[nr - 1];
+        // The value read goes into its parameter; a line that does not read keeps the default.
+        auto przyjmij = [&](auto &pole, const auto &wartosc) {
+            if (wartosc)
+                pole = *wartosc;
+            else
+                zla(nr);
+        };
         switch (nr) {
         case 1:
-            if (auto v = tekstNaInt(t)) p.MaxPozReg = *v; else zla(nr);
+            przyjmij(p.MaxPozReg, tekstNaInt(t));
             break;
         case 2:
-            if (auto v = logiczna(t)) p.CzyOdpalUwzgl = *v; else zla(nr);
-            break;
         case 3:
-            if (auto v = logiczna(t)) p.CzyTylkoOdpal = *v; else zla(nr);
+        case 9: {
+            bool &pole = nr == 2 ? p.CzyOdpalUwzgl : nr == 3 ? p.CzyTylkoOdpal : p.CzyPelnaWeryf;
+            przyjmij(pole, logiczna(t));
             break;
+        }
         case 4:
         case 5:
         case 6: {
@@ -154,13 +162,8 @@ void wczytajKonfiguracjePrzyStarcie(TParKonfig &p, const QString &folder, const 
             break;
         }
         case 7:
-            if (auto v = tekstNaReal(t)) p.ProgCF = *v; else zla(nr);
-            break;
         case 8:
-            if (auto v = tekstNaReal(t)) p.PrzyrostCF = *v; else zla(nr);
-            break;
-        case 9:
-            if (auto v = logiczna(t)) p.CzyPelnaWeryf = *v; else zla(nr);
+            przyjmij(nr == 7 ? p.ProgCF : p.PrzyrostCF, tekstNaReal(t));
             break;
         case 16:
             if (konfig::MetaReguly.contains(t)) p.MetaReg = t; else zla(nr);
@@ -169,7 +172,7 @@ void wczytajKonfiguracjePrzyStarcie(TParKonfig &p, const QString &folder, const 
             // Colours are stored as read, without checking them against the colour list.
             int *kolory[6] = {&p.KolCzcCzyn, &p.KolCzcBier, &p.KolCzcPomoc,
                               &p.KolTlaCzyn, &p.KolTlaBier, &p.KolTlaPomoc};
-            if (auto v = tekstNaInt(t)) *kolory[nr - 10] = *v; else zla(nr);
+            przyjmij(*kolory[nr - 10], tekstNaInt(t));
             break;
         }
         }

@@ -27,6 +27,9 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <functional>
+#include <map>
+
 namespace tremida::gui {
 
 TFormGlowne::TFormGlowne(KontekstAplikacji &kontekst, QWidget *rodzic) : QMainWindow(rodzic), m_kontekst(kontekst)
@@ -199,61 +202,41 @@ bool TFormGlowne::warunkiSpelnione(Polecenie p)
 void TFormGlowne::otworzTabele(Akcja a)
 {
     switch (a) {
-    case Akcja::OtwTabSyst:
-        if (warunkiSpelnione(Polecenie::OtwTabSyst))
-            formTabSyst()->otworz();
-        break;
-    case Akcja::DrukTabSyst:
-        if (warunkiSpelnione(Polecenie::DrukTabSyst))
-            drukujTabele(m_kontekst, RodzajWydruku::Systemy, 0, this);
-        break;
-    case Akcja::OtwTabFakt:
-        if (warunkiSpelnione(Polecenie::OtwTabFakt))
-            formTabFakt()->otworz();
-        break;
-    case Akcja::DrukTabFakt:
-        if (warunkiSpelnione(Polecenie::DrukTabFakt))
-            oknoWyboruDoDruku(RodzajWydruku::Fakty)->otworz();
-        break;
-    case Akcja::OtwTabWartFaktWylicz:
-        if (warunkiSpelnione(Polecenie::OtwTabWartFaktWylicz))
-            formTabWartFaktWylicz()->otworz();
-        break;
     case Akcja::DrukTabWartFaktWylicz:
         pokazKomunikat(QStringLiteral("Wydruku tabeli wartości faktów wyliczeniowych dokonuje się wraz z wydrukiem\n\r"
                                       "tabeli faktów. Wejdź w opcję: Baza danych - Tabela faktów - Druk tabeli."),
                        this);
-        break;
-    case Akcja::OtwTabStale:
-        if (warunkiSpelnione(Polecenie::OtwTabStale))
-            formTabStale()->otworz();
-        break;
-    case Akcja::OtwTabReg:
-        if (warunkiSpelnione(Polecenie::OtwTabReg))
-            formTabReg()->otworz();
-        break;
-    case Akcja::DrukTabReg:
-        if (warunkiSpelnione(Polecenie::DrukTabReg))
-            oknoWyboruDoDruku(RodzajWydruku::Reguly)->otworz();
-        break;
-    case Akcja::OtwTabTraj:
-        if (warunkiSpelnione(Polecenie::OtwTabTraj)) {
-            // Once the trajectory has been opened its file is not created again in this run.
-            m_akcje.at(Akcja::ZalTabTraj)->setEnabled(false);
-            formTabTraj()->otworz();
-        }
-        break;
-    case Akcja::OtwTabPlikMult:
-        if (warunkiSpelnione(Polecenie::OtwTabPlikMult)) {
-            m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
-            formTabPlikMult()->otworz();
-        }
-        break;
+        return;
     case Akcja::DrukTabStale:
     case Akcja::DrukTabTraj:
-    case Akcja::DrukTabPlikMult: nieOprogramowana(); break;
+    case Akcja::DrukTabPlikMult: nieOprogramowana(); return;
     default: break;
     }
+    // The commands that open or print a table, each carried out once its conditions hold.
+    const std::map<Akcja, std::pair<Polecenie, std::function<void()>>> polecenia = {
+        {Akcja::OtwTabSyst, {Polecenie::OtwTabSyst, [this] { formTabSyst()->otworz(); }}},
+        {Akcja::DrukTabSyst,
+         {Polecenie::DrukTabSyst, [this] { drukujTabele(m_kontekst, RodzajWydruku::Systemy, 0, this); }}},
+        {Akcja::OtwTabFakt, {Polecenie::OtwTabFakt, [this] { formTabFakt()->otworz(); }}},
+        {Akcja::DrukTabFakt, {Polecenie::DrukTabFakt, [this] { oknoWyboruDoDruku(RodzajWydruku::Fakty)->otworz(); }}},
+        {Akcja::OtwTabWartFaktWylicz,
+         {Polecenie::OtwTabWartFaktWylicz, [this] { formTabWartFaktWylicz()->otworz(); }}},
+        {Akcja::OtwTabStale, {Polecenie::OtwTabStale, [this] { formTabStale()->otworz(); }}},
+        {Akcja::OtwTabReg, {Polecenie::OtwTabReg, [this] { formTabReg()->otworz(); }}},
+        {Akcja::DrukTabReg, {Polecenie::DrukTabReg, [this] { oknoWyboruDoDruku(RodzajWydruku::Reguly)->otworz(); }}},
+        {Akcja::OtwTabTraj, {Polecenie::OtwTabTraj, [this] {
+                                 // Once the trajectory has been opened its file is not created again in this run.
+                                 m_akcje.at(Akcja::ZalTabTraj)->setEnabled(false);
+                                 formTabTraj()->otworz();
+                             }}},
+        {Akcja::OtwTabPlikMult, {Polecenie::OtwTabPlikMult, [this] {
+                                     m_akcje.at(Akcja::ZalTabPlikMult)->setEnabled(false);
+                                     formTabPlikMult()->otworz();
+                                 }}},
+    };
+    const auto p = polecenia.find(a);
+    if (p != polecenia.end() && warunkiSpelnione(p->second.first))
+        p->second.second();
 }
 
 TFormWybSystDruk *TFormGlowne::oknoWyboruDoDruku(RodzajWydruku r)

@@ -1,34 +1,22 @@
 #pragma once
 // The "OSTRZEŻENIE" window shown before a table file that exists is created again.
 
-#include "app/ParKonfig.h"
 #include "store/Schemat.h"
-
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
+#include "widgets/OknoOstrzezenia.h"
 
 namespace tremida::gui {
 
-class TFormOstrzTab : public QDialog {
+class TFormOstrzTab : public OknoOstrzezenia {
     Q_OBJECT
 public:
+    // zapytaj() is true when the user chose "Kontynuuj realizację opcji".
     TFormOstrzTab(Tabela tabela, const TParKonfig &konfig, QWidget *rodzic = nullptr);
 
-    // Shows the window modally; true when the user chose "Kontynuuj realizację opcji".
-    bool zapytaj();
+    void ZmiaKolFormOstrzTab(const TParKonfig &konfig) { zmienKolory(konfig); }
 
-    void ZmiaKolFormOstrzTab(const TParKonfig &konfig);
-
-    QPushButton *przyciskKontynuuj() const { return m_kontynuuj; }
-    QPushButton *przyciskAnuluj() const { return m_anuluj; }
+    QPushButton *przyciskKontynuuj() const { return m_lewy; }
+    QPushButton *przyciskAnuluj() const { return m_prawy; }
     QString tekst() const;
-
-private:
-    QLabel *m_tekst;
-    QPushButton *m_kontynuuj;
-    QPushButton *m_anuluj;
 };
 
 } // namespace tremida::gui

@@ -19,10 +19,9 @@
 namespace tremida::gui {
 
 TFormCzytFakt::TFormCzytFakt(KontekstAplikacji &kontekst, TSesjaWnios &sesja, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst), m_sesja(sesja)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormCzytFakt"),
+                    QStringLiteral("CZYTANIE WARTOŚCI FAKTÓW WPROWADZANYCH Z PLIKU TEKSTOWEGO"), rodzic), m_sesja(sesja)
 {
-    setObjectName(QStringLiteral("TFormCzytFakt"));
-    setWindowTitle(QStringLiteral("CZYTANIE WARTOŚCI FAKTÓW WPROWADZANYCH Z PLIKU TEKSTOWEGO"));
     m_wybor = new TWyborPliku;
     m_etPlik = new QLabel(QStringLiteral("Nazwa pliku:"));
     m_etSciezka = new QLabel(QStringLiteral("Plik wraz ze ścieżką dostępu:"));
@@ -54,8 +53,7 @@ TFormCzytFakt::TFormCzytFakt(KontekstAplikacji &kontekst, TSesjaWnios &sesja, QW
         if (m_kontekst.pokazStroneInstrukcji)
             m_kontekst.pokazStroneInstrukcji(QString::fromLatin1(pomoc::CzytFaktPlik));
     });
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormCzytFakt::ZmiaKolFormCzytFakt);
-    ZmiaKolFormCzytFakt();
+    kolorujZawsze(&TFormCzytFakt::ZmiaKolFormCzytFakt);
 }
 
 void TFormCzytFakt::ZmiaKolFormCzytFakt()

@@ -2,7 +2,7 @@
 // "CZYTANIE WARTOŚCI FAKTÓW WPROWADZANYCH Z PLIKU TEKSTOWEGO": the choice of a text file of
 // input-fact values and its reading into the tables of the chosen knowledge base.
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,10 +14,9 @@ struct TSesjaWnios;
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 class TWyborPliku;
 
-class TFormCzytFakt : public QWidget {
+class TFormCzytFakt : public OknoKontekstu {
     Q_OBJECT
 public:
     TFormCzytFakt(KontekstAplikacji &kontekst, TSesjaWnios &sesja, QWidget *rodzic = nullptr);
@@ -35,7 +34,6 @@ public:
 private:
     void czytaj();
 
-    KontekstAplikacji &m_kontekst;
     TSesjaWnios &m_sesja;
     TWyborPliku *m_wybor;
     QLabel *m_etPlik, *m_etSciezka;

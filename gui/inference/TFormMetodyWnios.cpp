@@ -19,10 +19,8 @@ const QString ProszeCzekac = QStringLiteral("Proszę czekać");
 } // namespace
 
 TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMetody &t, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, t.nazwaObiektu, t.tytulOkna, rodzic)
 {
-    setObjectName(t.nazwaObiektu);
-    setWindowTitle(t.tytulOkna);
     m_naglSyst = new QLabel(t.naglowekSystemu);
     m_naglSyst->setWordWrap(true);
     m_naglHip = new QLabel(t.naglowekHipotezy);
@@ -103,8 +101,7 @@ TFormMetodyWnios::TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMet
         if (m_kontekst.pokazStroneInstrukcji)
             m_kontekst.pokazStroneInstrukcji(strona);
     });
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormMetodyWnios::ZmiaKolFormMetodyWnios);
-    ZmiaKolFormMetodyWnios();
+    kolorujZawsze(&TFormMetodyWnios::ZmiaKolFormMetodyWnios);
 }
 
 void TFormMetodyWnios::ZmiaKolFormMetodyWnios()

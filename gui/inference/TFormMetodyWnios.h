@@ -7,7 +7,7 @@
 #include "PolaSystemu.h"
 
 #include <QStringList>
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 #include <functional>
 
 class QFrame;
@@ -15,7 +15,6 @@ class QListWidget;
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 
 struct TTekstyMetody {
     QString nazwaObiektu;
@@ -33,7 +32,7 @@ struct TTekstyMetody {
     QString uwagaListy = {};
 };
 
-class TFormMetodyWnios : public QWidget {
+class TFormMetodyWnios : public OknoKontekstu {
     Q_OBJECT
 public:
     TFormMetodyWnios(KontekstAplikacji &kontekst, const TTekstyMetody &teksty, QWidget *rodzic = nullptr);
@@ -64,7 +63,6 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    KontekstAplikacji &m_kontekst;
     TPolaSystemu m_pola;
     QLabel *m_naglSyst, *m_naglHip, *m_etHip, *m_instrukcja, *m_uwagaListy = nullptr;
     QLineEdit *m_hipoteza;

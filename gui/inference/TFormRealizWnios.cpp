@@ -12,10 +12,9 @@
 namespace tremida::gui {
 
 TFormRealizWnios::TFormRealizWnios(KontekstAplikacji &kontekst, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormRealizWnios"),
+                    QStringLiteral("REALIZACJA PROCESU WNIOSKOWANIA"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormRealizWnios"));
-    setWindowTitle(QStringLiteral("REALIZACJA PROCESU WNIOSKOWANIA"));
     m_tytul = new QLabel(QStringLiteral("SYSTEM EKSPERCKI (BAZA WIEDZY), W RAMACH KTÓREGO REALIZOWANY JEST PROCES "
                                         "WNIOSKOWANIA"));
     m_tytul->setWordWrap(true);
@@ -60,8 +59,7 @@ TFormRealizWnios::TFormRealizWnios(KontekstAplikacji &kontekst, QWidget *rodzic)
     connect(m_anuluj, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
     m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::RodzajeWnios));
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormRealizWnios::ZmiaKolFormRealizWnios);
-    ZmiaKolFormRealizWnios();
+    kolorujZawsze(&TFormRealizWnios::ZmiaKolFormRealizWnios);
 }
 
 void TFormRealizWnios::ZmiaKolFormRealizWnios()

@@ -5,15 +5,14 @@
 
 #include "PolaSystemu.h"
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 #include <array>
 #include <functional>
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 
-class TFormRealizWnios : public QWidget {
+class TFormRealizWnios : public OknoKontekstu {
     Q_OBJECT
 public:
     explicit TFormRealizWnios(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
@@ -32,7 +31,6 @@ public:
     void ZmiaKolFormRealizWnios();
 
 private:
-    KontekstAplikacji &m_kontekst;
     QLabel *m_tytul, *m_tytulOpisu;
     TPolaSystemu m_pola;
     std::array<QLineEdit *, 10> m_opis{};

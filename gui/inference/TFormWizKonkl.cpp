@@ -23,10 +23,9 @@
 namespace tremida::gui {
 
 TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormWizKonkl"),
+                    QStringLiteral("WIZUALIZACJA KONKLUZJI SYSTEMU EKSPERCKIEGO SZKIELETOWEGO TREMIDA"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormWizKonkl"));
-    setWindowTitle(QStringLiteral("WIZUALIZACJA KONKLUZJI SYSTEMU EKSPERCKIEGO SZKIELETOWEGO TREMIDA"));
 
     auto *siatka = new QGridLayout;
     int wiersz = 0;
@@ -169,8 +168,7 @@ TFormWizKonkl::TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic)
                        this);
     });
     m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WizKonkl));
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWizKonkl::ZmiaKolFormWizKonkl);
-    ZmiaKolFormWizKonkl();
+    kolorujZawsze(&TFormWizKonkl::ZmiaKolFormWizKonkl);
 }
 
 QLineEdit *TFormWizKonkl::pole(const QString &nazwa, QWidget *)

@@ -5,17 +5,16 @@
 
 #include "inference/UzytkownikWnios.h"
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 #include <functional>
 
 #include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 class TPrzyciskiIlustracji;
 
-class TFormWizKonkl : public QWidget {
+class TFormWizKonkl : public OknoKontekstu {
     Q_OBJECT
 public:
     explicit TFormWizKonkl(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
@@ -48,7 +47,6 @@ private:
     QLineEdit *pole(const QString &nazwa, QWidget *rodzic);
     void zamknijProces();
 
-    KontekstAplikacji &m_kontekst;
     TWizKonkl m_wiz;
     QList<QLabel *> m_etykiety;
     QList<QLineEdit *> m_pola;

@@ -12,10 +12,9 @@
 namespace tremida::gui {
 
 TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormWybSyst"),
+                    QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO PROCESU WNIOSKOWANIA"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormWybSyst"));
-    setWindowTitle(QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO PROCESU WNIOSKOWANIA"));
     m_instrukcja = new QLabel(QStringLiteral("Wybierz i zaznacz rekord systemu eksperckiego (bazy wiedzy), w ramach "
                                              "którego chcesz realizować proces wnioskowania:"));
     m_instrukcja->setWordWrap(true);
@@ -69,8 +68,7 @@ TFormWybSyst::TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic)
             poWyborze(kod);
     });
     m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WyborSyst));
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWybSyst::ZmiaKolFormWybSyst);
-    ZmiaKolFormWybSyst();
+    kolorujZawsze(&TFormWybSyst::ZmiaKolFormWybSyst);
 }
 
 void TFormWybSyst::ZmiaKolFormWybSyst()

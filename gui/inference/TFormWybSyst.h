@@ -5,17 +5,16 @@
 
 #include "PolaSystemu.h"
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 #include <functional>
 
 class QTableView;
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 class SiatkaSystemow;
 
-class TFormWybSyst : public QWidget {
+class TFormWybSyst : public OknoKontekstu {
     Q_OBJECT
 public:
     explicit TFormWybSyst(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
@@ -40,7 +39,6 @@ private:
     void pokazBiezacy();
     void przesun(int wiersz);
 
-    KontekstAplikacji &m_kontekst;
     QLabel *m_instrukcja;
     SiatkaSystemow *m_systemy;
     QTableView *m_siatka;

@@ -12,14 +12,17 @@
 namespace tremida::gui {
 
 TFormWybSystDruk::TFormWybSystDruk(KontekstAplikacji &kontekst, RodzajWydruku rodzaj, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst), m_rodzaj(rodzaj)
+    : OknoKontekstu(kontekst,
+                    rodzaj == RodzajWydruku::Fakty ? QStringLiteral("TFormWybSystDrukFakt")
+                                                   : QStringLiteral("TFormWybSystDrukReg"),
+                    rodzaj == RodzajWydruku::Fakty
+                        ? QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI FAKTÓW WRAZ Z "
+                                         "WARTOŚCIAMI FAKTÓW WYLICZENIOWYCH")
+                        : QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ"),
+                    rodzic),
+      m_rodzaj(rodzaj)
 {
     const bool fakty = rodzaj == RodzajWydruku::Fakty;
-    setWindowTitle(fakty ? QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI FAKTÓW WRAZ Z "
-                                          "WARTOŚCIAMI FAKTÓW WYLICZENIOWYCH")
-                         : QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ"));
-    setObjectName(fakty ? QStringLiteral("TFormWybSystDrukFakt") : QStringLiteral("TFormWybSystDrukReg"));
-
     m_zacheta = new QLabel(fakty ? QStringLiteral("Wybierz i zaznacz rekord systemu eksperckiego (bazy wiedzy), w ramach "
                                                   "którego chcesz drukować rekordy tabeli faktów:")
                                  : QStringLiteral("Wybierz i zaznacz rekord systemu eksperckiego (bazy wiedzy), w ramach "
@@ -54,8 +57,7 @@ TFormWybSystDruk::TFormWybSystDruk(KontekstAplikacji &kontekst, RodzajWydruku ro
         if (m_kontekst.pokazStroneInstrukcji)
             m_kontekst.pokazStroneInstrukcji(m_rodzaj == RodzajWydruku::Fakty ? QStringLiteral("5.6") : QStringLiteral("7.8"));
     });
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWybSystDruk::ZmiaKolFormWybSystDruk);
-    ZmiaKolFormWybSystDruk();
+    kolorujZawsze(&TFormWybSystDruk::ZmiaKolFormWybSystDruk);
 }
 
 void TFormWybSystDruk::ZmiaKolFormWybSystDruk()

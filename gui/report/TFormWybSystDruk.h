@@ -6,16 +6,15 @@
 #include "inference/PolaSystemu.h"
 #include "report/Wydruki.h"
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 
 class QTableView;
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 class SiatkaSystemow;
 
-class TFormWybSystDruk : public QWidget {
+class TFormWybSystDruk : public OknoKontekstu {
     Q_OBJECT
 public:
     // `rodzaj` is RodzajWydruku::Fakty or RodzajWydruku::Reguly.
@@ -39,7 +38,6 @@ private:
     void drukuj();
     void zamknij();
 
-    KontekstAplikacji &m_kontekst;
     RodzajWydruku m_rodzaj;
     SiatkaSystemow *m_systemy;
     QTableView *m_siatka;

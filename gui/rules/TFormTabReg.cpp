@@ -14,6 +14,7 @@
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/WierszPol.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -114,14 +115,7 @@ void TFormTabReg::utworzPolaReguly(QGroupBox *szczegoly)
 void TFormTabReg::ulozSzczegoly(QGroupBox *szczegoly)
 {
     auto *u = new QGridLayout(szczegoly);
-    u->addWidget(m_lKod, 0, 0);
-    u->addWidget(m_kod, 0, 1);
-    u->addWidget(m_lKodSystReg, 0, 2, Qt::AlignRight);
-    u->addWidget(m_kodSystReg, 0, 3);
-    u->addWidget(m_lPoz, 0, 4, Qt::AlignRight);
-    u->addWidget(m_poz, 0, 5);
-    u->addWidget(m_lCF, 0, 6, Qt::AlignRight);
-    u->addWidget(m_cf, 0, 7);
+    wierszPol(u, 0, 0, {m_lKod, m_kod, m_lKodSystReg, m_kodSystReg, m_lPoz, m_poz, m_lCF, m_cf}, Qt::AlignRight);
     u->addWidget(m_lNazwa, 1, 0);
     u->addWidget(m_nazwa, 1, 1, 1, 7);
     // The groups in one row, the run's CF and the date in the next, so that the window

@@ -8,6 +8,7 @@
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/WierszPol.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -73,12 +74,7 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     connect(m_argNazwa, &QComboBox::activated, this, &TFormTabStale::wybierzArgument);
     {
         auto *u = new QGridLayout(szczegoly);
-        u->addWidget(m_lKod, 0, 0);
-        u->addWidget(m_kod, 0, 1);
-        u->addWidget(m_lKodSystStala, 0, 2, Qt::AlignRight);
-        u->addWidget(m_kodSystStala, 0, 3);
-        u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-        u->addWidget(m_data, 0, 5);
+        wierszPol(u, 0, 0, {m_lKod, m_kod, m_lKodSystStala, m_kodSystStala, m_lData, m_data}, Qt::AlignRight);
         u->addWidget(m_lNazwa, 1, 0);
         u->addWidget(m_nazwa, 1, 1, 1, 5);
         auto *grupy = new QHBoxLayout;

@@ -2,32 +2,20 @@
 // "OSTRZEŻENIE PRZED WYJŚCIEM BEZ ZATWIERDZENIA ZMIAN": shown when a table window is left
 // while its current record is being inserted or edited.
 
-#include "app/ParKonfig.h"
-
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
+#include "widgets/OknoOstrzezenia.h"
 
 namespace tremida::gui {
 
-class TFormOstrzWyj : public QDialog {
+class TFormOstrzWyj : public OknoOstrzezenia {
     Q_OBJECT
 public:
+    // zapytaj() is true when the user chose "Wyjdź bez zatwierdzenia zmian".
     explicit TFormOstrzWyj(const TParKonfig &konfig, QWidget *rodzic = nullptr);
 
-    // Shows the warning modally; true when the user chose "Wyjdź bez zatwierdzenia zmian".
-    bool zapytaj();
+    void ZmiaKolFormOstrzWyj(const TParKonfig &konfig) { zmienKolory(konfig); }
 
-    void ZmiaKolFormOstrzWyj(const TParKonfig &konfig);
-
-    QPushButton *przyciskWyjdz() const { return m_wyjdz; }
-    QPushButton *przyciskWroc() const { return m_wroc; }
-
-private:
-    QLabel *m_tekst;
-    QPushButton *m_wyjdz;
-    QPushButton *m_wroc;
+    QPushButton *przyciskWyjdz() const { return m_lewy; }
+    QPushButton *przyciskWroc() const { return m_prawy; }
 };
 
 } // namespace tremida::gui

@@ -12,6 +12,7 @@
 #include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/WierszPol.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -151,14 +152,8 @@ void TFormTabFakt::utworzWartoscPosr(QGroupBox *szczegoly)
     powiaz(m_cfPoprz, m_fakt, QStringLiteral("CFWartPoprzFakt"), true);
     auto *u = new QGridLayout(m_wartPosr);
     u->setContentsMargins(0, 0, 0, 0);
-    u->addWidget(m_lWartAkt, 0, 0);
-    u->addWidget(m_wartAkt, 0, 1);
-    u->addWidget(m_lCFAkt, 0, 2);
-    u->addWidget(m_cfAkt, 0, 3);
-    u->addWidget(m_lWartPoprz, 1, 0);
-    u->addWidget(m_wartPoprz, 1, 1);
-    u->addWidget(m_lCFPoprz, 1, 2);
-    u->addWidget(m_cfPoprz, 1, 3);
+    wierszPol(u, 0, 0, {m_lWartAkt, m_wartAkt, m_lCFAkt, m_cfAkt});
+    wierszPol(u, 1, 0, {m_lWartPoprz, m_wartPoprz, m_lCFPoprz, m_cfPoprz});
     u->setColumnStretch(1, 1);
     m_przyciskWartWpr =
         new QPushButton(QStringLiteral("Wartość (wartości) oraz CF wartości faktu wprowadzanego wyliczeniowego"), szczegoly);
@@ -172,12 +167,8 @@ void TFormTabFakt::utworzWartoscPosr(QGroupBox *szczegoly)
 void TFormTabFakt::ulozSzczegoly(QGroupBox *szczegoly)
 {
     auto *u = new QGridLayout(szczegoly);
-    u->addWidget(m_lKod, 0, 0);
-    u->addWidget(m_kod, 0, 1);
-    u->addWidget(m_lKodSystFakt, 0, 2);
-    u->addWidget(m_kodSystFakt, 0, 3);
-    u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-    u->addWidget(m_data, 0, 5);
+    wierszPol(u, 0, 0, {m_lKod, m_kod, m_lKodSystFakt, m_kodSystFakt});
+    wierszPol(u, 0, 4, {m_lData, m_data}, Qt::AlignRight);
     u->addWidget(m_lNazwa, 1, 0);
     u->addWidget(m_nazwa, 1, 1, 1, 5);
     auto *grupy = new QHBoxLayout;

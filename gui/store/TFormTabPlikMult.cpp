@@ -10,6 +10,7 @@
 #include "store/Warunki.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/WierszPol.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,10 +43,8 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     m_pliki = new ZbiorDanych(k.baza, Tabela::PlikiMult, this);
     ustawZbioryStrzezone({m_pliki});
 
-    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli plików multimedialnych:"),
-                               {WidokWszystkich, WidokFaktu, WidokReguly}, 3, this);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(WidokWszystkich);
+    m_widok = grupaWidoku(QStringLiteral("Wizualizacja rekordów tabeli plików multimedialnych:"),
+                          {WidokWszystkich, WidokFaktu, WidokReguly}, WidokWszystkich, this);
     connect(m_widok, &GrupaRadiowa::wybrano, this, [this](const QString &w) {
         ustawWidok(w == WidokFaktu ? Widok::Fakt : w == WidokReguly ? Widok::Regula : Widok::Wszystkie);
     });
@@ -137,10 +136,7 @@ void TFormTabPlikMult::utworzPliki()
         if (m_pliki->stan() != StanZbioru::Wstawianie)
             pokazDate(m_data, m_pliki);
     });
-    connect(m_pliki, &ZbiorDanych::stanZmieniony, this, [this] {
-        m_wybor->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
-        m_widok->setEnabled(!m_pliki->czyEdycjaLubWstawianie());
-    });
+    blokujPodczasZmiany(m_pliki, {m_wybor, m_widok}, this);
 }
 
 void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
@@ -168,10 +164,7 @@ void TFormTabPlikMult::utworzPolaPliku(QGroupBox *szczegoly)
 void TFormTabPlikMult::ulozSzczegoly(QGroupBox *szczegoly)
 {
     auto *u = new QGridLayout(szczegoly);
-    u->addWidget(m_lKod, 0, 0);
-    u->addWidget(m_kod, 0, 1);
-    u->addWidget(m_lData, 0, 2, Qt::AlignRight);
-    u->addWidget(m_data, 0, 3);
+    wierszPol(u, 0, 0, {m_lKod, m_kod, m_lData, m_data}, Qt::AlignRight);
     u->addWidget(m_lNazwa, 1, 0);
     u->addWidget(m_nazwa, 1, 1, 1, 3);
     u->addWidget(m_rodzaj, 2, 0, 1, 2);

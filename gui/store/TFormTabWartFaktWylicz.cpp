@@ -9,6 +9,7 @@
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/WierszPol.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,10 +37,8 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     m_wart = new ZbiorDanych(k.baza, Tabela::WartFaktWylicz, this);
     ustawZbioryStrzezone({m_wart});
 
-    m_widok = new GrupaRadiowa(QStringLiteral("Wizualizacja rekordów tabeli wartości faktów wyliczeniowych"),
-                               {WidokWszystkich, WidokFaktu}, 2, this);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(WidokFaktu);
+    m_widok = grupaWidoku(QStringLiteral("Wizualizacja rekordów tabeli wartości faktów wyliczeniowych"),
+                          {WidokWszystkich, WidokFaktu}, WidokFaktu, this);
     connect(m_widok, &GrupaRadiowa::wybrano, this,
             [this](const QString &w) { ustawWidokWszystkich(w == WidokWszystkich); });
 
@@ -97,10 +96,7 @@ void TFormTabWartFaktWylicz::utworzWyborFaktu()
             uruchomZapytanieWartosci();
     });
     // The chosen fact cannot change under a value being typed.
-    connect(m_wart, &ZbiorDanych::stanZmieniony, this, [this] {
-        m_wybor->setEnabled(!m_wart->czyEdycjaLubWstawianie());
-        m_widok->setEnabled(!m_wart->czyEdycjaLubWstawianie());
-    });
+    blokujPodczasZmiany(m_wart, {m_wybor, m_widok}, this);
 }
 
 void TFormTabWartFaktWylicz::utworzWartosci()
@@ -183,12 +179,7 @@ void TFormTabWartFaktWylicz::utworzPanelPosredniego(QGroupBox *szczegoly)
 void TFormTabWartFaktWylicz::ulozSzczegoly(QGroupBox *szczegoly)
 {
     auto *u = new QGridLayout(szczegoly);
-    u->addWidget(m_lKod, 0, 0);
-    u->addWidget(m_kod, 0, 1);
-    u->addWidget(m_lKodFakt, 0, 2, Qt::AlignRight);
-    u->addWidget(m_kodFakt, 0, 3);
-    u->addWidget(m_lData, 0, 4, Qt::AlignRight);
-    u->addWidget(m_data, 0, 5);
+    wierszPol(u, 0, 0, {m_lKod, m_kod, m_lKodFakt, m_kodFakt, m_lData, m_data}, Qt::AlignRight);
     u->addWidget(m_lWartosc, 1, 0);
     u->addWidget(m_wartosc, 1, 1, 1, 5);
     // The two panels share one place: the window keeps its size whichever is shown.

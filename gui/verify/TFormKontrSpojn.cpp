@@ -24,10 +24,9 @@
 namespace tremida::gui {
 
 TFormKontrSpojn::TFormKontrSpojn(KontekstAplikacji &kontekst, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormKontrSpojn"),
+                    QStringLiteral("KONTROLA SPÓJNOŚCI BAZY DANYCH SYSTEMU TREMIDA"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormKontrSpojn"));
-    setWindowTitle(QStringLiteral("KONTROLA SPÓJNOŚCI BAZY DANYCH SYSTEMU TREMIDA"));
     m_zapis = new QCheckBox(QStringLiteral("Zaznacz, jeśli błędy stwierdzone w bazie danych mają zostać zapisane do "
                                            "pliku tekstowego o nazwie wyspecyfikowanej poniżej"));
     m_tytulPliku = new QLabel(QStringLiteral("ZAPIS BŁĘDÓW DO PLIKU TEKSTOWEGO"));
@@ -88,8 +87,7 @@ TFormKontrSpojn::TFormKontrSpojn(KontekstAplikacji &kontekst, QWidget *rodzic)
     connect(m_przerwij, &QPushButton::clicked, this, [] {});
     connect(m_przyciskOk, &QPushButton::clicked, this, &QWidget::hide);
     m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::KontrSpojnBazy));
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormKontrSpojn::ZmiaKolFormKontrSpojn);
-    ZmiaKolFormKontrSpojn();
+    kolorujZawsze(&TFormKontrSpojn::ZmiaKolFormKontrSpojn);
 }
 
 void TFormKontrSpojn::ZmiaKolFormKontrSpojn()

@@ -3,16 +3,15 @@
 // base, its findings listed in a memo and optionally written to a text file, with the
 // progress of the whole run.
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 
 #include "widgets/WidzetyQt.h"
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 class TWyborPliku;
 
-class TFormKontrSpojn : public QWidget {
+class TFormKontrSpojn : public OknoKontekstu {
     Q_OBJECT
 public:
     explicit TFormKontrSpojn(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
@@ -37,7 +36,6 @@ private:
     void start();
     void zmienionoFolder(const QString &folder);
 
-    KontekstAplikacji &m_kontekst;
     QCheckBox *m_zapis;
     QWidget *m_kontrolkiPliku;
     QLabel *m_tytulPliku, *m_tytulMemo, *m_etNazwa, *m_etPostep;

@@ -13,10 +13,9 @@
 namespace tremida::gui {
 
 TFormWeryf::TFormWeryf(KontekstAplikacji &kontekst, QWidget *rodzic)
-    : QWidget(rodzic, Qt::Window), m_kontekst(kontekst)
+    : OknoKontekstu(kontekst, QStringLiteral("TFormWeryf"),
+                    QStringLiteral("WERYFIKACJA BAZY WIEDZY"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormWeryf"));
-    setWindowTitle(QStringLiteral("WERYFIKACJA BAZY WIEDZY"));
     m_tytul = new QLabel(QStringLiteral("WERYFIKACJA BAZY WIEDZY"));
     QFont f = m_tytul->font();
     f.setBold(true);
@@ -67,8 +66,7 @@ TFormWeryf::TFormWeryf(KontekstAplikacji &kontekst, QWidget *rodzic)
         pokazKomunikat(komunikatBazaZweryfikowana(), parentWidget());
     });
     m_kontekst.polaczPomoc(m_pomoc, QString::fromLatin1(pomoc::WeryfBazy));
-    connect(&m_kontekst, &KontekstAplikacji::koloryZmienione, this, &TFormWeryf::ZmiaKolFormWeryf);
-    ZmiaKolFormWeryf();
+    kolorujZawsze(&TFormWeryf::ZmiaKolFormWeryf);
 }
 
 void TFormWeryf::ZmiaKolFormWeryf()

@@ -5,7 +5,7 @@
 
 #include "inference/PolaSystemu.h"
 
-#include <QWidget>
+#include "widgets/OknoKontekstu.h"
 #include <array>
 #include <functional>
 
@@ -13,9 +13,8 @@ class QProgressBar;
 
 namespace tremida::gui {
 
-class KontekstAplikacji;
 
-class TFormWeryf : public QWidget {
+class TFormWeryf : public OknoKontekstu {
     Q_OBJECT
 public:
     explicit TFormWeryf(KontekstAplikacji &kontekst, QWidget *rodzic = nullptr);
@@ -45,7 +44,6 @@ private:
     void start();
     void przyciskiPoPrzebiegu(bool zOk);
 
-    KontekstAplikacji &m_kontekst;
     int m_kodSyst = 0;
     bool m_pelna = false;
     QLabel *m_tytul;

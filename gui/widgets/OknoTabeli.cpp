@@ -180,4 +180,22 @@ GrupaRadiowa *OknoTabeli::grupaPowiazana(const QString &tytul, const QStringList
     return g;
 }
 
+GrupaRadiowa *OknoTabeli::grupaWidoku(const QString &tytul, const QStringList &widoki, const QString &wybrany,
+                                      QWidget *okno)
+{
+    auto *g = new GrupaRadiowa(tytul, widoki, static_cast<int>(widoki.size()), okno);
+    g->setObjectName(QStringLiteral("widok"));
+    g->ustawWybor(wybrany);
+    return g;
+}
+
+void OknoTabeli::blokujPodczasZmiany(ZbiorDanych *zbior, const QList<QWidget *> &widgety, QObject *odbiorca)
+{
+    connect(zbior, &ZbiorDanych::stanZmieniony, odbiorca, [zbior, widgety] {
+        const bool zmiana = zbior->czyEdycjaLubWstawianie();
+        for (QWidget *w : widgety)
+            w->setEnabled(!zmiana);
+    });
+}
+
 } // namespace tremida::gui

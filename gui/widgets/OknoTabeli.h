@@ -62,6 +62,14 @@ public:
     static GrupaRadiowa *grupaPowiazana(const QString &tytul, const QStringList &pozycje, int kolumny, QWidget *rodzic,
                                         ZbiorDanych *zbior, const QString &kolumna);
 
+    // The choice of the records a table window shows, named "widok": the caption `tytul`, one
+    // item per view side by side, `wybrany` checked.
+    static GrupaRadiowa *grupaWidoku(const QString &tytul, const QStringList &widoki, const QString &wybrany,
+                                     QWidget *okno);
+    // While `zbior` holds a record being inserted or edited, `widgety` are disabled: what the
+    // record belongs to cannot change under it. The connection lives as long as `odbiorca`.
+    static void blokujPodczasZmiany(ZbiorDanych *zbior, const QList<QWidget *> &widgety, QObject *odbiorca);
+
 protected:
     // Datasets whose unposted record the OK button guards.
     void ustawZbioryStrzezone(const QList<ZbiorDanych *> &zbiory) { m_strzezone = zbiory; }

@@ -7,6 +7,7 @@
 
 #include "store/Baza.h"
 #include "store/NaglowkiKolumn.h"
+#include "WierszPol.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -20,9 +21,7 @@ WidokWgSystemu::WidokWgSystemu(OknoTabeli *okno, ZbiorDanych *rekordy, const QSt
 {
     m_syst = OknoTabeli::zbiorSystemow(rekordy->baza(), this);
 
-    m_widok = new GrupaRadiowa(podpis, {wszystkich, systemu}, 2, okno);
-    m_widok->setObjectName(QStringLiteral("widok"));
-    m_widok->ustawWybor(systemu);
+    m_widok = OknoTabeli::grupaWidoku(podpis, {wszystkich, systemu}, systemu, okno);
 
     m_panel = new QWidget(okno);
     m_lKod = OknoTabeli::etykieta(QStringLiteral("Kod systemu:"), m_panel);
@@ -36,20 +35,13 @@ WidokWgSystemu::WidokWgSystemu(OknoTabeli *okno, ZbiorDanych *rekordy, const QSt
     m_nawigator = new Nawigator(m_syst, Nawigator::przemieszczanie(), m_panel);
     auto *u = new QGridLayout(m_panel);
     u->setContentsMargins(0, 0, 0, 0);
-    u->addWidget(m_lKod, 0, 0);
-    u->addWidget(m_kod, 0, 1);
-    u->addWidget(m_lNazwa, 0, 2);
-    u->addWidget(m_nazwa, 0, 3);
+    wierszPol(u, 0, 0, {m_lKod, m_kod, m_lNazwa, m_nazwa});
     u->addWidget(m_nawigator, 0, 4);
     u->addWidget(m_siatka, 1, 0, 1, 5);
     u->setColumnStretch(3, 1);
 
     // The chosen knowledge base cannot change under a record being typed.
-    connect(m_rekordy, &ZbiorDanych::stanZmieniony, this, [this] {
-        const bool zmiana = m_rekordy->czyEdycjaLubWstawianie();
-        m_panel->setEnabled(!zmiana);
-        m_widok->setEnabled(!zmiana);
-    });
+    OknoTabeli::blokujPodczasZmiany(m_rekordy, {m_panel, m_widok}, this);
     connect(m_syst, &ZbiorDanych::przewiniety, this, [this] {
         if (!wszystkie() && m_syst->czyOtwarty())
             czytajRekordy();
