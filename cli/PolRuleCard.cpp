@@ -6,14 +6,11 @@ namespace tremida::cli {
 
 int polecenieRuleCard(Kontekst &k, const QStringList &argumenty)
 {
-    const QString pol = QStringLiteral("rule-card");
-    ArgumentyWyjasnien a;
-    if (const auto blad = czytajArgumentyWyjasnien(k, pol, argumenty, MiejsceKonkluzji::Brak, a))
-        return *blad;
-    if (!a.kod)
-        return bladUzycia(k, pol, QStringLiteral("Podaj kod reguły."));
-    const TWynikWyjasnienia w = wyjasnienia::kartaReguly(k.baza, k.konfig, *a.kod);
-    return wypiszWyjasnienie(k, w, a.json, QString(), QStringLiteral("karta"), true);
+    return wykonajPolecenieWyjasnien(
+        k, argumenty,
+        {QStringLiteral("rule-card"), MiejsceKonkluzji::Brak, false, QStringLiteral("Podaj kod reguły."),
+         QStringLiteral("karta"), true},
+        [&k](const ArgumentyWyjasnien &a, QString &) { return wyjasnienia::kartaReguly(k.baza, k.konfig, *a.kod); });
 }
 
 } // namespace tremida::cli

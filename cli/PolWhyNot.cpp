@@ -6,14 +6,13 @@ namespace tremida::cli {
 
 int polecenieWhyNot(Kontekst &k, const QStringList &argumenty)
 {
-    const QString pol = QStringLiteral("why-not");
-    ArgumentyWyjasnien a;
-    if (const auto blad = czytajArgumentyWyjasnien(k, pol, argumenty, MiejsceKonkluzji::PoKodzie, a))
-        return *blad;
-    if (!a.kod || !a.konkluzja)
-        return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu i tekst konkluzji."));
-    const TWynikWyjasnienia w = wyjasnienia::dlaczegoNie(k.baza, k.konfig, *a.kod, *a.konkluzja);
-    return wypiszWyjasnienie(k, w, a.json, QString(), QStringLiteral("drzewo"), true);
+    return wykonajPolecenieWyjasnien(
+        k, argumenty,
+        {QStringLiteral("why-not"), MiejsceKonkluzji::PoKodzie, true,
+         QStringLiteral("Podaj kod systemu i tekst konkluzji."), QStringLiteral("drzewo"), true},
+        [&k](const ArgumentyWyjasnien &a, QString &) {
+            return wyjasnienia::dlaczegoNie(k.baza, k.konfig, *a.kod, *a.konkluzja);
+        });
 }
 
 } // namespace tremida::cli

@@ -64,4 +64,17 @@ int wypiszWyjasnienie(Kontekst &k, const TWynikWyjasnienia &w, bool json, const 
     return Sukces;
 }
 
+int wykonajPolecenieWyjasnien(Kontekst &k, const QStringList &argumenty, const OpisPoleceniaWyjasnien &opis,
+                              const WynikPoleceniaWyjasnien &wynik)
+{
+    ArgumentyWyjasnien a;
+    if (const auto blad = czytajArgumentyWyjasnien(k, opis.pol, argumenty, opis.miejsce, a))
+        return *blad;
+    if (!a.kod || (opis.konkluzjaWymagana && !a.konkluzja))
+        return bladUzycia(k, opis.pol, opis.brakArgumentu);
+    QString naglowek;
+    const TWynikWyjasnienia w = wynik(a, naglowek);
+    return wypiszWyjasnienie(k, w, a.json, naglowek, opis.kluczJson, opis.jedno);
+}
+
 } // namespace tremida::cli

@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "explain/Wyjasnienia.h"
 
+#include <functional>
 #include <optional>
 
 namespace tremida::cli {
@@ -34,5 +35,25 @@ std::optional<int> czytajArgumentyWyjasnien(Kontekst &k, const QString &pol, con
 // `kluczJson`: [trees] (or the one tree when `jedno`)}, and Sukces.
 int wypiszWyjasnienie(Kontekst &k, const TWynikWyjasnienia &w, bool json, const QString &naglowek,
                       const QString &kluczJson, bool jedno);
+
+// One explanation command: its name, where it takes its conclusion, whether it needs one,
+// the usage message for a missing code (or conclusion), and how wypiszWyjasnienie prints it.
+struct OpisPoleceniaWyjasnien {
+    QString pol;
+    MiejsceKonkluzji miejsce;
+    bool konkluzjaWymagana;
+    QString brakArgumentu;
+    QString kluczJson;
+    bool jedno;
+};
+// What an explanation command computes from its arguments: the result, and the heading line
+// put into `naglowek` (left empty for none).
+using WynikPoleceniaWyjasnien = std::function<TWynikWyjasnienia(const ArgumentyWyjasnien &a, QString &naglowek)>;
+
+// Runs the command `opis`: reads its arguments (an unknown one, a missing code or a missing
+// required conclusion prints the usage message and gives its exit code), computes the result
+// by `wynik` and prints it by wypiszWyjasnienie.
+int wykonajPolecenieWyjasnien(Kontekst &k, const QStringList &argumenty, const OpisPoleceniaWyjasnien &opis,
+                              const WynikPoleceniaWyjasnien &wynik);
 
 } // namespace tremida::cli

@@ -47,6 +47,26 @@ void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, co
     u.nastepnaLinia();
 }
 
+void blokiOpisu(UkladStrony &u, const QList<BlokOpisu> &bloki)
+{
+    for (const BlokOpisu &b : bloki) {
+        u.nastepnaLinia();
+        blokOpisu(u, b.naglowek, b.tekst, b.brak);
+    }
+}
+
+bool drukujRekordy(UkladStrony &u, QSqlQuery &q, const std::function<bool(const QSqlRecord &)> &rekord)
+{
+    u.rozpocznij();
+    while (q.next()) {
+        if (!rekord(q.record()))
+            return false;
+        u.separatorRekordu();
+    }
+    u.nastepnaLinia();
+    return true;
+}
+
 namespace {
 
 // The bold centred title two lines below the date and an underline row.

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace tremida {
@@ -42,6 +43,20 @@ void podkreslony(UkladStrony &u, int x, const QString &tekst);
 // A heading underlined at the left margin, the text (or `brak` when it is empty) wrapped over
 // the full width below it, and the next line.
 void blokOpisu(UkladStrony &u, const QString &naglowek, const QString &tekst, const QString &brak);
+
+// One described field of a record as blokOpisu writes it.
+struct BlokOpisu {
+    QString naglowek;
+    QString tekst;
+    QString brak;
+};
+// The described fields of a record one under the other, each after a line feed.
+void blokiOpisu(UkladStrony &u, const QList<BlokOpisu> &bloki);
+
+// Starts the pages and writes every record `q` reads by `rekord`, each followed by the record
+// separator, and a line feed after the last; true. False as soon as `rekord` fails (it says
+// why to its caller).
+bool drukujRekordy(UkladStrony &u, QSqlQuery &q, const std::function<bool(const QSqlRecord &)> &rekord);
 
 // The header of a printout of one system's table: the program, the system's code and wrapped
 // name, page number, date, the bold centred title, and the two heading lines at `x` between

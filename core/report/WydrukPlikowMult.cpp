@@ -49,9 +49,8 @@ bool drukujPlikiMult(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, cons
         else
             naglowekTabeli(u, dzien, QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"), x, linia1, linia2);
     });
-    u.rozpocznij();
-    while (q.next()) {
-        const TRekPlikMult p = TRekPlikMult::z(q.record());
+    return drukujRekordy(u, q, [&](const QSqlRecord &rek) {
+        const TRekPlikMult p = TRekPlikMult::z(rek);
         u.nastepnaLinia();
         wierszKomorek(u, {{x[KKod], 0, QString::number(p.IdPlikMult)},
                           {x[KNazwa], szer(KNazwa), p.NazwaPliku},
@@ -61,10 +60,8 @@ bool drukujPlikiMult(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, cons
                           {x[KKodElem], 0, QString::number(p.KodElemIlustr)},
                           {x[KPodpis], szer(KPodpis), p.Podpis.isEmpty() ? QStringLiteral("brak podpisu") : p.Podpis}});
         u.nastepnaLinia();
-        u.separatorRekordu();
-    }
-    u.nastepnaLinia();
-    return true;
+        return true;
+    });
 }
 
 } // namespace tremida

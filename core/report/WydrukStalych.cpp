@@ -35,9 +35,8 @@ bool drukujStale(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
                         {"Kod", "Nazwa", "Rodzaj", "Typ", "Jednostka", "Wartość", "Kod", "Parametr", "Parametr"},
                         {"stałej", "stałej", "stałej", "stałej", "stałej", "stałej prostej", "argumentu", "A", "B"});
     });
-    u.rozpocznij();
-    while (q.next()) {
-        const TRekStala s = TRekStala::z(q.record());
+    return drukujRekordy(u, q, [&](const QSqlRecord &rek) {
+        const TRekStala s = TRekStala::z(rek);
         const bool obliczana = s.RodzStala == slowa::Obliczana;
         const bool zJednostka = s.TypStala != slowa::Logiczna;
         u.nastepnaLinia();
@@ -56,15 +55,11 @@ bool drukujStale(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
         }
         wierszKomorek(u, komorki);
         u.nastepnaLinia();
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Opis stałej:"), s.OpisStala, QStringLiteral("brak opisu"));
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Instrukcja jak wprowadzić wartość stałej:"), s.PytStala,
-                  QStringLiteral("brak instrukcji"));
-        u.separatorRekordu();
-    }
-    u.nastepnaLinia();
-    return true;
+        blokiOpisu(u, {{QStringLiteral("Opis stałej:"), s.OpisStala, QStringLiteral("brak opisu")},
+                       {QStringLiteral("Instrukcja jak wprowadzić wartość stałej:"), s.PytStala,
+                        QStringLiteral("brak instrukcji")}});
+        return true;
+    });
 }
 
 } // namespace tremida

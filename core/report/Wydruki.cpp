@@ -113,9 +113,8 @@ bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien,
         u.linia();
         u.ustawLicznikLinii(10);
     });
-    u.rozpocznij();
-    while (q.next()) {
-        const TRekSyst s = TRekSyst::z(q.record());
+    return drukujRekordy(u, q, [&](const QSqlRecord &rek) {
+        const TRekSyst s = TRekSyst::z(rek);
         u.nastepnaLinia();
         u.pisz(m.lewy, QString::number(s.IdSyst));
         u.zawijaj(xNazwy, plotno.szerokoscStrony() - m.lewy - xNazwy, s.NazSyst);
@@ -127,10 +126,8 @@ bool drukujSystemy(Baza &baza, Plotno &plotno, bool pozioma, const QDate &dzien,
             u.zawijaj(m.lewy, u.szerokoscPelna(), s.OpisSyst);
             u.nastepnaLinia();
         }
-        u.separatorRekordu();
-    }
-    u.nastepnaLinia();
-    return true;
+        return true;
+    });
 }
 
 bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
@@ -159,10 +156,9 @@ bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
                         {"faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "faktu", "wielow.?", "wart.",
                          "wartości", "f.wylicz.", "przyp.?", "wartości"});
     });
-    u.rozpocznij();
     TDrukFakt bufor;
-    while (q.next()) {
-        const TRekFakt f = TRekFakt::z(q.record());
+    return drukujRekordy(u, q, [&](const QSqlRecord &rek) {
+        const TRekFakt f = TRekFakt::z(rek);
         const bool wprowadzany = f.RodzFakt == slowa::Wprowadzany;
         bufor.wyczysc();
         u.nastepnaLinia();
@@ -214,17 +210,13 @@ bool drukujFakty(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QD
                 u.pisz(k.x, bufor.tekst(k.kolumna, l));
             u.nastepnaLinia();
         }
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Opis faktu:"), f.OpisFakt, QStringLiteral("brak opisu"));
-        if (wprowadzany) {
-            u.nastepnaLinia();
-            blokOpisu(u, QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), f.PytFakt,
-                      QStringLiteral("brak instrukcji"));
-        }
-        u.separatorRekordu();
-    }
-    u.nastepnaLinia();
-    return true;
+        QList<BlokOpisu> opisy{{QStringLiteral("Opis faktu:"), f.OpisFakt, QStringLiteral("brak opisu")}};
+        if (wprowadzany)
+            opisy.append({QStringLiteral("Instrukcja jak wprowadzić wartość faktu:"), f.PytFakt,
+                          QStringLiteral("brak instrukcji")});
+        blokiOpisu(u, opisy);
+        return true;
+    });
 }
 
 bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const QDate &dzien, QString *blad)
@@ -242,7 +234,6 @@ bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const Q
                         x, {"Kod", "Nazwa", "Poziom", "Kierunek", "CF"},
                         {"reguły", "reguły", "reguły", "wnioskowania", "reguły"});
     });
-    u.rozpocznij();
     auto linieTekstu = [&](const QString &tekst, const QString &brak) {
         if (tekst.isEmpty()) {
             u.pisz(m.lewy, brak);
@@ -250,8 +241,8 @@ bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const Q
         }
         u.zawijaj(m.lewy, u.szerokoscPelna(), tekst);
     };
-    while (q.next()) {
-        const TRekReg r = TRekReg::z(q.record());
+    return drukujRekordy(u, q, [&](const QSqlRecord &rek) {
+        const TRekReg r = TRekReg::z(rek);
         u.nastepnaLinia();
         u.pisz(x[0], QString::number(r.IdReg));
         u.pisz(x[2], QString::number(r.PozReg));
@@ -269,18 +260,13 @@ bool drukujReguly(Baza &baza, int kodSyst, Plotno &plotno, bool pozioma, const Q
         u.nastepnaLinia();
         linieTekstu(r.KonklReg, QStringLiteral("konkluzja reguły pusta"));
         u.nastepnaLinia();
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Opis konkluzji reguły:"), r.OpisKonklReg, QStringLiteral("brak opisu"));
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Instrukcja/zalecenia dla użytkownika, wynikające z konkluzji reguły:"), r.InstrReg,
-                  QStringLiteral("brak instrukcji"));
-        u.nastepnaLinia();
-        blokOpisu(u, QStringLiteral("Opisowa charakterystyka reguły. Objaśnienie reguły. Autor/źródło:"), r.OpisReg,
-                  QStringLiteral("brak charakterystyki"));
-        u.separatorRekordu();
-    }
-    u.nastepnaLinia();
-    return true;
+        blokiOpisu(u, {{QStringLiteral("Opis konkluzji reguły:"), r.OpisKonklReg, QStringLiteral("brak opisu")},
+                       {QStringLiteral("Instrukcja/zalecenia dla użytkownika, wynikające z konkluzji reguły:"),
+                        r.InstrReg, QStringLiteral("brak instrukcji")},
+                       {QStringLiteral("Opisowa charakterystyka reguły. Objaśnienie reguły. Autor/źródło:"), r.OpisReg,
+                        QStringLiteral("brak charakterystyki")}});
+        return true;
+    });
 }
 
 } // namespace tremida

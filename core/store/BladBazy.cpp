@@ -6,43 +6,42 @@
 
 namespace tremida {
 
+namespace {
+
+// The cause said to the user for each primary result code of the engine.
+struct PrzyczynaKodu {
+    int kod;
+    const char16_t *tekst;
+};
+constexpr PrzyczynaKodu przyczynyKodow[] = {
+    {SQLITE_BUSY, u"tabela jest używana przez inny program"},
+    {SQLITE_LOCKED, u"tabela jest używana przez inny program"},
+    {SQLITE_FULL, u"brak miejsca na dysku"},
+    {SQLITE_READONLY, u"plik tabeli jest tylko do odczytu"},
+    {SQLITE_PERM, u"brak uprawnień do pliku tabeli"},
+    {SQLITE_AUTH, u"brak uprawnień do pliku tabeli"},
+    {SQLITE_NOTADB, u"plik nie jest plikiem bazy danych"},
+    {SQLITE_CORRUPT, u"plik tabeli jest uszkodzony"},
+    {SQLITE_IOERR, u"błąd dysku przy odczycie lub zapisie pliku"},
+    {SQLITE_CANTOPEN, u"nie można otworzyć pliku tabeli"},
+    {SQLITE_NOMEM, u"brak pamięci operacyjnej"},
+    {SQLITE_TOOBIG, u"wartość jest zbyt duża"},
+    {SQLITE_SCHEMA, u"budowa tabeli została zmieniona przez inny program"},
+};
+
+} // namespace
+
 QString przyczynaBleduBazy(int kod, const QString &tekstSilnika)
 {
-    switch (kod & 0xFF) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("tabela jest używana przez inny program");
-    case SQLITE_FULL:
-        return QStringLiteral("brak miejsca na dysku");
-    case SQLITE_READONLY:
-        return QStringLiteral("plik tabeli jest tylko do odczytu");
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return QStringLiteral("brak uprawnień do pliku tabeli");
-    case SQLITE_NOTADB:
-        return QStringLiteral("plik nie jest plikiem bazy danych");
-    case SQLITE_CORRUPT:
-        return QStringLiteral("plik tabeli jest uszkodzony");
-    case SQLITE_IOERR:
-        return QStringLiteral("błąd dysku przy odczycie lub zapisie pliku");
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("nie można otworzyć pliku tabeli");
-    case SQLITE_NOMEM:
-        return QStringLiteral("brak pamięci operacyjnej");
-    case SQLITE_TOOBIG:
-        return QStringLiteral("wartość jest zbyt duża");
-    case SQLITE_SCHEMA:
-        return QStringLiteral("budowa tabeli została zmieniona przez inny program");
-    case SQLITE_CONSTRAINT:
+    const int glowny = kod & 0xFF;
+    for (const PrzyczynaKodu &p : przyczynyKodow)
+        if (p.kod == glowny)
+            return QString::fromUtf16(p.tekst);
+    if (glowny == SQLITE_CONSTRAINT)
         return QStringLiteral("zmiana odrzucona przez ograniczenie tabeli (%1)").arg(tekstSilnika);
-    case 0:
-        // A failure the program found itself: its text is already the user's.
-        if (!tekstSilnika.isEmpty())
-            return tekstSilnika;
-        break;
-    default:
-        break;
-    }
+    // A failure the program found itself (code 0): its text is already the user's.
+    if (glowny == 0 && !tekstSilnika.isEmpty())
+        return tekstSilnika;
     if (tekstSilnika.isEmpty())
         return QStringLiteral("nieznany błąd bazy danych");
     return QStringLiteral("błąd bazy danych (%1)").arg(tekstSilnika);

@@ -11,6 +11,15 @@ namespace {
 
 bool cyfra(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// Moves `i` past the digits of `t` that stand there and says how many it passed.
+qsizetype pominCyfry(const QString &t, qsizetype &i)
+{
+    const qsizetype start = i;
+    while (i < t.size() && cyfra(t[i]))
+        ++i;
+    return i - start;
+}
+
 // The decimal order of magnitude of a number text that is already known to be well formed
 // ("[-]digits[.digits][e[sign]digits]"): positive for a number of 1 or more, zero or negative
 // below 1. Used only to tell an overflow from an underflow.
@@ -57,18 +66,11 @@ std::optional<double> czytajLiczbeZKropka(const QString &t)
     const qsizetype start = i;
     if (i < n && (t[i] == u'+' || t[i] == u'-'))
         ++i;
-    qsizetype cyfryCalk = 0;
-    while (i < n && cyfra(t[i])) {
-        ++i;
-        ++cyfryCalk;
-    }
+    const qsizetype cyfryCalk = pominCyfry(t, i);
     qsizetype cyfryUlam = 0;
     if (i < n && t[i] == u'.') {
         ++i;
-        while (i < n && cyfra(t[i])) {
-            ++i;
-            ++cyfryUlam;
-        }
+        cyfryUlam = pominCyfry(t, i);
     }
     if (cyfryCalk + cyfryUlam == 0)
         return std::nullopt;
@@ -76,12 +78,7 @@ std::optional<double> czytajLiczbeZKropka(const QString &t)
         ++i;
         if (i < n && (t[i] == u'+' || t[i] == u'-'))
             ++i;
-        qsizetype cyfryWykl = 0;
-        while (i < n && cyfra(t[i])) {
-            ++i;
-            ++cyfryWykl;
-        }
-        if (cyfryWykl == 0)
+        if (pominCyfry(t, i) == 0)
             return std::nullopt;
     }
     if (i != n)

@@ -9,6 +9,7 @@
 #include "store/Slowa.h"
 
 #include "widgets/Ekran.h"
+#include "widgets/Kontrolki.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -251,16 +252,7 @@ void TFormCzytFaktWnios::ustawWybor(int i, const QString &wybor)
 {
     if (i < 1 || i > LiczbaWierszy)
         return;
-    QButtonGroup *g = m_wiersze[i - 1].grupa;
-    const int id = Wybory.indexOf(wybor);
-    if (id >= 0) {
-        g->button(id)->setChecked(true);
-        return;
-    }
-    g->setExclusive(false);
-    for (QAbstractButton *b : g->buttons())
-        b->setChecked(false);
-    g->setExclusive(true);
+    zaznaczJeden(m_wiersze[i - 1].grupa, Wybory.indexOf(wybor));
 }
 
 QString TFormCzytFaktWnios::wybor(int i) const

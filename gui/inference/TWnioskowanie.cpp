@@ -222,20 +222,18 @@ void TWnioskowanie::porzucWstrzymany()
 
 // ---- The launcher ----
 
-void TWnioskowanie::organizujWPrzod()
+void TWnioskowanie::organizujMetode(Metoda metoda, TFormMetodyWnios *forma,
+                                    std::initializer_list<TFormMetodyWnios *> zPrzyciskami,
+                                    const std::function<bool(QStringList &)> &przygotuj)
 {
     if (!m_zweryfikowana)
         return;
     porzucWstrzymany();
-    m_formWPrzod->pokazStartIOk(true);
+    for (TFormMetodyWnios *f : zPrzyciskami)
+        f->pokazStartIOk(true);
     QStringList konkluzje;
-    if (!m_wPrzod.Przygotuj(konkluzje))
+    if (!przygotuj(konkluzje))
         return;
-    pokazFormeMetody(Metoda::WPrzod, m_formWPrzod, konkluzje);
-}
-
-void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje)
-{
     sesja.KontynuacjaZadana = false;
     m_metoda = metoda;
     forma->ustawKonkluzje(sesja.KodSyst, sesja.NazSyst, konkluzje);
@@ -244,31 +242,26 @@ void TWnioskowanie::pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, con
     pokazOkno(forma);
 }
 
+void TWnioskowanie::organizujWPrzod()
+{
+    organizujMetode(Metoda::WPrzod, m_formWPrzod, {m_formWPrzod},
+                    [this](QStringList &konkluzje) { return m_wPrzod.Przygotuj(konkluzje); });
+}
+
 void TWnioskowanie::organizujWstecz()
 {
-    if (!m_zweryfikowana)
-        return;
-    porzucWstrzymany();
-    m_formWstecz->pokazStartIOk(true);
-    QStringList konkluzje;
-    if (!m_wstecz.Przygotuj(konkluzje))
-        return;
-    pokazFormeMetody(Metoda::Wstecz, m_formWstecz, konkluzje);
+    organizujMetode(Metoda::Wstecz, m_formWstecz, {m_formWstecz},
+                    [this](QStringList &konkluzje) { return m_wstecz.Przygotuj(konkluzje); });
 }
 
 void TWnioskowanie::organizujMiesz()
 {
-    if (!m_zweryfikowana)
-        return;
-    porzucWstrzymany();
-    m_formWPrzod->lista()->clear();
-    m_formWPrzod->pokazStartIOk(true);
-    m_formWstecz->pokazStartIOk(true);
-    m_formMiesz->pokazStartIOk(true);
-    QStringList konkluzje;
-    if (!m_miesz.Przygotuj(konkluzje))
-        return;
-    pokazFormeMetody(Metoda::Miesz, m_formMiesz, konkluzje);
+    // A mixed run is prepared with the forward form's list emptied.
+    organizujMetode(Metoda::Miesz, m_formMiesz, {m_formWPrzod, m_formWstecz, m_formMiesz},
+                    [this](QStringList &konkluzje) {
+                        m_formWPrzod->lista()->clear();
+                        return m_miesz.Przygotuj(konkluzje);
+                    });
 }
 
 // ---- Forward chaining ----

@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <initializer_list>
 
 class QAction;
 class QWidget;
@@ -99,7 +101,11 @@ private:
     void wylaczWnioskowanie();
     // Shows the launcher when a run asked for it (wymagajNowegoWyboru) on its way out.
     void pokazWyrzutniePoPrzebiegu();
-    void pokazFormeMetody(Metoda metoda, TFormMetodyWnios *forma, const QStringList &konkluzje);
+    // Opens the form `forma` of a method once the base is verified: drops a paused run, shows
+    // Start and OK on the forms `zPrzyciskami`, prepares the run by `przygotuj` (nothing more
+    // when it fails) and shows `forma` with the conclusions it gives.
+    void organizujMetode(Metoda metoda, TFormMetodyWnios *forma, std::initializer_list<TFormMetodyWnios *> zPrzyciskami,
+                         const std::function<bool(QStringList &)> &przygotuj);
     void organizujWPrzod();
     void organizujWstecz();
     void organizujMiesz();

@@ -34,6 +34,21 @@ Okno &przegladarka(KontekstAplikacji &k, QPointer<Okno> &okno, void (Okno::*zmia
     return *okno;
 }
 
+// The path of the file `nazwaPliku` in the folder of the tables, or no value after the message
+// "Stwierdzono brak na dysku pliku <rodzaj><name> do <cel>.\n\rOpcja nie zostanie
+// zrealizowana." when the name is empty or no such file stands there.
+std::optional<QString> plikNaDysku(KontekstAplikacji &k, const QString &nazwaPliku, const QString &rodzaj,
+                                   const QString &cel)
+{
+    const QString sciezka = sciezkaPliku(k, nazwaPliku);
+    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
+        pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku ") + rodzaj + nazwaPliku + QStringLiteral(" do ")
+                       + cel + QStringLiteral(".\n\rOpcja nie zostanie zrealizowana."));
+        return std::nullopt;
+    }
+    return sciezka;
+}
+
 } // namespace
 
 TFormWizGraf &formWizGraf(KontekstAplikacji &k)
@@ -48,24 +63,14 @@ TFormWizFilm &formWizFilm(KontekstAplikacji &k)
 
 bool PokazObraz(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
 {
-    const QString sciezka = sciezkaPliku(k, nazwaPliku);
-    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
-        pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku ") + nazwaPliku
-                       + QStringLiteral(" do wizualizacji.\n\rOpcja nie zostanie zrealizowana."));
-        return false;
-    }
-    return formWizGraf(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
+    const auto sciezka = plikNaDysku(k, nazwaPliku, QString(), QStringLiteral("wizualizacji"));
+    return sciezka && formWizGraf(k).pokaz(*sciezka, nazwaPliku, stosunek, podpis);
 }
 
 bool PokazFilm(KontekstAplikacji &k, const QString &nazwaPliku, double stosunek, const QString &podpis)
 {
-    const QString sciezka = sciezkaPliku(k, nazwaPliku);
-    if (nazwaPliku.isEmpty() || !QFileInfo(sciezka).isFile()) {
-        pokazKomunikat(QStringLiteral("Stwierdzono brak na dysku pliku filmu ") + nazwaPliku
-                       + QStringLiteral(" do odtworzenia.\n\rOpcja nie zostanie zrealizowana."));
-        return false;
-    }
-    return formWizFilm(k).pokaz(sciezka, nazwaPliku, stosunek, podpis);
+    const auto sciezka = plikNaDysku(k, nazwaPliku, QStringLiteral("filmu "), QStringLiteral("odtworzenia"));
+    return sciezka && formWizFilm(k).pokaz(*sciezka, nazwaPliku, stosunek, podpis);
 }
 
 bool pokazPlikIlustracji(KontekstAplikacji &k, const QString &nazwaPliku, std::optional<double> stosunek,

@@ -47,15 +47,19 @@ QRadioButton *GrupaRadiowa::przycisk(int i) const { return qobject_cast<QRadioBu
 void GrupaRadiowa::ustawWybor(const QString &slowo)
 {
     m_wartosc = slowo;
-    const int i = m_pozycje.indexOf(slowo);
-    if (i >= 0) {
-        m_grupa->button(i)->setChecked(true);
+    zaznaczJeden(m_grupa, m_pozycje.indexOf(slowo));
+}
+
+void zaznaczJeden(QButtonGroup *grupa, int id)
+{
+    if (QAbstractButton *b = grupa->button(id)) {
+        b->setChecked(true);
         return;
     }
-    m_grupa->setExclusive(false);
-    for (QAbstractButton *b : m_grupa->buttons())
+    grupa->setExclusive(false);
+    for (QAbstractButton *b : grupa->buttons())
         b->setChecked(false);
-    m_grupa->setExclusive(true);
+    grupa->setExclusive(true);
 }
 
 void GrupaRadiowa::kliknij(const QString &slowo)

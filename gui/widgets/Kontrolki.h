@@ -45,6 +45,9 @@ private:
     bool m_tylkoDoOdczytu = false;
 };
 
+// Checks the button `id` of the exclusive group `grupa`, or with no such button none of them.
+void zaznaczJeden(QButtonGroup *grupa, int id);
+
 // Binds an edit field to a column: it shows the column of the current record and writes
 // what is typed. A read-only field only shows. A text column limits the length typed.
 void powiaz(QLineEdit *pole, ZbiorDanych *zbior, const QString &kolumna, bool tylkoDoOdczytu = false);
