@@ -15,10 +15,12 @@ namespace tremida::cli {
 
 namespace {
 
-// The code of a knowledge base that exists, after the files needed by the choice of a
-// knowledge base were found; otherwise the failure was reported.
-std::optional<int> wybranySystem(Kontekst &k, int kodSyst, const PokazKomunikat &pokaz)
+// How messages are shown (JSON lines or text) once the knowledge base `kodSyst` is chosen:
+// the files the choice of a knowledge base needs were found and the knowledge base exists.
+// Otherwise the failure was reported and nothing is returned.
+std::optional<PokazKomunikat> pokazDlaSystemu(Kontekst &k, int kodSyst, bool json)
 {
+    const PokazKomunikat pokaz = [&k, json](const QString &t) { json ? k.komunikatJson(t) : k.komunikat(t); };
     if (const auto brak = sprawdzWarunki(tremida::Polecenie::WyborSyst, k.baza)) {
         pokaz(*brak);
         return std::nullopt;
@@ -27,12 +29,7 @@ std::optional<int> wybranySystem(Kontekst &k, int kodSyst, const PokazKomunikat 
         k.err << QStringLiteral("W tabeli systemów nie ma systemu o kodzie %1.\n").arg(kodSyst);
         return std::nullopt;
     }
-    return kodSyst;
-}
-
-PokazKomunikat pokazywanie(Kontekst &k, bool json)
-{
-    return [&k, json](const QString &t) { json ? k.komunikatJson(t) : k.komunikat(t); };
+    return pokaz;
 }
 
 } // namespace
@@ -57,15 +54,15 @@ int polecenieVerify(Kontekst &k, const QStringList &argumenty)
     }
     if (!kodSyst)
         return bladUzycia(k, pol, QStringLiteral("Podaj kod systemu."));
-    const PokazKomunikat pokaz = pokazywanie(k, json);
-    if (!wybranySystem(k, *kodSyst, pokaz))
+    const auto pokaz = pokazDlaSystemu(k, *kodSyst, json);
+    if (!pokaz)
         return Porazka;
     TWidokWeryf widok;
-    widok.komunikat = pokaz;
+    widok.komunikat = *pokaz;
     const TWynikWeryf wynik = WeryfikujBazeWiedzy(k.baza, k.konfig, *kodSyst, pelna, widok);
     if (!wynik.czysta)
         return Porazka;
-    pokaz(komunikatBazaZweryfikowana());
+    (*pokaz)(komunikatBazaZweryfikowana());
     return Sukces;
 }
 
@@ -117,11 +114,11 @@ int polecenieReadFacts(Kontekst &k, const QStringList &argumenty)
     const auto kodSyst = tekstNaInt(reszta[0]);
     if (!kodSyst)
         return bladUzycia(k, pol, QStringLiteral("Kod systemu musi być liczbą całkowitą."));
-    const PokazKomunikat pokaz = pokazywanie(k, json);
-    if (!wybranySystem(k, *kodSyst, pokaz))
+    const auto pokaz = pokazDlaSystemu(k, *kodSyst, json);
+    if (!pokaz)
         return Porazka;
     TSesjaWnios sesja;
-    return CzytajWartFaktPlik(k.baza, reszta[1], *kodSyst, sesja, pokaz) == WynikCzytFakt::Przeczytany ? Sukces
+    return CzytajWartFaktPlik(k.baza, reszta[1], *kodSyst, sesja, *pokaz) == WynikCzytFakt::Przeczytany ? Sukces
                                                                                                           : Porazka;
 }
 

@@ -39,10 +39,9 @@ QPushButton *przycisk(const QString &tekst, const QString &nazwa, QWidget *rodzi
 } // namespace
 
 TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA REGUŁ"), QString::fromLatin1(pomoc::TabReg), Tabela::Reguly,
-                          rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TFormTabReg"), QStringLiteral("TABELA REGUŁ"),
+                          QString::fromLatin1(pomoc::TabReg), Tabela::Reguly, rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabReg"));
     m_edytor = new TFormEdytorReg(k, this);
     m_karta = new TFormKartaReg(k, this);
 
@@ -62,8 +61,7 @@ TFormTabReg::TFormTabReg(KontekstAplikacji &k, QWidget *rodzic)
     ulozOkno(szczegoly, pomocnicze);
 
     m_edytuj->hide();
-    ZmiaKolFormTabReg(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabReg(m_k.konfig); });
+    kolorujZawsze(&TFormTabReg::ZmiaKolFormTabReg);
 }
 
 void TFormTabReg::poPrzewinieciu()
@@ -327,20 +325,18 @@ void TFormTabReg::kopiuj(Kopia co)
 {
     if (!m_reg->czyEdycjaLubWstawianie())
         return;
-    const QString ogon = QStringLiteral("\n\rOpcja nie zostanie zrealizowana.");
-    const auto kod = tekstNaInt(m_kopiowany->text());
-    if (!kod) {
-        pokazKomunikat(QStringLiteral("Kod reguły do skopiowania nieokreślony lub błędnej postaci.") + ogon, this);
+    const auto kod =
+        kodDlaOpcji(m_kopiowany, QStringLiteral("Kod reguły do skopiowania nieokreślony lub błędnej postaci."));
+    if (!kod)
         return;
-    }
     const auto zrodlo = regulaOKodzie(m_k.baza, *kod);
     if (!zrodlo) {
-        pokazKomunikat(QStringLiteral("Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.") + ogon, this);
+        odmowOpcji(QStringLiteral("Rekordu reguły do skopiowania nie znaleziono w tabeli reguł."));
         return;
     }
     const TRekReg &z = *zrodlo;
     auto ustaw = [this](const char *kol, const QVariant &v) { m_reg->ustawWartosc(QLatin1String(kol), v); };
-    auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
+    const auto tekst = &tekstKopii;
     const QString zapiszTekst = QStringLiteral("\n\rAby zapisać ten tekst do rekordu nowej/edytowanej reguły musisz "
                                                "pozostałe dane uzupełnić, a następnie rekord zatwierdzić.");
     QString komunikat;

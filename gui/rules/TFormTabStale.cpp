@@ -23,10 +23,9 @@
 namespace tremida::gui {
 
 TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"), Tabela::Stale, rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TFormTabStale"), QStringLiteral("TABELA STAŁYCH"), QStringLiteral("8.1"),
+                          Tabela::Stale, rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabStale"));
-
     utworzPrzegladanie(QStringLiteral("Wizualizacja rekordów tabeli stałych:"), QStringLiteral("wszystkich stałych"),
                        QStringLiteral("tylko stałych wybranego systemu eksperckiego "), 110, 80);
     connect(m_stale, &ZbiorDanych::wartoscZmieniona, this, [this](const QString &kol) {
@@ -131,8 +130,7 @@ TFormTabStale::TFormTabStale(KontekstAplikacji &k, QWidget *rodzic)
     resize(1150, 860);
 
     ustawWidocznosc();
-    ZmiaKolFormTabStale(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabStale(m_k.konfig); });
+    kolorujZawsze(&TFormTabStale::ZmiaKolFormTabStale);
 }
 
 QStringList TFormTabStale::naglowkiRekordow() const

@@ -26,9 +26,9 @@
 namespace tremida::gui {
 
 TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeliWgSystemu(k, QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"), Tabela::Fakty, rodzic)
+    : OknoTabeliWgSystemu(k, QStringLiteral("TFormTabFakt"), QStringLiteral("TABELA FAKTÓW "), QStringLiteral("5.1"),
+                          Tabela::Fakty, rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabFakt"));
     m_ostrzBrak = new TFormOstrzBrakWartFakt(k.konfig, this);
     m_wizWpr = new TFormWizWartFaktWyliczWpr(k, this);
     m_wizPosr = new TFormWizWartFaktWyliczPosrLubKonc(k, this);
@@ -53,8 +53,7 @@ TFormTabFakt::TFormTabFakt(KontekstAplikacji &k, QWidget *rodzic)
     ulozOkno(szczegoly, pomocnicze);
 
     ustawWidocznosc();
-    ZmiaKolFormTabFakt(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabFakt(m_k.konfig); });
+    kolorujZawsze(&TFormTabFakt::ZmiaKolFormTabFakt);
 }
 
 void TFormTabFakt::poPrzewinieciu()
@@ -359,29 +358,21 @@ void TFormTabFakt::kopiuj()
 {
     if (!m_fakt->czyEdycjaLubWstawianie())
         return;
-    const auto zrodloKod = tekstNaInt(m_kopiowany->text());
-    if (!zrodloKod) {
-        pokazKomunikat(QStringLiteral("Kod faktu do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
-                                      "zrealizowana."),
-                       this);
+    const auto zrodloKod =
+        kodDlaOpcji(m_kopiowany, QStringLiteral("Kod faktu do skopiowania nieokreślony lub błędnej postaci."));
+    if (!zrodloKod)
         return;
-    }
-    const auto nowyKod = tekstNaInt(m_kod->text());
-    if (!nowyKod) {
-        pokazKomunikat(QStringLiteral("Kod faktu generowanego/edytowanego nieokreślony lub błędnej postaci.\n\rOpcja nie "
-                                      "zostanie zrealizowana."),
-                       this);
+    const auto nowyKod =
+        kodDlaOpcji(m_kod, QStringLiteral("Kod faktu generowanego/edytowanego nieokreślony lub błędnej postaci."));
+    if (!nowyKod)
         return;
-    }
     const auto zrodlo = faktOKodzie(m_k.baza, *zrodloKod);
     if (!zrodlo) {
-        pokazKomunikat(QStringLiteral("Rekordu faktu do skopiowania nie znaleziono w tabeli faktów.\n\rOpcja nie "
-                                      "zostanie zrealizowana."),
-                       this);
+        odmowOpcji(QStringLiteral("Rekordu faktu do skopiowania nie znaleziono w tabeli faktów."));
         return;
     }
     auto ustaw = [this](const char *kol, const QVariant &v) { m_fakt->ustawWartosc(QLatin1String(kol), v); };
-    auto tekst = [](const QString &s) { return s.isNull() ? QVariant() : QVariant(s); };
+    const auto tekst = &tekstKopii;
     ustaw("NazFakt", zrodlo->NazFakt + QStringLiteral(" Kopia"));
     ustaw("RodzFakt", tekst(zrodlo->RodzFakt));
     ustaw("TypFakt", tekst(zrodlo->TypFakt));

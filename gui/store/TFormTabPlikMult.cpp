@@ -34,9 +34,9 @@ const QString WidokReguly = QStringLiteral("wizualizacja rekordów plików ilust
 } // namespace
 
 TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"), QStringLiteral("10.1"), rodzic)
+    : OknoTabeli(k, QStringLiteral("TFormTabPlikMult"), QStringLiteral("TABELA PLIKÓW MULTIMEDIALNYCH"),
+                 QStringLiteral("10.1"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabPlikMult"));
     m_syst = zbiorSystemow(k.baza, this);
     m_fakty = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     m_reguly = new ZbiorDanych(k.baza, Tabela::Reguly, this);
@@ -56,8 +56,7 @@ TFormTabPlikMult::TFormTabPlikMult(KontekstAplikacji &k, QWidget *rodzic)
     ulozSzczegoly(szczegoly);
     ulozOkno(szczegoly, utworzPomocnicze());
 
-    ZmiaKolFormTabPlikMult(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabPlikMult(m_k.konfig); });
+    kolorujZawsze(&TFormTabPlikMult::ZmiaKolFormTabPlikMult);
 }
 
 void TFormTabPlikMult::utworzWyborElementu()

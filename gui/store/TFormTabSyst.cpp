@@ -17,9 +17,9 @@
 namespace tremida::gui {
 
 TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"), QStringLiteral("4.1"), rodzic)
+    : OknoTabeli(k, QStringLiteral("TFormTabSyst"), QStringLiteral("TABELA SYSTEMÓW EKSPERCKICH (BAZ WIEDZY)"),
+                 QStringLiteral("4.1"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabSyst"));
     m_syst = zbiorSystemow(k.baza, this);
     ustawZbioryStrzezone({m_syst});
 
@@ -102,8 +102,7 @@ TFormTabSyst::TFormTabSyst(KontekstAplikacji &k, QWidget *rodzic)
     uklad->addLayout(dol);
     resize(900, 620);
 
-    ZmiaKolFormTabSyst(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabSyst(m_k.konfig); });
+    kolorujZawsze(&TFormTabSyst::ZmiaKolFormTabSyst);
 }
 
 void TFormTabSyst::otworz()

@@ -29,9 +29,9 @@ const QString WidokFaktu = QStringLiteral("tylko wartości faktów wyliczeniowyc
 } // namespace
 
 TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA WARTOŚCI FAKTÓW WYLICZENIOWYCH"), QStringLiteral("6.1"), rodzic)
+    : OknoTabeli(k, QStringLiteral("TFormTabWartFaktWylicz"), QStringLiteral("TABELA WARTOŚCI FAKTÓW WYLICZENIOWYCH"),
+                 QStringLiteral("6.1"), rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabWartFaktWylicz"));
     m_syst = zbiorSystemow(k.baza, this);
     m_fakt = new ZbiorDanych(k.baza, Tabela::Fakty, this);
     m_wart = new ZbiorDanych(k.baza, Tabela::WartFaktWylicz, this);
@@ -52,8 +52,7 @@ TFormTabWartFaktWylicz::TFormTabWartFaktWylicz(KontekstAplikacji &k, QWidget *ro
     ulozOkno(szczegoly, utworzPomocnicze());
 
     ustawPanel();
-    ZmiaKolFormTabWartFaktWylicz(k.konfig);
-    connect(&k, &KontekstAplikacji::koloryZmienione, this, [this] { ZmiaKolFormTabWartFaktWylicz(m_k.konfig); });
+    kolorujZawsze(&TFormTabWartFaktWylicz::ZmiaKolFormTabWartFaktWylicz);
 }
 
 void TFormTabWartFaktWylicz::utworzWyborFaktu()

@@ -32,6 +32,13 @@ OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString
             [this] { m_ostrzWyj->ZmiaKolFormOstrzWyj(m_k.konfig); });
 }
 
+OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
+                       QWidget *rodzic)
+    : OknoTabeli(k, tytul, stronaPomocy, rodzic)
+{
+    setObjectName(nazwa);
+}
+
 bool OknoTabeli::wyjdz()
 {
     for (ZbiorDanych *z : m_strzezone)
@@ -87,6 +94,19 @@ bool OknoTabeli::szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QS
         return false;
     }
     return zbior->przejdzDo(wiersz);
+}
+
+void OknoTabeli::odmowOpcji(const QString &przyczyna)
+{
+    pokazKomunikat(przyczyna + QStringLiteral("\n\rOpcja nie zostanie zrealizowana."), this);
+}
+
+std::optional<int> OknoTabeli::kodDlaOpcji(const QLineEdit *pole, const QString &przyczyna)
+{
+    const auto kod = tekstNaInt(pole->text());
+    if (!kod)
+        odmowOpcji(przyczyna);
+    return kod;
 }
 
 void OknoTabeli::wierszeWyszukiwania(QGridLayout *u, QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod,

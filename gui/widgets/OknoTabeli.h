@@ -8,7 +8,10 @@
 #include "app/KontekstAplikacji.h"
 
 #include <QList>
+#include <QVariant>
 #include <QWidget>
+
+#include <optional>
 
 #include "widgets/WidzetyQt.h"
 
@@ -22,6 +25,9 @@ class OknoTabeli : public QWidget {
     Q_OBJECT
 public:
     OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, QWidget *rodzic = nullptr);
+    // The same window named `nazwa` (for finding it).
+    OknoTabeli(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
+               QWidget *rodzic);
 
     QPushButton *przyciskOk() const { return m_ok; }
     QPushButton *przyciskPomoc() const { return m_pomoc; }
@@ -73,6 +79,15 @@ public:
 protected:
     // Datasets whose unposted record the OK button guards.
     void ustawZbioryStrzezone(const QList<ZbiorDanych *> &zbiory) { m_strzezone = zbiory; }
+    // Colours the window now with `zmiaKol` and again whenever the colours change.
+    template <class Okno>
+    void kolorujZawsze(void (Okno::*zmiaKol)(const TParKonfig &))
+    {
+        auto *okno = static_cast<Okno *>(this);
+        (okno->*zmiaKol)(m_k.konfig);
+        connect(&m_k, &KontekstAplikacji::koloryZmienione, okno,
+                [this, okno, zmiaKol] { (okno->*zmiaKol)(m_k.konfig); });
+    }
     // Closes the window's datasets.
     virtual void zamknijZbiory() = 0;
     void closeEvent(QCloseEvent *e) override;
@@ -85,6 +100,15 @@ protected:
     // Empty text: `brak`; not an integer: `zlaPostac`; no such record: `nieZnaleziono`.
     static bool szukajKodu(ZbiorDanych *zbior, const QString &kolumna, const QString &tekst, const QString &brak,
                            const QString &zlaPostac, const QString &nieZnaleziono);
+    // Shows `przyczyna` followed by "\n\rOpcja nie zostanie zrealizowana.": an option that
+    // cannot be carried out.
+    void odmowOpcji(const QString &przyczyna);
+    // The whole number typed in `pole`; when it is missing or not one, odmowOpcji(`przyczyna`)
+    // and nothing.
+    std::optional<int> kodDlaOpcji(const QLineEdit *pole, const QString &przyczyna);
+    // A copied text column: a null text stays null (SQL NULL), any other is the value.
+    static QVariant tekstKopii(const QString &s) { return s.isNull() ? QVariant() : QVariant(s); }
+
     // The first three rows of a search column in `u`: free-code search with its label and
     // field, the searched-code label and field, and the record search button.
     static void wierszeWyszukiwania(QGridLayout *u, QPushButton *wolny, QLabel *lWolnyKod, QLineEdit *wolnyKod,

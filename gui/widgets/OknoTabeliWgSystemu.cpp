@@ -7,9 +7,9 @@
 
 namespace tremida::gui {
 
-OknoTabeliWgSystemu::OknoTabeliWgSystemu(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy,
-                                         Tabela tabela, QWidget *rodzic)
-    : OknoTabeli(k, tytul, stronaPomocy, rodzic), m_rekordy(new ZbiorDanych(k.baza, tabela, this))
+OknoTabeliWgSystemu::OknoTabeliWgSystemu(KontekstAplikacji &k, const QString &nazwa, const QString &tytul,
+                                         const QString &stronaPomocy, Tabela tabela, QWidget *rodzic)
+    : OknoTabeli(k, nazwa, tytul, stronaPomocy, rodzic), m_rekordy(new ZbiorDanych(k.baza, tabela, this))
 {
     ustawZbioryStrzezone({m_rekordy});
 }

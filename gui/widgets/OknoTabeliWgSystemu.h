@@ -33,9 +33,10 @@ public:
     Nawigator *nawigator() const { return m_naw; }
 
 protected:
-    // The dataset of `tabela`, guarded by the OK button; the rest comes with utworzPrzegladanie.
-    OknoTabeliWgSystemu(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, Tabela tabela,
-                        QWidget *rodzic);
+    // The window named `nazwa` with the dataset of `tabela`, guarded by the OK button; the
+    // rest comes with utworzPrzegladanie.
+    OknoTabeliWgSystemu(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
+                        Tabela tabela, QWidget *rodzic);
 
     // Builds the view choice (caption `podpis`, items `wszystkich` and `systemu`, a systems
     // grid at most `wysokoscSiatkiSystemow` high), then the records grid (at least
