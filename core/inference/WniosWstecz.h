@@ -116,6 +116,7 @@ private:
         int idFakt = 0;
         bool operOk = true;   // the operator is "="
         bool stalaObl = false; // the value names a computed constant (not for enumerated facts)
+        int konkl = 0;         // number of the rule's conclusion text among the distinct ones
         QString wart;
     };
 
@@ -156,8 +157,14 @@ private:
     QList<int> m_specjalne;             // indices whose conclusion needs work in ZbierzHipPom
     QSet<int> m_hipSet;                 // stan.regulyHip as a set
     QSet<int> m_bezWartSet;             // stan.bezWartosci as a set
-    QSet<QString> m_hipPomSet;          // stan.hipPom as a set
-    QHash<QString, QList<int>> m_pomWgKonkl; // auxiliary hypothesis -> positions in stan.regulyPom
+    // The auxiliary hypotheses by conclusion number (TKonklReg::konkl): whether each is in
+    // stan.hipPom, its positions in stan.regulyPom, the numbers of stan.hipPom in its order,
+    // and the numbers used in this iteration (to clear them).
+    QList<bool> m_jestHipPom;
+    QList<QList<int>> m_pomWgKonkl;
+    QList<int> m_hipPomKonkl;
+    QList<int> m_uzyteKonkl;
+    void wyczyscHipPom();
 };
 
 } // namespace tremida
