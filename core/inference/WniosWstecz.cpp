@@ -65,12 +65,13 @@ bool TWniosWstecz::czytajKonkluzje()
             kr.stalaObl = s && s->RodzStala != slowa::Prosta;
         }
         kr.konkl = int(numeryKonkl.emplace(p.KonklReg, int(numeryKonkl.size())).value());
+        kr.kod = QString::number(p.IdReg);
         m_konkl.append(kr);
         m_wgFaktu[kr.idFakt].append(int(i));
         if (!kr.operOk || kr.stalaObl)
             m_specjalne.append(int(i));
     }
-    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    ustawCzyHip();
     m_jestHipPom = QList<bool>(numeryKonkl.size(), false);
     m_pomWgKonkl = QList<QList<int>>(numeryKonkl.size());
     m_hipPomKonkl.clear();
@@ -81,6 +82,7 @@ bool TWniosWstecz::czytajKonkluzje()
 void TWniosWstecz::wyczyscHipPom()
 {
     stan.regulyPom.clear();
+    m_regulyPomPoz.clear();
     stan.hipPom.clear();
     for (int k : m_uzyteKonkl) {
         m_jestHipPom[k] = false;
@@ -96,7 +98,15 @@ void TWniosWstecz::ustawRegulyHip(const QString &cel)
     for (const TPozListyReg &p : m_listaReg)
         if (p.KonklReg == cel)
             stan.regulyHip.append(p.IdReg);
-    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    ustawCzyHip();
+}
+
+void TWniosWstecz::ustawCzyHip()
+{
+    const QSet<int> hip(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    m_czyHip.resize(m_listaReg.size());
+    for (qsizetype i = 0; i < m_listaReg.size(); ++i)
+        m_czyHip[i] = hip.contains(m_listaReg.at(i).IdReg);
 }
 
 WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
@@ -278,9 +288,9 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
                     return WynikIteracji::Przerwanie;
             }
             if (istniejace > 0)
-                m_sesja.OstatniKodReg = QString::number(stan.regulyPom.at(istniejace - 1));
+                m_sesja.OstatniKodReg = m_konkl.at(m_regulyPomPoz.at(istniejace - 1)).kod;
             if (stan.gotowe.isEmpty()) {
-                if (!ZbierzHipPom(stan.bezWartosci.mid(stan.bezWartosci.size() - nowe)))
+                if (!ZbierzHipPom(stan.bezWartosci, stan.bezWartosci.size() - nowe))
                     return WynikIteracji::Przerwanie;
                 continue;
             }
@@ -308,34 +318,39 @@ bool TWniosWstecz::odpalPomocnicza(const TRegGotowa &g, const QString &cel, doub
     return true;
 }
 
-bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
+bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty, qsizetype od)
 {
     // The code of the last rule looked at is the session's; it is written out before anything
     // may read it and at the end.
     std::optional<int> ostatnia;
-    for (int f : fakty) {
+    const qsizetype koniec = fakty.size();
+    for (qsizetype nr = od; nr < koniec; ++nr) {
+        const int f = fakty.at(nr);
         // The rules about f and the rules whose conclusion needs a check or a constant, in
         // rule-list order; every other rule is passed over without effect.
-        const QList<int> &wlasne = m_wgFaktu.value(f);
-        QList<int> indeksy;
-        indeksy.reserve(wlasne.size() + m_specjalne.size());
-        std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
-                       std::back_inserter(indeksy));
-        for (int i : indeksy) {
-            const TPozListyReg &p = m_listaReg.at(i);
-            if (m_hipSet.contains(p.IdReg))
+        const QList<int> wlasne = m_wgFaktu.value(f);
+        QList<int> indeksy = wlasne;
+        if (!m_specjalne.isEmpty()) {
+            indeksy.clear();
+            indeksy.reserve(wlasne.size() + m_specjalne.size());
+            std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
+                           std::back_inserter(indeksy));
+        }
+        for (int i : std::as_const(indeksy)) {
+            if (m_czyHip.at(i))
                 continue;
+            const TPozListyReg &p = m_listaReg.at(i);
             const TKonklReg &kr = m_konkl.at(i);
-            ostatnia = p.IdReg;
+            ostatnia = i;
             if (!kr.operOk) {
-                const QString kod = QString::number(p.IdReg);
+                const QString &kod = kr.kod;
                 m_sesja.OstatniKodReg = kod;
                 m_uzytkownik.komunikat(jezyk::komunikat(IdUsterki::K3, kod));
                 return false;
             }
             bool zachowana = kr.idFakt == f;
             if (kr.stalaObl) {
-                const QString kod = QString::number(p.IdReg);
+                const QString &kod = kr.kod;
                 m_sesja.OstatniKodReg = kod;
                 const auto stala = m_ocena.stalaKonkluzji(kod, kr.wart);
                 if (!stala)
@@ -347,6 +362,7 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
                 continue;
             m_pomWgKonkl[kr.konkl].append(int(stan.regulyPom.size()));
             stan.regulyPom.append(p.IdReg);
+            m_regulyPomPoz.append(i);
             if (!m_jestHipPom.at(kr.konkl)) {
                 m_jestHipPom[kr.konkl] = true;
                 m_uzyteKonkl.append(kr.konkl);
@@ -356,7 +372,7 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
         }
     }
     if (ostatnia)
-        m_sesja.OstatniKodReg = QString::number(*ostatnia);
+        m_sesja.OstatniKodReg = m_konkl.at(*ostatnia).kod;
     return true;
 }
 
