@@ -160,6 +160,32 @@ private slots:
         QCOMPARE(skrotyPlikowTabel(m_s->folder.sciezka()), przed);
     }
 
+    // The conclusions and their tree are read when the tree tab is on screen: a system chosen
+    // while "why not" is shown leaves them unread until the tree tab comes back.
+    void konkluzjeNaZadanie()
+    {
+        importuj(m_s->glowne->kontekst().baza, QStringLiteral(R"({"systemyeksperckie": [{"IdSyst": 2, "NazSyst": "Pusty"}]})"));
+        m_s->glowne->akcja(Akcja::OtwTabTraj)->trigger();
+        panel()->zakladki()->setCurrentIndex(1);
+        traj()->zbiorSyst()->ostatni();
+        traj()->zbiorSyst()->pierwszy();
+        QCOMPARE(panel()->system(), 1);
+        QCOMPARE(panel()->listaKonkluzji()->count(), 0);
+        QCOMPARE(panel()->modelJak()->rowCount(), 0);
+        panel()->zakladki()->setCurrentIndex(0);
+        QCOMPARE(panel()->listaKonkluzji()->count(), 6);
+        QCOMPARE(panel()->modelJak()->index(0, 0).data().toString().left(45),
+                 QStringLiteral("Konkluzja [stan spalania]=[niezupełne] — fakt"));
+        // A hidden viewer reads nothing when its system changes; shown again, it does.
+        traj()->hide();
+        traj()->zbiorSyst()->ostatni();
+        traj()->zbiorSyst()->pierwszy();
+        QCOMPARE(panel()->listaKonkluzji()->count(), 0);
+        traj()->show();
+        QCOMPARE(panel()->listaKonkluzji()->count(), 6);
+        QVERIFY(m_komunikaty.isEmpty());
+    }
+
     // The report goes through the printer dialogs to the chosen printer (a PDF file here).
     void raport()
     {

@@ -422,6 +422,38 @@ private slots:
         QCOMPARE(zapisane, oczekiwane);
     }
 
+    // A value repeated from one batch to the next is written as the same value, and a text
+    // that follows a rolled-back batch is its own, not the one written before the rollback.
+    void wartosciPoWycofaniu()
+    {
+        FolderRoboczy folder;
+        Baza baza;
+        QVERIFY(baza.otworz(folder.sciezka()));
+        zalozWszystkieTabele(baza);
+        const QStringList kolumny{"IdKrokTraj", "KodSyst", "KodRegTraj", "KierWniTraj", "DataRek"};
+        auto dopisz = [&](int od, int ile, const QString &kierunek, bool zatwierdz) {
+            Transakcja t(baza);
+            WstawianieWsadowe &w = baza.wstawianie(Tabela::Trajektoria, kolumny);
+            for (int i = od; i < od + ile; ++i)
+                if (!w.dodaj({i, 1, 7, kierunek, QStringLiteral("1.1.2024")}))
+                    return false;
+            if (!zatwierdz)
+                t.wycofaj();
+            return !zatwierdz || t.zatwierdz();
+        };
+        QVERIFY(dopisz(1, 128, QStringLiteral("w przod"), true));
+        QVERIFY(dopisz(129, 64, QStringLiteral("falsyf"), false));
+        QVERIFY(dopisz(129, 128, QStringLiteral("wstecz"), true));
+        QSqlQuery q = baza.zapytanie();
+        QVERIFY(q.exec(QStringLiteral("SELECT KierWniTraj, count(*), min(IdKrokTraj), max(KodRegTraj) FROM trajektoria "
+                                      "GROUP BY KierWniTraj ORDER BY 3")));
+        QStringList grupy;
+        while (q.next())
+            grupy << QStringLiteral("%1 %2 %3 %4").arg(q.value(0).toString(), q.value(1).toString(),
+                                                      q.value(2).toString(), q.value(3).toString());
+        QCOMPARE(grupy, QStringList({QStringLiteral("w przod 128 1 7"), QStringLiteral("wstecz 128 129 7")}));
+    }
+
     // Rows kept when their transaction is rolled back are not written afterwards.
     void wycofaneNieZapisane()
     {

@@ -263,6 +263,11 @@ private slots:
         };
         zbierz(w.drzewa.first());
         QCOMPARE(QSet<QString>(rozwiniete.begin(), rozwiniete.end()).size(), rozwiniete.size());
+        // The windows read only the fired steps for the same tree.
+        const TWynikWyjasnienia z = wyjasnienia::jak(s->baza, s->konfig, 1, konkluzja, TZakresKrokow::Odpalenia);
+        QVERIFY(!z.blad);
+        QCOMPARE(linie(z.drzewa), l);
+        QCOMPARE(z.drzewa.first().json(), w.drzewa.first().json());
     }
 
     // Every conclusion of the run, in the order reached; a conclusion not reached and a text that

@@ -1,5 +1,6 @@
 #include "DostepWyjasn.h"
 
+#include "store/Slowa.h"
 #include "store/Warunki.h"
 
 #include <QHash>
@@ -31,7 +32,7 @@ QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
 
 } // namespace
 
-QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst)
+QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst, bool tylkoOdpalone)
 {
     // A run may have millions of steps: the columns are read by their place, and the few texts
     // the steps repeat (direction, fired mark, reason, date) are kept once and shared.
@@ -40,8 +41,11 @@ QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst)
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT IdKrokTraj, KodSyst, KodRegTraj, PozRegTraj, IterRegTraj, KierWniTraj, "
                              "CzyOdpalTraj, CFKonklRegTraj, PrzyczNieOdpalTraj, DataRek FROM trajektoria "
-                             "WHERE KodSyst=:ParIdSyst ORDER BY IdKrokTraj"));
+                             "WHERE KodSyst=:ParIdSyst AND (:ParWszystkie OR CzyOdpalTraj=:ParTak) "
+                             "ORDER BY IdKrokTraj"));
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
+    q.bindValue(QStringLiteral(":ParWszystkie"), tylkoOdpalone ? 0 : 1);
+    q.bindValue(QStringLiteral(":ParTak"), slowa::Tak);
     QHash<QString, QString> teksty;
     auto tekst = [&](int i) {
         const QString t = q.value(i).toString();

@@ -16,9 +16,10 @@ namespace tremida {
 
 namespace wyjasn {
 
-// The steps of the system's trajectory in step order. A failed read is recorded in the
-// database (Baza::blad) and gives what it read so far.
-QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst);
+// The steps of the system's trajectory in step order, or only its fired steps when
+// `tylkoOdpalone`. A failed read is recorded in the database (Baza::blad) and gives what it
+// read so far.
+QList<TRekTraj> krokiSystemu(Baza &baza, int kodSyst, bool tylkoOdpalone = false);
 
 // The rules of the system in key order (failure as above).
 QList<TRekReg> regulySystemu(Baza &baza, int kodSyst);

@@ -20,7 +20,7 @@ std::optional<TKluczKonkl> kluczKonkluzji(const QString &tekst)
     return TKluczKonkl{k->nazFakt, k->wart};
 }
 
-bool TPrzebiegWnios::wczytaj(Baza &baza, int kod)
+bool TPrzebiegWnios::wczytaj(Baza &baza, int kod, TZakresKrokow zakres)
 {
     *this = TPrzebiegWnios();
     kodSyst = kod;
@@ -31,7 +31,7 @@ bool TPrzebiegWnios::wczytaj(Baza &baza, int kod)
     m_regulySystemu = wyjasn::regulySystemu(baza, kod);
     for (const TRekReg &r : m_regulySystemu)
         m_reguly.insert(r.IdReg, r);
-    kroki = wyjasn::krokiSystemu(baza, kod);
+    kroki = wyjasn::krokiSystemu(baza, kod, zakres == TZakresKrokow::Odpalenia);
     for (int i = 0; i < kroki.size(); ++i) {
         const TRekTraj &t = kroki[i];
         if (!m_reguly.contains(t.KodRegTraj)) {

@@ -52,12 +52,18 @@ struct TPokazana {
     double cfZagreg = 0.0;
 };
 
+// What of a run's trajectory is read: every step, or only the fired ones (all that the trees
+// of fired rules and the list of conclusions need, a small part of a long run).
+enum class TZakresKrokow { Wszystkie, Odpalenia };
+
 class TPrzebiegWnios {
 public:
     // Reads the system's record, trajectory and rules (and any rule a step names that now
-    // belongs elsewhere). False when the system does not exist; read failures are recorded
-    // in the database (Baza::blad) and leave what was read.
-    bool wczytaj(Baza &baza, int kodSyst);
+    // belongs elsewhere). With TZakresKrokow::Odpalenia `kroki` holds only the fired steps,
+    // so what is told of all the steps (method, hypothesis, their count) is not to be asked.
+    // False when the system does not exist; read failures are recorded in the database
+    // (Baza::blad) and leave what was read.
+    bool wczytaj(Baza &baza, int kodSyst, TZakresKrokow zakres = TZakresKrokow::Wszystkie);
 
     int kodSyst = 0;
     QString nazSyst;

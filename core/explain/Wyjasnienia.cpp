@@ -29,10 +29,11 @@ QString brakSystemu(int kodSyst) { return QStringLiteral("System ekspercki o kod
 
 // Tests the files, reads the run and the system's facts, values and constants; false with
 // the message in w.blad.
-bool wczytaj(Baza &baza, int kodSyst, TWynikWyjasnienia &w, TDaneReg &dane, const TOdczytWyjasn &odczyt)
+bool wczytaj(Baza &baza, int kodSyst, TWynikWyjasnienia &w, TDaneReg &dane, const TOdczytWyjasn &odczyt,
+             TZakresKrokow zakres)
 {
     QString blad;
-    if (!w.przebieg.wczytaj(baza, kodSyst))
+    if (!w.przebieg.wczytaj(baza, kodSyst, zakres))
         w.blad = odczyt.blad() ? *odczyt.blad() : brakSystemu(kodSyst);
     else if (!dane.wczytaj(baza, kodSyst, &blad))
         w.blad = odczyt.blad() ? *odczyt.blad() : blad;
@@ -56,14 +57,14 @@ namespace {
 // The frame of an explanation of a system's run: the files tested, one reading, the run and
 // the system's facts, values and constants read, then `buduj` fills the trees (or the error).
 template <typename Buduj>
-TWynikWyjasnienia wyjasnienieSystemu(Baza &baza, int kodSyst, Buduj buduj)
+TWynikWyjasnienia wyjasnienieSystemu(Baza &baza, int kodSyst, TZakresKrokow zakres, Buduj buduj)
 {
     TWynikWyjasnienia w;
     if ((w.blad = wyjasn::warunkiWyjasnien(baza)))
         return w;
     TOdczytWyjasn odczyt(baza);
     TDaneReg dane;
-    if (!wczytaj(baza, kodSyst, w, dane, odczyt))
+    if (!wczytaj(baza, kodSyst, w, dane, odczyt, zakres))
         return w;
     buduj(w, dane);
     return zakoncz(std::move(w), odczyt);
@@ -76,9 +77,10 @@ QString nieKonkluzja(const QString &tekst)
 
 } // namespace
 
-TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const std::optional<QString> &konkluzja)
+TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const std::optional<QString> &konkluzja,
+                      TZakresKrokow zakres)
 {
-    return wyjasnienieSystemu(baza, kodSyst, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
+    return wyjasnienieSystemu(baza, kodSyst, zakres, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
         const TDrzewoOdpalen budowa(w.przebieg, dane, konfig);
         if (!konkluzja) {
             w.drzewa = budowa.wszystkie();
@@ -97,7 +99,7 @@ TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst, const s
 
 TWynikWyjasnienia dlaczegoNie(Baza &baza, const TParKonfig &konfig, int kodSyst, const QString &konkluzja)
 {
-    return wyjasnienieSystemu(baza, kodSyst, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
+    return wyjasnienieSystemu(baza, kodSyst, TZakresKrokow::Wszystkie, [&](TWynikWyjasnienia &w, const TDaneReg &dane) {
         const TDlaczegoNie budowa(baza, w.przebieg, dane, konfig);
         if (auto d = budowa.drzewo(konkluzja))
             w.drzewa.append(*d);
@@ -137,7 +139,7 @@ QStringList konkluzjePrzebiegu(Baza &baza, int kodSyst)
         return wynik;
     TOdczytWyjasn odczyt(baza);
     TPrzebiegWnios p;
-    if (!p.wczytaj(baza, kodSyst) || odczyt.blad())
+    if (!p.wczytaj(baza, kodSyst, TZakresKrokow::Odpalenia) || odczyt.blad())
         return wynik;
     for (const TKonkluzjaPrzebiegu &k : p.konkluzje())
         wynik << k.tekst;

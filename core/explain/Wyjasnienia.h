@@ -31,9 +31,12 @@ struct TWynikWyjasnienia {
 namespace wyjasnienia {
 
 // The trees of fired rules of every conclusion of the system's last run, or of the one
-// conclusion `konkluzja` (an error when the run did not reach it).
+// conclusion `konkluzja` (an error when the run did not reach it). The trees are the same
+// for either `zakres`; with TZakresKrokow::Odpalenia only the fired steps are read and the
+// description of the run (TWynikWyjasnienia::opisJson) counts only them.
 TWynikWyjasnienia jak(Baza &baza, const TParKonfig &konfig, int kodSyst,
-                      const std::optional<QString> &konkluzja = std::nullopt);
+                      const std::optional<QString> &konkluzja = std::nullopt,
+                      TZakresKrokow zakres = TZakresKrokow::Wszystkie);
 
 // Why the system's last run did not reach `konkluzja` (one tree; an error when the text is
 // no conclusion "[fact]=[value]").

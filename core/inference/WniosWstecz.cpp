@@ -31,6 +31,7 @@ bool TWniosWstecz::czytajKonkluzje()
     m_specjalne.clear();
     QHash<QString, std::optional<TRekFakt>> fakty;
     QHash<QString, std::optional<TRekStala>> stale;
+    QHash<QString, int> numeryKonkl;
     for (qsizetype i = 0; i < m_listaReg.size(); ++i) {
         const TPozListyReg &p = m_listaReg.at(i);
         const bool hip = p.KonklReg == m_sesja.HipGlowna;
@@ -63,13 +64,32 @@ bool TWniosWstecz::czytajKonkluzje()
             const std::optional<TRekStala> &s = stale.value(kr.wart);
             kr.stalaObl = s && s->RodzStala != slowa::Prosta;
         }
+        kr.konkl = int(numeryKonkl.emplace(p.KonklReg, int(numeryKonkl.size())).value());
+        kr.kod = QString::number(p.IdReg);
         m_konkl.append(kr);
         m_wgFaktu[kr.idFakt].append(int(i));
         if (!kr.operOk || kr.stalaObl)
             m_specjalne.append(int(i));
     }
-    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    ustawCzyHip();
+    m_jestHipPom = QList<bool>(numeryKonkl.size(), false);
+    m_pomWgKonkl = QList<QList<int>>(numeryKonkl.size());
+    m_hipPomKonkl.clear();
+    m_uzyteKonkl.clear();
     return true;
+}
+
+void TWniosWstecz::wyczyscHipPom()
+{
+    stan.regulyPom.clear();
+    m_regulyPomPoz.clear();
+    stan.hipPom.clear();
+    for (int k : m_uzyteKonkl) {
+        m_jestHipPom[k] = false;
+        m_pomWgKonkl[k].clear();
+    }
+    m_uzyteKonkl.clear();
+    m_hipPomKonkl.clear();
 }
 
 void TWniosWstecz::ustawRegulyHip(const QString &cel)
@@ -78,7 +98,15 @@ void TWniosWstecz::ustawRegulyHip(const QString &cel)
     for (const TPozListyReg &p : m_listaReg)
         if (p.KonklReg == cel)
             stan.regulyHip.append(p.IdReg);
-    m_hipSet = QSet<int>(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    ustawCzyHip();
+}
+
+void TWniosWstecz::ustawCzyHip()
+{
+    const QSet<int> hip(stan.regulyHip.cbegin(), stan.regulyHip.cend());
+    m_czyHip.resize(m_listaReg.size());
+    for (qsizetype i = 0; i < m_listaReg.size(); ++i)
+        m_czyHip[i] = hip.contains(m_listaReg.at(i).IdReg);
 }
 
 WynikPrzebiegu TWniosWstecz::Start(const QString &hipoteza)
@@ -242,10 +270,7 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
         if (!stan.gotowe.isEmpty())
             return WynikIteracji::Gotowe;
 
-        stan.regulyPom.clear();
-        stan.hipPom.clear();
-        m_hipPomSet.clear();
-        m_pomWgKonkl.clear();
+        wyczyscHipPom();
         if (!ZbierzHipPom(stan.bezWartosci))
             return WynikIteracji::Przerwanie;
         // The work list may grow while it is worked: each hypothesis sees the auxiliary rules
@@ -255,16 +280,17 @@ TWniosWstecz::WynikIteracji TWniosWstecz::iteruj(TrybOceny tryb)
             stan.gotowe.clear();
             int nowe = 0;
             const qsizetype istniejace = stan.regulyPom.size();
-            for (int poz : m_pomWgKonkl.value(cel)) {
+            const QList<int> pozycje = m_pomWgKonkl.at(m_hipPomKonkl.at(i));
+            for (int poz : pozycje) {
                 if (poz >= istniejace)
                     break;
                 if (!ocen(stan.regulyPom.at(poz), tryb, &nowe))
                     return WynikIteracji::Przerwanie;
             }
             if (istniejace > 0)
-                m_sesja.OstatniKodReg = QString::number(stan.regulyPom.at(istniejace - 1));
+                m_sesja.OstatniKodReg = m_konkl.at(m_regulyPomPoz.at(istniejace - 1)).kod;
             if (stan.gotowe.isEmpty()) {
-                if (!ZbierzHipPom(stan.bezWartosci.mid(stan.bezWartosci.size() - nowe)))
+                if (!ZbierzHipPom(stan.bezWartosci, stan.bezWartosci.size() - nowe))
                     return WynikIteracji::Przerwanie;
                 continue;
             }
@@ -292,29 +318,40 @@ bool TWniosWstecz::odpalPomocnicza(const TRegGotowa &g, const QString &cel, doub
     return true;
 }
 
-bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
+bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty, qsizetype od)
 {
-    for (int f : fakty) {
+    // The code of the last rule looked at is the session's; it is written out before anything
+    // may read it and at the end.
+    std::optional<int> ostatnia;
+    const qsizetype koniec = fakty.size();
+    for (qsizetype nr = od; nr < koniec; ++nr) {
+        const int f = fakty.at(nr);
         // The rules about f and the rules whose conclusion needs a check or a constant, in
         // rule-list order; every other rule is passed over without effect.
-        const QList<int> &wlasne = m_wgFaktu.value(f);
-        QList<int> indeksy;
-        indeksy.reserve(wlasne.size() + m_specjalne.size());
-        std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
-                       std::back_inserter(indeksy));
-        for (int i : indeksy) {
-            const TPozListyReg &p = m_listaReg.at(i);
-            if (m_hipSet.contains(p.IdReg))
+        const QList<int> wlasne = m_wgFaktu.value(f);
+        QList<int> indeksy = wlasne;
+        if (!m_specjalne.isEmpty()) {
+            indeksy.clear();
+            indeksy.reserve(wlasne.size() + m_specjalne.size());
+            std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
+                           std::back_inserter(indeksy));
+        }
+        for (int i : std::as_const(indeksy)) {
+            if (m_czyHip.at(i))
                 continue;
+            const TPozListyReg &p = m_listaReg.at(i);
             const TKonklReg &kr = m_konkl.at(i);
-            const QString kod = QString::number(p.IdReg);
-            m_sesja.OstatniKodReg = kod;
+            ostatnia = i;
             if (!kr.operOk) {
+                const QString &kod = kr.kod;
+                m_sesja.OstatniKodReg = kod;
                 m_uzytkownik.komunikat(jezyk::komunikat(IdUsterki::K3, kod));
                 return false;
             }
             bool zachowana = kr.idFakt == f;
             if (kr.stalaObl) {
+                const QString &kod = kr.kod;
+                m_sesja.OstatniKodReg = kod;
                 const auto stala = m_ocena.stalaKonkluzji(kod, kr.wart);
                 if (!stala)
                     return false;
@@ -323,14 +360,19 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty)
             }
             if (!zachowana)
                 continue;
-            m_pomWgKonkl[p.KonklReg].append(int(stan.regulyPom.size()));
+            m_pomWgKonkl[kr.konkl].append(int(stan.regulyPom.size()));
             stan.regulyPom.append(p.IdReg);
-            if (!m_hipPomSet.contains(p.KonklReg)) {
-                m_hipPomSet.insert(p.KonklReg);
+            m_regulyPomPoz.append(i);
+            if (!m_jestHipPom.at(kr.konkl)) {
+                m_jestHipPom[kr.konkl] = true;
+                m_uzyteKonkl.append(kr.konkl);
+                m_hipPomKonkl.append(kr.konkl);
                 stan.hipPom.append(p.KonklReg);
             }
         }
     }
+    if (ostatnia)
+        m_sesja.OstatniKodReg = m_konkl.at(*ostatnia).kod;
     return true;
 }
 

@@ -116,7 +116,9 @@ private:
         int idFakt = 0;
         bool operOk = true;   // the operator is "="
         bool stalaObl = false; // the value names a computed constant (not for enumerated facts)
+        int konkl = 0;         // number of the rule's conclusion text among the distinct ones
         QString wart;
+        QString kod;           // the rule's code as the session names the last rule used
     };
 
     // Reads conclusion text `tekst` and returns its fact's IdFakt; E1 / E2 (code of the last
@@ -132,7 +134,9 @@ private:
     // Evaluates rule `idReg` for the goal in hand: a ready rule joins the ready rules, an
     // UNKNOWN one adds its facts without value (counted in `nowe`). False after an abort.
     bool ocen(int idReg, TrybOceny tryb, int *nowe);
-    bool ZbierzHipPom(const QList<int> &fakty);
+    // Gathers the auxiliary rules and hypotheses of the facts `fakty` from place `od` on.
+    // False after an error message.
+    bool ZbierzHipPom(const QList<int> &fakty, qsizetype od = 0);
     void dodajBezWart(const QList<int> &fakty, int *nowe);
     bool odpalPomocnicza(const TRegGotowa &g, const QString &cel, double cf, TrybOceny tryb);
     // Fires the next ready rule for goal `cel`: conclusion, rule marks, display filling,
@@ -154,10 +158,18 @@ private:
     QList<TKonklReg> m_konkl;           // parallel to m_listaReg
     QHash<int, QList<int>> m_wgFaktu;   // fact -> indices into the rule list
     QList<int> m_specjalne;             // indices whose conclusion needs work in ZbierzHipPom
-    QSet<int> m_hipSet;                 // stan.regulyHip as a set
+    QList<bool> m_czyHip;               // parallel to m_listaReg: the rule is in stan.regulyHip
+    void ustawCzyHip();
     QSet<int> m_bezWartSet;             // stan.bezWartosci as a set
-    QSet<QString> m_hipPomSet;          // stan.hipPom as a set
-    QHash<QString, QList<int>> m_pomWgKonkl; // auxiliary hypothesis -> positions in stan.regulyPom
+    // The auxiliary hypotheses by conclusion number (TKonklReg::konkl): whether each is in
+    // stan.hipPom, its positions in stan.regulyPom, the numbers of stan.hipPom in its order,
+    // and the numbers used in this iteration (to clear them).
+    QList<bool> m_jestHipPom;
+    QList<QList<int>> m_pomWgKonkl;
+    QList<int> m_hipPomKonkl;
+    QList<int> m_uzyteKonkl;
+    QList<int> m_regulyPomPoz;          // parallel to stan.regulyPom: places in m_listaReg
+    void wyczyscHipPom();
 };
 
 } // namespace tremida

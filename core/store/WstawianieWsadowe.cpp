@@ -34,6 +34,13 @@ void WstawianieWsadowe::zwolnijPolecenia()
         sqlite3_finalize(s);
         s = nullptr;
     }
+    zapomnijZwiazane();
+}
+
+void WstawianieWsadowe::zapomnijZwiazane()
+{
+    for (std::vector<Pole> &z : m_zwiazane)
+        z.clear();
 }
 
 void WstawianieWsadowe::ustawPojemnosc(int wiersze) { m_pojemnosc = std::max(1, wiersze); }
@@ -80,8 +87,9 @@ bool WstawianieWsadowe::dodaj(std::initializer_list<Wartosc> wiersz)
     for (const Wartosc &w : wiersz) {
         Pole p;
         p.typ = w.m_typ;
+        p.calk = 0; // the whole value, so that values are compared whole (see wykonaj)
         switch (w.m_typ) {
-        case Wartosc::Typ::Brak: p.calk = 0; break;
+        case Wartosc::Typ::Brak: break;
         case Wartosc::Typ::Calk: p.calk = w.m_calk; break;
         case Wartosc::Typ::Real: p.real = w.m_real; break;
         case Wartosc::Typ::Tekst: p.tekst = indeksTekstu(*w.m_tekst, kolumna); break;
@@ -100,6 +108,7 @@ void WstawianieWsadowe::porzuc()
     m_liczbaWierszy = 0;
     m_teksty.clear();
     std::fill(m_ostatnieTeksty.begin(), m_ostatnieTeksty.end(), -1);
+    zapomnijZwiazane();
 }
 
 sqlite3_stmt *WstawianieWsadowe::polecenie(int wiersze)
@@ -139,11 +148,24 @@ sqlite3_stmt *WstawianieWsadowe::polecenie(int wiersze)
     return m_polecenia[i];
 }
 
-bool WstawianieWsadowe::wykonaj(sqlite3_stmt *stmt, const Pole *pola, int wiersze)
+bool WstawianieWsadowe::wykonaj(int nr, const Pole *pola, int wiersze)
 {
+    sqlite3_stmt *stmt = m_polecenia[nr];
     const int n = wiersze * int(m_kolumny.size());
+    std::vector<Pole> &zwiazane = m_zwiazane[nr];
+    const bool sprawdzaj = zwiazane.size() == size_t(n);
+    if (!sprawdzaj)
+        zwiazane.assign(pola, pola + n);
     for (int i = 0; i < n; ++i) {
         const Pole &p = pola[i];
+        if (sprawdzaj) {
+            Pole &z = zwiazane[size_t(i)];
+            // Compared whole: a real number by its bits (0.0 and -0.0 stay apart), a text by
+            // its place among the kept texts.
+            if (z.typ == p.typ && z.calk == p.calk)
+                continue;
+            z = p;
+        }
         switch (p.typ) {
         case Wartosc::Typ::Brak: sqlite3_bind_null(stmt, i + 1); break;
         case Wartosc::Typ::Calk: sqlite3_bind_int64(stmt, i + 1, p.calk); break;
@@ -222,8 +244,7 @@ bool WstawianieWsadowe::zapisz()
         for (int r = 0; ok && r < LiczbaRozmiarow; ++r) {
             const int rozmiar = RozmiaryPolecen[r];
             while (ok && m_liczbaWierszy - zrobione >= rozmiar) {
-                sqlite3_stmt *stmt = polecenie(rozmiar);
-                ok = stmt && wykonaj(stmt, m_pola.data() + size_t(zrobione) * size_t(kolumny), rozmiar);
+                ok = polecenie(rozmiar) && wykonaj(r, m_pola.data() + size_t(zrobione) * size_t(kolumny), rozmiar);
                 zrobione += rozmiar;
             }
         }
@@ -234,6 +255,7 @@ bool WstawianieWsadowe::zapisz()
     if (m_teksty.size() > 64) {
         m_teksty.clear();
         std::fill(m_ostatnieTeksty.begin(), m_ostatnieTeksty.end(), -1);
+        zapomnijZwiazane();
     }
     return ok;
 }

@@ -95,7 +95,8 @@ private:
     int indeksTekstu(const QString &t);
     int indeksTekstu(const QString &t, int kolumna);
     sqlite3_stmt *polecenie(int wiersze);
-    bool wykonaj(sqlite3_stmt *stmt, const Pole *pola, int wiersze);
+    // Binds rows `pola` to statement number `nr` (of m_polecenia) and runs it.
+    bool wykonaj(int nr, const Pole *pola, int wiersze);
     bool zapiszPojedynczo(const std::vector<Pole> &pola, int liczba);
     void zglosBlad(int kod, const QString &tekst);
 
@@ -109,6 +110,11 @@ private:
     std::vector<int> m_ostatnieTeksty; // per column, the text of its last row (-1: none)
     // Statements of 64, 8 and 1 rows; none until first needed.
     sqlite3_stmt *m_polecenia[3] = {nullptr, nullptr, nullptr};
+    // Per statement, the values bound to its parameters now (a statement keeps its bindings
+    // from one execution to the next): a value bound already is not bound again. Emptied
+    // when the statement or the kept texts the bindings read are let go.
+    std::vector<Pole> m_zwiazane[3];
+    void zapomnijZwiazane();
 };
 
 } // namespace tremida

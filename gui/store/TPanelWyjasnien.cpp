@@ -69,6 +69,7 @@ TPanelWyjasnien::TPanelWyjasnien(KontekstAplikacji &k, QWidget *rodzic) : QWidge
     m_zakladki = new QTabWidget(this);
     m_zakladki->addTab(jak, QStringLiteral("Drzewo \"odpalonych\" reguł"));
     m_zakladki->addTab(dlaczego, QStringLiteral("Dlaczego nie?"));
+    connect(m_zakladki, &QTabWidget::currentChanged, this, &TPanelWyjasnien::wczytajKonkluzje);
 
     m_raport = new QPushButton(QStringLiteral("Drukuj raport z konsultacji..."), this);
     m_raport->setObjectName(QStringLiteral("drukujRaport"));
@@ -107,9 +108,22 @@ void TPanelWyjasnien::ustawSystem(int kodSyst)
     m_konkluzje->clear();
     m_modelJak->wyczysc();
     m_modelDlaczego->wyczysc();
-    if (kodSyst <= 0)
+    m_konkluzjeWczytane = kodSyst <= 0;
+    wczytajKonkluzje();
+}
+
+void TPanelWyjasnien::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    wczytajKonkluzje();
+}
+
+void TPanelWyjasnien::wczytajKonkluzje()
+{
+    if (m_konkluzjeWczytane || !isVisible() || m_zakladki->currentIndex() != 0)
         return;
-    m_konkluzje->addItems(wyjasnienia::konkluzjePrzebiegu(m_k.baza, kodSyst));
+    m_konkluzjeWczytane = true;
+    m_konkluzje->addItems(wyjasnienia::konkluzjePrzebiegu(m_k.baza, m_kodSyst));
     if (m_konkluzje->count() > 0)
         wybierzKonkluzje(0);
 }
@@ -120,7 +134,8 @@ void TPanelWyjasnien::wybierzKonkluzje(int indeks)
     if (indeks < 0 || indeks >= m_konkluzje->count())
         return;
     m_konkluzje->setCurrentIndex(indeks);
-    pokaz(wyjasnienia::jak(m_k.baza, m_k.konfig, m_kodSyst, m_konkluzje->itemText(indeks)), m_modelJak, m_drzewoJak);
+    pokaz(wyjasnienia::jak(m_k.baza, m_k.konfig, m_kodSyst, m_konkluzje->itemText(indeks), TZakresKrokow::Odpalenia),
+          m_modelJak, m_drzewoJak);
 }
 
 void TPanelWyjasnien::pokaz(const TWynikWyjasnienia &w, TModelWyjasnien *model, QTreeView *widok)

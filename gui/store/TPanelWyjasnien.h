@@ -23,7 +23,8 @@ public:
     explicit TPanelWyjasnien(KontekstAplikacji &k, QWidget *rodzic = nullptr);
 
     // Shows the explanations of system `kodSyst` (0: none): its conclusions, the tree of the
-    // first one, an empty "why not".
+    // first one, an empty "why not". The conclusions and the tree are read when the tree tab
+    // is on screen, so a viewer over a long run opens without reading it.
     void ustawSystem(int kodSyst);
     int system() const { return m_kodSyst; }
 
@@ -46,17 +47,23 @@ public:
 
     void ZmiaKolPanelWyjasnien(const TParKonfig &konfig);
 
+protected:
+    void showEvent(QShowEvent *e) override;
+
 signals:
     // A node standing for trajectory step `krok` was chosen.
     void krokWybrany(int krok);
 
 private:
     QTreeView *drzewo(TModelWyjasnien *model);
+    // Reads the conclusions and the first tree of the system once the tree tab is on screen.
+    void wczytajKonkluzje();
     // The trees of an explanation in a model and its view, expanded, or its message.
     void pokaz(const TWynikWyjasnienia &w, TModelWyjasnien *model, QTreeView *widok);
 
     KontekstAplikacji &m_k;
     int m_kodSyst = 0;
+    bool m_konkluzjeWczytane = true;
     QLabel *m_naglowek, *m_lKonkluzje, *m_lDlaczego;
     QTabWidget *m_zakladki;
     QComboBox *m_konkluzje;
