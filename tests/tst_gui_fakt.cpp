@@ -14,13 +14,11 @@
 #include "store/TFormWizWartFaktWylicz.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTimer>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -183,10 +181,7 @@ private slots:
         wpisz(kontrolka("NazFakt"), "bez wartości");
         kontrolka<GrupaRadiowa>("TypFakt")->kliknij("calkowity");
         bool pokazane = false;
-        QTimer::singleShot(0, [&] {
-            auto *o = qobject_cast<TFormOstrzBrakWartFakt *>(QApplication::activeModalWidget());
-            QVERIFY(o);
-            QCOMPARE(o->windowTitle(), QStringLiteral("OSTRZEŻENIE"));
+        odpowiedzOknuModalnemu<TFormOstrzBrakWartFakt>(QStringLiteral("OSTRZEŻENIE"), [&](TFormOstrzBrakWartFakt *o) {
             pokazane = true;
             (nieznana ? o->przyciskNieznana() : o->przyciskWprowadz())->click();
         });
