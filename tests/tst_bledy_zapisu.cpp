@@ -50,7 +50,18 @@ struct Kociol : FolderKotla {
 const QStringList Wnioskowanie = {QStringLiteral("infer"), QStringLiteral("1"), QStringLiteral("--method"),
                                   QStringLiteral("forward"), QStringLiteral("--no-verify"), QStringLiteral("--json")};
 
+// A table that refuses the change a command makes: the table, its trigger, whether the
+// facts have values, the command and the message.
+struct OdmowaZapisu {
+    QString plik, wyzwalacz;
+    bool wartosci;
+    QStringList polecenie;
+    QString komunikat;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(OdmowaZapisu)
 
 class TstBledyZapisu : public QObject {
     Q_OBJECT
@@ -58,70 +69,65 @@ private slots:
     // A table that refuses the change the work makes: the message, exit 1, unchanged tables.
     void odmowaZapisu_data()
     {
-        QTest::addColumn<QString>("plik");
-        QTest::addColumn<QString>("wyzwalacz");
-        QTest::addColumn<bool>("wartosci");
-        QTest::addColumn<QStringList>("polecenie");
-        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<OdmowaZapisu>("p");
         const QString odmowa = QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'odmowa zapisu'); END");
         const QStringList czytanie = {QStringLiteral("read-facts"), QStringLiteral("1"),
                                       kociol::plik(QStringLiteral("wartosci_faktow.txt")), QStringLiteral("--json")};
-        QTest::newRow("inference: trajectory row")
-            << "trajektoria.db" << "BEFORE INSERT ON trajektoria" + odmowa << true << Wnioskowanie
-            << "Nie można zapisać zmian w tabeli trajektoria.db" + Odmowa + Przerwanie;
-        QTest::newRow("inference: rule marked fired")
-            << "reguly.db" << "BEFORE UPDATE OF CzyOdpal ON reguly WHEN NEW.CzyOdpal = 'tak'" + odmowa << true
-            << Wnioskowanie << "Nie można zapisać zmian w tabeli reguly.db" + Odmowa + Przerwanie;
-        QTest::newRow("inference: rules reset by the launcher")
-            << "reguly.db" << "BEFORE UPDATE ON reguly" + odmowa << true << Wnioskowanie
-            << "Nie można zapisać zmian w tabeli reguly.db" + Odmowa + Przerwanie;
-        QTest::newRow("inference: derived fact's value")
-            << "fakty.db" << "BEFORE UPDATE OF WartFakt ON fakty WHEN NEW.WartFakt = 'TRUE'" + odmowa << true
-            << Wnioskowanie << "Nie można zapisać zmian w tabeli fakty.db" + Odmowa + Przerwanie;
-        QTest::newRow("inference: enumerated value of a conclusion")
-            << "wartoscifaktowwyliczeniowych.db"
-            << "BEFORE UPDATE OF CzyFaktMaWartAkt ON wartoscifaktowwyliczeniowych WHEN NEW.CzyFaktMaWartAkt = 'tak'" +
-                   odmowa
-            << true << Wnioskowanie
-            << "Nie można zapisać zmian w tabeli wartoscifaktowwyliczeniowych.db" + Odmowa + Przerwanie;
-        QTest::newRow("input-fact file: facts") << "fakty.db" << "BEFORE UPDATE ON fakty" + odmowa << false << czytanie
-                                                << "Nie można zapisać zmian w tabeli fakty.db" + Odmowa + Opcja;
+        QTest::newRow("inference: trajectory row") << OdmowaZapisu{.plik = "trajektoria.db",
+            .wyzwalacz = "BEFORE INSERT ON trajektoria" + odmowa, .wartosci = true, .polecenie = Wnioskowanie,
+            .komunikat = "Nie można zapisać zmian w tabeli trajektoria.db" + Odmowa + Przerwanie};
+        QTest::newRow("inference: rule marked fired") << OdmowaZapisu{.plik = "reguly.db",
+            .wyzwalacz = "BEFORE UPDATE OF CzyOdpal ON reguly WHEN NEW.CzyOdpal = 'tak'" + odmowa, .wartosci = true,
+            .polecenie = Wnioskowanie, .komunikat = "Nie można zapisać zmian w tabeli reguly.db" + Odmowa + Przerwanie};
+        QTest::newRow("inference: rules reset by the launcher") << OdmowaZapisu{.plik = "reguly.db",
+            .wyzwalacz = "BEFORE UPDATE ON reguly" + odmowa, .wartosci = true, .polecenie = Wnioskowanie,
+            .komunikat = "Nie można zapisać zmian w tabeli reguly.db" + Odmowa + Przerwanie};
+        QTest::newRow("inference: derived fact's value") << OdmowaZapisu{.plik = "fakty.db",
+            .wyzwalacz = "BEFORE UPDATE OF WartFakt ON fakty WHEN NEW.WartFakt = 'TRUE'" + odmowa, .wartosci = true,
+            .polecenie = Wnioskowanie, .komunikat = "Nie można zapisać zmian w tabeli fakty.db" + Odmowa + Przerwanie};
+        QTest::newRow("inference: enumerated value of a conclusion") << OdmowaZapisu{
+            .plik = "wartoscifaktowwyliczeniowych.db",
+            .wyzwalacz = "BEFORE UPDATE OF CzyFaktMaWartAkt ON wartoscifaktowwyliczeniowych "
+                         "WHEN NEW.CzyFaktMaWartAkt = 'tak'" + odmowa,
+            .wartosci = true, .polecenie = Wnioskowanie,
+            .komunikat = "Nie można zapisać zmian w tabeli wartoscifaktowwyliczeniowych.db" + Odmowa + Przerwanie};
+        QTest::newRow("input-fact file: facts") << OdmowaZapisu{.plik = "fakty.db",
+            .wyzwalacz = "BEFORE UPDATE ON fakty" + odmowa, .wartosci = false, .polecenie = czytanie,
+            .komunikat = "Nie można zapisać zmian w tabeli fakty.db" + Odmowa + Opcja};
         // The facts of the file before the enumerated one were written already: undone too.
-        QTest::newRow("input-fact file: enumerated values")
-            << "wartoscifaktowwyliczeniowych.db" << "BEFORE UPDATE ON wartoscifaktowwyliczeniowych" + odmowa << false
-            << czytanie << "Nie można zapisać zmian w tabeli wartoscifaktowwyliczeniowych.db" + Odmowa + Opcja;
-        QTest::newRow("verification: reset of a missing value")
-            << "fakty.db" << "BEFORE UPDATE ON fakty WHEN NEW.WartFakt = '?\?\?'" + odmowa << true
-            << QStringList{QStringLiteral("verify"), QStringLiteral("1"), QStringLiteral("--full"),
-                           QStringLiteral("--json")}
-            << "Nie można zapisać zmian w tabeli fakty.db" + Odmowa +
-                   QStringLiteral("\n\rProces wnioskowania nie będzie możliwy.");
+        QTest::newRow("input-fact file: enumerated values") << OdmowaZapisu{.plik = "wartoscifaktowwyliczeniowych.db",
+            .wyzwalacz = "BEFORE UPDATE ON wartoscifaktowwyliczeniowych" + odmowa, .wartosci = false,
+            .polecenie = czytanie,
+            .komunikat = "Nie można zapisać zmian w tabeli wartoscifaktowwyliczeniowych.db" + Odmowa + Opcja};
+        QTest::newRow("verification: reset of a missing value") << OdmowaZapisu{.plik = "fakty.db",
+            .wyzwalacz = "BEFORE UPDATE ON fakty WHEN NEW.WartFakt = '?\?\?'" + odmowa, .wartosci = true,
+            .polecenie = {QStringLiteral("verify"), QStringLiteral("1"), QStringLiteral("--full"),
+                          QStringLiteral("--json")},
+            .komunikat = "Nie można zapisać zmian w tabeli fakty.db" + Odmowa +
+                         QStringLiteral("\n\rProces wnioskowania nie będzie możliwy.")};
     }
     void odmowaZapisu()
     {
-        QFETCH(QString, plik);
-        QFETCH(QString, wyzwalacz);
-        QFETCH(bool, wartosci);
-        QFETCH(QStringList, polecenie);
-        QFETCH(QString, komunikat);
-        Kociol f(wartosci);
-        if (polecenie.first() == QStringLiteral("verify")) {
+        QFETCH(OdmowaZapisu, p);
+        Kociol f(p.wartosci);
+        if (p.polecenie.first() == QStringLiteral("verify")) {
             // A missing value that verification resets to "???".
             InnyProgram(f.plik(QStringLiteral("fakty.db"))).sql(QStringLiteral("UPDATE fakty SET WartFakt='' WHERE IdFakt=104"));
         }
         const QString przed = f.tabele();
         {
-            InnyProgram inny(f.plik(plik));
-            inny.sql(QStringLiteral("CREATE TRIGGER odmowa ") + wyzwalacz);
+            InnyProgram inny(f.plik(p.plik));
+            inny.sql(QStringLiteral("CREATE TRIGGER odmowa ") + p.wyzwalacz);
         }
-        const WynikCli w = f.cli(polecenie);
+        const WynikCli w = f.cli(p.polecenie);
         QCOMPARE(w.kod, 1);
         const QStringList k = komunikatyJson(w.out);
         QVERIFY2(!k.isEmpty(), qPrintable(w.out + w.err));
-        QCOMPARE(k.last(), komunikat);
-        QCOMPARE(k.count(komunikat), 1);
+        QCOMPARE(k.last(), p.komunikat);
+        QCOMPARE(k.count(p.komunikat), 1);
         QVERIFY(!w.out.contains(QStringLiteral("zostały zapisane")));
-        QVERIFY(!w.out.contains(QStringLiteral("\"event\":\"conclusion\"")) || plik != QStringLiteral("trajektoria.db"));
+        QVERIFY(!w.out.contains(QStringLiteral("\"event\":\"conclusion\"")) ||
+                p.plik != QStringLiteral("trajektoria.db"));
         QCOMPARE(f.tabele(), przed);
     }
 

@@ -43,7 +43,26 @@ TKontekstCzytFakt kontekstFaktu(Baza &baza, int idFakt)
     return k;
 }
 
+// A value and CF typed into the scalar section, then OK: the messages shown, whether the
+// dialog closed, and the fact's value and previous value afterwards.
+struct WpisSkalarny {
+    QString wartosc, cf;
+    QStringList komunikaty;
+    bool zamkniety;
+    QString zapisana, poprzednia;
+};
+
+// Values ticked in the enumerated section with their CFs, then OK: the messages shown, the
+// values then stored and the fact's previous value.
+struct WyborWyliczeniowy {
+    QStringList wybory, cf, komunikaty, zapisane;
+    QString poprzednia;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(WpisSkalarny)
+Q_DECLARE_METATYPE(WyborWyliczeniowy)
 
 class TstGuiCzytFakt : public QObject, private TestStanowiska {
     Q_OBJECT
@@ -65,79 +84,61 @@ private slots:
 
     void skalarny_data()
     {
-        QTest::addColumn<QString>("wartosc");
-        QTest::addColumn<QString>("cf");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<bool>("zamkniety");
-        QTest::addColumn<QString>("zapisana");
-        QTest::addColumn<QString>("poprzednia");
-        QTest::newRow("R5 litery") << "dwanaście" << "1"
-                                   << QStringList{"Forma wartości faktu wadliwa. Nie konwertuje się do wartości "
-                                                  "rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce "
-                                                  "przecinka. Sprawdź i popraw."}
-                                   << false << "???" << "";
-        QTest::newRow("R9 CF 1,5") << "12,5" << "1,5"
-                                   << QStringList{"CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw."}
-                                   << false << "???" << "";
-        QTest::newRow("R10 CF 0,01") << "12,5" << "0,01"
-                                     << QStringList{"CF wartości faktu poniżej progu określonego w pliku "
-                                                    "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, "
-                                                    "jednak reguły mające ten fakt w polu przesłankowym mogą nie "
-                                                    "zostać \"odpalone\".",
-                                                    A1}
-                                     << true << "12,5" << "";
-        QTest::newRow("A1 przecinek") << "12,5" << "1" << QStringList{A1} << true << "12,5" << "";
-        QTest::newRow("A1 kropka") << "12.5" << "0.8" << QStringList{A1} << true << "12.5" << "";
-        QTest::newRow("??? bez wartości") << "???" << "0" << QStringList{N} << true << "???" << "nzn";
+        QTest::addColumn<WpisSkalarny>("w");
+        QTest::newRow("R5 litery") << WpisSkalarny{.wartosc = "dwanaście", .cf = "1",
+            .komunikaty = {"Forma wartości faktu wadliwa. Nie konwertuje się do wartości "
+                           "rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce "
+                           "przecinka. Sprawdź i popraw."}, .zamkniety = false, .zapisana = "???", .poprzednia = ""};
+        QTest::newRow("R9 CF 1,5") << WpisSkalarny{.wartosc = "12,5", .cf = "1,5",
+            .komunikaty = {"CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw."}, .zamkniety = false,
+            .zapisana = "???", .poprzednia = ""};
+        QTest::newRow("R10 CF 0,01") << WpisSkalarny{.wartosc = "12,5", .cf = "0,01",
+            .komunikaty = {"CF wartości faktu poniżej progu określonego w pliku "
+                           "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, "
+                           "jednak reguły mające ten fakt w polu przesłankowym mogą nie "
+                           "zostać \"odpalone\".",
+                           A1}, .zamkniety = true, .zapisana = "12,5", .poprzednia = ""};
+        QTest::newRow("A1 przecinek") << WpisSkalarny{.wartosc = "12,5", .cf = "1", .komunikaty = {A1},
+            .zamkniety = true, .zapisana = "12,5", .poprzednia = ""};
+        QTest::newRow("A1 kropka") << WpisSkalarny{.wartosc = "12.5", .cf = "0.8", .komunikaty = {A1},
+            .zamkniety = true, .zapisana = "12.5", .poprzednia = ""};
+        QTest::newRow("??? bez wartości") << WpisSkalarny{.wartosc = "???", .cf = "0", .komunikaty = {N},
+            .zamkniety = true, .zapisana = "???", .poprzednia = "nzn"};
     }
     void skalarny()
     {
-        QFETCH(QString, wartosc);
-        QFETCH(QString, cf);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(bool, zamkniety);
-        QFETCH(QString, zapisana);
-        QFETCH(QString, poprzednia);
+        QFETCH(WpisSkalarny, w);
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = dialogFaktu(1);
         QVERIFY(!d->sekcjaSkalarna()->isHidden());
         QVERIFY(d->sekcjaWyliczeniowa()->isHidden());
         QCOMPARE(d->poleWartosci()->text(), QStringLiteral("???"));
         QSignalSpy zamkniecie(d, &QDialog::accepted);
-        d->poleWartosci()->setText(wartosc);
-        d->poleCF()->setText(cf);
+        d->poleWartosci()->setText(w.wartosc);
+        d->poleCF()->setText(w.cf);
         d->przyciskOk()->click();
-        QCOMPARE(m_komunikaty, komunikaty);
-        QCOMPARE(zamkniecie.count(), zamkniety ? 1 : 0);
+        QCOMPARE(m_komunikaty, w.komunikaty);
+        QCOMPARE(zamkniecie.count(), w.zamkniety ? 1 : 0);
         const TRekFakt fakt = *dostep::fakt(baza(), 1);
-        QCOMPARE(fakt.WartFakt, zapisana);
-        QCOMPARE(fakt.WartPoprzFakt, poprzednia);
+        QCOMPARE(fakt.WartFakt, w.zapisana);
+        QCOMPARE(fakt.WartPoprzFakt, w.poprzednia);
     }
 
     void wyliczeniowy_data()
     {
-        QTest::addColumn<QStringList>("wybory");
-        QTest::addColumn<QStringList>("cf");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<QStringList>("zapisane");
-        QTest::addColumn<QString>("poprzednia");
-        QTest::newRow("R1 dwie wartości faktu jednowartościowego")
-            << QStringList{"tak", "tak"} << QStringList{"0,8", "0,5"}
-            << QStringList{"Przypisałeś więcej niż jedną wartość do faktu, będącego faktem jednowartościowym.\n\r"
-                           "Popraw."}
-            << QStringList{"tak", "???"} << "";
-        QTest::newRow("A2") << QStringList{"tak", "nie"} << QStringList{"0,8", "1"} << QStringList{A2}
-                            << QStringList{"tak", "nie"} << "";
-        QTest::newRow("N") << QStringList{"???", "???"} << QStringList{"0", "0"} << QStringList{N}
-                           << QStringList{"???", "???"} << "nzn";
+        QTest::addColumn<WyborWyliczeniowy>("w");
+        QTest::newRow("R1 dwie wartości faktu jednowartościowego") << WyborWyliczeniowy{.wybory = {"tak", "tak"},
+            .cf = {"0,8", "0,5"},
+            .komunikaty = {"Przypisałeś więcej niż jedną wartość do faktu, będącego faktem jednowartościowym.\n\r"
+                           "Popraw."}, .zapisane = {"tak", "???"}, .poprzednia = ""};
+        QTest::newRow("A2") << WyborWyliczeniowy{.wybory = {"tak", "nie"}, .cf = {"0,8", "1"}, .komunikaty = {A2},
+            .zapisane = {"tak", "nie"}, .poprzednia = ""};
+        QTest::newRow("N") << WyborWyliczeniowy{.wybory = {"???", "???"}, .cf = {"0", "0"}, .komunikaty = {N},
+            .zapisane = {"???", "???"}, .poprzednia = "nzn"};
     }
     void wyliczeniowy()
     {
-        QFETCH(QStringList, wybory);
-        QFETCH(QStringList, cf);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(QStringList, zapisane);
-        QFETCH(QString, poprzednia);
+        QFETCH(WyborWyliczeniowy, w);
         m_komunikaty.clear();
         TFormCzytFaktWnios *d = dialogFaktu(2);
         QVERIFY(d->sekcjaSkalarna()->isHidden());
@@ -148,14 +149,14 @@ private slots:
         QVERIFY(!d->EditJakoKomp(61));
         QVERIFY(!d->RadioGroupJakoKomp(21));
         for (int i = 0; i < 2; ++i) {
-            d->ustawWybor(i + 1, wybory[i]);
-            d->EditJakoKomp(3 * (i + 1))->setText(cf[i]);
+            d->ustawWybor(i + 1, w.wybory[i]);
+            d->EditJakoKomp(3 * (i + 1))->setText(w.cf[i]);
         }
         d->przyciskOk()->click();
-        QCOMPARE(m_komunikaty, komunikaty);
+        QCOMPARE(m_komunikaty, w.komunikaty);
         const auto wartosci = dostep::wartosciFaktu(baza(), 2);
-        QCOMPARE((QStringList{wartosci[0].CzyFaktMaWartAkt, wartosci[1].CzyFaktMaWartAkt}), zapisane);
-        QCOMPARE(dostep::fakt(baza(), 2)->WartPoprzFakt, poprzednia);
+        QCOMPARE((QStringList{wartosci[0].CzyFaktMaWartAkt, wartosci[1].CzyFaktMaWartAkt}), w.zapisane);
+        QCOMPARE(dostep::fakt(baza(), 2)->WartPoprzFakt, w.poprzednia);
     }
 
     // Two value rows take one line: nine empty lines make the dialog 225 pixels shorter,

@@ -29,7 +29,18 @@ QStringList teksty(const QListWidget *l)
         t << l->item(i)->text();
     return t;
 }
+// For a fact chosen in the premise or the conclusion: the comparisons offered and whether
+// its values, the constants and the literal field are shown.
+struct OferowaneElementy {
+    bool konkluzja;
+    QString fakt;
+    QStringList porownania;
+    bool wartosci, stale, literal;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(OferowaneElementy)
 
 class TstGuiEdytor : public QObject, private TestOkna<TFormTabReg, &TFormGlowne::formTabReg> {
     Q_OBJECT
@@ -97,43 +108,38 @@ private slots:
 
     void oferowaneElementy_data()
     {
-        QTest::addColumn<bool>("konkluzja");
-        QTest::addColumn<QString>("fakt");
-        QTest::addColumn<QStringList>("porownania");
-        QTest::addColumn<bool>("wartosci");
-        QTest::addColumn<bool>("stale");
-        QTest::addColumn<bool>("literal");
-        QTest::newRow("premise enumerated") << false << "kolor płomienia" << QStringList{"="} << true << false << false;
-        QTest::newRow("premise real") << false << "temperatura pary" << QStringList{">", ">=", "<", "<="} << false
-                                      << true << true;
-        QTest::newRow("premise integer without constants")
-            << false << "liczba palników" << QStringList{">", ">=", "<", "<=", "="} << false << false << true;
-        QTest::newRow("premise logical") << false << "alarm" << QStringList{"="} << false << true << true;
-        QTest::newRow("premise enumerated without values") << false << "zawór" << QStringList{"="} << false << false
-                                                           << false;
-        QTest::newRow("conclusion real") << true << "ciśnienie" << QStringList{"="} << false << true << true;
-        QTest::newRow("conclusion enumerated") << true << "stan kotła" << QStringList{"="} << true << false << false;
+        QTest::addColumn<OferowaneElementy>("p");
+        QTest::newRow("premise enumerated") << OferowaneElementy{.konkluzja = false, .fakt = "kolor płomienia",
+            .porownania = {"="}, .wartosci = true, .stale = false, .literal = false};
+        QTest::newRow("premise real") << OferowaneElementy{.konkluzja = false, .fakt = "temperatura pary",
+            .porownania = {">", ">=", "<", "<="}, .wartosci = false, .stale = true, .literal = true};
+        QTest::newRow("premise integer without constants") << OferowaneElementy{.konkluzja = false,
+            .fakt = "liczba palników", .porownania = {">", ">=", "<", "<=", "="}, .wartosci = false, .stale = false,
+            .literal = true};
+        QTest::newRow("premise logical") << OferowaneElementy{.konkluzja = false, .fakt = "alarm", .porownania = {"="},
+            .wartosci = false, .stale = true, .literal = true};
+        QTest::newRow("premise enumerated without values") << OferowaneElementy{.konkluzja = false, .fakt = "zawór",
+            .porownania = {"="}, .wartosci = false, .stale = false, .literal = false};
+        QTest::newRow("conclusion real") << OferowaneElementy{.konkluzja = true, .fakt = "ciśnienie",
+            .porownania = {"="}, .wartosci = false, .stale = true, .literal = true};
+        QTest::newRow("conclusion enumerated") << OferowaneElementy{.konkluzja = true, .fakt = "stan kotła",
+            .porownania = {"="}, .wartosci = true, .stale = false, .literal = false};
     }
     void oferowaneElementy()
     {
-        QFETCH(bool, konkluzja);
-        QFETCH(QString, fakt);
-        QFETCH(QStringList, porownania);
-        QFETCH(bool, wartosci);
-        QFETCH(bool, stale);
-        QFETCH(bool, literal);
+        QFETCH(OferowaneElementy, p);
         otworzNaNowejRegule();
-        if (konkluzja)
+        if (p.konkluzja)
             ed()->findChild<GrupaRadiowa *>("czlon")->kliknij("konkluzji");
-        const int w = teksty(ed()->faktyNazwy()).indexOf(fakt);
+        const int w = teksty(ed()->faktyNazwy()).indexOf(p.fakt);
         QVERIFY(w >= 0);
         ed()->faktyNazwy()->setCurrentRow(w);
         QCOMPARE(ed()->faktyKody()->currentRow(), w);
-        QCOMPARE(widocznePorownania(), porownania);
-        QCOMPARE(widoczny(ed()->wartosciNazwy()), wartosci);
-        QCOMPARE(widoczny(ed()->staleNazwy()), stale);
-        QCOMPARE(widoczny(ed()->literal()), literal);
-        QCOMPARE(widoczny(ed()->przyciskOperatora("zmiana wiersza")), !konkluzja);
+        QCOMPARE(widocznePorownania(), p.porownania);
+        QCOMPARE(widoczny(ed()->wartosciNazwy()), p.wartosci);
+        QCOMPARE(widoczny(ed()->staleNazwy()), p.stale);
+        QCOMPARE(widoczny(ed()->literal()), p.literal);
+        QCOMPARE(widoczny(ed()->przyciskOperatora("zmiana wiersza")), !p.konkluzja);
         QVERIFY(widoczny(ed()->przyciskOperatora("AND")));
     }
 

@@ -14,17 +14,23 @@
 #include "store/TFormWizWartFaktWylicz.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTimer>
 
 using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
+
+// A fact of a type with a value and CF, posted: the messages shown and the CF then stored.
+struct ZatwierdzonyFakt {
+    QString typ, liczWart, wartosc, cf;
+    QStringList komunikaty;
+    QString zapisanyCF;
+};
+Q_DECLARE_METATYPE(ZatwierdzonyFakt)
 
 class TstGuiFakt : public QObject, private TestOkna<TFormTabFakt, &TFormGlowne::formTabFakt> {
     Q_OBJECT
@@ -99,47 +105,44 @@ private slots:
 
     void kontrolePoZatwierdzeniu_data()
     {
-        QTest::addColumn<QString>("typ");
-        QTest::addColumn<QString>("liczWart");
-        QTest::addColumn<QString>("wartosc");
-        QTest::addColumn<QString>("cf");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<QString>("zapisanyCF");
+        QTest::addColumn<ZatwierdzonyFakt>("p");
         const QString bladPostaci = "Błędna postać wartości faktu. Wejdź w tryb edycji rekordu i popraw wartość.";
         const QString zakresCF = "CF wartości faktu zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw "
                                  "wartość.";
         const QString zakresLiczby = "Liczba wartości faktu zpoza dopuszczalnego przedziału [1,20].\n\rDokonaj korekty "
                                      "rekordu.";
-        QTest::newRow("logical true") << "logiczny" << "" << "true" << "1" << QStringList{} << "1";
-        QTest::newRow("logical tak") << "logiczny" << "" << "tak" << "1" << QStringList{bladPostaci} << "1";
-        QTest::newRow("real with comma") << "rzeczywisty" << "" << "3,14" << "1" << QStringList{} << "1";
-        QTest::newRow("real CF above 1") << "rzeczywisty" << "" << "3,14" << "1,5" << QStringList{zakresCF} << "1.5";
-        QTest::newRow("real 12,5,3") << "rzeczywisty" << "" << "12,5,3" << "1" << QStringList{bladPostaci} << "1";
-        QTest::newRow("integer with point") << "calkowity" << "" << "12.0" << "1" << QStringList{bladPostaci} << "1";
-        QTest::newRow("unknown value") << "calkowity" << "" << "???" << "0,7" << QStringList{} << "0";
-        QTest::newRow("enumerated 21 values") << "wyliczeniowy" << "21" << "" << "" << QStringList{zakresLiczby} << "";
-        QTest::newRow("enumerated 0 values") << "wyliczeniowy" << "0" << "" << "" << QStringList{zakresLiczby} << "";
-        QTest::newRow("enumerated 3 values")
-            << "wyliczeniowy" << "3" << "" << ""
-            << QStringList{"Wprowadziłeś/edytowałeś wyliczeniowy typ faktu. Powinieneś wejść w następnej "
+        QTest::newRow("logical true") << ZatwierdzonyFakt{.typ = "logiczny", .liczWart = "", .wartosc = "true",
+            .cf = "1", .komunikaty = {}, .zapisanyCF = "1"};
+        QTest::newRow("logical tak") << ZatwierdzonyFakt{.typ = "logiczny", .liczWart = "", .wartosc = "tak", .cf = "1",
+            .komunikaty = {bladPostaci}, .zapisanyCF = "1"};
+        QTest::newRow("real with comma") << ZatwierdzonyFakt{.typ = "rzeczywisty", .liczWart = "", .wartosc = "3,14",
+            .cf = "1", .komunikaty = {}, .zapisanyCF = "1"};
+        QTest::newRow("real CF above 1") << ZatwierdzonyFakt{.typ = "rzeczywisty", .liczWart = "", .wartosc = "3,14",
+            .cf = "1,5", .komunikaty = {zakresCF}, .zapisanyCF = "1.5"};
+        QTest::newRow("real 12,5,3") << ZatwierdzonyFakt{.typ = "rzeczywisty", .liczWart = "", .wartosc = "12,5,3",
+            .cf = "1", .komunikaty = {bladPostaci}, .zapisanyCF = "1"};
+        QTest::newRow("integer with point") << ZatwierdzonyFakt{.typ = "calkowity", .liczWart = "", .wartosc = "12.0",
+            .cf = "1", .komunikaty = {bladPostaci}, .zapisanyCF = "1"};
+        QTest::newRow("unknown value") << ZatwierdzonyFakt{.typ = "calkowity", .liczWart = "", .wartosc = "???",
+            .cf = "0,7", .komunikaty = {}, .zapisanyCF = "0"};
+        QTest::newRow("enumerated 21 values") << ZatwierdzonyFakt{.typ = "wyliczeniowy", .liczWart = "21",
+            .wartosc = "", .cf = "", .komunikaty = {zakresLiczby}, .zapisanyCF = ""};
+        QTest::newRow("enumerated 0 values") << ZatwierdzonyFakt{.typ = "wyliczeniowy", .liczWart = "0", .wartosc = "",
+            .cf = "", .komunikaty = {zakresLiczby}, .zapisanyCF = ""};
+        QTest::newRow("enumerated 3 values") << ZatwierdzonyFakt{.typ = "wyliczeniowy", .liczWart = "3", .wartosc = "",
+            .cf = "",
+            .komunikaty = {"Wprowadziłeś/edytowałeś wyliczeniowy typ faktu. Powinieneś wejść w następnej "
                            "kolejności\n\rdo tabeli wartości faktów wyliczeniowych celem "
                            "zdefiniowania/zweryfikowania/skorygowania\n\rwartości wprowadzonego/edytowanego faktu. W "
-                           "przeciwnym razie baza wiedzy może okazać\n\rsię niespójna."}
-            << "";
-        QTest::newRow("enumerated without count")
-            << "wyliczeniowy" << "" << "" << ""
-            << QStringList{"Jeśli wybrałeś wyliczeniowy typ faktu, to musisz wprowadzić liczbę jego wartości.\n\rDokonaj "
-                           "korekty rekordu."}
-            << "";
+                           "przeciwnym razie baza wiedzy może okazać\n\rsię niespójna."}, .zapisanyCF = ""};
+        QTest::newRow("enumerated without count") << ZatwierdzonyFakt{.typ = "wyliczeniowy", .liczWart = "",
+            .wartosc = "", .cf = "",
+            .komunikaty = {"Jeśli wybrałeś wyliczeniowy typ faktu, to musisz wprowadzić liczbę jego "
+                           "wartości.\n\rDokonaj korekty rekordu."}, .zapisanyCF = ""};
     }
     void kontrolePoZatwierdzeniu()
     {
-        QFETCH(QString, typ);
-        QFETCH(QString, liczWart);
-        QFETCH(QString, wartosc);
-        QFETCH(QString, cf);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(QString, zapisanyCF);
+        QFETCH(ZatwierdzonyFakt, p);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
         // A new fact starts as an input, enumerated, single-valued fact of the chosen system.
         QCOMPARE(kontrolka<GrupaRadiowa>("RodzFakt")->wybor(), QStringLiteral("wprowadzany"));
@@ -149,20 +152,20 @@ private slots:
         QVERIFY(widoczny("kopiuj"));
         wpisz(kontrolka("IdFakt"), "30");
         wpisz(kontrolka("NazFakt"), "nowy fakt");
-        kontrolka<GrupaRadiowa>("TypFakt")->kliknij(typ);
-        wpisz(kontrolka("LiczWart"), liczWart);
-        if (typ != "wyliczeniowy") {
-            wpisz(kontrolka("WartFakt"), wartosc);
-            wpisz(kontrolka("CFWartFakt"), cf);
+        kontrolka<GrupaRadiowa>("TypFakt")->kliknij(p.typ);
+        wpisz(kontrolka("LiczWart"), p.liczWart);
+        if (p.typ != "wyliczeniowy") {
+            wpisz(kontrolka("WartFakt"), p.wartosc);
+            wpisz(kontrolka("CFWartFakt"), p.cf);
         }
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
-        QCOMPARE(m_komunikaty, komunikaty);
+        QCOMPARE(m_komunikaty, p.komunikaty);
         QVERIFY(!widoczny("kopiuj"));
         // The checks report; the record stays saved as typed.
         QCOMPARE(wartoscWBazie(30, "NazFakt").toString(), QStringLiteral("nowy fakt"));
-        if (typ != "wyliczeniowy") {
-            QCOMPARE(wartoscWBazie(30, "WartFakt").toString(), wartosc);
-            QCOMPARE(wartoscWBazie(30, "CFWartFakt").toString(), zapisanyCF);
+        if (p.typ != "wyliczeniowy") {
+            QCOMPARE(wartoscWBazie(30, "WartFakt").toString(), p.wartosc);
+            QCOMPARE(wartoscWBazie(30, "CFWartFakt").toString(), p.zapisanyCF);
         }
     }
 
@@ -178,10 +181,7 @@ private slots:
         wpisz(kontrolka("NazFakt"), "bez wartości");
         kontrolka<GrupaRadiowa>("TypFakt")->kliknij("calkowity");
         bool pokazane = false;
-        QTimer::singleShot(0, [&] {
-            auto *o = qobject_cast<TFormOstrzBrakWartFakt *>(QApplication::activeModalWidget());
-            QVERIFY(o);
-            QCOMPARE(o->windowTitle(), QStringLiteral("OSTRZEŻENIE"));
+        odpowiedzOknuModalnemu<TFormOstrzBrakWartFakt>(QStringLiteral("OSTRZEŻENIE"), [&](TFormOstrzBrakWartFakt *o) {
             pokazane = true;
             (nieznana ? o->przyciskNieznana() : o->przyciskWprowadz())->click();
         });

@@ -5,7 +5,6 @@
 #include "app/TFormOstrzTab.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace tremida;
 using namespace tremida::gui;
@@ -34,10 +32,7 @@ QStringList tytuly(const QList<QAction *> &akcje)
 // Answers the next modal overwrite warning with one of its buttons, remembering its text.
 void odpowiedzNaOstrzezenie(bool kontynuuj, QString *tekst)
 {
-    QTimer::singleShot(0, [=] {
-        auto *okno = qobject_cast<TFormOstrzTab *>(QApplication::activeModalWidget());
-        QVERIFY(okno);
-        QCOMPARE(okno->windowTitle(), QStringLiteral("OSTRZEŻENIE"));
+    odpowiedzOknuModalnemu<TFormOstrzTab>(QStringLiteral("OSTRZEŻENIE"), [=](TFormOstrzTab *okno) {
         *tekst = okno->tekst();
         (kontynuuj ? okno->przyciskKontynuuj() : okno->przyciskAnuluj())->click();
     });

@@ -10,14 +10,12 @@
 #include "store/TFormTabSyst.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 using namespace tremida;
@@ -29,13 +27,11 @@ namespace {
 // Answers the next unposted-changes warning; remembers that it was shown.
 void odpowiedzNaOstrzezenieWyjscia(bool wyjdz, bool *pokazane)
 {
-    QTimer::singleShot(0, [=] {
-        auto *okno = qobject_cast<TFormOstrzWyj *>(QApplication::activeModalWidget());
-        QVERIFY(okno);
-        QCOMPARE(okno->windowTitle(), QStringLiteral("OSTRZEŻENIE PRZED WYJŚCIEM BEZ ZATWIERDZENIA ZMIAN"));
-        *pokazane = true;
-        (wyjdz ? okno->przyciskWyjdz() : okno->przyciskWroc())->click();
-    });
+    odpowiedzOknuModalnemu<TFormOstrzWyj>(QStringLiteral("OSTRZEŻENIE PRZED WYJŚCIEM BEZ ZATWIERDZENIA ZMIAN"),
+                                          [=](TFormOstrzWyj *okno) {
+                                              *pokazane = true;
+                                              (wyjdz ? okno->przyciskWyjdz() : okno->przyciskWroc())->click();
+                                          });
 }
 
 QStringList nazwySystemow(Baza &baza)

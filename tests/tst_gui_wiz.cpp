@@ -89,7 +89,16 @@ QString zrobFilm(const FolderRoboczy &f, const QString &nazwa, bool zDzwiekiem)
     return f.plik(nazwa);
 }
 
+// Moves through the pictures of a fact: the state before the first move and after each.
+struct Krokowanie {
+    int kodFaktu;
+    QString ruchy, liczbaPlikow, poczatek;
+    QStringList stany;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Krokowanie)
 
 class TstGuiWiz : public QObject {
     Q_OBJECT
@@ -198,31 +207,23 @@ private slots:
     // whether the previous button is visible.
     void krokowanie_data()
     {
-        QTest::addColumn<int>("kodFaktu");
-        QTest::addColumn<QString>("ruchy");
-        QTest::addColumn<QString>("liczbaPlikow");
-        QTest::addColumn<QString>("poczatek");
-        QTest::addColumn<QStringList>("stany");
-        QTest::newRow("two pictures with a film between")
-            << 10 << "++-" << "2" << "Pokaż pierwszy obraz/zdjęcie"
-            << QStringList{"Pierwszy|Pokaż następny obraz/zdjęcie|nie", "Drugi||tak",
-                           "Pierwszy|Pokaż następny obraz/zdjęcie|nie"};
-        QTest::newRow("one picture shown again and again")
-            << 20 << "+++" << "1" << "Pokaż obraz/zdjęcie"
-            << QStringList{"Jedyny|Pokaż obraz/zdjęcie|nie", "Jedyny|Pokaż obraz/zdjęcie|nie",
-                           "Jedyny|Pokaż obraz/zdjęcie|nie"};
-        QTest::newRow("three pictures to the end and back")
-            << 30 << "+++--" << "3" << "Pokaż pierwszy obraz/zdjęcie"
-            << QStringList{"1|Pokaż następny obraz/zdjęcie|nie", "2|Pokaż następny obraz/zdjęcie|tak", "3||tak",
-                           "2|Pokaż następny obraz/zdjęcie|tak", "1|Pokaż następny obraz/zdjęcie|nie"};
+        QTest::addColumn<Krokowanie>("p");
+        QTest::newRow("two pictures with a film between") << Krokowanie{.kodFaktu = 10, .ruchy = "++-",
+            .liczbaPlikow = "2", .poczatek = "Pokaż pierwszy obraz/zdjęcie",
+            .stany = {"Pierwszy|Pokaż następny obraz/zdjęcie|nie", "Drugi||tak",
+                      "Pierwszy|Pokaż następny obraz/zdjęcie|nie"}};
+        QTest::newRow("one picture shown again and again") << Krokowanie{.kodFaktu = 20, .ruchy = "+++",
+            .liczbaPlikow = "1", .poczatek = "Pokaż obraz/zdjęcie",
+            .stany = {"Jedyny|Pokaż obraz/zdjęcie|nie", "Jedyny|Pokaż obraz/zdjęcie|nie",
+                      "Jedyny|Pokaż obraz/zdjęcie|nie"}};
+        QTest::newRow("three pictures to the end and back") << Krokowanie{.kodFaktu = 30, .ruchy = "+++--",
+            .liczbaPlikow = "3", .poczatek = "Pokaż pierwszy obraz/zdjęcie",
+            .stany = {"1|Pokaż następny obraz/zdjęcie|nie", "2|Pokaż następny obraz/zdjęcie|tak", "3||tak",
+                      "2|Pokaż następny obraz/zdjęcie|tak", "1|Pokaż następny obraz/zdjęcie|nie"}};
     }
     void krokowanie()
     {
-        QFETCH(int, kodFaktu);
-        QFETCH(QString, ruchy);
-        QFETCH(QString, liczbaPlikow);
-        QFETCH(QString, poczatek);
-        QFETCH(QStringList, stany);
+        QFETCH(Krokowanie, p);
         Srodowisko s(m_komunikaty);
         importuj(s.k.baza, QStringLiteral(R"({"plikimultimedialne": [
  {"IdPlikMult": 5, "NazwaPliku": "b.jpg", "RodzajPliku": "obraz graficzny/zdjecie fotograficzne",
@@ -236,13 +237,13 @@ private slots:
         QPushButton nastepny, poprzedni;
         QLineEdit liczba;
         TPrzyciskiIlustracji przyciski(s.k, Obraz, &nastepny, &poprzedni, &liczba);
-        przyciski.ustawElement(kodFaktu, QStringLiteral("fakt"));
-        QCOMPARE(nastepny.text(), poczatek);
+        przyciski.ustawElement(p.kodFaktu, QStringLiteral("fakt"));
+        QCOMPARE(nastepny.text(), p.poczatek);
         QVERIFY(!nastepny.isHidden());
         QVERIFY(poprzedni.isHidden());
-        QCOMPARE(liczba.text(), liczbaPlikow);
+        QCOMPARE(liczba.text(), p.liczbaPlikow);
         QStringList wynik;
-        for (QChar r : ruchy) {
+        for (QChar r : p.ruchy) {
             QPushButton &b = r == u'+' ? nastepny : poprzedni;
             QVERIFY2(!b.isHidden(), qPrintable(QString(r)));
             b.click();
@@ -252,7 +253,7 @@ private slots:
             if (!poprzedni.isHidden())
                 QCOMPARE(poprzedni.text(), QStringLiteral("Pokaż poprzedni obraz/zdjęcie"));
         }
-        QCOMPARE(wynik, stany);
+        QCOMPARE(wynik, p.stany);
         QCOMPARE(m_komunikaty, QStringList());
     }
 

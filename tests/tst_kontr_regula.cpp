@@ -23,47 +23,63 @@ const QString BrakInstrukcji = QStringLiteral(
     "punktu widzenia. Wejdź w tryb edycji rekordu\n\ri dopisz te instrukcje i/lub zalecenia, aktualnie, lub najpóźniej "
     "przed startem procesu\n\rwnioskowania.");
 
+// A rule's level, CF and instructions as posted, and the message of the check (empty: no
+// message).
+struct Zatwierdzenie {
+    int poziom;
+    double cf;
+    QString instrukcje, komunikat;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Zatwierdzenie)
 
 class TstKontrRegula : public QObject {
     Q_OBJECT
 private slots:
     void poZatwierdzeniu_data()
     {
-        QTest::addColumn<int>("poziom");
-        QTest::addColumn<double>("cf");
-        QTest::addColumn<QString>("instrukcje");
-        QTest::addColumn<QString>("komunikat"); // empty: no message
+        QTest::addColumn<Zatwierdzenie>("p");
         const QString instr = QStringLiteral("Wymień zawór.");
-        QTest::newRow("poprawna") << 3 << 0.8 << instr << QString();
-        QTest::newRow("poziom równy maksimum") << 10 << 0.8 << instr << QString();
-        QTest::newRow("CF na granicach: 0") << 1 << 0.0 << instr << QString();
-        QTest::newRow("CF na granicach: 1") << 1 << 1.0 << instr << QString();
-        QTest::newRow("poziom zero") << 0 << 0.8 << instr << PoziomBledny;
-        QTest::newRow("poziom ujemny") << -2 << 0.8 << instr << PoziomBledny;
-        QTest::newRow("poziom ponad maksimum") << 11 << 0.8 << instr << PoziomZaWysoki;
-        QTest::newRow("CF ujemny") << 1 << -0.1 << instr << CFPozaPrzedzialem;
-        QTest::newRow("CF ponad 1") << 1 << 1.5 << instr << CFPozaPrzedzialem;
-        QTest::newRow("bez instrukcji") << 1 << 0.5 << QString() << BrakInstrukcji;
-        QTest::newRow("instrukcje z samych odstępów") << 1 << 0.5 << QStringLiteral("  \n\t ") << BrakInstrukcji;
+        QTest::newRow("poprawna") << Zatwierdzenie{.poziom = 3, .cf = 0.8, .instrukcje = instr, .komunikat = QString()};
+        QTest::newRow("poziom równy maksimum") << Zatwierdzenie{.poziom = 10, .cf = 0.8, .instrukcje = instr,
+            .komunikat = QString()};
+        QTest::newRow("CF na granicach: 0") << Zatwierdzenie{.poziom = 1, .cf = 0.0, .instrukcje = instr,
+            .komunikat = QString()};
+        QTest::newRow("CF na granicach: 1") << Zatwierdzenie{.poziom = 1, .cf = 1.0, .instrukcje = instr,
+            .komunikat = QString()};
+        QTest::newRow("poziom zero") << Zatwierdzenie{.poziom = 0, .cf = 0.8, .instrukcje = instr,
+            .komunikat = PoziomBledny};
+        QTest::newRow("poziom ujemny") << Zatwierdzenie{.poziom = -2, .cf = 0.8, .instrukcje = instr,
+            .komunikat = PoziomBledny};
+        QTest::newRow("poziom ponad maksimum") << Zatwierdzenie{.poziom = 11, .cf = 0.8, .instrukcje = instr,
+            .komunikat = PoziomZaWysoki};
+        QTest::newRow("CF ujemny") << Zatwierdzenie{.poziom = 1, .cf = -0.1, .instrukcje = instr,
+            .komunikat = CFPozaPrzedzialem};
+        QTest::newRow("CF ponad 1") << Zatwierdzenie{.poziom = 1, .cf = 1.5, .instrukcje = instr,
+            .komunikat = CFPozaPrzedzialem};
+        QTest::newRow("bez instrukcji") << Zatwierdzenie{.poziom = 1, .cf = 0.5, .instrukcje = QString(),
+            .komunikat = BrakInstrukcji};
+        QTest::newRow("instrukcje z samych odstępów") << Zatwierdzenie{.poziom = 1, .cf = 0.5,
+            .instrukcje = QStringLiteral("  \n\t "), .komunikat = BrakInstrukcji};
         // Only the first failing check is reported, in the order level, CF, instructions.
-        QTest::newRow("poziom przed CF") << 0 << 2.0 << QString() << PoziomBledny;
-        QTest::newRow("CF przed instrukcjami") << 4 << 2.0 << QString() << CFPozaPrzedzialem;
+        QTest::newRow("poziom przed CF") << Zatwierdzenie{.poziom = 0, .cf = 2.0, .instrukcje = QString(),
+            .komunikat = PoziomBledny};
+        QTest::newRow("CF przed instrukcjami") << Zatwierdzenie{.poziom = 4, .cf = 2.0, .instrukcje = QString(),
+            .komunikat = CFPozaPrzedzialem};
     }
     void poZatwierdzeniu()
     {
-        QFETCH(int, poziom);
-        QFETCH(double, cf);
-        QFETCH(QString, instrukcje);
-        QFETCH(QString, komunikat);
+        QFETCH(Zatwierdzenie, p);
         TRekReg r;
         r.IdReg = 7;
         r.KodSyst = 1;
-        r.PozReg = poziom;
-        r.CFReg = cf;
-        r.InstrReg = instrukcje;
+        r.PozReg = p.poziom;
+        r.CFReg = p.cf;
+        r.InstrReg = p.instrukcje;
         const auto wynik = kontrolaPoZatwierdzeniuReguly(r, 10);
-        QCOMPARE(wynik.value_or(QString()), komunikat);
+        QCOMPARE(wynik.value_or(QString()), p.komunikat);
     }
 
     void regulaOKodzie_data()

@@ -39,35 +39,37 @@ QString opis(const TWynikRedukcji &r)
     return QStringLiteral("-");
 }
 
+// Two logical values with their conjunction and disjunction.
+struct DwaArgumenty {
+    QString a, b, iloczyn, suma;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(DwaArgumenty)
 
 class TstLogika : public QObject {
     Q_OBJECT
 private slots:
     void tabliceLogiczne_data()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("iloczyn");
-        QTest::addColumn<QString>("suma");
-        QTest::newRow("T,T") << "T" << "T" << "T" << "T";
-        QTest::newRow("T,F") << "T" << "F" << "F" << "T";
-        QTest::newRow("T,U") << "T" << "U" << "U" << "T";
-        QTest::newRow("F,T") << "F" << "T" << "F" << "T";
-        QTest::newRow("F,F") << "F" << "F" << "F" << "F";
-        QTest::newRow("F,U: unknown absorbs AND, is ignored by OR") << "F" << "U" << "U" << "F";
-        QTest::newRow("U,T") << "U" << "T" << "U" << "T";
-        QTest::newRow("U,F") << "U" << "F" << "U" << "F";
-        QTest::newRow("U,U") << "U" << "U" << "U" << "U";
+        QTest::addColumn<DwaArgumenty>("p");
+        QTest::newRow("T,T") << DwaArgumenty{.a = "T", .b = "T", .iloczyn = "T", .suma = "T"};
+        QTest::newRow("T,F") << DwaArgumenty{.a = "T", .b = "F", .iloczyn = "F", .suma = "T"};
+        QTest::newRow("T,U") << DwaArgumenty{.a = "T", .b = "U", .iloczyn = "U", .suma = "T"};
+        QTest::newRow("F,T") << DwaArgumenty{.a = "F", .b = "T", .iloczyn = "F", .suma = "T"};
+        QTest::newRow("F,F") << DwaArgumenty{.a = "F", .b = "F", .iloczyn = "F", .suma = "F"};
+        QTest::newRow("F,U: unknown absorbs AND, is ignored by OR") << DwaArgumenty{.a = "F", .b = "U", .iloczyn = "U",
+            .suma = "F"};
+        QTest::newRow("U,T") << DwaArgumenty{.a = "U", .b = "T", .iloczyn = "U", .suma = "T"};
+        QTest::newRow("U,F") << DwaArgumenty{.a = "U", .b = "F", .iloczyn = "U", .suma = "F"};
+        QTest::newRow("U,U") << DwaArgumenty{.a = "U", .b = "U", .iloczyn = "U", .suma = "U"};
     }
     void tabliceLogiczne()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, iloczyn);
-        QFETCH(QString, suma);
-        QCOMPARE(IloczynLog(wl(a), wl(b)), wl(iloczyn));
-        QCOMPARE(SumaLog(wl(a), wl(b)), wl(suma));
+        QFETCH(DwaArgumenty, p);
+        QCOMPARE(IloczynLog(wl(p.a), wl(p.b)), wl(p.iloczyn));
+        QCOMPARE(SumaLog(wl(p.a), wl(p.b)), wl(p.suma));
     }
 
     void negacja()

@@ -38,36 +38,46 @@ QString wiersze(QSqlQuery &q, const QStringList &kolumny)
     return l.join(QStringLiteral("; "));
 }
 
+// A table and a key, and the value a column of that record holds ("<brak>": no record).
+struct Rekord {
+    Tabela tabela;
+    int klucz;
+    QString kolumna, wartosc;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Rekord)
 
 class TstOdczyty : public QObject {
     Q_OBJECT
 private slots:
     void rekordOKluczu_data()
     {
-        QTest::addColumn<Tabela>("tabela");
-        QTest::addColumn<int>("klucz");
-        QTest::addColumn<QString>("kolumna");
-        QTest::addColumn<QString>("wartosc"); // "<brak>": no record
-        QTest::newRow("system") << Tabela::Systemy << 2 << "NazSyst" << "Kotły parowe";
-        QTest::newRow("system drugi") << Tabela::Systemy << 7 << "OpisSyst" << "Awarie pomp";
-        QTest::newRow("system nieistniejący") << Tabela::Systemy << 3 << "NazSyst" << "<brak>";
-        QTest::newRow("fakt") << Tabela::Fakty << 5 << "NazFakt" << "stan";
-        QTest::newRow("stała") << Tabela::Stale << 6 << "WartStalaProsta" << "2,5";
-        QTest::newRow("stała nieistniejąca") << Tabela::Stale << 5 << "NazStala" << "<brak>";
-        QTest::newRow("reguła") << Tabela::Reguly << 4 << "KonklReg" << "[awaria]=[wyciek]";
-        QTest::newRow("wartość") << Tabela::WartFaktWylicz << 8 << "WartFaktWylicz" << "zamknięty";
+        QTest::addColumn<Rekord>("p");
+        QTest::newRow("system") << Rekord{.tabela = Tabela::Systemy, .klucz = 2, .kolumna = "NazSyst",
+            .wartosc = "Kotły parowe"};
+        QTest::newRow("system drugi") << Rekord{.tabela = Tabela::Systemy, .klucz = 7, .kolumna = "OpisSyst",
+            .wartosc = "Awarie pomp"};
+        QTest::newRow("system nieistniejący") << Rekord{.tabela = Tabela::Systemy, .klucz = 3, .kolumna = "NazSyst",
+            .wartosc = "<brak>"};
+        QTest::newRow("fakt") << Rekord{.tabela = Tabela::Fakty, .klucz = 5, .kolumna = "NazFakt", .wartosc = "stan"};
+        QTest::newRow("stała") << Rekord{.tabela = Tabela::Stale, .klucz = 6, .kolumna = "WartStalaProsta",
+            .wartosc = "2,5"};
+        QTest::newRow("stała nieistniejąca") << Rekord{.tabela = Tabela::Stale, .klucz = 5, .kolumna = "NazStala",
+            .wartosc = "<brak>"};
+        QTest::newRow("reguła") << Rekord{.tabela = Tabela::Reguly, .klucz = 4, .kolumna = "KonklReg",
+            .wartosc = "[awaria]=[wyciek]"};
+        QTest::newRow("wartość") << Rekord{.tabela = Tabela::WartFaktWylicz, .klucz = 8, .kolumna = "WartFaktWylicz",
+            .wartosc = "zamknięty"};
     }
     void rekordOKluczu()
     {
-        QFETCH(Tabela, tabela);
-        QFETCH(int, klucz);
-        QFETCH(QString, kolumna);
-        QFETCH(QString, wartosc);
+        QFETCH(Rekord, p);
         BazaTestowa b(QStringLiteral("odczyty.json"));
         QString blad;
-        const auto r = tremida::rekordOKluczu(b.baza, tabela, klucz, &blad);
-        QCOMPARE(r ? r->value(kolumna).toString() : QStringLiteral("<brak>"), wartosc);
+        const auto r = tremida::rekordOKluczu(b.baza, p.tabela, p.klucz, &blad);
+        QCOMPARE(r ? r->value(p.kolumna).toString() : QStringLiteral("<brak>"), p.wartosc);
         QCOMPARE(blad, QString());
     }
 

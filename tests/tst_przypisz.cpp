@@ -26,82 +26,81 @@ struct Stanowisko : BazaTestowa {
     QString pole(const QString &sql) { return wierszeZapytania(baza, sql).join(u';'); }
 };
 
+// A value and CF assigned to a scalar fact: the result, the messages shown and the fact's
+// values afterwards: value, previous value and CF joined by a bar.
+struct PrzypisanieSkalara {
+    int fakt;
+    QString wartosc, cf;
+    WynikPrzypisania wynik;
+    QStringList komunikaty;
+    QString zapis;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(PrzypisanieSkalara)
 
 class TstPrzypisz : public QObject {
     Q_OBJECT
 private slots:
     void skalar_data()
     {
-        QTest::addColumn<int>("fakt");
-        QTest::addColumn<QString>("wartosc");
-        QTest::addColumn<QString>("cf");
-        QTest::addColumn<WynikPrzypisania>("wynik");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<QString>("zapis"); // WartFakt|WartPoprzFakt|CFWartFakt
+        QTest::addColumn<PrzypisanieSkalara>("p");
 
         const auto P = WynikPrzypisania::Przypisane;
         const auto O = WynikPrzypisania::Odrzucone;
         const auto B = WynikPrzypisania::BezWartosci;
-        QTest::newRow("real with comma") << 1 << "12,5" << "1" << P << QStringList{A1} << "12,5||1";
-        QTest::newRow("real with point") << 1 << "12.5" << "0,9" << P << QStringList{A1} << "12.5||0.9";
-        QTest::newRow("real letters R5")
-            << 1 << "abc" << "1" << O
-            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości rzeczywistej."
+        QTest::newRow("real with comma") << PrzypisanieSkalara{.fakt = 1, .wartosc = "12,5", .cf = "1", .wynik = P,
+            .komunikaty = {A1}, .zapis = "12,5||1"};
+        QTest::newRow("real with point") << PrzypisanieSkalara{.fakt = 1, .wartosc = "12.5", .cf = "0,9", .wynik = P,
+            .komunikaty = {A1}, .zapis = "12.5||0.9"};
+        QTest::newRow("real letters R5") << PrzypisanieSkalara{.fakt = 1, .wartosc = "abc", .cf = "1", .wynik = O,
+            .komunikaty = {QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości rzeczywistej."
                                           "\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce przecinka. Sprawdź i "
-                                          "popraw.")}
-            << "???||0.5";
-        QTest::newRow("integer with comma R6")
-            << 2 << "5,0" << "1" << O
-            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości całkowitej. "
-                                          "Popraw.")}
-            << "???||0.5";
-        QTest::newRow("logical stored as typed") << 3 << "true" << "1" << P << QStringList{A1} << "true||1";
-        QTest::newRow("logical UNKNOWN R7")
-            << 3 << "UNKNOWN" << "1" << O
-            << QStringList{QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości logicznej. "
-                                          "Popraw.")}
-            << "???||0.5";
-        QTest::newRow("CF with letters R8")
-            << 1 << "1" << "x" << O
-            << QStringList{QStringLiteral("Forma CF wartości faktu wadliwa. Nie konwertuje się do wartości "
+                                          "popraw.")}, .zapis = "???||0.5"};
+        QTest::newRow("integer with comma R6") << PrzypisanieSkalara{.fakt = 2, .wartosc = "5,0", .cf = "1", .wynik = O,
+            .komunikaty = {QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości całkowitej. "
+                                          "Popraw.")}, .zapis = "???||0.5"};
+        QTest::newRow("logical stored as typed") << PrzypisanieSkalara{.fakt = 3, .wartosc = "true", .cf = "1",
+            .wynik = P, .komunikaty = {A1}, .zapis = "true||1"};
+        QTest::newRow("logical UNKNOWN R7") << PrzypisanieSkalara{.fakt = 3, .wartosc = "UNKNOWN", .cf = "1",
+            .wynik = O,
+            .komunikaty = {QStringLiteral("Forma wartości faktu wadliwa. Nie konwertuje się do wartości logicznej. "
+                                          "Popraw.")}, .zapis = "???||0.5"};
+        QTest::newRow("CF with letters R8") << PrzypisanieSkalara{.fakt = 1, .wartosc = "1", .cf = "x", .wynik = O,
+            .komunikaty = {QStringLiteral("Forma CF wartości faktu wadliwa. Nie konwertuje się do wartości "
                                           "rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w miejsce "
-                                          "przecinka. Sprawdź i popraw.")}
-            << "???||0.5";
-        QTest::newRow("CF above 1 R9")
-            << 1 << "1" << "1,2" << O
-            << QStringList{QStringLiteral("CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw.")}
-            << "???||0.5";
-        QTest::newRow("CF below threshold R10 stored")
-            << 1 << "1" << "0,01" << P
-            << QStringList{QStringLiteral("CF wartości faktu poniżej progu określonego w pliku konfiguracyjnym.\n\r"
+                                          "przecinka. Sprawdź i popraw.")}, .zapis = "???||0.5"};
+        QTest::newRow("CF above 1 R9") << PrzypisanieSkalara{.fakt = 1, .wartosc = "1", .cf = "1,2", .wynik = O,
+            .komunikaty = {QStringLiteral("CF wartości faktu zpoza przedziału dopuszczalnego [0,1].\n\rPopraw.")},
+            .zapis = "???||0.5"};
+        QTest::newRow("CF below threshold R10 stored") << PrzypisanieSkalara{.fakt = 1, .wartosc = "1", .cf = "0,01",
+            .wynik = P,
+            .komunikaty = {QStringLiteral("CF wartości faktu poniżej progu określonego w pliku konfiguracyjnym.\n\r"
                                           "Proces wnioskowania będzie kontynuowany, jednak reguły mające ten fakt w "
                                           "polu przesłankowym mogą nie zostać \"odpalone\"."),
-                           A1}
-            << "1||0.01";
-        QTest::newRow("no value ???") << 1 << "???" << "" << B << QStringList{N} << "???|nzn|0.5";
+                           A1}, .zapis = "1||0.01"};
+        QTest::newRow("no value ???") << PrzypisanieSkalara{.fakt = 1, .wartosc = "???", .cf = "", .wynik = B,
+            .komunikaty = {N}, .zapis = "???|nzn|0.5"};
         // An emptied edit is stored as "???", which every reader takes for no value.
-        QTest::newRow("no value empty") << 2 << "" << "" << B << QStringList{N} << "???|nzn|0.5";
+        QTest::newRow("no value empty") << PrzypisanieSkalara{.fakt = 2, .wartosc = "", .cf = "", .wynik = B,
+            .komunikaty = {N}, .zapis = "???|nzn|0.5"};
     }
 
     void skalar()
     {
-        QFETCH(int, fakt);
-        QFETCH(QString, wartosc);
-        QFETCH(QString, cf);
-        QFETCH(WynikPrzypisania, wynik);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(QString, zapis);
+        QFETCH(PrzypisanieSkalara, p);
         Stanowisko s;
-        const auto f = dostep::fakt(s.baza, fakt);
+        const auto f = dostep::fakt(s.baza, p.fakt);
         QVERIFY(f);
         QString wynikWart;
-        QCOMPARE(PrzypiszWartFaktSkalar(s.baza, s.konfig, *f, wartosc, cf, s.pokaz, &wynikWart), wynik);
-        QCOMPARE(s.komunikaty, komunikaty);
-        QCOMPARE(s.pole(QStringLiteral("SELECT WartFakt, WartPoprzFakt, CFWartFakt FROM fakty WHERE IdFakt=%1").arg(fakt)),
-                 zapis);
-        if (wynik == WynikPrzypisania::Przypisane)
-            QCOMPARE(wynikWart, wartosc);
+        QCOMPARE(PrzypiszWartFaktSkalar(s.baza, s.konfig, *f, p.wartosc, p.cf, s.pokaz, &wynikWart), p.wynik);
+        QCOMPARE(s.komunikaty, p.komunikaty);
+        QCOMPARE(
+            s.pole(QStringLiteral("SELECT WartFakt, WartPoprzFakt, CFWartFakt FROM fakty WHERE IdFakt=%1").arg(p.fakt)),
+            p.zapis);
+        if (p.wynik == WynikPrzypisania::Przypisane)
+            QCOMPARE(wynikWart, p.wartosc);
     }
 
     void wyliczeniowy_data()

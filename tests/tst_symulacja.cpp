@@ -55,47 +55,64 @@ QStringList lista(const QJsonArray &a)
     return w;
 }
 
+// The arguments of one case, and the conclusions that appear, disappear or change their CF
+// against the baseline.
+struct Porownanie {
+    QStringList argumenty, pojawiajaSie, znikaja, zmienioneCF;
+};
+
+// The text of one change: the fact it names, its value and CF.
+struct Zmiana {
+    QString tekst;
+    int fakt;
+    QString wartosc, cf;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Porownanie)
+Q_DECLARE_METATYPE(Zmiana)
 
 class TstSymulacja : public QObject {
     Q_OBJECT
 private slots:
     void zmiana_data()
     {
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<int>("fakt");
-        QTest::addColumn<QString>("wartosc");
-        QTest::addColumn<QString>("cf");
-        QTest::newRow("value without CF") << QStringLiteral("101=600") << 101 << QStringLiteral("600") << QStringLiteral("1");
-        QTest::newRow("decimal commas in value and CF")
-            << QStringLiteral("102=12,5:0,9") << 102 << QStringLiteral("12,5") << QStringLiteral("0,9");
-        QTest::newRow("colon inside a value") << QStringLiteral("103=a:b") << 103 << QStringLiteral("a:b")
-                                             << QStringLiteral("1");
-        QTest::newRow("the last colon separates the CF")
-            << QStringLiteral("103=12:30:0.5") << 103 << QStringLiteral("12:30") << QStringLiteral("0.5");
-        QTest::newRow("no value") << QStringLiteral("105=???") << 105 << QStringLiteral("???") << QStringLiteral("1");
-        QTest::newRow("no code") << QStringLiteral("=5") << 0 << QString() << QString();
-        QTest::newRow("code not a number") << QStringLiteral("x=5") << 0 << QString() << QString();
-        QTest::newRow("empty value") << QStringLiteral("101=") << 0 << QString() << QString();
-        QTest::newRow("no equals sign") << QStringLiteral("101") << 0 << QString() << QString();
+        QTest::addColumn<Zmiana>("c");
+        QTest::newRow("value without CF") << Zmiana{.tekst = QStringLiteral("101=600"), .fakt = 101,
+            .wartosc = QStringLiteral("600"), .cf = QStringLiteral("1")};
+        QTest::newRow("decimal commas in value and CF") << Zmiana{.tekst = QStringLiteral("102=12,5:0,9"), .fakt = 102,
+            .wartosc = QStringLiteral("12,5"), .cf = QStringLiteral("0,9")};
+        QTest::newRow("colon inside a value") << Zmiana{.tekst = QStringLiteral("103=a:b"), .fakt = 103,
+            .wartosc = QStringLiteral("a:b"), .cf = QStringLiteral("1")};
+        QTest::newRow("the last colon separates the CF") << Zmiana{.tekst = QStringLiteral("103=12:30:0.5"),
+            .fakt = 103, .wartosc = QStringLiteral("12:30"), .cf = QStringLiteral("0.5")};
+        QTest::newRow("no value") << Zmiana{.tekst = QStringLiteral("105=???"), .fakt = 105,
+            .wartosc = QStringLiteral("???"), .cf = QStringLiteral("1")};
+        QTest::newRow("no code") << Zmiana{.tekst = QStringLiteral("=5"), .fakt = 0, .wartosc = QString(),
+            .cf = QString()};
+        QTest::newRow("code not a number") << Zmiana{.tekst = QStringLiteral("x=5"), .fakt = 0, .wartosc = QString(),
+            .cf = QString()};
+        QTest::newRow("empty value") << Zmiana{.tekst = QStringLiteral("101="), .fakt = 0, .wartosc = QString(),
+            .cf = QString()};
+        QTest::newRow("no equals sign") << Zmiana{.tekst = QStringLiteral("101"), .fakt = 0, .wartosc = QString(),
+            .cf = QString()};
     }
     void zmiana()
     {
-        QFETCH(QString, tekst);
-        QFETCH(int, fakt);
-        QFETCH(QString, wartosc);
-        QFETCH(QString, cf);
+        QFETCH(Zmiana, c);
         QList<TZmianaFaktu> zmiany;
-        const auto blad = dodajZmiane(zmiany, tekst);
-        if (fakt == 0) {
-            QCOMPARE(blad.value_or(QString()), QStringLiteral("Zmiana \"%1\" nie ma postaci IDFAKT=WARTOŚĆ[:CF].").arg(tekst));
+        const auto blad = dodajZmiane(zmiany, c.tekst);
+        if (c.fakt == 0) {
+            QCOMPARE(blad.value_or(QString()),
+                     QStringLiteral("Zmiana \"%1\" nie ma postaci IDFAKT=WARTOŚĆ[:CF].").arg(c.tekst));
             QVERIFY(zmiany.isEmpty());
             return;
         }
         QVERIFY(!blad);
         QCOMPARE(zmiany.size(), 1);
-        QCOMPARE(zmiany[0].idFakt, fakt);
-        QCOMPARE(zmiany[0].wartosci, (QList<TOdpowiedz>{{wartosc, cf}}));
+        QCOMPARE(zmiany[0].idFakt, c.fakt);
+        QCOMPARE(zmiany[0].wartosci, (QList<TOdpowiedz>{{c.wartosc, c.cf}}));
     }
 
     void przypadek_data()
@@ -138,48 +155,41 @@ private slots:
     // description).
     void porownanie_data()
     {
-        QTest::addColumn<QStringList>("argumenty");
-        QTest::addColumn<QStringList>("pojawiajaSie");
-        QTest::addColumn<QStringList>("znikaja");
-        QTest::addColumn<QStringList>("zmienioneCF");
-        QTest::newRow("no change equals the baseline")
-            << QStringList{QStringLiteral("--case"), QStringLiteral("bez zmian:")} << QStringList() << QStringList()
-            << QStringList();
-        QTest::newRow("the same values as answered change nothing")
-            << QStringList{QStringLiteral("--change"), QStringLiteral("101=565:0,9")} << QStringList() << QStringList()
-            << QStringList();
-        QTest::newRow("a blue flame without smoke: a conclusion appears, two disappear")
-            << QStringList{QStringLiteral("--change"), QStringLiteral("103=niebieski"), QStringLiteral("--change"),
-                           QStringLiteral("105=FALSE:0,9")}
-            << QStringList{Prawidlowe + QStringLiteral(" 0.9")}
-            << QStringList{Niezupelne + QStringLiteral(" 0.63"), Palnik + QStringLiteral(" 0.504")} << QStringList();
-        QTest::newRow("a lower temperature: overheating and what follows disappear")
-            << QStringList{QStringLiteral("--change"), QStringLiteral("101=450")} << QStringList()
-            << QStringList{Przegrzanie + QStringLiteral(" 0.81"), Przegrzewacz + QStringLiteral(" 0.729"),
-                           ObnizenieMocy + QStringLiteral(" 0.81")}
-            << QStringList();
-        QTest::newRow("less certain smoke: the CF of two conclusions changes")
-            << QStringList{QStringLiteral("--change"), QStringLiteral("105=TRUE:0,5")} << QStringList() << QStringList()
-            << QStringList{Niezupelne + QStringLiteral(" 0.63 -> 0.45"), Palnik + QStringLiteral(" 0.504 -> 0.36")};
-        QTest::newRow("smoke without value: the fact asked gets none")
-            << QStringList{QStringLiteral("--change"), QStringLiteral("105=???")} << QStringList()
-            << QStringList{Niezupelne + QStringLiteral(" 0.63"), Palnik + QStringLiteral(" 0.504")} << QStringList();
+        QTest::addColumn<Porownanie>("c");
+        QTest::newRow("no change equals the baseline") << Porownanie{
+            .argumenty = {QStringLiteral("--case"), QStringLiteral("bez zmian:")}, .pojawiajaSie = {}, .znikaja = {},
+            .zmienioneCF = {}};
+        QTest::newRow("the same values as answered change nothing") << Porownanie{
+            .argumenty = {QStringLiteral("--change"), QStringLiteral("101=565:0,9")}, .pojawiajaSie = {}, .znikaja = {},
+            .zmienioneCF = {}};
+        QTest::newRow("a blue flame without smoke: a conclusion appears, two disappear") << Porownanie{
+            .argumenty = {QStringLiteral("--change"), QStringLiteral("103=niebieski"), QStringLiteral("--change"),
+                          QStringLiteral("105=FALSE:0,9")}, .pojawiajaSie = {Prawidlowe + QStringLiteral(" 0.9")},
+            .znikaja = {Niezupelne + QStringLiteral(" 0.63"), Palnik + QStringLiteral(" 0.504")}, .zmienioneCF = {}};
+        QTest::newRow("a lower temperature: overheating and what follows disappear") << Porownanie{
+            .argumenty = {QStringLiteral("--change"), QStringLiteral("101=450")}, .pojawiajaSie = {},
+            .znikaja = {Przegrzanie + QStringLiteral(" 0.81"), Przegrzewacz + QStringLiteral(" 0.729"),
+                        ObnizenieMocy + QStringLiteral(" 0.81")}, .zmienioneCF = {}};
+        QTest::newRow("less certain smoke: the CF of two conclusions changes") << Porownanie{
+            .argumenty = {QStringLiteral("--change"), QStringLiteral("105=TRUE:0,5")}, .pojawiajaSie = {},
+            .znikaja = {},
+            .zmienioneCF = {Niezupelne + QStringLiteral(" 0.63 -> 0.45"), Palnik + QStringLiteral(" 0.504 -> 0.36")}};
+        QTest::newRow("smoke without value: the fact asked gets none") << Porownanie{
+            .argumenty = {QStringLiteral("--change"), QStringLiteral("105=???")}, .pojawiajaSie = {},
+            .znikaja = {Niezupelne + QStringLiteral(" 0.63"), Palnik + QStringLiteral(" 0.504")}, .zmienioneCF = {}};
     }
     void porownanie()
     {
-        QFETCH(QStringList, argumenty);
-        QFETCH(QStringList, pojawiajaSie);
-        QFETCH(QStringList, znikaja);
-        QFETCH(QStringList, zmienioneCF);
+        QFETCH(Porownanie, c);
         Kociol k;
-        const WynikCli w = k.symuluj(QStringList{QStringLiteral("--method"), QStringLiteral("forward")} + argumenty);
+        const WynikCli w = k.symuluj(QStringList{QStringLiteral("--method"), QStringLiteral("forward")} + c.argumenty);
         QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
         const QJsonObject o = QJsonDocument::fromJson(w.out.toUtf8()).object();
         QCOMPARE(o.value(u"baseline")[u"conclusions"].toArray().size(), 6);
         const QJsonObject p = o.value(u"cases").toArray().first().toObject();
-        QCOMPARE(lista(p.value(u"appeared").toArray()), pojawiajaSie);
-        QCOMPARE(lista(p.value(u"disappeared").toArray()), znikaja);
-        QCOMPARE(lista(p.value(u"changedCf").toArray()), zmienioneCF);
+        QCOMPARE(lista(p.value(u"appeared").toArray()), c.pojawiajaSie);
+        QCOMPARE(lista(p.value(u"disappeared").toArray()), c.znikaja);
+        QCOMPARE(lista(p.value(u"changedCf").toArray()), c.zmienioneCF);
         QVERIFY(p.value(u"run")[u"completed"].toBool());
     }
 

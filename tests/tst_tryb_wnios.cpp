@@ -10,73 +10,75 @@ using namespace tremida::test;
 
 Q_DECLARE_METATYPE(tremida::TrybSesji)
 
+// A run by a method with a hypothesis over a changed base: the mode it leaves, whether the
+// hypothesis is defined and proven, and whether the run is paused.
+struct PrzebiegWTrybie {
+    QString metoda, hipoteza;
+    QStringList zmiany;
+    TrybSesji tryb;
+    bool hipZdefiniowana, udowodniona, wstrzymany;
+};
+Q_DECLARE_METATYPE(PrzebiegWTrybie)
+
 class TstTrybWnios : public QObject {
     Q_OBJECT
 private slots:
     // What each run leaves in the context: its mode, the hypothesis and whether it was proven.
     void trybIHipoteza_data()
     {
-        QTest::addColumn<QString>("metoda");
-        QTest::addColumn<QString>("hipoteza");
-        QTest::addColumn<QStringList>("zmiany");
-        QTest::addColumn<TrybSesji>("tryb");
-        QTest::addColumn<bool>("hipZdefiniowana");
-        QTest::addColumn<bool>("udowodniona");
-        QTest::addColumn<bool>("wstrzymany");
-
-        QTest::newRow("w przód bez hipotezy")
-            << "wprzod" << QString() << QStringList{} << TrybSesji::WPrzod << false << false << true;
-        QTest::newRow("w przód z hipotezą")
-            << "wprzod" << "[D]=[d]" << QStringList{} << TrybSesji::WPrzod << true << true << true;
-        QTest::newRow("wstecz udowodniona")
-            << "wstecz" << "[H]=[h]" << QStringList{} << TrybSesji::Wstecz << true << true << true;
-        QTest::newRow("wstecz nieudowodniona")
-            << "wstecz" << "[H]=[h]" << NIEUDOWODNIONA << TrybSesji::Wstecz << true << false << false;
-        QTest::newRow("mieszane, pierwszy przebieg wstecz")
-            << "miesz" << "[H]=[h]" << QStringList{} << TrybSesji::MieszaneWstecz1 << true << true << true;
-        QTest::newRow("mieszane, faza w przód")
-            << "miesz" << "[D]=[d]" << QStringList{} << TrybSesji::MieszaneWPrzod << true << true << true;
-        QTest::newRow("mieszane nieudowodniona")
-            << "miesz" << "[H]=[h]" << NIEUDOWODNIONA << TrybSesji::Mieszane << true << false << false;
+        QTest::addColumn<PrzebiegWTrybie>("p");
+        QTest::newRow("w przód bez hipotezy") << PrzebiegWTrybie{.metoda = "wprzod", .hipoteza = QString(),
+            .zmiany = {}, .tryb = TrybSesji::WPrzod, .hipZdefiniowana = false, .udowodniona = false,
+            .wstrzymany = true};
+        QTest::newRow("w przód z hipotezą") << PrzebiegWTrybie{.metoda = "wprzod", .hipoteza = "[D]=[d]", .zmiany = {},
+            .tryb = TrybSesji::WPrzod, .hipZdefiniowana = true, .udowodniona = true, .wstrzymany = true};
+        QTest::newRow("wstecz udowodniona") << PrzebiegWTrybie{.metoda = "wstecz", .hipoteza = "[H]=[h]", .zmiany = {},
+            .tryb = TrybSesji::Wstecz, .hipZdefiniowana = true, .udowodniona = true, .wstrzymany = true};
+        QTest::newRow("wstecz nieudowodniona") << PrzebiegWTrybie{.metoda = "wstecz", .hipoteza = "[H]=[h]",
+            .zmiany = NIEUDOWODNIONA, .tryb = TrybSesji::Wstecz, .hipZdefiniowana = true, .udowodniona = false,
+            .wstrzymany = false};
+        QTest::newRow("mieszane, pierwszy przebieg wstecz") << PrzebiegWTrybie{.metoda = "miesz", .hipoteza = "[H]=[h]",
+            .zmiany = {}, .tryb = TrybSesji::MieszaneWstecz1, .hipZdefiniowana = true, .udowodniona = true,
+            .wstrzymany = true};
+        QTest::newRow("mieszane, faza w przód") << PrzebiegWTrybie{.metoda = "miesz", .hipoteza = "[D]=[d]",
+            .zmiany = {}, .tryb = TrybSesji::MieszaneWPrzod, .hipZdefiniowana = true, .udowodniona = true,
+            .wstrzymany = true};
+        QTest::newRow("mieszane nieudowodniona") << PrzebiegWTrybie{.metoda = "miesz", .hipoteza = "[H]=[h]",
+            .zmiany = NIEUDOWODNIONA, .tryb = TrybSesji::Mieszane, .hipZdefiniowana = true, .udowodniona = false,
+            .wstrzymany = false};
     }
 
     void trybIHipoteza()
     {
-        QFETCH(QString, metoda);
-        QFETCH(QString, hipoteza);
-        QFETCH(QStringList, zmiany);
-        QFETCH(TrybSesji, tryb);
-        QFETCH(bool, hipZdefiniowana);
-        QFETCH(bool, udowodniona);
-        QFETCH(bool, wstrzymany);
-        StanowiskoWnios s(QStringLiteral("wnios_wstecz.json"), zmiany);
+        QFETCH(PrzebiegWTrybie, p);
+        StanowiskoWnios s(QStringLiteral("wnios_wstecz.json"), p.zmiany);
         QStringList konkluzje;
         bool wstrzymanyPo = false;
-        if (metoda == u"wprzod") {
+        if (p.metoda == u"wprzod") {
             QVERIFY(s.wprzod.Przygotuj(konkluzje));
             QCOMPARE(s.sesja.Tryb, TrybSesji::WPrzod);
-            s.wprzod.Start(hipoteza);
+            s.wprzod.Start(p.hipoteza);
             wstrzymanyPo = s.wprzod.czyWstrzymany();
-        } else if (metoda == u"wstecz") {
+        } else if (p.metoda == u"wstecz") {
             QVERIFY(s.wstecz.Przygotuj(konkluzje));
             QCOMPARE(s.sesja.Tryb, TrybSesji::Wstecz);
             QVERIFY(!s.sesja.HipZdefiniowana);
-            s.wstecz.Start(hipoteza);
+            s.wstecz.Start(p.hipoteza);
             wstrzymanyPo = s.wstecz.czyWstrzymany();
         } else {
             QVERIFY(s.miesz.Przygotuj(konkluzje));
             QCOMPARE(s.sesja.Tryb, TrybSesji::Mieszane);
             QVERIFY(s.sesja.czyMieszane());
-            s.miesz.Start(hipoteza);
+            s.miesz.Start(p.hipoteza);
             wstrzymanyPo = s.miesz.czyWstrzymany();
         }
-        QCOMPARE(s.sesja.Tryb, tryb);
-        QCOMPARE(s.sesja.HipZdefiniowana, hipZdefiniowana);
-        QCOMPARE(s.sesja.HipGlowna, hipoteza);
-        QCOMPARE(s.sesja.Udowodniona, udowodniona);
-        QCOMPARE(s.wprzod.czyUdowodniona(), udowodniona);
-        QCOMPARE(s.wstecz.czyUdowodniona(), udowodniona);
-        QCOMPARE(wstrzymanyPo, wstrzymany);
+        QCOMPARE(s.sesja.Tryb, p.tryb);
+        QCOMPARE(s.sesja.HipZdefiniowana, p.hipZdefiniowana);
+        QCOMPARE(s.sesja.HipGlowna, p.hipoteza);
+        QCOMPARE(s.sesja.Udowodniona, p.udowodniona);
+        QCOMPARE(s.wprzod.czyUdowodniona(), p.udowodniona);
+        QCOMPARE(s.wstecz.czyUdowodniona(), p.udowodniona);
+        QCOMPARE(wstrzymanyPo, p.wstrzymany);
     }
 
     // A new standalone run forgets the hypothesis proven by the one before.

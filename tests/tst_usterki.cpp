@@ -9,16 +9,22 @@ using namespace tremida;
 
 Q_DECLARE_METATYPE(tremida::IdUsterki)
 
+// A finding id with its text, its letter and its number.
+struct Usterka {
+    IdUsterki id;
+    QString tekst;
+    QChar litera;
+    int numer;
+};
+Q_DECLARE_METATYPE(Usterka)
+
 class TstUsterki : public QObject {
     Q_OBJECT
 private slots:
     // The first and the last id of every group, and a few between.
     void tekst_data()
     {
-        QTest::addColumn<IdUsterki>("id");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QChar>("litera");
-        QTest::addColumn<int>("numer");
+        QTest::addColumn<Usterka>("u");
         const struct {
             IdUsterki id;
             const char *tekst;
@@ -30,19 +36,18 @@ private slots:
             {IdUsterki::R1, "R1"},   {IdUsterki::R17, "R17"}, {IdUsterki::R18, "R18"},
         };
         for (const auto &w : wiersze)
-            QTest::newRow(w.tekst) << w.id << QString::fromLatin1(w.tekst) << QChar::fromLatin1(w.tekst[0])
-                                   << QByteArray(w.tekst + 1).toInt();
+            QTest::newRow(w.tekst) << Usterka{.id = w.id,
+                                              .tekst = QString::fromLatin1(w.tekst),
+                                              .litera = QChar::fromLatin1(w.tekst[0]),
+                                              .numer = QByteArray(w.tekst + 1).toInt()};
     }
 
     void tekst()
     {
-        QFETCH(IdUsterki, id);
-        QFETCH(QString, tekst);
-        QFETCH(QChar, litera);
-        QFETCH(int, numer);
-        QCOMPARE(tekstUsterki(id), tekst);
-        QCOMPARE(literaUsterki(id), litera);
-        QCOMPARE(numerUsterki(id), numer);
+        QFETCH(Usterka, u);
+        QCOMPARE(tekstUsterki(u.id), u.tekst);
+        QCOMPARE(literaUsterki(u.id), u.litera);
+        QCOMPARE(numerUsterki(u.id), u.numer);
     }
 
     // Every failing count in the order S1 to S6.

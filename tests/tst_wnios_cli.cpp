@@ -38,50 +38,54 @@ struct Folder {
     }
 };
 
+// The answers file and further arguments of a forward run: its exit code and conclusions.
+struct PrzebiegZOdpowiedziami {
+    QByteArray odpowiedzi;
+    QStringList dodatkoweArgumenty;
+    int kod;
+    QStringList konkluzje;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(PrzebiegZOdpowiedziami)
 
 class TstWniosCli : public QObject {
     Q_OBJECT
 private slots:
     void inferJsonZOdpowiedziami_data()
     {
-        QTest::addColumn<QByteArray>("odpowiedzi");
-        QTest::addColumn<QStringList>("dodatkoweArgumenty");
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<QStringList>("konkluzje");
-
-        QTest::newRow("both facts answered")
-            << QByteArray("# komentarz\n1\t600\t0,9\n2\tczerwony\t0,8\n") << QStringList() << 0
-            << QStringList({QStringLiteral("1 0.81 0.81 posredni"), QStringLiteral("2 0.64 0.81 posredni"),
-                            QStringLiteral("3 0.64 0.64 koncowy")});
-        QTest::newRow("rejected answer is no value")
-            << QByteArray("1\tgorąco\t1\n2\t???\n") << QStringList() << 0 << QStringList();
-        QTest::newRow("closed at the first display")
-            << QByteArray("1\t600\t1\n") << QStringList({QStringLiteral("--close-after"), QStringLiteral("1")}) << 0
-            << QStringList({QStringLiteral("1 0.9 0.9 posredni")});
-        QTest::newRow("algebraic aggregation by --set")
-            << QByteArray("1\t600\t0,9\n2\tczerwony\t0,8\n")
-            << QStringList({QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")}) << 0
-            << QStringList({QStringLiteral("1 0.81 0.81 posredni"), QStringLiteral("2 0.64 0.9316 posredni"),
-                            QStringLiteral("3 0.64 0.64 koncowy")});
+        QTest::addColumn<PrzebiegZOdpowiedziami>("p");
+        QTest::newRow("both facts answered") << PrzebiegZOdpowiedziami{
+            .odpowiedzi = QByteArray("# komentarz\n1\t600\t0,9\n2\tczerwony\t0,8\n"), .dodatkoweArgumenty = {},
+            .kod = 0,
+            .konkluzje = {QStringLiteral("1 0.81 0.81 posredni"), QStringLiteral("2 0.64 0.81 posredni"),
+                          QStringLiteral("3 0.64 0.64 koncowy")}};
+        QTest::newRow("rejected answer is no value") << PrzebiegZOdpowiedziami{
+            .odpowiedzi = QByteArray("1\tgorąco\t1\n2\t???\n"), .dodatkoweArgumenty = {}, .kod = 0, .konkluzje = {}};
+        QTest::newRow("closed at the first display") << PrzebiegZOdpowiedziami{.odpowiedzi = QByteArray("1\t600\t1\n"),
+            .dodatkoweArgumenty = {QStringLiteral("--close-after"), QStringLiteral("1")}, .kod = 0,
+            .konkluzje = {QStringLiteral("1 0.9 0.9 posredni")}};
+        QTest::newRow("algebraic aggregation by --set") << PrzebiegZOdpowiedziami{
+            .odpowiedzi = QByteArray("1\t600\t0,9\n2\tczerwony\t0,8\n"),
+            .dodatkoweArgumenty = {QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")}, .kod = 0,
+            .konkluzje = {QStringLiteral("1 0.81 0.81 posredni"), QStringLiteral("2 0.64 0.9316 posredni"),
+                          QStringLiteral("3 0.64 0.64 koncowy")}};
     }
 
     void inferJsonZOdpowiedziami()
     {
-        QFETCH(QByteArray, odpowiedzi);
-        QFETCH(QStringList, dodatkoweArgumenty);
-        QFETCH(int, kod);
-        QFETCH(QStringList, konkluzje);
+        QFETCH(PrzebiegZOdpowiedziami, p);
         Folder f;
-        f.folder.zapisz(QStringLiteral("odp.txt"), odpowiedzi);
+        f.folder.zapisz(QStringLiteral("odp.txt"), p.odpowiedzi);
         const WynikCli w = uruchomCli(f.folder.sciezka(),
                                       QStringList({QStringLiteral("infer"), QStringLiteral("1"),
                                                    QStringLiteral("--method"), QStringLiteral("forward"),
                                                    QStringLiteral("--json"), QStringLiteral("--no-verify"),
                                                    QStringLiteral("--answers"),
                                                    f.folder.plik(QStringLiteral("odp.txt"))}) +
-                                          dodatkoweArgumenty);
-        QVERIFY2(w.kod == kod, qPrintable(w.err));
+                                          p.dodatkoweArgumenty);
+        QVERIFY2(w.kod == p.kod, qPrintable(w.err));
         const QStringList z = zdarzenia(w.out);
         QVERIFY(z.size() > 3);
         QCOMPARE(z.first(), zdarzenieKomunikatu(QStringLiteral(
@@ -109,7 +113,7 @@ private slots:
                                 .arg(o.value(QStringLiteral("aggregatedCf")).toDouble())
                                 .arg(o.value(QStringLiteral("factKind")).toString());
         }
-        QCOMPARE(pokazane, konkluzje);
+        QCOMPARE(pokazane, p.konkluzje);
     }
 
     void bledyUzycia_data()

@@ -20,86 +20,87 @@ QString udowodniona(int kod)
 const QString NIEWYKAZANA =
     QStringLiteral("Proces wnioskowania mieszanego zakończył się. Hipoteza główna nie została wykazana.");
 
+// A mixed run over a changed base: the phase that proves the hypothesis, the events up to
+// the pause and after it, and the trajectory.
+struct PrzebiegMieszany {
+    QStringList zmiany;
+    QString hipoteza;
+    int faza;
+    QStringList doPauzy, poPauzie, trajektoria;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(PrzebiegMieszany)
 
 class TstWniosMiesz : public QObject {
     Q_OBJECT
 private slots:
     void faza_data()
     {
-        QTest::addColumn<QStringList>("zmiany");
-        QTest::addColumn<QString>("hipoteza");
-        QTest::addColumn<int>("faza");
-        QTest::addColumn<QStringList>("doPauzy");
-        QTest::addColumn<QStringList>("poPauzie");
-        QTest::addColumn<QStringList>("trajektoria");
-        QTest::newRow("pierwszy przebieg wstecz dowodzi")
-            << QStringList{} << QStringLiteral("[H]=[h]") << int(FazaMiesz::PierwszyWstecz)
-            << QStringList{QStringLiteral("faza 0"), QStringLiteral("faza 1"), udowodniona(1),
-                           QStringLiteral("konkluzja 1 cf=0,9 zagreg=0,9 koncowy obrazy=0 filmy=0"),
-                           QStringLiteral("faza 0")}
-            << QStringList{QStringLiteral("   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji "
-                                          "równym 0,9.\n\r   Nastąpi zakończenie procesu wnioskowania.")}
-            << QStringList{QStringLiteral("1|1|wstecz|nie"), QStringLiteral("2|1|wstecz|nie"),
-                           QStringLiteral("2|1|wstecz|tak"), QStringLiteral("1|2|wstecz|nie"),
-                           QStringLiteral("1|2|wstecz|tak")};
+        QTest::addColumn<PrzebiegMieszany>("p");
+        QTest::newRow("pierwszy przebieg wstecz dowodzi") << PrzebiegMieszany{.zmiany = {},
+            .hipoteza = QStringLiteral("[H]=[h]"), .faza = int(FazaMiesz::PierwszyWstecz),
+            .doPauzy = {QStringLiteral("faza 0"), QStringLiteral("faza 1"), udowodniona(1),
+                        QStringLiteral("konkluzja 1 cf=0,9 zagreg=0,9 koncowy obrazy=0 filmy=0"),
+                        QStringLiteral("faza 0")},
+            .poPauzie = {QStringLiteral("   Hipoteza główna została udowodniona ze zagregowanym CF konkluzji "
+                                        "równym 0,9.\n\r   Nastąpi zakończenie procesu wnioskowania.")},
+            .trajektoria = {QStringLiteral("1|1|wstecz|nie"), QStringLiteral("2|1|wstecz|nie"),
+                            QStringLiteral("2|1|wstecz|tak"), QStringLiteral("1|2|wstecz|nie"),
+                            QStringLiteral("1|2|wstecz|tak")}};
         // Only a forward rule concludes [D]=[d]: the first pass fails silently.
-        QTest::newRow("faza w przód dowodzi")
-            << QStringList{} << QStringLiteral("[D]=[d]") << int(FazaMiesz::WPrzod)
-            << QStringList{QStringLiteral("faza 0"), QStringLiteral("faza 1"), QStringLiteral("faza 2"),
-                           QStringLiteral("Hipoteza główna została udowodniona na podstawie reguły o kodzie 6.\n\r"
-                                          "Zostanie zwizualizowany formularz konkluzji reguły.\n\rZagregowany CF "
-                                          "konkluzji będzie obliczany i wizualizowany na tym formularzu sukcesywnie."),
-                           QStringLiteral("konkluzja 6 cf=1 zagreg=1 posredni obrazy=0 filmy=0"),
-                           QStringLiteral("faza 0")}
-            << QStringList{QStringLiteral("W fazie wnioskowania w przód procesu wnioskowania mieszanego nastąpiło "
-                                          "wykazanie hipotezy głównej. Proces wnioskowania mieszanego zostanie "
-                                          "zakończony.")}
-            << QStringList{QStringLiteral("6|1|w przod|nie"), QStringLiteral("6|1|w przod|tak"),
-                           QStringLiteral("4|2|w przod|nie"), QStringLiteral("4|2|w przod|tak")};
+        QTest::newRow("faza w przód dowodzi") << PrzebiegMieszany{.zmiany = {}, .hipoteza = QStringLiteral("[D]=[d]"),
+            .faza = int(FazaMiesz::WPrzod),
+            .doPauzy = {QStringLiteral("faza 0"), QStringLiteral("faza 1"), QStringLiteral("faza 2"),
+                        QStringLiteral("Hipoteza główna została udowodniona na podstawie reguły o kodzie 6.\n\r"
+                                       "Zostanie zwizualizowany formularz konkluzji reguły.\n\rZagregowany CF "
+                                       "konkluzji będzie obliczany i wizualizowany na tym formularzu sukcesywnie."),
+                        QStringLiteral("konkluzja 6 cf=1 zagreg=1 posredni obrazy=0 filmy=0"),
+                        QStringLiteral("faza 0")},
+            .poPauzie = {QStringLiteral("W fazie wnioskowania w przód procesu wnioskowania mieszanego nastąpiło "
+                                        "wykazanie hipotezy głównej. Proces wnioskowania mieszanego zostanie "
+                                        "zakończony.")},
+            .trajektoria = {QStringLiteral("6|1|w przod|nie"), QStringLiteral("6|1|w przod|tak"),
+                            QStringLiteral("4|2|w przod|nie"), QStringLiteral("4|2|w przod|tak")}};
         // [D]=[d] -> [H]=[G] is a backward rule; D is derived only by the forward phase.
-        QTest::newRow("drugi przebieg wstecz dowodzi")
-            << QStringList{QStringLiteral("INSERT INTO reguly (IdReg, KodSyst, NazReg, PozReg, KierWniReg, CFReg, "
-                                          "PrzesReg, KonklReg, CzyOdpal, CzyBieUdzWeWnios, DataRek) VALUES (7, 1, "
-                                          "'R7', 2, 'wstecz', 1, '[D]=[d]', '[H]=[G]', 'nie', 'tak', '1.1.2024')"),
-                           QStringLiteral("UPDATE fakty SET CzyWielWart='tak' WHERE IdFakt=4")}
-            << QStringLiteral("[H]=[G]") << int(FazaMiesz::DrugiWstecz)
-            << QStringList{QStringLiteral("faza 0"), QStringLiteral("faza 1"), QStringLiteral("faza 2"),
-                           QStringLiteral("faza 3"), udowodniona(7),
-                           QStringLiteral("konkluzja 7 cf=1 zagreg=1 koncowy obrazy=0 filmy=0"),
-                           QStringLiteral("faza 0")}
-            << QStringList{QStringLiteral("   Hipoteza główna została udowodniona z maksymalnym zagregowanym CF "
-                                          "konkluzji równym 1. \n\r   Nastąpi zakończenie procesu wnioskowania.")}
-            << QStringList{QStringLiteral("7|1|wstecz|nie"), QStringLiteral("6|1|w przod|nie"),
-                           QStringLiteral("6|1|w przod|tak"), QStringLiteral("4|2|w przod|nie"),
-                           QStringLiteral("4|2|w przod|tak"), QStringLiteral("7|1|wstecz|nie"),
-                           QStringLiteral("7|1|wstecz|tak")};
+        QTest::newRow("drugi przebieg wstecz dowodzi") << PrzebiegMieszany{
+            .zmiany = {QStringLiteral("INSERT INTO reguly (IdReg, KodSyst, NazReg, PozReg, KierWniReg, CFReg, "
+                                      "PrzesReg, KonklReg, CzyOdpal, CzyBieUdzWeWnios, DataRek) VALUES (7, 1, "
+                                      "'R7', 2, 'wstecz', 1, '[D]=[d]', '[H]=[G]', 'nie', 'tak', '1.1.2024')"),
+                       QStringLiteral("UPDATE fakty SET CzyWielWart='tak' WHERE IdFakt=4")},
+            .hipoteza = QStringLiteral("[H]=[G]"), .faza = int(FazaMiesz::DrugiWstecz),
+            .doPauzy = {QStringLiteral("faza 0"), QStringLiteral("faza 1"), QStringLiteral("faza 2"),
+                        QStringLiteral("faza 3"), udowodniona(7),
+                        QStringLiteral("konkluzja 7 cf=1 zagreg=1 koncowy obrazy=0 filmy=0"),
+                        QStringLiteral("faza 0")},
+            .poPauzie = {QStringLiteral("   Hipoteza główna została udowodniona z maksymalnym zagregowanym CF "
+                                        "konkluzji równym 1. \n\r   Nastąpi zakończenie procesu wnioskowania.")},
+            .trajektoria = {QStringLiteral("7|1|wstecz|nie"), QStringLiteral("6|1|w przod|nie"),
+                            QStringLiteral("6|1|w przod|tak"), QStringLiteral("4|2|w przod|nie"),
+                            QStringLiteral("4|2|w przod|tak"), QStringLiteral("7|1|wstecz|nie"),
+                            QStringLiteral("7|1|wstecz|tak")}};
     }
 
     // The phase that proves the hypothesis pauses the sequence; its own continuation ends it.
     void faza()
     {
-        QFETCH(QStringList, zmiany);
-        QFETCH(QString, hipoteza);
-        QFETCH(int, faza);
-        QFETCH(QStringList, doPauzy);
-        QFETCH(QStringList, poPauzie);
-        QFETCH(QStringList, trajektoria);
-        StanowiskoWnios s(QStringLiteral("wnios_wstecz.json"), zmiany);
+        QFETCH(PrzebiegMieszany, p);
+        StanowiskoWnios s(QStringLiteral("wnios_wstecz.json"), p.zmiany);
         s.uzytkownik.zapisujFazy = true;
         QStringList konkluzje;
         QVERIFY(s.miesz.Przygotuj(konkluzje));
-        QCOMPARE(s.miesz.Start(hipoteza), WynikPrzebiegu::Wstrzymany);
-        QCOMPARE(int(s.miesz.faza()), faza);
+        QCOMPARE(s.miesz.Start(p.hipoteza), WynikPrzebiegu::Wstrzymany);
+        QCOMPARE(int(s.miesz.faza()), p.faza);
         QVERIFY(s.miesz.czyWstrzymany());
         QVERIFY(s.sesja.Udowodniona);
-        QCOMPARE(s.uzytkownik.zdarzenia, doPauzy);
+        QCOMPARE(s.uzytkownik.zdarzenia, p.doPauzy);
         s.uzytkownik.zdarzenia.clear();
         s.miesz.Zamknij(); // leaves the paused run as it is
         QVERIFY(s.miesz.czyWstrzymany());
         QCOMPARE(s.miesz.Dalej(), WynikPrzebiegu::Zakonczony);
-        QCOMPARE(s.uzytkownik.zdarzenia, poPauzie);
-        QCOMPARE(s.trajektoria(), trajektoria);
+        QCOMPARE(s.uzytkownik.zdarzenia, p.poPauzie);
+        QCOMPARE(s.trajektoria(), p.trajektoria);
         // One numbering of steps over every phase.
         const QStringList kroki = s.sql(QStringLiteral("SELECT IdKrokTraj FROM trajektoria ORDER BY IdKrokTraj"));
         for (qsizetype i = 0; i < kroki.size(); ++i)

@@ -44,7 +44,17 @@ QString pdfNaTekst(const QString &plik)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// A command run after an inference by a method: its exit code and the lines it prints.
+struct Polecenie {
+    QString metoda;
+    QStringList argumenty;
+    int kod;
+    QStringList linie;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Polecenie)
 
 class TstWyjasnieniaCli : public QObject {
     Q_OBJECT
@@ -53,92 +63,77 @@ private slots:
     // files stay as they were.
     void polecenia_data()
     {
-        QTest::addColumn<QString>("metoda");
-        QTest::addColumn<QStringList>("argumenty");
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<QStringList>("linie");
-        QTest::newRow("explain w przód")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("explain"), QStringLiteral("1")} << 0
-            << QStringList{QStringLiteral("Konkluzja [stan spalania]=[niezupełne] — fakt pośredni „stan spalania”; "
-                                          "zagregowany CF 0,63 (s-norma „rozmyta”)"),
-                           QStringLiteral("Konkluzja [zalecane obniżenie mocy]=[obniżenie mocy wg temperatury] — fakt "
-                                          "końcowy „zalecane obniżenie mocy”; zagregowany CF 0,81 (s-norma „rozmyta”)")};
-        QTest::newRow("explain wstecz, jedna konkluzja")
-            << QStringLiteral("backward")
-            << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion"),
-                           QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]")}
-            << 0
-            << QStringList{QStringLiteral("Hipoteza główna: [usterka kotła]=[zanieczyszczony palnik]"),
-                           QStringLiteral("  Reguła 104 „Zanieczyszczony palnik”: poziom 2, kierunek „oba”, CF reguły 0,8"),
-                           QStringLiteral("        Reguła 101 „Niezupełne spalanie”: poziom 1, kierunek „oba”, CF reguły "
-                                          "0,9")};
-        QTest::newRow("explain: konkluzja nieosiągnięta")
-            << QStringLiteral("backward")
-            << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion"),
-                           QStringLiteral("[przegrzanie pary]=[TRUE]")}
-            << 1
-            << QStringList{QStringLiteral("Konkluzja [przegrzanie pary]=[TRUE] nie została osiągnięta w ostatnim "
-                                          "przebiegu wnioskowania systemu o kodzie 1. Odpowiedź na pytanie, dlaczego, "
-                                          "daje „dlaczego nie”.")};
-        QTest::newRow("why-not wstecz")
-            << QStringLiteral("backward")
-            << QStringList{QStringLiteral("why-not"), QStringLiteral("1"),
-                           QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]")}
-            << 0
-            << QStringList{QStringLiteral("Dlaczego nie: [usterka kotła]=[uszkodzony przegrzewacz]"),
-                           QStringLiteral("        Przesłanka 1: [przegrzanie pary]=[TRUE] — fakt pośredni, logiczny; bez "
-                                          "wartości → UNKNOWN, CF 0")};
-        QTest::newRow("why-not: nie konkluzja")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("why-not"), QStringLiteral("1"), QStringLiteral("kocioł")}
-            << 1 << QStringList{QStringLiteral("Tekst kocioł nie jest konkluzją postaci [fakt]=[wartość].")};
-        QTest::newRow("rule-card")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("rule-card"), QStringLiteral("105")} << 0
-            << QStringList{QStringLiteral("Reguła 105 „Niesprawny zawór bezpieczeństwa” systemu 1 „Diagnostyka usterek "
-                                          "kotła parowego”"),
-                           QStringLiteral("  Kontrola składni reguły: Składnia reguły poprawna."),
-                           QStringLiteral("    Stała 103 „dopuszczalna liczba zadziałań”: prosta, calkowita; wartość 3 na "
-                                          "dobę")};
-        QTest::newRow("rule-card: brak reguły")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("rule-card"), QStringLiteral("5")} << 1
-            << QStringList{QStringLiteral("Reguły o kodzie 5 nie znaleziono w tabeli reguł.")};
-        QTest::newRow("explain: brak systemu")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("explain"), QStringLiteral("3")} << 1
-            << QStringList{QStringLiteral("System ekspercki o kodzie 3 nie istnieje.")};
-        QTest::newRow("explain: bez kodu")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("explain")} << 2 << QStringList{};
-        QTest::newRow("why-not: bez konkluzji")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("why-not"), QStringLiteral("1")} << 2 << QStringList{};
-        QTest::newRow("explain: --conclusion bez tekstu")
-            << QStringLiteral("backward") << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion")}
-            << 2 << QStringList{};
-        QTest::newRow("explain: drugi kod")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("2")}
-            << 2 << QStringList{};
-        QTest::newRow("why-not: nadmiarowy argument")
-            << QStringLiteral("backward")
-            << QStringList{QStringLiteral("why-not"), QStringLiteral("1"),
-                           QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]"), QStringLiteral("x")}
-            << 2 << QStringList{};
-        QTest::newRow("rule-card: konkluzja niedozwolona")
-            << QStringLiteral("forward")
-            << QStringList{QStringLiteral("rule-card"), QStringLiteral("105"), QStringLiteral("[stan]=[zły]")} << 2
-            << QStringList{};
-        QTest::newRow("rule-card: --json przed kodem")
-            << QStringLiteral("forward") << QStringList{QStringLiteral("rule-card"), QStringLiteral("--json"), QStringLiteral("105")}
-            << 0 << QStringList{};
+        QTest::addColumn<Polecenie>("p");
+        QTest::newRow("explain w przód") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("1")}, .kod = 0,
+            .linie = {QStringLiteral("Konkluzja [stan spalania]=[niezupełne] — fakt pośredni „stan spalania”; "
+                                     "zagregowany CF 0,63 (s-norma „rozmyta”)"),
+                      QStringLiteral("Konkluzja [zalecane obniżenie mocy]=[obniżenie mocy wg temperatury] — fakt "
+                                     "końcowy „zalecane obniżenie mocy”; zagregowany CF 0,81 (s-norma „rozmyta”)")}};
+        QTest::newRow("explain wstecz, jedna konkluzja") << Polecenie{.metoda = QStringLiteral("backward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion"),
+                          QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]")}, .kod = 0,
+            .linie = {QStringLiteral("Hipoteza główna: [usterka kotła]=[zanieczyszczony palnik]"),
+                      QStringLiteral("  Reguła 104 „Zanieczyszczony palnik”: poziom 2, kierunek „oba”, CF reguły 0,8"),
+                      QStringLiteral("        Reguła 101 „Niezupełne spalanie”: poziom 1, kierunek „oba”, CF reguły "
+                                     "0,9")}};
+        QTest::newRow("explain: konkluzja nieosiągnięta") << Polecenie{.metoda = QStringLiteral("backward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion"),
+                          QStringLiteral("[przegrzanie pary]=[TRUE]")}, .kod = 1,
+            .linie = {QStringLiteral("Konkluzja [przegrzanie pary]=[TRUE] nie została osiągnięta w ostatnim "
+                                     "przebiegu wnioskowania systemu o kodzie 1. Odpowiedź na pytanie, dlaczego, "
+                                     "daje „dlaczego nie”.")}};
+        QTest::newRow("why-not wstecz") << Polecenie{.metoda = QStringLiteral("backward"),
+            .argumenty = {QStringLiteral("why-not"), QStringLiteral("1"),
+                          QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]")}, .kod = 0,
+            .linie = {QStringLiteral("Dlaczego nie: [usterka kotła]=[uszkodzony przegrzewacz]"),
+                      QStringLiteral("        Przesłanka 1: [przegrzanie pary]=[TRUE] — fakt pośredni, logiczny; bez "
+                                     "wartości → UNKNOWN, CF 0")}};
+        QTest::newRow("why-not: nie konkluzja") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("why-not"), QStringLiteral("1"), QStringLiteral("kocioł")}, .kod = 1,
+            .linie = {QStringLiteral("Tekst kocioł nie jest konkluzją postaci [fakt]=[wartość].")}};
+        QTest::newRow("rule-card") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("rule-card"), QStringLiteral("105")}, .kod = 0,
+            .linie = {QStringLiteral("Reguła 105 „Niesprawny zawór bezpieczeństwa” systemu 1 „Diagnostyka usterek "
+                                     "kotła parowego”"),
+                      QStringLiteral("  Kontrola składni reguły: Składnia reguły poprawna."),
+                      QStringLiteral("    Stała 103 „dopuszczalna liczba zadziałań”: prosta, calkowita; wartość 3 na "
+                                     "dobę")}};
+        QTest::newRow("rule-card: brak reguły") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("rule-card"), QStringLiteral("5")}, .kod = 1,
+            .linie = {QStringLiteral("Reguły o kodzie 5 nie znaleziono w tabeli reguł.")}};
+        QTest::newRow("explain: brak systemu") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("3")}, .kod = 1,
+            .linie = {QStringLiteral("System ekspercki o kodzie 3 nie istnieje.")}};
+        QTest::newRow("explain: bez kodu") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("explain")}, .kod = 2, .linie = {}};
+        QTest::newRow("why-not: bez konkluzji") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("why-not"), QStringLiteral("1")}, .kod = 2, .linie = {}};
+        QTest::newRow("explain: --conclusion bez tekstu") << Polecenie{.metoda = QStringLiteral("backward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--conclusion")}, .kod = 2,
+            .linie = {}};
+        QTest::newRow("explain: drugi kod") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("2")}, .kod = 2, .linie = {}};
+        QTest::newRow("why-not: nadmiarowy argument") << Polecenie{.metoda = QStringLiteral("backward"),
+            .argumenty = {QStringLiteral("why-not"), QStringLiteral("1"),
+                          QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]"), QStringLiteral("x")}, .kod = 2,
+            .linie = {}};
+        QTest::newRow("rule-card: konkluzja niedozwolona") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("rule-card"), QStringLiteral("105"), QStringLiteral("[stan]=[zły]")}, .kod = 2,
+            .linie = {}};
+        QTest::newRow("rule-card: --json przed kodem") << Polecenie{.metoda = QStringLiteral("forward"),
+            .argumenty = {QStringLiteral("rule-card"), QStringLiteral("--json"), QStringLiteral("105")}, .kod = 0,
+            .linie = {}};
     }
     void polecenia()
     {
-        QFETCH(QString, metoda);
-        QFETCH(QStringList, argumenty);
-        QFETCH(int, kod);
-        QFETCH(QStringList, linie);
-        Kociol k(metoda);
+        QFETCH(Polecenie, p);
+        Kociol k(p.metoda);
         const auto przed = skrotyPlikowTabel(k.folder.sciezka());
-        const WynikCli w = k.cli(argumenty);
-        QCOMPARE(w.kod, kod);
+        const WynikCli w = k.cli(p.argumenty);
+        QCOMPARE(w.kod, p.kod);
         const QStringList wyjscie = w.out.split(u'\n');
-        for (const QString &l : linie)
+        for (const QString &l : p.linie)
             QVERIFY2(wyjscie.contains(l), qPrintable(l + QStringLiteral("\n---\n") + w.out));
         QCOMPARE(skrotyPlikowTabel(k.folder.sciezka()), przed);
     }

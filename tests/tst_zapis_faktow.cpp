@@ -63,7 +63,15 @@ QString data(const QDate &d)
     return QStringLiteral("%1.%2.%3").arg(d.day(), 2, 10, QChar(u'0')).arg(d.month(), 2, 10, QChar(u'0')).arg(d.year());
 }
 
+// Changes to the base, then writing the facts of a system to a file: the message refusing it.
+struct Odmowa {
+    QStringList sql;
+    QString plik, system, komunikat;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Odmowa)
 
 class TstZapisFaktow : public QObject {
     Q_OBJECT
@@ -144,53 +152,49 @@ private slots:
     // they were.
     void odmowa_data()
     {
-        QTest::addColumn<QStringList>("sql");
-        QTest::addColumn<QString>("plik");
-        QTest::addColumn<QString>("system");
-        QTest::addColumn<QString>("komunikat");
-        QTest::newRow("value holding a line break")
-            << QStringList{QStringLiteral("UPDATE fakty SET WartFakt='12' || char(10) || '5' WHERE IdFakt=501")}
-            << QStringLiteral("wynik.txt") << QStringLiteral("5")
-            << QStringLiteral("Wartość faktu o kodzie 501 zawiera znak końca wiersza i nie może zostać zapisana do "
-                              "pliku tekstowego.\nOpcja nie zostanie zrealizowana.");
-        QTest::newRow("enumerated value holding a line break")
-            << QStringList{QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET WartFaktWylicz='a' || char(13) || 'b' "
-                                          "WHERE IdWartFaktWylicz=5051")}
-            << QStringLiteral("wynik.txt") << QStringLiteral("5")
-            << QStringLiteral("Wartość o kodzie 5051 faktu o kodzie 505 zawiera znak końca wiersza i nie może zostać "
-                              "zapisana do pliku tekstowego.\nOpcja nie zostanie zrealizowana.");
-        QTest::newRow("a table file of the program")
-            << QStringList() << QStringLiteral("fakty.db") << QStringLiteral("5")
-            << QStringLiteral("Plik tekstowy %1 jest plikiem fakty.db programu; jego zapis zniszczyłby dane.\n"
-                              "Opcja nie zostanie zrealizowana.");
-        QTest::newRow("the configuration file")
-            << QStringList() << QStringLiteral("plik konfiguracyjny systemu TREMIDA.txt") << QStringLiteral("5")
-            << QStringLiteral("Plik tekstowy %1 jest plikiem plik konfiguracyjny systemu TREMIDA.txt programu; jego "
-                              "zapis zniszczyłby dane.\nOpcja nie zostanie zrealizowana.");
-        QTest::newRow("a folder") << QStringList() << QStringLiteral("katalog") << QStringLiteral("5")
-                                  << QStringLiteral("Plik tekstowy %1 nie jest zwykłym plikiem.\nOpcja nie zostanie "
-                                                    "zrealizowana.");
-        QTest::newRow("no such system") << QStringList() << QStringLiteral("wynik.txt") << QStringLiteral("9")
-                                        << QStringLiteral("W tabeli systemów nie ma systemu o kodzie 9.\nOpcja nie "
-                                                          "zostanie zrealizowana.");
+        QTest::addColumn<Odmowa>("p");
+        QTest::newRow("value holding a line break") << Odmowa{
+            .sql = {QStringLiteral("UPDATE fakty SET WartFakt='12' || char(10) || '5' WHERE IdFakt=501")},
+            .plik = QStringLiteral("wynik.txt"), .system = QStringLiteral("5"),
+            .komunikat = QStringLiteral("Wartość faktu o kodzie 501 zawiera znak końca wiersza i nie może zostać "
+                                        "zapisana do pliku tekstowego.\nOpcja nie zostanie zrealizowana.")};
+        QTest::newRow("enumerated value holding a line break") << Odmowa{
+            .sql = {QStringLiteral("UPDATE wartoscifaktowwyliczeniowych SET WartFaktWylicz='a' || char(13) || 'b' "
+                                   "WHERE IdWartFaktWylicz=5051")}, .plik = QStringLiteral("wynik.txt"),
+            .system = QStringLiteral("5"),
+            .komunikat = QStringLiteral("Wartość o kodzie 5051 faktu o kodzie 505 zawiera znak końca wiersza i nie "
+                                        "może zostać zapisana do pliku tekstowego.\nOpcja nie zostanie zrealizowana.")};
+        QTest::newRow("a table file of the program") << Odmowa{.sql = {}, .plik = QStringLiteral("fakty.db"),
+            .system = QStringLiteral("5"),
+            .komunikat = QStringLiteral("Plik tekstowy %1 jest plikiem fakty.db programu; jego zapis zniszczyłby "
+                                        "dane.\nOpcja nie zostanie zrealizowana.")};
+        QTest::newRow("the configuration file") << Odmowa{.sql = {},
+            .plik = QStringLiteral("plik konfiguracyjny systemu TREMIDA.txt"), .system = QStringLiteral("5"),
+            .komunikat = QStringLiteral("Plik tekstowy %1 jest plikiem plik konfiguracyjny systemu TREMIDA.txt "
+                                        "programu; jego zapis zniszczyłby dane.\nOpcja nie zostanie zrealizowana.")};
+        QTest::newRow("a folder") << Odmowa{.sql = {}, .plik = QStringLiteral("katalog"), .system = QStringLiteral("5"),
+            .komunikat = QStringLiteral("Plik tekstowy %1 nie jest zwykłym plikiem.\nOpcja nie zostanie "
+                                        "zrealizowana.")};
+        QTest::newRow("no such system") << Odmowa{.sql = {}, .plik = QStringLiteral("wynik.txt"),
+            .system = QStringLiteral("9"),
+            .komunikat = QStringLiteral("W tabeli systemów nie ma systemu o kodzie 9.\nOpcja nie "
+                                        "zostanie zrealizowana.")};
     }
     void odmowa()
     {
-        QFETCH(QStringList, sql);
-        QFETCH(QString, plik);
-        QFETCH(QString, system);
-        QFETCH(QString, komunikat);
+        QFETCH(Odmowa, p);
         Baze b;
-        b.sql(sql);
+        b.sql(p.sql);
         b.folder.zapisz(QStringLiteral("plik konfiguracyjny systemu TREMIDA.txt"), QByteArray());
         QVERIFY(QDir(b.folder.sciezka()).mkdir(QStringLiteral("katalog")));
         // An earlier file of the same name is kept when the new one cannot be written.
         b.folder.zapisz(QStringLiteral("wynik.txt"), "poprzedni\r\n");
-        const QString sciezka = b.folder.plik(plik);
+        const QString sciezka = b.folder.plik(p.plik);
         const QByteArray przed = skrot(sciezka), faktyPrzed = skrot(b.folder.plik("fakty.db"));
-        const WynikCli w = b.cli({QStringLiteral("write-facts"), system, sciezka});
+        const WynikCli w = b.cli({QStringLiteral("write-facts"), p.system, sciezka});
         QCOMPARE(w.kod, 1);
-        QCOMPARE(w.out.trimmed(), komunikat.contains(u'%') ? komunikat.arg(QDir::toNativeSeparators(sciezka)) : komunikat);
+        QCOMPARE(w.out.trimmed(),
+                 p.komunikat.contains(u'%') ? p.komunikat.arg(QDir::toNativeSeparators(sciezka)) : p.komunikat);
         QCOMPARE(skrot(sciezka), przed);
         QCOMPARE(skrot(b.folder.plik("fakty.db")), faktyPrzed);
     }

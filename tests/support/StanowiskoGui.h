@@ -9,7 +9,11 @@
 #include "app/KontekstAplikacji.h"
 #include "app/TFormGlowne.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace tremida::test {
@@ -78,5 +82,19 @@ protected:
     QStringList m_komunikaty;
     std::unique_ptr<StanowiskoGui> m_s;
 };
+
+// Answers the next modal window: once the event loop turns (inside the modal loop of the
+// window about to open), checks that the active modal window is a T titled `tytul` and hands
+// it to `odpowiedz`, which clicks one of its buttons. A failed check fails the test.
+template <typename T>
+void odpowiedzOknuModalnemu(const QString &tytul, std::function<void(T *)> odpowiedz)
+{
+    QTimer::singleShot(0, [tytul, odpowiedz = std::move(odpowiedz)] {
+        auto *okno = qobject_cast<T *>(QApplication::activeModalWidget());
+        QVERIFY(okno);
+        QCOMPARE(okno->windowTitle(), tytul);
+        odpowiedz(okno);
+    });
+}
 
 } // namespace tremida::test
