@@ -37,6 +37,22 @@ QString tekstPdf(const QString &plik)
 
 } // namespace
 
+namespace {
+
+// A table printed from the main menu: the action, the title of the system choice, the row chosen,
+// the messages and the help page.
+struct DrukTabeli {
+    Akcja akcja;
+    QString tytul;
+    int wiersz;
+    QStringList komunikaty;
+    QString stronaPomocy;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(DrukTabeli)
+
 class TstGuiDruk : public QObject {
     Q_OBJECT
     QStringList m_komunikaty;
@@ -93,35 +109,26 @@ private slots:
 
     void wyborSystemuIDruk_data()
     {
-        QTest::addColumn<Akcja>("akcja");
-        QTest::addColumn<QString>("tytul");
-        QTest::addColumn<int>("wiersz");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<QString>("stronaPomocy");
+        QTest::addColumn<DrukTabeli>("p");
         const QString przygotuj = QStringLiteral("Przygotuj i włącz drukarkę. Włóż do drukarki papier formatu A4.");
-        QTest::newRow("fakty systemu 2")
-            << Akcja::DrukTabFakt
-            << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI FAKTÓW WRAZ Z WARTOŚCIAMI FAKTÓW "
-                              "WYLICZENIOWYCH")
-            << 1 << QStringList{przygotuj, QStringLiteral("Transfer tabeli faktów do drukarki zakończony. Czekaj na wydruk.")}
-            << QStringLiteral("5.6");
-        QTest::newRow("reguły systemu 1")
-            << Akcja::DrukTabReg << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ") << 0
-            << QStringList{przygotuj, QStringLiteral("Transfer tabeli reguł do drukarki zakończony. Czekaj na wydruk.")}
-            << QStringLiteral("7.8");
-        QTest::newRow("reguły systemu bez reguł")
-            << Akcja::DrukTabReg << QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ") << 2
-            << QStringList{QStringLiteral(
-                   "Tabela reguł wskazanego systemu eksperckiego pusta. Druk tabeli nie zostanie zrealizowany.")}
-            << QStringLiteral("7.8");
+        QTest::newRow("fakty systemu 2") << DrukTabeli{.akcja = Akcja::DrukTabFakt,
+            .tytul = QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI FAKTÓW WRAZ Z WARTOŚCIAMI FAKTÓW "
+                      "WYLICZENIOWYCH"), .wiersz = 1,
+            .komunikaty = {przygotuj, QStringLiteral("Transfer tabeli faktów do drukarki zakończony. Czekaj na wydruk.")},
+            .stronaPomocy = QStringLiteral("5.6")};
+        QTest::newRow("reguły systemu 1") << DrukTabeli{.akcja = Akcja::DrukTabReg,
+            .tytul = QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ"), .wiersz = 0,
+            .komunikaty = {przygotuj, QStringLiteral("Transfer tabeli reguł do drukarki zakończony. Czekaj na wydruk.")},
+            .stronaPomocy = QStringLiteral("7.8")};
+        QTest::newRow("reguły systemu bez reguł") << DrukTabeli{.akcja = Akcja::DrukTabReg,
+            .tytul = QStringLiteral("WYBÓR SYSTEMU EKSPERCKIEGO (BAZY WIEDZY) DO DRUKU TABELI REGUŁ"), .wiersz = 2,
+            .komunikaty = {QStringLiteral(
+                           "Tabela reguł wskazanego systemu eksperckiego pusta. Druk tabeli nie zostanie zrealizowany.")},
+            .stronaPomocy = QStringLiteral("7.8")};
     }
     void wyborSystemuIDruk()
     {
-        QFETCH(Akcja, akcja);
-        QFETCH(QString, tytul);
-        QFETCH(int, wiersz);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(QString, stronaPomocy);
+        QFETCH(DrukTabeli, p);
         FolderRoboczy f;
         m_pdf = f.plik(QStringLiteral("wydruk.pdf"));
         GlowneTestowe okno(f.sciezka(), m_komunikaty);
@@ -131,22 +138,22 @@ private slots:
         okno.kontekst().pokazStroneInstrukcji = [&strona](const QString &s) { strona = s; };
         m_komunikaty.clear();
 
-        okno.akcja(akcja)->trigger();
+        okno.akcja(p.akcja)->trigger();
         TFormWybSystDruk *wybor =
-            okno.oknoWyboruDoDruku(akcja == Akcja::DrukTabFakt ? RodzajWydruku::Fakty : RodzajWydruku::Reguly);
+            okno.oknoWyboruDoDruku(p.akcja == Akcja::DrukTabFakt ? RodzajWydruku::Fakty : RodzajWydruku::Reguly);
         QVERIFY(wybor->isVisible());
-        QCOMPARE(wybor->windowTitle(), tytul);
+        QCOMPARE(wybor->windowTitle(), p.tytul);
         QCOMPARE(wybor->siatka()->model()->rowCount(), 3);
         QCOMPARE(wybor->wybranyKodSyst(), 1);
         wybor->przyciskPomoc()->click();
-        QCOMPARE(strona, stronaPomocy);
+        QCOMPARE(strona, p.stronaPomocy);
 
-        wybor->siatka()->selectRow(wiersz);
-        QCOMPARE(wybor->wybranyKodSyst(), wiersz + 1);
+        wybor->siatka()->selectRow(p.wiersz);
+        QCOMPARE(wybor->wybranyKodSyst(), p.wiersz + 1);
         wybor->przyciskDrukuj()->click();
         QVERIFY(!wybor->isVisible());
-        QCOMPARE(m_komunikaty, komunikaty);
-        QCOMPARE(QFile::exists(m_pdf), komunikaty.size() == 2);
+        QCOMPARE(m_komunikaty, p.komunikaty);
+        QCOMPARE(QFile::exists(m_pdf), p.komunikaty.size() == 2);
     }
 
     // The systems grids show a code as the system writes it, whatever the desktop's digit

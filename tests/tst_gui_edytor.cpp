@@ -38,9 +38,18 @@ struct OferowaneElementy {
     bool wartosci, stale, literal;
 };
 
+// A copy from the editor back to the rules table: the button, the message, whether the editor
+// stays open, and the premise and conclusion stored afterwards.
+struct KopiaDoTabeli {
+    QString przycisk, komunikat;
+    bool edytorOtwarty;
+    QString przes, konkl;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(OferowaneElementy)
+Q_DECLARE_METATYPE(KopiaDoTabeli)
 
 class TstGuiEdytor : public QObject, private TestOkna<TFormTabReg, &TFormGlowne::formTabReg> {
     Q_OBJECT
@@ -248,52 +257,42 @@ private slots:
 
     void kopiowanieDoTabeli_data()
     {
-        QTest::addColumn<QString>("przycisk");
-        QTest::addColumn<QString>("komunikat");
-        QTest::addColumn<bool>("edytorOtwarty");
-        QTest::addColumn<QString>("przes");
-        QTest::addColumn<QString>("konkl");
+        QTest::addColumn<KopiaDoTabeli>("p");
         const QString dalej = "\n\rAby zapisać tekst do rekordu tabeli musisz jeszcze zatwierdzić rekord na tym formularzu.";
         const QString p = "[kolor płomienia]=[niebieski]", k = "[stan kotła]=[dobry]";
         const QString nowyP = p + " OR [alarm]=[TRUE]", nowyK = "[stan kotła]=[zły]";
-        QTest::newRow("whole rule") << "Kopiuj całość tekstu reguły. Wróć do tabeli reguł. "
-                                    << "Tekst reguły skopiowano do komponentów formularza tabeli reguł." + dalej << false
-                                    << nowyP << nowyK;
-        QTest::newRow("premise only") << "Kopiuj tylko pole przesłankowe reguły"
-                                      << "Tekst pola przesłankowego reguły skopiowano do komponentów formularza tabeli "
-                                         "reguł." + dalej
-                                      << true << nowyP << k;
-        QTest::newRow("conclusion only") << "Kopiuj tylko konkluzję reguły"
-                                         << "Tekst konkluzji reguły skopiowano do komponentów formularza tabeli reguł." +
-                                                dalej
-                                         << true << p << nowyK;
+        QTest::newRow("whole rule") << KopiaDoTabeli{.przycisk = "Kopiuj całość tekstu reguły. Wróć do tabeli reguł. ",
+            .komunikat = "Tekst reguły skopiowano do komponentów formularza tabeli reguł." + dalej,
+            .edytorOtwarty = false, .przes = nowyP, .konkl = nowyK};
+        QTest::newRow("premise only") << KopiaDoTabeli{.przycisk = "Kopiuj tylko pole przesłankowe reguły",
+            .komunikat = "Tekst pola przesłankowego reguły skopiowano do komponentów formularza tabeli "
+                          "reguł." + dalej, .edytorOtwarty = true, .przes = nowyP, .konkl = k};
+        QTest::newRow("conclusion only") << KopiaDoTabeli{.przycisk = "Kopiuj tylko konkluzję reguły",
+            .komunikat = "Tekst konkluzji reguły skopiowano do komponentów formularza tabeli reguł." +
+                          dalej, .edytorOtwarty = true, .przes = p, .konkl = nowyK};
     }
     void kopiowanieDoTabeli()
     {
-        QFETCH(QString, przycisk);
-        QFETCH(QString, komunikat);
-        QFETCH(bool, edytorOtwarty);
-        QFETCH(QString, przes);
-        QFETCH(QString, konkl);
+        QFETCH(KopiaDoTabeli, p);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Ostatni)); // rule 3
         okno()->wywolajEdytor();
         QCOMPARE(ed()->tekstPrzes(), QStringLiteral("[kolor płomienia]=[niebieski]"));
         ed()->otworz("[kolor płomienia]=[niebieski] OR [alarm]=[TRUE]", "[stan kotła]=[zły]", 1);
         QPushButton *b = nullptr;
-        for (QPushButton *p : ed()->findChildren<QPushButton *>())
-            if (p->text() == przycisk)
-                b = p;
+        for (QPushButton *k : ed()->findChildren<QPushButton *>())
+            if (k->text() == p.przycisk)
+                b = k;
         QVERIFY(b);
         b->click();
-        QCOMPARE(m_komunikaty, QStringList{komunikat});
-        QCOMPARE(ed()->isVisible(), edytorOtwarty);
+        QCOMPARE(m_komunikaty, QStringList{p.komunikat});
+        QCOMPARE(ed()->isVisible(), p.edytorOtwarty);
         QCOMPARE(okno()->zbiorReg()->stan(), StanZbioru::Edycja);
-        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), przes);
+        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), p.przes);
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz));
         QSqlQuery q = baza().zapytanie();
         QVERIFY(q.exec("SELECT PrzesReg, KonklReg FROM reguly WHERE IdReg=3") && q.next());
-        QCOMPARE(q.value(0).toString(), przes);
-        QCOMPARE(q.value(1).toString(), konkl);
+        QCOMPARE(q.value(0).toString(), p.przes);
+        QCOMPARE(q.value(1).toString(), p.konkl);
     }
 
     void zamkniecieBezKopiowania()

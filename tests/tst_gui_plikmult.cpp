@@ -21,6 +21,17 @@ using namespace tremida::test;
 
 Q_DECLARE_METATYPE(tremida::gui::TFormTabPlikMult::Widok)
 
+namespace {
+
+// The record typed before the trial display (kind, file name, ratio) and the one message expected.
+struct ProbnaWizualizacja {
+    QString rodzaj, nazwa, stosunek, komunikat;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(ProbnaWizualizacja)
+
 class TstGuiPlikMult : public QObject, private TestOkna<TFormTabPlikMult, &TFormGlowne::formTabPlikMult> {
     Q_OBJECT
 
@@ -71,40 +82,34 @@ private slots:
 
     void probnaWizualizacja_data()
     {
-        QTest::addColumn<QString>("rodzaj");
-        QTest::addColumn<QString>("nazwa");
-        QTest::addColumn<QString>("stosunek");
-        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<ProbnaWizualizacja>("p");
+        const QString obraz = "obraz graficzny/zdjecie fotograficzne";
         const QString brakNazwyObrazu = "Nazwa pliku i/lub wymiary pliku graficznego/zdjęcia nie zostały określone.";
-        QTest::newRow("film without a name")
-            << "film" << "" << "0,5"
-            << "Stwierdzono brak na dysku pliku  do odtworzenia.\n\rOpcja nie zostanie zrealizowana.";
-        QTest::newRow("missing film without ratio")
-            << "film" << "brak.avi" << ""
-            << "Stwierdzono brak na dysku pliku brak.avi do odtworzenia.\n\rOpcja nie zostanie zrealizowana.";
-        QTest::newRow("film without ratio") << "film" << "jest.avi" << ""
-                                            << "Nazwa pliku i/lub wymiary ekranu nie zostały określone.";
-        QTest::newRow("picture without a name") << "obraz graficzny/zdjecie fotograficzne" << "" << "1" << brakNazwyObrazu;
-        QTest::newRow("picture without ratio") << "obraz graficzny/zdjecie fotograficzne" << "brak.bmp" << ""
-                                               << brakNazwyObrazu;
-        QTest::newRow("missing picture")
-            << "obraz graficzny/zdjecie fotograficzne" << "brak.bmp" << "0,5"
-            << "Stwierdzono brak na dysku pliku brak.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana.";
+        QTest::newRow("film without a name") << ProbnaWizualizacja{.rodzaj = "film", .nazwa = "", .stosunek = "0,5",
+            .komunikat = "Stwierdzono brak na dysku pliku  do odtworzenia.\n\rOpcja nie zostanie zrealizowana."};
+        QTest::newRow("missing film without ratio") << ProbnaWizualizacja{.rodzaj = "film", .nazwa = "brak.avi",
+            .stosunek = "",
+            .komunikat = "Stwierdzono brak na dysku pliku brak.avi do odtworzenia.\n\rOpcja nie zostanie zrealizowana."};
+        QTest::newRow("film without ratio") << ProbnaWizualizacja{.rodzaj = "film", .nazwa = "jest.avi",
+            .stosunek = "", .komunikat = "Nazwa pliku i/lub wymiary ekranu nie zostały określone."};
+        QTest::newRow("picture without a name") << ProbnaWizualizacja{.rodzaj = obraz, .nazwa = "", .stosunek = "1",
+            .komunikat = brakNazwyObrazu};
+        QTest::newRow("picture without ratio") << ProbnaWizualizacja{.rodzaj = obraz, .nazwa = "brak.bmp",
+            .stosunek = "", .komunikat = brakNazwyObrazu};
+        QTest::newRow("missing picture") << ProbnaWizualizacja{.rodzaj = obraz, .nazwa = "brak.bmp", .stosunek = "0,5",
+            .komunikat = "Stwierdzono brak na dysku pliku brak.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana."};
     }
     void probnaWizualizacja()
     {
-        QFETCH(QString, rodzaj);
-        QFETCH(QString, nazwa);
-        QFETCH(QString, stosunek);
-        QFETCH(QString, komunikat);
+        QFETCH(ProbnaWizualizacja, p);
         m_s->folder.zapisz("jest.avi", "RIFF");
         QVERIFY(okno()->nawigator()->kliknij(PrzyciskNaw::Wstaw));
-        kontrolka<GrupaRadiowa>("RodzajPliku")->kliknij(rodzaj);
-        wpisz(kontrolka("NazwaPliku"), nazwa);
-        wpisz(kontrolka("StosWysDoSzer"), stosunek);
+        kontrolka<GrupaRadiowa>("RodzajPliku")->kliknij(p.rodzaj);
+        wpisz(kontrolka("NazwaPliku"), p.nazwa);
+        wpisz(kontrolka("StosWysDoSzer"), p.stosunek);
         m_komunikaty.clear();
         kliknij("probnaWizualizacja");
-        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        QCOMPARE(m_komunikaty, QStringList{p.komunikat});
         // The trial display leaves the record being typed as it is.
         QCOMPARE(okno()->zbiorPlikow()->stan(), StanZbioru::Wstawianie);
     }

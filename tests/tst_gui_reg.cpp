@@ -24,7 +24,23 @@ using namespace tremida::test;
 namespace {
 const QString Ogon = QStringLiteral("\n\rKontrola składni reguły nie będzie kontynuowana.\n\rUsuń błąd i wejdź powtórnie "
                                     "w kontrolę składni reguły.");
-}
+
+// A new rule typed (level, CF, instruction) and the one message its check leaves (empty: none).
+struct NowaRegula {
+    QString poziom, cf, instrukcja, komunikat;
+};
+
+// A copy into the rule being typed: the code typed, what is copied, the message, and the
+// premise and name the rule has afterwards.
+struct KopiaReguly {
+    QString kod;
+    TFormTabReg::Kopia co;
+    QString komunikat, przes, nazwa;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(NowaRegula)
+Q_DECLARE_METATYPE(KopiaReguly)
 
 class TstGuiReg : public QObject, private TestOkna<TFormTabReg, &TFormGlowne::formTabReg> {
     Q_OBJECT
@@ -97,86 +113,72 @@ private slots:
 
     void kontrolePoZatwierdzeniu_data()
     {
-        QTest::addColumn<QString>("poziom");
-        QTest::addColumn<QString>("cf");
-        QTest::addColumn<QString>("instrukcja");
-        QTest::addColumn<QString>("komunikat");
-        QTest::newRow("level 0") << "0" << "0,5" << "rób" << "Wartość poziomu reguły błędna. Popraw.";
-        QTest::newRow("level 11 over max 10")
-            << "11" << "0,5" << "rób"
-            << "Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\rWejdź w tryb edycji "
-               "rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\rpowiększyć wartość maksymalną w pliku "
-               "konfiguracyjnym.";
-        QTest::newRow("level 10 at max") << "10" << "0,5" << "rób" << "";
-        QTest::newRow("CF 1,5") << "1" << "1,5" << "rób"
-                                << "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.";
-        QTest::newRow("CF -0,1") << "1" << "-0,1" << "rób"
-                                 << "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość.";
-        QTest::newRow("no instruction")
-            << "1" << "1" << ""
-            << "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji reguły.\n\r"
-               "Istnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu wnioskowania,\n\rjednak jest "
-               "konieczne z merytorycznego punktu widzenia. Wejdź w tryb edycji rekordu\n\ri dopisz te instrukcje "
-               "i/lub zalecenia, aktualnie, lub najpóźniej przed startem procesu\n\rwnioskowania.";
-        QTest::newRow("level wins over CF") << "0" << "2" << "" << "Wartość poziomu reguły błędna. Popraw.";
+        QTest::addColumn<NowaRegula>("p");
+        QTest::newRow("level 0") << NowaRegula{.poziom = "0", .cf = "0,5", .instrukcja = "rób",
+            .komunikat = "Wartość poziomu reguły błędna. Popraw."};
+        QTest::newRow("level 11 over max 10") << NowaRegula{.poziom = "11", .cf = "0,5", .instrukcja = "rób",
+            .komunikat = "Poziom reguły przekracza wartość maksymalną zdefiniowaną w pliku konfiguracyjnym.\n\rWejdź "
+                         "w tryb edycji rekordu i zmniejsz wartość poziomu. Możesz też alternatywnie\n\rpowiększyć "
+                         "wartość maksymalną w pliku konfiguracyjnym."};
+        QTest::newRow("level 10 at max") << NowaRegula{.poziom = "10", .cf = "0,5", .instrukcja = "rób", .komunikat = ""};
+        QTest::newRow("CF 1,5") << NowaRegula{.poziom = "1", .cf = "1,5", .instrukcja = "rób",
+            .komunikat = "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość."};
+        QTest::newRow("CF -0,1") << NowaRegula{.poziom = "1", .cf = "-0,1", .instrukcja = "rób",
+            .komunikat = "CF reguły zpoza przedziału [0,1]. Wejdź w tryb edycji rekordu i popraw wartość."};
+        QTest::newRow("no instruction") << NowaRegula{.poziom = "1", .cf = "1", .instrukcja = "",
+            .komunikat = "Nie wprowadziłeś instrukcji i/lub zaleceń dla użytkownika, wynikających z konkluzji "
+                         "reguły.\n\rIstnienie tych instrukcji i/lub zaleceń nie warunkuje co prawda procesu "
+                         "wnioskowania,\n\rjednak jest konieczne z merytorycznego punktu widzenia. Wejdź w tryb "
+                         "edycji rekordu\n\ri dopisz te instrukcje i/lub zalecenia, aktualnie, lub najpóźniej przed "
+                         "startem procesu\n\rwnioskowania."};
+        QTest::newRow("level wins over CF") << NowaRegula{.poziom = "0", .cf = "2", .instrukcja = "",
+            .komunikat = "Wartość poziomu reguły błędna. Popraw."};
     }
     void kontrolePoZatwierdzeniu()
     {
-        QFETCH(QString, poziom);
-        QFETCH(QString, cf);
-        QFETCH(QString, instrukcja);
-        QFETCH(QString, komunikat);
-        wpiszNowa(poziom, cf, instrukcja);
+        QFETCH(NowaRegula, p);
+        wpiszNowa(p.poziom, p.cf, p.instrukcja);
         QVERIFY2(okno()->nawigator()->kliknij(PrzyciskNaw::Zatwierdz), qPrintable(m_komunikaty.join('|')));
-        QCOMPARE(m_komunikaty, komunikat.isEmpty() ? QStringList{} : QStringList{komunikat});
+        QCOMPARE(m_komunikaty, p.komunikat.isEmpty() ? QStringList{} : QStringList{p.komunikat});
         // The record stays stored whatever the check says.
-        QCOMPARE(zapisana(20, "PozReg").toString(), poziom);
+        QCOMPARE(zapisana(20, "PozReg").toString(), p.poziom);
         QVERIFY(!widoczny("kopia"));
     }
 
     void kopiowanie_data()
     {
-        QTest::addColumn<QString>("kod");
-        QTest::addColumn<int>("co");
-        QTest::addColumn<QString>("komunikat");
-        QTest::addColumn<QString>("przes");
-        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<KopiaReguly>("p");
         const QString zaPrzes = "Tekst pola przesłankowego reguły skopiowano.\n\rAby zapisać ten tekst do rekordu "
                                 "nowej/edytowanej reguły musisz pozostałe dane uzupełnić, a następnie rekord zatwierdzić.";
         const QString stara = "[alarm]=[TRUE]";
-        QTest::newRow("code 12a") << "12a" << int(TFormTabReg::Kopia::Calosc)
-                                  << "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
-                                     "zrealizowana."
-                                  << stara << "nowa";
-        QTest::newRow("empty code") << "" << int(TFormTabReg::Kopia::PolePrzes)
-                                    << "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
-                                       "zrealizowana."
-                                    << stara << "nowa";
-        QTest::newRow("no such rule") << "99" << int(TFormTabReg::Kopia::Calosc)
-                                      << "Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.\n\rOpcja nie "
-                                         "zostanie zrealizowana."
-                                      << stara << "nowa";
-        QTest::newRow("premise only") << "3" << int(TFormTabReg::Kopia::PolePrzes) << zaPrzes
-                                      << "[kolor płomienia]=[niebieski]" << "nowa";
-        QTest::newRow("conclusion only")
-            << "3" << int(TFormTabReg::Kopia::Konkluzja)
-            << "Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu nowej/edytowanej reguły musisz "
-               "pozostałe dane uzupełnić, a następnie rekord zatwierdzić."
-            << stara << "nowa";
+        QTest::newRow("code 12a") << KopiaReguly{.kod = "12a", .co = TFormTabReg::Kopia::Calosc,
+            .komunikat = "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
+                         "zrealizowana.",
+            .przes = stara, .nazwa = "nowa"};
+        QTest::newRow("empty code") << KopiaReguly{.kod = "", .co = TFormTabReg::Kopia::PolePrzes,
+            .komunikat = "Kod reguły do skopiowania nieokreślony lub błędnej postaci.\n\rOpcja nie zostanie "
+                         "zrealizowana.",
+            .przes = stara, .nazwa = "nowa"};
+        QTest::newRow("no such rule") << KopiaReguly{.kod = "99", .co = TFormTabReg::Kopia::Calosc,
+            .komunikat = "Rekordu reguły do skopiowania nie znaleziono w tabeli reguł.\n\rOpcja nie zostanie "
+                         "zrealizowana.",
+            .przes = stara, .nazwa = "nowa"};
+        QTest::newRow("premise only") << KopiaReguly{.kod = "3", .co = TFormTabReg::Kopia::PolePrzes,
+            .komunikat = zaPrzes, .przes = "[kolor płomienia]=[niebieski]", .nazwa = "nowa"};
+        QTest::newRow("conclusion only") << KopiaReguly{.kod = "3", .co = TFormTabReg::Kopia::Konkluzja,
+            .komunikat = "Tekst konkluzji reguły skopiowano.\n\rAby zapisać ten tekst do rekordu nowej/edytowanej "
+                         "reguły musisz pozostałe dane uzupełnić, a następnie rekord zatwierdzić.",
+            .przes = stara, .nazwa = "nowa"};
     }
     void kopiowanie()
     {
-        QFETCH(QString, kod);
-        QFETCH(int, co);
-        QFETCH(QString, komunikat);
-        QFETCH(QString, przes);
-        QFETCH(QString, nazwa);
+        QFETCH(KopiaReguly, p);
         wpiszNowa("1", "1", "x");
-        wpisz(kontrolka("kopiowanyKod"), kod);
-        okno()->kopiuj(TFormTabReg::Kopia(co));
-        QCOMPARE(m_komunikaty, QStringList{komunikat});
-        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), przes);
-        QCOMPARE(kontrolka("NazReg")->text(), nazwa);
+        wpisz(kontrolka("kopiowanyKod"), p.kod);
+        okno()->kopiuj(p.co);
+        QCOMPARE(m_komunikaty, QStringList{p.komunikat});
+        QCOMPARE(kontrolka<QPlainTextEdit>("PrzesReg")->toPlainText(), p.przes);
+        QCOMPARE(kontrolka("NazReg")->text(), p.nazwa);
         QCOMPARE(reguly()->stan(), StanZbioru::Wstawianie);
     }
 

@@ -23,6 +23,22 @@ using namespace tremida;
 using namespace tremida::gui;
 using namespace tremida::test;
 
+namespace {
+
+// One verification run: the mode, the system chosen, the rows shown, whether the run ends
+// clean (the form stays open with its OK button) and the message expected.
+struct TrybWeryfikacji {
+    bool pelna;
+    int system;
+    QStringList etykiety;
+    bool czysta;
+    QString komunikat;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(TrybWeryfikacji)
+
 
 class TstGuiWeryf : public QObject {
     Q_OBJECT
@@ -36,33 +52,25 @@ private slots:
 
     void trybyWeryfikacji_data()
     {
-        QTest::addColumn<bool>("pelna");
-        QTest::addColumn<int>("system");
-        QTest::addColumn<QStringList>("etykiety");
-        QTest::addColumn<bool>("czysta");
-        QTest::addColumn<QString>("komunikat");
-        QTest::newRow("skrócona") << false << 0 << QStringList{"Skrócona weryfikacja faktów:"} << true << "";
-        QTest::newRow("pełna")
-            << true << 0
-            << QStringList{"Pełna weryfikacja faktów:", "Pełna weryfikacja stałych:", "Pełna weryfikacja reguł:"}
-            << true << "Składnia i dane reguł systemu eksperckiego poprawne z zastrzeżeniami.";
-        QTest::newRow("skrócona bez faktów wprowadzanych")
-            << false << 1 << QStringList{"Skrócona weryfikacja faktów:"} << false
-            << "Brak faktów wprowadzanych w tabeli faktów. Proces wnioskowania nie będzie możliwy.";
+        QTest::addColumn<TrybWeryfikacji>("p");
+        QTest::newRow("skrócona") << TrybWeryfikacji{.pelna = false, .system = 0,
+            .etykiety = {"Skrócona weryfikacja faktów:"}, .czysta = true, .komunikat = ""};
+        QTest::newRow("pełna") << TrybWeryfikacji{.pelna = true, .system = 0,
+            .etykiety = {"Pełna weryfikacja faktów:", "Pełna weryfikacja stałych:", "Pełna weryfikacja reguł:"},
+            .czysta = true, .komunikat = "Składnia i dane reguł systemu eksperckiego poprawne z zastrzeżeniami."};
+        QTest::newRow("skrócona bez faktów wprowadzanych") << TrybWeryfikacji{.pelna = false, .system = 1,
+            .etykiety = {"Skrócona weryfikacja faktów:"}, .czysta = false,
+            .komunikat = "Brak faktów wprowadzanych w tabeli faktów. Proces wnioskowania nie będzie możliwy."};
     }
     void trybyWeryfikacji()
     {
-        QFETCH(bool, pelna);
-        QFETCH(int, system);
-        QFETCH(QStringList, etykiety);
-        QFETCH(bool, czysta);
-        QFETCH(QString, komunikat);
+        QFETCH(TrybWeryfikacji, p);
         StanowiskoGui st(m_komunikaty, "wnios_kociol.json");
         TFormGlowne &o = *st.glowne;
-        o.kontekst().konfig.CzyPelnaWeryf = pelna;
+        o.kontekst().konfig.CzyPelnaWeryf = p.pelna;
         TWnioskowanie &w = o.wnioskowanie();
         o.akcja(Akcja::WyborSyst)->trigger();
-        w.formWybSyst()->ustawBiezacy(system);
+        w.formWybSyst()->ustawBiezacy(p.system);
         w.formWybSyst()->przyciskOk()->click();
         m_komunikaty.clear();
         o.akcja(Akcja::WeryfBazy)->trigger();
@@ -71,20 +79,20 @@ private slots:
         for (int i = 0; i < 3; ++i)
             if (okno->etykieta(i)->isVisibleTo(okno))
                 widoczne << okno->etykieta(i)->text();
-        QCOMPARE(widoczne, etykiety);
+        QCOMPARE(widoczne, p.etykiety);
         QVERIFY(okno->przyciskZatrzymaj()->isHidden());
         okno->przyciskStart()->click();
-        QCOMPARE(okno->isVisible(), czysta);
-        QCOMPARE(!okno->przyciskOk()->isHidden(), czysta);
-        if (komunikat.isEmpty())
+        QCOMPARE(okno->isVisible(), p.czysta);
+        QCOMPARE(!okno->przyciskOk()->isHidden(), p.czysta);
+        if (p.komunikat.isEmpty())
             QVERIFY(m_komunikaty.isEmpty());
         else
-            QVERIFY2(m_komunikaty.contains(komunikat), qPrintable(m_komunikaty.join(u'|')));
-        if (czysta)
-            QCOMPARE(okno->poleOk(etykiety.size() - 1)->text(), QStringLiteral("OK"));
+            QVERIFY2(m_komunikaty.contains(p.komunikat), qPrintable(m_komunikaty.join(u'|')));
+        if (p.czysta)
+            QCOMPARE(okno->poleOk(p.etykiety.size() - 1)->text(), QStringLiteral("OK"));
         // Without the OK button inference stays unavailable.
         QVERIFY(!o.akcja(Akcja::RealizWnios)->isEnabled());
-        if (czysta) {
+        if (p.czysta) {
             okno->przyciskZatrzymaj()->click();
             QVERIFY(okno->przyciskOk()->isHidden());
             QVERIFY(!okno->przyciskStart()->isHidden());

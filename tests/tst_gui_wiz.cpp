@@ -89,6 +89,14 @@ QString zrobFilm(const FolderRoboczy &f, const QString &nazwa, bool zDzwiekiem)
     return f.plik(nazwa);
 }
 
+// A file check before showing: the kind, the file name, whether its ratio is given and the
+// one message expected.
+struct KontrolaPliku {
+    QString rodzaj, nazwa;
+    bool zeStosunkiem;
+    QString komunikat;
+};
+
 // Moves through the pictures of a fact: the state before the first move and after each.
 struct Krokowanie {
     int kodFaktu;
@@ -98,6 +106,7 @@ struct Krokowanie {
 
 } // namespace
 
+Q_DECLARE_METATYPE(KontrolaPliku)
 Q_DECLARE_METATYPE(Krokowanie)
 
 class TstGuiWiz : public QObject {
@@ -167,39 +176,30 @@ private slots:
 
     void kontrolePliku_data()
     {
-        QTest::addColumn<QString>("rodzaj");
-        QTest::addColumn<QString>("nazwa");
-        QTest::addColumn<bool>("zeStosunkiem");
-        QTest::addColumn<QString>("komunikat");
-        QTest::newRow("picture without name") << Obraz << "" << false
-                                              << "Nazwa pliku graficznego/zdjęcia nie została określona. Opcja nie "
-                                                 "zostanie zrealizowana.";
-        QTest::newRow("picture without ratio") << Obraz << "a.bmp" << false
-                                               << "Wymiary (stosunek wysokości do szerokości) pliku graficznego/zdjęcia "
-                                                  "nie zostały określone. Opcja nie zostanie zrealizowana.";
-        QTest::newRow("picture file missing") << Obraz << "x.bmp" << true
-                                              << "Stwierdzono brak na dysku pliku x.bmp do wizualizacji.\n\rOpcja nie "
-                                                 "zostanie zrealizowana.";
-        QTest::newRow("film without name") << Film << "" << true
-                                           << "Nazwa pliku filmu nie została określona. Opcja nie zostanie "
-                                              "zrealizowana.";
-        QTest::newRow("film without ratio") << Film << "r.avi" << false
-                                            << "Wymiary (stosunek wysokości do szerokości) ekranu filmu nie zostały "
-                                               "określone. Opcja nie zostanie zrealizowana.";
-        QTest::newRow("film file missing") << Film << "r.avi" << true
-                                           << "Stwierdzono brak na dysku pliku filmu r.avi do odtworzenia.\n\rOpcja "
-                                              "nie zostanie zrealizowana.";
+        QTest::addColumn<KontrolaPliku>("p");
+        QTest::newRow("picture without name") << KontrolaPliku{.rodzaj = Obraz, .nazwa = "", .zeStosunkiem = false,
+            .komunikat = "Nazwa pliku graficznego/zdjęcia nie została określona. Opcja nie zostanie zrealizowana."};
+        QTest::newRow("picture without ratio") << KontrolaPliku{.rodzaj = Obraz, .nazwa = "a.bmp",
+            .zeStosunkiem = false, .komunikat = "Wymiary (stosunek wysokości do szerokości) pliku graficznego/zdjęcia "
+                                                "nie zostały określone. Opcja nie zostanie zrealizowana."};
+        QTest::newRow("picture file missing") << KontrolaPliku{.rodzaj = Obraz, .nazwa = "x.bmp", .zeStosunkiem = true,
+            .komunikat = "Stwierdzono brak na dysku pliku x.bmp do wizualizacji.\n\rOpcja nie zostanie zrealizowana."};
+        QTest::newRow("film without name") << KontrolaPliku{.rodzaj = Film, .nazwa = "", .zeStosunkiem = true,
+            .komunikat = "Nazwa pliku filmu nie została określona. Opcja nie zostanie zrealizowana."};
+        QTest::newRow("film without ratio") << KontrolaPliku{.rodzaj = Film, .nazwa = "r.avi", .zeStosunkiem = false,
+            .komunikat = "Wymiary (stosunek wysokości do szerokości) ekranu filmu nie zostały określone. Opcja nie "
+                         "zostanie zrealizowana."};
+        QTest::newRow("film file missing") << KontrolaPliku{.rodzaj = Film, .nazwa = "r.avi", .zeStosunkiem = true,
+            .komunikat = "Stwierdzono brak na dysku pliku filmu r.avi do odtworzenia.\n\rOpcja nie zostanie "
+                         "zrealizowana."};
     }
     void kontrolePliku()
     {
-        QFETCH(QString, rodzaj);
-        QFETCH(QString, nazwa);
-        QFETCH(bool, zeStosunkiem);
-        QFETCH(QString, komunikat);
+        QFETCH(KontrolaPliku, p);
         Srodowisko s(m_komunikaty);
-        const std::optional<double> stosunek = zeStosunkiem ? std::optional<double>(1.0) : std::nullopt;
-        QVERIFY(!pokazPlikIlustracji(s.k, nazwa, stosunek, QString(), rodzaj));
-        QCOMPARE(m_komunikaty, QStringList{komunikat});
+        const std::optional<double> stosunek = p.zeStosunkiem ? std::optional<double>(1.0) : std::nullopt;
+        QVERIFY(!pokazPlikIlustracji(s.k, p.nazwa, stosunek, QString(), p.rodzaj));
+        QCOMPARE(m_komunikaty, QStringList{p.komunikat});
     }
 
     // Moves through the pictures of an element: "+" next, "-" previous. After each move:

@@ -26,6 +26,14 @@ void zapiszPlik(const FolderRoboczy &f, const QStringList &linie)
     f.zapisz(QString::fromUtf8(NazwaPliku), (linie.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
 }
 
+// One own value set to a bad (or borderline) text, checked for applying or for writing,
+// and the one message expected (empty: accepted).
+struct WartoscWlasna {
+    QString pole, wartosc;
+    bool dlaZapisu;
+    QString komunikat;
+};
+
 struct Zbior {
     QStringList teksty;
     PokazKomunikat fn()
@@ -42,6 +50,8 @@ QString zlaLiniaStart(const QString &fraza)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(WartoscWlasna)
 
 class TstKonfig : public QObject {
     Q_OBJECT
@@ -237,109 +247,88 @@ private slots:
 
     void sprawdzenieWlasnych_data()
     {
-        QTest::addColumn<QString>("pole");
-        QTest::addColumn<QString>("wartosc");
-        QTest::addColumn<bool>("dlaZapisu");
-        QTest::addColumn<QString>("komunikat");
+        QTest::addColumn<WartoscWlasna>("p");
         const QString nz = "\n\rOpcja nie zostanie zrealizowana.";
-        QTest::newRow("levels not an integer")
-            << "MaxPozReg" << "1,5" << false << "Brak lub wadliwa wartość maksymalnej liczby poziomów reguł." + nz;
-        QTest::newRow("levels empty")
-            << "MaxPozReg" << "" << true << "Brak lub wadliwa wartość maksymalnej liczby poziomów reguł." + nz;
-        QTest::newRow("fired list")
-            << "CzyOdpalUwzgl" << "-1" << false
-            << "Wartość parametru: czy \"odpalona\" reguła nadal uczestniczy\n\rwe wnioskowaniu - niezaznaczona." + nz;
-        QTest::newRow("show fired list")
-            << "CzyTylkoOdpal" << "-1" << false
-            << "Wartość parametru: czy prezentować tylko \"odpalone\" reguły,\n\rwizualizując trajektorię wnioskowania "
-               "- niezaznaczona."
-                   + nz;
-        QTest::newRow("t-norm")
-            << "TNormaIloczyn" << "-1" << false
-            << "Wartość parametru: t-norma dla obliczenia\n\rCF iloczynu logicznego przesłanek - niezaznaczona." + nz;
-        QTest::newRow("or s-norm")
-            << "SNormaSuma" << "-1" << false
-            << "Wartość parametru: s-norma dla obliczenia\n\rCF sumy logicznej przesłanek - niezaznaczona." + nz;
-        QTest::newRow("conclusion s-norm")
-            << "SNormaKonkl" << "-1" << false
-            << "Wartość parametru: s-norma dla obliczenia\n\rzagregowanego CF konkluzji z dwóch reguł - niezaznaczona."
-                   + nz;
-        QTest::newRow("threshold") << "ProgCF" << "x" << false
-                                   << "Brak lub wadliwa wartość parametru: minimalny próg CF." + nz;
-        QTest::newRow("increase")
-            << "PrzyrostCF" << "" << false
-            << "Brak lub wadliwa wartość parametru: znaczący\n\rprzyrost CF decydujący o zainicjowaniu nowej iteracji."
-                   + nz;
-        QTest::newRow("full verification")
-            << "CzyPelnaWeryf" << "-1" << false
-            << "Wartość parametru: czy przed startem procesu wnioskowania\n\rprzeprowadzać pełną weryfikację spójnosci "
-               "bazy wiedzy? - niezaznaczona."
-                   + nz;
-        QTest::newRow("font active")
-            << "KolCzcCzyn" << "-1" << false
-            << "Wartość parametru: kolor czcionki danych czynnych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("font passive")
-            << "KolCzcBier" << "-1" << false
-            << "Wartość parametru: kolor czcionki danych biernych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("font auxiliary")
-            << "KolCzcPomoc" << "-1" << false
-            << "Wartość parametru: kolor czcionki danych pomocniczych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("background active")
-            << "KolTlaCzyn" << "-1" << false
-            << "Wartość parametru: kolor tła danych czynnych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("background passive when applying")
-            << "KolTlaBier" << "-1" << false
-            << "Wartosc parametru: kolor tła danych biernych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("background passive when writing")
-            << "KolTlaBier" << "-1" << true
-            << "Wartość parametru: kolor tła danych biernych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("background auxiliary")
-            << "KolTlaPomoc" << "-1" << false
-            << "Wartość parametru: kolor tła danych pomocniczych aplikacji - niezaznaczona." + nz;
-        QTest::newRow("active font equals background")
-            << "KolTlaCzyn" << "11" << false
-            << "Kolor czcionki danych czynnych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą nieczytelne."
-                   + nz;
-        QTest::newRow("system colour for font and background")
-            << "KolCzcBier" << "16" << false
-            << "Kolor czcionki danych biernych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą nieczytelne."
-                   + nz;
-        QTest::newRow("auxiliary font equals background")
-            << "KolTlaPomoc" << "3" << true
-            << "Kolor czcionki danych pomocniczych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą "
-               "nieczytelne."
-                   + nz;
-        QTest::newRow("meta-rule")
-            << "MetaReg" << "-1" << false
-            << "Wartość parametru: metareguła kolejności odpalania reguł - niezaznaczona." + nz;
-        QTest::newRow("zero levels accepted") << "MaxPozReg" << "0" << false << QString();
-        QTest::newRow("threshold 2 accepted") << "ProgCF" << "2" << false << QString();
+        QTest::newRow("levels not an integer") << WartoscWlasna{
+            .pole = "MaxPozReg", .wartosc = "1,5", .dlaZapisu = false,
+            .komunikat = "Brak lub wadliwa wartość maksymalnej liczby poziomów reguł." + nz};
+        QTest::newRow("levels empty") << WartoscWlasna{.pole = "MaxPozReg", .wartosc = "", .dlaZapisu = true,
+            .komunikat = "Brak lub wadliwa wartość maksymalnej liczby poziomów reguł." + nz};
+        QTest::newRow("fired list") << WartoscWlasna{.pole = "CzyOdpalUwzgl", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: czy \"odpalona\" reguła nadal uczestniczy\n\rwe wnioskowaniu - niezaznaczona." + nz};
+        QTest::newRow("show fired list") << WartoscWlasna{.pole = "CzyTylkoOdpal", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: czy prezentować tylko \"odpalone\" reguły,\n\rwizualizując trajektorię wnioskowania "
+                         "- niezaznaczona." + nz};
+        QTest::newRow("t-norm") << WartoscWlasna{.pole = "TNormaIloczyn", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: t-norma dla obliczenia\n\rCF iloczynu logicznego przesłanek - niezaznaczona." + nz};
+        QTest::newRow("or s-norm") << WartoscWlasna{.pole = "SNormaSuma", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: s-norma dla obliczenia\n\rCF sumy logicznej przesłanek - niezaznaczona." + nz};
+        QTest::newRow("conclusion s-norm") << WartoscWlasna{.pole = "SNormaKonkl", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: s-norma dla obliczenia\n\rzagregowanego CF konkluzji z dwóch reguł - niezaznaczona." + nz};
+        QTest::newRow("threshold") << WartoscWlasna{.pole = "ProgCF", .wartosc = "x", .dlaZapisu = false,
+            .komunikat = "Brak lub wadliwa wartość parametru: minimalny próg CF." + nz};
+        QTest::newRow("increase") << WartoscWlasna{.pole = "PrzyrostCF", .wartosc = "", .dlaZapisu = false,
+            .komunikat = "Brak lub wadliwa wartość parametru: znaczący\n\rprzyrost CF decydujący o zainicjowaniu nowej iteracji." + nz};
+        QTest::newRow("full verification") << WartoscWlasna{
+            .pole = "CzyPelnaWeryf", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: czy przed startem procesu wnioskowania\n\rprzeprowadzać pełną weryfikację spójnosci "
+                         "bazy wiedzy? - niezaznaczona." + nz};
+        QTest::newRow("font active") << WartoscWlasna{.pole = "KolCzcCzyn", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: kolor czcionki danych czynnych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("font passive") << WartoscWlasna{.pole = "KolCzcBier", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: kolor czcionki danych biernych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("font auxiliary") << WartoscWlasna{.pole = "KolCzcPomoc", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: kolor czcionki danych pomocniczych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("background active") << WartoscWlasna{.pole = "KolTlaCzyn", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: kolor tła danych czynnych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("background passive when applying") << WartoscWlasna{
+            .pole = "KolTlaBier", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartosc parametru: kolor tła danych biernych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("background passive when writing") << WartoscWlasna{
+            .pole = "KolTlaBier", .wartosc = "-1", .dlaZapisu = true,
+            .komunikat = "Wartość parametru: kolor tła danych biernych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("background auxiliary") << WartoscWlasna{
+            .pole = "KolTlaPomoc", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: kolor tła danych pomocniczych aplikacji - niezaznaczona." + nz};
+        QTest::newRow("active font equals background") << WartoscWlasna{
+            .pole = "KolTlaCzyn", .wartosc = "11", .dlaZapisu = false,
+            .komunikat = "Kolor czcionki danych czynnych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą nieczytelne." + nz};
+        QTest::newRow("system colour for font and background") << WartoscWlasna{
+            .pole = "KolCzcBier", .wartosc = "16", .dlaZapisu = false,
+            .komunikat = "Kolor czcionki danych biernych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą nieczytelne." + nz};
+        QTest::newRow("auxiliary font equals background") << WartoscWlasna{
+            .pole = "KolTlaPomoc", .wartosc = "3", .dlaZapisu = true,
+            .komunikat = "Kolor czcionki danych pomocniczych aplikacji taki sam\n\rjak kolor tła tych danych. Dane będą "
+                         "nieczytelne." + nz};
+        QTest::newRow("meta-rule") << WartoscWlasna{.pole = "MetaReg", .wartosc = "-1", .dlaZapisu = false,
+            .komunikat = "Wartość parametru: metareguła kolejności odpalania reguł - niezaznaczona." + nz};
+        QTest::newRow("zero levels accepted") << WartoscWlasna{.pole = "MaxPozReg", .wartosc = "0", .dlaZapisu = false,
+            .komunikat = QString()};
+        QTest::newRow("threshold 2 accepted") << WartoscWlasna{.pole = "ProgCF", .wartosc = "2", .dlaZapisu = false,
+            .komunikat = QString()};
     }
     void sprawdzenieWlasnych()
     {
-        QFETCH(QString, pole);
-        QFETCH(QString, wartosc);
-        QFETCH(bool, dlaZapisu);
-        QFETCH(QString, komunikat);
+        QFETCH(WartoscWlasna, p);
         TWartWlasneKonfig w = wlasneStandardowe();
-        const int i = wartosc.toInt();
-        if (pole == "MaxPozReg") w.MaxPozReg = wartosc;
-        else if (pole == "ProgCF") w.ProgCF = wartosc;
-        else if (pole == "PrzyrostCF") w.PrzyrostCF = wartosc;
-        else if (pole == "CzyOdpalUwzgl") w.CzyOdpalUwzgl = i;
-        else if (pole == "CzyTylkoOdpal") w.CzyTylkoOdpal = i;
-        else if (pole == "TNormaIloczyn") w.TNormaIloczyn = i;
-        else if (pole == "SNormaSuma") w.SNormaSuma = i;
-        else if (pole == "SNormaKonkl") w.SNormaKonkl = i;
-        else if (pole == "CzyPelnaWeryf") w.CzyPelnaWeryf = i;
-        else if (pole == "KolCzcCzyn") w.KolCzcCzyn = i;
-        else if (pole == "KolCzcBier") w.KolCzcBier = i;
-        else if (pole == "KolCzcPomoc") w.KolCzcPomoc = i;
-        else if (pole == "KolTlaCzyn") w.KolTlaCzyn = i;
-        else if (pole == "KolTlaBier") w.KolTlaBier = i;
-        else if (pole == "KolTlaPomoc") w.KolTlaPomoc = i;
-        else if (pole == "MetaReg") w.MetaReg = i;
-        QCOMPARE(sprawdzWlasne(w, dlaZapisu).value_or(QString()), komunikat);
+        const int i = p.wartosc.toInt();
+        if (p.pole == "MaxPozReg") w.MaxPozReg = p.wartosc;
+        else if (p.pole == "ProgCF") w.ProgCF = p.wartosc;
+        else if (p.pole == "PrzyrostCF") w.PrzyrostCF = p.wartosc;
+        else if (p.pole == "CzyOdpalUwzgl") w.CzyOdpalUwzgl = i;
+        else if (p.pole == "CzyTylkoOdpal") w.CzyTylkoOdpal = i;
+        else if (p.pole == "TNormaIloczyn") w.TNormaIloczyn = i;
+        else if (p.pole == "SNormaSuma") w.SNormaSuma = i;
+        else if (p.pole == "SNormaKonkl") w.SNormaKonkl = i;
+        else if (p.pole == "CzyPelnaWeryf") w.CzyPelnaWeryf = i;
+        else if (p.pole == "KolCzcCzyn") w.KolCzcCzyn = i;
+        else if (p.pole == "KolCzcBier") w.KolCzcBier = i;
+        else if (p.pole == "KolCzcPomoc") w.KolCzcPomoc = i;
+        else if (p.pole == "KolTlaCzyn") w.KolTlaCzyn = i;
+        else if (p.pole == "KolTlaBier") w.KolTlaBier = i;
+        else if (p.pole == "KolTlaPomoc") w.KolTlaPomoc = i;
+        else if (p.pole == "MetaReg") w.MetaReg = i;
+        QCOMPARE(sprawdzWlasne(w, p.dlaZapisu).value_or(QString()), p.komunikat);
     }
 
     void pierwszyBladWygrywa()

@@ -44,9 +44,16 @@ struct DwaArgumenty {
     QString a, b, iloczyn, suma;
 };
 
+// Two CFs joined by one family of norms: the t-norm and the s-norm expected.
+struct Norma {
+    QString rodzina;
+    double a, b, t, s;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(DwaArgumenty)
+Q_DECLARE_METATYPE(Norma)
 
 class TstLogika : public QObject {
     Q_OBJECT
@@ -145,25 +152,19 @@ private slots:
 
     void normy_data()
     {
-        QTest::addColumn<QString>("rodzina");
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("t");
-        QTest::addColumn<double>("s");
-        QTest::newRow("rozmyta") << "rozmyta" << 0.3 << 0.8 << 0.3 << 0.8;
-        QTest::newRow("algebraiczna") << "algebraiczna" << 0.5 << 0.5 << 0.25 << 0.75;
-        QTest::newRow("Lukasiewicza below zero and below one") << "Lukasiewicza" << 0.3 << 0.4 << 0.0 << 0.7;
-        QTest::newRow("Lukasiewicza above one") << "Lukasiewicza" << 0.8 << 0.7 << 0.5 << 1.0;
+        QTest::addColumn<Norma>("p");
+        QTest::newRow("rozmyta") << Norma{.rodzina = "rozmyta", .a = 0.3, .b = 0.8, .t = 0.3, .s = 0.8};
+        QTest::newRow("algebraiczna") << Norma{.rodzina = "algebraiczna", .a = 0.5, .b = 0.5, .t = 0.25, .s = 0.75};
+        QTest::newRow("Lukasiewicza below zero and below one") << Norma{.rodzina = "Lukasiewicza", .a = 0.3, .b = 0.4,
+            .t = 0.0, .s = 0.7};
+        QTest::newRow("Lukasiewicza above one") << Norma{.rodzina = "Lukasiewicza", .a = 0.8, .b = 0.7, .t = 0.5,
+            .s = 1.0};
     }
     void normy()
     {
-        QFETCH(QString, rodzina);
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, t);
-        QFETCH(double, s);
-        QCOMPARE(TNormaCF(rodzina, a, b), t);
-        QCOMPARE(SNormaCF(rodzina, a, b), s);
+        QFETCH(Norma, p);
+        QCOMPARE(TNormaCF(p.rodzina, p.a, p.b), p.t);
+        QCOMPARE(SNormaCF(p.rodzina, p.a, p.b), p.s);
     }
 
     void redukcja_data()

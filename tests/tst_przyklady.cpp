@@ -66,9 +66,18 @@ QString opis(const Konkluzja &k)
     return QStringLiteral("%1 | %2 | %3 | %4 | %5").arg(k.regula).arg(k.tekst).arg(k.cf).arg(k.cfZagreg).arg(k.rodzaj);
 }
 
+// One inference run of an example: the example, the command's arguments, the conclusions
+// shown and the last message.
+struct Przebieg {
+    QString przyklad;
+    QStringList argumenty;
+    QList<Konkluzja> konkluzje;
+    QString ostatniKomunikat;
+};
+
 } // namespace
 
-Q_DECLARE_METATYPE(QList<Konkluzja>)
+Q_DECLARE_METATYPE(Przebieg)
 
 class TstPrzyklady : public QObject {
     Q_OBJECT
@@ -176,10 +185,7 @@ private slots:
     // and aggregated CFs, and the last message of the run.
     void wnioskowanie_data()
     {
-        QTest::addColumn<QString>("przyklad");
-        QTest::addColumn<QStringList>("argumenty");
-        QTest::addColumn<QList<Konkluzja>>("konkluzje");
-        QTest::addColumn<QString>("ostatniKomunikat");
+        QTest::addColumn<Przebieg>("p");
 
         const QString posredni = QStringLiteral("posredni"), koncowy = QStringLiteral("koncowy");
         const QString koniecWPrzod =
@@ -201,73 +207,69 @@ private slots:
             {105, QStringLiteral("[usterka kotła]=[niesprawny zawór bezpieczeństwa]"), 0.85, 0.85, koncowy},
             {106, QStringLiteral("[usterka kotła]=[uszkodzony przegrzewacz]"), 0.729, 0.729, koncowy},
             {107, QStringLiteral("[zalecane obniżenie mocy]=[obniżenie mocy wg temperatury]"), 0.81, 0.81, koncowy}};
-        QTest::newRow("boiler forward") << Kociol << wprzod << kociolWPrzod << koniecWPrzod;
-        QTest::newRow("boiler backward through an auxiliary hypothesis")
-            << Kociol << wstecz(QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]"))
-            << QList<Konkluzja>{{104, QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]"), 0.504, 0.504, koncowy}}
-            << udowodniona(QStringLiteral("0,504"));
+        QTest::newRow("boiler forward") << Przebieg{.przyklad = Kociol, .argumenty = wprzod,
+            .konkluzje = kociolWPrzod,
+            .ostatniKomunikat = koniecWPrzod};
+        QTest::newRow("boiler backward through an auxiliary hypothesis") << Przebieg{.przyklad = Kociol,
+            .argumenty = wstecz(QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]")),
+            .konkluzje = {{104, QStringLiteral("[usterka kotła]=[zanieczyszczony palnik]"), 0.504, 0.504, koncowy}},
+            .ostatniKomunikat = udowodniona(QStringLiteral("0,504"))};
 
         const QString grypa = QStringLiteral("[rozpoznanie]=[grypa]");
-        QTest::newRow("diagnosis forward")
-            << Choroba << wprzod
-            << QList<Konkluzja>{{201, QStringLiteral("[gorączka]=[TRUE]"), 1, 1, posredni},
-                                {203, QStringLiteral("[objawy ogólne]=[silne]"), 0.72, 0.72, posredni},
-                                {205, grypa, 0.648, 0.648, koncowy}}
-            << koniecWPrzod;
-        QTest::newRow("diagnosis backward over two levels of auxiliary hypotheses")
-            << Choroba << wstecz(grypa) << QList<Konkluzja>{{205, grypa, 0.648, 0.648, koncowy}}
-            << udowodniona(QStringLiteral("0,648"));
-        QTest::newRow("diagnosis backward fails and falsification proves another diagnosis")
-            << Choroba
-            << wstecz(QStringLiteral("[rozpoznanie]=[zapalenie oskrzeli]")) + QStringList{QStringLiteral("--falsify-all")}
-            << QList<Konkluzja>{{205, grypa, 0.648, 0.648, koncowy}}
-            << QStringLiteral("   Hipoteza główna została sfalsyfikowana.\n\r   Nastąpi zakończenie procesu wnioskowania.");
+        QTest::newRow("diagnosis forward") << Przebieg{.przyklad = Choroba, .argumenty = wprzod,
+            .konkluzje = {{201, QStringLiteral("[gorączka]=[TRUE]"), 1, 1, posredni},
+                           {203, QStringLiteral("[objawy ogólne]=[silne]"), 0.72, 0.72, posredni},
+                           {205, grypa, 0.648, 0.648, koncowy}},
+            .ostatniKomunikat = koniecWPrzod};
+        QTest::newRow("diagnosis backward over two levels of auxiliary hypotheses") << Przebieg{.przyklad = Choroba,
+            .argumenty = wstecz(grypa),
+            .konkluzje = {{205, grypa, 0.648, 0.648, koncowy}},
+            .ostatniKomunikat = udowodniona(QStringLiteral("0,648"))};
+        QTest::newRow("diagnosis backward fails and falsification proves another diagnosis") << Przebieg{.przyklad = Choroba,
+            .argumenty = wstecz(QStringLiteral("[rozpoznanie]=[zapalenie oskrzeli]")) + QStringList{QStringLiteral("--falsify-all")},
+            .konkluzje = {{205, grypa, 0.648, 0.648, koncowy}},
+            .ostatniKomunikat = QStringLiteral("   Hipoteza główna została sfalsyfikowana.\n\r   Nastąpi zakończenie procesu wnioskowania.")};
 
         const QString baltyk = QStringLiteral("[miejsce wypoczynku]=[wybrzeże Bałtyku]");
         const QString chorwacja = QStringLiteral("[miejsce wypoczynku]=[Chorwacja]");
         const QString rzym = QStringLiteral("[miejsce wypoczynku]=[Rzym]");
-        QTest::newRow("holiday forward, fuzzy aggregation")
-            << Wypoczynek << wprzod
-            << QList<Konkluzja>{{301, baltyk, 0.63, 0.63, koncowy},
-                                {302, baltyk, 0.6, 0.63, koncowy},
-                                {303, chorwacja, 0.72, 0.72, koncowy},
-                                {304, rzym, 0.3, 0.3, koncowy},
-                                {305, chorwacja, 0.6, 0.72, koncowy}}
-            << koniecWPrzod;
-        QTest::newRow("holiday forward, algebraic aggregation")
-            << Wypoczynek << wprzod + QStringList{QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")}
-            << QList<Konkluzja>{{301, baltyk, 0.63, 0.63, koncowy},
-                                {302, baltyk, 0.6, 0.852, koncowy},
-                                {303, chorwacja, 0.72, 0.72, koncowy},
-                                {304, rzym, 0.3, 0.3, koncowy},
-                                {305, chorwacja, 0.6, 0.888, koncowy}}
-            << koniecWPrzod;
-        QTest::newRow("holiday backward, two rules prove the hypothesis")
-            << Wypoczynek << wstecz(chorwacja)
-            << QList<Konkluzja>{{303, chorwacja, 0.72, 0.72, koncowy}, {305, chorwacja, 0.6, 0.72, koncowy}}
-            << udowodniona(QStringLiteral("0,72"));
-        QTest::newRow("holiday backward, algebraic aggregation")
-            << Wypoczynek
-            << wstecz(chorwacja) + QStringList{QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")}
-            << QList<Konkluzja>{{303, chorwacja, 0.72, 0.72, koncowy}, {305, chorwacja, 0.6, 0.888, koncowy}}
-            << udowodniona(QStringLiteral("0,888"));
+        QTest::newRow("holiday forward, fuzzy aggregation") << Przebieg{.przyklad = Wypoczynek, .argumenty = wprzod,
+            .konkluzje = {{301, baltyk, 0.63, 0.63, koncowy},
+                           {302, baltyk, 0.6, 0.63, koncowy},
+                           {303, chorwacja, 0.72, 0.72, koncowy},
+                           {304, rzym, 0.3, 0.3, koncowy},
+                           {305, chorwacja, 0.6, 0.72, koncowy}},
+            .ostatniKomunikat = koniecWPrzod};
+        QTest::newRow("holiday forward, algebraic aggregation") << Przebieg{.przyklad = Wypoczynek,
+            .argumenty = wprzod + QStringList{QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")},
+            .konkluzje = {{301, baltyk, 0.63, 0.63, koncowy},
+                           {302, baltyk, 0.6, 0.852, koncowy},
+                           {303, chorwacja, 0.72, 0.72, koncowy},
+                           {304, rzym, 0.3, 0.3, koncowy},
+                           {305, chorwacja, 0.6, 0.888, koncowy}},
+            .ostatniKomunikat = koniecWPrzod};
+        QTest::newRow("holiday backward, two rules prove the hypothesis") << Przebieg{.przyklad = Wypoczynek,
+            .argumenty = wstecz(chorwacja),
+            .konkluzje = {{303, chorwacja, 0.72, 0.72, koncowy}, {305, chorwacja, 0.6, 0.72, koncowy}},
+            .ostatniKomunikat = udowodniona(QStringLiteral("0,72"))};
+        QTest::newRow("holiday backward, algebraic aggregation") << Przebieg{.przyklad = Wypoczynek,
+            .argumenty = wstecz(chorwacja) + QStringList{QStringLiteral("--set"), QStringLiteral("SNormaKonkl=algebraiczna")},
+            .konkluzje = {{303, chorwacja, 0.72, 0.72, koncowy}, {305, chorwacja, 0.6, 0.888, koncowy}},
+            .ostatniKomunikat = udowodniona(QStringLiteral("0,888"))};
     }
 
     void wnioskowanie()
     {
-        QFETCH(QString, przyklad);
-        QFETCH(QStringList, argumenty);
-        QFETCH(QList<Konkluzja>, konkluzje);
-        QFETCH(QString, ostatniKomunikat);
-        const int system = jsonPrzykladu(przyklad).value(u"systemyeksperckie").toArray().first()[u"IdSyst"].toInt();
+        QFETCH(Przebieg, p);
+        const int system = jsonPrzykladu(p.przyklad).value(u"systemyeksperckie").toArray().first()[u"IdSyst"].toInt();
 
         // Once with the input-fact value file, once with the answers given when asked.
         const QList<QStringList> zrodla{
-            {QStringLiteral("--facts"), plikPrzykladu(przyklad, QStringLiteral("wartosci_faktow.txt"))},
-            {QStringLiteral("--answers"), plikPrzykladu(przyklad, QStringLiteral("odpowiedzi.txt"))}};
+            {QStringLiteral("--facts"), plikPrzykladu(p.przyklad, QStringLiteral("wartosci_faktow.txt"))},
+            {QStringLiteral("--answers"), plikPrzykladu(p.przyklad, QStringLiteral("odpowiedzi.txt"))}};
         for (const QStringList &zrodlo : zrodla) {
-            FolderPrzykladu f({przyklad});
-            const WynikCli w = f.cli(QStringList{QStringLiteral("infer"), QString::number(system)} + argumenty + zrodlo +
+            FolderPrzykladu f({p.przyklad});
+            const WynikCli w = f.cli(QStringList{QStringLiteral("infer"), QString::number(system)} + p.argumenty + zrodlo +
                                      QStringList{QStringLiteral("--json")});
             QVERIFY2(w.kod == 0, qPrintable(w.out + w.err));
             QStringList otrzymane, oczekiwane;
@@ -276,10 +278,10 @@ private slots:
                     otrzymane << opis({z.value(u"rule").toInt(), z.value(u"conclusion").toString(),
                                        z.value(u"cf").toDouble(), z.value(u"aggregatedCf").toDouble(),
                                        z.value(u"factKind").toString()});
-            for (const Konkluzja &k : konkluzje)
+            for (const Konkluzja &k : p.konkluzje)
                 oczekiwane << opis(k);
             QCOMPARE(otrzymane, oczekiwane);
-            QCOMPARE(komunikatyJson(w.out).last(), ostatniKomunikat);
+            QCOMPARE(komunikatyJson(w.out).last(), p.ostatniKomunikat);
         }
     }
 };

@@ -36,9 +36,20 @@ struct PrzypisanieSkalara {
     QString zapis;
 };
 
+// Values of an enumerated fact chosen with their CFs: the outcome, the messages, the rows
+// stored (CzyFaktMaWartAkt|CFWartFaktWyliczAkt each) and the previous value of the fact.
+struct Wyliczeniowy {
+    int fakt;
+    QStringList wybory, cfy;
+    WynikPrzypisania wynik;
+    QStringList komunikaty;
+    QString wiersze, poprz;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(PrzypisanieSkalara)
+Q_DECLARE_METATYPE(Wyliczeniowy)
 
 class TstPrzypisz : public QObject {
     Q_OBJECT
@@ -105,71 +116,55 @@ private slots:
 
     void wyliczeniowy_data()
     {
-        QTest::addColumn<int>("fakt");
-        QTest::addColumn<QStringList>("wybory");
-        QTest::addColumn<QStringList>("cfy");
-        QTest::addColumn<WynikPrzypisania>("wynik");
-        QTest::addColumn<QStringList>("komunikaty");
-        QTest::addColumn<QString>("wiersze"); // CzyFaktMaWartAkt|CFWartFaktWyliczAkt per row
-        QTest::addColumn<QString>("poprz");   // WartPoprzFakt of the fact
+        QTest::addColumn<Wyliczeniowy>("p");
 
         const auto P = WynikPrzypisania::Przypisane;
         const auto O = WynikPrzypisania::Odrzucone;
         const auto B = WynikPrzypisania::BezWartosci;
-        QTest::newRow("single value") << 4 << QStringList{"tak", "nie"} << QStringList{"0,8", "0"} << P
-                                      << QStringList{A2} << "tak|0.8;nie|0" << "";
-        QTest::newRow("point accepted too") << 4 << QStringList{"???", "tak"} << QStringList{"0", "0.8"} << P
-                                            << QStringList{A2} << "???|0;tak|0.8" << "";
-        QTest::newRow("two values of a single-valued fact R1")
-            << 4 << QStringList{"tak", "tak"} << QStringList{"1", "1"} << O
-            << QStringList{QStringLiteral("Przypisałeś więcej niż jedną wartość do faktu, będącego faktem "
-                                          "jednowartościowym.\n\rPopraw.")}
-            << "tak|1;???|0" << "";
-        QTest::newRow("CF out of range R3 keeps earlier rows")
-            << 5 << QStringList{"tak", "tak", "nie"} << QStringList{"0,5", "1,2", "0"} << O
-            << QStringList{QStringLiteral("CF wartości faktu o kodzie 22 zpoza przedziału dopuszczalnego [0,1].\n\r"
-                                          "Popraw.")}
-            << "tak|0.5;???|0;???|0" << "";
-        QTest::newRow("CF form R2")
-            << 5 << QStringList{"tak", "nie", "nie"} << QStringList{"0.5.", "0", "0"} << O
-            << QStringList{QStringLiteral("Forma CF wartości faktu o kodzie 21 wadliwa. Nie konwertuje się do "
-                                          "wartości rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w "
-                                          "miejsce przecinka. Sprawdź i popraw.")}
-            << "???|0;???|0;???|0" << "";
-        QTest::newRow("multi-valued, three values, one below threshold R4")
-            << 5 << QStringList{"tak", "tak", "tak"} << QStringList{"0,9", "0,01", "1"} << P
-            << QStringList{QStringLiteral("CF wartości faktu o kodzie 22 poniżej progu określonego w pliku "
-                                          "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, jednak reguły "
-                                          "mające ten fakt w polu przesłankowym mogą nie zostać \"odpalone\"."),
-                           A2}
-            << "tak|0.9;tak|0.01;tak|1" << "";
-        QTest::newRow("all rows ??? - nzn") << 5 << QStringList{"???", "???", "???"} << QStringList{"0", "0,2", "0"}
-                                            << B << QStringList{N} << "???|0;???|0.2;???|0" << "nzn";
+        QTest::newRow("single value") << Wyliczeniowy{.fakt = 4, .wybory = {"tak", "nie"}, .cfy = {"0,8", "0"},
+            .wynik = P, .komunikaty = {A2}, .wiersze = "tak|0.8;nie|0", .poprz = ""};
+        QTest::newRow("point accepted too") << Wyliczeniowy{.fakt = 4, .wybory = {"???", "tak"}, .cfy = {"0", "0.8"},
+            .wynik = P, .komunikaty = {A2}, .wiersze = "???|0;tak|0.8", .poprz = ""};
+        QTest::newRow("two values of a single-valued fact R1") << Wyliczeniowy{.fakt = 4, .wybory = {"tak", "tak"},
+            .cfy = {"1", "1"}, .wynik = O,
+            .komunikaty = {QStringLiteral("Przypisałeś więcej niż jedną wartość do faktu, będącego faktem "
+                           "jednowartościowym.\n\rPopraw.")}, .wiersze = "tak|1;???|0", .poprz = ""};
+        QTest::newRow("CF out of range R3 keeps earlier rows") << Wyliczeniowy{.fakt = 5,
+            .wybory = {"tak", "tak", "nie"}, .cfy = {"0,5", "1,2", "0"}, .wynik = O,
+            .komunikaty = {QStringLiteral("CF wartości faktu o kodzie 22 zpoza przedziału dopuszczalnego [0,1].\n\r"
+                           "Popraw.")}, .wiersze = "tak|0.5;???|0;???|0", .poprz = ""};
+        QTest::newRow("CF form R2") << Wyliczeniowy{.fakt = 5, .wybory = {"tak", "nie", "nie"},
+            .cfy = {"0.5.", "0", "0"}, .wynik = O,
+            .komunikaty = {QStringLiteral("Forma CF wartości faktu o kodzie 21 wadliwa. Nie konwertuje się do "
+                           "wartości rzeczywistej.\n\rByć może wprowadziłeś kropkę dziesiętną w "
+                           "miejsce przecinka. Sprawdź i popraw.")}, .wiersze = "???|0;???|0;???|0", .poprz = ""};
+        QTest::newRow("multi-valued, three values, one below threshold R4") << Wyliczeniowy{.fakt = 5,
+            .wybory = {"tak", "tak", "tak"}, .cfy = {"0,9", "0,01", "1"}, .wynik = P,
+            .komunikaty = {QStringLiteral("CF wartości faktu o kodzie 22 poniżej progu określonego w pliku "
+                           "konfiguracyjnym.\n\rProces wnioskowania będzie kontynuowany, jednak reguły "
+                           "mające ten fakt w polu przesłankowym mogą nie zostać \"odpalone\"."),
+                           A2}, .wiersze = "tak|0.9;tak|0.01;tak|1", .poprz = ""};
+        QTest::newRow("all rows ??? - nzn") << Wyliczeniowy{.fakt = 5, .wybory = {"???", "???", "???"},
+            .cfy = {"0", "0,2", "0"}, .wynik = B, .komunikaty = {N}, .wiersze = "???|0;???|0.2;???|0", .poprz = "nzn"};
     }
 
     void wyliczeniowy()
     {
-        QFETCH(int, fakt);
-        QFETCH(QStringList, wybory);
-        QFETCH(QStringList, cfy);
-        QFETCH(WynikPrzypisania, wynik);
-        QFETCH(QStringList, komunikaty);
-        QFETCH(QString, wiersze);
-        QFETCH(QString, poprz);
+        QFETCH(Wyliczeniowy, p);
         Stanowisko s;
-        const auto f = dostep::fakt(s.baza, fakt);
+        const auto f = dostep::fakt(s.baza, p.fakt);
         QVERIFY(f);
         QList<TWierszWylicz> w;
-        const auto rekordy = dostep::wartosciFaktu(s.baza, fakt);
+        const auto rekordy = dostep::wartosciFaktu(s.baza, p.fakt);
         for (qsizetype i = 0; i < rekordy.size(); ++i)
-            w.append({rekordy[i].IdWartFaktWylicz, wybory[i], cfy[i]});
-        QCOMPARE(PrzypiszWartFaktWylicz(s.baza, s.konfig, *f, w, s.pokaz), wynik);
-        QCOMPARE(s.komunikaty, komunikaty);
+            w.append({rekordy[i].IdWartFaktWylicz, p.wybory[i], p.cfy[i]});
+        QCOMPARE(PrzypiszWartFaktWylicz(s.baza, s.konfig, *f, w, s.pokaz), p.wynik);
+        QCOMPARE(s.komunikaty, p.komunikaty);
         QCOMPARE(s.pole(QStringLiteral("SELECT CzyFaktMaWartAkt, CFWartFaktWyliczAkt FROM wartoscifaktowwyliczeniowych "
                                        "WHERE KodFakt=%1 ORDER BY IdWartFaktWylicz")
-                            .arg(fakt)),
-                 wiersze);
-        QCOMPARE(s.pole(QStringLiteral("SELECT WartPoprzFakt FROM fakty WHERE IdFakt=%1").arg(fakt)), poprz);
+                            .arg(p.fakt)),
+                 p.wiersze);
+        QCOMPARE(s.pole(QStringLiteral("SELECT WartPoprzFakt FROM fakty WHERE IdFakt=%1").arg(p.fakt)), p.poprz);
     }
 };
 

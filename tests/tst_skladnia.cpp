@@ -153,6 +153,17 @@ QStringList sprawdz(const TPolaReg &p, int maxPoz = 10)
 
 } // namespace
 
+namespace {
+
+// A computed constant of a type, its argument and parameters A and B, and the value or fault expected.
+struct StalaObliczana {
+    QString typ, x, a, b, wynik;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(StalaObliczana)
+
 class TstSkladnia : public QObject {
     Q_OBJECT
 private slots:
@@ -418,39 +429,45 @@ private slots:
 
     void stalaObliczana_data()
     {
-        QTest::addColumn<QString>("typ");
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("wynik");
-        QTest::newRow("integer 2.5 to even 2") << "calkowity" << "3" << "1,5" << "-2" << "2";
-        QTest::newRow("integer 1.5 to even 2") << "calkowity" << "3" << "0,5" << "0" << "2";
-        QTest::newRow("integer 0.5 to even 0") << "calkowity" << "1" << "0,5" << "0" << "0";
-        QTest::newRow("integer -1.5 to even -2") << "calkowity" << "-3" << "0.5" << "0" << "-2";
-        QTest::newRow("integer 2.6 up") << "calkowity" << "2" << "1,3" << "0" << "3";
-        QTest::newRow("real with decimal comma") << "rzeczywisty" << "3" << "1,5" << "-2" << "2,5";
-        QTest::newRow("real 0.1*3 in 15 digits") << "rzeczywisty" << "3" << "0,1" << "0" << "0,3";
-        QTest::newRow("real argument with comma") << "rzeczywisty" << "2,5" << "2" << "1" << "6";
-        QTest::newRow("logical to upper case") << "logiczny" << "true" << "x" << "y" << "TRUE";
-        QTest::newRow("no value") << "rzeczywisty" << "???" << "1" << "0" << "(brak)";
-        QTest::newRow("no value, bad A") << "calkowity" << "???" << "x" << "0" << "C10";
-        QTest::newRow("bad real argument") << "rzeczywisty" << "abc" << "1" << "0" << "C9";
-        QTest::newRow("integer argument with comma") << "calkowity" << "5,0" << "1" << "0" << "C12";
-        QTest::newRow("bad logical argument") << "logiczny" << "UNKNOWN" << "1" << "0" << "C13";
-        QTest::newRow("bad B") << "rzeczywisty" << "1" << "1" << "" << "C11";
+        QTest::addColumn<StalaObliczana>("p");
+        QTest::newRow("integer 2.5 to even 2") << StalaObliczana{.typ = "calkowity", .x = "3", .a = "1,5", .b = "-2",
+            .wynik = "2"};
+        QTest::newRow("integer 1.5 to even 2") << StalaObliczana{.typ = "calkowity", .x = "3", .a = "0,5", .b = "0",
+            .wynik = "2"};
+        QTest::newRow("integer 0.5 to even 0") << StalaObliczana{.typ = "calkowity", .x = "1", .a = "0,5", .b = "0",
+            .wynik = "0"};
+        QTest::newRow("integer -1.5 to even -2") << StalaObliczana{.typ = "calkowity", .x = "-3", .a = "0.5", .b = "0",
+            .wynik = "-2"};
+        QTest::newRow("integer 2.6 up") << StalaObliczana{.typ = "calkowity", .x = "2", .a = "1,3", .b = "0",
+            .wynik = "3"};
+        QTest::newRow("real with decimal comma") << StalaObliczana{.typ = "rzeczywisty", .x = "3", .a = "1,5",
+            .b = "-2", .wynik = "2,5"};
+        QTest::newRow("real 0.1*3 in 15 digits") << StalaObliczana{.typ = "rzeczywisty", .x = "3", .a = "0,1", .b = "0",
+            .wynik = "0,3"};
+        QTest::newRow("real argument with comma") << StalaObliczana{.typ = "rzeczywisty", .x = "2,5", .a = "2",
+            .b = "1", .wynik = "6"};
+        QTest::newRow("logical to upper case") << StalaObliczana{.typ = "logiczny", .x = "true", .a = "x", .b = "y",
+            .wynik = "TRUE"};
+        QTest::newRow("no value") << StalaObliczana{.typ = "rzeczywisty", .x = "???", .a = "1", .b = "0",
+            .wynik = "(brak)"};
+        QTest::newRow("no value, bad A") << StalaObliczana{.typ = "calkowity", .x = "???", .a = "x", .b = "0",
+            .wynik = "C10"};
+        QTest::newRow("bad real argument") << StalaObliczana{.typ = "rzeczywisty", .x = "abc", .a = "1", .b = "0",
+            .wynik = "C9"};
+        QTest::newRow("integer argument with comma") << StalaObliczana{.typ = "calkowity", .x = "5,0", .a = "1",
+            .b = "0", .wynik = "C12"};
+        QTest::newRow("bad logical argument") << StalaObliczana{.typ = "logiczny", .x = "UNKNOWN", .a = "1", .b = "0",
+            .wynik = "C13"};
+        QTest::newRow("bad B") << StalaObliczana{.typ = "rzeczywisty", .x = "1", .a = "1", .b = "", .wynik = "C11"};
     }
     void stalaObliczana()
     {
-        QFETCH(QString, typ);
-        QFETCH(QString, x);
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, wynik);
-        const TWynikStalaObl w = WartStalaObl(typ, x, a, b);
+        QFETCH(StalaObliczana, p);
+        const TWynikStalaObl w = WartStalaObl(p.typ, p.x, p.a, p.b);
         const QString opis = w.stan == TWynikStalaObl::Stan::Wartosc ? w.wartosc
                              : w.stan == TWynikStalaObl::Stan::Blad  ? tekstUsterki(w.idUsterki)
                                                                      : QStringLiteral("(brak)");
-        QCOMPARE(opis, wynik);
+        QCOMPARE(opis, p.wynik);
     }
 };
 

@@ -136,9 +136,21 @@ QByteArray losoweBajty()
     return b;
 }
 
+// A table made unreadable (how, with what), the message naming it, and whether the export of
+// system 1 meets the fault too.
+struct NieczytelnaTabela {
+    QString tabela;
+    Zmiana zmiana;
+    QByteArray tresc;
+    QStringList sql;
+    QString komunikat;
+    bool wSystemie1;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Zmiana)
+Q_DECLARE_METATYPE(NieczytelnaTabela)
 
 class TstWymiana : public QObject {
     Q_OBJECT
@@ -305,56 +317,48 @@ private slots:
     // reason, and nothing of the other tables is given out.
     void eksportNieczytelnejTabeli_data()
     {
-        QTest::addColumn<QString>("tabela");
-        QTest::addColumn<Zmiana>("zmiana");
-        QTest::addColumn<QByteArray>("tresc");
-        QTest::addColumn<QStringList>("sql");
-        QTest::addColumn<QString>("komunikat");
-        QTest::addColumn<bool>("wSystemie1"); // the export of system 1 meets the fault too
-        QTest::newRow("random bytes") << "fakty" << Zmiana::Tresc << losoweBajty() << QStringList{}
-                                      << "Nie można odczytać tabeli fakty.db: plik nie jest plikiem bazy danych." << true;
-        QTest::newRow("SQLite file of another table")
-            << "fakty" << Zmiana::Tresc << QByteArray() << QStringList{"CREATE TABLE inna (IdFakt INTEGER)"}
-            << "Nie można odczytać tabeli fakty.db: plik nie zawiera tabeli fakty." << true;
-        QTest::newRow("missing file")
-            << "plikimultimedialne" << Zmiana::Usuniecie << QByteArray() << QStringList{}
-            << "Nie można odczytać tabeli plikimultimedialne.db: brak pliku tabeli w folderze %1." << true;
-        QTest::newRow("documented columns missing")
-            << "fakty" << Zmiana::Sql << QByteArray()
-            << QStringList{"ALTER TABLE fakty DROP COLUMN DataRek", "ALTER TABLE fakty DROP COLUMN CFWartPoprzFakt"}
-            << "Nie można odczytać tabeli fakty.db: w tabeli fakty brak kolumn CFWartPoprzFakt, DataRek." << true;
-        QTest::newRow("a column of another program")
-            << "reguly" << Zmiana::Sql << QByteArray() << QStringList{"ALTER TABLE reguly ADD COLUMN Uwagi TEXT"}
-            << "Nie można odczytać tabeli reguly.db: tabela reguly ma nieznaną kolumnę Uwagi." << true;
-        QTest::newRow("page of the last rows damaged")
-            << "trajektoria" << Zmiana::UszkodzenieStron << QByteArray()
-            << QStringList{"WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
-                           "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PrzyczNieOdpalTraj, DataRek) "
-                           "SELECT i, 1, 1, printf('%.200c', 'x'), '2024-01-01' FROM n"}
-            << "Nie można odczytać tabeli trajektoria.db: plik tabeli jest uszkodzony." << true;
-        QTest::newRow("text in an integer column of another system")
-            << "systemyeksperckie" << Zmiana::Tresc << QByteArray()
-            << QStringList{"CREATE TABLE systemyeksperckie (IdSyst, NazSyst, OpisSyst, DataRek)",
-                           "INSERT INTO systemyeksperckie VALUES ('jeden', 'a', NULL, NULL)"}
-            << "Nie można odczytać tabeli systemyeksperckie.db: w rekordzie IdSyst=jeden kolumna IdSyst nie zawiera "
-               "liczby całkowitej."
-            << false;
-        QTest::newRow("infinite real")
-            << "fakty" << Zmiana::Sql << QByteArray() << QStringList{"UPDATE fakty SET CFWartFakt = 9e999 WHERE IdFakt = 11"}
-            << "Nie można odczytać tabeli fakty.db: w rekordzie IdFakt=11 kolumna CFWartFakt zawiera wartość "
-               "nieskończoną, której nie można zapisać w pliku JSON."
-            << true;
+        QTest::addColumn<NieczytelnaTabela>("p");
+        QTest::newRow("random bytes") << NieczytelnaTabela{.tabela = "fakty", .zmiana = Zmiana::Tresc,
+            .tresc = losoweBajty(), .sql = {},
+            .komunikat = "Nie można odczytać tabeli fakty.db: plik nie jest plikiem bazy danych.", .wSystemie1 = true};
+        QTest::newRow("SQLite file of another table") << NieczytelnaTabela{.tabela = "fakty", .zmiana = Zmiana::Tresc,
+            .tresc = QByteArray(), .sql = {"CREATE TABLE inna (IdFakt INTEGER)"},
+            .komunikat = "Nie można odczytać tabeli fakty.db: plik nie zawiera tabeli fakty.", .wSystemie1 = true};
+        QTest::newRow("missing file") << NieczytelnaTabela{.tabela = "plikimultimedialne", .zmiana = Zmiana::Usuniecie,
+            .tresc = QByteArray(), .sql = {},
+            .komunikat = "Nie można odczytać tabeli plikimultimedialne.db: brak pliku tabeli w folderze %1.",
+            .wSystemie1 = true};
+        QTest::newRow("documented columns missing") << NieczytelnaTabela{.tabela = "fakty", .zmiana = Zmiana::Sql,
+            .tresc = QByteArray(),
+            .sql = {"ALTER TABLE fakty DROP COLUMN DataRek", "ALTER TABLE fakty DROP COLUMN CFWartPoprzFakt"},
+            .komunikat = "Nie można odczytać tabeli fakty.db: w tabeli fakty brak kolumn CFWartPoprzFakt, DataRek.",
+            .wSystemie1 = true};
+        QTest::newRow("a column of another program") << NieczytelnaTabela{.tabela = "reguly", .zmiana = Zmiana::Sql,
+            .tresc = QByteArray(), .sql = {"ALTER TABLE reguly ADD COLUMN Uwagi TEXT"},
+            .komunikat = "Nie można odczytać tabeli reguly.db: tabela reguly ma nieznaną kolumnę Uwagi.",
+            .wSystemie1 = true};
+        QTest::newRow("page of the last rows damaged") << NieczytelnaTabela{.tabela = "trajektoria",
+            .zmiana = Zmiana::UszkodzenieStron, .tresc = QByteArray(),
+            .sql = {"WITH RECURSIVE n(i) AS (SELECT 100 UNION ALL SELECT i + 1 FROM n WHERE i < 500) "
+                    "INSERT INTO trajektoria (IdKrokTraj, KodSyst, KodRegTraj, PrzyczNieOdpalTraj, DataRek) "
+                    "SELECT i, 1, 1, printf('%.200c', 'x'), '2024-01-01' FROM n"},
+            .komunikat = "Nie można odczytać tabeli trajektoria.db: plik tabeli jest uszkodzony.", .wSystemie1 = true};
+        QTest::newRow("text in an integer column of another system") << NieczytelnaTabela{.tabela = "systemyeksperckie",
+            .zmiana = Zmiana::Tresc, .tresc = QByteArray(),
+            .sql = {"CREATE TABLE systemyeksperckie (IdSyst, NazSyst, OpisSyst, DataRek)",
+                    "INSERT INTO systemyeksperckie VALUES ('jeden', 'a', NULL, NULL)"},
+            .komunikat = "Nie można odczytać tabeli systemyeksperckie.db: w rekordzie IdSyst=jeden kolumna IdSyst nie zawiera "
+                          "liczby całkowitej.", .wSystemie1 = false};
+        QTest::newRow("infinite real") << NieczytelnaTabela{.tabela = "fakty", .zmiana = Zmiana::Sql,
+            .tresc = QByteArray(), .sql = {"UPDATE fakty SET CFWartFakt = 9e999 WHERE IdFakt = 11"},
+            .komunikat = "Nie można odczytać tabeli fakty.db: w rekordzie IdFakt=11 kolumna CFWartFakt zawiera wartość "
+                          "nieskończoną, której nie można zapisać w pliku JSON.", .wSystemie1 = true};
     }
     void eksportNieczytelnejTabeli()
     {
-        QFETCH(QString, tabela);
-        QFETCH(Zmiana, zmiana);
-        QFETCH(QByteArray, tresc);
-        QFETCH(QStringList, sql);
-        QFETCH(QString, komunikat);
-        QFETCH(bool, wSystemie1);
+        QFETCH(NieczytelnaTabela, p);
         DwaSystemy f;
-        zmienPlik(f.plik(tabela), zmiana, tresc, sql);
+        zmienPlik(f.plik(p.tabela), p.zmiana, p.tresc, p.sql);
         if (QTest::currentTestFailed())
             return;
         Baza baza;
@@ -362,11 +366,11 @@ private slots:
         QByteArray json;
         QString blad;
         QVERIFY(!eksportujJson(baza, std::nullopt, &json, &blad));
-        QCOMPARE(blad, f.komunikat(komunikat));
+        QCOMPARE(blad, f.komunikat(p.komunikat));
         QVERIFY(json.isEmpty());
         blad.clear();
-        QCOMPARE(eksportujJson(baza, 1, &json, &blad), !wSystemie1);
-        QCOMPARE(blad, wSystemie1 ? f.komunikat(komunikat) : QString());
+        QCOMPARE(eksportujJson(baza, 1, &json, &blad), !p.wSystemie1);
+        QCOMPARE(blad, p.wSystemie1 ? f.komunikat(p.komunikat) : QString());
     }
 
     // tremida-cli export: code 1, the message on standard error, nothing on standard output
