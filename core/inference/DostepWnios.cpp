@@ -46,8 +46,7 @@ QVariant txt(const QString &s) { return s.isNull() ? QVariant() : QVariant(s); }
 // and drops the record otherwise; then the count is taken again. Any other write (a bulk
 // reset) empties the store. The names of a system's facts and constants are read once, all
 // together, so a lookup by name costs the same whatever the size of the base.
-// Numbers the states of the stores of every connection: a store takes a new one when it is
-// made and whenever a record in it changes.
+// Numbers the stores of every connection: a store takes a new one when it is made.
 quint64 nastepnaWersja()
 {
     static quint64 ostatnia = 0;
@@ -56,9 +55,10 @@ quint64 nastepnaWersja()
 
 struct TOdczyty : Baza::PamiecOdczytow {
     qint64 licznik = -1;
-    quint64 wersja = nastepnaWersja();
     const quint64 pokolenie = nastepnaWersja(); // never changes: the store's own number
     QHash<int, std::shared_ptr<const TRekFakt>> fakty;
+    // The places handed out by miejsceFaktu, kept equal to `fakty` (empty when it has none).
+    QHash<int, std::shared_ptr<TMiejsceFaktu>> miejscaFaktow;
     int systemNazw = 0; // the system whose fact names are in faktyWgNazwy, 0 for none
     QHash<QString, int> faktyWgNazwy;
     QHash<int, QList<TRekWartFaktWylicz>> wartosci;
@@ -107,7 +107,6 @@ bool zapisz(Baza &baza, QSqlQuery &q, Tabela t, Zmien zmien)
         const qint64 po = baza.licznikZmian();
         zmien(*p, ok && baza.zmianyOstatniegoZapisu() == 1 && po - przed == 1);
         p->licznik = po;
-        p->wersja = nastepnaWersja();
     }
     return ok;
 }
@@ -203,12 +202,6 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
 
 } // namespace
 
-quint64 wersjaOdczytow(Baza &baza)
-{
-    const TOdczyty *p = odczyty(baza);
-    return p ? p->wersja : 0;
-}
-
 quint64 pokolenieOdczytow(Baza &baza)
 {
     const TOdczyty *p = odczyty(baza);
@@ -218,6 +211,19 @@ quint64 pokolenieOdczytow(Baza &baza)
 std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt)
 {
     return zPamieci(baza, &TOdczyty::fakty, idFakt, [&] { return czytajFakt(baza, idFakt); });
+}
+
+std::shared_ptr<const TMiejsceFaktu> miejsceFaktu(Baza &baza, int idFakt)
+{
+    auto rekord = faktDzielony(baza, idFakt);
+    TOdczyty *p = odczyty(baza);
+    if (!p || !rekord)
+        return nullptr;
+    auto &miejsce = p->miejscaFaktow[idFakt];
+    if (!miejsce)
+        miejsce = std::make_shared<TMiejsceFaktu>();
+    miejsce->rekord = std::move(rekord);
+    return miejsce;
 }
 
 std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
@@ -341,6 +347,8 @@ bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
             r.CFWartFakt = f.CFWartFakt;
             r.CFWartPoprzFakt = f.CFWartPoprzFakt;
         });
+        if (const auto it = p.miejscaFaktow.constFind(f.IdFakt); it != p.miejscaFaktow.constEnd())
+            (*it)->rekord = p.fakty.value(f.IdFakt);
     });
 }
 
