@@ -65,6 +65,7 @@ struct TOdczyty : Baza::PamiecOdczytow {
     int systemStalych = 0; // the system whose constants are in staleWgNazwy, 0 for none
     QHash<QString, std::shared_ptr<const TRekStala>> staleWgNazwy;
     QHash<int, std::shared_ptr<const TRekReg>> reguly;
+    bool regulySystemu = false; // whether the rules of a system were read into `reguly` at once
     // What the aggregation of a conclusion's CF reads, for every rule of one system: the
     // rules by conclusion text (in key order) and the fired mark and CF of each.
     struct TStanReguly {
@@ -183,14 +184,18 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
     }
     if (p->systemNazw != kodSyst) {
         p->faktyWgNazwy.clear();
-        QSqlQuery &q = baza.przygotowane(
-            QStringLiteral("SELECT IdFakt, NazFakt FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
+        // The whole records come with the names: a run looks up the facts its rules name, and
+        // one read of the system's rows costs less than a read per fact. A record already
+        // remembered is the same row as read now.
+        QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         if (baza.czytaj(q, Tabela::Fakty)) {
             while (q.next()) {
-                const QString nazwa = q.value(1).toString();
-                if (!p->faktyWgNazwy.contains(nazwa))
-                    p->faktyWgNazwy.insert(nazwa, q.value(0).toInt());
+                auto f = std::make_shared<const TRekFakt>(TRekFakt::z(q.record()));
+                if (!p->faktyWgNazwy.contains(f->NazFakt))
+                    p->faktyWgNazwy.insert(f->NazFakt, f->IdFakt);
+                if (!p->fakty.contains(f->IdFakt))
+                    p->fakty.insert(f->IdFakt, std::move(f));
             }
         }
         q.finish();
@@ -311,6 +316,23 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst)
 
 std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
 {
+    // The first rule looked up brings the rows of its whole system: a run examines them all,
+    // and one read costs less than a read per rule. A record already remembered is the same
+    // row as read now; a record dropped later is read again on its own.
+    if (TOdczyty *p = odczyty(baza); p && !p->regulySystemu && !p->reguly.contains(idReg)) {
+        p->regulySystemu = true;
+        QSqlQuery &q = baza.przygotowane(QStringLiteral(
+            "SELECT * FROM reguly WHERE KodSyst=(SELECT KodSyst FROM reguly WHERE IdReg=:ParIdReg) ORDER BY IdReg"));
+        q.bindValue(QStringLiteral(":ParIdReg"), idReg);
+        if (baza.czytaj(q, Tabela::Reguly)) {
+            while (q.next()) {
+                auto r = std::make_shared<const TRekReg>(TRekReg::z(q.record()));
+                if (!p->reguly.contains(r->IdReg))
+                    p->reguly.insert(r->IdReg, std::move(r));
+            }
+        }
+        q.finish();
+    }
     return zPamieci(baza, &TOdczyty::reguly, idReg, [&]() -> std::shared_ptr<const TRekReg> {
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
