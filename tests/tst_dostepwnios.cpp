@@ -17,6 +17,8 @@ private slots:
     void odczytWidziZapis_data();
     void odczytWidziZapis();
     void zapisBezZmianyZostawiaTabele();
+    void miejsceFaktuPoZapisie_data();
+    void miejsceFaktuPoZapisie();
 };
 
 void TstDostepWnios::odczytWidziZapis_data()
@@ -79,6 +81,57 @@ void TstDostepWnios::zapisBezZmianyZostawiaTabele()
     QCOMPARE(poZapisie->CzyOdpal, QStringLiteral("tak"));
     QCOMPARE(poZapisie->CzyBieUdzWeWnios, QStringLiteral("nie"));
     QCOMPARE(poZapisie->CFKonklReg, std::optional<double>(0.5));
+}
+
+void TstDostepWnios::miejsceFaktuPoZapisie_data()
+{
+    QTest::addColumn<QString>("wyzwalacz");
+    QTest::addColumn<bool>("pelne");
+    // The engine's write of exactly that row: the place holds the written record at once.
+    QTest::newRow("zapis samego wiersza") << QString() << true;
+    // Another program's trigger writes a second row besides: the place is emptied, and the
+    // fact read again shows both writes.
+    QTest::newRow("wyzwalacz innego programu dopisuje")
+        << QStringLiteral("AFTER UPDATE OF WartFakt ON fakty WHEN NEW.IdFakt=1 BEGIN "
+                          "UPDATE fakty SET WartPoprzFakt='z wyzwalacza' WHERE IdFakt=1; END")
+        << false;
+}
+
+void TstDostepWnios::miejsceFaktuPoZapisie()
+{
+    QFETCH(QString, wyzwalacz);
+    QFETCH(bool, pelne);
+    FolderRoboczy folder;
+    {
+        Baza baza;
+        QVERIFY(baza.otworz(folder.sciezka()));
+        zalozWszystkieTabele(baza);
+        importuj(baza, QStringLiteral("wnios_kociol.json"));
+    }
+    if (!wyzwalacz.isEmpty())
+        InnyProgram(folder.sciezka() + QStringLiteral("/fakty.db")).sql(QStringLiteral("CREATE TRIGGER dopisz ") + wyzwalacz);
+    Baza baza;
+    QVERIFY(baza.otworz(folder.sciezka()));
+    QVERIFY(baza.rozpocznijTransakcje());
+    const quint64 pokolenie = dostep::pokolenieOdczytow(baza);
+    const auto miejsce = dostep::miejsceFaktu(baza, 1);
+    QVERIFY(miejsce && miejsce->rekord);
+    QCOMPARE(miejsce->rekord->WartFakt, QStringLiteral("???"));
+    QVERIFY(!dostep::miejsceFaktu(baza, 999)); // no such fact
+
+    TRekFakt f = *miejsce->rekord;
+    f.WartFakt = QStringLiteral("95");
+    QVERIFY(dostep::zapiszWartFaktu(baza, f));
+    QCOMPARE(dostep::pokolenieOdczytow(baza), pokolenie);
+    QCOMPARE(bool(miejsce->rekord), pelne);
+    if (pelne)
+        QCOMPARE(miejsce->rekord->WartFakt, QStringLiteral("95"));
+    const auto poZapisie = dostep::faktDzielony(baza, 1);
+    QCOMPARE(poZapisie->WartFakt, QStringLiteral("95"));
+    QCOMPARE(poZapisie->WartPoprzFakt, pelne ? f.WartPoprzFakt : QStringLiteral("z wyzwalacza"));
+    // Taken again, the place holds the current record.
+    QCOMPARE(dostep::miejsceFaktu(baza, 1)->rekord->WartPoprzFakt, poZapisie->WartPoprzFakt);
+    QVERIFY(baza.wycofajTransakcje());
 }
 
 QTEST_GUILESS_MAIN(TstDostepWnios)

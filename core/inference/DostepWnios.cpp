@@ -46,8 +46,7 @@ QVariant txt(const QString &s) { return s.isNull() ? QVariant() : QVariant(s); }
 // and drops the record otherwise; then the count is taken again. Any other write (a bulk
 // reset) empties the store. The names of a system's facts and constants are read once, all
 // together, so a lookup by name costs the same whatever the size of the base.
-// Numbers the states of the stores of every connection: a store takes a new one when it is
-// made and whenever a record in it changes.
+// Numbers the stores of every connection: a store takes a new one when it is made.
 quint64 nastepnaWersja()
 {
     static quint64 ostatnia = 0;
@@ -56,15 +55,17 @@ quint64 nastepnaWersja()
 
 struct TOdczyty : Baza::PamiecOdczytow {
     qint64 licznik = -1;
-    quint64 wersja = nastepnaWersja();
     const quint64 pokolenie = nastepnaWersja(); // never changes: the store's own number
     QHash<int, std::shared_ptr<const TRekFakt>> fakty;
+    // The places handed out by miejsceFaktu, kept equal to `fakty` (empty when it has none).
+    QHash<int, std::shared_ptr<TMiejsceFaktu>> miejscaFaktow;
     int systemNazw = 0; // the system whose fact names are in faktyWgNazwy, 0 for none
     QHash<QString, int> faktyWgNazwy;
     QHash<int, QList<TRekWartFaktWylicz>> wartosci;
     int systemStalych = 0; // the system whose constants are in staleWgNazwy, 0 for none
     QHash<QString, std::shared_ptr<const TRekStala>> staleWgNazwy;
     QHash<int, std::shared_ptr<const TRekReg>> reguly;
+    bool regulySystemu = false; // whether the rules of a system were read into `reguly` at once
     // What the aggregation of a conclusion's CF reads, for every rule of one system: the
     // rules by conclusion text (in key order) and the fired mark and CF of each.
     struct TStanReguly {
@@ -107,7 +108,6 @@ bool zapisz(Baza &baza, QSqlQuery &q, Tabela t, Zmien zmien)
         const qint64 po = baza.licznikZmian();
         zmien(*p, ok && baza.zmianyOstatniegoZapisu() == 1 && po - przed == 1);
         p->licznik = po;
-        p->wersja = nastepnaWersja();
     }
     return ok;
 }
@@ -184,14 +184,18 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
     }
     if (p->systemNazw != kodSyst) {
         p->faktyWgNazwy.clear();
-        QSqlQuery &q = baza.przygotowane(
-            QStringLiteral("SELECT IdFakt, NazFakt FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
+        // The whole records come with the names: a run looks up the facts its rules name, and
+        // one read of the system's rows costs less than a read per fact. A record already
+        // remembered is the same row as read now.
+        QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         if (baza.czytaj(q, Tabela::Fakty)) {
             while (q.next()) {
-                const QString nazwa = q.value(1).toString();
-                if (!p->faktyWgNazwy.contains(nazwa))
-                    p->faktyWgNazwy.insert(nazwa, q.value(0).toInt());
+                auto f = std::make_shared<const TRekFakt>(TRekFakt::z(q.record()));
+                if (!p->faktyWgNazwy.contains(f->NazFakt))
+                    p->faktyWgNazwy.insert(f->NazFakt, f->IdFakt);
+                if (!p->fakty.contains(f->IdFakt))
+                    p->fakty.insert(f->IdFakt, std::move(f));
             }
         }
         q.finish();
@@ -203,12 +207,6 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
 
 } // namespace
 
-quint64 wersjaOdczytow(Baza &baza)
-{
-    const TOdczyty *p = odczyty(baza);
-    return p ? p->wersja : 0;
-}
-
 quint64 pokolenieOdczytow(Baza &baza)
 {
     const TOdczyty *p = odczyty(baza);
@@ -218,6 +216,19 @@ quint64 pokolenieOdczytow(Baza &baza)
 std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt)
 {
     return zPamieci(baza, &TOdczyty::fakty, idFakt, [&] { return czytajFakt(baza, idFakt); });
+}
+
+std::shared_ptr<const TMiejsceFaktu> miejsceFaktu(Baza &baza, int idFakt)
+{
+    auto rekord = faktDzielony(baza, idFakt);
+    TOdczyty *p = odczyty(baza);
+    if (!p || !rekord)
+        return nullptr;
+    auto &miejsce = p->miejscaFaktow[idFakt];
+    if (!miejsce)
+        miejsce = std::make_shared<TMiejsceFaktu>();
+    miejsce->rekord = std::move(rekord);
+    return miejsce;
 }
 
 std::optional<TRekFakt> fakt(Baza &baza, int idFakt)
@@ -305,6 +316,23 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst)
 
 std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
 {
+    // The first rule looked up brings the rows of its whole system: a run examines them all,
+    // and one read costs less than a read per rule. A record already remembered is the same
+    // row as read now; a record dropped later is read again on its own.
+    if (TOdczyty *p = odczyty(baza); p && !p->regulySystemu && !p->reguly.contains(idReg)) {
+        p->regulySystemu = true;
+        QSqlQuery &q = baza.przygotowane(QStringLiteral(
+            "SELECT * FROM reguly WHERE KodSyst=(SELECT KodSyst FROM reguly WHERE IdReg=:ParIdReg) ORDER BY IdReg"));
+        q.bindValue(QStringLiteral(":ParIdReg"), idReg);
+        if (baza.czytaj(q, Tabela::Reguly)) {
+            while (q.next()) {
+                auto r = std::make_shared<const TRekReg>(TRekReg::z(q.record()));
+                if (!p->reguly.contains(r->IdReg))
+                    p->reguly.insert(r->IdReg, std::move(r));
+            }
+        }
+        q.finish();
+    }
     return zPamieci(baza, &TOdczyty::reguly, idReg, [&]() -> std::shared_ptr<const TRekReg> {
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM reguly WHERE IdReg=:ParIdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
@@ -341,6 +369,8 @@ bool zapiszWartFaktu(Baza &baza, const TRekFakt &f)
             r.CFWartFakt = f.CFWartFakt;
             r.CFWartPoprzFakt = f.CFWartPoprzFakt;
         });
+        if (const auto it = p.miejscaFaktow.constFind(f.IdFakt); it != p.miejscaFaktow.constEnd())
+            (*it)->rekord = p.fakty.value(f.IdFakt);
     });
 }
 

@@ -19,10 +19,6 @@ class Baza;
 
 namespace dostep {
 
-// A number that stays the same as long as every record read stays as it was read: it changes
-// with every write and whenever the remembered records are forgotten. 0 when nothing is
-// remembered (outside a transaction), so that nothing may be taken as unchanged.
-quint64 wersjaOdczytow(Baza &baza);
 // A number that stays the same as long as the remembered records are not forgotten (another
 // program's write, a transaction's end): what inference writes leaves it as it is, so the
 // names of facts and constants, their codes and the constants themselves read under one number
@@ -36,6 +32,15 @@ std::optional<TRekFakt> fakt(Baza &baza, int idFakt);
 // record); a record stays as it was read, whatever is written after.
 std::shared_ptr<const TRekFakt> faktONazwieDzielony(Baza &baza, int kodSyst, const QString &nazwa);
 std::shared_ptr<const TRekFakt> faktDzielony(Baza &baza, int idFakt);
+// Where the store keeps the current record of a fact: a write of the engine that changed
+// exactly that row puts the new record there, any other write to the row empties it. What it
+// holds, while not empty, is what faktDzielony would return, as long as pokolenieOdczytow
+// stays the number it had when the place was taken. None when the fact does not exist or
+// nothing is remembered (outside a transaction).
+struct TMiejsceFaktu {
+    std::shared_ptr<const TRekFakt> rekord;
+};
+std::shared_ptr<const TMiejsceFaktu> miejsceFaktu(Baza &baza, int idFakt);
 // Facts of the system whose RodzFakt is one of `rodzaje`.
 QList<TRekFakt> faktySystemu(Baza &baza, int kodSyst, const QStringList &rodzaje);
 

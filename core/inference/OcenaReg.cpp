@@ -137,17 +137,12 @@ std::shared_ptr<const TRekFakt> TOcenaReg::faktONazwie(const QString &nazwa, TNa
 {
     if (!n)
         return dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
-    const quint64 wersja = dostep::wersjaOdczytow(m_baza);
-    if (wersja && n->wersjaFaktu == wersja)
-        return n->fakt;
-    // A record written since is found again by its code, as its name still names it.
     const quint64 pokolenie = dostep::pokolenieOdczytow(m_baza);
-    auto fakt = pokolenie && n->pokolenieFaktu == pokolenie && n->fakt
-                    ? dostep::faktDzielony(m_baza, n->fakt->IdFakt)
-                    : dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
-    n->wersjaFaktu = wersja;
+    if (pokolenie && n->pokolenieFaktu == pokolenie && n->miejsce && n->miejsce->rekord)
+        return n->miejsce->rekord;
+    auto fakt = dostep::faktONazwieDzielony(m_baza, m_sesja.KodSyst, nazwa);
     n->pokolenieFaktu = pokolenie;
-    n->fakt = fakt;
+    n->miejsce = fakt && pokolenie ? dostep::miejsceFaktu(m_baza, fakt->IdFakt) : nullptr;
     return fakt;
 }
 
@@ -165,15 +160,23 @@ std::shared_ptr<const TRekStala> TOcenaReg::stalaONazwie(const QString &wartosc,
     return stala;
 }
 
-std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst)
+std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst, TLiczbaTekstu *ostatnia)
 {
+    // Held characters shared with `tekst` are the same characters.
+    if (ostatnia && !tekst.isNull() && ostatnia->tekst.isSharedWith(tekst))
+        return ostatnia->liczba;
     const auto it = m_liczbyRzecz.constFind(tekst);
-    if (it != m_liczbyRzecz.constEnd())
+    if (it != m_liczbyRzecz.constEnd()) {
+        if (ostatnia)
+            *ostatnia = {tekst, *it};
         return *it;
+    }
     if (m_liczbyRzecz.size() > 4096)
         m_liczbyRzecz.clear();
     const std::optional<double> liczba = tekstNaReal(tekst);
     m_liczbyRzecz.insert(tekst, liczba);
+    if (ostatnia)
+        *ostatnia = {tekst, liczba};
     return liczba;
 }
 
@@ -256,11 +259,11 @@ std::optional<TTokenPrzes> TOcenaReg::ocenPrzeslanke(const QString &kod, const T
     if (!stala)
         return std::nullopt;
     if (m_liczbaPytan == pytaniaPrzed)
-        return ocenSkalar(kod, p, *fakt, *stala);
+        return ocenSkalar(kod, p, *fakt, *stala, n);
     // The constant has asked for its argument (Q3), which may be this very fact: the answer,
     // or its "nzn" mark, counts at once, and the fact is not asked for a second time.
     const auto poStalej = faktONazwie(p.nazFakt, n);
-    return ocenSkalar(kod, p, poStalej ? *poStalej : *fakt, *stala);
+    return ocenSkalar(kod, p, poStalej ? *poStalej : *fakt, *stala, n);
 }
 
 std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt)
@@ -320,7 +323,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenWylicz(const QString &kod, const TPrze
 }
 
 std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrzesElem &p, const TRekFakt &faktCzytany,
-                                                 const TStala &stala)
+                                                 const TStala &stala, TNazwyPrzeslanki *n)
 {
     const TRekFakt *wsk = &faktCzytany;
     std::optional<TRekFakt> poDialogu;
@@ -369,7 +372,7 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
 
     // x from the fact's value, y from the right side, both read by the fact's type.
     auto porownanie = [&](auto konwersja) -> std::optional<TTokenPrzes> {
-        const auto x = konwersja(fakt.WartFakt);
+        const auto x = konwersja(fakt.WartFakt, true);
         if (!x)
             return bladN4();
         if (stala.jest && !stala.maWart)
@@ -377,16 +380,18 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         const auto prawa = prawaStrona();
         if (!prawa)
             return std::nullopt;
-        const auto y = konwersja(*prawa);
+        const auto y = konwersja(*prawa, false);
         if (!y)
             return bladP(bladPrawej);
         return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
     };
     if (typ == slowa::Rzeczywisty)
-        return porownanie([this](const QString &t) { return liczbaRzecz(t); });
+        return porownanie([&](const QString &t, bool lewa) {
+            return liczbaRzecz(t, n ? (lewa ? &n->lewa : &n->prawa) : nullptr);
+        });
     if (typ == slowa::Calkowity)
-        return porownanie(tekstNaInt);
-    return porownanie(tekstNaLog);
+        return porownanie([](const QString &t, bool) { return tekstNaInt(t); });
+    return porownanie([](const QString &t, bool) { return tekstNaLog(t); });
 }
 
 size_t TOcenaReg::HashKlucza::operator()(const TKluczTokenow &k) const noexcept

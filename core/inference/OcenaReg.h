@@ -3,6 +3,7 @@
 // and CF of a premise field from the current facts, the conclusion and its constant, the
 // trajectory row of each examination, and ZapiszKonkl. Shared by every inference method.
 
+#include "DostepWnios.h"
 #include "JezykReg.h"
 #include "SesjaWnios.h"
 #include "UzytkownikWnios.h"
@@ -138,16 +139,23 @@ private:
     struct HashKlucza {
         size_t operator()(const TKluczTokenow &k) const noexcept;
     };
-    // The fact and the constant named by a premise (or a conclusion) as found at a state of
-    // the remembered records (dostep::wersjaOdczytow, dostep::pokolenieOdczytow): the fact is
-    // found again by its code when a record changed, by its name when the records were
-    // forgotten; the constant only when they were forgotten.
+    // A number read from a text, kept with the text so that the same characters are not read
+    // again (the text is held, so its characters cannot change under it).
+    struct TLiczbaTekstu {
+        QString tekst;
+        std::optional<double> liczba;
+    };
+    // The fact and the constant named by a premise (or a conclusion) as found under one
+    // dostep::pokolenieOdczytow: the fact is held by the store's place of its record (which
+    // the engine's writes keep current) and found again by its name only when the records
+    // were forgotten or the place emptied; the constant only when the records were
+    // forgotten. Then the numbers last read from the fact's value and from the right side.
     struct TNazwyPrzeslanki {
-        quint64 wersjaFaktu = 0;
         quint64 pokolenieFaktu = 0;
-        std::shared_ptr<const TRekFakt> fakt;
+        std::shared_ptr<const dostep::TMiejsceFaktu> miejsce;
         quint64 pokolenieStalej = 0;
         std::shared_ptr<const TRekStala> stala;
+        TLiczbaTekstu lewa, prawa;
     };
     // What a rule's texts give whatever the facts say, made once per rule and used while its
     // texts stay the same: its code as text, the message of the raw bracket checks, the
@@ -168,8 +176,9 @@ private:
     // remembered records changed since `n` was filled.
     std::shared_ptr<const TRekFakt> faktONazwie(const QString &nazwa, TNazwyPrzeslanki *n);
     std::shared_ptr<const TRekStala> stalaONazwie(const QString &wartosc, TNazwyPrzeslanki *n);
-    // tekstNaReal, remembered by text: fact values and right sides repeat from rule to rule.
-    std::optional<double> liczbaRzecz(const QString &tekst);
+    // tekstNaReal, remembered by text: fact values and right sides repeat from rule to rule;
+    // `ostatnia` (if any) answers at once for the very text it was last given.
+    std::optional<double> liczbaRzecz(const QString &tekst, TLiczbaTekstu *ostatnia = nullptr);
     std::optional<TTokenPrzes> ocenPrzeslanke(const QString &kod, const TPrzesElem &p, TNazwyPrzeslanki *n);
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.
@@ -181,7 +190,7 @@ private:
     bool zapytaj(const TRekFakt &fakt, ZrodloPytania zrodlo);
     std::optional<TTokenPrzes> ocenWylicz(const QString &kod, const TPrzesElem &p, TRekFakt fakt);
     std::optional<TTokenPrzes> ocenSkalar(const QString &kod, const TPrzesElem &p, const TRekFakt &fakt,
-                                          const TStala &stala);
+                                          const TStala &stala, TNazwyPrzeslanki *n);
     void dodajBezWart(int idFakt);
     void blad(const QString &tekst);
     // The scans of a premise field and of a conclusion, remembered by their text for the

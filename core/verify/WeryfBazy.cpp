@@ -1,6 +1,7 @@
 #include "WeryfBazy.h"
 
 #include "KontrBazy.h"
+#include "IndeksDanychReg.h"
 #include "Odczyt.h"
 #include "rules/DaneReg.h"
 #include "store/Baza.h"
@@ -118,7 +119,8 @@ TWynikWeryf weryfikuj(Baza &baza, const TParKonfig &konfig, int kodSyst, bool pe
     TDaneReg dane;
     if (!dane.wczytaj(baza, kodSyst) && baza.blad())
         return wynik;
-    if (!przebieg(PrzebiegWeryf::Reguly, reguly, [&](const TRekReg &r) { return kontr.kontrRegula(r, dane); }))
+    const TIndeksDanychReg indeks(dane);
+    if (!przebieg(PrzebiegWeryf::Reguly, reguly, [&](const TRekReg &r) { return kontr.kontrRegula(r, indeks); }))
         return wynik;
     wynik.zZastrzezeniami = kontr.zastrzezenia();
     if (wynik.zZastrzezeniami)
