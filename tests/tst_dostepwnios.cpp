@@ -3,7 +3,7 @@
 
 #include "inference/DostepWnios.h"
 #include "store/Baza.h"
-#include "support/Pomocnicze.h"
+#include "support/BazaTestowa.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -35,11 +35,8 @@ void TstDostepWnios::odczytWidziZapis()
 {
     QFETCH(QString, sql);
     QFETCH(bool, wTransakcji);
-    FolderRoboczy folder;
-    Baza baza;
-    QVERIFY(baza.otworz(folder.sciezka()));
-    zalozWszystkieTabele(baza);
-    importuj(baza, QStringLiteral("wnios_kociol.json"));
+    BazaTestowa b(QStringLiteral("wnios_kociol.json"));
+    Baza &baza = b.baza;
     if (wTransakcji)
         QVERIFY(baza.rozpocznijTransakcje());
     QCOMPARE(dostep::faktONazwie(baza, 1, QStringLiteral("temperatura"))->WartFakt, QStringLiteral("???"));
@@ -64,11 +61,8 @@ void TstDostepWnios::odczytWidziZapis()
 
 void TstDostepWnios::zapisBezZmianyZostawiaTabele()
 {
-    FolderRoboczy folder;
-    Baza baza;
-    QVERIFY(baza.otworz(folder.sciezka()));
-    zalozWszystkieTabele(baza);
-    importuj(baza, QStringLiteral("wnios_kociol.json"));
+    BazaTestowa b(QStringLiteral("wnios_kociol.json"));
+    Baza &baza = b.baza;
     QVERIFY(baza.rozpocznijTransakcje());
     TRekReg r = *dostep::regula(baza, 1);
     r.CzyOdpal = QStringLiteral("tak");

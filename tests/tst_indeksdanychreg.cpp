@@ -1,41 +1,13 @@
 // The lookups the check before a run makes by hash answer as a walk of the tables in table
 // order: the first row of a name, facts of another system apart, values in their order.
 
+#include "support/RekordyReg.h"
 #include "verify/IndeksDanychReg.h"
 
 #include <QtTest>
 
 using namespace tremida;
-
-namespace {
-
-TRekFakt fakt(int id, int syst, const QString &nazwa)
-{
-    TRekFakt f;
-    f.IdFakt = id;
-    f.KodSyst = syst;
-    f.NazFakt = nazwa;
-    return f;
-}
-
-TRekStala stala(int id, int syst, const QString &nazwa)
-{
-    TRekStala s;
-    s.IdStala = id;
-    s.KodSyst = syst;
-    s.NazStala = nazwa;
-    return s;
-}
-
-TRekWartFaktWylicz wartosc(int id, int kodFakt)
-{
-    TRekWartFaktWylicz w;
-    w.IdWartFaktWylicz = id;
-    w.KodFakt = kodFakt;
-    return w;
-}
-
-} // namespace
+using namespace tremida::test;
 
 class TstIndeksDanychReg : public QObject {
     Q_OBJECT
@@ -72,13 +44,14 @@ void TstIndeksDanychReg::jakPrzegladTabel()
     QFETCH(int, faktWgKodu);
     QFETCH(QList<int>, wartosci);
     TDaneReg dane;
-    dane.fakty = {fakt(10, 1, QStringLiteral("temperatura")), fakt(11, 1, QStringLiteral("ciśnienie")),
-                  fakt(12, 1, QStringLiteral("temperatura")), fakt(30, 2, QStringLiteral("temperatura"))};
-    dane.fakty[2].NazFakt = QStringLiteral("Temperatura");
-    dane.fakty.append(fakt(13, 1, QStringLiteral("temperatura"))); // a later row of the same name
-    dane.stale = {stala(20, 1, QStringLiteral("temperatura")), stala(21, 1, QStringLiteral("próg")),
-                  stala(22, 1, QStringLiteral("próg"))};
-    dane.wartosci = {wartosc(101, 10), wartosc(102, 30), wartosc(103, 10)};
+    const QString temp = QStringLiteral("temperatura");
+    const QString prog = QStringLiteral("próg");
+    dane.fakty = {fakt(10, temp, {}, {}), fakt(11, QStringLiteral("ciśnienie"), {}, {}),
+                  fakt(12, QStringLiteral("Temperatura"), {}, {}), fakt(30, temp, {}, {})};
+    dane.fakty[3].KodSyst = 2;
+    dane.fakty.append(fakt(13, temp, {}, {})); // a later row of the same name
+    dane.stale = {prosta(20, temp, {}, {}), prosta(21, prog, {}, {}), prosta(22, prog, {}, {})};
+    dane.wartosci = {wartosc(101, 10, {}), wartosc(102, 30, {}), wartosc(103, 10, {})};
     const TIndeksDanychReg indeks(dane);
 
     const auto f = indeks.faktONazwie(syst, nazwa);

@@ -3,10 +3,12 @@
 #include "app/ParKonfig.h"
 #include "rules/KontrReg.h"
 #include "rules/Stale.h"
+#include "support/RekordyReg.h"
 
 #include <QTest>
 
 using namespace tremida;
+using namespace tremida::test;
 
 namespace {
 
@@ -27,51 +29,6 @@ QString stalaPrzes(const QString &nnn, int id, const QString &rodzaj, const QStr
 QString bladSkl(const QString &detal) { return "Kod reguły: 7. Błąd składni reguły.\n\r" + detal + Tail; }
 QString surowe(const QString &detal) { return "Kod reguły: 7.\n\rBłąd składni reguły.\n\r" + detal + Tail; }
 
-TRekFakt fakt(int id, const QString &naz, const QString &rodz, const QString &typ, const QString &wart = "???")
-{
-    TRekFakt f;
-    f.IdFakt = id;
-    f.KodSyst = 1;
-    f.NazFakt = naz;
-    f.RodzFakt = rodz;
-    f.TypFakt = typ;
-    f.WartFakt = wart;
-    return f;
-}
-
-TRekStala prosta(int id, const QString &naz, const QString &typ, const QString &wart)
-{
-    TRekStala s;
-    s.IdStala = id;
-    s.KodSyst = 1;
-    s.NazStala = naz;
-    s.RodzStala = "prosta";
-    s.TypStala = typ;
-    s.WartStalaProsta = wart;
-    s.WartParAStala = "1";
-    s.WartParBStala = "0";
-    return s;
-}
-
-TRekStala obliczana(int id, const QString &naz, const QString &typ, int arg, const QString &a = "1",
-                    const QString &b = "0")
-{
-    TRekStala s = prosta(id, naz, typ, "0");
-    s.RodzStala = "obliczana";
-    s.KodArgStala = arg;
-    s.WartParAStala = a;
-    s.WartParBStala = b;
-    return s;
-}
-
-TRekWartFaktWylicz wartosc(int id, int fakt, const QString &w)
-{
-    TRekWartFaktWylicz r;
-    r.IdWartFaktWylicz = id;
-    r.KodFakt = fakt;
-    r.WartFaktWylicz = w;
-    return r;
-}
 
 TDaneReg kociol()
 {

@@ -20,12 +20,9 @@ struct BazaTestowa {
         if (QTest::qVerify(baza.otworz(folder.sciezka()), "baza.otworz(folder.sciezka())", "", __FILE__, __LINE__))
             zalozWszystkieTabele(baza);
     }
-    explicit BazaTestowa(const QString &fixture)
-    {
-        baza.otworz(folder.sciezka());
-        zalozWszystkieTabele(baza);
-        importuj(baza, fixture);
-    }
+    // Every table file, filled from the JSON fixture; fails the test when the folder cannot be
+    // opened.
+    explicit BazaTestowa(const QString &fixture) : BazaTestowa() { importuj(baza, fixture); }
     // Runs each statement; fails the test on the first that fails.
     void sql(const QStringList &polecenia)
     {
