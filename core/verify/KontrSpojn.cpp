@@ -1,5 +1,6 @@
 #include "KontrSpojn.h"
 
+#include "IndeksDanychReg.h"
 #include "KontrBazy.h"
 #include "Odczyt.h"
 #include "rules/DaneReg.h"
@@ -244,8 +245,9 @@ TWynikSpojn KontrolaSpojnosciBazy(Baza &baza, const TParKonfig &konfig, const QS
         TDaneReg dane;
         if (!dane.wczytaj(baza, kod) && baza.blad())
             return;
+        const TIndeksDanychReg indeks(dane);
         for (const TRekReg &r : reguly) {
-            kontr.kontrRegula(r, dane);
+            kontr.kontrRegula(r, indeks);
             postep(PostepReguly);
         }
     };
