@@ -44,9 +44,9 @@ QLabel *pogrubiona(const QString &tekst, QWidget *rodzic)
 } // namespace
 
 TFormTabTraj::TFormTabTraj(KontekstAplikacji &k, QWidget *rodzic)
-    : OknoTabeli(k, QStringLiteral("TABELA TRAJEKTORII WNIOSKOWANIA"), QString::fromLatin1(pomoc::TabTraj), rodzic)
+    : OknoTabeli(k, QStringLiteral("TFormTabTraj"), QStringLiteral("TABELA TRAJEKTORII WNIOSKOWANIA"),
+                 QString::fromLatin1(pomoc::TabTraj), rodzic)
 {
-    setObjectName(QStringLiteral("TFormTabTraj"));
     m_syst = zbiorSystemow(k.baza, this);
     m_traj = new ZbiorDanych(k.baza, Tabela::Trajektoria, this);
 

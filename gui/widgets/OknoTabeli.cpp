@@ -17,9 +17,11 @@
 
 namespace tremida::gui {
 
-OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, QWidget *rodzic)
+OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
+                       QWidget *rodzic)
     : QWidget(rodzic, Qt::Window), m_k(k)
 {
+    setObjectName(nazwa);
     setWindowTitle(tytul);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("przyciskOk"));
@@ -32,12 +34,6 @@ OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString
             [this] { m_ostrzWyj->ZmiaKolFormOstrzWyj(m_k.konfig); });
 }
 
-OknoTabeli::OknoTabeli(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
-                       QWidget *rodzic)
-    : OknoTabeli(k, tytul, stronaPomocy, rodzic)
-{
-    setObjectName(nazwa);
-}
 
 bool OknoTabeli::wyjdz()
 {

@@ -24,10 +24,10 @@ class TFormOstrzWyj;
 class OknoTabeli : public QWidget {
     Q_OBJECT
 public:
-    OknoTabeli(KontekstAplikacji &k, const QString &tytul, const QString &stronaPomocy, QWidget *rodzic = nullptr);
-    // The same window named `nazwa` (for finding it).
+    // A table window named `nazwa` (for finding it) and titled `tytul`, with OK and Help
+    // (the manual page `stronaPomocy`).
     OknoTabeli(KontekstAplikacji &k, const QString &nazwa, const QString &tytul, const QString &stronaPomocy,
-               QWidget *rodzic);
+               QWidget *rodzic = nullptr);
 
     QPushButton *przyciskOk() const { return m_ok; }
     QPushButton *przyciskPomoc() const { return m_pomoc; }
