@@ -2,6 +2,7 @@
 // grid, one system's trajectory and the pick lists of facts, values and constants.
 
 #include "BazaTestowa.h"
+#include "Kociol.h"
 #include "rules/DaneReg.h"
 #include "store/Rekordy.h"
 
@@ -192,6 +193,48 @@ private slots:
                                                  ? wartosciDoWyboru(b.baza, l[1].toInt())
                                                  : staleDoWyboru(b.baza, l[1].toInt(), l.value(2));
         QCOMPARE(opis(pozycje), oczekiwane);
+    }
+
+    // A table file made by another program may hold its columns in another order, and more
+    // of them: a run, the check before it and the explanation read the same records from it
+    // as from this program's own file, rows read one after another as well as one by one.
+    void kolumnyWInnejKolejnosci_data()
+    {
+        QTest::addColumn<Tabela>("tabela");
+        QTest::newRow("fakty") << Tabela::Fakty;
+        QTest::newRow("reguły") << Tabela::Reguly;
+        QTest::newRow("stałe") << Tabela::Stale;
+        QTest::newRow("wartości faktów wyliczeniowych") << Tabela::WartFaktWylicz;
+        QTest::newRow("systemy") << Tabela::Systemy;
+        QTest::newRow("pliki multimedialne") << Tabela::PlikiMult;
+    }
+    void kolumnyWInnejKolejnosci()
+    {
+        QFETCH(Tabela, tabela);
+        const OpisTabeli &o = opisTabeli(tabela);
+        FolderKotla wlasny, obcy;
+        QStringList odwrotnie{QStringLiteral("'obca' AS Dodatkowa")};
+        for (const OpisKolumny &k : o.kolumny)
+            odwrotnie.prepend(k.nazwa);
+        {
+            InnyProgram inny(obcy.folder.sciezka() + u'/' + o.plik());
+            inny.sql(QStringLiteral("ALTER TABLE %1 RENAME TO dawna").arg(o.nazwa));
+            inny.sql(QStringLiteral("CREATE TABLE %1 AS SELECT %2 FROM dawna").arg(o.nazwa, odwrotnie.join(u',')));
+            inny.sql(QStringLiteral("DROP TABLE dawna"));
+        }
+        const QList<QStringList> polecenia{
+            {QStringLiteral("verify"), QStringLiteral("1"), QStringLiteral("--json")},
+            {QStringLiteral("infer"), QStringLiteral("1"), QStringLiteral("--method"), QStringLiteral("mixed"),
+             QStringLiteral("--hypothesis"), kociol::Palnik, QStringLiteral("--answers"),
+             kociol::plik(QStringLiteral("odpowiedzi.txt")), QStringLiteral("--json")},
+            {QStringLiteral("explain"), QStringLiteral("1"), QStringLiteral("--json")}};
+        for (const QStringList &argumenty : polecenia) {
+            const WynikCli a = wlasny.cli(argumenty), b = obcy.cli(argumenty);
+            QCOMPARE(b.out, a.out);
+            QCOMPARE(b.kod, 0);
+            QCOMPARE(a.kod, 0);
+            QVERIFY(argumenty[0] == u"verify" || a.out.contains(QStringLiteral("zanieczyszczony palnik")));
+        }
     }
 };
 

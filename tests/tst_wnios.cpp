@@ -415,6 +415,55 @@ private slots:
                  QStringList({QString::number(w.cfKonkl)}));
     }
 
+    void porownania_data()
+    {
+        QTest::addColumn<QString>("przesReg");
+        QTest::addColumn<QString>("wynik"); // the field's value, or "przerwanie" after an error message
+        QTest::newRow("integer =") << "[n]=[5]" << "TRUE";
+        QTest::newRow("integer >") << "[n]>[5]" << "FALSE";
+        QTest::newRow("integer >=") << "[n]>=[5]" << "TRUE";
+        QTest::newRow("integer <") << "[n]<[6]" << "TRUE";
+        QTest::newRow("integer <=") << "[n]<=[4]" << "FALSE";
+        QTest::newRow("integer, blanks in the literal") << "[n]>[ 4 ]" << "TRUE";
+        QTest::newRow("integer, literal with a comma") << "[n]>[4,5]" << "przerwanie";
+        QTest::newRow("real >") << "[r]>[2,4]" << "TRUE";
+        QTest::newRow("real < its own value") << "[r]<[2,5]" << "FALSE";
+        QTest::newRow("real <= its own value") << "[r]<=[2,5]" << "TRUE";
+        QTest::newRow("real >= a constant") << "[r]>=[Prog]" << "TRUE";
+        QTest::newRow("real > a constant") << "[r]>[Prog]" << "FALSE";
+        QTest::newRow("integer with a real constant") << "[n]=[Prog]" << "przerwanie";
+        QTest::newRow("logical TRUE") << "[l]=[TRUE]" << "TRUE";
+        QTest::newRow("logical, small letters") << "[l]=[true]" << "TRUE";
+        QTest::newRow("logical FALSE") << "[l]=[False]" << "FALSE";
+        QTest::newRow("logical, not a logical literal") << "[l]=[1]" << "przerwanie";
+        QTest::newRow("logical with >") << "[l]>[TRUE]" << "przerwanie";
+        QTest::newRow("operator unknown") << "[n]=>[5]" << "przerwanie";
+        QTest::newRow("operator of three characters") << "[n]>==[5]" << "przerwanie";
+        QTest::newRow("the same value text twice") << "[n]>[4] AND [n]<[6] AND [l]=[TRUE] AND [r]>[2]" << "TRUE";
+    }
+
+    // A scalar premise compares the fact's value with the literal or constant as numbers or
+    // logical values of the fact's type; an evaluator kept for a second evaluation of the same
+    // rule gives the same answer.
+    void porownania()
+    {
+        QFETCH(QString, przesReg);
+        QFETCH(QString, wynik);
+        Stanowisko s(QStringLiteral("wnios_ocena.json"), QStringLiteral(R"({"fakty": [
+            {"IdFakt": 11, "KodSyst": 1, "NazFakt": "n", "RodzFakt": "wprowadzany", "TypFakt": "calkowity", "WartFakt": "5", "CFWartFakt": 1},
+            {"IdFakt": 12, "KodSyst": 1, "NazFakt": "r", "RodzFakt": "wprowadzany", "TypFakt": "rzeczywisty", "WartFakt": "2,5", "CFWartFakt": 1},
+            {"IdFakt": 13, "KodSyst": 1, "NazFakt": "l", "RodzFakt": "wprowadzany", "TypFakt": "logiczny", "WartFakt": "TRUE", "CFWartFakt": 1}],
+          "stale": [{"IdStala": 1, "KodSyst": 1, "NazStala": "Prog", "RodzStala": "prosta", "TypStala": "rzeczywista",
+            "WartStalaProsta": "2,5", "KodArgStala": 0, "WartParAStala": "0", "WartParBStala": "0", "DataRek": "1"}]})"));
+        TRekReg reg = *dostep::regula(s.baza, 1);
+        reg.PrzesReg = przesReg;
+        TOcenaReg ocena(s.baza, s.konfig, s.sesja, s.uzytkownik);
+        for (int i = 0; i < 2; ++i) {
+            const TWynikReg w = ocena.OblWartLogPolaPrzesReg(reg, 1, 1, TrybOceny::WPrzod, nullptr);
+            QCOMPARE(w.przerwanie ? QStringLiteral("przerwanie") : tekstWartLog(w.wartosc), wynik);
+        }
+    }
+
     // An evaluator kept between runs follows the norms set after its first evaluation.
     void zmianaNormyMiedzyOcenami()
     {

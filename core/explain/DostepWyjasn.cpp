@@ -23,9 +23,11 @@ QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
     q.setForwardOnly(true);
     q.prepare(sql);
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (baza.czytaj(q, t))
+    if (baza.czytaj(q, t)) {
+        UkladKolumn u;
         while (q.next())
-            wynik.append(Rek::z(q.record()));
+            wynik.append(Rek::z(q, u));
+    }
     q.finish();
     return wynik;
 }

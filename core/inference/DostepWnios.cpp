@@ -19,8 +19,9 @@ QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
 {
     QList<Rek> wynik;
     if (baza.czytaj(q, t)) {
+        UkladKolumn u;
         while (q.next())
-            wynik.append(Rek::z(q.record()));
+            wynik.append(Rek::z(q, u));
     }
     q.finish();
     return wynik;
@@ -190,8 +191,9 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         if (baza.czytaj(q, Tabela::Fakty)) {
+            UkladKolumn u;
             while (q.next()) {
-                auto f = std::make_shared<const TRekFakt>(TRekFakt::z(q.record()));
+                auto f = std::make_shared<const TRekFakt>(TRekFakt::z(q, u));
                 if (!p->faktyWgNazwy.contains(f->NazFakt))
                     p->faktyWgNazwy.insert(f->NazFakt, f->IdFakt);
                 if (!p->fakty.contains(f->IdFakt))
@@ -316,17 +318,25 @@ std::optional<TRekSyst> system(Baza &baza, int idSyst)
 
 std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
 {
+    TOdczyty *p = odczyty(baza);
+    if (p) {
+        // A rule examined again is served at once: the same store, one lookup.
+        const auto it = p->reguly.constFind(idReg);
+        if (it != p->reguly.constEnd())
+            return *it;
+    }
     // The first rule looked up brings the rows of its whole system: a run examines them all,
     // and one read costs less than a read per rule. A record already remembered is the same
     // row as read now; a record dropped later is read again on its own.
-    if (TOdczyty *p = odczyty(baza); p && !p->regulySystemu && !p->reguly.contains(idReg)) {
+    if (p && !p->regulySystemu) {
         p->regulySystemu = true;
         QSqlQuery &q = baza.przygotowane(QStringLiteral(
             "SELECT * FROM reguly WHERE KodSyst=(SELECT KodSyst FROM reguly WHERE IdReg=:ParIdReg) ORDER BY IdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
         if (baza.czytaj(q, Tabela::Reguly)) {
+            UkladKolumn u;
             while (q.next()) {
-                auto r = std::make_shared<const TRekReg>(TRekReg::z(q.record()));
+                auto r = std::make_shared<const TRekReg>(TRekReg::z(q, u));
                 if (!p->reguly.contains(r->IdReg))
                     p->reguly.insert(r->IdReg, std::move(r));
             }

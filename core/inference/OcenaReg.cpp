@@ -19,8 +19,21 @@ using jezyk::Wart;
 
 namespace {
 
-const QStringList Operatory = {QStringLiteral("="), QStringLiteral(">"), QStringLiteral(">="), QStringLiteral("<"),
-                               QStringLiteral("<=")};
+// The comparison operators of a premise.
+enum class Oper { Rowne, Wieksze, WiekszeRowne, Mniejsze, MniejszeRowne, Nieznany };
+
+Oper rodzajOper(const QString &op)
+{
+    const qsizetype n = op.size();
+    if (n < 1 || n > 2)
+        return Oper::Nieznany;
+    const char16_t a = op.at(0).unicode();
+    if (n == 1)
+        return a == u'=' ? Oper::Rowne : a == u'>' ? Oper::Wieksze : a == u'<' ? Oper::Mniejsze : Oper::Nieznany;
+    if (op.at(1).unicode() != u'=')
+        return Oper::Nieznany;
+    return a == u'>' ? Oper::WiekszeRowne : a == u'<' ? Oper::MniejszeRowne : Oper::Nieznany;
+}
 
 bool czyPochodny(const TRekFakt &f) { return f.RodzFakt == slowa::Posredni || f.RodzFakt == slowa::Koncowy; }
 
@@ -64,17 +77,15 @@ std::optional<bool> tekstNaLog(const QString &t)
 QString bezOdstepow(QString t) { return t.remove(u' '); }
 
 template <typename T>
-bool porownaj(const QString &op, T x, T y)
+bool porownaj(Oper op, T x, T y)
 {
-    if (op == u"=")
-        return x == y;
-    if (op == u">")
-        return x > y;
-    if (op == u">=")
-        return x >= y;
-    if (op == u"<")
-        return x < y;
-    return x <= y;
+    switch (op) {
+    case Oper::Rowne: return x == y;
+    case Oper::Wieksze: return x > y;
+    case Oper::WiekszeRowne: return x >= y;
+    case Oper::Mniejsze: return x < y;
+    default: return x <= y;
+    }
 }
 
 TTokenPrzes nieznany() { return {Wart::Unknown, 0.0}; }
@@ -163,12 +174,12 @@ std::shared_ptr<const TRekStala> TOcenaReg::stalaONazwie(const QString &wartosc,
 std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst, TLiczbaTekstu *ostatnia)
 {
     // Held characters shared with `tekst` are the same characters.
-    if (ostatnia && !tekst.isNull() && ostatnia->tekst.isSharedWith(tekst))
+    if (ostatnia && !tekst.isNull() && ostatnia->odczyt == Odczyt::Rzeczywista && ostatnia->tekst.isSharedWith(tekst))
         return ostatnia->liczba;
     const auto it = m_liczbyRzecz.constFind(tekst);
     if (it != m_liczbyRzecz.constEnd()) {
         if (ostatnia)
-            *ostatnia = {tekst, *it};
+            *ostatnia = {tekst, Odczyt::Rzeczywista, *it};
         return *it;
     }
     if (m_liczbyRzecz.size() > 4096)
@@ -176,7 +187,7 @@ std::optional<double> TOcenaReg::liczbaRzecz(const QString &tekst, TLiczbaTekstu
     const std::optional<double> liczba = tekstNaReal(tekst);
     m_liczbyRzecz.insert(tekst, liczba);
     if (ostatnia)
-        *ostatnia = {tekst, liczba};
+        *ostatnia = {tekst, Odczyt::Rzeczywista, liczba};
     return liczba;
 }
 
@@ -238,16 +249,17 @@ std::optional<TTokenPrzes> TOcenaReg::ocenPrzeslanke(const QString &kod, const T
     const auto fakt = faktONazwie(p.nazFakt, n);
     if (!fakt)
         return bladP(IdUsterki::P1);
-    if (!Operatory.contains(p.oper))
+    const Oper op = rodzajOper(p.oper);
+    if (op == Oper::Nieznany)
         return bladP(IdUsterki::P2);
-    if (p.oper == u"=" && fakt->TypFakt == slowa::Rzeczywisty)
+    if (op == Oper::Rowne && fakt->TypFakt == slowa::Rzeczywisty)
         m_uzytkownik.komunikat(jezyk::komunikat(IdUsterki::P3, kod, p.nr));
     if (fakt->TypFakt == slowa::Wyliczeniowy) {
-        if (p.oper != u"=")
+        if (op != Oper::Rowne)
             return bladP(IdUsterki::P4);
         return ocenWylicz(kod, p, *fakt);
     }
-    if (fakt->TypFakt == slowa::Logiczny && p.oper != u"=")
+    if (fakt->TypFakt == slowa::Logiczny && op != Oper::Rowne)
         return bladP(IdUsterki::P5);
     if (fakt->TypFakt != slowa::Rzeczywisty && fakt->TypFakt != slowa::Calkowity &&
         fakt->TypFakt != slowa::Logiczny) {
@@ -350,48 +362,48 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
     const TRekFakt &fakt = *wsk;
     const double cf = zaokraglijCF(fakt.CFWartFakt.value_or(0.0));
     const QString &typ = fakt.TypFakt;
-    const QString typStalej = typ == slowa::Rzeczywisty ? slowa::Rzeczywista
-                              : typ == slowa::Calkowity ? slowa::Calkowita
-                                                        : slowa::Logiczna;
-    const IdUsterki bladTypu = typ == slowa::Rzeczywisty ? IdUsterki::V1
-                               : typ == slowa::Calkowity ? IdUsterki::V4
-                                                         : IdUsterki::V5;
+    const Odczyt odczyt = typ == slowa::Rzeczywisty ? Odczyt::Rzeczywista
+                          : typ == slowa::Calkowity ? Odczyt::Calkowita
+                                                    : Odczyt::Logiczna;
+    const QString &typStalej = odczyt == Odczyt::Rzeczywista ? slowa::Rzeczywista
+                               : odczyt == Odczyt::Calkowita ? slowa::Calkowita
+                                                             : slowa::Logiczna;
+    const IdUsterki bladTypu = odczyt == Odczyt::Rzeczywista ? IdUsterki::V1
+                               : odczyt == Odczyt::Calkowita ? IdUsterki::V4
+                                                             : IdUsterki::V5;
 
-    // Right side text: the constant's value or the literal without blanks.
-    auto prawaStrona = [&]() -> std::optional<QString> {
-        if (stala.jest) {
-            if (stala.typ != typStalej) {
-                bladP(bladTypu);
-                return std::nullopt;
-            }
-            return stala.wartosc;
-        }
-        return bezOdstepow(p.wart);
-    };
-    const IdUsterki bladPrawej = stala.jest ? IdUsterki::V2 : IdUsterki::V3;
+    // x from the fact's value, y from the right side (the constant's value or the literal
+    // without blanks), both read by the fact's type.
+    const auto x = odczyt == Odczyt::Rzeczywista ? liczbaRzecz(fakt.WartFakt, n ? &n->lewa : nullptr)
+                                                 : wartoscTekstu(fakt.WartFakt, odczyt, n ? &n->lewa : nullptr);
+    if (!x)
+        return bladN4();
+    if (stala.jest && !stala.maWart)
+        return nieznany();
+    if (stala.jest && stala.typ != typStalej)
+        return bladP(bladTypu);
+    const QString prawa = stala.jest ? stala.wartosc : bezOdstepow(p.wart);
+    const auto y = odczyt == Odczyt::Rzeczywista ? liczbaRzecz(prawa, n ? &n->prawa : nullptr)
+                                                 : wartoscTekstu(prawa, odczyt, n ? &n->prawa : nullptr);
+    if (!y)
+        return bladP(stala.jest ? IdUsterki::V2 : IdUsterki::V3);
+    return TTokenPrzes{porownaj(rodzajOper(p.oper), *x, *y) ? Wart::True : Wart::False, cf};
+}
 
-    // x from the fact's value, y from the right side, both read by the fact's type.
-    auto porownanie = [&](auto konwersja) -> std::optional<TTokenPrzes> {
-        const auto x = konwersja(fakt.WartFakt, true);
-        if (!x)
-            return bladN4();
-        if (stala.jest && !stala.maWart)
-            return nieznany();
-        const auto prawa = prawaStrona();
-        if (!prawa)
-            return std::nullopt;
-        const auto y = konwersja(*prawa, false);
-        if (!y)
-            return bladP(bladPrawej);
-        return TTokenPrzes{porownaj(p.oper, *x, *y) ? Wart::True : Wart::False, cf};
-    };
-    if (typ == slowa::Rzeczywisty)
-        return porownanie([&](const QString &t, bool lewa) {
-            return liczbaRzecz(t, n ? (lewa ? &n->lewa : &n->prawa) : nullptr);
-        });
-    if (typ == slowa::Calkowity)
-        return porownanie([](const QString &t, bool) { return tekstNaInt(t); });
-    return porownanie([](const QString &t, bool) { return tekstNaLog(t); });
+std::optional<double> TOcenaReg::wartoscTekstu(const QString &tekst, Odczyt odczyt, TLiczbaTekstu *ostatnia)
+{
+    if (ostatnia && !tekst.isNull() && ostatnia->odczyt == odczyt && ostatnia->tekst.isSharedWith(tekst))
+        return ostatnia->liczba;
+    std::optional<double> wynik;
+    if (odczyt == Odczyt::Calkowita) {
+        if (const auto i = tekstNaInt(tekst))
+            wynik = double(*i);
+    } else if (const auto b = tekstNaLog(tekst)) {
+        wynik = *b ? 1.0 : 0.0;
+    }
+    if (ostatnia)
+        *ostatnia = {tekst, odczyt, wynik};
+    return wynik;
 }
 
 size_t TOcenaReg::HashKlucza::operator()(const TKluczTokenow &k) const noexcept
@@ -500,7 +512,7 @@ TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokenyPr
         return przerwij(jezyk::komunikat(IdUsterki::K1, kod));
     if (faktKonkl->RodzFakt == slowa::Wprowadzany)
         return przerwij(jezyk::komunikat(IdUsterki::K2, kod));
-    if (konkl->oper != u"=")
+    if (rodzajOper(konkl->oper) != Oper::Rowne)
         return przerwij(jezyk::komunikat(IdUsterki::K3, kod));
     wynik.konklFakt = konkl->nazFakt;
     wynik.konklOp = konkl->oper;
@@ -609,7 +621,7 @@ bool TOcenaReg::ZapiszKonkl(const QString &kod, const QString &konkl, double cf,
         return bladK(usterka);
     if (rodzFakt)
         *rodzFakt = fakt->RodzFakt;
-    if (k->oper != u"=")
+    if (rodzajOper(k->oper) != Oper::Rowne)
         return bladK(IdUsterki::K3);
     const QString &typ = fakt->TypFakt;
     if (typ == slowa::Wyliczeniowy) {

@@ -139,10 +139,14 @@ private:
     struct HashKlucza {
         size_t operator()(const TKluczTokenow &k) const noexcept;
     };
-    // A number read from a text, kept with the text so that the same characters are not read
-    // again (the text is held, so its characters cannot change under it).
+    // How a value text is read: by the type of the fact it is compared with.
+    enum class Odczyt : unsigned char { Rzeczywista, Calkowita, Logiczna };
+    // A value read from a text, kept with the text and the way it was read so that the same
+    // characters are not read again (the text is held, so its characters cannot change under
+    // it). A logical value is kept as 1 (TRUE) or 0 (FALSE).
     struct TLiczbaTekstu {
         QString tekst;
+        Odczyt odczyt = Odczyt::Rzeczywista;
         std::optional<double> liczba;
     };
     // The fact and the constant named by a premise (or a conclusion) as found under one
@@ -179,6 +183,9 @@ private:
     // tekstNaReal, remembered by text: fact values and right sides repeat from rule to rule;
     // `ostatnia` (if any) answers at once for the very text it was last given.
     std::optional<double> liczbaRzecz(const QString &tekst, TLiczbaTekstu *ostatnia = nullptr);
+    // A value text read as `odczyt` says (a logical value as 1 or 0); `ostatnia` (if any)
+    // answers at once for the very text it last read the same way.
+    static std::optional<double> wartoscTekstu(const QString &tekst, Odczyt odczyt, TLiczbaTekstu *ostatnia);
     std::optional<TTokenPrzes> ocenPrzeslanke(const QString &kod, const TPrzesElem &p, TNazwyPrzeslanki *n);
     // Looks the value up among the constants and resolves the constant found (asking for an
     // input argument). No value after an error message in frame B.

@@ -243,14 +243,14 @@ bool TWniosWstecz::ocen(int idReg, TrybOceny tryb, int *nowe)
     const auto reg = dostep::regulaDzielona(m_baza, idReg);
     if (!reg)
         return !m_baza.blad();
-    QList<int> bez;
-    const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &bez);
+    m_bezOceny.clear();
+    const TWynikReg w = m_ocena.OblWartLogPolaPrzesReg(*reg, reg->PozReg, stan.iteracja, tryb, &m_bezOceny);
     if (w.przerwanie)
         return false;
     if (w.przyjeta)
         stan.gotowe.append({reg->IdReg, w.cfKonkl});
     else if (w.wartosc == jezyk::Wart::Unknown)
-        dodajBezWart(bez, nowe);
+        dodajBezWart(m_bezOceny, nowe);
     return true;
 }
 
@@ -328,15 +328,16 @@ bool TWniosWstecz::ZbierzHipPom(const QList<int> &fakty, qsizetype od)
         const int f = fakty.at(nr);
         // The rules about f and the rules whose conclusion needs a check or a constant, in
         // rule-list order; every other rule is passed over without effect.
-        const QList<int> wlasne = m_wgFaktu.value(f);
-        QList<int> indeksy = wlasne;
+        static const QList<int> zadnych;
+        const auto it = m_wgFaktu.constFind(f);
+        const QList<int> &wlasne = it != m_wgFaktu.constEnd() ? *it : zadnych;
+        QList<int> polaczone;
         if (!m_specjalne.isEmpty()) {
-            indeksy.clear();
-            indeksy.reserve(wlasne.size() + m_specjalne.size());
+            polaczone.reserve(wlasne.size() + m_specjalne.size());
             std::set_union(wlasne.cbegin(), wlasne.cend(), m_specjalne.cbegin(), m_specjalne.cend(),
-                           std::back_inserter(indeksy));
+                           std::back_inserter(polaczone));
         }
-        for (int i : std::as_const(indeksy)) {
+        for (int i : m_specjalne.isEmpty() ? wlasne : std::as_const(polaczone)) {
             if (m_czyHip.at(i))
                 continue;
             const TPozListyReg &p = m_listaReg.at(i);

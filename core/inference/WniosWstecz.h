@@ -161,6 +161,7 @@ private:
     QList<bool> m_czyHip;               // parallel to m_listaReg: the rule is in stan.regulyHip
     void ustawCzyHip();
     QSet<int> m_bezWartSet;             // stan.bezWartosci as a set
+    QList<int> m_bezOceny;              // the facts without value one evaluation met (kept for its room)
     // The auxiliary hypotheses by conclusion number (TKonklReg::konkl): whether each is in
     // stan.hipPom, its positions in stan.regulyPom, the numbers of stan.hipPom in its order,
     // and the numbers used in this iteration (to clear them).

@@ -9,8 +9,8 @@ namespace tremida {
 
 namespace {
 
-// Runs a query with one integer parameter and hands every record to `wez`. A table whose
-// file is not attached reads as empty.
+// Runs a query with one integer parameter and hands every row to `wez`, with the places of its
+// columns found at the first row. A table whose file is not attached reads as empty.
 template <typename F>
 bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wartosc, F wez, QString *blad)
 {
@@ -29,8 +29,9 @@ bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wa
             *blad = bladZapytania(q);
         return false;
     }
+    UkladKolumn u;
     while (q.next())
-        wez(q.record());
+        wez(q, u);
     return true;
 }
 
@@ -101,10 +102,10 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
     stale.clear();
     const QString par = QStringLiteral(":ParIdSyst");
     if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), par,
-                kodSyst, [&](const QSqlRecord &r) { fakty.append(TRekFakt::z(r)); }, blad))
+                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z(q, u)); }, blad))
         return false;
     if (!czytaj(baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), par,
-                kodSyst, [&](const QSqlRecord &r) { stale.append(TRekStala::z(r)); }, blad))
+                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { stale.append(TRekStala::z(q, u)); }, blad))
         return false;
     QSet<int> znane;
     for (const TRekFakt &f : std::as_const(fakty))
@@ -116,14 +117,15 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
         znane.insert(s.KodArgStala);
         if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"),
                     QStringLiteral(":ParIdFakt"), s.KodArgStala,
-                    [&](const QSqlRecord &r) { fakty.append(TRekFakt::z(r)); }, blad))
+                    [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z(q, u)); }, blad))
             return false;
     }
     if (baza.czyDolaczona(Tabela::Fakty))
         return czytaj(baza, Tabela::WartFaktWylicz,
                       QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt IN "
                                      "(SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst) ORDER BY IdWartFaktWylicz"),
-                      par, kodSyst, [&](const QSqlRecord &r) { wartosci.append(TRekWartFaktWylicz::z(r)); }, blad);
+                      par, kodSyst,
+                      [&](const QSqlQuery &q, UkladKolumn &u) { wartosci.append(TRekWartFaktWylicz::z(q, u)); }, blad);
     return true;
 }
 

@@ -18,17 +18,26 @@ namespace {
 class Pola {
 public:
     explicit Pola(const QSqlRecord &r) : m_r(r) {}
-    QVariant operator()(const char *nazwa)
+    QVariant operator()(int nr, const char *nazwa) const
     {
-        const int i = m_nast++;
-        if (i < m_r.count() && m_r.fieldName(i) == QLatin1String(nazwa))
-            return m_r.value(i);
+        if (nr < m_r.count() && m_r.fieldName(nr) == QLatin1String(nazwa))
+            return m_r.value(nr);
         return m_r.value(QLatin1String(nazwa));
     }
 
 private:
     const QSqlRecord &m_r;
-    int m_nast = 0;
+};
+
+// The columns of the current row of a query, by the places its first row showed.
+class PolaZapytania {
+public:
+    PolaZapytania(const QSqlQuery &q, UkladKolumn &u) : m_q(q), m_u(u) {}
+    QVariant operator()(int nr, const char *nazwa) const { return m_u.wartosc(m_q, nr, nazwa); }
+
+private:
+    const QSqlQuery &m_q;
+    UkladKolumn &m_u;
 };
 
 // One column: its name and the member it is read into.
@@ -60,12 +69,16 @@ T jako(const QVariant &v)
 }
 
 // Reads the columns of a record in the order given, which is the order of its table.
-template <class R, class... T>
-R czytaj(const QSqlRecord &r, Kolumna<R, T>... kolumny)
+template <class R, class Zrodlo, class... T>
+R czytaj(const Zrodlo &zrodlo, const std::tuple<Kolumna<R, T>...> &kolumny)
 {
-    Pola pola(r);
     R rek;
-    ((rek.*kolumny.pole = jako<T>(pola(kolumny.nazwa))), ...);
+    std::apply(
+        [&](const auto &...k) {
+            int nr = 0;
+            ((rek.*k.pole = jako<std::remove_reference_t<decltype(rek.*k.pole)>>(zrodlo(nr++, k.nazwa))), ...);
+        },
+        kolumny);
     return rek;
 }
 
@@ -74,33 +87,74 @@ QVariant w(const std::optional<double> &v) { return v ? QVariant(*v) : QVariant(
 
 } // namespace
 
-TRekSyst TRekSyst::z(const QSqlRecord &r)
+QVariant UkladKolumn::wartosc(const QSqlQuery &q, int nr, const char *nazwa)
+{
+    // The first row read finds the places; every row asks for the columns in the same order.
+    if (size_t(nr) >= m_kolumny.size()) {
+        if (m_kolumny.empty())
+            m_nazwy = q.record();
+        const QLatin1StringView n(nazwa);
+        m_kolumny.push_back(nr < m_nazwy.count() && m_nazwy.fieldName(nr) == n ? nr : m_nazwy.indexOf(n));
+    }
+    const int i = m_kolumny[size_t(nr)];
+    return i < 0 ? QVariant() : q.value(i);
+}
+
+// The columns of TRekSyst in table order.
+static auto kolumnySyst()
 {
     using R = TRekSyst;
-    return czytaj(r, k("IdSyst", &R::IdSyst), k("NazSyst", &R::NazSyst), k("OpisSyst", &R::OpisSyst),
-                  k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdSyst", &R::IdSyst), k("NazSyst", &R::NazSyst), k("OpisSyst", &R::OpisSyst),
+                           k("DataRek", &R::DataRek));
+}
+
+TRekSyst TRekSyst::z(const QSqlRecord &r) { return czytaj<TRekSyst>(Pola(r), kolumnySyst()); }
+
+TRekSyst TRekSyst::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekSyst>(PolaZapytania(q, u), kolumnySyst());
 }
 
 QVariantList TRekSyst::wartosci() const { return {IdSyst, w(NazSyst), w(OpisSyst), w(DataRek)}; }
 
-TRekFakt TRekFakt::z(const QSqlRecord &r)
+// The columns of TRekFakt in table order.
+static auto kolumnyFakt()
 {
     using R = TRekFakt;
-    return czytaj(r, k("IdFakt", &R::IdFakt), k("KodSyst", &R::KodSyst), k("NazFakt", &R::NazFakt),
-                  k("RodzFakt", &R::RodzFakt), k("TypFakt", &R::TypFakt), k("JedWartFakt", &R::JedWartFakt),
-                  k("CzyWielWart", &R::CzyWielWart), k("LiczWart", &R::LiczWart), k("OpisFakt", &R::OpisFakt),
-                  k("PytFakt", &R::PytFakt), k("WartFakt", &R::WartFakt), k("WartPoprzFakt", &R::WartPoprzFakt),
-                  k("CFWartFakt", &R::CFWartFakt), k("CFWartPoprzFakt", &R::CFWartPoprzFakt),
-                  k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdFakt", &R::IdFakt), k("KodSyst", &R::KodSyst), k("NazFakt", &R::NazFakt),
+                           k("RodzFakt", &R::RodzFakt), k("TypFakt", &R::TypFakt), k("JedWartFakt", &R::JedWartFakt),
+                           k("CzyWielWart", &R::CzyWielWart), k("LiczWart", &R::LiczWart),
+                           k("OpisFakt", &R::OpisFakt), k("PytFakt", &R::PytFakt), k("WartFakt", &R::WartFakt),
+                           k("WartPoprzFakt", &R::WartPoprzFakt), k("CFWartFakt", &R::CFWartFakt),
+                           k("CFWartPoprzFakt", &R::CFWartPoprzFakt), k("DataRek", &R::DataRek));
+}
+
+TRekFakt TRekFakt::z(const QSqlRecord &r) { return czytaj<TRekFakt>(Pola(r), kolumnyFakt()); }
+
+TRekFakt TRekFakt::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekFakt>(PolaZapytania(q, u), kolumnyFakt());
+}
+
+// The columns of TRekWartFaktWylicz in table order.
+static auto kolumnyWartFaktWylicz()
+{
+    using R = TRekWartFaktWylicz;
+    return std::make_tuple(k("IdWartFaktWylicz", &R::IdWartFaktWylicz), k("KodFakt", &R::KodFakt),
+                           k("WartFaktWylicz", &R::WartFaktWylicz), k("CzyFaktMaWartAkt", &R::CzyFaktMaWartAkt),
+                           k("CFWartFaktWyliczAkt", &R::CFWartFaktWyliczAkt),
+                           k("CzyFaktMaWartPoprz", &R::CzyFaktMaWartPoprz),
+                           k("CFWartFaktWyliczPoprz", &R::CFWartFaktWyliczPoprz), k("DataRek", &R::DataRek));
 }
 
 TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlRecord &r)
 {
-    using R = TRekWartFaktWylicz;
-    return czytaj(r, k("IdWartFaktWylicz", &R::IdWartFaktWylicz), k("KodFakt", &R::KodFakt),
-                  k("WartFaktWylicz", &R::WartFaktWylicz), k("CzyFaktMaWartAkt", &R::CzyFaktMaWartAkt),
-                  k("CFWartFaktWyliczAkt", &R::CFWartFaktWyliczAkt), k("CzyFaktMaWartPoprz", &R::CzyFaktMaWartPoprz),
-                  k("CFWartFaktWyliczPoprz", &R::CFWartFaktWyliczPoprz), k("DataRek", &R::DataRek));
+    return czytaj<TRekWartFaktWylicz>(Pola(r), kolumnyWartFaktWylicz());
+}
+
+TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekWartFaktWylicz>(PolaZapytania(q, u), kolumnyWartFaktWylicz());
 }
 
 QVariantList TRekWartFaktWylicz::wartosci() const
@@ -110,44 +164,77 @@ QVariantList TRekWartFaktWylicz::wartosci() const
             w(CFWartFaktWyliczPoprz), w(DataRek)};
 }
 
-TRekReg TRekReg::z(const QSqlRecord &r)
+// The columns of TRekReg in table order.
+static auto kolumnyReg()
 {
     using R = TRekReg;
-    return czytaj(r, k("IdReg", &R::IdReg), k("KodSyst", &R::KodSyst), k("NazReg", &R::NazReg),
-                  k("PozReg", &R::PozReg), k("KierWniReg", &R::KierWniReg), k("CFReg", &R::CFReg),
-                  k("PrzesReg", &R::PrzesReg), k("KonklReg", &R::KonklReg), k("OpisKonklReg", &R::OpisKonklReg),
-                  k("InstrReg", &R::InstrReg), k("OpisReg", &R::OpisReg), k("CzyOdpal", &R::CzyOdpal),
-                  k("CFKonklReg", &R::CFKonklReg), k("CzyBieUdzWeWnios", &R::CzyBieUdzWeWnios),
-                  k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdReg", &R::IdReg), k("KodSyst", &R::KodSyst), k("NazReg", &R::NazReg),
+                           k("PozReg", &R::PozReg), k("KierWniReg", &R::KierWniReg), k("CFReg", &R::CFReg),
+                           k("PrzesReg", &R::PrzesReg), k("KonklReg", &R::KonklReg),
+                           k("OpisKonklReg", &R::OpisKonklReg), k("InstrReg", &R::InstrReg),
+                           k("OpisReg", &R::OpisReg), k("CzyOdpal", &R::CzyOdpal), k("CFKonklReg", &R::CFKonklReg),
+                           k("CzyBieUdzWeWnios", &R::CzyBieUdzWeWnios), k("DataRek", &R::DataRek));
 }
 
-TRekStala TRekStala::z(const QSqlRecord &r)
+TRekReg TRekReg::z(const QSqlRecord &r) { return czytaj<TRekReg>(Pola(r), kolumnyReg()); }
+
+TRekReg TRekReg::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekReg>(PolaZapytania(q, u), kolumnyReg());
+}
+
+// The columns of TRekStala in table order.
+static auto kolumnyStala()
 {
     using R = TRekStala;
-    return czytaj(r, k("IdStala", &R::IdStala), k("KodSyst", &R::KodSyst), k("NazStala", &R::NazStala),
-                  k("RodzStala", &R::RodzStala), k("TypStala", &R::TypStala), k("JedWartStala", &R::JedWartStala),
-                  k("WartStalaProsta", &R::WartStalaProsta), k("KodArgStala", &R::KodArgStala),
-                  k("WartParAStala", &R::WartParAStala), k("WartParBStala", &R::WartParBStala),
-                  k("OpisStala", &R::OpisStala), k("PytStala", &R::PytStala), k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdStala", &R::IdStala), k("KodSyst", &R::KodSyst), k("NazStala", &R::NazStala),
+                           k("RodzStala", &R::RodzStala), k("TypStala", &R::TypStala),
+                           k("JedWartStala", &R::JedWartStala), k("WartStalaProsta", &R::WartStalaProsta),
+                           k("KodArgStala", &R::KodArgStala), k("WartParAStala", &R::WartParAStala),
+                           k("WartParBStala", &R::WartParBStala), k("OpisStala", &R::OpisStala),
+                           k("PytStala", &R::PytStala), k("DataRek", &R::DataRek));
 }
 
-TRekTraj TRekTraj::z(const QSqlRecord &r)
+TRekStala TRekStala::z(const QSqlRecord &r) { return czytaj<TRekStala>(Pola(r), kolumnyStala()); }
+
+TRekStala TRekStala::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekStala>(PolaZapytania(q, u), kolumnyStala());
+}
+
+// The columns of TRekTraj in table order.
+static auto kolumnyTraj()
 {
     using R = TRekTraj;
-    return czytaj(r, k("IdKrokTraj", &R::IdKrokTraj), k("KodSyst", &R::KodSyst), k("KodRegTraj", &R::KodRegTraj),
-                  k("PozRegTraj", &R::PozRegTraj), k("IterRegTraj", &R::IterRegTraj),
-                  k("KierWniTraj", &R::KierWniTraj), k("CzyOdpalTraj", &R::CzyOdpalTraj),
-                  k("CFKonklRegTraj", &R::CFKonklRegTraj), k("PrzyczNieOdpalTraj", &R::PrzyczNieOdpalTraj),
-                  k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdKrokTraj", &R::IdKrokTraj), k("KodSyst", &R::KodSyst),
+                           k("KodRegTraj", &R::KodRegTraj), k("PozRegTraj", &R::PozRegTraj),
+                           k("IterRegTraj", &R::IterRegTraj), k("KierWniTraj", &R::KierWniTraj),
+                           k("CzyOdpalTraj", &R::CzyOdpalTraj), k("CFKonklRegTraj", &R::CFKonklRegTraj),
+                           k("PrzyczNieOdpalTraj", &R::PrzyczNieOdpalTraj), k("DataRek", &R::DataRek));
 }
 
-TRekPlikMult TRekPlikMult::z(const QSqlRecord &r)
+TRekTraj TRekTraj::z(const QSqlRecord &r) { return czytaj<TRekTraj>(Pola(r), kolumnyTraj()); }
+
+TRekTraj TRekTraj::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekTraj>(PolaZapytania(q, u), kolumnyTraj());
+}
+
+// The columns of TRekPlikMult in table order.
+static auto kolumnyPlikMult()
 {
     using R = TRekPlikMult;
-    return czytaj(r, k("IdPlikMult", &R::IdPlikMult), k("NazwaPliku", &R::NazwaPliku),
-                  k("RodzajPliku", &R::RodzajPliku), k("StosWysDoSzer", &R::StosWysDoSzer),
-                  k("CoPlikIlustr", &R::CoPlikIlustr), k("KodElemIlustr", &R::KodElemIlustr), k("Podpis", &R::Podpis),
-                  k("DataRek", &R::DataRek));
+    return std::make_tuple(k("IdPlikMult", &R::IdPlikMult), k("NazwaPliku", &R::NazwaPliku),
+                           k("RodzajPliku", &R::RodzajPliku), k("StosWysDoSzer", &R::StosWysDoSzer),
+                           k("CoPlikIlustr", &R::CoPlikIlustr), k("KodElemIlustr", &R::KodElemIlustr),
+                           k("Podpis", &R::Podpis), k("DataRek", &R::DataRek));
+}
+
+TRekPlikMult TRekPlikMult::z(const QSqlRecord &r) { return czytaj<TRekPlikMult>(Pola(r), kolumnyPlikMult()); }
+
+TRekPlikMult TRekPlikMult::z(const QSqlQuery &q, UkladKolumn &u)
+{
+    return czytaj<TRekPlikMult>(PolaZapytania(q, u), kolumnyPlikMult());
 }
 
 QString sqlWstawienia(Tabela t)
@@ -175,8 +262,9 @@ QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coI
     q.bindValue(QStringLiteral(":ParCoPlikIlustr"), coIlustr);
     q.bindValue(QStringLiteral(":ParRodzajPliku"), rodzajPliku);
     if (q.exec()) {
+        UkladKolumn u;
         while (q.next())
-            wynik << TRekPlikMult::z(q.record());
+            wynik << TRekPlikMult::z(q, u);
     }
     q.finish();
     return wynik;

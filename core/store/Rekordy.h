@@ -9,15 +9,30 @@
 #include <QString>
 #include <QVariantList>
 #include <optional>
+#include <vector>
 
 namespace tremida {
 
 class Baza;
 
+// Where the columns a record reads stand among the columns of one query's rows: found from
+// the column names at the first row read, then every row is read by position, without the
+// copy of the whole row that QSqlQuery::record() makes. One per run of a query.
+class UkladKolumn {
+public:
+    // The value of column `nazwa`, the record's column number `nr`, in the current row of `q`.
+    QVariant wartosc(const QSqlQuery &q, int nr, const char *nazwa);
+
+private:
+    QSqlRecord m_nazwy;
+    std::vector<int> m_kolumny; // per column of the record, its place in the row (-1: none)
+};
+
 struct TRekSyst {
     int IdSyst = 0;
     QString NazSyst, OpisSyst, DataRek;
     static TRekSyst z(const QSqlRecord &r);
+    static TRekSyst z(const QSqlQuery &q, UkladKolumn &u);
     // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
@@ -31,6 +46,7 @@ struct TRekFakt {
     std::optional<double> CFWartFakt, CFWartPoprzFakt;
     QString DataRek;
     static TRekFakt z(const QSqlRecord &r);
+    static TRekFakt z(const QSqlQuery &q, UkladKolumn &u);
 };
 
 struct TRekWartFaktWylicz {
@@ -42,6 +58,7 @@ struct TRekWartFaktWylicz {
     std::optional<double> CFWartFaktWyliczPoprz;
     QString DataRek;
     static TRekWartFaktWylicz z(const QSqlRecord &r);
+    static TRekWartFaktWylicz z(const QSqlQuery &q, UkladKolumn &u);
     // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
@@ -57,6 +74,7 @@ struct TRekReg {
     std::optional<double> CFKonklReg;
     QString CzyBieUdzWeWnios, DataRek;
     static TRekReg z(const QSqlRecord &r);
+    static TRekReg z(const QSqlQuery &q, UkladKolumn &u);
 };
 
 struct TRekStala {
@@ -66,6 +84,7 @@ struct TRekStala {
     int KodArgStala = 0;
     QString WartParAStala, WartParBStala, OpisStala, PytStala, DataRek;
     static TRekStala z(const QSqlRecord &r);
+    static TRekStala z(const QSqlQuery &q, UkladKolumn &u);
 };
 
 struct TRekTraj {
@@ -77,6 +96,7 @@ struct TRekTraj {
     std::optional<double> CFKonklRegTraj;
     QString PrzyczNieOdpalTraj, DataRek;
     static TRekTraj z(const QSqlRecord &r);
+    static TRekTraj z(const QSqlQuery &q, UkladKolumn &u);
 };
 
 struct TRekPlikMult {
@@ -87,6 +107,7 @@ struct TRekPlikMult {
     int KodElemIlustr = 0;
     QString Podpis, DataRek;
     static TRekPlikMult z(const QSqlRecord &r);
+    static TRekPlikMult z(const QSqlQuery &q, UkladKolumn &u);
 };
 
 // The multimedia records illustrating one element (`coIlustr` "fakt" or "regula", the
