@@ -419,27 +419,19 @@ private slots:
     {
         QTest::addColumn<QString>("przesReg");
         QTest::addColumn<QString>("wynik"); // the field's value, or "przerwanie" after an error message
-        QTest::newRow("integer =") << "[n]=[5]" << "TRUE";
-        QTest::newRow("integer >") << "[n]>[5]" << "FALSE";
-        QTest::newRow("integer >=") << "[n]>=[5]" << "TRUE";
-        QTest::newRow("integer <") << "[n]<[6]" << "TRUE";
-        QTest::newRow("integer <=") << "[n]<=[4]" << "FALSE";
-        QTest::newRow("integer, blanks in the literal") << "[n]>[ 4 ]" << "TRUE";
-        QTest::newRow("integer, literal with a comma") << "[n]>[4,5]" << "przerwanie";
-        QTest::newRow("real >") << "[r]>[2,4]" << "TRUE";
-        QTest::newRow("real < its own value") << "[r]<[2,5]" << "FALSE";
-        QTest::newRow("real <= its own value") << "[r]<=[2,5]" << "TRUE";
-        QTest::newRow("real >= a constant") << "[r]>=[Prog]" << "TRUE";
-        QTest::newRow("real > a constant") << "[r]>[Prog]" << "FALSE";
-        QTest::newRow("integer with a real constant") << "[n]=[Prog]" << "przerwanie";
-        QTest::newRow("logical TRUE") << "[l]=[TRUE]" << "TRUE";
-        QTest::newRow("logical, small letters") << "[l]=[true]" << "TRUE";
-        QTest::newRow("logical FALSE") << "[l]=[False]" << "FALSE";
-        QTest::newRow("logical, not a logical literal") << "[l]=[1]" << "przerwanie";
-        QTest::newRow("logical with >") << "[l]>[TRUE]" << "przerwanie";
-        QTest::newRow("operator unknown") << "[n]=>[5]" << "przerwanie";
-        QTest::newRow("operator of three characters") << "[n]>==[5]" << "przerwanie";
-        QTest::newRow("the same value text twice") << "[n]>[4] AND [n]<[6] AND [l]=[TRUE] AND [r]>[2]" << "TRUE";
+        // "premise field => result" of the facts n (integer 5), r (real 2,5), l (logical TRUE)
+        // and the real constant Prog (2,5); each row is named by its field.
+        const char *wiersze[] = {
+            "[n]=[5] => TRUE", "[n]>[5] => FALSE", "[n]>=[5] => TRUE", "[n]<[6] => TRUE", "[n]<=[4] => FALSE",
+            "[n]>[ 4 ] => TRUE", "[n]>[4,5] => przerwanie", "[r]>[2,4] => TRUE", "[r]<[2,5] => FALSE",
+            "[r]<=[2,5] => TRUE", "[r]>=[Prog] => TRUE", "[r]>[Prog] => FALSE", "[n]=[Prog] => przerwanie",
+            "[l]=[TRUE] => TRUE", "[l]=[true] => TRUE", "[l]=[False] => FALSE", "[l]=[1] => przerwanie",
+            "[l]>[TRUE] => przerwanie", "[n]=>[5] => przerwanie", "[n]>==[5] => przerwanie",
+            "[n]>[4] AND [n]<[6] AND [l]=[TRUE] AND [r]>[2] => TRUE"};
+        for (const char *w : wiersze) {
+            const QStringList czesci = QString::fromUtf8(w).split(QStringLiteral(" => "));
+            QTest::newRow(w) << czesci[0] << czesci[1];
+        }
     }
 
     // A scalar premise compares the fact's value with the literal or constant as numbers or

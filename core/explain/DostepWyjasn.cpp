@@ -26,7 +26,7 @@ QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
     if (baza.czytaj(q, t)) {
         UkladKolumn u;
         while (q.next())
-            wynik.append(Rek::z(q, u));
+            wynik.append(Rek::z({q, u}));
     }
     q.finish();
     return wynik;

@@ -21,7 +21,7 @@ QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
     if (baza.czytaj(q, t)) {
         UkladKolumn u;
         while (q.next())
-            wynik.append(Rek::z(q, u));
+            wynik.append(Rek::z({q, u}));
     }
     q.finish();
     return wynik;
@@ -193,7 +193,7 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
         if (baza.czytaj(q, Tabela::Fakty)) {
             UkladKolumn u;
             while (q.next()) {
-                auto f = std::make_shared<const TRekFakt>(TRekFakt::z(q, u));
+                auto f = std::make_shared<const TRekFakt>(TRekFakt::z({q, u}));
                 if (!p->faktyWgNazwy.contains(f->NazFakt))
                     p->faktyWgNazwy.insert(f->NazFakt, f->IdFakt);
                 if (!p->fakty.contains(f->IdFakt))
@@ -336,7 +336,7 @@ std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
         if (baza.czytaj(q, Tabela::Reguly)) {
             UkladKolumn u;
             while (q.next()) {
-                auto r = std::make_shared<const TRekReg>(TRekReg::z(q, u));
+                auto r = std::make_shared<const TRekReg>(TRekReg::z({q, u}));
                 if (!p->reguly.contains(r->IdReg))
                     p->reguly.insert(r->IdReg, std::move(r));
             }

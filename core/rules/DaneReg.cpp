@@ -102,10 +102,10 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
     stale.clear();
     const QString par = QStringLiteral(":ParIdSyst");
     if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), par,
-                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z(q, u)); }, blad))
+                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z({q, u})); }, blad))
         return false;
     if (!czytaj(baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), par,
-                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { stale.append(TRekStala::z(q, u)); }, blad))
+                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { stale.append(TRekStala::z({q, u})); }, blad))
         return false;
     QSet<int> znane;
     for (const TRekFakt &f : std::as_const(fakty))
@@ -117,7 +117,7 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
         znane.insert(s.KodArgStala);
         if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"),
                     QStringLiteral(":ParIdFakt"), s.KodArgStala,
-                    [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z(q, u)); }, blad))
+                    [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z({q, u})); }, blad))
             return false;
     }
     if (baza.czyDolaczona(Tabela::Fakty))
@@ -125,7 +125,10 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
                       QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt IN "
                                      "(SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst) ORDER BY IdWartFaktWylicz"),
                       par, kodSyst,
-                      [&](const QSqlQuery &q, UkladKolumn &u) { wartosci.append(TRekWartFaktWylicz::z(q, u)); }, blad);
+                      [&](const QSqlQuery &q, UkladKolumn &u) {
+                          wartosci.append(TRekWartFaktWylicz::z({q, u}));
+                      },
+                      blad);
     return true;
 }
 

@@ -12,34 +12,6 @@ namespace tremida {
 
 namespace {
 
-// The columns of a record read in the order of its table. A column is taken from the
-// position where it is expected when the name there matches (a table file made by this
-// program), otherwise looked up by its name, which costs far more when many records are read.
-class Pola {
-public:
-    explicit Pola(const QSqlRecord &r) : m_r(r) {}
-    QVariant operator()(int nr, const char *nazwa) const
-    {
-        if (nr < m_r.count() && m_r.fieldName(nr) == QLatin1String(nazwa))
-            return m_r.value(nr);
-        return m_r.value(QLatin1String(nazwa));
-    }
-
-private:
-    const QSqlRecord &m_r;
-};
-
-// The columns of the current row of a query, by the places its first row showed.
-class PolaZapytania {
-public:
-    PolaZapytania(const QSqlQuery &q, UkladKolumn &u) : m_q(q), m_u(u) {}
-    QVariant operator()(int nr, const char *nazwa) const { return m_u.wartosc(m_q, nr, nazwa); }
-
-private:
-    const QSqlQuery &m_q;
-    UkladKolumn &m_u;
-};
-
 // One column: its name and the member it is read into.
 template <class R, class T>
 struct Kolumna {
@@ -69,16 +41,12 @@ T jako(const QVariant &v)
 }
 
 // Reads the columns of a record in the order given, which is the order of its table.
-template <class R, class Zrodlo, class... T>
-R czytaj(const Zrodlo &zrodlo, const std::tuple<Kolumna<R, T>...> &kolumny)
+template <class R, class... T>
+R czytaj(const PolaWiersza &pola, Kolumna<R, T>... kolumny)
 {
     R rek;
-    std::apply(
-        [&](const auto &...k) {
-            int nr = 0;
-            ((rek.*k.pole = jako<std::remove_reference_t<decltype(rek.*k.pole)>>(zrodlo(nr++, k.nazwa))), ...);
-        },
-        kolumny);
+    int nr = 0;
+    ((rek.*kolumny.pole = jako<T>(pola(nr++, kolumny.nazwa))), ...);
     return rek;
 }
 
@@ -100,61 +68,45 @@ QVariant UkladKolumn::wartosc(const QSqlQuery &q, int nr, const char *nazwa)
     return i < 0 ? QVariant() : q.value(i);
 }
 
-// The columns of TRekSyst in table order.
-static auto kolumnySyst()
+QVariant PolaWiersza::operator()(int nr, const char *nazwa) const
 {
-    using R = TRekSyst;
-    return std::make_tuple(k("IdSyst", &R::IdSyst), k("NazSyst", &R::NazSyst), k("OpisSyst", &R::OpisSyst),
-                           k("DataRek", &R::DataRek));
+    if (m_zapytanie)
+        return m_uklad->wartosc(*m_zapytanie, nr, nazwa);
+    // A column is taken from the position where it is expected when the name there matches
+    // (a table file made by this program), otherwise looked up by its name.
+    const QSqlRecord &r = *m_rekord;
+    if (nr < r.count() && r.fieldName(nr) == QLatin1String(nazwa))
+        return r.value(nr);
+    return r.value(QLatin1String(nazwa));
 }
 
-TRekSyst TRekSyst::z(const QSqlRecord &r) { return czytaj<TRekSyst>(Pola(r), kolumnySyst()); }
-
-TRekSyst TRekSyst::z(const QSqlQuery &q, UkladKolumn &u)
+TRekSyst TRekSyst::z(const PolaWiersza &p)
 {
-    return czytaj<TRekSyst>(PolaZapytania(q, u), kolumnySyst());
+    using R = TRekSyst;
+    return czytaj(p, k("IdSyst", &R::IdSyst), k("NazSyst", &R::NazSyst), k("OpisSyst", &R::OpisSyst),
+                  k("DataRek", &R::DataRek));
 }
 
 QVariantList TRekSyst::wartosci() const { return {IdSyst, w(NazSyst), w(OpisSyst), w(DataRek)}; }
 
-// The columns of TRekFakt in table order.
-static auto kolumnyFakt()
+TRekFakt TRekFakt::z(const PolaWiersza &p)
 {
     using R = TRekFakt;
-    return std::make_tuple(k("IdFakt", &R::IdFakt), k("KodSyst", &R::KodSyst), k("NazFakt", &R::NazFakt),
-                           k("RodzFakt", &R::RodzFakt), k("TypFakt", &R::TypFakt), k("JedWartFakt", &R::JedWartFakt),
-                           k("CzyWielWart", &R::CzyWielWart), k("LiczWart", &R::LiczWart),
-                           k("OpisFakt", &R::OpisFakt), k("PytFakt", &R::PytFakt), k("WartFakt", &R::WartFakt),
-                           k("WartPoprzFakt", &R::WartPoprzFakt), k("CFWartFakt", &R::CFWartFakt),
-                           k("CFWartPoprzFakt", &R::CFWartPoprzFakt), k("DataRek", &R::DataRek));
+    return czytaj(p, k("IdFakt", &R::IdFakt), k("KodSyst", &R::KodSyst), k("NazFakt", &R::NazFakt),
+                  k("RodzFakt", &R::RodzFakt), k("TypFakt", &R::TypFakt), k("JedWartFakt", &R::JedWartFakt),
+                  k("CzyWielWart", &R::CzyWielWart), k("LiczWart", &R::LiczWart), k("OpisFakt", &R::OpisFakt),
+                  k("PytFakt", &R::PytFakt), k("WartFakt", &R::WartFakt), k("WartPoprzFakt", &R::WartPoprzFakt),
+                  k("CFWartFakt", &R::CFWartFakt), k("CFWartPoprzFakt", &R::CFWartPoprzFakt),
+                  k("DataRek", &R::DataRek));
 }
 
-TRekFakt TRekFakt::z(const QSqlRecord &r) { return czytaj<TRekFakt>(Pola(r), kolumnyFakt()); }
-
-TRekFakt TRekFakt::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekFakt>(PolaZapytania(q, u), kolumnyFakt());
-}
-
-// The columns of TRekWartFaktWylicz in table order.
-static auto kolumnyWartFaktWylicz()
+TRekWartFaktWylicz TRekWartFaktWylicz::z(const PolaWiersza &p)
 {
     using R = TRekWartFaktWylicz;
-    return std::make_tuple(k("IdWartFaktWylicz", &R::IdWartFaktWylicz), k("KodFakt", &R::KodFakt),
-                           k("WartFaktWylicz", &R::WartFaktWylicz), k("CzyFaktMaWartAkt", &R::CzyFaktMaWartAkt),
-                           k("CFWartFaktWyliczAkt", &R::CFWartFaktWyliczAkt),
-                           k("CzyFaktMaWartPoprz", &R::CzyFaktMaWartPoprz),
-                           k("CFWartFaktWyliczPoprz", &R::CFWartFaktWyliczPoprz), k("DataRek", &R::DataRek));
-}
-
-TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlRecord &r)
-{
-    return czytaj<TRekWartFaktWylicz>(Pola(r), kolumnyWartFaktWylicz());
-}
-
-TRekWartFaktWylicz TRekWartFaktWylicz::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekWartFaktWylicz>(PolaZapytania(q, u), kolumnyWartFaktWylicz());
+    return czytaj(p, k("IdWartFaktWylicz", &R::IdWartFaktWylicz), k("KodFakt", &R::KodFakt),
+                  k("WartFaktWylicz", &R::WartFaktWylicz), k("CzyFaktMaWartAkt", &R::CzyFaktMaWartAkt),
+                  k("CFWartFaktWyliczAkt", &R::CFWartFaktWyliczAkt), k("CzyFaktMaWartPoprz", &R::CzyFaktMaWartPoprz),
+                  k("CFWartFaktWyliczPoprz", &R::CFWartFaktWyliczPoprz), k("DataRek", &R::DataRek));
 }
 
 QVariantList TRekWartFaktWylicz::wartosci() const
@@ -164,77 +116,44 @@ QVariantList TRekWartFaktWylicz::wartosci() const
             w(CFWartFaktWyliczPoprz), w(DataRek)};
 }
 
-// The columns of TRekReg in table order.
-static auto kolumnyReg()
+TRekReg TRekReg::z(const PolaWiersza &p)
 {
     using R = TRekReg;
-    return std::make_tuple(k("IdReg", &R::IdReg), k("KodSyst", &R::KodSyst), k("NazReg", &R::NazReg),
-                           k("PozReg", &R::PozReg), k("KierWniReg", &R::KierWniReg), k("CFReg", &R::CFReg),
-                           k("PrzesReg", &R::PrzesReg), k("KonklReg", &R::KonklReg),
-                           k("OpisKonklReg", &R::OpisKonklReg), k("InstrReg", &R::InstrReg),
-                           k("OpisReg", &R::OpisReg), k("CzyOdpal", &R::CzyOdpal), k("CFKonklReg", &R::CFKonklReg),
-                           k("CzyBieUdzWeWnios", &R::CzyBieUdzWeWnios), k("DataRek", &R::DataRek));
+    return czytaj(p, k("IdReg", &R::IdReg), k("KodSyst", &R::KodSyst), k("NazReg", &R::NazReg),
+                  k("PozReg", &R::PozReg), k("KierWniReg", &R::KierWniReg), k("CFReg", &R::CFReg),
+                  k("PrzesReg", &R::PrzesReg), k("KonklReg", &R::KonklReg), k("OpisKonklReg", &R::OpisKonklReg),
+                  k("InstrReg", &R::InstrReg), k("OpisReg", &R::OpisReg), k("CzyOdpal", &R::CzyOdpal),
+                  k("CFKonklReg", &R::CFKonklReg), k("CzyBieUdzWeWnios", &R::CzyBieUdzWeWnios),
+                  k("DataRek", &R::DataRek));
 }
 
-TRekReg TRekReg::z(const QSqlRecord &r) { return czytaj<TRekReg>(Pola(r), kolumnyReg()); }
-
-TRekReg TRekReg::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekReg>(PolaZapytania(q, u), kolumnyReg());
-}
-
-// The columns of TRekStala in table order.
-static auto kolumnyStala()
+TRekStala TRekStala::z(const PolaWiersza &p)
 {
     using R = TRekStala;
-    return std::make_tuple(k("IdStala", &R::IdStala), k("KodSyst", &R::KodSyst), k("NazStala", &R::NazStala),
-                           k("RodzStala", &R::RodzStala), k("TypStala", &R::TypStala),
-                           k("JedWartStala", &R::JedWartStala), k("WartStalaProsta", &R::WartStalaProsta),
-                           k("KodArgStala", &R::KodArgStala), k("WartParAStala", &R::WartParAStala),
-                           k("WartParBStala", &R::WartParBStala), k("OpisStala", &R::OpisStala),
-                           k("PytStala", &R::PytStala), k("DataRek", &R::DataRek));
+    return czytaj(p, k("IdStala", &R::IdStala), k("KodSyst", &R::KodSyst), k("NazStala", &R::NazStala),
+                  k("RodzStala", &R::RodzStala), k("TypStala", &R::TypStala), k("JedWartStala", &R::JedWartStala),
+                  k("WartStalaProsta", &R::WartStalaProsta), k("KodArgStala", &R::KodArgStala),
+                  k("WartParAStala", &R::WartParAStala), k("WartParBStala", &R::WartParBStala),
+                  k("OpisStala", &R::OpisStala), k("PytStala", &R::PytStala), k("DataRek", &R::DataRek));
 }
 
-TRekStala TRekStala::z(const QSqlRecord &r) { return czytaj<TRekStala>(Pola(r), kolumnyStala()); }
-
-TRekStala TRekStala::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekStala>(PolaZapytania(q, u), kolumnyStala());
-}
-
-// The columns of TRekTraj in table order.
-static auto kolumnyTraj()
+TRekTraj TRekTraj::z(const PolaWiersza &p)
 {
     using R = TRekTraj;
-    return std::make_tuple(k("IdKrokTraj", &R::IdKrokTraj), k("KodSyst", &R::KodSyst),
-                           k("KodRegTraj", &R::KodRegTraj), k("PozRegTraj", &R::PozRegTraj),
-                           k("IterRegTraj", &R::IterRegTraj), k("KierWniTraj", &R::KierWniTraj),
-                           k("CzyOdpalTraj", &R::CzyOdpalTraj), k("CFKonklRegTraj", &R::CFKonklRegTraj),
-                           k("PrzyczNieOdpalTraj", &R::PrzyczNieOdpalTraj), k("DataRek", &R::DataRek));
+    return czytaj(p, k("IdKrokTraj", &R::IdKrokTraj), k("KodSyst", &R::KodSyst), k("KodRegTraj", &R::KodRegTraj),
+                  k("PozRegTraj", &R::PozRegTraj), k("IterRegTraj", &R::IterRegTraj),
+                  k("KierWniTraj", &R::KierWniTraj), k("CzyOdpalTraj", &R::CzyOdpalTraj),
+                  k("CFKonklRegTraj", &R::CFKonklRegTraj), k("PrzyczNieOdpalTraj", &R::PrzyczNieOdpalTraj),
+                  k("DataRek", &R::DataRek));
 }
 
-TRekTraj TRekTraj::z(const QSqlRecord &r) { return czytaj<TRekTraj>(Pola(r), kolumnyTraj()); }
-
-TRekTraj TRekTraj::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekTraj>(PolaZapytania(q, u), kolumnyTraj());
-}
-
-// The columns of TRekPlikMult in table order.
-static auto kolumnyPlikMult()
+TRekPlikMult TRekPlikMult::z(const PolaWiersza &p)
 {
     using R = TRekPlikMult;
-    return std::make_tuple(k("IdPlikMult", &R::IdPlikMult), k("NazwaPliku", &R::NazwaPliku),
-                           k("RodzajPliku", &R::RodzajPliku), k("StosWysDoSzer", &R::StosWysDoSzer),
-                           k("CoPlikIlustr", &R::CoPlikIlustr), k("KodElemIlustr", &R::KodElemIlustr),
-                           k("Podpis", &R::Podpis), k("DataRek", &R::DataRek));
-}
-
-TRekPlikMult TRekPlikMult::z(const QSqlRecord &r) { return czytaj<TRekPlikMult>(Pola(r), kolumnyPlikMult()); }
-
-TRekPlikMult TRekPlikMult::z(const QSqlQuery &q, UkladKolumn &u)
-{
-    return czytaj<TRekPlikMult>(PolaZapytania(q, u), kolumnyPlikMult());
+    return czytaj(p, k("IdPlikMult", &R::IdPlikMult), k("NazwaPliku", &R::NazwaPliku),
+                  k("RodzajPliku", &R::RodzajPliku), k("StosWysDoSzer", &R::StosWysDoSzer),
+                  k("CoPlikIlustr", &R::CoPlikIlustr), k("KodElemIlustr", &R::KodElemIlustr), k("Podpis", &R::Podpis),
+                  k("DataRek", &R::DataRek));
 }
 
 QString sqlWstawienia(Tabela t)
@@ -264,7 +183,7 @@ QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coI
     if (q.exec()) {
         UkladKolumn u;
         while (q.next())
-            wynik << TRekPlikMult::z(q, u);
+            wynik << TRekPlikMult::z({q, u});
     }
     q.finish();
     return wynik;

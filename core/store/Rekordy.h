@@ -28,11 +28,26 @@ private:
     std::vector<int> m_kolumny; // per column of the record, its place in the row (-1: none)
 };
 
+// The columns of one row: of a whole record, or of the current row of a query by the places
+// its first row showed (a record type reads itself from either: TRekFakt::z(q.record()),
+// TRekFakt::z({q, uklad})).
+class PolaWiersza {
+public:
+    PolaWiersza(const QSqlRecord &r) : m_rekord(&r) {}
+    PolaWiersza(const QSqlQuery &q, UkladKolumn &u) : m_zapytanie(&q), m_uklad(&u) {}
+    // The value of column `nazwa`, the record's column number `nr` in the order of its table.
+    QVariant operator()(int nr, const char *nazwa) const;
+
+private:
+    const QSqlRecord *m_rekord = nullptr;
+    const QSqlQuery *m_zapytanie = nullptr;
+    UkladKolumn *m_uklad = nullptr;
+};
+
 struct TRekSyst {
     int IdSyst = 0;
     QString NazSyst, OpisSyst, DataRek;
-    static TRekSyst z(const QSqlRecord &r);
-    static TRekSyst z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekSyst z(const PolaWiersza &p);
     // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
@@ -45,8 +60,7 @@ struct TRekFakt {
     QString OpisFakt, PytFakt, WartFakt, WartPoprzFakt;
     std::optional<double> CFWartFakt, CFWartPoprzFakt;
     QString DataRek;
-    static TRekFakt z(const QSqlRecord &r);
-    static TRekFakt z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekFakt z(const PolaWiersza &p);
 };
 
 struct TRekWartFaktWylicz {
@@ -57,8 +71,7 @@ struct TRekWartFaktWylicz {
     QString CzyFaktMaWartPoprz;
     std::optional<double> CFWartFaktWyliczPoprz;
     QString DataRek;
-    static TRekWartFaktWylicz z(const QSqlRecord &r);
-    static TRekWartFaktWylicz z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekWartFaktWylicz z(const PolaWiersza &p);
     // The values in column order, for wstawRekord.
     QVariantList wartosci() const;
 };
@@ -73,8 +86,7 @@ struct TRekReg {
     QString PrzesReg, KonklReg, OpisKonklReg, InstrReg, OpisReg, CzyOdpal;
     std::optional<double> CFKonklReg;
     QString CzyBieUdzWeWnios, DataRek;
-    static TRekReg z(const QSqlRecord &r);
-    static TRekReg z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekReg z(const PolaWiersza &p);
 };
 
 struct TRekStala {
@@ -83,8 +95,7 @@ struct TRekStala {
     QString NazStala, RodzStala, TypStala, JedWartStala, WartStalaProsta;
     int KodArgStala = 0;
     QString WartParAStala, WartParBStala, OpisStala, PytStala, DataRek;
-    static TRekStala z(const QSqlRecord &r);
-    static TRekStala z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekStala z(const PolaWiersza &p);
 };
 
 struct TRekTraj {
@@ -95,8 +106,7 @@ struct TRekTraj {
     QString KierWniTraj, CzyOdpalTraj;
     std::optional<double> CFKonklRegTraj;
     QString PrzyczNieOdpalTraj, DataRek;
-    static TRekTraj z(const QSqlRecord &r);
-    static TRekTraj z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekTraj z(const PolaWiersza &p);
 };
 
 struct TRekPlikMult {
@@ -106,8 +116,7 @@ struct TRekPlikMult {
     QString CoPlikIlustr;
     int KodElemIlustr = 0;
     QString Podpis, DataRek;
-    static TRekPlikMult z(const QSqlRecord &r);
-    static TRekPlikMult z(const QSqlQuery &q, UkladKolumn &u);
+    static TRekPlikMult z(const PolaWiersza &p);
 };
 
 // The multimedia records illustrating one element (`coIlustr` "fakt" or "regula", the

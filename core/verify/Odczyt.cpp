@@ -30,7 +30,7 @@ QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, std::optional
         return wynik;
     UkladKolumn u;
     while (q.next())
-        wynik.append(Rek::z(q, u));
+        wynik.append(Rek::z({q, u}));
     return wynik;
 }
 
