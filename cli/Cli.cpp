@@ -2,8 +2,6 @@
 
 #include "store/Konwersje.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <cstdio>
 
 namespace tremida::cli {
@@ -18,12 +16,6 @@ void Kontekst::komunikat(const QString &tekst)
 {
     out << tekstDoWyswietlenia(tekst) << '\n';
     out.flush();
-}
-
-QByteArray tekstJson(const QString &s)
-{
-    QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
-    return a.mid(1, a.size() - 2);
 }
 
 void Kontekst::komunikatJson(const QString &tekst)

@@ -49,7 +49,4 @@ QString skladnia(const QString &nazwa = QString());
 // Reports a usage error of a command on standard error and returns BladUzycia.
 int bladUzycia(Kontekst &k, const QString &polecenie, const QString &tekst);
 
-// Text of a JSON string value (quotes included).
-QByteArray tekstJson(const QString &s);
-
 } // namespace tremida::cli

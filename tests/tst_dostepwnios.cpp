@@ -19,6 +19,7 @@ private slots:
     void zapisBezZmianyZostawiaTabele();
     void miejsceFaktuPoZapisie_data();
     void miejsceFaktuPoZapisie();
+    void liczbaIlustracji();
 };
 
 void TstDostepWnios::odczytWidziZapis_data()
@@ -126,6 +127,40 @@ void TstDostepWnios::miejsceFaktuPoZapisie()
     // Taken again, the place holds the current record.
     QCOMPARE(dostep::miejsceFaktu(baza, 1)->rekord->WartPoprzFakt, poZapisie->WartPoprzFakt);
     QVERIFY(baza.wycofajTransakcje());
+}
+
+// The files illustrating a rule are counted as a conclusion shows them: an empty table once
+// per transaction, and a file another program adds between two runs is counted in the next.
+void TstDostepWnios::liczbaIlustracji()
+{
+    BazaTestowa b; // every table empty
+    Baza &baza = b.baza;
+    const QString obraz = QStringLiteral("obraz graficzny/zdjecie fotograficzne");
+    const QString film = QStringLiteral("film");
+    const QString regula = QStringLiteral("regula");
+    auto liczby = [&](int kod) {
+        return QStringLiteral("%1 %2").arg(dostep::liczbaIlustracji(baza, kod, regula, obraz))
+            .arg(dostep::liczbaIlustracji(baza, kod, regula, film));
+    };
+    QCOMPARE(liczby(1), QStringLiteral("0 0"));
+    QVERIFY(baza.rozpocznijTransakcje());
+    QCOMPARE(liczby(1), QStringLiteral("0 0"));
+    QVERIFY(baza.zatwierdzTransakcje());
+
+    InnyProgram(b.folder.sciezka() + QStringLiteral("/plikimultimedialne.db"))
+        .sql(QStringLiteral("INSERT INTO plikimultimedialne VALUES (1, 'kociol.bmp', "
+                            "'obraz graficzny/zdjecie fotograficzne', 0.75, 'regula', 1, 'Kocioł', '1')"));
+    QVERIFY(baza.rozpocznijTransakcje());
+    QCOMPARE(liczby(1), QStringLiteral("1 0"));
+    QCOMPARE(liczby(2), QStringLiteral("0 0"));
+    QCOMPARE(dostep::liczbaIlustracji(baza, 1, QStringLiteral("fakt"), obraz), 0);
+    // A file added in the transaction itself is counted at once.
+    QSqlQuery q = baza.zapytanie();
+    QVERIFY(q.exec(QStringLiteral("INSERT INTO plikimultimedialne VALUES (2, 'palnik.avi', 'film', 0.75, 'regula', 1, "
+                                  "'Palnik', '1')")));
+    QCOMPARE(liczby(1), QStringLiteral("1 1"));
+    QVERIFY(baza.wycofajTransakcje());
+    QCOMPARE(liczby(1), QStringLiteral("1 0"));
 }
 
 QTEST_GUILESS_MAIN(TstDostepWnios)

@@ -2,11 +2,20 @@
 
 #include "store/Konwersje.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 
 using namespace tremida;
 
 namespace {
+
+// A text as QJsonDocument writes it, as a JSON string value.
+QByteArray zDokumentu(const QString &t)
+{
+    const QByteArray a = QJsonDocument(QJsonArray{t}).toJson(QJsonDocument::Compact);
+    return a.mid(1, a.size() - 2);
+}
 
 // The conversion of the row's text: a value only for a valid text, and then the row's value.
 template <typename T, typename Konwersja>
@@ -116,6 +125,46 @@ private slots:
     void lamanieLinii()
     {
         QCOMPARE(tekstDoWyswietlenia(QStringLiteral("a\n\rb\n\rc")), QStringLiteral("a\nb\nc"));
+    }
+
+    void tekstJson_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("empty") << QString() << QByteArray("\"\"");
+        QTest::newRow("message with line breaks")
+            << QStringLiteral("Kod reguły: 7.\n\rBłąd \"składni\"\t\\")
+            << QByteArray("\"Kod reguły: 7.\\n\\rBłąd \\\"składni\\\"\\t\\\\\"");
+        QTest::newRow("control characters")
+            << QString::fromUtf16(u"\x01\x1f\b\f\x7f") << QByteArray("\"\\u0001\\u001f\\b\\f\x7f\"");
+        QTest::newRow("outside the basic plane")
+            << QString::fromUtf16(u"a\U0001F600b") << QByteArray("\"a\xf0\x9f\x98\x80" "b\"");
+        QTest::newRow("lone surrogates")
+            << QString::fromUtf16(u"\xd800x\xdc00") << QByteArray("\"\\ud800x\\udc00\"");
+    }
+    // A JSON string is written as QJsonDocument writes it.
+    void tekstJson()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(QByteArray, json);
+        QCOMPARE(tremida::tekstJson(tekst), json);
+        QCOMPARE(tremida::tekstJson(tekst), zDokumentu(tekst));
+    }
+
+    // Every single UTF-16 code unit, and every pair of a high and a low surrogate at the
+    // edges of their ranges, as QJsonDocument writes it.
+    void tekstJsonJakDokument()
+    {
+        for (char32_t u = 0; u <= 0xffff; ++u) {
+            const QString t{QChar(char16_t(u))};
+            if (tremida::tekstJson(t) != zDokumentu(t))
+                QFAIL(qPrintable(QStringLiteral("U+%1").arg(uint(u), 4, 16, QLatin1Char('0'))));
+        }
+        for (char16_t wysoki : {u'\xd800', u'\xdbff'})
+            for (char16_t niski : {u'\xdc00', u'\xdfff', u'a'}) {
+                const QString t = QString(QChar(wysoki)) + QChar(niski) + QChar(wysoki);
+                QCOMPARE(tremida::tekstJson(t), zDokumentu(t));
+            }
     }
 };
 

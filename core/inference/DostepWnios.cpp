@@ -76,6 +76,9 @@ struct TOdczyty : Baza::PamiecOdczytow {
     int systemStanow = 0; // the system whose rules are in stanyRegul, 0 for none
     QHash<int, TStanReguly> stanyRegul;
     QHash<QString, QList<int>> regulyWgKonkl;
+    // Whether the multimedia table was found to hold no file (not asked yet: no value). Its
+    // rows cannot change under a transaction that has read it.
+    std::optional<bool> bezIlustracji;
 };
 
 // The store valid for this moment, or none outside a transaction (another program may
@@ -349,6 +352,21 @@ std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
         const auto r = pierwszy<TRekReg>(baza, q, Tabela::Reguly);
         return r ? std::make_shared<const TRekReg>(*r) : nullptr;
     });
+}
+
+int liczbaIlustracji(Baza &baza, int kodElem, const QString &coIlustr, const QString &rodzajPliku)
+{
+    TOdczyty *p = odczyty(baza);
+    if (p && !p->bezIlustracji.has_value() && baza.czyDolaczona(Tabela::PlikiMult)) {
+        // A failed read settles nothing: every element is then looked up as before.
+        QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT COUNT(*) FROM plikimultimedialne"));
+        if (q.exec() && q.next())
+            p->bezIlustracji = q.value(0).toLongLong() == 0;
+        q.finish();
+    }
+    if (p && p->bezIlustracji.value_or(false))
+        return 0;
+    return int(plikiIlustrujace(baza, kodElem, coIlustr, rodzajPliku).size());
 }
 
 std::optional<TRekReg> regula(Baza &baza, int idReg)

@@ -54,6 +54,10 @@ std::shared_ptr<const TRekStala> stalaONazwieDzielona(Baza &baza, int kodSyst, c
 std::optional<TRekSyst> system(Baza &baza, int idSyst);
 std::optional<TRekReg> regula(Baza &baza, int idReg);
 std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg);
+// How many multimedia files of kind `rodzajPliku` illustrate element `kodElem` of kind
+// `coIlustr` (as plikiIlustrujace finds them); when the table holds no file at all, a
+// transaction asks it once.
+int liczbaIlustracji(Baza &baza, int kodElem, const QString &coIlustr, const QString &rodzajPliku);
 
 // CFKonklReg of every fired rule (CzyOdpal "tak") of the system whose conclusion is exactly
 // `konkl`, in key order; NULL reads as 0.

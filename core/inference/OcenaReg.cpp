@@ -448,8 +448,12 @@ const TOcenaReg::TRegulaPrzygotowana &TOcenaReg::przygotowana(const TRekReg &reg
 
 TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokenyPrzeslanek)
 {
+    return ocenRegule(reg, const_cast<TRegulaPrzygotowana &>(przygotowana(reg)), tokenyPrzeslanek);
+}
+
+TWynikReg TOcenaReg::ocenRegule(const TRekReg &reg, TRegulaPrzygotowana &rp, QList<TTokenPrzes> *tokenyPrzeslanek)
+{
     TWynikReg wynik;
-    TRegulaPrzygotowana &rp = const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
     const QString kod = rp.kod;
     auto przerwij = [&](const QString &tekst) {
         blad(tekst);
@@ -538,11 +542,12 @@ TWynikReg TOcenaReg::OcenRegule(const TRekReg &reg, QList<TTokenPrzes> *tokenyPr
 TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
                                            QList<int> *bezWartosci)
 {
-    m_sesja.OstatniKodReg = przygotowana(reg).kod;
+    TRegulaPrzygotowana &rp = const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
+    m_sesja.OstatniKodReg = rp.kod;
     if ((++m_liczbaOcen & 0xFFFu) == 0)
         m_uzytkownik.wToku();
     m_bezWartosci = bezWartosci;
-    TWynikReg wynik = OcenRegule(reg);
+    TWynikReg wynik = ocenRegule(reg, rp, nullptr);
     m_bezWartosci = nullptr;
     if (wynik.przerwanie)
         return wynik;
@@ -741,8 +746,8 @@ TWizKonkl TOcenaReg::WizKonklReg(const TRekReg &reg, double cfZagreg, const QStr
     w.cfKonkl = reg.CFKonklReg.value_or(0.0);
     w.cfZagreg = cfZagreg;
     w.rodzFakt = rodzFakt;
-    w.liczbaObrazow = int(plikiIlustrujace(m_baza, reg.IdReg, slowa::Regula, slowa::ObrazGraficzny).size());
-    w.liczbaFilmow = int(plikiIlustrujace(m_baza, reg.IdReg, slowa::Regula, slowa::Film).size());
+    w.liczbaObrazow = dostep::liczbaIlustracji(m_baza, reg.IdReg, slowa::Regula, slowa::ObrazGraficzny);
+    w.liczbaFilmow = dostep::liczbaIlustracji(m_baza, reg.IdReg, slowa::Regula, slowa::Film);
     return w;
 }
 

@@ -175,6 +175,8 @@ private:
         std::vector<TNazwyPrzeslanki> nazwy; // one per premise, then the conclusion's
     };
     const TRegulaPrzygotowana &przygotowana(const TRekReg &reg);
+    // OcenRegule with the rule's prepared texts at hand.
+    TWynikReg ocenRegule(const TRekReg &reg, TRegulaPrzygotowana &rp, QList<TTokenPrzes> *tokenyPrzeslanek);
 
     // The fact named `nazwa` and the constant named `wartosc`, found again only when the
     // remembered records changed since `n` was filled.

@@ -194,4 +194,54 @@ QString tekstDoWyswietlenia(const QString &komunikat)
     return t;
 }
 
+QByteArray tekstJson(const QString &tekst)
+{
+    static constexpr char Cyfry[] = "0123456789abcdef";
+    QByteArray a;
+    a.reserve(tekst.size() + 8);
+    a += '"';
+    auto jakoU = [&](char16_t u) {
+        const char e[] = {'\\', 'u', Cyfry[u >> 12], Cyfry[(u >> 8) & 0xf], Cyfry[(u >> 4) & 0xf], Cyfry[u & 0xf]};
+        a.append(e, sizeof e);
+    };
+    const char16_t *p = reinterpret_cast<const char16_t *>(tekst.constData());
+    const char16_t *const koniec = p + tekst.size();
+    while (p != koniec) {
+        const char16_t u = *p++;
+        if (u < 0x80) {
+            switch (u) {
+            case u'"': a += "\\\""; break;
+            case u'\\': a += "\\\\"; break;
+            case u'\b': a += "\\b"; break;
+            case u'\f': a += "\\f"; break;
+            case u'\n': a += "\\n"; break;
+            case u'\r': a += "\\r"; break;
+            case u'\t': a += "\\t"; break;
+            default:
+                if (u < 0x20)
+                    jakoU(u);
+                else
+                    a += char(u);
+            }
+        } else if (u < 0x800) {
+            a += char(0xc0 | (u >> 6));
+            a += char(0x80 | (u & 0x3f));
+        } else if (!QChar::isSurrogate(u)) {
+            a += char(0xe0 | (u >> 12));
+            a += char(0x80 | ((u >> 6) & 0x3f));
+            a += char(0x80 | (u & 0x3f));
+        } else if (QChar::isHighSurrogate(u) && p != koniec && QChar::isLowSurrogate(*p)) {
+            const char32_t c = QChar::surrogateToUcs4(u, *p++);
+            a += char(0xf0 | (c >> 18));
+            a += char(0x80 | ((c >> 12) & 0x3f));
+            a += char(0x80 | ((c >> 6) & 0x3f));
+            a += char(0x80 | (c & 0x3f));
+        } else {
+            jakoU(u);
+        }
+    }
+    a += '"';
+    return a;
+}
+
 } // namespace tremida

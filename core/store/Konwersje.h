@@ -2,6 +2,7 @@
 // Conversions between text and numbers, shared by every reader of typed fields,
 // stored values, constants, parameters, rule CFs and file lines.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -31,5 +32,10 @@ QString intNaTekst(int wartosc);
 // Text of a message for display: the two-character line break "\n\r" used in every
 // message becomes a single line feed.
 QString tekstDoWyswietlenia(const QString &komunikat);
+
+// A JSON string value (quotes included) exactly as QJsonDocument writes it: the quote, the
+// backslash and control characters escaped (\b \f \n \r \t, others as \u00xx), every
+// other character in UTF-8, a surrogate without its pair as \uxxxx.
+QByteArray tekstJson(const QString &tekst);
 
 } // namespace tremida

@@ -375,12 +375,18 @@ bool TKontrBazy::kontrSkladni(const TRekReg &r, const IDaneReg &dane)
             if (!zglosRegula(u))
                 return false;
     const QStringList tokeny(skan.przes.size(), tokenKontrolny());
-    TOpcjeRedukcji opcje;
-    opcje.poR1Dalej = ciagla();
-    const TWynikRedukcji red = RedukujPolePrzesReg(skan.tekstTokenow(tokeny), kod, ramka, m_konfig, opcje);
-    for (const TUsterkaReg &u : red.usterki)
-        if (!zglosRegula(u))
-            return false;
+    const QString tekstTokenow = skan.tekstTokenow(tokeny);
+    const QString kluczPola = tekstTokenow + u'\n' + m_konfig.TNormaIloczyn + u'\n' + m_konfig.SNormaSuma;
+    if (!m_polaBezUsterek.contains(kluczPola)) {
+        TOpcjeRedukcji opcje;
+        opcje.poR1Dalej = ciagla();
+        const TWynikRedukcji red = RedukujPolePrzesReg(tekstTokenow, kod, ramka, m_konfig, opcje);
+        if (red.usterki.isEmpty())
+            m_polaBezUsterek.insert(kluczPola);
+        for (const TUsterkaReg &u : red.usterki)
+            if (!zglosRegula(u))
+                return false;
+    }
 
     // The conclusion. In the consistency check a computed constant in it gets the checks of
     // its argument and parameters that the constants pass makes.

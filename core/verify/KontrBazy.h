@@ -10,6 +10,7 @@
 #include "store/Rekordy.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -81,6 +82,9 @@ private:
     TRamkaWeryf m_ramkaWeryf;
     TRamkaSpojn m_ramkaSpojn;
     bool m_zastrzezenia = false;
+    // Token texts of premise fields whose reduction found nothing, with the norms it used:
+    // rules of the same shape give the same text, and it reduces the same way every time.
+    QSet<QString> m_polaBezUsterek;
 };
 
 } // namespace tremida
