@@ -518,10 +518,6 @@ TWynikReg TOcenaReg::ocenRegule(const TRekReg &reg, TRegulaPrzygotowana &rp, QLi
         return przerwij(jezyk::komunikat(IdUsterki::K2, kod));
     if (rodzajOper(konkl->oper) != Oper::Rowne)
         return przerwij(jezyk::komunikat(IdUsterki::K3, kod));
-    wynik.konklFakt = konkl->nazFakt;
-    wynik.konklOp = konkl->oper;
-    wynik.konklWart = konkl->wart;
-    wynik.rodzFaktKonkl = faktKonkl->RodzFakt;
     if (faktKonkl->TypFakt != slowa::Wyliczeniowy) {
         const auto stala = rozwiazStala(kod, m_ostatniaPrzeslanka, konkl->wart, nazwyKonkl);
         if (!stala) {
@@ -530,8 +526,6 @@ TWynikReg TOcenaReg::ocenRegule(const TRekReg &reg, TRegulaPrzygotowana &rp, QLi
         }
         wynik.stalaWKonkl = stala->jest;
         wynik.stalaMaWart = stala->maWart;
-        wynik.wartStalej = stala->wartosc;
-        wynik.typStalej = stala->typ;
     }
     wynik.cfKonkl = reg.CFReg * wynik.cfPrzes;
     wynik.przyjeta = wynik.wartosc == Wart::True && wynik.cfKonkl >= m_konfig.ProgCF &&

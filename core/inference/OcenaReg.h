@@ -30,11 +30,8 @@ struct TWynikReg {
     jezyk::Wart wartosc = jezyk::Wart::Unknown;
     double cfPrzes = 0.0;
     double cfKonkl = 0.0;
-    QString konklFakt, konklOp, konklWart;
-    QString rodzFaktKonkl;
-    bool stalaWKonkl = false;
-    bool stalaMaWart = false;
-    QString wartStalej, typStalej;
+    bool stalaWKonkl = false; // the conclusion's value is a constant
+    bool stalaMaWart = false; // ... which has a value now
     bool przyjeta = false;
     bool przerwanie = false;
 };

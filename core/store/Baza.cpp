@@ -66,9 +66,12 @@ void usunPozostalosci(const QString &folder)
 // temporary file after the first 64 kilobytes. A statement of many trajectory rows changes a
 // page of an index for nearly every row it adds; written to a file, those copies would cost
 // more than the rows themselves. When SQLite has started already, it keeps its own setting.
+// Nor does the program ask SQLite how much memory it holds: without that count every
+// allocation of the engine skips a lock and its bookkeeping.
 void ustawSilnik()
 {
-    static const bool ustawiony = sqlite3_config(SQLITE_CONFIG_STMTJRNL_SPILL, 2 * 1024 * 1024) == SQLITE_OK;
+    static const bool ustawiony = sqlite3_config(SQLITE_CONFIG_STMTJRNL_SPILL, 2 * 1024 * 1024) == SQLITE_OK &&
+                                  sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     (void)ustawiony;
 }
 

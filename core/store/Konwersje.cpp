@@ -197,50 +197,60 @@ QString tekstDoWyswietlenia(const QString &komunikat)
 QByteArray tekstJson(const QString &tekst)
 {
     static constexpr char Cyfry[] = "0123456789abcdef";
-    QByteArray a;
-    a.reserve(tekst.size() + 8);
-    a += '"';
+    // At most six bytes per UTF-16 unit (\uxxxx), and the two quotes.
+    QByteArray a(tekst.size() * 6 + 2, Qt::Uninitialized);
+    char *w = a.data();
     auto jakoU = [&](char16_t u) {
-        const char e[] = {'\\', 'u', Cyfry[u >> 12], Cyfry[(u >> 8) & 0xf], Cyfry[(u >> 4) & 0xf], Cyfry[u & 0xf]};
-        a.append(e, sizeof e);
+        *w++ = '\\';
+        *w++ = 'u';
+        *w++ = Cyfry[u >> 12];
+        *w++ = Cyfry[(u >> 8) & 0xf];
+        *w++ = Cyfry[(u >> 4) & 0xf];
+        *w++ = Cyfry[u & 0xf];
     };
+    auto ucieczka = [&](char c) {
+        *w++ = '\\';
+        *w++ = c;
+    };
+    *w++ = '"';
     const char16_t *p = reinterpret_cast<const char16_t *>(tekst.constData());
     const char16_t *const koniec = p + tekst.size();
     while (p != koniec) {
         const char16_t u = *p++;
         if (u < 0x80) {
             switch (u) {
-            case u'"': a += "\\\""; break;
-            case u'\\': a += "\\\\"; break;
-            case u'\b': a += "\\b"; break;
-            case u'\f': a += "\\f"; break;
-            case u'\n': a += "\\n"; break;
-            case u'\r': a += "\\r"; break;
-            case u'\t': a += "\\t"; break;
+            case u'"': ucieczka('"'); break;
+            case u'\\': ucieczka('\\'); break;
+            case u'\b': ucieczka('b'); break;
+            case u'\f': ucieczka('f'); break;
+            case u'\n': ucieczka('n'); break;
+            case u'\r': ucieczka('r'); break;
+            case u'\t': ucieczka('t'); break;
             default:
                 if (u < 0x20)
                     jakoU(u);
                 else
-                    a += char(u);
+                    *w++ = char(u);
             }
         } else if (u < 0x800) {
-            a += char(0xc0 | (u >> 6));
-            a += char(0x80 | (u & 0x3f));
+            *w++ = char(0xc0 | (u >> 6));
+            *w++ = char(0x80 | (u & 0x3f));
         } else if (!QChar::isSurrogate(u)) {
-            a += char(0xe0 | (u >> 12));
-            a += char(0x80 | ((u >> 6) & 0x3f));
-            a += char(0x80 | (u & 0x3f));
+            *w++ = char(0xe0 | (u >> 12));
+            *w++ = char(0x80 | ((u >> 6) & 0x3f));
+            *w++ = char(0x80 | (u & 0x3f));
         } else if (QChar::isHighSurrogate(u) && p != koniec && QChar::isLowSurrogate(*p)) {
             const char32_t c = QChar::surrogateToUcs4(u, *p++);
-            a += char(0xf0 | (c >> 18));
-            a += char(0x80 | ((c >> 12) & 0x3f));
-            a += char(0x80 | ((c >> 6) & 0x3f));
-            a += char(0x80 | (c & 0x3f));
+            *w++ = char(0xf0 | (c >> 18));
+            *w++ = char(0x80 | ((c >> 12) & 0x3f));
+            *w++ = char(0x80 | ((c >> 6) & 0x3f));
+            *w++ = char(0x80 | (c & 0x3f));
         } else {
             jakoU(u);
         }
     }
-    a += '"';
+    *w++ = '"';
+    a.truncate(w - a.constData());
     return a;
 }
 

@@ -1,6 +1,7 @@
 #include "Rekordy.h"
 
 #include "Baza.h"
+#include "Slowa.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -27,11 +28,31 @@ Kolumna<R, T> k(const char *nazwa, T R::*pole)
 
 // A column value as the member's type: an empty numeric column reads as no value where the
 // member is optional, as 0 where it is not.
+// A text read from a table that is one of the words of a closed set of values (a fact's kind
+// and type, "tak", "???", "TRUE", ...) becomes the program's own copy of that word: the
+// records of a base then share it, and inference, which compares such words at every rule it
+// examines, finds their characters at hand instead of in a separate copy per record.
+QString wspolne(QString t)
+{
+    static const QString *const Slowa[] = {
+        &slowa::Wprowadzany, &slowa::Posredni, &slowa::Koncowy,  &slowa::Wyliczeniowy, &slowa::Rzeczywisty,
+        &slowa::Calkowity,   &slowa::Logiczny, &slowa::Tak,      &slowa::Nie,          &slowa::BrakWartosci,
+        &slowa::Nzn,         &slowa::True,     &slowa::False,    &slowa::WPrzod,       &slowa::Wstecz,
+        &slowa::Oba,         &slowa::Prosta,   &slowa::Obliczana, &slowa::Rzeczywista, &slowa::Calkowita,
+        &slowa::Logiczna,    &slowa::Film,     &slowa::Fakt,     &slowa::Regula};
+    if (t.size() > 12)
+        return t;
+    for (const QString *s : Slowa)
+        if (s->size() == t.size() && *s == t)
+            return *s;
+    return t;
+}
+
 template <class T>
 T jako(const QVariant &v)
 {
     if constexpr (std::is_same_v<T, QString>)
-        return v.toString();
+        return wspolne(v.toString());
     else if constexpr (std::is_same_v<T, int>)
         return v.toInt();
     else if constexpr (std::is_same_v<T, double>)
