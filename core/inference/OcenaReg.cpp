@@ -382,7 +382,9 @@ std::optional<TTokenPrzes> TOcenaReg::ocenSkalar(const QString &kod, const TPrze
         return nieznany();
     if (stala.jest && stala.typ != typStalej)
         return bladP(bladTypu);
-    const QString prawa = stala.jest ? stala.wartosc : bezOdstepow(p.wart);
+    if (n && !n->literal)
+        n->literal = bezOdstepow(p.wart);
+    const QString prawa = stala.jest ? stala.wartosc : n ? *n->literal : bezOdstepow(p.wart);
     const auto y = odczyt == Odczyt::Rzeczywista ? liczbaRzecz(prawa, n ? &n->prawa : nullptr)
                                                  : wartoscTekstu(prawa, odczyt, n ? &n->prawa : nullptr);
     if (!y)

@@ -150,13 +150,15 @@ private:
     // dostep::pokolenieOdczytow: the fact is held by the store's place of its record (which
     // the engine's writes keep current) and found again by its name only when the records
     // were forgotten or the place emptied; the constant only when the records were
-    // forgotten. Then the numbers last read from the fact's value and from the right side.
+    // forgotten. Then the numbers last read from the fact's value and from the right side,
+    // and the literal of the right side.
     struct TNazwyPrzeslanki {
         quint64 pokolenieFaktu = 0;
         std::shared_ptr<const dostep::TMiejsceFaktu> miejsce;
         quint64 pokolenieStalej = 0;
         std::shared_ptr<const TRekStala> stala;
         TLiczbaTekstu lewa, prawa;
+        std::optional<QString> literal; // the premise's value without blanks, once made
     };
     // What a rule's texts give whatever the facts say, made once per rule and used while its
     // texts stay the same: its code as text, the message of the raw bracket checks, the
