@@ -538,12 +538,15 @@ TWynikReg TOcenaReg::ocenRegule(const TRekReg &reg, TRegulaPrzygotowana &rp, QLi
 TWynikReg TOcenaReg::OblWartLogPolaPrzesReg(const TRekReg &reg, int poziom, int iteracja, TrybOceny tryb,
                                            QList<int> *bezWartosci)
 {
-    TRegulaPrzygotowana &rp = const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
-    m_sesja.OstatniKodReg = rp.kod;
-    if ((++m_liczbaOcen & 0xFFFu) == 0)
+    auto *rp = &const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
+    m_sesja.OstatniKodReg = rp->kod;
+    if ((++m_liczbaOcen & 0xFFFu) == 0) {
         m_uzytkownik.wToku();
+        // The windows may have run while the user was told: the prepared rule is found again.
+        rp = &const_cast<TRegulaPrzygotowana &>(przygotowana(reg));
+    }
     m_bezWartosci = bezWartosci;
-    TWynikReg wynik = ocenRegule(reg, rp, nullptr);
+    TWynikReg wynik = ocenRegule(reg, *rp, nullptr);
     m_bezWartosci = nullptr;
     if (wynik.przerwanie)
         return wynik;
