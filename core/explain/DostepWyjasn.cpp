@@ -23,11 +23,8 @@ QList<Rek> rekordySystemu(Baza &baza, Tabela t, const QString &sql, int kodSyst)
     q.setForwardOnly(true);
     q.prepare(sql);
     q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
-    if (baza.czytaj(q, t)) {
-        UkladKolumn u;
-        while (q.next())
-            wynik.append(Rek::z({q, u}));
-    }
+    if (baza.czytaj(q, t))
+        wynik = rekordyZapytania<Rek>(q);
     q.finish();
     return wynik;
 }

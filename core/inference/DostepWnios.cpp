@@ -18,11 +18,8 @@ template <typename Rek>
 QList<Rek> wszystkie(Baza &baza, QSqlQuery &q, Tabela t)
 {
     QList<Rek> wynik;
-    if (baza.czytaj(q, t)) {
-        UkladKolumn u;
-        while (q.next())
-            wynik.append(Rek::z({q, u}));
-    }
+    if (baza.czytaj(q, t))
+        wynik = rekordyZapytania<Rek>(q);
     q.finish();
     return wynik;
 }
@@ -194,14 +191,12 @@ int kodFaktuONazwie(Baza &baza, int kodSyst, const QString &nazwa)
         QSqlQuery &q = baza.przygotowane(QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"));
         q.bindValue(QStringLiteral(":ParIdSyst"), kodSyst);
         if (baza.czytaj(q, Tabela::Fakty)) {
-            UkladKolumn u;
-            while (q.next()) {
-                auto f = std::make_shared<const TRekFakt>(TRekFakt::z({q, u}));
-                if (!p->faktyWgNazwy.contains(f->NazFakt))
-                    p->faktyWgNazwy.insert(f->NazFakt, f->IdFakt);
-                if (!p->fakty.contains(f->IdFakt))
-                    p->fakty.insert(f->IdFakt, std::move(f));
-            }
+            dlaRekordow<TRekFakt>(q, [&](TRekFakt f) {
+                if (!p->faktyWgNazwy.contains(f.NazFakt))
+                    p->faktyWgNazwy.insert(f.NazFakt, f.IdFakt);
+                if (!p->fakty.contains(f.IdFakt))
+                    p->fakty.insert(f.IdFakt, std::make_shared<const TRekFakt>(std::move(f)));
+            });
         }
         q.finish();
         // A read that failed leaves no names: every later lookup finds nothing, as the read did.
@@ -337,12 +332,10 @@ std::shared_ptr<const TRekReg> regulaDzielona(Baza &baza, int idReg)
             "SELECT * FROM reguly WHERE KodSyst=(SELECT KodSyst FROM reguly WHERE IdReg=:ParIdReg) ORDER BY IdReg"));
         q.bindValue(QStringLiteral(":ParIdReg"), idReg);
         if (baza.czytaj(q, Tabela::Reguly)) {
-            UkladKolumn u;
-            while (q.next()) {
-                auto r = std::make_shared<const TRekReg>(TRekReg::z({q, u}));
-                if (!p->reguly.contains(r->IdReg))
-                    p->reguly.insert(r->IdReg, std::move(r));
-            }
+            dlaRekordow<TRekReg>(q, [&](TRekReg r) {
+                if (!p->reguly.contains(r.IdReg))
+                    p->reguly.insert(r.IdReg, std::make_shared<const TRekReg>(std::move(r)));
+            });
         }
         q.finish();
     }

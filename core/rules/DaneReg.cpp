@@ -9,10 +9,11 @@ namespace tremida {
 
 namespace {
 
-// Runs a query with one integer parameter and hands every row to `wez`, with the places of its
-// columns found at the first row. A table whose file is not attached reads as empty.
-template <typename F>
-bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wartosc, F wez, QString *blad)
+// Runs a query with one integer parameter and appends every row, read as a record of type Rek,
+// to `wynik`. A table whose file is not attached reads as empty.
+template <typename Rek>
+bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wartosc, QList<Rek> &wynik,
+            QString *blad)
 {
     if (!baza.czyDolaczona(t))
         return true;
@@ -29,9 +30,7 @@ bool czytaj(Baza &baza, Tabela t, const QString &sql, const QString &par, int wa
             *blad = bladZapytania(q);
         return false;
     }
-    UkladKolumn u;
-    while (q.next())
-        wez(q, u);
+    wynik += rekordyZapytania<Rek>(q);
     return true;
 }
 
@@ -102,10 +101,10 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
     stale.clear();
     const QString par = QStringLiteral(":ParIdSyst");
     if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE KodSyst=:ParIdSyst ORDER BY IdFakt"), par,
-                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z({q, u})); }, blad))
+                kodSyst, fakty, blad))
         return false;
     if (!czytaj(baza, Tabela::Stale, QStringLiteral("SELECT * FROM stale WHERE KodSyst=:ParIdSyst ORDER BY IdStala"), par,
-                kodSyst, [&](const QSqlQuery &q, UkladKolumn &u) { stale.append(TRekStala::z({q, u})); }, blad))
+                kodSyst, stale, blad))
         return false;
     QSet<int> znane;
     for (const TRekFakt &f : std::as_const(fakty))
@@ -116,19 +115,14 @@ bool TDaneReg::wczytaj(Baza &baza, int kodSyst, QString *blad)
             continue;
         znane.insert(s.KodArgStala);
         if (!czytaj(baza, Tabela::Fakty, QStringLiteral("SELECT * FROM fakty WHERE IdFakt=:ParIdFakt"),
-                    QStringLiteral(":ParIdFakt"), s.KodArgStala,
-                    [&](const QSqlQuery &q, UkladKolumn &u) { fakty.append(TRekFakt::z({q, u})); }, blad))
+                    QStringLiteral(":ParIdFakt"), s.KodArgStala, fakty, blad))
             return false;
     }
     if (baza.czyDolaczona(Tabela::Fakty))
         return czytaj(baza, Tabela::WartFaktWylicz,
                       QStringLiteral("SELECT * FROM wartoscifaktowwyliczeniowych WHERE KodFakt IN "
                                      "(SELECT IdFakt FROM fakty WHERE KodSyst=:ParIdSyst) ORDER BY IdWartFaktWylicz"),
-                      par, kodSyst,
-                      [&](const QSqlQuery &q, UkladKolumn &u) {
-                          wartosci.append(TRekWartFaktWylicz::z({q, u}));
-                      },
-                      blad);
+                      par, kodSyst, wartosci, blad);
     return true;
 }
 

@@ -201,11 +201,8 @@ QList<TRekPlikMult> plikiIlustrujace(Baza &baza, int kodElem, const QString &coI
     q.bindValue(QStringLiteral(":ParKodElemIlustr"), kodElem);
     q.bindValue(QStringLiteral(":ParCoPlikIlustr"), coIlustr);
     q.bindValue(QStringLiteral(":ParRodzajPliku"), rodzajPliku);
-    if (q.exec()) {
-        UkladKolumn u;
-        while (q.next())
-            wynik << TRekPlikMult::z({q, u});
-    }
+    if (q.exec())
+        wynik = rekordyZapytania<TRekPlikMult>(q);
     q.finish();
     return wynik;
 }

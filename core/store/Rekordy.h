@@ -44,6 +44,25 @@ private:
     UkladKolumn *m_uklad = nullptr;
 };
 
+// Hands every remaining row of a query's run to `wez`, read as a record of type Rek by the
+// places of its columns.
+template <class Rek, class F>
+void dlaRekordow(QSqlQuery &q, F wez)
+{
+    UkladKolumn u;
+    while (q.next())
+        wez(Rek::z({q, u}));
+}
+
+// Every remaining row of a query's run, read as records of type Rek.
+template <class Rek>
+QList<Rek> rekordyZapytania(QSqlQuery &q)
+{
+    QList<Rek> wynik;
+    dlaRekordow<Rek>(q, [&](Rek r) { wynik.append(std::move(r)); });
+    return wynik;
+}
+
 struct TRekSyst {
     int IdSyst = 0;
     QString NazSyst, OpisSyst, DataRek;

@@ -28,10 +28,7 @@ QList<Rek> czytajRekordy(Baza &baza, Tabela t, const QString &sql, std::optional
         q.bindValue(ParIdSyst, *kodSyst);
     if (!baza.czytaj(q, t))
         return wynik;
-    UkladKolumn u;
-    while (q.next())
-        wynik.append(Rek::z({q, u}));
-    return wynik;
+    return rekordyZapytania<Rek>(q);
 }
 
 } // namespace
